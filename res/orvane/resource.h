@@ -1,0 +1,5 @@
+// Resource numbers of the Alert Manager.
+#pragma once
+
+#define IDR_MAINFRAME        2
+#define IDS_APP_TITLE        61243
