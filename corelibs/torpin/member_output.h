@@ -1,0 +1,34 @@
+// The gate every decoded byte passes: size and ratio limits, CRC-32, the sink.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "byte_sink.h"
+#include "extract_status.h"
+
+namespace torpin {
+
+class MemberOutput {
+public:
+    // maxBytes bounds this member's output; packedSize is what the member occupies in
+    // the archive, for the ratio limit.
+    MemberOutput(ByteSink& sink, std::uint64_t maxBytes, std::uint64_t packedSize);
+
+    // False once a limit is passed or the sink fails; status() then says which.
+    bool write(const std::uint8_t* data, std::size_t n);
+
+    std::uint64_t written() const { return written_; }
+    std::uint32_t crc() const { return crc_; }
+    ExtractStatus status() const { return status_; }
+
+private:
+    ByteSink& sink_;
+    std::uint64_t maxBytes_;
+    std::uint64_t ratioBytes_;
+    std::uint64_t written_ = 0;
+    std::uint32_t crc_ = 0;
+    ExtractStatus status_ = ExtractStatus::Ok;
+};
+
+}  // namespace torpin

@@ -1,0 +1,21 @@
+// Remembers which bytes of an archive have been written out, so that no byte is
+// decoded twice (the overlapping-member bomb).
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+namespace torpin {
+
+class OverlapGuard {
+public:
+    // Claims [start, end); false when it shares any byte with a range claimed before
+    // (a member at the same offset as an earlier one included).
+    bool claim(std::uint64_t start, std::uint64_t end);
+    void clear() { ranges_.clear(); }
+
+private:
+    std::map<std::uint64_t, std::uint64_t> ranges_;  // start -> end, never overlapping
+};
+
+}  // namespace torpin

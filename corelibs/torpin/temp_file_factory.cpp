@@ -1,0 +1,88 @@
+// Exclusive creation: an existing file (or a planted link) is never opened or replaced.
+#include "temp_file_factory.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "archive_limits.h"
+
+namespace torpin {
+namespace {
+
+std::FILE* createExclusive(const std::string& path, bool& exists) {
+#ifdef _WIN32
+    int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+    int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW, 0600);
+#endif
+    if (fd < 0) {
+        exists = errno == EEXIST;
+        return nullptr;
+    }
+#ifdef _WIN32
+    std::FILE* file = _fdopen(fd, "wb");
+    if (!file) _close(fd);
+#else
+    std::FILE* file = fdopen(fd, "wb");
+    if (!file) close(fd);
+#endif
+    return file;
+}
+
+bool isSeparator(char c) { return c == '/' || c == '\\'; }
+
+}  // namespace
+
+std::string TempFileFactory::safeExtension(const std::string& name) {
+    std::size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos) return {};
+    std::string extension = name.substr(dot + 1);
+    if (extension.empty() || extension.size() > 8) return {};
+    for (char c : extension) {
+        bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letterOrDigit) return {};
+    }
+    return extension;
+}
+
+std::FILE* TempFileFactory::create(const std::string& extension, std::string& path) {
+    std::string base = directory_;
+    if (!base.empty() && !isSeparator(base.back())) {
+#ifdef _WIN32
+        base += '\\';
+#else
+        base += '/';
+#endif
+    }
+    for (std::uint32_t attempt = 0; attempt < limits::kMaxTempNameTries; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, "TPN%08X", static_cast<unsigned>(counter_++));
+        std::string candidate = base + name;
+        if (!extension.empty()) candidate += "." + extension;
+        if (candidate.size() > limits::kMaxPathBytes) return nullptr;
+        bool exists = false;
+        std::FILE* file = createExclusive(candidate, exists);
+        if (file) {
+            path = candidate;
+            return file;
+        }
+        if (!exists) return nullptr;  // a missing or read-only folder will not improve
+    }
+    return nullptr;
+}
+
+bool removeFile(const std::string& path) {
+    if (std::remove(path.c_str()) == 0) return true;
+    struct stat info;
+    return stat(path.c_str(), &info) != 0;
+}
+
+}  // namespace torpin

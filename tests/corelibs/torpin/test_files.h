@@ -1,0 +1,39 @@
+// Content, folders and files the archive tests make and inspect.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "zip_builder.h"
+
+namespace torpin::test {
+
+// Reproducible text-like bytes (words from a small vocabulary) that compress well.
+Bytes textContent(std::size_t size, std::uint32_t seed);
+// Reproducible bytes that barely compress.
+Bytes noiseContent(std::size_t size, std::uint32_t seed);
+
+// A fresh folder that is deleted with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::vector<std::string> files() const;  // names of the files in it, sorted
+
+private:
+    std::filesystem::path path_;
+};
+
+void writeFile(const std::filesystem::path& path, const Bytes& data);
+Bytes readFile(const std::filesystem::path& path);
+
+// Runs a shell command in a folder (native tests only); true when it exits with 0.
+bool runIn(const std::filesystem::path& folder, const std::string& command);
+
+}  // namespace torpin::test
