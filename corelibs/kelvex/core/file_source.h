@@ -1,0 +1,34 @@
+// What the engine reads and repairs: a file, a sector or a memory buffer, by offset.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvex {
+
+class FileSource {
+public:
+    virtual ~FileSource() = default;
+    virtual uint64_t Size() const = 0;
+    // Reads up to size bytes at offset; false on a read error. got is 0 at the end.
+    virtual bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) = 0;
+    // Repairs; a read-only source answers false.
+    virtual bool Write(uint64_t offset, const void* data, size_t size) = 0;
+    virtual bool Truncate(uint64_t size) = 0;
+};
+
+class MemorySource : public FileSource {
+public:
+    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+    uint64_t Size() const override { return bytes_.size(); }
+    bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
+    bool Write(uint64_t offset, const void* data, size_t size) override;
+    bool Truncate(uint64_t size) override;
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+}  // namespace kelvex

@@ -1,0 +1,250 @@
+// Matcher::Pass: one scan of one file, block by block, verifying the prefilter's candidates.
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <unordered_map>
+
+#include "matcher.h"
+
+namespace kelvex {
+namespace {
+
+constexpr uint32_t kHashMultiplier = 0x9E3779B1u;
+constexpr size_t kBlockSize = 64 * 1024;
+// Verification steps allowed for one candidate, so that a signature with many wide gaps
+// cannot stall a scan.
+constexpr int kStepBudget = 1 << 16;
+constexpr uint64_t kNoLimit = std::numeric_limits<uint64_t>::max();
+
+bool IsSpaceTail(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x1A; }
+
+}  // namespace
+
+class Matcher::Pass {
+public:
+    Pass(const Matcher& m, FileSource& source, bool reviewer, BodyMatch& out)
+        : m_(m), source_(source), reviewer_(reviewer), out_(out), size_(source.Size()) {}
+
+    MatchResult Run(const std::vector<ScanRange>& ranges) {
+        uint64_t carry = uint64_t(m_.maxSpan_) * 2 + 8;
+        buf_.resize(kBlockSize + carry + 8);
+        for (const ScanRange& r : ranges) {
+            uint64_t end = std::min(r.end, size_);
+            if (r.begin >= end) continue;
+            MatchResult res = RunRange(r.begin, end);
+            if (res != MatchResult::Clean) return res;
+        }
+        return MatchResult::Clean;
+    }
+
+private:
+    struct Progress {
+        uint16_t next = 0;
+        uint64_t start = 0;
+        uint64_t lastEnd = 0;
+        uint64_t prevEnd = 0;
+    };
+
+    MatchResult RunRange(uint64_t begin, uint64_t end) {
+        const uint64_t span = std::max<uint64_t>(m_.maxSpan_, 4);
+        base_ = begin;
+        have_ = 0;
+        uint64_t readAt = begin, scanned = begin;
+        while (true) {
+            size_t want = size_t(std::min<uint64_t>(kBlockSize, end - readAt));
+            size_t got = 0;
+            if (want && !source_.Read(readAt, buf_.data() + have_, want, got)) return MatchResult::ReadError;
+            readAt += got;
+            have_ += got;
+            bool last = readAt >= end || got == 0;
+            uint64_t top = base_ + have_;
+            uint64_t limit4 = last ? (top >= 3 ? top - 3 : 0) : (top > span ? top - span : 0);
+            uint64_t limit2 = last ? (top >= 1 ? top - 1 : 0) : limit4;
+            if (limit4 > scanned && ScanLong(scanned, limit4)) return MatchResult::Found;
+            if (limit2 > scanned && !m_.shortRefs_.empty() && ScanShort(scanned, limit2)) return MatchResult::Found;
+            scanned = std::max(scanned, limit4);
+            if (last) return MatchResult::Clean;
+            uint64_t keep = scanned > span ? scanned - span : 0;
+            keep = std::max(keep, base_);
+            size_t drop = size_t(keep - base_);
+            std::memmove(buf_.data(), buf_.data() + drop, have_ - drop);
+            have_ -= drop;
+            base_ = keep;
+        }
+    }
+
+    bool ScanLong(uint64_t from, uint64_t to) {
+        const uint8_t* p = buf_.data() + (from - base_);
+        const size_t n = size_t(to - from);
+        const uint64_t* bits = m_.bits_.data();
+        const unsigned shift = m_.bitShift_;
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t v;
+            std::memcpy(&v, p + i, 4);
+            uint32_t h = (v * kHashMultiplier) >> shift;
+            if (__builtin_expect((bits[h >> 6] >> (h & 63)) & 1, 0)) {
+                uint32_t bucket = (v * kHashMultiplier) >> m_.bucketShift_;
+                for (uint32_t e = m_.bucketStart_[bucket]; e < m_.bucketStart_[bucket + 1]; ++e)
+                    if (m_.entries_[e].key == v && Candidate(from + i, m_.entries_[e].ref)) return true;
+            }
+        }
+        return false;
+    }
+
+    bool ScanShort(uint64_t from, uint64_t to) {
+        const uint8_t* p = buf_.data() + (from - base_);
+        const size_t n = size_t(to - from);
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t v = uint32_t(p[i]) | uint32_t(p[i + 1]) << 8;
+            if ((m_.shortBits_[v >> 6] >> (v & 63)) & 1) {
+                for (uint32_t e = m_.shortStart_[v]; e < m_.shortStart_[v + 1]; ++e)
+                    if (Candidate(from + i, m_.shortRefs_[e])) return true;
+            }
+        }
+        return false;
+    }
+
+    const uint8_t* At(uint64_t pos, uint64_t len) const {
+        if (pos < base_ || pos + len > base_ + have_) return nullptr;
+        return buf_.data() + (pos - base_);
+    }
+
+    bool MatchPart(const PatternPart& part, uint64_t pos) {
+        if (--budget_ < 0) return false;
+        const uint8_t* p = At(pos, part.length);
+        if (!p) return false;
+        for (const PatternToken& t : part.tokens) {
+            if (t.alt < 0) {
+                if ((*p & t.mask) != t.value) return false;
+            } else {
+                const AltSet& set = pattern_->alts[size_t(t.alt)];
+                bool any = false;
+                for (const std::string& c : set.choices) any = any || std::memcmp(p, c.data(), c.size()) == 0;
+                if (!any) return false;
+            }
+            p += t.length;
+        }
+        return true;
+    }
+
+    // Parts left of the keyed one, nearest placement first; the segment must start in [lo, hi].
+    bool Left(const PatternSegment& seg, int j, uint64_t nextStart, uint64_t lo, uint64_t hi, uint64_t& start) {
+        if (j < 0) {
+            if (nextStart < lo || nextStart > hi) return false;
+            start = nextStart;
+            return true;
+        }
+        const PatternPart& part = seg.parts[size_t(j)];
+        const PatternPart& next = seg.parts[size_t(j) + 1];
+        for (uint64_t g = next.gapMin; g <= next.gapMax; ++g) {
+            if (nextStart < g + part.length) break;
+            uint64_t s = nextStart - g - part.length;
+            if (s < lo || budget_ < 0) break;
+            if (MatchPart(part, s) && Left(seg, j - 1, s, lo, hi, start)) return true;
+        }
+        return false;
+    }
+
+    bool Right(const PatternSegment& seg, size_t j, uint64_t prevEnd, uint64_t& end) {
+        if (j == seg.parts.size()) {
+            end = prevEnd;
+            return true;
+        }
+        const PatternPart& part = seg.parts[j];
+        for (uint64_t g = part.gapMin; g <= part.gapMax; ++g) {
+            if (!At(prevEnd + g, part.length) || budget_ < 0) break;
+            if (MatchPart(part, prevEnd + g) && Right(seg, j + 1, prevEnd + g + part.length, end)) return true;
+        }
+        return false;
+    }
+
+    bool Finish(const BodySignature& sig, int32_t body, uint64_t start, uint64_t end) {
+        if (sig.flags & kSpaceTail) {
+            const uint8_t* p = At(end, size_ - end);
+            if (!p) return false;
+            for (uint64_t i = 0; i < size_ - end; ++i)
+                if (!IsSpaceTail(p[i])) return false;
+        }
+        out_.body = body;
+        out_.start = start;
+        out_.end = end;
+        return true;
+    }
+
+    bool Candidate(uint64_t keyPos, uint32_t refIndex) {
+        const SegmentRef& ref = m_.refs_[refIndex];
+        const BodySignature& sig = (*m_.bodies_)[ref.body];
+        if ((sig.flags & kReviewerOnly) && !reviewer_) return false;
+        if (size_ < sig.minSize || (sig.maxSize && size_ > sig.maxSize)) return false;
+        const PatternSegment& seg = sig.pattern.segments[ref.segment];
+        const size_t segments = sig.pattern.segments.size();
+
+        Progress* pr = nullptr;
+        uint64_t lo = 0, hi = kNoLimit;
+        if (segments > 1) {
+            auto it = progress_.find(ref.body);
+            if (it == progress_.end()) {
+                if (ref.segment != 0) return false;
+                pr = &progress_[ref.body];
+            } else {
+                pr = &it->second;
+            }
+            // The segment awaited next, or a nearer end for the one just found.
+            bool awaited = ref.segment == pr->next;
+            bool refind = pr->next > 0 && ref.segment + 1 == pr->next;
+            if (!awaited && !refind) return false;
+            if (ref.segment > 0) lo = (awaited ? pr->lastEnd : pr->prevEnd) + seg.minDistance;
+        }
+        if (ref.segment == 0) {
+            if (sig.anchor == AnchorKind::FromStart) {
+                lo = sig.anchorOffset;
+                hi = uint64_t(sig.anchorOffset) + sig.anchorWindow;
+            } else if (sig.anchor == AnchorKind::FromEnd) {
+                if (size_ < sig.anchorOffset) return false;
+                lo = size_ - sig.anchorOffset;
+                hi = lo + sig.anchorWindow;
+            }
+        }
+
+        pattern_ = &sig.pattern;
+        budget_ = kStepBudget;
+        if (keyPos < ref.keyOffset) return false;
+        uint64_t partStart = keyPos - ref.keyOffset;
+        const PatternPart& keyed = seg.parts[ref.part];
+        uint64_t start = 0, end = 0;
+        if (!MatchPart(keyed, partStart)) return false;
+        if (!Left(seg, int(ref.part) - 1, partStart, lo, hi, start)) return false;
+        if (!Right(seg, size_t(ref.part) + 1, partStart + keyed.length, end)) return false;
+
+        if (segments == 1) return Finish(sig, int32_t(ref.body), start, end);
+        if (ref.segment + 1 == pr->next) {
+            if (end < pr->lastEnd) pr->lastEnd = end;
+            return false;
+        }
+        if (ref.segment == 0) pr->start = start;
+        pr->prevEnd = pr->lastEnd;
+        pr->lastEnd = end;
+        pr->next = uint16_t(ref.segment + 1);
+        if (pr->next < segments) return false;
+        return Finish(sig, int32_t(ref.body), pr->start, end);
+    }
+
+    const Matcher& m_;
+    FileSource& source_;
+    bool reviewer_;
+    BodyMatch& out_;
+    uint64_t size_;
+    std::vector<uint8_t> buf_;
+    uint64_t base_ = 0;
+    size_t have_ = 0;
+    std::unordered_map<uint32_t, Progress> progress_;
+    const HexPattern* pattern_ = nullptr;
+    int budget_ = 0;
+};
+
+MatchResult Matcher::Scan(FileSource& source, const std::vector<ScanRange>& ranges, bool reviewer, BodyMatch& out) const {
+    if (!bodies_ || refs_.empty()) return MatchResult::Clean;
+    return Pass(*this, source, reviewer, out).Run(ranges);
+}
+
+}  // namespace kelvex

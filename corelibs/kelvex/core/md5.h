@@ -1,0 +1,22 @@
+// MD5 digest of a byte stream, fed in pieces.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace kelvex {
+
+class Md5 {
+public:
+    Md5();
+    void Update(const void* data, size_t size);
+    std::array<uint8_t, 16> Final();
+
+private:
+    void Block(const uint8_t* p);
+    uint32_t state_[4];
+    uint64_t total_ = 0;
+    uint8_t buffer_[64];
+};
+
+}  // namespace kelvex

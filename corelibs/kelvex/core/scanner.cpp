@@ -1,0 +1,113 @@
+// Scanner: runs the matcher over the regions a mode asks for, then the hash signatures.
+#include "scanner.h"
+
+#include <algorithm>
+
+#include "md5.h"
+
+namespace kelvex {
+
+bool ScanOptions::FromWords(const uint16_t* words, unsigned count, ScanOptions& out) {
+    if (!words || count != 17 || words[0] > 2 || words[11] > 1) return false;
+    ScanOptions o;
+    const uint16_t flags = words[2];
+    o.reviewer = flags & 0x1;
+    o.bodies = flags & 0x2;
+    o.hashes = flags & 0x4;
+    o.wholeFile = flags & 0x8;
+    o.cure = words[11] == 1;
+    out = o;
+    return true;
+}
+
+bool Scanner::Load(SignatureSet set, std::string& error) {
+    loaded_ = false;
+    set_ = std::move(set);
+    if (!matcher_.Build(&set_.bodies, error)) return false;
+    hashSizes_.clear();
+    for (const HashSignature& h : set_.hashes) hashSizes_.push_back(h.size);
+    std::sort(hashSizes_.begin(), hashSizes_.end());
+    loaded_ = true;
+    return true;
+}
+
+bool Scanner::HashMatch(FileSource& source, Detection& out) const {
+    const uint64_t size = source.Size();
+    if (size > UINT32_MAX || !std::binary_search(hashSizes_.begin(), hashSizes_.end(), uint32_t(size))) return false;
+    Md5 md5;
+    std::vector<uint8_t> buf(64 * 1024);
+    uint64_t at = 0;
+    while (at < size) {
+        size_t got = 0;
+        if (!source.Read(at, buf.data(), buf.size(), got) || got == 0) return false;
+        md5.Update(buf.data(), got);
+        at += got;
+    }
+    const auto digest = md5.Final();
+    for (size_t i = 0; i < set_.hashes.size(); ++i) {
+        if (set_.hashes[i].size == size && set_.hashes[i].md5 == digest) {
+            out = Detection{true, int32_t(i), 0, size};
+            return true;
+        }
+    }
+    return false;
+}
+
+ScanOutcome Scanner::Scan(FileSource& source, const ScanOptions& options, Detection& out) const {
+    out = Detection{};
+    if (options.bodies) {
+        const uint64_t size = source.Size();
+        std::vector<ScanRange> ranges;
+        if (options.wholeFile || size <= options.fastHead + options.fastTail) {
+            ranges.push_back({0, size});
+        } else {
+            ranges.push_back({0, options.fastHead});
+            ranges.push_back({size - options.fastTail, size});
+        }
+        BodyMatch m;
+        switch (matcher_.Scan(source, ranges, options.reviewer, m)) {
+            case MatchResult::ReadError:
+                return ScanOutcome::ReadError;
+            case MatchResult::Found:
+                out = Detection{false, m.body, m.start, m.end};
+                return ScanOutcome::Infected;
+            case MatchResult::Clean:
+                break;
+        }
+    }
+    if (options.hashes && HashMatch(source, out)) {
+        if (!(set_.hashes[size_t(out.index)].flags & kReviewerOnly) || options.reviewer) return ScanOutcome::Infected;
+        out = Detection{};
+    }
+    return ScanOutcome::Clean;
+}
+
+uint16_t Scanner::IdOf(const Detection& d) const {
+    return d.isHash ? set_.hashes[size_t(d.index)].id : set_.bodies[size_t(d.index)].id;
+}
+
+const std::string& Scanner::NameOf(const Detection& d) const {
+    return d.isHash ? set_.hashes[size_t(d.index)].name : set_.bodies[size_t(d.index)].name;
+}
+
+const CureSpec& Scanner::CureOf(const Detection& d) const {
+    return d.isHash ? set_.hashes[size_t(d.index)].cure : set_.bodies[size_t(d.index)].cure;
+}
+
+bool Scanner::ReviewerOnly(const Detection& d) const {
+    return (d.isHash ? set_.hashes[size_t(d.index)].flags : set_.bodies[size_t(d.index)].flags) & kReviewerOnly;
+}
+
+size_t Scanner::MemoryBytes() const {
+    size_t bytes = matcher_.MemoryBytes() + set_.hashes.capacity() * sizeof(HashSignature);
+    for (const BodySignature& b : set_.bodies) {
+        bytes += sizeof(BodySignature) + b.name.capacity() + b.hex.capacity();
+        for (const PatternSegment& s : b.pattern.segments) {
+            bytes += sizeof(PatternSegment);
+            for (const PatternPart& p : s.parts) bytes += sizeof(PatternPart) + p.tokens.capacity() * sizeof(PatternToken);
+        }
+    }
+    return bytes;
+}
+
+}  // namespace kelvex

@@ -1,0 +1,42 @@
+// Reads signature sources (our .kvs text, .ndb body lines, .hdb hash lines) into a signature set.
+#pragma once
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "signature.h"
+
+namespace kelvex {
+
+class SourceCompiler {
+public:
+    enum class Format { Kvs, Ndb, Hdb };
+    static bool FormatOf(const std::string& fileName, Format& out);
+
+    // Adds the lines of one source; each bad line adds "file:line: reason" to Errors().
+    void Add(std::string_view text, Format format, const std::string& fileName);
+    bool AddFile(const std::string& path);
+
+    SignatureSet& Set() { return set_; }
+    const std::vector<std::string>& Errors() const { return errors_; }
+
+private:
+    void KvsLine(std::string_view line);
+    void NdbLine(std::string_view line);
+    void HdbLine(std::string_view line);
+    bool Offset(std::string_view text, BodySignature& sig);
+    bool Pattern(BodySignature& sig);
+    bool Cure(std::string_view text, CureSpec& cure);
+    uint16_t ImportedId(const std::string& name);
+    void Error(const std::string& why);
+
+    SignatureSet set_;
+    std::vector<std::string> errors_;
+    std::map<std::string, uint16_t> importedIds_;
+    uint32_t nextImportedId_ = 0x1000;
+    std::string file_;
+    size_t line_ = 0;
+};
+
+}  // namespace kelvex

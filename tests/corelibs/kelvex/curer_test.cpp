@@ -1,0 +1,129 @@
+// Each cure method on the shipped harmless test viruses, with the exact bytes left behind.
+#include <gtest/gtest.h>
+
+#include "curer.h"
+#include "test_support.h"
+
+namespace kelvex {
+namespace {
+
+Scanner Shipped() {
+    SourceCompiler c;
+    EXPECT_TRUE(c.AddFile(std::string(KELVEX_SIGNATURES_DIR) + "/default.kvs"));
+    Scanner s;
+    std::string error;
+    EXPECT_TRUE(s.Load(c.Set(), error)) << error;
+    return s;
+}
+
+struct Outcome {
+    uint16_t status;
+    std::string bytes;
+    std::string name;
+};
+
+Outcome CureBytes(const Scanner& s, const std::string& bytes) {
+    MemorySource file(bytes);
+    Detection d;
+    const uint16_t status = Curer(s).Cure(file, ScanOptions{}, d);
+    return {status, file.Bytes(), d.index >= 0 ? s.NameOf(d) : ""};
+}
+
+const std::string kHost = std::string("MZ\x90\x00\x03\x00\x00\x00", 8) + "host program body";
+std::string AppendBody() { return "KVX.APPEND.BODY:" + std::string("\x01\x02\x03\x04") + "VXMR" + "rest of the virus"; }
+
+TEST(Curer, CleanFileNeedsNothing) {
+    Outcome o = CureBytes(Shipped(), kHost);
+    EXPECT_EQ(o.status, kCureNothingFound);
+    EXPECT_EQ(o.bytes, kHost);
+}
+
+TEST(Curer, TruncateRemovesTheAppendedBody) {
+    Outcome o = CureBytes(Shipped(), kHost + AppendBody());
+    EXPECT_EQ(o.status, kCureTruncated);
+    EXPECT_EQ(o.bytes, kHost);
+    EXPECT_EQ(o.name, "Kelvex-Test-Append");
+}
+
+TEST(Curer, RestorePutsBackSavedBytesAndCuts) {
+    std::string infected = kHost;
+    infected.replace(0, 8, "JMPVIRUS");
+    infected += "KVX.RESTORE.BODY" + std::string("0123456789") + "RSTR" + "tail";
+    Outcome o = CureBytes(Shipped(), infected);
+    EXPECT_EQ(o.status, kCureRestored);
+    EXPECT_EQ(o.bytes, kHost);
+}
+
+TEST(Curer, OverwriteBlanksTheBlockInPlace) {
+    const std::string block = "KVX.MACRO.BLOCK[" + std::string("0123456789abcdef") + "]";
+    Outcome o = CureBytes(Shipped(), "before " + block + " after");
+    EXPECT_EQ(o.status, kCureOverwritten);
+    EXPECT_EQ(o.bytes, "before " + std::string(33, ' ') + " after");
+}
+
+TEST(Curer, DestructiveAndUncurableAreReportedAndLeaveTheFile) {
+    const std::string over = "KVX.OVERWRITER." + std::string("xxxx") + "OVWR.END" + "rest";
+    Outcome o = CureBytes(Shipped(), over);
+    EXPECT_EQ(o.status, kCureDestructive);
+    EXPECT_EQ(o.bytes, over);
+    const std::string eicar = test::EicarString();
+    o = CureBytes(Shipped(), eicar);
+    EXPECT_EQ(o.status, kCureCannot);
+    EXPECT_EQ(o.bytes, eicar);
+    EXPECT_EQ(o.name, "EICAR-Test-File");
+}
+
+TEST(Curer, TwoDifferentRepairsInOneFileGiveTheMixedStatus) {
+    const std::string block = "KVX.MACRO.BLOCK[" + std::string(16, 'q') + "]";
+    Outcome o = CureBytes(Shipped(), kHost + block + AppendBody());
+    EXPECT_EQ(o.status, kCureMixed);
+    EXPECT_EQ(o.bytes, kHost + std::string(33, ' '));
+}
+
+TEST(Curer, ARepairThatDoesNotTakeIsAFailure) {
+    // The cut point would lie before the start of the file.
+    Scanner s = test::MakeScanner("body id=9 name=Bad cure=truncate:-100 sig=b1b2b3b4\n");
+    Outcome o = CureBytes(s, "ab" + test::FromHex("b1b2b3b4"));
+    EXPECT_EQ(o.status, kCureFailed);
+    // A repair that leaves the virus where it was.
+    Scanner again = test::MakeScanner("body id=9 name=Stays cure=overwrite:0:1:b1 sig=b1b2b3b4\n");
+    EXPECT_EQ(CureBytes(again, test::FromHex("b1b2b3b4")).status, kCureFailed);
+}
+
+class ReadOnly : public MemorySource {
+public:
+    using MemorySource::MemorySource;
+    bool Write(uint64_t, const void*, size_t) override { return false; }
+    bool Truncate(uint64_t) override { return false; }
+};
+
+TEST(Curer, UnwritableFileFails) {
+    ReadOnly file(kHost + AppendBody());
+    Detection d;
+    EXPECT_EQ(Curer(Shipped()).Cure(file, ScanOptions{}, d), kCureFailed);
+}
+
+TEST(Curer, NeutralizedBootSectorKeepsDiskParameters) {
+    std::string sector(512, '\x11');
+    sector.replace(62, 16, "KVX.BOOT.SECTOR!");
+    std::string before = sector;
+    ASSERT_TRUE(Curer::NeutralizeBootSector(sector));
+    EXPECT_EQ(test::Hex(sector.substr(0, 3)), "eb3c90");
+    EXPECT_EQ(sector.substr(3, 59), before.substr(3, 59));
+    EXPECT_EQ(test::Hex(sector.substr(62, 4)), "cd180000");
+    EXPECT_EQ(sector.substr(64, 446), std::string(446, '\0'));
+    EXPECT_EQ(test::Hex(sector.substr(510)), "55aa");
+    std::string shortSector(100, 0);
+    EXPECT_FALSE(Curer::NeutralizeBootSector(shortSector));
+}
+
+TEST(Curer, BootMarkerIsBlankedByItsCure) {
+    std::string sector(512, '\0');
+    sector.replace(62, 16, "KVX.BOOT.SECTOR!");
+    Outcome o = CureBytes(Shipped(), sector);
+    EXPECT_EQ(o.status, kCureOverwritten);
+    EXPECT_EQ(o.bytes, std::string(512, '\0'));
+}
+
+}  // namespace
+}  // namespace kelvex
