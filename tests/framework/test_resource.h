@@ -1,0 +1,40 @@
+// Resource numbers of the framework tests.
+#pragma once
+
+#define IDD_NAME 100
+#define IDC_NAME 1001
+#define IDC_ENABLED 1002
+#define IDC_MODE_FAST 1003
+#define IDC_MODE_SECURE 1004
+#define IDC_MODE_REVIEW 1005
+#define IDC_KIND 1006
+#define IDC_COUNT 1007
+
+#define IDD_FORM 110
+#define IDC_FORM_EDIT 1101
+
+#define IDD_PAGE_OPTIONS 120
+#define IDD_PAGE_TYPES 121
+#define IDD_PAGE_MAIL 122
+#define IDC_PAGE_FILES 1201
+#define IDC_PAGE_VALUE 1202
+
+#define IDD_BITMAP_BUTTON 130
+#define IDC_PICTURE 1301
+
+#define IDR_MAIN 200
+#define IDR_OTHER 201
+#define IDB_TOOLBAR 210
+
+#define ID_TEST_NEW 32800
+#define ID_TEST_CHECK 32801
+#define ID_TEST_ORPHAN 32802
+#define ID_TEST_VIEW 32803
+#define ID_TEST_DOC 32804
+#define ID_TEST_APP 32805
+#define ID_TEST_ALL 32806
+
+#define IDS_HELLO 300
+#define IDS_FORMAT 301
+#define IDS_NAME_EMPTY 302
+#define IDS_INDICATOR_STATE 303
