@@ -1,0 +1,57 @@
+// First-free-slot search, tag-last record writes and header counting for ALRECORD.TBL.
+#include "alert_table.h"
+
+std::optional<std::uint32_t> AlertTable::FindFreeSlot()
+{
+    const std::optional<std::uint64_t> size = file_.Size();
+    if (!size)
+        return std::nullopt;
+    if (*size < kSlotSize) {
+        const Slot header = TableHeader().Encode();
+        if (!file_.WriteAt(0, header.data(), header.size()))
+            return std::nullopt;
+    }
+    const std::uint64_t wholeSlots = *size / kSlotSize;
+    for (std::uint64_t index = 1; index < wholeSlots && index <= kMaxSlot; ++index) {
+        Slot slot{};
+        if (!file_.ReadAt(index * kSlotSize, slot.data(), slot.size()))
+            return std::nullopt;
+        if (!SlotHoldsRecord(slot))
+            return static_cast<std::uint32_t>(index);
+    }
+    // A torn last slot (a length that is not a whole number of slots) is overwritten.
+    const std::uint64_t next = wholeSlots < 1 ? 1 : wholeSlots;
+    if (next > kMaxSlot)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(next);
+}
+
+bool AlertTable::WriteRecord(std::uint32_t slot, const AlertRecord& record)
+{
+    if (slot == 0 || slot > kMaxSlot)
+        return false;
+    const Slot bytes = record.Encode();
+    const std::uint64_t at = static_cast<std::uint64_t>(slot) * kSlotSize;
+    const std::uint8_t cleared = 0;
+    return file_.WriteAt(at, &cleared, 1) && file_.WriteAt(at + 1, bytes.data() + 1, bytes.size() - 1)
+           && file_.WriteAt(at, bytes.data(), 1);
+}
+
+bool AlertTable::CountRecord(int priority)
+{
+    std::optional<TableHeader> header = ReadHeader();
+    if (!header)
+        return false;
+    header->Count(priority);
+    const Slot bytes = header->Encode();
+    // Only the three counts change; the rest of the header slot stays as it is.
+    return file_.WriteAt(0, bytes.data(), 12);
+}
+
+std::optional<TableHeader> AlertTable::ReadHeader()
+{
+    Slot slot{};
+    if (!file_.ReadAt(0, slot.data(), slot.size()))
+        return std::nullopt;
+    return TableHeader::Decode(slot);
+}

@@ -1,0 +1,38 @@
+// Adding alerts to ALRECORD.TBL through whatever file access the caller provides.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "alert_record.h"
+
+// Positioned access to the open table file; the Windows side opens it excluding other writers.
+class TableFile {
+public:
+    virtual ~TableFile() = default;
+    virtual std::optional<std::uint64_t> Size() = 0;
+    virtual bool ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_t size) = 0;
+    virtual bool WriteAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size) = 0;
+};
+
+class AlertTable {
+public:
+    // Event file names carry the slot number in six digits.
+    static constexpr std::uint32_t kMaxSlot = 999999;
+
+    explicit AlertTable(TableFile& file) : file_(file) {}
+
+    // The first free record slot, or the one after the last whole slot. A table shorter
+    // than its header is given a zeroed header first. Nothing when the table is full or
+    // the file fails.
+    std::optional<std::uint32_t> FindFreeSlot();
+    // Writes the record's body before its tag, so a reader never finds a tagged slot
+    // whose body is still the old one.
+    bool WriteRecord(std::uint32_t slot, const AlertRecord& record);
+    // Adds the record's priority to the header's counts.
+    bool CountRecord(int priority);
+    std::optional<TableHeader> ReadHeader();
+
+private:
+    TableFile& file_;
+};
