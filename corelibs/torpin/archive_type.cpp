@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "arj_reader.h"
 #include "zip_reader.h"
 
 namespace torpin {
@@ -27,14 +28,21 @@ ArchiveType detectArchiveType(ByteSource& source) {
     if (!source.readExact(0, head, sizeof head)) return ArchiveType::None;
     if (std::memcmp(head, "PK\x03\x04", 4) == 0 || std::memcmp(head, "PK\x05\x06", 4) == 0) return ArchiveType::Zip;
     // A stub in front of a ZIP (self-extracting) still leaves its directory at the end.
+    if (head[0] == 0x60 && head[1] == 0xEA) {
+        std::uint64_t at = 0;
+        if (ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
+    }
     ZipReader zip(source);
     if (zip.hasDirectory()) return ArchiveType::Zip;
+    std::uint64_t at = 0;
+    if (ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
     return ArchiveType::None;
 }
 
 std::unique_ptr<ArchiveReader> makeReader(ArchiveType type, ByteSource& source) {
     switch (type) {
     case ArchiveType::Zip: return std::make_unique<ZipReader>(source);
+    case ArchiveType::Arj: return std::make_unique<ArjReader>(source);
     default: return nullptr;
     }
 }

@@ -74,6 +74,16 @@ Bytes readFile(const std::filesystem::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+Bytes dataFile(const std::string& name) {
+    const char* root = std::getenv("VEX_TEST_DATA");
+    std::string folder = root ? root : ".";
+#ifdef _WIN32
+    // Under Wine the build machine's folders are reached through drive Z:.
+    if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
+#endif
+    return readFile(std::filesystem::path(folder) / "data" / name);
+}
+
 bool runIn(const std::filesystem::path& folder, const std::string& command) {
     std::string line = "cd '" + folder.string() + "' && ( " + command + " ) >/dev/null 2>&1";
     return std::system(line.c_str()) == 0;

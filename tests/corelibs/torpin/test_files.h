@@ -33,6 +33,9 @@ private:
 void writeFile(const std::filesystem::path& path, const Bytes& data);
 Bytes readFile(const std::filesystem::path& path);
 
+// A checked-in file of the tests' data folder.
+Bytes dataFile(const std::string& name);
+
 // Runs a shell command in a folder (native tests only); true when it exits with 0.
 bool runIn(const std::filesystem::path& folder, const std::string& command);
 

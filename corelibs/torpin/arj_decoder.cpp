@@ -1,0 +1,180 @@
+// Both decoders write into one buffer that holds the last 64 KB before the new
+// output, so every back reference is a plain index into it.
+#include "arj_decoder.h"
+
+#include <cstring>
+
+namespace torpin {
+namespace {
+
+constexpr std::size_t kHistory = 64 * 1024;
+constexpr std::size_t kChunk = 256 * 1024;
+constexpr std::size_t kMaxMatch = 256;
+
+constexpr int kThreshold = 3;
+constexpr int kLiteralSymbols = 255 + kMaxMatch + 2 - kThreshold;  // 510
+constexpr int kPositionSymbols = 17;
+constexpr int kLengthSymbols = 19;
+constexpr int kLiteralCountBits = 9;
+constexpr int kPositionCountBits = 5;
+constexpr int kLengthCountBits = 5;
+
+}  // namespace
+
+ArjDecoder::ArjDecoder() : literals_(12), positions_(8), lengths_(8), buffer_(kHistory + kChunk + kMaxMatch) {}
+
+bool ArjDecoder::flushIfFull(MemberOutput& output) {
+    if (write_ < kHistory + kChunk) return true;
+    if (!output.write(buffer_.data() + kHistory, write_ - kHistory)) return false;
+    std::memmove(buffer_.data(), buffer_.data() + write_ - kHistory, kHistory);
+    write_ = kHistory;
+    return true;
+}
+
+bool ArjDecoder::finish(MemberOutput& output) {
+    return write_ == kHistory || output.write(buffer_.data() + kHistory, write_ - kHistory);
+}
+
+ExtractStatus ArjDecoder::decode(int method, InputRange& input, MemberOutput& output, std::uint64_t size) {
+    // References before the first byte read zeros rather than stale data.
+    std::memset(buffer_.data(), 0, kHistory);
+    write_ = kHistory;
+    BitReader bits(input);
+    ExtractStatus status = method == 4 ? decodeFastest(bits, output, size) : decodeHuffman(bits, output, size);
+    if (status != ExtractStatus::Ok) return status;
+    return finish(output) ? ExtractStatus::Ok : output.status();
+}
+
+bool ArjDecoder::readLengthTable(BitReader& bits, HuffmanTable& table, int symbols, int countBits, int special) {
+    int n = static_cast<int>(bits.get(countBits));
+    if (n == 0) {
+        std::uint32_t only = bits.get(countBits);
+        if (only >= static_cast<std::uint32_t>(symbols)) return false;
+        table.constant(static_cast<std::uint16_t>(only));
+        return true;
+    }
+    if (n > symbols) return false;
+    std::uint8_t lengths[kLengthSymbols] = {};
+    int i = 0;
+    while (i < n) {
+        std::uint32_t v = bits.peek(16);
+        int c = static_cast<int>(v >> 13);
+        if (c == 7) {
+            // Lengths of 7 and more: one more for each further 1 bit, ended by a 0.
+            for (std::uint32_t mask = 1u << 12; v & mask; mask >>= 1) {
+                if (++c > 16) return false;
+            }
+        }
+        bits.skip(c < 7 ? 3 : c - 3);
+        lengths[i++] = static_cast<std::uint8_t>(c);
+        if (i == special) {
+            int zeros = static_cast<int>(bits.get(2));
+            if (i + zeros > symbols) return false;
+            while (zeros-- > 0) lengths[i++] = 0;
+        }
+    }
+    return table.build(lengths, symbols);
+}
+
+bool ArjDecoder::readLiteralTable(BitReader& bits) {
+    int n = static_cast<int>(bits.get(kLiteralCountBits));
+    if (n == 0) {
+        std::uint32_t only = bits.get(kLiteralCountBits);
+        if (only >= static_cast<std::uint32_t>(kLiteralSymbols)) return false;
+        literals_.constant(static_cast<std::uint16_t>(only));
+        return true;
+    }
+    if (n > kLiteralSymbols) return false;
+    std::uint8_t lengths[kLiteralSymbols] = {};
+    int i = 0;
+    while (i < n) {
+        int c = lengths_.decode(bits);
+        if (c < 0) return false;
+        if (c <= 2) {
+            int zeros = c == 0 ? 1 : c == 1 ? static_cast<int>(bits.get(4)) + 3 : static_cast<int>(bits.get(kLiteralCountBits)) + 20;
+            if (i + zeros > kLiteralSymbols) return false;
+            while (zeros-- > 0) lengths[i++] = 0;
+        } else {
+            lengths[i++] = static_cast<std::uint8_t>(c - 2);
+        }
+    }
+    return literals_.build(lengths, kLiteralSymbols);
+}
+
+ExtractStatus ArjDecoder::decodeHuffman(BitReader& bits, MemberOutput& output, std::uint64_t size) {
+    std::uint64_t total = 0;
+    std::uint32_t blockLeft = 0;
+    std::uint8_t* buffer = buffer_.data();
+    while (total < size) {
+        if (blockLeft == 0) {
+            blockLeft = bits.get(16);
+            if (blockLeft == 0) blockLeft = 0x10000;  // the count wraps like a 16-bit counter
+            if (!readLengthTable(bits, lengths_, kLengthSymbols, kLengthCountBits, 3) || !readLiteralTable(bits) ||
+                !readLengthTable(bits, positions_, kPositionSymbols, kPositionCountBits, -1))
+                return ExtractStatus::Corrupt;
+        }
+        --blockLeft;
+        int c = literals_.decode(bits);
+        if (c < 0) return ExtractStatus::Corrupt;
+        if (c < 256) {
+            buffer[write_++] = static_cast<std::uint8_t>(c);
+            ++total;
+        } else {
+            std::size_t length = static_cast<std::size_t>(c) - (256 - kThreshold);
+            int p = positions_.decode(bits);
+            if (p < 0) return ExtractStatus::Corrupt;
+            std::size_t distance = p == 0 ? 1 : (std::size_t{1} << (p - 1)) + bits.get(p - 1) + 1;
+            if (length > size - total) length = static_cast<std::size_t>(size - total);
+            const std::uint8_t* from = buffer + write_ - distance;
+            std::uint8_t* to = buffer + write_;
+            for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+            write_ += length;
+            total += length;
+        }
+        if (bits.overrun()) return ExtractStatus::Corrupt;
+        if (!flushIfFull(output)) return output.status();
+    }
+    return ExtractStatus::Ok;
+}
+
+ExtractStatus ArjDecoder::decodeFastest(BitReader& bits, MemberOutput& output, std::uint64_t size) {
+    std::uint64_t total = 0;
+    std::uint8_t* buffer = buffer_.data();
+    while (total < size) {
+        // A length code: up to 7 leading 1 bits select a range, then that many bits.
+        std::uint32_t plus = 0, power = 1;
+        int width = 0;
+        while (width < 7 && bits.get(1)) {
+            plus += power;
+            power <<= 1;
+            ++width;
+        }
+        std::uint32_t c = bits.get(width) + plus;
+        if (c == 0) {
+            buffer[write_++] = static_cast<std::uint8_t>(bits.get(8));
+            ++total;
+        } else {
+            std::size_t length = c - 1 + kThreshold;
+            plus = 0;
+            power = 1u << 9;
+            width = 9;
+            while (width < 13 && bits.get(1)) {
+                plus += power;
+                power <<= 1;
+                ++width;
+            }
+            std::size_t distance = bits.get(width) + plus + 1;
+            if (length > size - total) length = static_cast<std::size_t>(size - total);
+            const std::uint8_t* from = buffer + write_ - distance;
+            std::uint8_t* to = buffer + write_;
+            for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+            write_ += length;
+            total += length;
+        }
+        if (bits.overrun()) return ExtractStatus::Corrupt;
+        if (!flushIfFull(output)) return output.status();
+    }
+    return ExtractStatus::Ok;
+}
+
+}  // namespace torpin

@@ -1,0 +1,138 @@
+// Each header carries its own CRC; a header that fails it ends the walk.
+#include "arj_reader.h"
+
+#include <cstring>
+#include <vector>
+
+#include <zlib.h>
+
+#include "archive_limits.h"
+#include "input_range.h"
+#include "little_endian.h"
+#include "member_name.h"
+#include "member_output.h"
+
+namespace torpin {
+namespace {
+
+constexpr std::uint8_t kId0 = 0x60;
+constexpr std::uint8_t kId1 = 0xEA;
+constexpr std::size_t kMaxBasicHeader = 2600;
+constexpr std::size_t kMinFirstHeader = 30;
+constexpr std::uint8_t kFlagGarbled = 0x01;
+constexpr std::uint8_t kTypeBinary = 0;
+constexpr std::uint8_t kTypeText = 1;
+constexpr std::uint8_t kTypeMain = 2;
+
+std::uint32_t crcOf(const std::uint8_t* data, std::size_t n) {
+    return static_cast<std::uint32_t>(::crc32(0, data, static_cast<uInt>(n)));
+}
+
+}  // namespace
+
+ArjReader::ArjReader(ByteSource& source) : source_(source) {
+    found_ = findMainHeader(source_, mainAt_);
+}
+
+bool ArjReader::readHeader(ByteSource& source, std::uint64_t at, Header& header) {
+    std::uint8_t head[4];
+    if (!source.readExact(at, head, sizeof head) || head[0] != kId0 || head[1] != kId1) return false;
+    std::size_t size = le16(head + 2);
+    if (size == 0 || size > kMaxBasicHeader) return false;
+    header.basic.resize(size + 4);
+    if (!source.readExact(at + 4, header.basic.data(), header.basic.size())) return false;
+    if (crcOf(header.basic.data(), size) != le32(header.basic.data() + size)) return false;
+    header.basic.resize(size);
+    if (header.basic[0] < kMinFirstHeader || header.basic[0] > size) return false;
+    // Extended headers: a size, that many bytes and their CRC, until a size of 0.
+    std::uint64_t pos = at + 4 + size + 4;
+    for (;;) {
+        std::uint8_t sizeBytes[2];
+        if (!source.readExact(pos, sizeBytes, 2)) return false;
+        std::uint16_t extended = le16(sizeBytes);
+        pos += 2;
+        if (extended == 0) break;
+        pos += extended + 4u;
+    }
+    header.end = pos;
+    return true;
+}
+
+bool ArjReader::findMainHeader(ByteSource& source, std::uint64_t& at) {
+    std::uint64_t limit = source.size() < limits::kMaxLeadingBytes ? source.size() : limits::kMaxLeadingBytes;
+    std::vector<std::uint8_t> lead(static_cast<std::size_t>(limit));
+    if (!source.readExact(0, lead.data(), lead.size())) return false;
+    for (std::size_t i = 0; i + 1 < lead.size(); ++i) {
+        if (lead[i] != kId0 || lead[i + 1] != kId1) continue;
+        Header header;
+        if (readHeader(source, i, header) && header.basic[6] == kTypeMain) {
+            at = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ArjReader::first(MemberInfo& member) {
+    if (!found_) return false;
+    Header main;
+    if (!readHeader(source_, mainAt_, main)) return false;
+    cursor_ = main.end;
+    return next(member);
+}
+
+bool ArjReader::next(MemberInfo& member) {
+    if (!found_) return false;
+    Header header;
+    std::uint64_t at = cursor_;
+    if (!readHeader(source_, at, header)) {
+        found_ = false;  // the end marker or a damaged header ends the walk for good
+        return false;
+    }
+    const std::uint8_t* b = header.basic.data();
+    std::size_t firstSize = b[0];
+    std::uint64_t packed = le32(b + 12);
+    std::uint64_t dataEnd = header.end + packed;
+    member = MemberInfo{};
+    const char* names = reinterpret_cast<const char*>(b + firstSize);
+    member.name = memberName(names, header.basic.size() - firstSize);
+    member.packedSize = packed;
+    member.size = le32(b + 16);
+    member.crc = le32(b + 20);
+    member.method = b[5];
+    member.encrypted = (b[4] & kFlagGarbled) != 0;
+    member.directory = b[6] != kTypeBinary && b[6] != kTypeText;
+    member.rangeStart = at;
+    member.rangeEnd = dataEnd;
+    member.locator = header.end;
+    cursor_ = dataEnd;
+    found_ = true;
+    return true;
+}
+
+ExtractStatus ArjReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) {
+    if (member.encrypted) return ExtractStatus::Encrypted;
+    if (member.method > 4) return ExtractStatus::Unsupported;
+    if (member.size > maxBytes) return ExtractStatus::Limit;
+    std::uint64_t total = source_.size();
+    if (member.locator > total || member.packedSize > total - member.locator) return ExtractStatus::Corrupt;
+    if (member.method == 0 && member.packedSize != member.size) return ExtractStatus::Corrupt;
+    MemberOutput output(sink, maxBytes, member.packedSize);
+    InputRange input(source_, member.locator, member.locator + member.packedSize);
+    if (member.method == 0) {
+        const std::uint8_t* data = nullptr;
+        std::size_t n = 0;
+        while (input.fill(data, n)) {
+            if (!output.write(data, n)) return output.status();
+            input.consume(n);
+        }
+        if (output.written() != member.size) return ExtractStatus::Corrupt;
+    } else {
+        if (!decoder_) decoder_ = std::make_unique<ArjDecoder>();
+        ExtractStatus status = decoder_->decode(member.method, input, output, member.size);
+        if (status != ExtractStatus::Ok) return status;
+    }
+    return output.crc() == member.crc ? ExtractStatus::Ok : ExtractStatus::BadCrc;
+}
+
+}  // namespace torpin

@@ -1,0 +1,40 @@
+// Members of an ARJ archive, header by header, with their header CRCs checked.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "archive_reader.h"
+#include "arj_decoder.h"
+#include "byte_source.h"
+
+namespace torpin {
+
+class ArjReader final : public ArchiveReader {
+public:
+    explicit ArjReader(ByteSource& source);
+
+    // Where the main header starts: at 0, or after a stub within the leading-bytes
+    // limit. False when the source holds no ARJ archive.
+    static bool findMainHeader(ByteSource& source, std::uint64_t& at);
+
+    bool first(MemberInfo& member) override;
+    bool next(MemberInfo& member) override;
+    ExtractStatus extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) override;
+
+private:
+    struct Header {
+        std::vector<std::uint8_t> basic;
+        std::uint64_t end = 0;  // first byte after the header and its extended headers
+    };
+    // Reads the header at offset; false at the end marker or on any damage.
+    static bool readHeader(ByteSource& source, std::uint64_t at, Header& header);
+
+    ByteSource& source_;
+    bool found_ = false;
+    std::uint64_t mainAt_ = 0;
+    std::uint64_t cursor_ = 0;
+    std::unique_ptr<ArjDecoder> decoder_;
+};
+
+}  // namespace torpin
