@@ -25,6 +25,11 @@ std::string GetText(const std::uint8_t* at, std::size_t size)
 
 }  // namespace
 
+std::string AlertPipePath(const std::string& machine)
+{
+    return "\\\\" + (machine.empty() ? std::string(".") : machine) + "\\pipe\\" + kAlertPipeName;
+}
+
 std::array<std::uint8_t, kAlertMessageSize> AlertMessage::Encode() const
 {
     std::array<std::uint8_t, kAlertMessageSize> bytes{};

@@ -8,6 +8,9 @@
 
 inline constexpr const char* kAlertPipeName = "MorwickAlert";  // \\server\pipe\MorwickAlert
 inline constexpr std::size_t kAlertMessageSize = 512;
+
+// "\\.\pipe\MorwickAlert" for this computer (an empty name), else the named computer's pipe.
+std::string AlertPipePath(const std::string& machine);
 inline constexpr std::size_t kMaxAlertText = 255;
 
 // Results of an alert delivery, as MakeAlert1 returns them (Windows error numbers).

@@ -98,3 +98,13 @@ TEST(AlertComposer, StagedTextsAreKeptPerServerAndProduct)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AlertMessage, PipePathNamesTheComputer)
+{
+    EXPECT_EQ("\\\\.\\pipe\\MorwickAlert", AlertPipePath(""));
+    EXPECT_EQ("\\\\ALPHA\\pipe\\MorwickAlert", AlertPipePath("ALPHA"));
+}
+
+}  // namespace

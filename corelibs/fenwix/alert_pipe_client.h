@@ -1,0 +1,22 @@
+// One request and its answer over the Alert Service's pipe, with every wait bounded.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "alert_message.h"
+
+class AlertPipeClient {
+public:
+    explicit AlertPipeClient(std::string pipeName) : pipeName_(std::move(pipeName)) {}
+
+    // True when a service listens, busy or not.
+    bool ServiceListens() const;
+    // The service's answer, or kAlertServiceNotRunning when there is no pipe.
+    std::uint32_t Send(const AlertMessage& message) const;
+
+private:
+    std::string pipeName_;
+};

@@ -1,0 +1,137 @@
+// Overlapped accept, read, answer and hang-up on the alert pipe, each wait bounded.
+#include "alert_pipe_server.h"
+
+namespace {
+
+constexpr DWORD kRequestTimeoutMs = 5000;
+constexpr DWORD kHangUpTimeoutMs = 2000;
+
+}  // namespace
+
+AlertPipeServer::AlertPipeServer(Handler handler) : handler_(std::move(handler))
+{
+    stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+}
+
+AlertPipeServer::~AlertPipeServer()
+{
+    Stop();
+    if (stopEvent_)
+        CloseHandle(stopEvent_);
+}
+
+HANDLE AlertPipeServer::CreateInstance()
+{
+    const std::string name = AlertPipePath("");
+    return CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                            PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64, kAlertMessageSize, 0,
+                            nullptr);
+}
+
+bool AlertPipeServer::Start()
+{
+    if (!stopEvent_ || thread_.joinable())
+        return false;
+    HANDLE pipe = CreateInstance();
+    if (pipe == INVALID_HANDLE_VALUE)
+        return false;
+    ResetEvent(stopEvent_);
+    thread_ = std::thread([this, pipe] { Serve(pipe); });
+    return true;
+}
+
+void AlertPipeServer::Stop()
+{
+    if (!thread_.joinable())
+        return;
+    SetEvent(stopEvent_);
+    thread_.join();
+}
+
+bool AlertPipeServer::Await(HANDLE pipe, OVERLAPPED& overlapped, DWORD timeoutMs, DWORD* done)
+{
+    const HANDLE waits[2] = {overlapped.hEvent, stopEvent_};
+    const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, timeoutMs);
+    if (woke != WAIT_OBJECT_0) {
+        CancelIo(pipe);
+        DWORD ignored = 0;
+        GetOverlappedResult(pipe, &overlapped, &ignored, TRUE);
+        return false;
+    }
+    return GetOverlappedResult(pipe, &overlapped, done, FALSE) != FALSE;
+}
+
+void AlertPipeServer::Serve(HANDLE pipe)
+{
+    HANDLE connected = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    while (WaitForSingleObject(stopEvent_, 0) != WAIT_OBJECT_0) {
+        OVERLAPPED overlapped = {};
+        overlapped.hEvent = connected;
+        ResetEvent(connected);
+        bool ready = ConnectNamedPipe(pipe, &overlapped) != FALSE;
+        if (!ready) {
+            const DWORD error = GetLastError();
+            DWORD done = 0;
+            if (error == ERROR_PIPE_CONNECTED)
+                ready = true;
+            else if (error == ERROR_IO_PENDING)
+                ready = Await(pipe, overlapped, INFINITE, &done);
+        }
+        if (ready)
+            ServeClient(pipe);
+        DisconnectNamedPipe(pipe);
+        if (!ready && WaitForSingleObject(stopEvent_, 0) != WAIT_OBJECT_0) {
+            // A pipe that failed to accept is made anew rather than spun on.
+            CloseHandle(pipe);
+            Sleep(100);
+            pipe = CreateInstance();
+            if (pipe == INVALID_HANDLE_VALUE)
+                break;
+        }
+    }
+    if (pipe != INVALID_HANDLE_VALUE)
+        CloseHandle(pipe);
+    CloseHandle(connected);
+}
+
+void AlertPipeServer::ServeClient(HANDLE pipe)
+{
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::uint8_t request[kAlertMessageSize + 1];
+    OVERLAPPED overlapped = {};
+    overlapped.hEvent = event;
+    DWORD done = 0;
+    std::uint32_t result = kAlertBadArguments;
+    bool read = ReadFile(pipe, request, sizeof request, nullptr, &overlapped) || GetLastError() == ERROR_IO_PENDING;
+    read = read && Await(pipe, overlapped, kRequestTimeoutMs, &done);
+    if (read) {
+        const std::optional<AlertMessage> message = AlertMessage::Decode(request, done);
+        if (!message)
+            result = kAlertBadArguments;
+        else if (paused_)
+            result = kAlertServicePaused;
+        else
+            result = handler_(*message);
+    } else if (GetLastError() == ERROR_MORE_DATA) {
+        result = kAlertBadArguments;
+    } else {
+        CloseHandle(event);
+        return;
+    }
+    auto reply = EncodeAlertReply(result);
+    overlapped = {};
+    overlapped.hEvent = event;
+    ResetEvent(event);
+    if ((WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), nullptr, &overlapped)
+         || GetLastError() == ERROR_IO_PENDING)
+        && Await(pipe, overlapped, kRequestTimeoutMs, &done)) {
+        // The answer is only safe once the caller has read it: wait, bounded, for it to hang up.
+        std::uint8_t rest[16];
+        overlapped = {};
+        overlapped.hEvent = event;
+        ResetEvent(event);
+        if (ReadFile(pipe, rest, sizeof rest, nullptr, &overlapped) || GetLastError() == ERROR_IO_PENDING)
+            Await(pipe, overlapped, kHangUpTimeoutMs, &done);
+    }
+    CloseHandle(event);
+}

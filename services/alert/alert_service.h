@@ -1,0 +1,28 @@
+// The Windows service "Morwick Alert Notification Server": its state and its controls.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+class AlertPipeServer;
+
+class AlertService {
+public:
+    // Hands the process to the service control manager; false when not started by it.
+    static bool RunAsService();
+
+private:
+    static void WINAPI Main(DWORD argc, LPSTR* argv);
+    static DWORD WINAPI Control(DWORD control, DWORD type, LPVOID data, LPVOID context);
+
+    void Run();
+    DWORD OnControl(DWORD control);
+    void Report(DWORD state, DWORD exitCode = NO_ERROR, DWORD waitHintMs = 0);
+
+    SERVICE_STATUS_HANDLE statusHandle_ = nullptr;
+    SERVICE_STATUS status_ = {};
+    HANDLE stopEvent_ = nullptr;
+    AlertPipeServer* pipe_ = nullptr;
+    CRITICAL_SECTION statusLock_;
+};

@@ -1,0 +1,17 @@
+// /install and /uninstall: the service's entry with the service control manager and its Alert home.
+#pragma once
+
+#include <string>
+
+class ServiceInstaller {
+public:
+    // Creates the Alert home (registry value, folders, the scanner's application) when
+    // missing and registers this program as the service, or updates its program path.
+    // Returns 0 or a Windows error number; `message` says what happened.
+    static unsigned long Install(std::string& message);
+    // Stops the service when it runs (bounded wait) and removes it.
+    static unsigned long Uninstall(std::string& message);
+
+    // "<system drive>\MORWICK\ALERT".
+    static std::string DefaultHome();
+};

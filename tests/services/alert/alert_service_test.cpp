@@ -1,0 +1,227 @@
+// ALERTSVC.EXE under the service control manager: install, control, and alerts from FENWIX.DLL.
+#include <windows.h>
+
+#include <cstring>
+#include <ctime>
+
+#include <gtest/gtest.h>
+
+#include "fenwix.h"
+#include "halden.h"
+#include "service_fixture.h"
+
+namespace {
+
+constexpr const char* kDetection = "Manager Detected a Virus [Ripper] in [C:\\DATA\\GAME.EXE] - [PC1]/[ann].";
+
+std::vector<BYTE> Slot(const std::vector<BYTE>& table, std::size_t index)
+{
+    return std::vector<BYTE>(table.begin() + static_cast<std::ptrdiff_t>(index * 256),
+                             table.begin() + static_cast<std::ptrdiff_t>(index * 256 + 256));
+}
+
+int Int32At(const std::vector<BYTE>& bytes, std::size_t at)
+{
+    int value = 0;
+    std::memcpy(&value, bytes.data() + at, 4);
+    return value;
+}
+
+std::vector<BYTE> Record(const char* eventFile, const char* description, std::int8_t priority)
+{
+    std::vector<BYTE> slot(256, 0);
+    std::memcpy(slot.data(), "ALERT", 6);
+    std::memcpy(slot.data() + 6, eventFile, std::strlen(eventFile));
+    std::memcpy(slot.data() + 19, description, std::strlen(description));
+    std::memcpy(slot.data() + 147, "OLD", 3);
+    slot[156] = static_cast<BYTE>(priority);
+    return slot;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void SetPagerOf(const char* application, const char* owner, const char* number)
+{
+    void* list = GlobalAlloc(GPTR, 148);
+    std::memcpy(static_cast<BYTE*>(list) + 20, number, std::strlen(number));
+    std::memcpy(static_cast<BYTE*>(list) + 85, owner, std::strlen(owner));
+    ASSERT_EQ(1, AlertSetPager("", 1, list, 1, application));
+    GlobalFree(list);
+}
+
+class AlertServiceTest : public AlertServiceSuite {
+protected:
+    void SetUp() override
+    {
+        RemoveTree(home_->File("EVENTLOG"));
+        RemoveTree(home_->File("LOG"));
+        RemoveTree(home_->File("APPS"));
+        AlertServiceSuite::SetUp();
+    }
+};
+
+TEST_F(AlertServiceTest, InstallPreparesTheHomeAndRegistersTheScanner)
+{
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("LOG").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG").c_str()));
+    WORD count = 0;
+    void* names = nullptr;
+    ASSERT_EQ(1, AlertGetApplicationALT("", &count, &names));
+    ASSERT_EQ(2, count);
+    EXPECT_STREQ("ALERT", static_cast<const char*>(names));
+    EXPECT_STREQ("VEXOMAR", static_cast<const char*>(names) + 64);
+    GlobalFree(names);
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState());
+    // Installing twice only refreshes the entry.
+    EXPECT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/install"));
+}
+
+TEST_F(AlertServiceTest, StartPauseContinueStopThroughTheCore)
+{
+    ASSERT_EQ(0, AlertStartService("", 0));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ServiceState());
+    EXPECT_EQ(ERROR_SERVICE_ALREADY_RUNNING, AlertStartService("", 0));
+    ASSERT_EQ(0, AlertPauseService("", 0));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_PAUSED), ServiceState());
+    ASSERT_EQ(0, AlertContinueService("", 0));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ServiceState());
+
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof computer;
+    GetComputerNameA(computer, &size);
+    ASSERT_EQ(0, AlertStopService(computer, 0));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState());
+    EXPECT_EQ(ERROR_SERVICE_NOT_ACTIVE, AlertStopService("", 0));
+    EXPECT_EQ(ERROR_SERVICE_NOT_ACTIVE, AlertPauseService("", 0));
+}
+
+TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
+{
+    SetPagerOf("VEXOMAR", "Ann Smith", "555-0100");
+    SetPagerOf("ALERT", "Not For Scanner", "555-0199");
+    ASSERT_EQ(0, AlertStartService("", 0));
+    const std::int32_t before = static_cast<std::int32_t>(std::time(nullptr));
+    ASSERT_EQ(0, MakeAlert1("", -3, 1, "VEXOMAR", kDetection, 0));
+    ASSERT_EQ(0, MakeAlert1("", 2, 1, "VEXOMAR", "05", 0));
+    const std::int32_t after = static_cast<std::int32_t>(std::time(nullptr));
+
+    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    ASSERT_EQ(512u, table.size());
+    EXPECT_EQ(1, Int32At(table, 0));
+    EXPECT_EQ(0, Int32At(table, 4));
+    EXPECT_EQ(0, Int32At(table, 8));
+    const auto slot = Slot(table, 1);
+    EXPECT_EQ(0, std::memcmp(slot.data(), "ALERT\0", 6));
+    EXPECT_STREQ("AL000001.EVT", reinterpret_cast<const char*>(slot.data() + 6));
+    EXPECT_STREQ(kDetection, reinterpret_cast<const char*>(slot.data() + 19));
+    EXPECT_STREQ("VEXOMAR", reinterpret_cast<const char*>(slot.data() + 147));
+    EXPECT_EQ(1, slot[156]);
+    const int when = Int32At(slot, 157);
+    EXPECT_GE(when, before);
+    EXPECT_LE(when, after);
+    EXPECT_EQ(std::vector<BYTE>(95, 0), std::vector<BYTE>(slot.begin() + 161, slot.end()));
+
+    const std::string event = ScratchAlertHome::ReadText(home_->File("EVENTLOG\\AL000001.EVT"));
+    EXPECT_EQ(0u, event.find(std::string("Alert: ") + kDetection + "\r\nApplication: VEXOMAR\r\nPriority: Critical\r\n"
+                                                                  "Type: 2\r\nCount: 1\r\nEvent code: 05\r\n"));
+
+    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    ASSERT_EQ(2u, lines.size());
+    // "MM/DD/YYYY hh:mm:ss " comes first on every line.
+    EXPECT_EQ(20u, lines[0].find("Critical alert of VEXOMAR: "));
+    EXPECT_EQ(std::string("Critical alert of VEXOMAR: ") + kDetection + " (AL000001.EVT)", lines[0].substr(20));
+    EXPECT_EQ("VEXOMAR alert delivered by pager to Ann Smith at 555-0100", lines[1].substr(20));
+
+    BYTE statistics[256];
+    ASSERT_EQ(1, AlertGetStatistics("", statistics));
+    EXPECT_EQ(1, Int32At(std::vector<BYTE>(statistics, statistics + 12), 0));
+}
+
+TEST_F(AlertServiceTest, FreeSlotIsReusedAndItsPriorityCounted)
+{
+    std::vector<BYTE> table(256, 0);
+    int counts[3] = {2, 0, 5};
+    std::memcpy(table.data(), counts, sizeof counts);
+    const auto first = Record("OLD1.EVT", "first", 0);
+    table.insert(table.end(), first.begin(), first.end());
+    table.insert(table.end(), 256, 0);
+    const auto third = Record("OLD3.EVT", "third", 3);
+    table.insert(table.end(), third.begin(), third.end());
+    ScratchAlertHome::WriteBytes(home_->File("EVENTLOG\\ALRECORD.TBL"), table);
+
+    ASSERT_EQ(0, AlertStartService("", 0));
+    ASSERT_EQ(0, MakeAlert1("", 0, 1, "VEXOMAR", "Scan finished", 0));
+    const auto after = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    ASSERT_EQ(1024u, after.size());
+    EXPECT_EQ(2, Int32At(after, 0));
+    EXPECT_EQ(0, Int32At(after, 4));
+    EXPECT_EQ(6, Int32At(after, 8));
+    EXPECT_EQ(first, Slot(after, 1));
+    EXPECT_EQ(third, Slot(after, 3));
+    const auto reused = Slot(after, 2);
+    EXPECT_STREQ("AL000002.EVT", reinterpret_cast<const char*>(reused.data() + 6));
+    EXPECT_STREQ("Scan finished", reinterpret_cast<const char*>(reused.data() + 19));
+    EXPECT_EQ(3, reused[156]);
+}
+
+TEST_F(AlertServiceTest, PausedServiceRefusesAlertsUntilContinued)
+{
+    ASSERT_EQ(0, AlertStartService("", 0));
+    ASSERT_EQ(0, AlertPauseService("", 0));
+    EXPECT_EQ(1061, MakeAlert1("", 1, 1, "VEXOMAR", "while paused", 0));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG\\ALRECORD.TBL").c_str()));
+    ASSERT_EQ(0, AlertContinueService("", 0));
+    EXPECT_EQ(0, MakeAlert1("", 1, 1, "VEXOMAR", "after continue", 0));
+    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    ASSERT_EQ(512u, table.size());
+    EXPECT_EQ(1, Int32At(table, 4));
+}
+
+TEST_F(AlertServiceTest, StoppedServiceFailsBothCallsAtOnce)
+{
+    ASSERT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState());
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(1062, MakeAlert1("", -3, 1, "VEXOMAR", kDetection, 0));
+    EXPECT_EQ(1062, MakeAlert1("", 2, 1, "VEXOMAR", "05", 0));
+    // Far below any pipe wait: nothing waited for a service that is not there.
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG\\ALRECORD.TBL").c_str()));
+}
+
+TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
+{
+    SetPagerOf("ALERT", "Duty Officer", "555-0111");
+    ASSERT_EQ(0, AlertStartService("", 0));
+    ASSERT_EQ(0, MakeAlert1("", 3, 1, "backup", "Tape failed", 0));
+    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ("Critical alert of BACKUP: Tape failed (AL000001.EVT)", lines[0].substr(20));
+    EXPECT_EQ("BACKUP alert delivered by pager to Duty Officer at 555-0111", lines[1].substr(20));
+    EXPECT_EQ(87, MakeAlert1("", 3, 1, "..\\X", "Tape failed", 0));
+    EXPECT_EQ(87, MakeAlert1("", 3, 1, nullptr, "Tape failed", 0));
+}
+
+TEST_F(AlertServiceTest, UninstallStopsAndRemovesTheService)
+{
+    ASSERT_EQ(0, AlertStartService("", 0));
+    EXPECT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/uninstall"));
+    EXPECT_FALSE(ServiceInstalled());
+    EXPECT_EQ(1062, MakeAlert1("", 1, 1, "VEXOMAR", "gone", 0));
+    EXPECT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/uninstall"));
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+// Installs ALERTSVC.EXE in the test prefix for a suite and removes it afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "scratch_alert_home.h"
+
+// Runs a program beside the test (bounded wait) and gives its exit code; -1 on failure.
+int RunBesideTest(const std::string& program, const std::string& arguments);
+
+// The service's state as the service control manager reports it; 0 when it cannot be read.
+DWORD ServiceState();
+// True when the service control manager knows the service.
+bool ServiceInstalled();
+
+class AlertServiceSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    static std::unique_ptr<ScratchAlertHome> home_;
+};
