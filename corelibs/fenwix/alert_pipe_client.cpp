@@ -1,6 +1,8 @@
 // Connecting to the alert pipe, then one overlapped write and one overlapped read.
 #include "alert_pipe_client.h"
 
+#include "alert_home.h"
+
 namespace {
 
 constexpr DWORD kConnectBudgetMs = 5000;
@@ -25,7 +27,12 @@ private:
 
 bool NoListener(DWORD error)
 {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool NoComputer(DWORD error)
+{
+    return error == ERROR_BAD_NETPATH || error == ERROR_BAD_NET_NAME || error == ERROR_NO_NETWORK;
 }
 
 // Runs one overlapped transfer to its end or cancels it after the timeout.
@@ -51,11 +58,15 @@ bool Transfer(HANDLE pipe, bool write, void* data, DWORD size, DWORD* done)
 
 }  // namespace
 
-bool AlertPipeClient::ServiceListens() const
+std::uint32_t AlertPipeClient::Probe() const
 {
     if (WaitNamedPipeA(pipeName_.c_str(), 1))
-        return true;
-    return !NoListener(GetLastError());
+        return kAlertDelivered;
+    const DWORD error = GetLastError();
+    if (NoListener(error))
+        return kAlertServiceNotRunning;
+    // A pipe that is busy serving another caller still has a service behind it.
+    return NoComputer(error) ? kServerUnreachable : kAlertDelivered;
 }
 
 std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
@@ -70,6 +81,8 @@ std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
         const DWORD error = GetLastError();
         if (NoListener(error))
             return kAlertServiceNotRunning;
+        if (NoComputer(error))
+            return kServerUnreachable;
         // Another caller is being served: wait for the pipe, but never beyond the budget.
         const DWORD spent = GetTickCount() - start;
         if (error != ERROR_PIPE_BUSY || spent >= kConnectBudgetMs)

@@ -12,8 +12,8 @@ class AlertPipeClient {
 public:
     explicit AlertPipeClient(std::string pipeName) : pipeName_(std::move(pipeName)) {}
 
-    // True when a service listens, busy or not.
-    bool ServiceListens() const;
+    // kAlertDelivered when a service listens (busy or not), else why it cannot be reached.
+    std::uint32_t Probe() const;
     // The service's answer, or kAlertServiceNotRunning when there is no pipe.
     std::uint32_t Send(const AlertMessage& message) const;
 

@@ -43,11 +43,13 @@ int Deliver(LPCSTR server, int type, int count, LPCSTR product, LPCSTR text)
         message = g_composer.Accept(target.server + "|" + target.machine, type, count, product, text);
     }
     if (!message) {
-        if (client.ServiceListens())
-            return static_cast<int>(kAlertDelivered);
-        std::lock_guard<std::mutex> hold(g_lock);
-        g_composer.Drop(target.server + "|" + target.machine, product);
-        return static_cast<int>(kAlertServiceNotRunning);
+        // Staging only, but a caller must still learn at once that nobody will take the alert.
+        const std::uint32_t reachable = client.Probe();
+        if (reachable != kAlertDelivered) {
+            std::lock_guard<std::mutex> hold(g_lock);
+            g_composer.Drop(target.server + "|" + target.machine, product);
+        }
+        return static_cast<int>(reachable);
     }
     message->server = target.server;
     return static_cast<int>(client.Send(*message));

@@ -27,6 +27,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (arg == "/?") {
+            Usage();
+            return 0;
+        }
         if (_stricmp(arg.c_str(), "/server") == 0 && hasValue)
             server = argv[++i];
         else if (_stricmp(arg.c_str(), "/product") == 0 && hasValue)

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,37 @@ TEST_F(HaldenSettings, DamagedSettingsFilesGiveTheFailureResult)
     EXPECT_EQ(0, AlertSetPager("", 1, list, 1, "ALERT"));
     EXPECT_EQ(bytes, ScratchAlertHome::ReadBytes(file));
     GlobalFree(list);
+}
+
+TEST_F(HaldenSettings, SetsOfTwoMethodsAtOnceKeepBothLists)
+{
+    constexpr int kRounds = 20;
+    auto setter = [](bool pager) {
+        for (int round = 1; round <= kRounds; ++round) {
+            const std::size_t size = pager ? 148 : 68;
+            void* list = GlobalCopy(Pattern(size * round, static_cast<BYTE>(round)));
+            const int result = pager ? AlertSetPager("", static_cast<WORD>(round), list, 1, "ALERT")
+                                     : AlertSetSnmp("", static_cast<WORD>(round), list, 1, "ALERT");
+            EXPECT_EQ(1, result);
+            GlobalFree(list);
+        }
+    };
+    std::thread pagers(setter, true);
+    std::thread managers(setter, false);
+    pagers.join();
+    managers.join();
+    WORD count = 0;
+    void* got = nullptr;
+    ASSERT_EQ(1, AlertGetPager("", &count, &got, "ALERT"));
+    EXPECT_EQ(kRounds, count);
+    EXPECT_EQ(0, std::memcmp(Pattern(148 * kRounds, kRounds).data(), got, 148 * kRounds));
+    GlobalFree(got);
+    ASSERT_EQ(1, AlertGetSnmp("", &count, &got, "ALERT"));
+    EXPECT_EQ(kRounds, count);
+    GlobalFree(got);
+    char date[256];
+    ASSERT_EQ(1, AlertGetCFGDate("", "ALERT", date));
+    EXPECT_NE(nullptr, std::strstr(date, " #40"));
 }
 
 TEST_F(HaldenSettings, UnknownServerAnswers1722)

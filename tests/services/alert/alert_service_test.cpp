@@ -3,6 +3,8 @@
 
 #include <cstring>
 #include <ctime>
+#include <set>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -213,6 +215,58 @@ TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
     EXPECT_EQ("BACKUP alert delivered by pager to Duty Officer at 555-0111", lines[1].substr(20));
     EXPECT_EQ(87, MakeAlert1("", 3, 1, "..\\X", "Tape failed", 0));
     EXPECT_EQ(87, MakeAlert1("", 3, 1, nullptr, "Tape failed", 0));
+}
+
+TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
+{
+    ASSERT_EQ(0, AlertStartService("", 0));
+    constexpr int kCallers = 4, kEach = 5;
+    std::vector<std::thread> callers;
+    std::vector<int> failures(kCallers, 0);
+    for (int c = 0; c < kCallers; ++c) {
+        callers.emplace_back([c, &failures] {
+            for (int i = 0; i < kEach; ++i) {
+                const std::string text = "caller " + std::to_string(c) + " alert " + std::to_string(i);
+                if (MakeAlert1("", 1, 1, "VEXOMAR", text.c_str(), 0) != 0)
+                    ++failures[c];
+            }
+        });
+    }
+    for (std::thread& caller : callers)
+        caller.join();
+    EXPECT_EQ(std::vector<int>(kCallers, 0), failures);
+    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    ASSERT_EQ(256u * (kCallers * kEach + 1), table.size());
+    EXPECT_EQ(kCallers * kEach, Int32At(table, 4));
+    std::set<std::string> texts, files;
+    for (int slot = 1; slot <= kCallers * kEach; ++slot) {
+        const auto bytes = Slot(table, slot);
+        EXPECT_EQ(0, std::memcmp(bytes.data(), "ALERT\0", 6));
+        texts.insert(reinterpret_cast<const char*>(bytes.data() + 19));
+        files.insert(reinterpret_cast<const char*>(bytes.data() + 6));
+    }
+    EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), texts.size());
+    EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), files.size());
+    EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach),
+              Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG"))).size());
+}
+
+TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
+{
+    const bool existed = GetFileAttributesA("C:\\MORWICK") != INVALID_FILE_ATTRIBUTES;
+    home_->ForgetHome();
+    ASSERT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/install"));
+    char text[512] = {};
+    ASSERT_EQ(1, AlertGetHomeDir("", text));
+    EXPECT_STREQ("C:\\MORWICK\\ALERT", text);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\MORWICK\\ALERT\\EVENTLOG"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\MORWICK\\ALERT\\APPS\\VEXOMAR.ALS"));
+    if (!existed)
+        RemoveTree("C:\\MORWICK");
+    // Back to the suite's scratch home for the tests that follow; the old one first puts
+    // the registry back as it found it.
+    home_.reset();
+    home_ = std::make_unique<ScratchAlertHome>("service");
 }
 
 TEST_F(AlertServiceTest, UninstallStopsAndRemovesTheService)
