@@ -52,6 +52,15 @@ void CDataExchange::Fail(const std::string& message)
     }
 }
 
+void CWnd::DoDataExchange(CDataExchange&) {}
+
+bool CWnd::UpdateData(bool saveAndValidate)
+{
+    CDataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(exchange);
+    return !exchange.m_failed;
+}
+
 void ExchangeText(CDataExchange& exchange, int id, std::string& value, int maxLength)
 {
     if (exchange.m_failed)

@@ -42,15 +42,6 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CDialog::DoDataExchange(CDataExchange&) {}
-
-bool CDialog::UpdateData(bool saveAndValidate)
-{
-    CDataExchange exchange(*this, saveAndValidate);
-    DoDataExchange(exchange);
-    return !exchange.m_failed;
-}
-
 HWND CDialog::ModalOwner() const
 {
     HWND owner = m_parent ? m_parent->m_hWnd : nullptr;

@@ -5,8 +5,6 @@
 
 #include "wnd.h"
 
-class CDataExchange;
-
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
@@ -25,8 +23,6 @@ public:
     // Reads and validates the controls; a failure keeps the dialog open.
     virtual void OnOK();
     virtual void OnCancel();
-    virtual void DoDataExchange(CDataExchange& exchange);
-    bool UpdateData(bool saveAndValidate = true);
 
     bool PreTranslateMessage(MSG& message) override;
     bool OnCmdMsg(CommandRequest& request) override;

@@ -127,9 +127,12 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
 {
     if (m_hWnd)
         return false;
+    int x = rect.left, y = rect.top, width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (rect.left == CW_USEDEFAULT)
+        x = y = width = height = CW_USEDEFAULT;
     SetCreating(this);
     HWND window = CreateWindowExA(exStyle, className ? className : DefaultClassName(), title ? title : "", style,
-                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  x, y, width, height, parent,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idOrMenu)), ModuleInstance(), param);
     SetCreating(nullptr);
     if (!window) {

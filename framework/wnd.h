@@ -7,6 +7,8 @@
 
 #include "cmd_target.h"
 
+class CDataExchange;
+
 class CWnd : public CCmdTarget {
 public:
     CWnd();
@@ -74,6 +76,10 @@ public:
     // Centres on `alternate`, else on the owner or parent, else on the screen; stays on the screen.
     void CenterWindow(HWND alternate = nullptr);
     int GetDlgCtrlID() const;
+
+    // Data exchange between the window's controls and its data (dialogs, form views, pages).
+    virtual void DoDataExchange(CDataExchange& exchange);
+    bool UpdateData(bool saveAndValidate = true);
 
     // Keyboard translation before dispatch; the default translates nothing.
     virtual bool PreTranslateMessage(MSG& message);
