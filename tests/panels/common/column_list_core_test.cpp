@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "col_list_columns.h"
+#include "col_list_sort_order.h"
 #include "column_text.h"
 #include "sort_key.h"
 
@@ -125,6 +126,82 @@ TEST(ColListColumns, DraggingLeftOfTheColumnLeavesFivePixels)
     EXPECT_EQ(5, columns.DraggedWidth(1, 102, 0));
     EXPECT_EQ(70, columns.DraggedWidth(1, 170, 0));
     EXPECT_EQ(70, columns.DraggedWidth(1, 160, 10));
+}
+
+std::vector<std::string> Texts(const std::vector<ColListItem*>& items)
+{
+    std::vector<std::string> texts;
+    for (const ColListItem* item : items)
+        texts.push_back(item->text);
+    return texts;
+}
+
+TEST(ColListSortOrder, ReSortRecomputesKeysFromTheKeyColumn)
+{
+    ColListItem a("a\t10", 2, 0), b("b\t9", 2, 0), c("c", 2, 0);
+    std::vector<ColListItem*> items = {&a, &b, &c};
+    ColListSortOrder order;
+    order.keyColumn = 1;
+    order.type = SortType::Numeric;
+    order.Sort(items);
+    EXPECT_EQ("9", b.sortKey);
+    EXPECT_EQ("", c.sortKey);  // missing field: key 0
+    EXPECT_EQ((std::vector<std::string>{"c", "b\t9", "a\t10"}), Texts(items));
+    order.direction = SortDirection::Descending;
+    order.Sort(items);
+    EXPECT_EQ((std::vector<std::string>{"a\t10", "b\t9", "c"}), Texts(items));
+}
+
+TEST(ColListSortOrder, TiesKeepTheirOrderAndComparisonsAreCounted)
+{
+    ColListItem x("x\t1", 2, 0), y("y\t1", 2, 0), z("z\t0", 2, 0);
+    std::vector<ColListItem*> items = {&y, &x, &z};
+    ColListSortOrder order;
+    order.keyColumn = 1;
+    order.Sort(items);
+    EXPECT_EQ((std::vector<std::string>{"z\t0", "y\t1", "x\t1"}), Texts(items));
+    EXPECT_GT(order.Comparisons(), 0u);
+    order.ResetComparisons();
+    EXPECT_EQ(0u, order.Comparisons());
+    EXPECT_EQ(0, order.Compare(x, y));
+    EXPECT_EQ(1u, order.Comparisons());
+}
+
+TEST(ColListSortOrder, SortingThousandsOfRowsStaysNearNLogN)
+{
+    std::vector<ColListItem> rows;
+    for (int i = 0; i < 4096; ++i)
+        rows.emplace_back(std::to_string((i * 7919) % 4096), 1, 0);
+    std::vector<ColListItem*> items;
+    for (ColListItem& row : rows)
+        items.push_back(&row);
+    ColListSortOrder order;
+    order.type = SortType::Numeric;
+    order.Sort(items);
+    for (size_t i = 0; i < items.size(); ++i)
+        ASSERT_EQ(std::to_string(i), items[i]->text);
+    // 4096 * log2(4096) = 49152; a quadratic sort would need millions.
+    EXPECT_LT(order.Comparisons(), 2u * 49152u);
+}
+
+TEST(ColListSortOrder, PositionsAreFoundByRecordNotByText)
+{
+    ColListItem a("same", 1, 0), b("same", 1, 0), c("other", 1, 0), gone("gone", 1, 0);
+    std::vector<ColListItem*> items = {&c, &a, &b};
+    EXPECT_EQ((std::vector<int>{0, 2}), PositionsOf(items, {&b, &c}));
+    EXPECT_EQ((std::vector<int>{1}), PositionsOf(items, {&gone, &a}));
+    EXPECT_TRUE(PositionsOf(items, {}).empty());
+}
+
+TEST(ColListItem, ImageArraysHaveOneEntryPerColumn)
+{
+    ColListItem item("text", 3, 0x123456);
+    EXPECT_EQ(3, item.ColumnCount());
+    EXPECT_EQ(3u, item.masks.size());
+    EXPECT_EQ(nullptr, item.images[2]);
+    EXPECT_EQ(0x123456u, item.textColour);
+    EXPECT_EQ(0, item.check);
+    EXPECT_EQ(0, ColListItem("x", -2, 0).ColumnCount());
 }
 
 }  // namespace

@@ -1,0 +1,462 @@
+// CColList: creation, class registration, column set-up, rows and sorting.
+#include "col_list.h"
+
+#include "column_text.h"
+#include "module.h"
+
+const char CColList::kClassName[] = "ColList";
+void* const CColList::kInvalidData = reinterpret_cast<void*>(static_cast<INT_PTR>(-1));
+
+namespace {
+
+LeadByteTable CurrentLeadBytes()
+{
+    LeadByteTable table;
+    for (int b = 0; b < 256; ++b)
+        table[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+    return table;
+}
+
+}  // namespace
+
+CColList::CColList(ColListEdition edition)
+    : edition_(edition),
+      list_(*this),
+      headerFont_(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
+      listFont_(headerFont_)
+{
+    order_.leadBytes = CurrentLeadBytes();
+}
+
+CColList::~CColList()
+{
+    // The list box hands its records back through this object: destroy the window while
+    // every member is still alive.
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+const MessageMap& CColList::GetMessageMap() const
+{
+    static const MessageMap map(CWnd::GetMessageMap(), {
+        on::Create(&CColList::OnCreate),
+        on::Paint(&CColList::OnPaint),
+        on::Size(&CColList::OnSize),
+        on::Message(WM_MEASUREITEM, &CColList::OnMeasureItem),
+        on::DrawItem(&CColList::OnDrawItem),
+        on::Message(WM_DELETEITEM, &CColList::OnDeleteItem),
+        on::Message(WM_COMPAREITEM, &CColList::OnCompareItem),
+        on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
+        on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
+        on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
+        on::SetFocus(&CColList::OnSetFocus),
+        on::LButtonDown(&CColList::OnLButtonDown),
+        on::LButtonUp(&CColList::OnLButtonUp),
+        on::MouseMove(&CColList::OnMouseMove),
+        on::RButtonDown(&CColList::OnOtherButtonDown),
+        on::MButtonDown(&CColList::OnOtherButtonDown),
+    });
+    return map;
+}
+
+bool CColList::RegisterColListClass()
+{
+    if (edition_ == ColListEdition::Orvane) {
+        // One process-wide registration, remembered by its atom.
+        static ATOM atom = 0;
+        if (atom)
+            return true;
+        WNDCLASSA windowClass = {};
+        windowClass.style = CS_GLOBALCLASS | CS_PARENTDC | CS_DBLCLKS;
+        windowClass.lpfnWndProc = &CWnd::FrameworkWndProc;
+        windowClass.hInstance = ModuleInstance();
+        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = kClassName;
+        atom = ::RegisterClassA(&windowClass);
+        return atom != 0;
+    }
+    static bool registered = false;
+    if (!registered)
+        registered = RegisterWindowClass(kClassName, CS_DBLCLKS | CS_PARENTDC, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                                         static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return registered;
+}
+
+bool CColList::Create(int columnCount, DWORD style, const RECT& rect, HWND owner, UINT id, DWORD flags)
+{
+    if (columnCount < 1 || m_hWnd)
+        return false;
+    flags_ = flags;
+    id_ = id;
+    owner_ = owner;
+    columns_ = ColListColumns(columnCount);
+    if (!RegisterColListClass())
+        return false;
+    return CreateEx(0, kClassName, "", (style | WS_CHILD | WS_CLIPSIBLINGS) & ~WS_CAPTION, rect, owner, id);
+}
+
+int CColList::OnCreate(CREATESTRUCTA& create)
+{
+    HDC dc = GetDC(m_hWnd);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(m_hWnd, dc);
+    headerHeight_ = metrics.tmHeight + 1;
+    checkWidth_ = (flags_ & ColListFlags::kCheckColumn) ? kCheckWidth : 0;
+    headerOffset_ = -checkWidth_;
+
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
+                  | LBS_OWNERDRAWFIXED | LBS_SORT;
+    if (flags_ & ColListFlags::kHorizontalScroll)
+        style |= WS_HSCROLL;
+    if (flags_ & ColListFlags::kNotify)
+        style |= LBS_NOTIFY;
+    if (flags_ & ColListFlags::kMultipleSelection)
+        style |= LBS_MULTIPLESEL;
+    if (flags_ & ColListFlags::kExtendedSelection)
+        style |= LBS_EXTENDEDSEL;
+    int height = create.cy - headerHeight_;
+    RECT area = {0, headerHeight_, create.cx, headerHeight_ + (height > 0 ? height : 0)};
+    // The sunken three-dimensional look comes from the client-edge extended style.
+    if (!list_.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", style, area, m_hWnd, kListId))
+        return -1;
+    list_.SetFont(listFont_, false);
+    UpdateExtent();
+    ::ShowWindow(list_.m_hWnd, SW_SHOW);
+    return 0;
+}
+
+void CColList::UpdateExtent()
+{
+    if (list_.m_hWnd && (flags_ & ColListFlags::kHorizontalScroll))
+        list_.SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(checkWidth_ + columns_.TotalWidth()));
+}
+
+int CColList::SetColumnTitle(int column, const std::string& text)
+{
+    if (!columns_.Valid(column))
+        return -1;
+    columns_[column].title = text;
+    InvalidateHeader();
+    return 0;
+}
+
+int CColList::SetColumnWidth(int column, int pixels)
+{
+    if (!columns_.SetWidth(column, pixels))
+        return -1;
+    UpdateExtent();
+    InvalidateHeader();
+    if (list_.m_hWnd)
+        list_.Invalidate(false);
+    return 0;
+}
+
+int CColList::SetColumnSortType(int column, SortType type)
+{
+    if (!columns_.Valid(column) || (type != SortType::Text && type != SortType::Numeric))
+        return -1;
+    columns_[column].sortType = type;
+    return 0;
+}
+
+int CColList::SetColumnFormat(int column, int format)
+{
+    if (!columns_.Valid(column))
+        return -1;
+    columns_[column].cellFormat = format;
+    if (list_.m_hWnd)
+        list_.Invalidate(false);
+    return 0;
+}
+
+int CColList::SetHeaderFormat(int column, int format)
+{
+    if (!columns_.Valid(column))
+        return -1;
+    columns_[column].headerFormat = format;
+    InvalidateHeader();
+    return 0;
+}
+
+int CColList::SetSortDirection(int column, int direction)
+{
+    if (!columns_.Valid(column) || (direction != 0 && direction != 1))
+        return -1;
+    columns_[column].sortDirection = static_cast<SortDirection>(direction);
+    return 0;
+}
+
+int CColList::SetSortKey(int column, int keyColumn, int direction)
+{
+    if (!columns_.Valid(column) || !columns_.Valid(keyColumn) || SetSortDirection(keyColumn, direction) < 0)
+        return -1;
+    columns_[column].sortKeyColumn = keyColumn;
+    return 0;
+}
+
+int CColList::SortByColumn(int column, bool force, int direction)
+{
+    if (!columns_.Valid(column) || (column == sortColumn_ && !force) || direction < -1 || direction > 1)
+        return -1;
+    sortColumn_ = column;
+    int key = columns_[column].sortKeyColumn;
+    if (!columns_.Valid(key))
+        key = column;
+    order_.keyColumn = key;
+    order_.type = columns_[key].sortType;
+    order_.direction = direction == -1 ? columns_[key].sortDirection : static_cast<SortDirection>(direction);
+    Resort();
+    return 0;
+}
+
+void CColList::Resort()
+{
+    if (!list_.m_hWnd)
+        return;
+    int count = ItemCount();
+    std::vector<ColListItem*> items;
+    items.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        items.push_back(Item(i));
+
+    std::vector<const ColListItem*> remembered;
+    if (flags_ & ColListFlags::kKeepSelection) {
+        if (MultiSelect()) {
+            int selected = static_cast<int>(list_.SendMessage(LB_GETSELCOUNT));
+            std::vector<int> rows(static_cast<size_t>(selected > 0 ? selected : 0));
+            if (selected > 0)
+                list_.SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(rows.data()));
+            for (int row : rows)
+                remembered.push_back(Item(row));
+        } else if (ColListItem* current = Item(static_cast<int>(list_.SendMessage(LB_GETCURSEL)))) {
+            remembered.push_back(current);
+        }
+    }
+
+    // The rows are ordered here in one pass and appended in that order: the list box's own
+    // placement would cost a message per comparison and move the array on every insertion.
+    order_.Sort(items);
+    list_.SendMessage(WM_SETREDRAW, FALSE);
+    resorting_ = true;
+    list_.SendMessage(LB_RESETCONTENT);
+    resorting_ = false;
+    list_.SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
+    std::vector<ColListItem*> placed;
+    placed.reserve(items.size());
+    for (ColListItem* item : items) {
+        if (list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item)) < 0)
+            delete item;  // refused by the list box: nobody else holds it now
+        else
+            placed.push_back(item);
+    }
+    for (int position : PositionsOf(placed, remembered)) {
+        if (MultiSelect())
+            list_.SendMessage(LB_SETSEL, TRUE, position);
+        else
+            list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(position));
+    }
+    list_.SendMessage(WM_SETREDRAW, TRUE);
+    list_.Invalidate(true);
+}
+
+int CColList::ItemCount() const
+{
+    if (!list_.m_hWnd)
+        return 0;
+    LRESULT count = list_.SendMessage(LB_GETCOUNT);
+    return count < 0 ? 0 : static_cast<int>(count);
+}
+
+ColListItem* CColList::Item(int position) const
+{
+    if (!list_.m_hWnd || position < 0 || position >= ItemCount())
+        return nullptr;
+    LRESULT data = list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(position));
+    return data == LB_ERR ? nullptr : reinterpret_cast<ColListItem*>(data);
+}
+
+int CColList::AddItem(const std::string& text)
+{
+    if (!list_.m_hWnd)
+        return -1;
+    bool wasEmpty = ItemCount() == 0;
+    auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
+    item->sortKey = order_.KeyOf(text);
+    LRESULT position = list_.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.get()));
+    if (position < 0)
+        return static_cast<int>(position);
+    item.release();
+    if (wasEmpty)
+        Invalidate(true);
+    return static_cast<int>(position);
+}
+
+int CColList::InsertItem(int position, const std::string& text)
+{
+    if (!list_.m_hWnd)
+        return -1;
+    bool wasEmpty = ItemCount() == 0;
+    auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
+    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item.get()));
+    if (placed < 0)
+        return static_cast<int>(placed);
+    item.release();
+    if (wasEmpty)
+        Invalidate(true);
+    return static_cast<int>(placed);
+}
+
+int CColList::DeleteItem(int position)
+{
+    if (!Item(position))
+        return -1;
+    LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
+    if (remaining == 0) {
+        headerOffset_ = -checkWidth_;
+        Invalidate(true);
+    }
+    return static_cast<int>(remaining);
+}
+
+void CColList::DeleteAllItems()
+{
+    if (!list_.m_hWnd)
+        return;
+    list_.SendMessage(LB_RESETCONTENT);
+    headerOffset_ = -checkWidth_;
+    Invalidate(true);
+}
+
+std::string CColList::GetItemText(int position) const
+{
+    ColListItem* item = Item(position);
+    return item ? item->text : std::string();
+}
+
+std::string CColList::GetItemColumnText(int position, int column) const
+{
+    ColListItem* item = Item(position);
+    return item ? ColumnText(item->text, column) : std::string();
+}
+
+int CColList::SetItemColumnText(int position, int column, const std::string& text, bool resort)
+{
+    ColListItem* item = Item(position);
+    if (!item || !columns_.Valid(column) || item->text.empty())
+        return -1;
+    item->text = ReplaceColumnText(item->text, column, text);
+    if (resort)
+        Resort();
+    else
+        InvalidateRow(position);
+    return position;
+}
+
+int CColList::SetItemData(int position, void* data)
+{
+    ColListItem* item = Item(position);
+    if (!item)
+        return -1;
+    item->userData = data;
+    return 0;
+}
+
+void* CColList::GetItemData(int position) const
+{
+    ColListItem* item = Item(position);
+    return item ? item->userData : kInvalidData;
+}
+
+int CColList::SetItemColor(int position, COLORREF colour)
+{
+    ColListItem* item = Item(position);
+    if (!item)
+        return -1;
+    item->textColour = colour;
+    InvalidateRow(position);
+    return 0;
+}
+
+int CColList::SetItemImage(int position, int column, HBITMAP image, HBITMAP mask)
+{
+    ColListItem* item = Item(position);
+    if (!(flags_ & ColListFlags::kImages) || !item || column < 0 || column >= item->ColumnCount()
+        || !columns_.Valid(column))
+        return -1;
+    item->images[static_cast<size_t>(column)] = image;
+    item->masks[static_cast<size_t>(column)] = mask;
+    columns_[column].hasImages = true;
+    InvalidateRow(position);
+    return 0;
+}
+
+int CColList::SetCheck(int position, int state)
+{
+    if (!ChecksEnabled())
+        return 0;
+    ColListItem* item = Item(position);
+    if (!item)
+        return -1;
+    int previous = item->check;
+    item->check = state ? 1 : 0;
+    InvalidateRow(position);
+    return previous;
+}
+
+int CColList::GetCheck(int position) const
+{
+    if (!ChecksEnabled())
+        return 0;
+    ColListItem* item = Item(position);
+    return item ? item->check : -1;
+}
+
+void CColList::SetCheckImages(HBITMAP checked, HBITMAP unchecked)
+{
+    checkedImage_ = checked;
+    uncheckedImage_ = unchecked;
+    if (list_.m_hWnd)
+        list_.Invalidate(false);
+}
+
+void CColList::SetEmptyMessage(int mode, const char* text, COLORREF colour, HFONT font)
+{
+    emptyMode_ = mode;
+    if (text)
+        emptyText_ = text;
+    emptyColour_ = edition_ == ColListEdition::Orvane ? 0 : colour;
+    emptyFont_ = font;
+    if (m_hWnd) {
+        ApplyEmptyRule();
+        Invalidate(true);
+    }
+}
+
+void CColList::ApplyEmptyRule()
+{
+    if (!list_.m_hWnd)
+        return;
+    bool hide = emptyMode_ != 0 && ItemCount() == 0;
+    if (hide)
+        ::ShowWindow(list_.m_hWnd, SW_HIDE);
+    else if (!list_.IsWindowVisible())
+        ::ShowWindow(list_.m_hWnd, SW_SHOWNA);
+}
+
+void CColList::InvalidateHeader(int fromX)
+{
+    if (!m_hWnd)
+        return;
+    RECT client = GetClientRect();
+    RECT strip = {fromX > 0 ? fromX : 0, 0, client.right, headerHeight_};
+    InvalidateRect(m_hWnd, &strip, TRUE);
+}
+
+void CColList::InvalidateRow(int position)
+{
+    RECT row = {};
+    if (list_.m_hWnd && list_.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
+        InvalidateRect(list_.m_hWnd, &row, FALSE);
+}

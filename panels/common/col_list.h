@@ -1,0 +1,163 @@
+// CColList: the multi-column list window "ColList" with its header strip and sorted rows.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "col_list_box.h"
+#include "col_list_columns.h"
+#include "col_list_flags.h"
+#include "col_list_gdi.h"
+#include "col_list_item.h"
+#include "col_list_sort_order.h"
+#include "wnd.h"
+
+class CColList : public CWnd {
+public:
+    static constexpr UINT kListId = 7;
+    static constexpr int kCheckWidth = 20;
+    static constexpr int kInitialHeaderHeight = 17;
+    static const char kClassName[];
+
+    explicit CColList(ColListEdition edition = ColListEdition::Panel);
+    ~CColList() override;
+
+    const MessageMap& GetMessageMap() const override;
+
+    // Creates the window at `rect` in owner coordinates; false for a column count below 1,
+    // a failed class registration or a failed list box.
+    bool Create(int columnCount, DWORD style, const RECT& rect, HWND owner, UINT id, DWORD flags);
+
+    // Column set-up: 0, or -1 for a column outside 0 ... count-1 or an invalid value.
+    int SetColumnTitle(int column, const std::string& text);
+    int SetColumnWidth(int column, int pixels);
+    int SetColumnSortType(int column, SortType type);
+    int SetColumnFormat(int column, int format);
+    int SetHeaderFormat(int column, int format);
+    int SetSortDirection(int column, int direction);
+    int SetSortKey(int column, int keyColumn, int direction);
+    // Sorts by `column`; refused (-1) when it is already the sort column unless forced.
+    // Direction -1 takes the key column's own direction.
+    int SortByColumn(int column, bool force, int direction);
+
+    // Rows, by list position.
+    int AddItem(const std::string& text);
+    int InsertItem(int position, const std::string& text);
+    int DeleteItem(int position);
+    void DeleteAllItems();
+    std::string GetItemText(int position) const;
+    std::string GetItemColumnText(int position, int column) const;
+    int SetItemColumnText(int position, int column, const std::string& text, bool resort);
+    int SetItemData(int position, void* data);
+    // The owner's record of the row; kInvalidData for an invalid position.
+    void* GetItemData(int position) const;
+    int SetItemColor(int position, COLORREF colour);
+    int SetItemImage(int position, int column, HBITMAP image, HBITMAP mask);
+    int SetCheck(int position, int state);
+    int GetCheck(int position) const;
+    // Mode 0 none, 1 centred, 3 at the right end of the header, other: below the header at
+    // the left. A null text keeps the previous one; colour 0 leaves the colour unchanged.
+    void SetEmptyMessage(int mode, const char* text, COLORREF colour, HFONT font);
+    // The check column draws these when attached; the control never destroys them.
+    void SetCheckImages(HBITMAP checked, HBITMAP unchecked);
+
+    static void* const kInvalidData;
+
+    // State, for the owner and for tests.
+    int ItemCount() const;
+    HWND ListBox() const { return list_.m_hWnd; }
+    DWORD Flags() const { return flags_; }
+    const ColListColumns& Columns() const { return columns_; }
+    int HeaderHeight() const { return headerHeight_; }
+    int HeaderOffset() const { return headerOffset_; }
+    int CheckWidth() const { return checkWidth_; }
+    int SortColumn() const { return sortColumn_; }
+    const ColListSortOrder& SortOrder() const { return order_; }
+    int PressedColumn() const { return pressedColumn_; }
+    int DragColumn() const { return dragColumn_; }
+    int TrackingLineX() const { return trackRect_.left; }
+
+private:
+    friend class CColListBox;
+
+    bool RegisterColListClass();
+    bool ChecksEnabled() const { return (flags_ & (ColListFlags::kCheckColumn | ColListFlags::kChecks)) != 0; }
+    bool MultiSelect() const
+    {
+        return (flags_ & (ColListFlags::kMultipleSelection | ColListFlags::kExtendedSelection)) != 0;
+    }
+    ColListItem* Item(int position) const;
+    void Resort();
+    void UpdateExtent();
+    void ApplyEmptyRule();
+    void InvalidateHeader(int fromX = 0);
+    void InvalidateRow(int position);
+    RECT CheckCell(const RECT& row) const;
+    void ToggleCheck(int position);
+    void SendRightClick(POINT screen);
+
+    // Messages of the control window.
+    int OnCreate(CREATESTRUCTA& create);
+    void OnPaint();
+    void OnSize(UINT type, int cx, int cy);
+    LRESULT OnMeasureItem(WPARAM, LPARAM lParam);
+    void OnDrawItem(UINT id, DRAWITEMSTRUCT& draw);
+    LRESULT OnDeleteItem(WPARAM, LPARAM lParam);
+    LRESULT OnCompareItem(WPARAM, LPARAM lParam);
+    LRESULT OnVKeyToItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetCursor(WPARAM, LPARAM);
+    LRESULT OnCaptureChanged(WPARAM, LPARAM);
+    void OnSetFocus(HWND previous);
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+    void OnMouseMove(UINT flags, POINT point);
+    void OnOtherButtonDown(UINT flags, POINT point);
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // Painting.
+    void PaintFrame();
+    void PaintHeader(HDC dc, int width);
+    void PaintButton(HDC dc, int column, int left, int right);
+    void PaintEmptyMessage(HDC dc);
+    void PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item);
+    int PaintImage(HDC dc, HBITMAP image, HBITMAP mask, int left, const RECT& row, int columnWidth);
+    void InvertTrackingLine();
+    void EndDrag(bool apply);
+
+    const ColListEdition edition_;
+    UINT id_ = 0;
+    HWND owner_ = nullptr;
+    CColListBox list_;
+    DWORD flags_ = 0;
+    ColListColumns columns_{0};
+    int headerHeight_ = kInitialHeaderHeight;
+    int headerOffset_ = 0;
+    int lastRowRight_ = 0;
+    int sortColumn_ = 0;
+    ColListSortOrder order_;
+    bool resorting_ = false;
+    int pressedColumn_ = -1;
+    bool pressCaptured_ = false;
+    int checkWidth_ = 0;
+
+    int emptyMode_ = 0;
+    std::string emptyText_;
+    COLORREF emptyColour_ = 0;
+    HFONT emptyFont_ = nullptr;
+
+    int dragColumn_ = -1;
+    bool dragging_ = false;
+    RECT trackRect_ = {};
+    int dragLeftmost_ = 0;
+    int dragRightmost_ = 0;
+    int dragGrip_ = 0;  // mouse x minus boundary x at the press
+
+    HFONT headerFont_;
+    HFONT listFont_;
+    ColListGdi gdi_;
+    HBITMAP checkedImage_ = nullptr;
+    HBITMAP uncheckedImage_ = nullptr;
+};

@@ -1,0 +1,27 @@
+// CColListBox: the owner-drawn list box inside a column list, with its mouse and scroll handling.
+#pragma once
+
+#include "wnd.h"
+
+class CColList;
+
+class CColListBox : public CWnd {
+public:
+    explicit CColListBox(CColList& control) : control_(control) {}
+
+    const MessageMap& GetMessageMap() const override;
+
+    // The current row: the caret of a multiple-selection list, else the selected row; -1 when none.
+    int CurrentRow() const;
+
+private:
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnLButtonDblClk(UINT flags, POINT point);
+    void OnRButtonDown(UINT flags, POINT point);
+    void OnHScroll(UINT code, UINT position, HWND scrollBar);
+    void OnSysColorChange();
+    // Whether the point lies in the check cell of the current row.
+    bool InCurrentCheckCell(POINT point) const;
+
+    CColList& control_;
+};
