@@ -1,6 +1,9 @@
 // First-free-slot search, tag-last record writes and header counting for ALRECORD.TBL.
 #include "alert_table.h"
 
+#include <algorithm>
+#include <vector>
+
 std::optional<std::uint32_t> AlertTable::FindFreeSlot()
 {
     const std::optional<std::uint64_t> size = file_.Size();
@@ -12,12 +15,19 @@ std::optional<std::uint32_t> AlertTable::FindFreeSlot()
             return std::nullopt;
     }
     const std::uint64_t wholeSlots = *size / kSlotSize;
-    for (std::uint64_t index = 1; index < wholeSlots && index <= kMaxSlot; ++index) {
-        Slot slot{};
-        if (!file_.ReadAt(index * kSlotSize, slot.data(), slot.size()))
+    // Slots are read a block at a time: a table of many records is searched in few reads.
+    constexpr std::uint64_t kSlotsPerRead = 64;
+    std::vector<std::uint8_t> block(kSlotsPerRead * kSlotSize);
+    for (std::uint64_t first = 1; first < wholeSlots && first <= kMaxSlot; first += kSlotsPerRead) {
+        const std::uint64_t count = std::min(kSlotsPerRead, wholeSlots - first);
+        if (!file_.ReadAt(first * kSlotSize, block.data(), count * kSlotSize))
             return std::nullopt;
-        if (!SlotHoldsRecord(slot))
-            return static_cast<std::uint32_t>(index);
+        for (std::uint64_t i = 0; i < count && first + i <= kMaxSlot; ++i) {
+            Slot slot;
+            std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(i * kSlotSize), kSlotSize, slot.begin());
+            if (!SlotHoldsRecord(slot))
+                return static_cast<std::uint32_t>(first + i);
+        }
     }
     // A torn last slot (a length that is not a whole number of slots) is overwritten.
     const std::uint64_t next = wholeSlots < 1 ? 1 : wholeSlots;

@@ -166,3 +166,21 @@ TEST(AlertTable, CountingChangesOnlyTheThreeCounts)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AlertTable, SearchCrossesReadBlocks)
+{
+    MemoryTableFile file;
+    file.bytes.assign(256, 0);
+    const Slot record = TaggedSlot();
+    for (int i = 0; i < 200; ++i)
+        file.bytes.insert(file.bytes.end(), record.begin(), record.end());
+    file.bytes[150 * 256] = 0;
+    AlertTable table(file);
+    EXPECT_EQ(150u, table.FindFreeSlot().value());
+    file.bytes[150 * 256] = 'A';
+    EXPECT_EQ(201u, table.FindFreeSlot().value());
+}
+
+}  // namespace
