@@ -119,3 +119,14 @@ LRESULT CALLBACK ListBoxCreationSpy::Hook(int code, WPARAM wParam, LPARAM lParam
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+int CountPixels(HWND window, const RECT& area, COLORREF colour)
+{
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += GetPixel(dc, x, y) == colour;
+    ReleaseDC(window, dc);
+    return count;
+}

@@ -72,3 +72,6 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     HHOOK hook_;
 };
+
+// How many pixels of the window's client rectangle `area` have exactly this colour.
+int CountPixels(HWND window, const RECT& area, COLORREF colour);

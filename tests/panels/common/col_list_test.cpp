@@ -355,6 +355,44 @@ TEST_F(ColListTest, EmptyMessageHidesTheListUntilARowArrives)
     EXPECT_TRUE(IsWindowVisible(list->ListBox()));
 }
 
+TEST_F(ColListTest, EmptyMessageIsDrawnInItsModeAndColour)
+{
+    const COLORREF red = RGB(255, 0, 0);
+    Make(0);
+    list->SetEmptyMessage(1, "Nothing to show here", red, nullptr);
+    Paint();
+    int header = list->HeaderHeight();
+    // Centred: in the middle band of the control, not at its left end.
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT{100, 60, 300, 140}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{0, header, 60, 200}, red));
+    list->SetEmptyMessage(2, nullptr, red, nullptr);
+    Paint();
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT{0, header, 120, header + 20}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{100, 60, 300, 140}, red));
+    // Mode 3 writes over the right end of the header strip.
+    list->SetEmptyMessage(3, nullptr, red, nullptr);
+    Paint();
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT{250, 0, 400, header}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{0, header, 400, 200}, red));
+}
+
+TEST_F(ColListTest, RowsShowTheirFieldsInTheirColumnsAndColours)
+{
+    const COLORREF green = RGB(0, 160, 0);
+    Make(0);
+    list->AddItem("first\t\tthird\thidden beyond the last column");
+    list->SetItemColor(0, green);
+    Paint();
+    HWND box = list->ListBox();
+    RECT row = {};
+    SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    // Text in columns 0 (0-100) and 2 (150-230); none in the empty column 1 or past 230.
+    EXPECT_GT(CountPixels(box, RECT{0, row.top, 100, row.bottom}, green), 5);
+    EXPECT_EQ(0, CountPixels(box, RECT{101, row.top, 150, row.bottom}, green));
+    EXPECT_GT(CountPixels(box, RECT{150, row.top, 230, row.bottom}, green), 5);
+    EXPECT_EQ(0, CountPixels(box, RECT{231, row.top, 390, row.bottom}, green));
+}
+
 TEST_F(ColListTest, DestroyingTheOwnerTakesTheControlAlong)
 {
     Make(ColListFlags::kCheckColumn);
