@@ -22,3 +22,8 @@
 #include "status_bar.h"
 #include "frame_wnd.h"
 #include "mdi_child_wnd.h"
+#include "property_page.h"
+#include "property_sheet.h"
+#include "splitter_wnd.h"
+#include "bitmap_button.h"
+#include "system_dialogs.h"
