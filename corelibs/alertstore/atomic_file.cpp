@@ -1,9 +1,11 @@
 // Whole-file reads and atomic replacement through a sibling ".NEW" file.
 #include "atomic_file.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <thread>
 
 bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
@@ -21,8 +23,15 @@ bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t
             return false;
         }
     }
+    // Somebody reading the old file at this moment holds it open; a short, bounded wait
+    // lets the reader finish instead of failing the write.
     std::error_code error;
-    std::filesystem::rename(fresh, path, error);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::filesystem::rename(fresh, path, error);
+        if (!error)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     if (error) {
         std::error_code ignored;
         std::filesystem::remove(fresh, ignored);

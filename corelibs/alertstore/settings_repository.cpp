@@ -24,9 +24,17 @@ std::optional<ApplicationSettings> SettingsRepository::Load(const std::string& a
     const std::optional<std::string> name = NormalizeApplicationName(application);
     if (!name)
         return std::nullopt;
-    const std::string path = PathOf(*name);
+    StoreLock lock;
+    if (!lock.Held())
+        return std::nullopt;
+    return LoadLocked(*name);
+}
+
+std::optional<ApplicationSettings> SettingsRepository::LoadLocked(const std::string& name) const
+{
+    const std::string path = PathOf(name);
     if (!FileExists(path)) {
-        if (*name == kAlertApplication)
+        if (name == kAlertApplication)
             return ApplicationSettings();
         return std::nullopt;
     }
@@ -45,7 +53,7 @@ bool SettingsRepository::Update(const std::string& application,
     StoreLock lock;
     if (!lock.Held())
         return false;
-    std::optional<ApplicationSettings> settings = Load(*name);
+    std::optional<ApplicationSettings> settings = LoadLocked(*name);
     if (!settings || !change(*settings))
         return false;
     settings->Touch(static_cast<std::int64_t>(std::time(nullptr)));

@@ -15,7 +15,8 @@ class SettingsRepository {
 public:
     explicit SettingsRepository(const AlertHome& home) : home_(home) {}
 
-    // Nothing for an unknown application or a damaged file.
+    // Nothing for an unknown application or a damaged file. Reads take the settings lock
+    // too: a reader's open file would otherwise make a writer's replacement fail.
     std::optional<ApplicationSettings> Load(const std::string& application) const;
     // Loads, applies the change and stores atomically under the settings lock; the
     // change's false return stores nothing.
@@ -26,6 +27,7 @@ public:
     std::vector<std::string> Applications() const;
 
 private:
+    std::optional<ApplicationSettings> LoadLocked(const std::string& name) const;
     std::string PathOf(const std::string& application) const;
 
     AlertHome home_;

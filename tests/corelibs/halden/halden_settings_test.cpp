@@ -262,6 +262,31 @@ TEST_F(HaldenSettings, SetsOfTwoMethodsAtOnceKeepBothLists)
     EXPECT_NE(nullptr, std::strstr(date, " #40"));
 }
 
+TEST_F(HaldenSettings, ReadersDoNotMakeSetsFail)
+{
+    constexpr int kRounds = 30;
+    int failedGets = 0;
+    std::thread reader([&failedGets] {
+        for (int round = 0; round < kRounds * 3; ++round) {
+            WORD count = 0;
+            void* got = nullptr;
+            if (AlertGetPager("", &count, &got, "ALERT") != 1)
+                ++failedGets;
+            GlobalFree(got);
+        }
+    });
+    int failedSets = 0;
+    for (int round = 1; round <= kRounds; ++round) {
+        void* list = GlobalCopy(Pattern(148, static_cast<BYTE>(round)));
+        if (AlertSetPager("", 1, list, 1, "ALERT") != 1)
+            ++failedSets;
+        GlobalFree(list);
+    }
+    reader.join();
+    EXPECT_EQ(0, failedSets);
+    EXPECT_EQ(0, failedGets);
+}
+
 TEST_F(HaldenSettings, UnknownServerAnswers1722)
 {
     signed char flags[12];
