@@ -30,7 +30,7 @@ Outcome CureBytes(const Scanner& s, const std::string& bytes) {
 }
 
 const std::string kHost = std::string("MZ\x90\x00\x03\x00\x00\x00", 8) + "host program body";
-std::string AppendBody() { return "KVX.APPEND.BODY:" + std::string("\x01\x02\x03\x04") + "VXMR" + "rest of the virus"; }
+std::string AppendBody() { return test::Rev(":YDOB.DNEPPA.XVK") + std::string("\x01\x02\x03\x04") + test::Rev("RMXV") + "rest of the virus"; }
 
 TEST(Curer, CleanFileNeedsNothing) {
     Outcome o = CureBytes(Shipped(), kHost);
@@ -48,21 +48,21 @@ TEST(Curer, TruncateRemovesTheAppendedBody) {
 TEST(Curer, RestorePutsBackSavedBytesAndCuts) {
     std::string infected = kHost;
     infected.replace(0, 8, "JMPVIRUS");
-    infected += "KVX.RESTORE.BODY" + std::string("0123456789") + "RSTR" + "tail";
+    infected += test::Rev("YDOB.EROTSER.XVK") + std::string("0123456789") + test::Rev("RTSR") + "tail";
     Outcome o = CureBytes(Shipped(), infected);
     EXPECT_EQ(o.status, kCureRestored);
     EXPECT_EQ(o.bytes, kHost);
 }
 
 TEST(Curer, OverwriteBlanksTheBlockInPlace) {
-    const std::string block = "KVX.MACRO.BLOCK[" + std::string("0123456789abcdef") + "]";
+    const std::string block = test::Rev("[KCOLB.ORCAM.XVK") + std::string("0123456789abcdef") + "]";
     Outcome o = CureBytes(Shipped(), "before " + block + " after");
     EXPECT_EQ(o.status, kCureOverwritten);
     EXPECT_EQ(o.bytes, "before " + std::string(33, ' ') + " after");
 }
 
 TEST(Curer, DestructiveAndUncurableAreReportedAndLeaveTheFile) {
-    const std::string over = "KVX.OVERWRITER." + std::string("xxxx") + "OVWR.END" + "rest";
+    const std::string over = test::Rev(".RETIRWREVO.XVK") + std::string("xxxx") + test::Rev("DNE.RWVO") + "rest";
     Outcome o = CureBytes(Shipped(), over);
     EXPECT_EQ(o.status, kCureDestructive);
     EXPECT_EQ(o.bytes, over);
@@ -74,7 +74,7 @@ TEST(Curer, DestructiveAndUncurableAreReportedAndLeaveTheFile) {
 }
 
 TEST(Curer, TwoDifferentRepairsInOneFileGiveTheMixedStatus) {
-    const std::string block = "KVX.MACRO.BLOCK[" + std::string(16, 'q') + "]";
+    const std::string block = test::Rev("[KCOLB.ORCAM.XVK") + std::string(16, 'q') + "]";
     Outcome o = CureBytes(Shipped(), kHost + block + AppendBody());
     EXPECT_EQ(o.status, kCureMixed);
     EXPECT_EQ(o.bytes, kHost + std::string(33, ' '));
@@ -105,7 +105,7 @@ TEST(Curer, UnwritableFileFails) {
 
 TEST(Curer, NeutralizedBootSectorKeepsDiskParameters) {
     std::string sector(512, '\x11');
-    sector.replace(62, 16, "KVX.BOOT.SECTOR!");
+    sector.replace(62, 16, test::Rev("!ROTCES.TOOB.XVK"));
     std::string before = sector;
     ASSERT_TRUE(Curer::NeutralizeBootSector(sector));
     EXPECT_EQ(test::Hex(sector.substr(0, 3)), "eb3c90");
@@ -119,7 +119,7 @@ TEST(Curer, NeutralizedBootSectorKeepsDiskParameters) {
 
 TEST(Curer, BootMarkerIsBlankedByItsCure) {
     std::string sector(512, '\0');
-    sector.replace(62, 16, "KVX.BOOT.SECTOR!");
+    sector.replace(62, 16, test::Rev("!ROTCES.TOOB.XVK"));
     Outcome o = CureBytes(Shipped(), sector);
     EXPECT_EQ(o.status, kCureOverwritten);
     EXPECT_EQ(o.bytes, std::string(512, '\0'));

@@ -61,7 +61,7 @@ TEST(Scanner, ModeWordsMeanRegionsAndReviewerSignatures) {
 TEST(Scanner, FastModeLooksAtHeadAndTailOfLargeFilesOnly) {
     Scanner s = Shipped();
     ScanOptions fast = Mode(0, 0, 6), secure = Mode(1, 0, 14);
-    const std::string body = "KVX.APPEND.BODY:" + std::string(4, '\0') + "VXMR";
+    const std::string body = test::Rev(":YDOB.DNEPPA.XVK") + std::string(4, '\0') + test::Rev("RMXV");
     std::string middle(20u << 20, 'm');
     middle.replace(10u << 20, body.size(), body);
     EXPECT_EQ(ScanName(s, middle, fast), "");
@@ -76,11 +76,11 @@ TEST(Scanner, FastModeLooksAtHeadAndTailOfLargeFilesOnly) {
 
 TEST(Scanner, ReviewerOnlySignaturesNeedReviewerMode) {
     Scanner s = Shipped();
-    const std::string suspect = "xx" + std::string("KVX.SUSPECT") + "_3" + "SUS" + "yy";
+    const std::string suspect = "xx" + std::string(test::Rev("TCEPSUS.XVK")) + "_3" + test::Rev("SUS") + "yy";
     EXPECT_EQ(ScanName(s, suspect, Mode(1, 0, 14)), "");
     EXPECT_EQ(ScanName(s, suspect, Mode(2, 63, 15)), "Kelvex-Test-Suspect");
-    EXPECT_EQ(ScanName(s, "KVX.SUSPECT" + std::string("-3") + "SUS", Mode(2, 63, 15)), "Kelvex-Test-Suspect");
-    EXPECT_EQ(ScanName(s, "KVX.SUSPECT" + std::string("+3") + "SUS", Mode(2, 63, 15)), "");
+    EXPECT_EQ(ScanName(s, test::Rev("TCEPSUS.XVK") + std::string("-3") + test::Rev("SUS"), Mode(2, 63, 15)), "Kelvex-Test-Suspect");
+    EXPECT_EQ(ScanName(s, test::Rev("TCEPSUS.XVK") + std::string("+3") + test::Rev("SUS"), Mode(2, 63, 15)), "");
 }
 
 TEST(Scanner, WholeFileHashNeedsSizeAndDigest) {
@@ -98,10 +98,10 @@ TEST(Scanner, WholeFileHashNeedsSizeAndDigest) {
 TEST(Scanner, BootSectorMarkerAtItsOffset) {
     Scanner s = Shipped();
     std::string sector(512, '\0');
-    sector.replace(62, 16, "KVX.BOOT.SECTOR!");
+    sector.replace(62, 16, test::Rev("!ROTCES.TOOB.XVK"));
     EXPECT_EQ(ScanName(s, sector), "Kelvex-Test-Boot");
     std::string moved(512, '\0');
-    moved.replace(63, 16, "KVX.BOOT.SECTOR!");
+    moved.replace(63, 16, test::Rev("!ROTCES.TOOB.XVK"));
     EXPECT_EQ(ScanName(s, moved), "");
 }
 

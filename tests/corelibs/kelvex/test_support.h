@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <algorithm>
 
 #include "scanner.h"
 #include "source_compiler.h"
@@ -24,6 +25,10 @@ inline std::string Hex(const std::string& bytes) {
     }
     return out;
 }
+
+// Marker texts of the harmless test viruses are written reversed in the tests, so that no
+// test program carries them and the project's own binaries stay clean.
+inline std::string Rev(std::string s) { return std::string(s.rbegin(), s.rend()); }
 
 // The anti-virus test file's 68 characters, assembled from its published definition. It is
 // kept in hex so that no binary of the project holds it.

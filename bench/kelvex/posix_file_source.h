@@ -1,0 +1,20 @@
+// A read-only file source over a POSIX descriptor, for the benchmark.
+#pragma once
+#include "file_source.h"
+
+class PosixFileSource : public kelvex::FileSource {
+public:
+    explicit PosixFileSource(const char* path);
+    ~PosixFileSource() override;
+    PosixFileSource(const PosixFileSource&) = delete;
+    PosixFileSource& operator=(const PosixFileSource&) = delete;
+    bool Valid() const { return fd_ >= 0; }
+    uint64_t Size() const override { return size_; }
+    bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
+    bool Write(uint64_t, const void*, size_t) override { return false; }
+    bool Truncate(uint64_t) override { return false; }
+
+private:
+    int fd_ = -1;
+    uint64_t size_ = 0;
+};

@@ -1,0 +1,76 @@
+// Win32File: positioned reads and writes through SetFilePointerEx, ReadFile and WriteFile.
+#include "win32_file.h"
+
+namespace kelvex {
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+bool Usable(HANDLE h) {
+    LARGE_INTEGER size;
+    return h && h != INVALID_HANDLE_VALUE && GetFileSizeEx(h, &size);
+}
+
+bool Seek(HANDLE h, uint64_t offset) {
+    LARGE_INTEGER at;
+    at.QuadPart = LONGLONG(offset);
+    return SetFilePointerEx(h, at, nullptr, FILE_BEGIN);
+}
+
+}  // namespace
+
+Win32File::Win32File(const char* path, HANDLE handle, bool forRepair) : path_(path ? path : "") {
+    if (Usable(handle)) {
+        read_ = handle;
+        return;
+    }
+    if (path_.empty()) return;
+    const DWORD access = forRepair ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    read_ = CreateFileA(path_.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (read_ == INVALID_HANDLE_VALUE && forRepair)
+        read_ = CreateFileA(path_.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ownsRead_ = read_ != INVALID_HANDLE_VALUE;
+}
+
+Win32File::~Win32File() {
+    if (write_ != INVALID_HANDLE_VALUE && write_ != read_) CloseHandle(write_);
+    if (ownsRead_) CloseHandle(read_);
+}
+
+uint64_t Win32File::Size() const {
+    LARGE_INTEGER size;
+    return GetFileSizeEx(read_, &size) ? uint64_t(size.QuadPart) : 0;
+}
+
+bool Win32File::Read(uint64_t offset, void* buffer, size_t size, size_t& got) {
+    got = 0;
+    DWORD n = 0;
+    if (!Seek(read_, offset) || !ReadFile(read_, buffer, DWORD(size), &n, nullptr)) return false;
+    got = n;
+    return true;
+}
+
+// The handle the scanner passed may be read-only: try it, then the path with write access.
+HANDLE Win32File::Writer() {
+    if (write_ != INVALID_HANDLE_VALUE || writerTried_) return write_;
+    writerTried_ = true;
+    if (!path_.empty())
+        write_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    return write_;
+}
+
+bool Win32File::Write(uint64_t offset, const void* data, size_t size) {
+    DWORD n = 0;
+    if (Seek(read_, offset) && WriteFile(read_, data, DWORD(size), &n, nullptr) && n == size) return true;
+    HANDLE w = Writer();
+    return w != INVALID_HANDLE_VALUE && Seek(w, offset) && WriteFile(w, data, DWORD(size), &n, nullptr) && n == size;
+}
+
+bool Win32File::Truncate(uint64_t size) {
+    if (Seek(read_, size) && SetEndOfFile(read_)) return true;
+    HANDLE w = Writer();
+    return w != INVALID_HANDLE_VALUE && Seek(w, size) && SetEndOfFile(w);
+}
+
+}  // namespace kelvex

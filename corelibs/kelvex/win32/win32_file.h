@@ -1,0 +1,35 @@
+// A Win32 file handle as the engine's file source, reopening the path when a repair needs write access.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "file_source.h"
+
+namespace kelvex {
+
+class Win32File : public FileSource {
+public:
+    // Reads through handle when it is usable, else opens path; Valid() tells whether either worked.
+    Win32File(const char* path, HANDLE handle, bool forRepair);
+    ~Win32File() override;
+    Win32File(const Win32File&) = delete;
+    Win32File& operator=(const Win32File&) = delete;
+
+    bool Valid() const { return read_ != INVALID_HANDLE_VALUE; }
+    uint64_t Size() const override;
+    bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
+    bool Write(uint64_t offset, const void* data, size_t size) override;
+    bool Truncate(uint64_t size) override;
+
+private:
+    HANDLE Writer();
+
+    std::string path_;
+    HANDLE read_ = INVALID_HANDLE_VALUE;
+    HANDLE write_ = INVALID_HANDLE_VALUE;
+    bool ownsRead_ = false;
+    bool writerTried_ = false;
+};
+
+}  // namespace kelvex

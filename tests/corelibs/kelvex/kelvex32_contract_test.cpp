@@ -1,0 +1,290 @@
+// KELVEX32.DLL bound as the Local Scanner binds it, by its ordinal list, and driven through its calls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace {
+
+using kelvex::test::EicarString;
+
+const int kBindingOrder[] = {2,  3,  4,  5,  6,  7,  8,  9,  11, 12, 13, 14, 15, 16, 17, 18, 21, 22, 23, 24, 25, 26, 27,
+                             28, 29, 30, 31, 32, 33, 34, 10, 35, 36, 37, 38, 39, 57, 40, 54, 41, 42, 43, 44, 45, 55, 47};
+
+typedef unsigned(__cdecl* OpenFn)(uint32_t*);
+typedef unsigned(__cdecl* InstanceFn)(uint32_t);
+typedef unsigned(__cdecl* OptionsFn)(uint32_t, uint16_t*, int);
+typedef unsigned(__cdecl* VersionsFn)(uint32_t, uint32_t*, uint32_t*, uint32_t*, uint32_t*);
+typedef unsigned(__cdecl* ScanFileFn)(uint32_t, const char*, HANDLE);
+typedef unsigned(__cdecl* ScanPathFn)(uint32_t, const char*);
+typedef unsigned(__cdecl* DriveFn)(uint32_t, int);
+typedef unsigned(__cdecl* NeutralizeFn)(uint32_t, int, int, int, int, int);
+typedef const char*(__cdecl* NameFn)(uint32_t);
+typedef unsigned(__cdecl* LoadFromFn)(uint32_t, const char*);
+
+std::string ModuleDir() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path);
+    return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
+std::string TempDir() {
+    char path[MAX_PATH];
+    GetTempPathA(MAX_PATH, path);
+    std::string dir = std::string(path) + "kelvex_contract\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::string out;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    std::fclose(f);
+    return out;
+}
+
+const std::string kHost = std::string("MZ\x90\x00\x03\x00\x00\x00", 8) + "host program body";
+std::string AppendBody() { return kelvex::test::Rev(":YDOB.DNEPPA.XVK") + std::string("\x01\x02\x03\x04") + kelvex::test::Rev("RMXV") + "rest"; }
+
+class Kelvex32 : public testing::Test {
+protected:
+    void SetUp() override {
+        GetCurrentDirectoryA(MAX_PATH, oldDir_);
+        ASSERT_TRUE(SetCurrentDirectoryA(ModuleDir().c_str()));
+        dll_ = LoadLibraryA("KELVEX32.DLL");
+        ASSERT_NE(dll_, nullptr);
+        for (int ordinal : kBindingOrder) {
+            FARPROC p = GetProcAddress(dll_, MAKEINTRESOURCEA(ordinal));
+            ASSERT_NE(p, nullptr) << "ordinal " << ordinal;
+            fn_[ordinal] = p;
+        }
+        ASSERT_EQ(Call<OpenFn>(2)(&engine_), 0u);
+        ASSERT_NE(engine_, 0u);
+        ASSERT_EQ(SetWords(1, 0, 6, 0), 0u);
+    }
+
+    void TearDown() override {
+        if (dll_) {
+            Call<InstanceFn>(26)(engine_);
+            Call<InstanceFn>(27)(engine_);
+            FreeLibrary(dll_);
+        }
+        SetCurrentDirectoryA(oldDir_);
+    }
+
+    template <typename F>
+    F Call(int ordinal) {
+        return reinterpret_cast<F>(reinterpret_cast<void*>(fn_[ordinal]));
+    }
+
+    unsigned SetWords(uint16_t w0, uint16_t w1, uint16_t w2, uint16_t cure) {
+        uint16_t words[17] = {w0, w1, w2, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
+        words[11] = cure;
+        return Call<OptionsFn>(5)(engine_, words, 17);
+    }
+
+    unsigned Load() { return Call<InstanceFn>(8)(engine_); }
+
+    // Ordinal 12 the way the scanner calls it: the path and a handle opened for reading.
+    unsigned ScanFile(const std::string& path, DWORD access = GENERIC_READ, DWORD share = FILE_SHARE_READ) {
+        HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
+        unsigned status = Call<ScanFileFn>(12)(engine_, path.c_str(), h);
+        CloseHandle(h);
+        return status;
+    }
+
+    unsigned Cure(const std::string& path, DWORD access, DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE) {
+        SetWords(1, 0, 14, 1);
+        Call<InstanceFn>(36)(engine_);
+        unsigned status = ScanFile(path, access, share);
+        SetWords(1, 0, 14, 0);
+        return status;
+    }
+
+    std::string LastName() { return Call<NameFn>(23)(engine_); }
+
+    HMODULE dll_ = nullptr;
+    FARPROC fn_[64] = {};
+    uint32_t engine_ = 0;
+    char oldDir_[MAX_PATH] = {};
+};
+
+TEST_F(Kelvex32, ExportsAreOrdinalsOnly) {
+    EXPECT_EQ(GetProcAddress(dll_, "KvxOpen"), nullptr);
+    EXPECT_EQ(GetProcAddress(dll_, "KvxScanFile"), nullptr);
+}
+
+TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords) {
+    uint16_t words[17] = {1, 0, 14, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
+    EXPECT_EQ(Call<OptionsFn>(5)(engine_, words, 16), 1u);
+    EXPECT_EQ(Call<OptionsFn>(5)(engine_, nullptr, 17), 1u);
+    words[0] = 3;
+    EXPECT_EQ(Call<OptionsFn>(5)(engine_, words, 17), 1u);
+    EXPECT_EQ(Call<OptionsFn>(5)(999, words, 17), 1u);
+    EXPECT_EQ(SetWords(2, 63, 15, 0), 0u);
+    uint16_t back[17] = {};
+    EXPECT_EQ(Call<OptionsFn>(4)(engine_, back, 17), 0u);
+    EXPECT_EQ(back[0], 2);
+    EXPECT_EQ(back[1], 63);
+    EXPECT_EQ(back[2], 15);
+    EXPECT_EQ(back[13], 20);
+}
+
+TEST_F(Kelvex32, LoadsTheShippedSignaturesAndReportsVersions) {
+    ASSERT_EQ(Load(), 0u);
+    EXPECT_EQ(Call<InstanceFn>(6)(engine_), 9u);
+    uint32_t ev = 0, sv = 0, ed = 0, sd = 0;
+    EXPECT_EQ(Call<VersionsFn>(10)(engine_, &ev, &sv, &ed, &sd), 0u);
+    EXPECT_EQ(ev, 1900u);  // shown as 1.00
+    EXPECT_EQ(sv, 1901u);  // 1.01
+    EXPECT_EQ(ed, uint32_t((46 << 9) | (12 << 5) | 8));
+    EXPECT_EQ(sd, uint32_t((46 << 9) | (12 << 5) | 8));
+}
+
+TEST_F(Kelvex32, DetectsTheTestFileThroughOrdinal12) {
+    ASSERT_EQ(Load(), 0u);
+    const std::string path = TempDir() + "eicar.com";
+    WriteBytes(path, EicarString() + "\r\n");
+    const unsigned status = ScanFile(path);
+    EXPECT_NE(status, 0u);
+    EXPECT_EQ(status & 0x4010u, 0u);
+    EXPECT_EQ(status & 0x4030u, 0u);
+    EXPECT_EQ(Call<InstanceFn>(22)(engine_), 1u);
+    EXPECT_EQ(LastName(), "EICAR-Test-File");
+    // Through the handle alone: the path need not name the file.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    Call<InstanceFn>(36)(engine_);
+    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, "Z:\\no\\such\\file", h), 1u);
+    CloseHandle(h);
+    EXPECT_EQ(LastName(), "EICAR-Test-File");
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(Kelvex32, CleanUnreadableAndNotReadyStatuses) {
+    const std::string clean = TempDir() + "clean.txt";
+    WriteBytes(clean, "nothing to see here\r\n");
+    EXPECT_EQ(ScanFile(clean), 0x4020u);  // no signatures loaded yet
+    ASSERT_EQ(Load(), 0u);
+    EXPECT_EQ(ScanFile(clean), 0u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, "Z:\\no\\such\\file", INVALID_HANDLE_VALUE), 0x4010u);
+    EXPECT_EQ(Call<ScanPathFn>(13)(engine_, clean.c_str()), 0u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(4711, clean.c_str(), INVALID_HANDLE_VALUE), 0x4020u);
+    DeleteFileA(clean.c_str());
+}
+
+TEST_F(Kelvex32, ModesDecideReviewerSignatures) {
+    ASSERT_EQ(Load(), 0u);
+    const std::string path = TempDir() + "suspect.bin";
+    WriteBytes(path, ".." + kelvex::test::Rev("TCEPSUS.XVK") + "_3" + kelvex::test::Rev("SUS") + "..");
+    ASSERT_EQ(SetWords(1, 0, 14, 0), 0u);
+    EXPECT_EQ(ScanFile(path), 0u);
+    ASSERT_EQ(SetWords(2, 63, 15, 0), 0u);
+    EXPECT_EQ(ScanFile(path), 8u);
+    EXPECT_EQ(LastName(), "Kelvex-Test-Suspect");
+    EXPECT_EQ(Call<InstanceFn>(22)(engine_), 261u);
+    const std::string hashed = TempDir() + "hashed.bin";
+    WriteBytes(hashed, "Vexomar harmless hash test file\r\n");
+    EXPECT_EQ(ScanFile(hashed), 4u);
+    DeleteFileA(path.c_str());
+    DeleteFileA(hashed.c_str());
+}
+
+TEST_F(Kelvex32, CureModeRepairsThroughTheHandleOrThePath) {
+    ASSERT_EQ(Load(), 0u);
+    const std::string path = TempDir() + "append.exe";
+    WriteBytes(path, kHost + AppendBody());
+    EXPECT_EQ(Cure(path, GENERIC_READ | GENERIC_WRITE), 7u);
+    EXPECT_EQ(ReadBytes(path), kHost);
+    WriteBytes(path, kHost + AppendBody());
+    EXPECT_EQ(Cure(path, GENERIC_READ), 7u);  // a read-only handle: the engine opens the path
+    EXPECT_EQ(ReadBytes(path), kHost);
+    EXPECT_EQ(LastName(), "Kelvex-Test-Append");
+    EXPECT_EQ(Cure(path, GENERIC_READ), 0u);
+    // A handle that shares no writing leaves the engine no way to repair: a cure error.
+    WriteBytes(path, kHost + AppendBody());
+    EXPECT_EQ(Cure(path, GENERIC_READ, FILE_SHARE_READ), 4u);
+    EXPECT_EQ(ReadBytes(path), kHost + AppendBody());
+    WriteBytes(path, EicarString());
+    EXPECT_EQ(Cure(path, GENERIC_READ), 2u);
+    WriteBytes(path, kelvex::test::Rev(".RETIRWREVO.XVK") + std::string("x") + kelvex::test::Rev("DNE.RWVO"));
+    EXPECT_EQ(Cure(path, GENERIC_READ), 3u);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(Kelvex32, MissingBootDriveIsClean) {
+    ASSERT_EQ(Load(), 0u);
+    Call<InstanceFn>(36)(engine_);
+    EXPECT_EQ(Call<DriveFn>(18)(engine_, 'A'), 0x4010u);
+    EXPECT_EQ(Call<DriveFn>(18)(engine_, 0), 0x4010u);
+    EXPECT_NE(Call<NeutralizeFn>(21)(engine_, 'A', 0, 0, 1, 1), 0u);
+}
+
+TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles) {
+    const std::string good = ReadBytes(ModuleDir() + "VIRSIG.DAT");
+    ASSERT_GT(good.size(), 64u);
+    const std::string dir = TempDir() + "load\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    ASSERT_TRUE(SetCurrentDirectoryA(dir.c_str()));
+    DeleteFileA("VIRSIG.DAT");
+    EXPECT_EQ(Load(), 11u);
+    WriteBytes(dir + "VIRSIG.DAT", good.substr(0, good.size() - 1));
+    EXPECT_EQ(Load(), 20u);
+    std::string flipped = good;
+    flipped[good.size() / 2] ^= 1;
+    WriteBytes(dir + "VIRSIG.DAT", flipped);
+    EXPECT_EQ(Load(), 20u);
+    WriteBytes(dir + "VIRSIG.DAT", "MZ this is no signature file at all, but long enough to have a header.......");
+    EXPECT_EQ(Load(), 20u);
+    WriteBytes(dir + "VIRSIG.DAT", good);
+    EXPECT_EQ(Load(), 0u);
+    EXPECT_EQ(Call<LoadFromFn>(9)(engine_, (ModuleDir() + "VIRSIG.DAT").c_str()), 0u);
+    DeleteFileA((dir + "VIRSIG.DAT").c_str());
+}
+
+TEST_F(Kelvex32, UnusedOrdinalsAnswerNotSupportedAndShutdownEndsTheInstance) {
+    EXPECT_EQ(Call<InstanceFn>(14)(engine_), 0x40FFu);
+    EXPECT_EQ(Call<InstanceFn>(57)(engine_), 0x40FFu);
+    ASSERT_EQ(Load(), 0u);
+    EXPECT_EQ(Call<InstanceFn>(26)(engine_), 0u);
+    EXPECT_EQ(Call<InstanceFn>(6)(engine_), 0u);
+    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 0u);
+    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 1u);
+    EXPECT_EQ(Call<ScanPathFn>(13)(engine_, "x"), 0x4020u);
+}
+
+TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
+    ASSERT_EQ(Load(), 0u);
+    ASSERT_EQ(SetWords(2, 63, 15, 0), 0u);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((ModuleDir() + "*").c_str(), &found);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    int scanned = 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::string path = ModuleDir() + found.cFileName;
+        EXPECT_EQ(Call<ScanPathFn>(13)(engine_, path.c_str()), 0u) << path << ": " << LastName();
+        ++scanned;
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    EXPECT_GE(scanned, 4);
+}
+
+}  // namespace
