@@ -53,10 +53,14 @@ DWORD AlertService::OnControl(DWORD control)
         SetEvent(stopEvent_);
         return NO_ERROR;
     case SERVICE_CONTROL_PAUSE:
+        if (!pipe_)
+            return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
         pipe_->SetPaused(true);
         Report(SERVICE_PAUSED);
         return NO_ERROR;
     case SERVICE_CONTROL_CONTINUE:
+        if (!pipe_)
+            return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
         pipe_->SetPaused(false);
         Report(SERVICE_RUNNING);
         return NO_ERROR;

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr DWORD kStopWaitMs = 15000;
+constexpr DWORD kStopWaitMs = 15000;  // also the bound of a start
 
 std::string ErrorText(const char* what, DWORD error)
 {
@@ -85,6 +85,40 @@ unsigned long ServiceInstaller::Install(std::string& message)
     if (service)
         CloseServiceHandle(service);
     CloseServiceHandle(manager);
+    return result;
+}
+
+unsigned long ServiceInstaller::Start(std::string& message)
+{
+    const unsigned long installed = Install(message);
+    if (installed)
+        return installed;
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = manager ? OpenServiceA(manager, kServiceName, SERVICE_START | SERVICE_QUERY_STATUS) : nullptr;
+    DWORD result = 0;
+    if (!service) {
+        result = GetLastError();
+        message = ErrorText("Opening the service", result);
+    } else if (!StartServiceA(service, 0, nullptr) && GetLastError() != ERROR_SERVICE_ALREADY_RUNNING) {
+        result = GetLastError();
+        message = ErrorText("Starting the service", result);
+    } else {
+        SERVICE_STATUS status = {};
+        const DWORD start = GetTickCount();
+        while (QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_START_PENDING
+               && GetTickCount() - start < kStopWaitMs)
+            Sleep(50);
+        if (status.dwCurrentState == SERVICE_RUNNING || status.dwCurrentState == SERVICE_PAUSED) {
+            message = std::string(kServiceName) + " is running.";
+        } else {
+            result = status.dwWin32ExitCode ? status.dwWin32ExitCode : ERROR_SERVICE_REQUEST_TIMEOUT;
+            message = ErrorText("Starting the service", result);
+        }
+    }
+    if (service)
+        CloseServiceHandle(service);
+    if (manager)
+        CloseServiceHandle(manager);
     return result;
 }
 

@@ -269,6 +269,15 @@ TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
     home_ = std::make_unique<ScratchAlertHome>("service");
 }
 
+TEST_F(AlertServiceTest, StartOptionStartsOnceAndLeavesARunningServiceAlone)
+{
+    EXPECT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/start"));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ServiceState());
+    EXPECT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/start"));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ServiceState());
+    EXPECT_EQ(1, RunBesideTest("ALERTSVC.EXE", "/nonsense"));
+}
+
 TEST_F(AlertServiceTest, UninstallStopsAndRemovesTheService)
 {
     ASSERT_EQ(0, AlertStartService("", 0));
