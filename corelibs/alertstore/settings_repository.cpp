@@ -60,6 +60,12 @@ bool SettingsRepository::Update(const std::string& application,
     return EnsureFolder(home_.SettingsFolder()) && ReplaceFileContents(PathOf(*name), settings->Encode());
 }
 
+bool SettingsRepository::HasOwnSettings(const std::string& application) const
+{
+    const std::optional<std::string> name = NormalizeApplicationName(application);
+    return name && FileExists(PathOf(*name));
+}
+
 bool SettingsRepository::Register(const std::string& application)
 {
     const std::optional<std::string> name = NormalizeApplicationName(application);

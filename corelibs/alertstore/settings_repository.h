@@ -21,6 +21,8 @@ public:
     // Loads, applies the change and stores atomically under the settings lock; the
     // change's false return stores nothing.
     bool Update(const std::string& application, const std::function<bool(ApplicationSettings&)>& change);
+    // True when the application has a settings file of its own (damaged or not).
+    bool HasOwnSettings(const std::string& application) const;
     // Creates empty settings for the application unless it has them already.
     bool Register(const std::string& application);
     // "ALERT" first, then every registered application in name order.

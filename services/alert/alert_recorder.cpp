@@ -85,15 +85,17 @@ std::uint32_t AlertRecorder::Record(const AlertMessage& message)
             return kAlertNotRecorded;
     }
 
-    // An application without settings of its own is delivered by the ALERT application's.
+    // An application without settings of its own is delivered by the ALERT application's;
+    // one whose settings are damaged is delivered to nobody, and the log says so.
     SettingsRepository repository(*home);
-    std::optional<ApplicationSettings> settings = repository.Load(*application);
-    if (!settings)
-        settings = repository.Load(kAlertApplication);
+    const bool own = repository.HasOwnSettings(*application);
+    const std::optional<ApplicationSettings> settings = repository.Load(own ? *application : kAlertApplication);
     std::string lines = AlertLogLine(now, event);
     if (settings) {
         for (const std::string& line : DeliveryLogLines(now, *application, *settings))
             lines += line;
+    } else {
+        lines += now.Stamp() + " " + *application + " alert not delivered: its settings cannot be read\r\n";
     }
     AppendToLog(home->LogPath(), lines);
     return kAlertDelivered;

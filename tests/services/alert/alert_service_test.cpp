@@ -217,6 +217,18 @@ TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
     EXPECT_EQ(87, MakeAlert1("", 3, 1, nullptr, "Tape failed", 0));
 }
 
+TEST_F(AlertServiceTest, DamagedSettingsStillRecordTheAlertButDeliverNothing)
+{
+    SetPagerOf("ALERT", "Duty Officer", "555-0111");
+    ScratchAlertHome::WriteBytes(home_->File("APPS\\VEXOMAR.ALS"), std::vector<BYTE>(300, 0x41));
+    ASSERT_EQ(0, AlertStartService("", 0));
+    ASSERT_EQ(0, MakeAlert1("", 2, 1, "VEXOMAR", "Virus found", 0));
+    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ("Critical alert of VEXOMAR: Virus found (AL000001.EVT)", lines[0].substr(20));
+    EXPECT_EQ("VEXOMAR alert not delivered: its settings cannot be read", lines[1].substr(20));
+}
+
 TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
 {
     ASSERT_EQ(0, AlertStartService("", 0));
