@@ -4,6 +4,7 @@
 
 #include "alert_home.h"
 #include "config_date.h"
+#include "core_result.h"
 #include "export_guard.h"
 #include "halden.h"
 #include "settings_repository.h"
@@ -12,11 +13,6 @@ namespace {
 
 constexpr std::size_t kDateSize = 256;
 constexpr std::size_t kApplicationEntry = 64;
-
-int FailureFor(DWORD error)
-{
-    return error == kServerUnreachable ? static_cast<int>(kServerUnreachable) : 0;
-}
 
 std::string PortDate(const AlertHome& home)
 {

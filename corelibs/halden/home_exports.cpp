@@ -4,6 +4,7 @@
 
 #include "alert_home.h"
 #include "atomic_file.h"
+#include "core_result.h"
 #include "export_guard.h"
 #include "halden.h"
 #include "registry_value.h"
@@ -15,11 +16,6 @@ constexpr std::size_t kDirectorySize = 512;
 constexpr std::size_t kStatisticsSize = 256;
 constexpr std::size_t kMailRecordSize = 1024;
 constexpr std::size_t kMaxRegistryName = 63;
-
-int FailureFor(DWORD error)
-{
-    return error == kServerUnreachable ? static_cast<int>(kServerUnreachable) : 0;
-}
 
 enum class Folder { Home, Log, EventLog };
 
@@ -132,9 +128,8 @@ int WINAPI AlertSetMailCfg(LPCSTR server, const BYTE* record1024)
         const auto home = AlertHome::ForServer(server, &error);
         if (!home)
             return FailureFor(error);
-        return EnsureFolder(home->home) && ReplaceFileContents(MailRecordPath(*home), std::vector<std::uint8_t>(record1024, record1024 + kMailRecordSize))
-                   ? 1
-                   : 0;
+        const std::vector<std::uint8_t> record(record1024, record1024 + kMailRecordSize);
+        return EnsureFolder(home->home) && ReplaceFileContents(MailRecordPath(*home), record) ? 1 : 0;
     });
 }
 

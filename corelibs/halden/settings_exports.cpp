@@ -3,17 +3,12 @@
 
 #include "alert_home.h"
 #include "application_name.h"
+#include "core_result.h"
 #include "export_guard.h"
 #include "halden.h"
 #include "settings_repository.h"
 
 namespace {
-
-// The failure result for a server: 1722 when it cannot be reached, else 0.
-int FailureFor(DWORD error)
-{
-    return error == kServerUnreachable ? static_cast<int>(kServerUnreachable) : 0;
-}
 
 int GetList(LPCSTR server, NotifyMethod method, WORD* count, void** list, LPCSTR application)
 {

@@ -42,7 +42,8 @@ std::vector<Method> Methods()
     return {
         {"broadcast", 52, 0, AlertGetBroadcast,
          [](WORD n, void* l, int e, LPCSTR a) { return AlertSetBroadcast("", n, l, e, a); }},
-        {"pager", 148, 1, AlertGetPager, [](WORD n, void* l, int e, LPCSTR a) { return AlertSetPager("", n, l, e, a); }},
+        {"pager", 148, 1, AlertGetPager,
+         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetPager("", n, l, e, a); }},
         {"e-mail", 56, 3, AlertGetEMail,
          [](WORD n, void* l, int e, LPCSTR a) { return AlertSetEMail("", n, l, g_block.data(), e, a); }},
         {"SNMP", 68, 6, AlertGetSnmp, [](WORD n, void* l, int e, LPCSTR a) { return AlertSetSnmp("", n, l, e, a); }},
