@@ -49,6 +49,7 @@ const MessageMap& CColList::GetMessageMap() const
         on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
         on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
         on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
+        on::Message(kEndFillMessage, &CColList::OnEndFill),
         on::SetFocus(&CColList::OnSetFocus),
         on::LButtonDown(&CColList::OnLButtonDown),
         on::LButtonUp(&CColList::OnLButtonUp),
@@ -215,11 +216,13 @@ void CColList::Resort()
 {
     if (!list_.m_hWnd)
         return;
-    int count = ItemCount();
+    LRESULT count = list_.SendMessage(LB_GETCOUNT);
+    if (count <= 0)
+        return;
     std::vector<ColListItem*> items;
     items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(Item(i));
+    for (LRESULT i = 0; i < count; ++i)
+        items.push_back(reinterpret_cast<ColListItem*>(list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i))));
 
     std::vector<const ColListItem*> remembered;
     if (flags_ & ColListFlags::kKeepSelection) {
@@ -235,29 +238,27 @@ void CColList::Resort()
         }
     }
 
-    // The rows are ordered here in one pass and appended in that order: the list box's own
-    // placement would cost a message per comparison and move the array on every insertion.
+    // The rows are ordered here in one pass and written back into the same slots. Emptying
+    // the list and adding every record again would cost a message per comparison, one per
+    // deletion and one per insertion; the outcome is the same sorted list, with ties kept
+    // in their previous order.
     order_.Sort(items);
     list_.SendMessage(WM_SETREDRAW, FALSE);
-    resorting_ = true;
-    list_.SendMessage(LB_RESETCONTENT);
-    resorting_ = false;
-    list_.SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
-    std::vector<ColListItem*> placed;
-    placed.reserve(items.size());
-    for (ColListItem* item : items) {
-        if (list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item)) < 0)
-            delete item;  // refused by the list box: nobody else holds it now
-        else
-            placed.push_back(item);
-    }
-    for (int position : PositionsOf(placed, remembered)) {
+    if (MultiSelect())
+        list_.SendMessage(LB_SETSEL, FALSE, -1);
+    else
+        list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
+    for (size_t i = 0; i < items.size(); ++i)
+        list_.SendMessage(LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(items[i]));
+    list_.SendMessage(LB_SETTOPINDEX, 0);
+    for (int position : PositionsOf(items, remembered)) {
         if (MultiSelect())
             list_.SendMessage(LB_SETSEL, TRUE, position);
         else
             list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(position));
     }
-    list_.SendMessage(WM_SETREDRAW, TRUE);
+    if (!filling_)
+        list_.SendMessage(WM_SETREDRAW, TRUE);
     list_.Invalidate(true);
 }
 
@@ -282,6 +283,7 @@ int CColList::AddItem(const std::string& text)
     if (!list_.m_hWnd)
         return -1;
     bool wasEmpty = ItemCount() == 0;
+    BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     item->sortKey = order_.KeyOf(text);
     LRESULT position = list_.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.get()));
@@ -298,6 +300,7 @@ int CColList::InsertItem(int position, const std::string& text)
     if (!list_.m_hWnd)
         return -1;
     bool wasEmpty = ItemCount() == 0;
+    BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item.get()));
     if (placed < 0)
@@ -312,6 +315,7 @@ int CColList::DeleteItem(int position)
 {
     if (!Item(position))
         return -1;
+    BeginFill();
     LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
     if (remaining == 0) {
         headerOffset_ = -checkWidth_;
@@ -439,10 +443,32 @@ void CColList::ApplyEmptyRule()
     if (!list_.m_hWnd)
         return;
     bool hide = emptyMode_ != 0 && ItemCount() == 0;
-    if (hide)
-        ::ShowWindow(list_.m_hWnd, SW_HIDE);
-    else if (!list_.IsWindowVisible())
-        ::ShowWindow(list_.m_hWnd, SW_SHOWNA);
+    if (hide == listHidden_)
+        return;
+    listHidden_ = hide;
+    ::ShowWindow(list_.m_hWnd, hide ? SW_HIDE : SW_SHOWNA);
+}
+
+void CColList::BeginFill()
+{
+    // Every row added to a visible list box redraws its scroll bar at once, which costs
+    // milliseconds per row. A run of row operations draws nothing until the message loop
+    // runs again, and then draws once.
+    if (filling_ || !list_.m_hWnd)
+        return;
+    filling_ = true;
+    list_.SendMessage(WM_SETREDRAW, FALSE);
+    PostMessage(kEndFillMessage);
+}
+
+LRESULT CColList::OnEndFill(WPARAM, LPARAM)
+{
+    if (!filling_ || !list_.m_hWnd)
+        return 0;
+    filling_ = false;
+    list_.SendMessage(WM_SETREDRAW, TRUE);
+    list_.Invalidate(true);
+    return 0;
 }
 
 void CColList::InvalidateHeader(int fromX)

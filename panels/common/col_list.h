@@ -21,6 +21,8 @@ public:
     static constexpr int kCheckWidth = 20;
     static constexpr int kInitialHeaderHeight = 17;
     static const char kClassName[];
+    // Posted to itself after a run of row operations, to draw the list once.
+    static constexpr UINT kEndFillMessage = WM_USER + 100;
 
     explicit CColList(ColListEdition edition = ColListEdition::Panel);
     ~CColList() override;
@@ -93,6 +95,8 @@ private:
     void Resort();
     void UpdateExtent();
     void ApplyEmptyRule();
+    void BeginFill();
+    LRESULT OnEndFill(WPARAM, LPARAM);
     void InvalidateHeader(int fromX = 0);
     void InvalidateRow(int position);
     RECT CheckCell(const RECT& row) const;
@@ -138,7 +142,8 @@ private:
     int lastRowRight_ = 0;
     int sortColumn_ = 0;
     ColListSortOrder order_;
-    bool resorting_ = false;
+    bool filling_ = false;
+    bool listHidden_ = false;
     int pressedColumn_ = -1;
     bool pressCaptured_ = false;
     int checkWidth_ = 0;

@@ -15,8 +15,7 @@ void CColList::OnSize(UINT, int cx, int cy)
 LRESULT CColList::OnDeleteItem(WPARAM, LPARAM lParam)
 {
     auto* deleted = reinterpret_cast<DELETEITEMSTRUCT*>(lParam);
-    // A re-sort empties the list only to add the same records again.
-    if (!resorting_ && deleted && deleted->hwndItem == list_.m_hWnd)
+    if (deleted && deleted->hwndItem == list_.m_hWnd)
         delete reinterpret_cast<ColListItem*>(deleted->itemData);
     return TRUE;
 }
