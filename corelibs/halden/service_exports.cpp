@@ -25,20 +25,19 @@ private:
     SC_HANDLE handle_;
 };
 
-// Waits, bounded, until the service leaves its pending state; the result is the final state.
-DWORD SettledState(SC_HANDLE service)
+// Waits, bounded, until the service leaves its pending state; false when it cannot be read.
+bool Settle(SC_HANDLE service, SERVICE_STATUS& status)
 {
-    SERVICE_STATUS status = {};
     const DWORD start = GetTickCount();
     for (;;) {
         if (!QueryServiceStatus(service, &status))
-            return 0;
+            return false;
         const DWORD state = status.dwCurrentState;
         if (state != SERVICE_START_PENDING && state != SERVICE_STOP_PENDING && state != SERVICE_PAUSE_PENDING
             && state != SERVICE_CONTINUE_PENDING)
-            return state;
+            return true;
         if (GetTickCount() - start > kWaitMs)
-            return state;
+            return true;
         Sleep(50);
     }
 }
@@ -81,10 +80,14 @@ int Run(LPCSTR server, Command command)
         }
         if (!sent)
             return static_cast<int>(GetLastError());
-        const DWORD state = SettledState(service.Get());
-        if (state == wanted)
+        if (!Settle(service.Get(), status))
+            return static_cast<int>(GetLastError());
+        if (status.dwCurrentState == wanted)
             return 0;
-        return state == 0 ? static_cast<int>(GetLastError()) : static_cast<int>(ERROR_SERVICE_REQUEST_TIMEOUT);
+        // A service that stopped instead of starting says why in its exit code.
+        if (status.dwCurrentState == SERVICE_STOPPED && status.dwWin32ExitCode != NO_ERROR)
+            return static_cast<int>(status.dwWin32ExitCode);
+        return static_cast<int>(ERROR_SERVICE_REQUEST_TIMEOUT);
     });
 }
 

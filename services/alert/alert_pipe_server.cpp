@@ -1,6 +1,8 @@
 // Overlapped accept, read, answer and hang-up on the alert pipe, each wait bounded.
 #include "alert_pipe_server.h"
 
+#include <sddl.h>
+
 namespace {
 
 constexpr DWORD kRequestTimeoutMs = 5000;
@@ -22,10 +24,21 @@ AlertPipeServer::~AlertPipeServer()
 
 HANDLE AlertPipeServer::CreateInstance()
 {
+    // The default security of a service's pipe lets other users read only; every signed-in
+    // user's scanner must be able to send, so authenticated users may read and write.
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;GA;;;SY)(A;;GA;;;BA)(A;;GRGW;;;AU)",
+                                                             SDDL_REVISION_1, &descriptor, nullptr))
+        security.lpSecurityDescriptor = descriptor;
     const std::string name = AlertPipePath("");
-    return CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-                            PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64, kAlertMessageSize, 0,
-                            nullptr);
+    // Only the first instance is ours: a pipe of that name made by anybody else stops the start.
+    const DWORD open = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE;
+    HANDLE pipe = CreateNamedPipeA(name.c_str(), open, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64,
+                                   kAlertMessageSize, 0, descriptor ? &security : nullptr);
+    if (descriptor)
+        LocalFree(descriptor);
+    return pipe;
 }
 
 bool AlertPipeServer::Start()

@@ -290,6 +290,18 @@ TEST_F(AlertServiceTest, StartOptionStartsOnceAndLeavesARunningServiceAlone)
     EXPECT_EQ(1, RunBesideTest("ALERTSVC.EXE", "/nonsense"));
 }
 
+TEST_F(AlertServiceTest, PipeTakenByAnotherProgramStopsTheStart)
+{
+    HANDLE squatter = CreateNamedPipeA("\\\\.\\pipe\\MorwickAlert", PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE, 1, 64,
+                                       512, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, squatter);
+    const int result = AlertStartService("", 0);
+    CloseHandle(squatter);
+    EXPECT_NE(0, result);
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState());
+    EXPECT_EQ(0, AlertStartService("", 0));
+}
+
 TEST_F(AlertServiceTest, UninstallStopsAndRemovesTheService)
 {
     ASSERT_EQ(0, AlertStartService("", 0));
