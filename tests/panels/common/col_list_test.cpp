@@ -1,6 +1,8 @@
 // Column list window: creation, column set-up, rows, sorting and the empty-list message.
 #include "col_list_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 using Fields = std::vector<std::string>;
@@ -391,6 +393,77 @@ TEST_F(ColListTest, RowsShowTheirFieldsInTheirColumnsAndColours)
     EXPECT_EQ(0, CountPixels(box, RECT{101, row.top, 150, row.bottom}, green));
     EXPECT_GT(CountPixels(box, RECT{150, row.top, 230, row.bottom}, green), 5);
     EXPECT_EQ(0, CountPixels(box, RECT{231, row.top, 390, row.bottom}, green));
+}
+
+// A bitmap of the screen's format filled with colours left and right of `split`.
+HBITMAP TwoColours(int width, int height, int split, COLORREF left, COLORREF right)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (auto [from, to, colour] : {std::tuple{0, split, left}, std::tuple{split, width, right}}) {
+        RECT part = {from, 0, to, height};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &part, brush);
+        DeleteObject(brush);
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+TEST_F(ColListTest, ImagesAreDrawnThroughTheirMasks)
+{
+    const COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    HBITMAP image = TwoColours(12, 12, 6, black, red);       // black where the mask lets the window show
+    HBITMAP mask = TwoColours(12, 12, 6, white, black);      // left half transparent
+    HBITMAP sideBySide = TwoColours(24, 12, 12, red, black); // image, then a mask that shows all of it
+    HBITMAP plain = TwoColours(12, 12, 12, red, red);
+    HBITMAP checked = TwoColours(12, 12, 12, RGB(0, 0, 255), RGB(0, 0, 255));
+    Make(ColListFlags::kImages | ColListFlags::kCheckColumn | ColListFlags::kChecks);
+    list->SetCheckImages(checked, nullptr);
+    list->AddItem("a\tb\tc");
+    list->AddItem("d\te\tf");
+    ASSERT_EQ(0, list->SetItemImage(0, 0, image, mask));
+    ASSERT_EQ(0, list->SetItemImage(0, 1, sideBySide, nullptr));
+    ASSERT_EQ(0, list->SetItemImage(0, 2, plain, nullptr));
+    list->SetCheck(1, 1);
+    Paint();
+    HWND box = list->ListBox();
+    RECT row = {};
+    SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    // Cells start after the 20-pixel check column; images 2 pixels into the cell.
+    RECT masked = {22, row.top, 34, row.bottom};
+    EXPECT_EQ(0, CountPixels(box, RECT{22, row.top, 28, row.bottom}, red));
+    EXPECT_GE(CountPixels(box, RECT{28, row.top, 34, row.bottom}, red), 6 * 12);
+    EXPECT_EQ(6 * 12, CountPixels(box, masked, red));
+    // Side by side: a 12-pixel image from a 24-pixel bitmap, all shown.
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT{120 + 2, row.top, 120 + 30, row.bottom}, red));
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT{170 + 2, row.top, 170 + 30, row.bottom}, red));
+    // The check cell shows the attached image for checked rows only.
+    RECT second = {};
+    SendMessageA(box, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    EXPECT_EQ(0, CountPixels(box, RECT{0, row.top, 20, row.bottom}, RGB(0, 0, 255)));
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT{0, second.top, 20, second.bottom}, RGB(0, 0, 255)));
+    list.reset();
+    for (HBITMAP bitmap : {image, mask, sideBySide, plain, checked})
+        DeleteObject(bitmap);
+}
+
+TEST_F(ColListTest, SystemColourChangesReachTheHeader)
+{
+    Make(0);
+    int element = COLOR_BTNFACE;
+    COLORREF before = GetSysColor(COLOR_BTNFACE);
+    COLORREF changed = RGB(10, 200, 30);
+    ASSERT_TRUE(SetSysColors(1, &element, &changed));
+    SendMessageA(list->ListBox(), WM_SYSCOLORCHANGE, 0, 0);
+    Paint();
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT{300, 2, 390, list->HeaderHeight() - 3}, changed), 50);
+    SetSysColors(1, &element, &before);
+    SendMessageA(list->ListBox(), WM_SYSCOLORCHANGE, 0, 0);
 }
 
 TEST_F(ColListTest, DestroyingTheOwnerTakesTheControlAlong)
