@@ -1,4 +1,4 @@
-// The 256-byte slots of ALRECORD.TBL: the header of counts and one record per alert.
+// One alert's 256-byte record slot of ALRECORD.TBL.
 #pragma once
 
 #include <array>
@@ -20,17 +20,6 @@ struct AlertRecord {
     Slot Encode() const;
     // Nothing for a free slot (any tag other than "ALERT" and its NUL).
     static std::optional<AlertRecord> Decode(const Slot& slot);
-};
-
-struct TableHeader {
-    std::int32_t critical = 0;
-    std::int32_t warning = 0;
-    std::int32_t informational = 0;
-
-    Slot Encode() const;
-    static TableHeader Decode(const Slot& slot);
-    // Adds one to the count that the priority selects; priorities outside 0..3 count nowhere.
-    void Count(int priority);
 };
 
 bool SlotHoldsRecord(const Slot& slot);

@@ -5,15 +5,8 @@
 #include <optional>
 
 #include "alert_record.h"
-
-// Positioned access to the open table file; the Windows side opens it excluding other writers.
-class TableFile {
-public:
-    virtual ~TableFile() = default;
-    virtual std::optional<std::uint64_t> Size() = 0;
-    virtual bool ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_t size) = 0;
-    virtual bool WriteAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size) = 0;
-};
+#include "table_file.h"
+#include "table_header.h"
 
 class AlertTable {
 public:
