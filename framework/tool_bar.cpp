@@ -35,7 +35,9 @@ CToolBar::~CToolBar()
 
 const MessageMap& CToolBar::GetMessageMap() const
 {
-    static const MessageMap map(CControlBar::GetMessageMap(), {});
+    static const MessageMap map(CControlBar::GetMessageMap(), {
+        on::EraseBackground(&CToolBar::OnEraseBackground),
+    });
     return map;
 }
 
@@ -103,11 +105,13 @@ bool CToolBar::SetButtons(const UINT* ids, int count)
     return SendMessage(TB_ADDBUTTONSA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(buttons.data())) != 0;
 }
 
-void CToolBar::SetSeparatorWidth(int index, int width)
+void CToolBar::SetSeparatorWidth(int index, int width, UINT placeId)
 {
     TBBUTTONINFOA info = {};
     info.cbSize = sizeof info;
-    info.dwMask = TBIF_BYINDEX | TBIF_STYLE | TBIF_SIZE;
+    // A separator with a command id is a place for a control: no line is drawn across it.
+    info.dwMask = TBIF_BYINDEX | TBIF_STYLE | TBIF_SIZE | TBIF_COMMAND;
+    info.idCommand = static_cast<int>(placeId);
     info.fsStyle = BTNS_SEP;
     info.cx = static_cast<WORD>(width);
     SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
@@ -115,15 +119,21 @@ void CToolBar::SetSeparatorWidth(int index, int width)
 
 HWND CToolBar::AddComboBox(int index, int width, UINT comboId, DWORD style, int dropHeight)
 {
-    SetSeparatorWidth(index, width);
+    SetSeparatorWidth(index, width, comboId);
     RECT place = GetItemRect(index);
     HWND combo = CreateWindowExA(0, "COMBOBOX", "", style | WS_CHILD | WS_VISIBLE, place.left, place.top, width,
                                  dropHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(comboId)),
                                  ModuleInstance(), nullptr);
-    if (combo) {
-        ::SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        m_controls.push_back(combo);
-    }
+    if (!combo)
+        return nullptr;
+    ::SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    // Stand in the middle of the buttons' height.
+    RECT closed = {};
+    ::GetWindowRect(combo, &closed);
+    int top = place.top + ((place.bottom - place.top) - (closed.bottom - closed.top)) / 2;
+    SetWindowPos(combo, nullptr, place.left, top > place.top ? top : place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_controls.push_back(combo);
     return combo;
 }
 
@@ -135,6 +145,14 @@ bool CToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
         return true;
     }
     return CControlBar::OnCommand(wParam, lParam);
+}
+
+BOOL CToolBar::OnEraseBackground(HDC dc)
+{
+    // A flat toolbar would show its frame's background; bars are drawn in the button face.
+    RECT client = GetClientRect();
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    return TRUE;
 }
 
 int CToolBar::GetButtonCount() const

@@ -18,7 +18,7 @@ public:
     // The buttons in order; ID_SEPARATOR makes a separator.
     bool SetButtons(const UINT* ids, int count);
     // Turns item `index` into a separator of `width` pixels (a place for a control).
-    void SetSeparatorWidth(int index, int width);
+    void SetSeparatorWidth(int index, int width, UINT placeId = 0);
     // Creates a combo box standing on item `index`, which becomes a separator of `width`.
     // Its notifications reach the frame as the combo's own WM_COMMAND.
     HWND AddComboBox(int index, int width, UINT comboId, DWORD style, int dropHeight);
@@ -37,6 +37,7 @@ public:
 
 protected:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnEraseBackground(HDC dc);
 
 private:
     SIZE m_buttonSize = {23, 22};

@@ -1,0 +1,23 @@
+// Resource numbers of the control gallery.
+#pragma once
+
+#define IDR_GALLERY 100
+#define IDB_GALLERY_TOOLBAR 101
+#define IDD_GALLERY_FORM 110
+#define IDC_SPIN_DAYS 1101
+#define IDC_DATE 1102
+#define IDC_TIME 1103
+#define IDC_PICTURE 1104
+#define IDC_NAME 1105
+#define IDC_FAST 1106
+#define IDC_SECURE 1107
+#define IDC_BEEP 1108
+#define IDC_SPIN_MINUTES 1109
+#define IDD_GALLERY_PAGE 120
+#define IDC_PAGE_SPIN 1201
+
+#define ID_GALLERY_START 32801
+#define ID_GALLERY_STOP 32802
+#define ID_GALLERY_OPTIONS 32803
+#define ID_GALLERY_SELECTOR 61244
+#define IDS_GALLERY_STATE 300
