@@ -3,7 +3,11 @@
 
 StoreLock::StoreLock(DWORD timeoutMs)
 {
-    mutex_ = CreateMutexA(nullptr, FALSE, "MorwickAlertSettingsLock");
+    // The service runs in another session than the Alert Manager: only a global name is
+    // shared by both. A process that may not create global objects falls back to its session.
+    mutex_ = CreateMutexA(nullptr, FALSE, "Global\\MorwickAlertSettingsLock");
+    if (!mutex_)
+        mutex_ = CreateMutexA(nullptr, FALSE, "MorwickAlertSettingsLock");
     if (!mutex_)
         return;
     const DWORD wait = WaitForSingleObject(mutex_, timeoutMs);
