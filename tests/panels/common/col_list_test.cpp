@@ -466,6 +466,38 @@ TEST_F(ColListTest, SystemColourChangesReachTheHeader)
     SendMessageA(list->ListBox(), WM_SYSCOLORCHANGE, 0, 0);
 }
 
+TEST_F(ColListTest, AFillDrawsOnceTheMessageLoopRuns)
+{
+    Make(0);
+    for (int i = 0; i < 100; ++i)
+        list->AddItem("row " + std::to_string(i));
+    FlushQueue();
+    Paint();
+    // The list box draws again: its scroll bar now covers the hundred rows.
+    SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE};
+    ASSERT_TRUE(GetScrollInfo(list->ListBox(), SB_VERT, &info));
+    EXPECT_EQ(99, info.nMax);
+    EXPECT_TRUE(GetWindowLongA(list->ListBox(), GWL_STYLE) & WS_VSCROLL);
+    RECT row = {};
+    SendMessageA(list->ListBox(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    RECT text = {0, row.top, 60, row.bottom};
+    int area = 60 * (row.bottom - row.top);
+    EXPECT_GT(area - CountPixels(list->ListBox(), text, GetSysColor(COLOR_WINDOW)), 10);
+}
+
+TEST_F(ColListTest, FrameFlagDrawsASunkenFrameInTheOwner)
+{
+    HDC dc = GetDC(owner.m_hWnd);
+    Make(0);
+    // The control sits at (10, 10); the frame would take the two pixels outside it.
+    COLORREF plain = GetPixel(dc, 8, 100);
+    Make(ColListFlags::kFrame);
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), GetPixel(dc, 8, 100));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), GetPixel(dc, 411, 100));
+    EXPECT_NE(GetSysColor(COLOR_BTNSHADOW), plain);
+    ReleaseDC(owner.m_hWnd, dc);
+}
+
 TEST_F(ColListTest, DestroyingTheOwnerTakesTheControlAlong)
 {
     Make(ColListFlags::kCheckColumn);
