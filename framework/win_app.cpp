@@ -3,6 +3,7 @@
 
 #include "framework_ids.h"
 #include "module.h"
+#include "system_dialogs.h"
 #include "wnd.h"
 
 namespace {
@@ -163,6 +164,7 @@ BOOL CWinApp::WriteProfileString(const char* section, const char* key, const cha
 
 void CWinApp::LoadStdProfileSettings(UINT maxRecent)
 {
+    m_maxRecent = maxRecent;
     m_recentFiles.clear();
     for (UINT index = 1; index <= maxRecent; ++index) {
         std::string key = "File" + std::to_string(index);
@@ -170,6 +172,46 @@ void CWinApp::LoadStdProfileSettings(UINT maxRecent)
         if (!file.empty())
             m_recentFiles.push_back(file);
     }
+}
+
+void CWinApp::OnFileNew() {}
+
+void CWinApp::OnFileOpen()
+{
+    FileDialogRequest request;
+    request.owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    request.filter = "All Files (*.*)|*.*";
+    if (SystemDialogs::Current().OpenFile(request))
+        OpenDocumentFile(request.path);
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    PrinterRequest request;
+    request.owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    request.setupOnly = true;
+    SystemDialogs::Current().ChoosePrinter(request);
+    if (request.dc)
+        DeleteDC(request.dc);
+}
+
+bool CWinApp::OpenDocumentFile(const std::string& path)
+{
+    AddToRecentFileList(path);
+    return true;
+}
+
+void CWinApp::AddToRecentFileList(const std::string& path)
+{
+    for (auto entry = m_recentFiles.begin(); entry != m_recentFiles.end(); ++entry) {
+        if (lstrcmpiA(entry->c_str(), path.c_str()) == 0) {
+            m_recentFiles.erase(entry);
+            break;
+        }
+    }
+    m_recentFiles.insert(m_recentFiles.begin(), path);
+    if (m_recentFiles.size() > m_maxRecent)
+        m_recentFiles.resize(m_maxRecent);
 }
 
 bool PumpMessages()

@@ -51,6 +51,17 @@ public:
     // Runs the idle update over the main window now (what the idle pass does first).
     void UpdateCommandStates();
 
+    // The framework's default commands, for an application's map to name: New (a new empty
+    // document: nothing to do here), Open (a file chosen with the system dialog is handed to
+    // OpenDocumentFile and joins the recent-file list), Print Setup (the printer dialog).
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    // Opens `path` as the document; the default only remembers it. False refuses it.
+    virtual bool OpenDocumentFile(const std::string& path);
+    void AddToRecentFileList(const std::string& path);
+    UINT m_maxRecent = 4;
+
     // Routes a command to the application's own map after a frame's chain.
     bool OnCmdMsg(CommandRequest& request) override;
 

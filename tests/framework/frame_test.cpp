@@ -206,6 +206,42 @@ TEST(IdleUpdate, DisabledCommandFromAnAcceleratorDoesNothing)
     EXPECT_EQ(1, frame.newCount);
 }
 
+TEST(IdleUpdate, MenuItemTextComesFromTheUpdateHandler)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Build());
+    HMENU popup = GetSubMenu(GetMenu(frame.m_hWnd), 0);
+    CCmdUI ui;
+    ui.m_nID = ID_TEST_CHECK;
+    ui.m_nIndex = 1;
+    ui.m_pMenu = popup;
+    ui.SetText("&Disable");
+    char text[32] = {};
+    GetMenuStringA(popup, ID_TEST_CHECK, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ("&Disable", text);
+}
+
+TEST(Accelerators, KeyOfTheFramesTableBecomesItsCommand)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Build());
+    ASSERT_TRUE(frame.LoadAccelTable(IDR_ACCELERATORS));
+    CWnd* saved = TestApp().m_pMainWnd;
+    TestApp().m_pMainWnd = &frame;
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE savedControl = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG message = {frame.toolBar.m_hWnd, WM_KEYDOWN, 'N', 0x00310001, 0, {0, 0}};
+    bool translated = TestApp().PreTranslateMessage(message);
+    keys[VK_CONTROL] = savedControl;
+    SetKeyboardState(keys);
+    TestApp().m_pMainWnd = saved;
+    EXPECT_TRUE(translated);
+    EXPECT_EQ(1, frame.newCount);
+}
+
 TEST(StatusBar, IndicatorPaneIsMeasuredAndUpdatedAtIdle)
 {
     CTestFrame frame;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework.h"
 
@@ -112,6 +113,45 @@ TEST(WinApp, BoundedPumpLeavesTheRestQueued)
     EXPECT_EQ(3, pane.posted);
     PumpMessages(50);
     EXPECT_EQ(5, pane.posted);
+}
+
+class RecordingDialogs : public SystemDialogs {
+public:
+    int openAsked = 0;
+    bool printerSetupAsked = false;
+    bool OpenFile(FileDialogRequest& request) override
+    {
+        ++openAsked;
+        request.path = "C:\\report" + std::to_string(openAsked) + ".txt";
+        return true;
+    }
+    bool SaveFile(FileDialogRequest&) override { return false; }
+    bool ChoosePrinter(PrinterRequest& request) override
+    {
+        printerSetupAsked = request.setupOnly;
+        return false;
+    }
+    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
+};
+
+TEST(WinApp, DefaultOpenAndPrintSetupGoThroughTheSystemDialogSeam)
+{
+    RecordingDialogs dialogs;
+    SystemDialogs* previous = SystemDialogs::Install(&dialogs);
+    CWinApp* app = CWinApp::Get();
+    std::vector<std::string> saved = app->m_recentFiles;
+    app->m_recentFiles.clear();
+    app->m_maxRecent = 2;
+    app->OnFileOpen();
+    app->OnFileOpen();
+    app->OnFileOpen();
+    app->OpenDocumentFile("C:\\REPORT2.TXT");
+    app->OnFilePrintSetup();
+    SystemDialogs::Install(previous);
+    EXPECT_EQ((std::vector<std::string>{"C:\\REPORT2.TXT", "C:\\report3.txt"}), app->m_recentFiles);
+    EXPECT_TRUE(dialogs.printerSetupAsked);
+    app->m_recentFiles = saved;
+    app->m_maxRecent = 4;
 }
 
 }  // namespace
