@@ -16,6 +16,10 @@ inline constexpr std::uint64_t kMaxArchiveBytes = 400ull * 1024 * 1024;
 inline constexpr std::uint64_t kMaxRatio = 250;
 inline constexpr std::uint64_t kRatioFloorBytes = 1024 * 1024;
 
+// Bytes decoded over one walk, counting those passed over to reach a member that
+// starts deep inside a block shared by several members (a cabinet's folder).
+inline constexpr std::uint64_t kMaxDecodedBytes = 1024ull * 1024 * 1024;
+
 // Members listed by one walk; the walk ends after the last one allowed.
 inline constexpr std::uint32_t kMaxMembers = 10000;
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "arj_reader.h"
+#include "cab_reader.h"
 #include "zip_reader.h"
 
 namespace torpin {
@@ -28,6 +29,7 @@ ArchiveType detectArchiveType(ByteSource& source) {
     if (!source.readExact(0, head, sizeof head)) return ArchiveType::None;
     if (std::memcmp(head, "PK\x03\x04", 4) == 0 || std::memcmp(head, "PK\x05\x06", 4) == 0) return ArchiveType::Zip;
     // A stub in front of a ZIP (self-extracting) still leaves its directory at the end.
+    if (CabReader::recognise(source)) return ArchiveType::Cab;
     if (head[0] == 0x60 && head[1] == 0xEA) {
         std::uint64_t at = 0;
         if (ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
@@ -43,6 +45,7 @@ std::unique_ptr<ArchiveReader> makeReader(ArchiveType type, ByteSource& source) 
     switch (type) {
     case ArchiveType::Zip: return std::make_unique<ZipReader>(source);
     case ArchiveType::Arj: return std::make_unique<ArjReader>(source);
+    case ArchiveType::Cab: return std::make_unique<CabReader>(source);
     default: return nullptr;
     }
 }

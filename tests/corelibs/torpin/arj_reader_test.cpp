@@ -161,8 +161,8 @@ TEST(ArjReader, UnknownMethodsFoldersAndStubs) {
     arj.add({.name = "folder", .data = {}, .type = 3});
     arj.add({.name = "z.txt", .data = {'z'}});
     Bytes plain = arj.finish();
-    Bytes archive(3000, 0x4D);
-    archive.insert(archive.end(), plain.begin(), plain.end());
+    Bytes archive = plain;
+    archive.insert(archive.begin(), 3000, 0x4D);  // a stub in front
     MemorySource source(archive.data(), archive.size());
     EXPECT_EQ(detectArchiveType(source), ArchiveType::Arj);
     ArjReader reader(source);

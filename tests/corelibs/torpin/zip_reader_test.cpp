@@ -82,8 +82,8 @@ TEST(ZipReader, FindsTheArchiveBehindAStub) {
     ZipBuilder plain;
     plain.add({.name = "inside.txt", .data = data, .deflate = true});
     Bytes bare = plain.finish();
-    Bytes stubbed(5000, 0x90);
-    stubbed.insert(stubbed.end(), bare.begin(), bare.end());
+    Bytes stubbed = bare;
+    stubbed.insert(stubbed.begin(), 5000, 0x90);
     for (const Bytes* candidate : {&archive, &stubbed}) {
         MemorySource source(candidate->data(), candidate->size());
         ZipReader reader(source);

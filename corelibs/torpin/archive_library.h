@@ -1,0 +1,39 @@
+// One library handle: its temporary folder, extension list, walks and expanded files.
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "archive_type.h"
+#include "archive_walk.h"
+#include "temp_file_factory.h"
+
+namespace torpin {
+
+class ArchiveLibrary {
+public:
+    explicit ArchiveLibrary(std::uint32_t seed);
+    ~ArchiveLibrary();  // closes every walk and deletes every file it left
+
+    void setTemporaryDirectory(const std::string& directory) { temps_.setDirectory(directory); }
+    void setExtensions(const char* entries, int count) { extensions_.assign(entries, count); }
+    ArchiveType typeOf(const std::string& path) const;
+
+    // A new walk over the archive at path, owned here; null when it is no archive.
+    ArchiveWalk* openWalk(const std::string& path);
+    bool owns(ArchiveWalk* walk) const { return walks_.count(walk) != 0; }
+    void closeWalk(ArchiveWalk* walk);
+
+    // Expands a compressed single file; the copy is deleted at the latest with the library.
+    bool expand(const std::string& path, std::string& expanded);
+
+private:
+    TempFileFactory temps_;
+    ExtensionList extensions_;
+    std::set<ArchiveWalk*> walks_;
+    std::vector<std::string> expanded_;
+};
+
+}  // namespace torpin

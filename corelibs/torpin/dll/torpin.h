@@ -1,0 +1,38 @@
+// TORPIN.DLL's interface: archive walks and compressed single files.
+#pragma once
+
+#include <windows.h>
+
+// The walk state the caller allocates for each archive and frees after CloseArchiveFile.
+#define TORPIN_WALK_STATE_BYTES 940
+
+// GetArchiveFileType results; any other value means "not an archive".
+#define TORPIN_TYPE_NONE 0
+#define TORPIN_TYPE_ZIP 1
+#define TORPIN_TYPE_ARJ 2
+#define TORPIN_TYPE_CAB 4
+
+// Each entry of the extension list is 4 characters, NUL-padded; at most 20 entries.
+#define TORPIN_EXTENSION_CHARS 4
+#define TORPIN_MAX_EXTENSIONS 20
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+DWORD WINAPI InitDecompression(DWORD flags);
+BOOL WINAPI SetTemporaryDirectory(DWORD library, LPCSTR directory);
+BOOL WINAPI SetExtensionList(DWORD library, const char* extensions, int count);
+int WINAPI GetArchiveFileType(DWORD library, LPCSTR path);
+BOOL WINAPI OpenArchiveFile(DWORD library, LPCSTR path, void* walkState);
+LPCSTR WINAPI GetFirstFileName(void* walkState);
+LPCSTR WINAPI GetNextFileName(void* walkState);
+LPCSTR WINAPI ExtractCurrentFile(void* walkState);
+BOOL WINAPI RemoveCurrentFile(void* walkState);
+BOOL WINAPI CloseArchiveFile(void* walkState);
+BOOL WINAPI DecompressMSCompressedFile(DWORD library, LPCSTR path, LPSTR expandedPath, DWORD reserved);
+BOOL WINAPI DeInitDecompression(DWORD library);
+
+#ifdef __cplusplus
+}
+#endif
