@@ -1,4 +1,4 @@
-// Matcher: choosing each segment's key and building the prefilter tables.
+// Matcher: choosing each segment's key windows, the prefilter's stride, and building the tables.
 #include "matcher.h"
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 namespace kelvex {
 namespace {
 
-constexpr uint32_t kHashMultiplier = 0x9E3779B1u;
+constexpr unsigned kMaxStride = 8;
 
 // Rough weight of how often a byte occurs in ordinary files; a key of rare bytes
 // keeps the prefilter quiet.
@@ -23,89 +23,111 @@ int ByteWeight(uint8_t b) {
     return 3;
 }
 
-unsigned CeilLog2(uint64_t n) {
-    unsigned r = 0;
-    while ((uint64_t(1) << r) < n) ++r;
-    return r;
+int Score(const uint8_t* p, size_t n) {
+    int score = 0;
+    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? 25 : 0);
+    return score;
 }
+
+// The start of the rarest window of n bytes in the run.
+size_t BestWindow(const std::vector<uint8_t>& run, size_t n) {
+    size_t best = 0;
+    int bestScore = -1;
+    for (size_t i = 0; i + n <= run.size(); ++i) {
+        const int s = Score(run.data() + i, n);
+        if (bestScore < 0 || s < bestScore) {
+            bestScore = s;
+            best = i;
+        }
+    }
+    return best;
+}
+
+uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 
 }  // namespace
 
-bool Matcher::ChooseKey(const PatternSegment& segment, Key& key) {
-    for (uint8_t want : {uint8_t(4), uint8_t(2)}) {
-        int best = -1;
-        for (size_t p = 0; p < segment.parts.size(); ++p) {
-            const PatternPart& part = segment.parts[p];
-            std::vector<uint8_t> run;
-            uint32_t offset = 0, runStart = 0;
-            auto consider = [&]() {
-                for (size_t i = 0; i + want <= run.size(); ++i) {
-                    int score = 0;
-                    for (size_t k = 0; k < want; ++k) score += ByteWeight(run[i + k]);
-                    if (run[i] == run[i + 1]) score += 50;
-                    if (best < 0 || score < best) {
-                        best = score;
-                        key.part = uint16_t(p);
-                        key.offset = runStart + uint32_t(i);
-                        key.length = want;
-                        key.value = 0;
-                        for (size_t k = 0; k < want; ++k) key.value |= uint32_t(run[i + k]) << (8 * k);
-                    }
-                }
-            };
-            for (const PatternToken& t : part.tokens) {
-                if (t.alt < 0 && t.mask == 0xFF) {
-                    if (run.empty()) runStart = offset;
-                    run.push_back(t.value);
-                } else {
-                    consider();
-                    run.clear();
-                }
-                offset += t.length;
+bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
+    bool found = false;
+    int outScore = 0;
+    for (size_t p = 0; p < segment.parts.size(); ++p) {
+        std::vector<uint8_t> run;
+        uint32_t offset = 0, runStart = 0;
+        auto consider = [&]() {
+            if (run.size() < 2) return;
+            const int score = Score(run.data(), run.size()) / int(run.size());
+            if (!found || run.size() > out.bytes.size() || (run.size() == out.bytes.size() && score < outScore)) {
+                found = true;
+                outScore = score;
+                out.part = uint16_t(p);
+                out.offset = runStart;
+                out.bytes = run;
             }
-            consider();
+        };
+        for (const PatternToken& t : segment.parts[p].tokens) {
+            if (t.alt < 0 && t.mask == 0xFF) {
+                if (run.empty()) runStart = offset;
+                run.push_back(t.value);
+            } else {
+                consider();
+                run.clear();
+            }
+            offset += t.length;
         }
-        if (best >= 0) return true;
+        consider();
     }
-    return false;
+    return found;
+}
+
+bool Matcher::Keyable(const PatternSegment& segment) {
+    Run run;
+    return LongestRun(segment, run);
 }
 
 bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error) {
     bodies_ = bodies;
     refs_.clear();
-    std::vector<Entry> longKeys, shortKeys;
     maxSpan_ = 4;
+    struct Keyed {
+        uint32_t body;
+        uint16_t segment;
+        Run run;
+    };
+    std::vector<Keyed> keyed;
+    size_t minRun = SIZE_MAX;
     for (size_t b = 0; b < bodies->size(); ++b) {
         const BodySignature& sig = (*bodies)[b];
         for (size_t s = 0; s < sig.pattern.segments.size(); ++s) {
-            const PatternSegment& seg = sig.pattern.segments[s];
-            Key key;
-            if (!ChooseKey(seg, key)) {
+            Run run;
+            if (!LongestRun(sig.pattern.segments[s], run)) {
                 error = "signature \"" + sig.name + "\": every stretch between '*' gaps needs two fixed bytes in a row";
                 return false;
             }
-            maxSpan_ = std::max(maxSpan_, seg.maxSpan);
-            uint32_t ref = uint32_t(refs_.size());
-            refs_.push_back({uint32_t(b), uint16_t(s), key.part, key.offset});
-            (key.length == 4 ? longKeys : shortKeys).push_back({key.value, ref});
+            maxSpan_ = std::max(maxSpan_, sig.pattern.segments[s].maxSpan);
+            if (run.bytes.size() >= 4) minRun = std::min(minRun, run.bytes.size());
+            keyed.push_back({uint32_t(b), uint16_t(s), std::move(run)});
         }
     }
+    stride_ = minRun == SIZE_MAX ? 1 : unsigned(std::clamp<size_t>(minRun - 3, 1, kMaxStride));
 
-    unsigned bitBits = std::clamp(CeilLog2(longKeys.size() * 64), 16u, 24u);
-    unsigned bucketBits = std::clamp(CeilLog2(longKeys.size()), 4u, 22u);
-    bitShift_ = 32 - bitBits;
-    bucketShift_ = 32 - bucketBits;
-    bits_.assign((size_t(1) << bitBits) / 64, 0);
-    bucketStart_.assign((size_t(1) << bucketBits) + 1, 0);
-    for (const Entry& e : longKeys) {
-        uint32_t h = e.key * kHashMultiplier;
-        bits_[(h >> bitShift_) / 64] |= uint64_t(1) << ((h >> bitShift_) % 64);
-        ++bucketStart_[(h >> bucketShift_) + 1];
+    std::vector<KeyTable::Entry> longKeys;
+    std::vector<std::pair<uint32_t, uint32_t>> shortKeys;
+    for (const Keyed& k : keyed) {
+        const std::vector<uint8_t>& run = k.run.bytes;
+        if (run.size() >= 4) {
+            // Exactly one of the stride's windows of this stretch lies on a sampled position.
+            const size_t w = BestWindow(run, stride_ + 3);
+            for (unsigned j = 0; j < stride_; ++j) {
+                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size())});
+                refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w + j)});
+            }
+        } else {
+            const size_t w = BestWindow(run, 2);
+            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()));
+            refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
+        }
     }
-    for (size_t i = 1; i < bucketStart_.size(); ++i) bucketStart_[i] += bucketStart_[i - 1];
-    entries_.assign(longKeys.size(), {});
-    std::vector<uint32_t> fill(bucketStart_.begin(), bucketStart_.end() - 1);
-    for (const Entry& e : longKeys) entries_[fill[(e.key * kHashMultiplier) >> bucketShift_]++] = e;
+    table_.Build(longKeys);
 
     shortBits_.clear();
     shortStart_.clear();
@@ -113,22 +135,21 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
     if (!shortKeys.empty()) {
         shortBits_.assign(65536 / 64, 0);
         shortStart_.assign(65537, 0);
-        for (const Entry& e : shortKeys) {
-            shortBits_[e.key / 64] |= uint64_t(1) << (e.key % 64);
-            ++shortStart_[e.key + 1];
+        for (const auto& [key, ref] : shortKeys) {
+            shortBits_[key / 64] |= uint64_t(1) << (key % 64);
+            ++shortStart_[key + 1];
         }
         for (size_t i = 1; i < shortStart_.size(); ++i) shortStart_[i] += shortStart_[i - 1];
         shortRefs_.assign(shortKeys.size(), 0);
         std::vector<uint32_t> at(shortStart_.begin(), shortStart_.end() - 1);
-        for (const Entry& e : shortKeys) shortRefs_[at[e.key]++] = e.ref;
+        for (const auto& [key, ref] : shortKeys) shortRefs_[at[key]++] = ref;
     }
     return true;
 }
 
 size_t Matcher::MemoryBytes() const {
-    return refs_.capacity() * sizeof(SegmentRef) + bits_.capacity() * 8 + bucketStart_.capacity() * 4 +
-           entries_.capacity() * sizeof(Entry) + shortBits_.capacity() * 8 + shortStart_.capacity() * 4 +
-           shortRefs_.capacity() * 4;
+    return refs_.capacity() * sizeof(SegmentRef) + table_.MemoryBytes() + shortBits_.capacity() * 8 +
+           shortStart_.capacity() * 4 + shortRefs_.capacity() * 4;
 }
 
 }  // namespace kelvex

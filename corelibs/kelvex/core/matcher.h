@@ -1,11 +1,14 @@
 // The body signature matcher: a one-pass prefilter on a short fixed fragment of every
 // signature, then verification of the candidates with their wildcards, gaps and anchors.
+// When every signature has a fixed run of at least s + 3 bytes, the prefilter looks only at
+// every s-th position: each signature enters the s four-byte windows of such a run.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "file_source.h"
+#include "key_table.h"
 #include "signature.h"
 
 namespace kelvex {
@@ -25,14 +28,15 @@ enum class MatchResult { Clean, Found, ReadError };
 
 class Matcher {
 public:
-    // The fragment that keys a segment: its rarest run of four fixed bytes, else of two.
-    struct Key {
+    // The longest run of fixed bytes of a segment (the rarest of equally long ones).
+    struct Run {
         uint16_t part = 0;
         uint32_t offset = 0;  // within the part
-        uint8_t length = 0;   // 4 or 2
-        uint32_t value = 0;   // little-endian load of the bytes
+        std::vector<uint8_t> bytes;
     };
-    static bool ChooseKey(const PatternSegment& segment, Key& key);
+    static bool LongestRun(const PatternSegment& segment, Run& run);
+    // A segment can be keyed when it holds two fixed bytes in a row.
+    static bool Keyable(const PatternSegment& segment);
 
     // Every segment of every signature needs two fixed bytes in a row; false names the first that has not.
     bool Build(const std::vector<BodySignature>* bodies, std::string& error);
@@ -42,6 +46,7 @@ public:
 
     size_t MemoryBytes() const;
     uint32_t MaxSpan() const { return maxSpan_; }
+    unsigned Stride() const { return stride_; }
 
 private:
     class Pass;
@@ -51,19 +56,11 @@ private:
         uint16_t part;
         uint32_t keyOffset;
     };
-    struct Entry {
-        uint32_t key;
-        uint32_t ref;
-    };
 
     const std::vector<BodySignature>* bodies_ = nullptr;
     std::vector<SegmentRef> refs_;
-    // Four-byte keys: a bit table over a hash of the window, then buckets of exact keys.
-    std::vector<uint64_t> bits_;
-    unsigned bitShift_ = 32;
-    std::vector<uint32_t> bucketStart_;
-    unsigned bucketShift_ = 32;
-    std::vector<Entry> entries_;
+    KeyTable table_;
+    unsigned stride_ = 1;
     // Two-byte keys: direct tables, used only when some signature has no longer fixed run.
     std::vector<uint64_t> shortBits_;
     std::vector<uint32_t> shortStart_;

@@ -9,7 +9,6 @@
 namespace kelvex {
 namespace {
 
-constexpr uint32_t kHashMultiplier = 0x9E3779B1u;
 constexpr size_t kBlockSize = 64 * 1024;
 // Verification steps allowed for one candidate, so that a signature with many wide gaps
 // cannot stall a scan.
@@ -23,11 +22,11 @@ bool IsSpaceTail(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == 
 class Matcher::Pass {
 public:
     Pass(const Matcher& m, FileSource& source, bool reviewer, BodyMatch& out)
-        : m_(m), source_(source), reviewer_(reviewer), out_(out), size_(source.Size()) {}
+        : m_(m), source_(source), reviewer_(reviewer), out_(out), size_(source.Size()), buf_(Buffer()) {}
 
     MatchResult Run(const std::vector<ScanRange>& ranges) {
         uint64_t carry = uint64_t(m_.maxSpan_) * 2 + 8;
-        buf_.resize(kBlockSize + carry + 8);
+        if (buf_.size() < kBlockSize + carry + 8) buf_.resize(kBlockSize + carry + 8);
         for (const ScanRange& r : ranges) {
             uint64_t end = std::min(r.end, size_);
             if (r.begin >= end) continue;
@@ -74,21 +73,11 @@ private:
     }
 
     bool ScanLong(uint64_t from, uint64_t to) {
-        const uint8_t* p = buf_.data() + (from - base_);
-        const size_t n = size_t(to - from);
-        const uint64_t* bits = m_.bits_.data();
-        const unsigned shift = m_.bitShift_;
-        for (size_t i = 0; i < n; ++i) {
-            uint32_t v;
-            std::memcpy(&v, p + i, 4);
-            uint32_t h = (v * kHashMultiplier) >> shift;
-            if (__builtin_expect((bits[h >> 6] >> (h & 63)) & 1, 0)) {
-                uint32_t bucket = (v * kHashMultiplier) >> m_.bucketShift_;
-                for (uint32_t e = m_.bucketStart_[bucket]; e < m_.bucketStart_[bucket + 1]; ++e)
-                    if (m_.entries_[e].key == v && Candidate(from + i, m_.entries_[e].ref)) return true;
-            }
-        }
-        return false;
+        if (m_.table_.Empty()) return false;
+        const uint64_t stride = m_.stride_;
+        const uint64_t first = (from + stride - 1) / stride * stride;
+        return m_.table_.Scan(buf_.data(), base_, first, to, unsigned(stride),
+                              [this](uint64_t pos, uint32_t ref) { return Candidate(pos, ref); });
     }
 
     bool ScanShort(uint64_t from, uint64_t to) {
@@ -234,7 +223,14 @@ private:
     bool reviewer_;
     BodyMatch& out_;
     uint64_t size_;
-    std::vector<uint8_t> buf_;
+    // One block buffer per thread, kept between files: clearing 64 KiB for every small file
+    // would cost as much as scanning it.
+    static std::vector<uint8_t>& Buffer() {
+        thread_local std::vector<uint8_t> buffer;
+        return buffer;
+    }
+
+    std::vector<uint8_t>& buf_;
     uint64_t base_ = 0;
     size_t have_ = 0;
     std::unordered_map<uint32_t, Progress> progress_;

@@ -23,6 +23,8 @@ bool ScanOptions::FromWords(const uint16_t* words, unsigned count, ScanOptions& 
 bool Scanner::Load(SignatureSet set, std::string& error) {
     loaded_ = false;
     set_ = std::move(set);
+    // The parsed pattern is all the matcher needs; the text would only take memory.
+    for (BodySignature& b : set_.bodies) std::string().swap(b.hex);
     if (!matcher_.Build(&set_.bodies, error)) return false;
     hashSizes_.clear();
     for (const HashSignature& h : set_.hashes) hashSizes_.push_back(h.size);

@@ -175,8 +175,7 @@ bool SourceCompiler::Pattern(BodySignature& sig) {
         return false;
     }
     for (const PatternSegment& seg : sig.pattern.segments) {
-        Matcher::Key key;
-        if (!Matcher::ChooseKey(seg, key)) {
+        if (!Matcher::Keyable(seg)) {
             Error("signature \"" + sig.name + "\": every stretch between '*' gaps needs two fixed bytes in a row");
             return false;
         }
