@@ -36,7 +36,7 @@ bool skipString(ByteSource& source, std::uint64_t& pos) {
 
 }  // namespace
 
-CabReader::CabReader(ByteSource& source) : source_(source) {
+CabReader::CabReader(ByteSource& source, std::uint64_t decodeLimit) : source_(source), decodeLimit_(decodeLimit) {
     zlibReady_ = inflateInit2(&zlib_, -MAX_WBITS) == Z_OK;
     valid_ = zlibReady_ && readHeader();
 }
@@ -136,7 +136,7 @@ ExtractStatus CabReader::decodeBlock() {
     if (!source_.readExact(dataAt, data.data(), packed) || expanded > kMaxBlock) return ExtractStatus::Corrupt;
     cursor_.nextBlockAt = dataAt + packed;
     --cursor_.blocksLeft;
-    if (decoded_ + expanded > limits::kMaxDecodedBytes) return ExtractStatus::Limit;
+    if (decoded_ + expanded > decodeLimit_) return ExtractStatus::Limit;
     decoded_ += expanded;
 
     std::uint16_t compression = folders_[cursor_.folder].compression & 0x000F;

@@ -6,6 +6,7 @@
 
 #include <zlib.h>
 
+#include "archive_limits.h"
 #include "archive_reader.h"
 #include "byte_source.h"
 
@@ -13,7 +14,9 @@ namespace torpin {
 
 class CabReader final : public ArchiveReader {
 public:
-    explicit CabReader(ByteSource& source);
+    // decodeLimit bounds the bytes decoded over the reader's life (the documented
+    // limit unless a test narrows it).
+    explicit CabReader(ByteSource& source, std::uint64_t decodeLimit = limits::kMaxDecodedBytes);
     ~CabReader() override;
     CabReader(const CabReader&) = delete;
     CabReader& operator=(const CabReader&) = delete;
@@ -58,6 +61,7 @@ private:
     std::vector<Folder> folders_;
     Cursor cursor_;
     std::uint64_t decoded_ = 0;
+    std::uint64_t decodeLimit_;
     z_stream zlib_{};
     bool zlibReady_ = false;
 };

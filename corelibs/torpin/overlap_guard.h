@@ -10,7 +10,8 @@ namespace torpin {
 class OverlapGuard {
 public:
     // Claims [start, end); false when it shares any byte with a range claimed before
-    // (a member at the same offset as an earlier one included).
+    // (a member at the same offset as an earlier one included). An empty range shares
+    // nothing and is always allowed.
     bool claim(std::uint64_t start, std::uint64_t end);
     void clear() { ranges_.clear(); }
 

@@ -62,8 +62,10 @@ TEST(OverlapGuard, SharedBytesAndSameOffsetsAreRefused) {
     EXPECT_FALSE(guard.claim(0, 1000));
     EXPECT_TRUE(guard.claim(200, 250));
     EXPECT_TRUE(guard.claim(0, 100));
-    EXPECT_TRUE(guard.claim(250, 250));  // an empty member still owns its offset
-    EXPECT_FALSE(guard.claim(250, 250));
+    EXPECT_TRUE(guard.claim(250, 250));  // empty: nothing to decode twice
+    EXPECT_TRUE(guard.claim(150, 150));
+    EXPECT_TRUE(guard.claim(250, 251));
+    EXPECT_FALSE(guard.claim(250, 251));
 }
 
 }  // namespace
