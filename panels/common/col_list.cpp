@@ -94,7 +94,7 @@ bool CColList::Create(int columnCount, DWORD style, const RECT& rect, HWND owner
     columns_ = ColListColumns(columnCount);
     if (!RegisterColListClass())
         return false;
-    return CreateEx(0, kClassName, "", (style | WS_CHILD | WS_CLIPSIBLINGS) & ~WS_CAPTION, rect, owner, id);
+    return CreateEx(0, kClassName, "", style | WS_CHILD | WS_CLIPSIBLINGS, rect, owner, id);
 }
 
 int CColList::OnCreate(CREATESTRUCTA& create)
