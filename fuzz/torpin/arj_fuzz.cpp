@@ -1,0 +1,10 @@
+// Fuzz target: Arj archives of any shape, listed and decoded.
+#include "arj_reader.h"
+#include "reader_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    torpin::MemorySource source(data, size);
+    torpin::ArjReader reader(source);
+    torpin::fuzz::walkAll(reader);
+    return 0;
+}
