@@ -50,6 +50,14 @@ std::string AlertHome::LocalComputerName()
     return name;
 }
 
+bool AlertHome::IsLocalName(const char* server)
+{
+    std::string name = server ? server : "";
+    while (!name.empty() && name.front() == '\\')
+        name.erase(0, 1);
+    return name.empty() || name == "." || SameComputerName(name, LocalComputerName());
+}
+
 std::optional<AlertHome> AlertHome::ForServer(const char* server, DWORD* error)
 {
     DWORD ignored = 0;
@@ -64,7 +72,7 @@ std::optional<AlertHome> AlertHome::ForServer(const char* server, DWORD* error)
     }
     AlertHome result;
     result.server = name;
-    if (name.empty() || name == "." || SameComputerName(name, LocalComputerName())) {
+    if (IsLocalName(name.c_str())) {
         const std::optional<std::string> home = ReadMachineString(kAlertPathKey, "Home");
         if (!home || home->empty()) {
             failure = ERROR_FILE_NOT_FOUND;

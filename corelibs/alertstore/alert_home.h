@@ -25,6 +25,8 @@ struct AlertHome {
     // ERROR_FILE_NOT_FOUND when the local home is not set.
     static std::optional<AlertHome> ForServer(const char* server, DWORD* error);
     static std::string LocalComputerName();
+    // An empty name, ".", or this computer's name (ignoring case; leading backslashes allowed).
+    static bool IsLocalName(const char* server);
 
     std::string SettingsFolder() const { return home + "\\APPS"; }
     std::string TablePath() const { return eventLogDirectory + "\\ALRECORD.TBL"; }

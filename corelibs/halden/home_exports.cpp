@@ -141,12 +141,14 @@ int WINAPI AlertGetStringFromReg(LPCSTR server, LPCSTR key, LPCSTR value, char* 
         text[0] = '\0';
         if (!ValidRegistryName(key) || !ValidRegistryName(value))
             return ERROR_INVALID_PARAMETER;
+        // This computer keeps the strings in its registry, whether or not its home is set.
+        const bool local = AlertHome::IsLocalName(server);
         DWORD error = 0;
-        const auto home = AlertHome::ForServer(server, &error);
-        if (!home)
+        const auto home = local ? std::nullopt : AlertHome::ForServer(server, &error);
+        if (!local && !home)
             return static_cast<int>(error);
         std::string found;
-        if (home->local) {
+        if (local) {
             const auto stored = ReadMachineString(std::string(kAlertKey) + "\\" + key, value);
             if (!stored)
                 return ERROR_FILE_NOT_FOUND;
@@ -171,12 +173,12 @@ int WINAPI AlertSetStringToReg(LPCSTR server, LPCSTR key, LPCSTR value, LPCSTR t
     return Guarded(ERROR_GEN_FAILURE, [&]() -> int {
         if (!text || !ValidRegistryName(key) || !ValidRegistryName(value))
             return ERROR_INVALID_PARAMETER;
+        if (AlertHome::IsLocalName(server))
+            return static_cast<int>(WriteMachineString(std::string(kAlertKey) + "\\" + key, value, text));
         DWORD error = 0;
         const auto home = AlertHome::ForServer(server, &error);
         if (!home)
             return static_cast<int>(error);
-        if (home->local)
-            return static_cast<int>(WriteMachineString(std::string(kAlertKey) + "\\" + key, value, text));
         EnsureFolder(home->home);
         const std::string ini = IniPath(*home);
         return WritePrivateProfileStringA(key, value, text, ini.c_str()) ? 0 : static_cast<int>(GetLastError());

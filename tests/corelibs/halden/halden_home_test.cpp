@@ -113,6 +113,11 @@ TEST_F(HaldenHome, RegistryStringsRoundTripUnderTheUserKey)
     EXPECT_NE(0, AlertGetStringFromReg("", "User", "NoSuchValue", text, 128));
     EXPECT_EQ(ERROR_INVALID_PARAMETER, AlertGetStringFromReg("", "..\\User", "Company", text, 128));
     EXPECT_EQ(ERROR_INVALID_PARAMETER, AlertSetStringToReg("", "User", "", "x"));
+
+    // The strings live in the registry, so they need no Alert home.
+    home.ForgetHome();
+    ASSERT_EQ(0, AlertGetStringFromReg("", "User", "Company", text, 128));
+    EXPECT_STREQ("Morwick Ltd", text);
 }
 
 TEST_F(HaldenHome, SiteServersKeepTheirOwnData)
