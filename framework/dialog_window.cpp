@@ -1,5 +1,8 @@
 // Dialog windows of framework objects: creation from a template and binding at WM_INITDIALOG.
+#include <exception>
 #include <vector>
+
+#include "module.h"
 
 #include "wnd.h"
 
@@ -24,7 +27,17 @@ INT_PTR CALLBACK CWnd::DialogSetupProc(HWND window, UINT message, WPARAM wParam,
     if (!wnd || FromHandlePermanent(window))
         return FALSE;
     t_dialogCreating = nullptr;
-    return wnd->BindDialog(window, wParam, lParam);
+    return wnd->BindDialogSafely(window, wParam, lParam);
+}
+
+INT_PTR CWnd::BindDialogSafely(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return BindDialog(window, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportFault("dialog initialisation", error.what());
+        return FALSE;
+    }
 }
 
 INT_PTR CWnd::BindDialog(HWND window, WPARAM wParam, LPARAM lParam)

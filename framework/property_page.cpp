@@ -16,7 +16,7 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND window, UINT message, WPARAM wPara
         return FALSE;
     auto* sheetPage = reinterpret_cast<PROPSHEETPAGEA*>(lParam);
     auto* page = reinterpret_cast<CPropertyPage*>(sheetPage->lParam);
-    return page ? page->BindDialog(window, wParam, lParam) : FALSE;
+    return page ? page->BindDialogSafely(window, wParam, lParam) : FALSE;
 }
 
 HPROPSHEETPAGE CPropertyPage::CreatePageHandle(CPropertySheet* sheet)

@@ -2,6 +2,7 @@
 #include "property_sheet.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "modal_driver.h"
 #include "module.h"
@@ -26,8 +27,13 @@ CPropertySheet::CPropertySheet(UINT captionId, CWnd* parent, UINT startPage)
 int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED && t_sheetCreating) {
-        t_sheetCreating->SubclassWindow(window);
+        CPropertySheet* sheet = t_sheetCreating;
         t_sheetCreating = nullptr;
+        try {
+            sheet->SubclassWindow(window);
+        } catch (const std::exception& error) {
+            ReportFault("property sheet creation", error.what());
+        }
     }
     return 0;
 }

@@ -379,7 +379,13 @@ LRESULT CALLBACK CWnd::FrameworkWndProc(HWND window, UINT message, WPARAM wParam
         if (!wnd)
             return ::DefWindowProcA(window, message, wParam, lParam);
         t_creating = nullptr;
-        wnd->Attach(window);
+        try {
+            wnd->Attach(window);
+        } catch (const std::exception& error) {
+            // Without its object the window cannot work; refusing creation says so.
+            ReportFault("window creation", error.what());
+            return message == WM_NCCREATE ? FALSE : ::DefWindowProcA(window, message, wParam, lParam);
+        }
     }
     return wnd->RouteMessage(message, wParam, lParam);
 }

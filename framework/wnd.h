@@ -113,6 +113,8 @@ protected:
     static INT_PTR CALLBACK DialogSetupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Binds and subclasses a dialog window in its WM_INITDIALOG and routes that message.
     INT_PTR BindDialog(HWND window, WPARAM wParam, LPARAM lParam);
+    // The same for dialog procedures: nothing thrown leaves it.
+    INT_PTR BindDialogSafely(HWND window, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_superProc = nullptr;
     bool m_autoDelete = false;

@@ -98,7 +98,7 @@ LRESULT Create(HWND window, const CREATESTRUCTA& create)
 
 }  // namespace
 
-LRESULT CALLBACK DateTimeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT HandleDateTime(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CREATE)
         return Create(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
@@ -142,6 +142,17 @@ LRESULT CALLBACK DateTimeProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK DateTimeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Nothing thrown may leave a window procedure: a control that cannot be made refuses
+    // its creation, any other message gets the default answer.
+    try {
+        return HandleDateTime(window, message, wParam, lParam);
+    } catch (...) {
+        return message == WM_CREATE ? -1 : DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

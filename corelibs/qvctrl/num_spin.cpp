@@ -131,7 +131,7 @@ void Layout(NumSpin& spin, int width, int height)
 
 }  // namespace
 
-LRESULT CALLBACK NumSpinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT HandleNumSpin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     NumSpin* spin = StateOf(window);
     if (message == WM_CREATE)
@@ -201,6 +201,17 @@ LRESULT CALLBACK NumSpinProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK NumSpinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Nothing thrown may leave a window procedure: a control that cannot be made refuses
+    // its creation, any other message gets the default answer.
+    try {
+        return HandleNumSpin(window, message, wParam, lParam);
+    } catch (...) {
+        return message == WM_CREATE ? -1 : DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
