@@ -178,6 +178,7 @@ INT_PTR CPropertySheet::DoModal()
     if (sheet && !m_hWnd)
         SubclassWindow(sheet);
     if (sheet && OnInitSheet()) {
+        CenterWindow(owner);
         if (ModalDriver* driver = ModalDriver::Current()) {
             driver->Drive(*this);
             result = IsOpen() ? IDABORT : (m_applied ? IDOK : IDCANCEL);
