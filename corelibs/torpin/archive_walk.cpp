@@ -115,12 +115,16 @@ const char* ArchiveWalk::extractCurrent() {
 bool ArchiveWalk::removeCurrent() {
     if (extracted_.empty()) return true;
     bool gone = removeFile(extracted_);
+    // A file still held open by a reader cannot go yet; it is tried again at close.
+    if (!gone) leftovers_.push_back(extracted_);
     extracted_.clear();
     return gone;
 }
 
 void ArchiveWalk::close() {
     removeCurrent();
+    for (const std::string& path : leftovers_) removeFile(path);
+    leftovers_.clear();
     hasCurrent_ = false;
     reader_.reset();
     source_.reset();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "archive_limits.h"
 #include "archive_reader.h"
@@ -68,6 +69,7 @@ private:
     std::uint64_t bytesWritten_ = 0;
     OverlapGuard written_;
     std::string extracted_;
+    std::vector<std::string> leftovers_;
     ExtractStatus lastStatus_ = ExtractStatus::Ok;
 };
 

@@ -55,8 +55,8 @@ protected:
         handle = api.init(0x4000);
         ASSERT_NE(handle, 0u);
         ASSERT_TRUE(api.setTemp(handle, temp.str().c_str()));
-        const char list[2][4] = {{'Z', 'I', 'P', 0}, {'A', 'R', 'J', 0}};
-        ASSERT_TRUE(api.setExtensions(handle, &list[0][0], 2));
+        const char list[3][4] = {{'Z', 'I', 'P', 0}, {'A', 'R', 'J', 0}, {'C', 'A', 'B', 0}};
+        ASSERT_TRUE(api.setExtensions(handle, &list[0][0], 3));
         // The scanner's block is not cleared before use.
         std::memset(state, 0xCD, sizeof state);
     }
@@ -92,6 +92,8 @@ TEST_F(TorpinDll, TypesFollowContentAndTheExtensionList) {
     EXPECT_EQ(api.type(handle, put("noext", zip).c_str()), TORPIN_TYPE_ZIP);
     EXPECT_EQ(api.type(handle, put("a.txt", zip).c_str()), TORPIN_TYPE_NONE);
     EXPECT_EQ(api.type(handle, put("b.arj", torpin::test::dataFile("method2.arj")).c_str()), TORPIN_TYPE_ARJ);
+    EXPECT_EQ(api.type(handle, put("e.cab", torpin::test::dataFile("mszip.cab")).c_str()), TORPIN_TYPE_CAB);
+    EXPECT_EQ(api.type(handle, put("f.exe", torpin::test::dataFile("mszip.cab")).c_str()), TORPIN_TYPE_NONE);
     EXPECT_EQ(api.type(handle, put("c.zip", torpin::test::textContent(100, 1)).c_str()), TORPIN_TYPE_NONE);
     EXPECT_EQ(api.type(handle, (files.str() + "\\missing.zip").c_str()), TORPIN_TYPE_NONE);
     EXPECT_EQ(api.type(handle, nullptr), TORPIN_TYPE_NONE);
@@ -154,6 +156,36 @@ TEST_F(TorpinDll, ArjArchivesOfEveryMethod) {
         EXPECT_EQ(torpin::test::readFile(p), torpin::test::textContent(20000, 31));
         EXPECT_TRUE(api.close(state));
     }
+}
+
+TEST_F(TorpinDll, CabinetMembers) {
+    std::string path = put("setup.cab", torpin::test::dataFile("mszip.cab"));
+    ASSERT_EQ(api.type(handle, path.c_str()), TORPIN_TYPE_CAB);
+    ASSERT_TRUE(api.open(handle, path.c_str(), state));
+    ASSERT_STREQ(api.first(state), "text.txt");
+    ASSERT_STREQ(api.next(state), "noise.bin");
+    LPCSTR p = api.extract(state);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(torpin::test::readFile(p), torpin::test::noiseContent(3000, 32));
+    EXPECT_TRUE(api.close(state));
+    EXPECT_TRUE(temp.files().empty());
+}
+
+TEST_F(TorpinDll, AFileStillOpenIsDeletedAtClose) {
+    std::string path = put("held.zip", sampleZip({'h'}, {'i'}));
+    ASSERT_TRUE(api.open(handle, path.c_str(), state));
+    ASSERT_NE(api.first(state), nullptr);
+    LPCSTR extracted = api.extract(state);
+    ASSERT_NE(extracted, nullptr);
+    std::string held = extracted;
+    // The scanner opens members for reading and lets others read, not delete.
+    HANDLE file = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(api.remove(state));
+    EXPECT_TRUE(std::filesystem::exists(held));
+    CloseHandle(file);
+    EXPECT_TRUE(api.close(state));
+    EXPECT_FALSE(std::filesystem::exists(held));
 }
 
 TEST_F(TorpinDll, StatesThatHoldNoWalkAreRefusedQuietly) {
