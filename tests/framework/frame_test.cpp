@@ -251,6 +251,10 @@ TEST(StatusBar, IndicatorPaneIsMeasuredAndUpdatedAtIdle)
     frame.UpdateCommandStates();
     EXPECT_EQ("Service : Started", frame.statusBar.GetPaneText(1));
     EXPECT_EQ(2, frame.statusBar.CommandToIndex(ID_INDICATOR_CAPS));
+    // The CAP pane is sized for its text but shows it only while Caps Lock is on.
+    EXPECT_EQ(frame.statusBar.MeasureText("CAP"), frame.statusBar.GetPaneWidth(2));
+    bool capsOn = (GetKeyState(VK_CAPITAL) & 1) != 0;
+    EXPECT_EQ(capsOn ? "CAP" : "", frame.statusBar.GetPaneText(2));
 }
 
 TEST(StatusBar, MenuSelectionShowsThePromptAndClosingShowsReady)

@@ -41,6 +41,13 @@ public:
         }
         return TRUE;
     }
+    bool refuseApply = false;
+    BOOL OnApply() override
+    {
+        if (refuseApply)
+            return FALSE;
+        return CPropertyPage::OnApply();
+    }
     void OnOK() override { ++applied; }
     void OnHelp() override { ++helps; }
     void OnFilesClicked();
@@ -118,6 +125,25 @@ TEST(PropertySheet, CancelAppliesNothing)
     ModalScript script;
     script.Then([](CWnd& modal) { static_cast<CPropertySheet&>(modal).PressButton(PSBTN_CANCEL); });
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ(0, sheet.options.applied);
+}
+
+TEST(PropertySheet, OkRefusedByAPageKeepsTheSheetAndALaterCancelAnswersCancel)
+{
+    COptionsSheet sheet;
+    sheet.types.m_hasHelp = false;
+    bool openAfterOk = false;
+    ModalScript script;
+    script.Then([&](CWnd& modal) {
+        auto& shown = static_cast<COptionsSheet&>(modal);
+        shown.SetActivePage(1);
+        shown.options.refuseApply = true;
+        shown.PressButton(PSBTN_OK);
+        openAfterOk = ::SendMessageA(shown.m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
+        shown.PressButton(PSBTN_CANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_TRUE(openAfterOk);
     EXPECT_EQ(0, sheet.options.applied);
 }
 
