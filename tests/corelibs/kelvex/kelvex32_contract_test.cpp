@@ -287,4 +287,40 @@ TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
     EXPECT_GE(scanned, 4);
 }
 
+// The Win32 signature compiler, run as an administrator would run it.
+DWORD RunCompiler(const std::string& arguments) {
+    std::string command = "\"" + ModuleDir() + "KVXSIGC.EXE\" " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 999;
+    WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = 998;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+TEST(Kvxsigc, BuildsTheShippedFilesByteForByte) {
+    const std::string dir = TempDir();
+    const std::string dat = dir + "built.dat", lst = dir + "built.lst";
+    DeleteFileA(dat.c_str());
+    ASSERT_EQ(RunCompiler("-o \"" + dat + "\" -l \"" + lst + "\" \"" + KELVEX_SIGNATURES_DIR + "/default.kvs\""), 0u);
+    EXPECT_EQ(ReadBytes(dat), ReadBytes(ModuleDir() + "VIRSIG.DAT"));
+    EXPECT_EQ(ReadBytes(lst), ReadBytes(ModuleDir() + "virus.lst"));
+    DeleteFileA(dat.c_str());
+    DeleteFileA(lst.c_str());
+}
+
+TEST(Kvxsigc, RefusedSourceWritesNothing) {
+    const std::string dir = TempDir();
+    const std::string ndb = dir + "refused.ndb", dat = dir + "refused.dat";
+    WriteBytes(ndb, "Pe.Thing:1:*:aabbccdd\n");
+    DeleteFileA(dat.c_str());
+    EXPECT_EQ(RunCompiler("--version 1.00 --date 2026-12-08 -o \"" + dat + "\" -l NUL \"" + ndb + "\""), 1u);
+    EXPECT_EQ(GetFileAttributesA(dat.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(ndb.c_str());
+}
+
 }  // namespace
