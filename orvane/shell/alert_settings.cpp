@@ -1,0 +1,276 @@
+// CAlertSettings: the settings cache's reads and writes through the alert core.
+#include "alert_settings.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The program's own table for the mail password. Changing it makes every stored password unreadable.
+constexpr char kScrambleTable[] = "q7Vr#Kd2xN!m8Lp4@Wz6Hs%j3Tf9^Bc5Yg&1Qe*0Ru+Xa-Dn";
+static_assert(sizeof kScrambleTable == kScrambleTableSize + 1);
+
+const char* OrEmpty(const char* text)
+{
+    return text ? text : "";
+}
+
+// A set the core refused (0, or 1722 for a server out of reach) is reported to the page as -1.
+int SetResult(int result)
+{
+    return AlertCore::Succeeded(result) ? result : -1;
+}
+
+template <typename Block>
+void Zero(Block& block)
+{
+    std::memset(&block, 0, sizeof block);
+}
+
+}  // namespace
+
+CAlertSettings::CAlertSettings(AlertCore& core, const char* server, const char* application)
+    : core_(core), server_(server), application_(OrEmpty(application))
+{
+    Zero(record_);
+    std::memcpy(record_.scrambleTable, kScrambleTable, kScrambleTableSize);
+    // Names listed by the core may be longer than the record's field: the field keeps what fits,
+    // the calls use application_.
+    const std::size_t kept = std::min(application_.size(), kApplicationFieldSize - 1);
+    std::memcpy(record_.application, application_.data(), kept);
+}
+
+CAlertSettings::~CAlertSettings()
+{
+    Free();
+}
+
+const char* CAlertSettings::Server() const
+{
+    return OrEmpty(server_);
+}
+
+int CAlertSettings::ReadInitial(const char* application)
+{
+    Zero(record_.initialFlags);
+    Zero(record_.initialCounts);
+    Zero(record_.initialSettings);
+    const int result = core_.AlertReadEverySetting(Server(), record_.initialFlags, record_.initialCounts,
+                                                   reinterpret_cast<BYTE*>(&record_.initialSettings),
+                                                   OrEmpty(application));
+    if (AlertCore::Failed(result)) {
+        Zero(record_.initialFlags);
+        Zero(record_.initialCounts);
+        Zero(record_.initialSettings);
+        return 0;
+    }
+    core_.AlertFreeCheckEverySetting(Server(), 0);
+
+    // Slot 5's flag, slot 5's and the event log's counts and the texts from offset 3596 on keep
+    // the values this object already holds.
+    for (int slot : {0, 1, 2, 3, 4, 6, 7, 8})
+        record_.flags[slot] = record_.initialFlags[slot];
+    for (int slot : {0, 1, 2, 3, 4, 6, 7})
+        record_.counts[slot] = record_.initialCounts[slot];
+    AlertSettingsBlock& live = record_.settings;
+    const AlertSettingsBlock& initial = record_.initialSettings;
+    std::memcpy(live.ticketHeader, initial.ticketHeader, sizeof live.ticketHeader);
+    std::memcpy(live.ticketSecond, initial.ticketSecond, sizeof live.ticketSecond);
+    std::memcpy(live.mailConfig, initial.mailConfig, sizeof live.mailConfig);
+    std::memcpy(live.carried, initial.carried, sizeof live.carried);
+    std::memcpy(live.mailMessage, initial.mailMessage, sizeof live.mailMessage);
+    return 1;
+}
+
+void CAlertSettings::Free()
+{
+    for (HGLOBAL& array : record_.arrays) {
+        if (array)
+            GlobalFree(array);
+        array = nullptr;
+    }
+}
+
+// Reads every setting of the application into the live blocks. A failed read leaves them
+// zeroed, whatever the core may have written.
+bool CAlertSettings::ReadLive(const char* application)
+{
+    Zero(record_.flags);
+    Zero(record_.counts);
+    Zero(record_.settings);
+    const int result =
+        core_.AlertReadEverySetting(Server(), record_.flags, record_.counts, LiveSettings(), OrEmpty(application));
+    if (AlertCore::Failed(result)) {
+        Zero(record_.flags);
+        Zero(record_.counts);
+        Zero(record_.settings);
+        return false;
+    }
+    core_.AlertFreeCheckEverySetting(Server(), 0);
+    return true;
+}
+
+// Asks the core for one method's list. A list that cannot hold the count it comes with is
+// refused (and freed), so that no page walks past its end.
+bool CAlertSettings::GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR),
+                             const char* application, int& enabled, void*& array, int& count)
+{
+    array = nullptr;
+    count = 0;
+    WORD listed = 0;
+    void* list = nullptr;
+    if (AlertCore::Failed((core_.*get)(Server(), &listed, &list, OrEmpty(application))))
+        return false;
+    if (listed != 0 && (!list || GlobalSize(list) < listed * RecipientRecordSize(slot))) {
+        if (list)
+            GlobalFree(list);
+        return false;
+    }
+    array = list;
+    count = listed;
+    enabled = record_.flags[slot];
+    return true;
+}
+
+int CAlertSettings::GetBroadcast(int& enabled, void*& array, const char* application)
+{
+    array = nullptr;
+    if (!ReadLive(application))
+        return 0;
+    int count = 0;
+    GetList(kBroadcastSlot, &AlertCore::AlertGetBroadcast, application, enabled, array, count);
+    return count;
+}
+
+int CAlertSettings::GetPager(int& enabled, void*& array, char* pagerText, const char* application)
+{
+    int count = 0;
+    if (!GetList(kPagerSlot, &AlertCore::AlertGetPager, application, enabled, array, count))
+        return 0;
+    std::memcpy(pagerText, record_.settings.texts[2], kSettingsTextSize - 1);
+    pagerText[kSettingsTextSize - 1] = '\0';
+    return count;
+}
+
+int CAlertSettings::GetSnmp(int& enabled, void*& array, const char* application)
+{
+    int count = 0;
+    GetList(kSnmpSlot, &AlertCore::AlertGetSnmp, application, enabled, array, count);
+    return count;
+}
+
+int CAlertSettings::GetEventLog(int& enabled, void*& array, const char* application)
+{
+    int count = 0;
+    GetList(kEventLogSlot, &AlertCore::AlertGetEventLog, application, enabled, array, count);
+    return count;
+}
+
+int CAlertSettings::GetTTix(int& enabled, void*& array, BYTE* header232, const char* application)
+{
+    array = nullptr;
+    const bool read = ReadLive(application);
+    std::memcpy(header232, record_.settings.ticketHeader, kTicketHeaderSize);
+    if (!read)
+        return 0;
+    int count = 0;
+    if (!GetList(kTicketSlot, &AlertCore::AlertGetTTixPRINTQ_HEADER, application, enabled, array, count)) {
+        std::memset(header232, 0, kTicketHeaderSize);
+        return 0;
+    }
+    return count;
+}
+
+int CAlertSettings::GetEMail(int& enabled, void*& array, BYTE* mailConfig460, BYTE* message2564)
+{
+    array = nullptr;
+    int count = 0;
+    if (!ReadLive(application_.c_str()) ||
+        !GetList(kEMailSlot, &AlertCore::AlertGetEMail, application_.c_str(), enabled, array, count)) {
+        std::memset(mailConfig460, 0, kMailConfigSize);
+        std::memset(message2564, 0, kMailMessageSize);
+        return 0;
+    }
+    std::memcpy(mailConfig460, record_.settings.mailConfig, kMailConfigSize);
+    std::memcpy(message2564, record_.settings.mailMessage, kMailMessageSize);
+    // The live block keeps the password as the core holds it, scrambled; the page gets it in
+    // clear. A field of zeros was never set and stays empty.
+    BYTE* password = mailConfig460 + kMailPasswordOffset;
+    if (std::any_of(password, password + kMailPasswordSize, [](BYTE b) { return b != 0; }))
+        ScramblePassword(password, password);
+    return count;
+}
+
+void CAlertSettings::KeepArray(AlertMethodSlot slot, void* array)
+{
+    HGLOBAL& kept = record_.arrays[slot];
+    if (kept && kept != array)
+        GlobalFree(kept);
+    kept = array;
+}
+
+int CAlertSettings::SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR),
+                            WORD count, int enabled, void* array, const char* application)
+{
+    record_.flags[slot] = static_cast<signed char>(enabled);
+    record_.counts[slot] = count;
+    KeepArray(slot, array);
+    return SetResult((core_.*set)(Server(), count, array, count != 0 ? enabled : 0, OrEmpty(application)));
+}
+
+int CAlertSettings::SetBroadcast(WORD count, int enabled, void* array, const char* application)
+{
+    const int result = SetList(kBroadcastSlot, &AlertCore::AlertSetBroadcast, count, enabled, array, application);
+    // A stored broadcast list belongs to the core from now on; a refused one stays here.
+    if (result != -1)
+        record_.arrays[kBroadcastSlot] = nullptr;
+    return result;
+}
+
+int CAlertSettings::SetPager(WORD count, int enabled, void* array, const char* pagerText, const char* application)
+{
+    char* text = record_.settings.texts[2];
+    std::memset(text, 0, kSettingsTextSize);
+    std::strncpy(text, OrEmpty(pagerText), kSettingsTextSize - 1);
+    return SetList(kPagerSlot, &AlertCore::AlertSetPager, count, enabled, array, application);
+}
+
+int CAlertSettings::SetSnmp(WORD count, int enabled, void* array, const char* application)
+{
+    return SetList(kSnmpSlot, &AlertCore::AlertSetSnmp, count, enabled, array, application);
+}
+
+int CAlertSettings::SetEventLog(WORD count, int enabled, void* array, const char* application)
+{
+    return SetList(kEventLogSlot, &AlertCore::AlertSetEventLog, count, enabled, array, application);
+}
+
+int CAlertSettings::SetTTix(WORD count, int enabled, void* array, const BYTE* header232, const char* application)
+{
+    record_.flags[kTicketSlot] = static_cast<signed char>(enabled);
+    KeepArray(kTicketSlot, array);
+    std::memcpy(record_.settings.ticketHeader, header232, kTicketHeaderSize);
+    record_.counts[kTicketSlot] = count;
+    return SetResult(core_.AlertSetTTixPRINTQ_HEADER(Server(), count, array, LiveSettings(),
+                                                     count != 0 ? enabled : 0, OrEmpty(application)));
+}
+
+int CAlertSettings::SetEMail(WORD count, int enabled, void* array, const BYTE* mailConfig460,
+                             const BYTE* message2564)
+{
+    record_.flags[kEMailSlot] = static_cast<signed char>(enabled);
+    KeepArray(kEMailSlot, array);
+    std::memcpy(record_.settings.mailConfig, mailConfig460, kMailConfigSize);
+    ScramblePassword(record_.settings.mailConfig + kMailPasswordOffset, mailConfig460 + kMailPasswordOffset);
+    std::memcpy(record_.settings.mailMessage, message2564, kMailMessageSize);
+    record_.counts[kEMailSlot] = count;
+    return SetResult(core_.AlertSetEMail(Server(), count, array, LiveSettings(), count != 0 ? enabled : 0,
+                                         application_.c_str()));
+}
+
+// Exclusive-or with the table: the same call scrambles and unscrambles, and may work in place.
+void CAlertSettings::ScramblePassword(BYTE* to, const BYTE* from) const
+{
+    for (std::size_t i = 0; i < kMailPasswordSize; ++i)
+        to[i] = static_cast<BYTE>(from[i] ^ static_cast<BYTE>(record_.scrambleTable[i]));
+}
