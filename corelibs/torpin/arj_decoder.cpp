@@ -2,6 +2,7 @@
 // output, so every back reference is a plain index into it.
 #include "arj_decoder.h"
 
+#include <bit>
 #include <cstring>
 
 namespace torpin {
@@ -19,9 +20,32 @@ constexpr int kLiteralCountBits = 9;
 constexpr int kPositionCountBits = 5;
 constexpr int kLengthCountBits = 5;
 
+// Counts up to most leading 1 bits and uses them, with the 0 that ends a shorter run.
+inline int leadingOnes(BitReader& bits, int most) {
+    std::uint16_t v = static_cast<std::uint16_t>(bits.peek(16));
+    int ones = std::countl_one(v);
+    if (ones >= most) {
+        bits.skip(most);
+        return most;
+    }
+    bits.skip(ones + 1);
+    return ones;
+}
+
+// Copies a back reference; eight bytes at a time when the source lies at least eight
+// bytes back, which may write up to seven scratch bytes past the end.
+inline void copyMatch(std::uint8_t* to, std::size_t distance, std::size_t length) {
+    const std::uint8_t* from = to - distance;
+    if (distance >= 8) {
+        for (std::size_t i = 0; i < length; i += 8) std::memcpy(to + i, from + i, 8);
+    } else {
+        for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+    }
+}
+
 }  // namespace
 
-ArjDecoder::ArjDecoder() : literals_(12), positions_(8), lengths_(8), buffer_(kHistory + kChunk + kMaxMatch) {}
+ArjDecoder::ArjDecoder() : literals_(12), positions_(8), lengths_(8), buffer_(kHistory + kChunk + kMaxMatch + 8) {}
 
 bool ArjDecoder::flushIfFull(MemberOutput& output) {
     if (write_ < kHistory + kChunk) return true;
@@ -125,9 +149,7 @@ ExtractStatus ArjDecoder::decodeHuffman(BitReader& bits, MemberOutput& output, s
             if (p < 0) return ExtractStatus::Corrupt;
             std::size_t distance = p == 0 ? 1 : (std::size_t{1} << (p - 1)) + bits.get(p - 1) + 1;
             if (length > size - total) length = static_cast<std::size_t>(size - total);
-            const std::uint8_t* from = buffer + write_ - distance;
-            std::uint8_t* to = buffer + write_;
-            for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+            copyMatch(buffer + write_, distance, length);
             write_ += length;
             total += length;
         }
@@ -141,33 +163,20 @@ ExtractStatus ArjDecoder::decodeFastest(BitReader& bits, MemberOutput& output, s
     std::uint64_t total = 0;
     std::uint8_t* buffer = buffer_.data();
     while (total < size) {
-        // A length code: up to 7 leading 1 bits select a range, then that many bits.
-        std::uint32_t plus = 0, power = 1;
-        int width = 0;
-        while (width < 7 && bits.get(1)) {
-            plus += power;
-            power <<= 1;
-            ++width;
-        }
-        std::uint32_t c = bits.get(width) + plus;
+        // A length code: up to 7 leading 1 bits (ended by a 0 below 7) select a range of
+        // 2^n values starting at 2^n - 1, then n bits pick one.
+        int width = leadingOnes(bits, 7);
+        std::uint32_t c = bits.get(width) + ((1u << width) - 1);
         if (c == 0) {
             buffer[write_++] = static_cast<std::uint8_t>(bits.get(8));
             ++total;
         } else {
             std::size_t length = c - 1 + kThreshold;
-            plus = 0;
-            power = 1u << 9;
-            width = 9;
-            while (width < 13 && bits.get(1)) {
-                plus += power;
-                power <<= 1;
-                ++width;
-            }
-            std::size_t distance = bits.get(width) + plus + 1;
+            // A position: up to 4 leading 1 bits, then 9 + n bits above 512 * (2^n - 1).
+            int ones = leadingOnes(bits, 4);
+            std::size_t distance = bits.get(9 + ones) + (512u << ones) - 512u + 1;
             if (length > size - total) length = static_cast<std::size_t>(size - total);
-            const std::uint8_t* from = buffer + write_ - distance;
-            std::uint8_t* to = buffer + write_;
-            for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+            copyMatch(buffer + write_, distance, length);
             write_ += length;
             total += length;
         }
