@@ -36,8 +36,10 @@ ArchiveType detectArchiveType(ByteSource& source) {
     }
     ZipReader zip(source);
     if (zip.hasDirectory()) return ArchiveType::Zip;
+    // Only a program carries an ARJ archive behind itself (a self-extracting one), so
+    // only programs are searched for one.
     std::uint64_t at = 0;
-    if (ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
+    if (head[0] == 'M' && head[1] == 'Z' && ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
     return ArchiveType::None;
 }
 

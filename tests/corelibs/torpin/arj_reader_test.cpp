@@ -162,9 +162,14 @@ TEST(ArjReader, UnknownMethodsFoldersAndStubs) {
     arj.add({.name = "z.txt", .data = {'z'}});
     Bytes plain = arj.finish();
     Bytes archive = plain;
-    archive.insert(archive.begin(), 3000, 0x4D);  // a stub in front
+    archive.insert(archive.begin(), 3000, 0x4D);  // a program's stub in front: "MZ", ...
+    archive[1] = 'Z';
     MemorySource source(archive.data(), archive.size());
     EXPECT_EQ(detectArchiveType(source), ArchiveType::Arj);
+    Bytes notProgram = archive;
+    notProgram[1] = 'M';
+    MemorySource other(notProgram.data(), notProgram.size());
+    EXPECT_EQ(detectArchiveType(other), ArchiveType::None);
     ArjReader reader(source);
     auto members = listAll(reader);
     ASSERT_EQ(members.size(), 3u);
