@@ -182,7 +182,9 @@ ExtractStatus CabReader::extract(const MemberInfo& member, ByteSink& sink, std::
         rewind(folder);
         consumed = 0;
     }
-    MemberOutput output(sink, maxBytes, UINT64_MAX);
+    // Members share their folder's blocks, so the ratio is taken against the whole
+    // cabinet: no member may expand to more than the limit's multiple of it.
+    MemberOutput output(sink, maxBytes, source_.size());
     std::uint64_t end = offset + member.size;
     while (consumed < end) {
         if (cursor_.blockUsed == cursor_.block.size()) {

@@ -1,6 +1,7 @@
 // Larger archives made by the system's arj tool, every method.
 #include <gtest/gtest.h>
 
+#include "archive_limits.h"
 #include "archive_walk.h"
 #include "test_files.h"
 
@@ -46,6 +47,22 @@ TEST(ArjTool, FoldersAreRecordedButNotListed) {
     std::vector<std::string> names;
     for (const char* n = walk.first(); n; n = walk.next()) names.emplace_back(n);
     EXPECT_EQ(names, std::vector<std::string>{"d/e/t.txt"});
+}
+
+TEST(ArjTool, CompressionBombIsRefused) {
+    test::TempDir work, temp;
+    test::writeFile(work.path() / "zeros.bin", test::Bytes(30 * 1024 * 1024, 0));
+    ASSERT_TRUE(test::runIn(work.path(), "arj a -y -m1 bomb.arj zeros.bin"));
+    std::uintmax_t packed = std::filesystem::file_size(work.path() / "bomb.arj");
+    ASSERT_LT(packed * limits::kMaxRatio, 30u * 1024 * 1024) << packed;
+    TempFileFactory temps;
+    temps.setDirectory(temp.str());
+    ArchiveWalk walk(temps);
+    ASSERT_TRUE(walk.open((work.path() / "bomb.arj").string()));
+    ASSERT_STREQ(walk.first(), "zeros.bin");
+    EXPECT_EQ(walk.extractCurrent(), nullptr);
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::Limit);
+    EXPECT_TRUE(temp.files().empty());
 }
 
 }  // namespace

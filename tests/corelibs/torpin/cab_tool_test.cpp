@@ -1,6 +1,7 @@
 // Cabinets made by the system's gcab tool, with folders of many blocks.
 #include <gtest/gtest.h>
 
+#include "archive_limits.h"
 #include "archive_walk.h"
 #include "test_files.h"
 
@@ -30,6 +31,21 @@ TEST(CabTool, MultiBlockFoldersRoundTrip) {
         }
         EXPECT_EQ(i, 3);
     }
+}
+
+TEST(CabTool, CompressionBombIsRefused) {
+    test::TempDir work, temp;
+    test::writeFile(work.path() / "zeros.bin", test::Bytes(30 * 1024 * 1024, 0));
+    ASSERT_TRUE(test::runIn(work.path(), "gcab -c -z bomb.cab zeros.bin"));
+    ASSERT_LT(std::filesystem::file_size(work.path() / "bomb.cab") * limits::kMaxRatio, 30u * 1024 * 1024);
+    TempFileFactory temps;
+    temps.setDirectory(temp.str());
+    ArchiveWalk walk(temps);
+    ASSERT_TRUE(walk.open((work.path() / "bomb.cab").string()));
+    ASSERT_STREQ(walk.first(), "zeros.bin");
+    EXPECT_EQ(walk.extractCurrent(), nullptr);
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::Limit);
+    EXPECT_TRUE(temp.files().empty());
 }
 
 }  // namespace
