@@ -1,6 +1,7 @@
 // LZSS over a 4096-byte window that starts filled with spaces, written at 0xFF0.
 #include "szdd_decoder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -16,29 +17,43 @@ constexpr std::size_t kWindow = 4096;
 constexpr std::size_t kStartPosition = kWindow - 16;
 constexpr std::size_t kChunk = 256 * 1024;
 
-// Byte-wise reading with the buffer refilled only when it runs dry.
-class ByteReader {
+constexpr std::size_t kGroupBytes = 1 + 8 * 2;  // a control byte and its eight items
+constexpr std::size_t kGroupOutput = 8 * 18;
+
+// Input kept in one buffer that always holds a whole group when the file has one, so
+// the decoding loop needs no bounds check inside a group.
+class GroupReader {
 public:
-    explicit ByteReader(InputRange& input) : input_(input) {}
-    bool get(std::uint8_t& b) {
-        if (at_ == end_ && !refill()) return false;
-        b = *at_++;
-        return true;
+    explicit GroupReader(InputRange& input) : input_(input), buffer_(64 * 1024 + kGroupBytes) {}
+
+    // Bytes available from at(); refills so that a whole group is there when it can be.
+    std::size_t available() {
+        if (static_cast<std::size_t>(end_ - at_) < kGroupBytes) refill();
+        return static_cast<std::size_t>(end_ - at_);
     }
+    const std::uint8_t*& at() { return at_; }
 
 private:
-    bool refill() {
-        input_.consume(consumed_);
+    void refill() {
+        std::size_t keep = static_cast<std::size_t>(end_ - at_);
+        if (keep > 0) std::memmove(buffer_.data(), at_, keep);
+        std::size_t filled = keep;
+        const std::uint8_t* data = nullptr;
         std::size_t n = 0;
-        if (!input_.fill(at_, n)) return false;
-        end_ = at_ + n;
-        consumed_ = n;
-        return true;
+        while (filled < buffer_.size() && input_.fill(data, n)) {
+            std::size_t take = std::min(n, buffer_.size() - filled);
+            std::memcpy(buffer_.data() + filled, data, take);
+            input_.consume(take);
+            filled += take;
+        }
+        at_ = buffer_.data();
+        end_ = at_ + filled;
     }
+
     InputRange& input_;
+    std::vector<std::uint8_t> buffer_;
     const std::uint8_t* at_ = nullptr;
     const std::uint8_t* end_ = nullptr;
-    std::size_t consumed_ = 0;
 };
 
 }  // namespace
@@ -65,48 +80,62 @@ ExtractStatus SzddDecoder::expand(ByteSource& source, ByteSink& sink, std::uint6
     if (header.size > maxBytes) return ExtractStatus::Limit;
     MemberOutput output(sink, maxBytes, source.size());
     InputRange input(source, kHeaderSize, source.size());
-    ByteReader in(input);
+    GroupReader in(input);
 
     // History and new output in one buffer: the window's bytes sit right before the
     // bytes being written, so a back reference is a plain index.
-    std::vector<std::uint8_t> buffer(kWindow + kChunk + 8 * 18);
+    std::vector<std::uint8_t> buffer(kWindow + kChunk + kGroupOutput + 32);  // a match copies 18 bytes
     std::memset(buffer.data(), ' ', kWindow);
     std::size_t write = kWindow;
     std::uint64_t total = 0;
     const std::uint64_t declared = header.size;
 
-    std::uint8_t control = 0;
     while (total < declared) {
-        if (!in.get(control)) break;
-        for (int bit = 0; bit < 8 && total < declared; ++bit) {
-            if (control & (1u << bit)) {
-                std::uint8_t literal;
-                if (!in.get(literal)) goto done;
-                buffer[write++] = literal;
-                ++total;
-            } else {
-                std::uint8_t low, high;
-                if (!in.get(low) || !in.get(high)) goto done;
-                std::size_t position = low | ((high & 0xF0u) << 4);
-                std::size_t length = (high & 0x0Fu) + 3;
-                std::size_t current = static_cast<std::size_t>((total + kStartPosition) & (kWindow - 1));
-                std::size_t distance = (current - position) & (kWindow - 1);
-                if (distance == 0) distance = kWindow;
-                if (length > declared - total) length = static_cast<std::size_t>(declared - total);
-                const std::uint8_t* from = buffer.data() + write - distance;
-                std::uint8_t* to = buffer.data() + write;
-                for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
-                write += length;
-                total += length;
+        std::size_t left = in.available();
+        if (left == 0) break;
+        const std::uint8_t*& p = in.at();
+        std::uint8_t* out = buffer.data() + write;
+        std::uint8_t* const groupStart = out;
+        bool whole = left >= kGroupBytes && declared - total >= kGroupOutput;
+        const std::uint8_t* const end = p + left;
+        unsigned control = *p++;
+        for (int bit = 0; bit < 8; ++bit, control >>= 1) {
+            if (!whole && (p == end || static_cast<std::uint64_t>(out - groupStart) + total >= declared)) break;
+            if (control & 1u) {
+                *out++ = *p++;
+                continue;
             }
+            if (!whole && end - p < 2) {
+                p = end;
+                break;
+            }
+            std::size_t position = p[0] | ((p[1] & 0xF0u) << 4);
+            std::size_t length = (p[1] & 0x0Fu) + 3;
+            p += 2;
+            std::size_t current = static_cast<std::size_t>((total + (out - groupStart) + kStartPosition) & (kWindow - 1));
+            std::size_t distance = (current - position) & (kWindow - 1);
+            if (distance == 0) distance = kWindow;
+            const std::uint8_t* from = out - distance;
+            if (distance >= 8) {
+                std::memcpy(out, from, 8);
+                std::memcpy(out + 8, from + 8, 8);
+                std::memcpy(out + 16, from + 16, 2);
+            } else {
+                for (std::size_t i = 0; i < length; ++i) out[i] = from[i];
+            }
+            out += length;
         }
+        std::uint64_t produced = static_cast<std::uint64_t>(out - groupStart);
+        // A last match may run past the declared size; the excess is not output.
+        if (produced > declared - total) produced = declared - total;
+        write += static_cast<std::size_t>(produced);
+        total += produced;
         if (write >= kWindow + kChunk) {
             if (!output.write(buffer.data() + kWindow, write - kWindow)) return output.status();
             std::memmove(buffer.data(), buffer.data() + write - kWindow, kWindow);
             write = kWindow;
         }
     }
-done:
     if (write > kWindow && !output.write(buffer.data() + kWindow, write - kWindow)) return output.status();
     return total == declared ? ExtractStatus::Ok : ExtractStatus::Corrupt;
 }
