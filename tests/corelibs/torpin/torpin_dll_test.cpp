@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "szdd_encoder.h"
@@ -104,6 +105,13 @@ TEST_F(TorpinDll, WalksAnArchiveIntoGeneratedTemporaryFiles) {
     Bytes a = torpin::test::textContent(50000, 2), b = torpin::test::noiseContent(700, 3);
     std::string path = put("sample.zip", sampleZip(a, b));
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
+    // The state holds a marker, the library handle and the walk's address; the rest is
+    // cleared, so nothing of the caller's old bytes is ever read.
+    EXPECT_EQ(std::memcmp(state, "TPNW", 4), 0);
+    DWORD owner = 0;
+    std::memcpy(&owner, state + 4, 4);
+    EXPECT_EQ(owner, handle);
+    EXPECT_EQ(std::count(state + 12, state + sizeof state, 0), static_cast<long>(sizeof state - 12));
     LPCSTR name = api.first(state);
     ASSERT_NE(name, nullptr);
     EXPECT_STREQ(name, "..\\..\\WINDOWS\\evil.exe");
@@ -123,6 +131,7 @@ TEST_F(TorpinDll, WalksAnArchiveIntoGeneratedTemporaryFiles) {
     EXPECT_EQ(api.next(state), nullptr);
     EXPECT_TRUE(api.close(state));
     EXPECT_TRUE(temp.files().empty());
+    EXPECT_EQ(std::count(state, state + sizeof state, 0), static_cast<long>(sizeof state));
     EXPECT_EQ(api.first(state), nullptr);  // a closed state walks nothing
     EXPECT_FALSE(api.close(state));
 }
