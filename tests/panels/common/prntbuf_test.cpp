@@ -91,21 +91,28 @@ char GlyphCharacter(const std::string& name)
 
 // The lines of text on one page: the driver starts each drawn text with "x y moveto" and then
 // shows it glyph by glyph ("/a glyphshow"); a moveto followed by no glyph draws no text.
-std::vector<std::string> TextLines(const std::string& page)
+// `tops`, when given, receives the y of each text's moveto (device units from the top).
+std::vector<std::string> TextLines(const std::string& page, std::vector<int>* tops = nullptr)
 {
     std::vector<std::string> lines;
     std::istringstream in(page);
     std::string row;
     bool inText = false;
+    int y = 0;
     while (std::getline(in, row)) {
         if (row.size() > 7 && row.compare(row.size() - 7, 7, " moveto") == 0) {
+            int x = 0;
+            std::istringstream(row) >> x >> y;
             inText = false;
             continue;
         }
         const std::string show = " glyphshow";
         if (row.size() > show.size() + 1 && row[0] == '/' && row.compare(row.size() - show.size(), show.size(), show) == 0) {
-            if (!inText)
+            if (!inText) {
                 lines.emplace_back();
+                if (tops)
+                    tops->push_back(y);
+            }
             inText = true;
             lines.back().push_back(GlyphCharacter(row.substr(1, row.size() - 1 - show.size())));
         }
@@ -274,6 +281,37 @@ TEST_F(PrntbufTest, AMissingFileIsToldAndPrintsNothing)
     EXPECT_EQ(0, printer.PrintFile("C:\\no such file.txt", 8).lines);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(0, script.Driven());
+}
+
+TEST_F(PrntbufTest, TextFileLinesPrintInPiecesWithTabsExpanded)
+{
+    const std::string source = (std::filesystem::temp_directory_path() / "vex-prntbuf-source.txt").string();
+    std::ofstream(source, std::ios::binary) << "Virus\tKind\r\n" << std::string(2050, 'v') << "\r\n\r\nend\n";
+    int lineHeight = 0;
+    {
+        WPrntbuf printer(&owner);
+        printer.SetOutputFile(output);
+        ASSERT_TRUE(printer.StartJob("virus.lst"));
+        lineHeight = printer.LineHeight();
+        ReportResult result = printer.PrintFile(source, 8);
+        EXPECT_EQ(5, result.lines);
+        EXPECT_TRUE(result.complete);
+    }
+    std::filesystem::remove(source);
+    std::string ps = ReadAll(output);
+    EXPECT_NE(std::string::npos, ps.find("%%Title: virus.lst"));
+    // The empty line takes its row but draws no text.
+    std::vector<std::vector<std::string>> expected = {{"Virus   Kind", std::string(2047, 'v'), "vvv", "end"}};
+    EXPECT_EQ(expected, PageTexts(ps));
+    std::vector<std::string> pages = PostScriptPages(ps);
+    ASSERT_EQ(1u, pages.size());
+    std::vector<int> tops;
+    TextLines(pages[0], &tops);
+    ASSERT_EQ(4u, tops.size());
+    const int step = tops[1] - tops[0];
+    EXPECT_EQ(lineHeight, step);
+    EXPECT_EQ(tops[0] + 2 * step, tops[2]);
+    EXPECT_EQ(tops[0] + 4 * step, tops[3]);
 }
 
 TEST_F(PrntbufTest, OneSourcePerJob)
