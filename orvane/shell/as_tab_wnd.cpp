@@ -69,6 +69,9 @@ int CASTabWnd::OnCreate(CREATESTRUCTA&)
 
 void CASTabWnd::SetPageCount(int count)
 {
+    // The page on show would otherwise stay visible with no tab of its own.
+    if (HWND shown = GetPage(m_selected))
+        ::ShowWindow(shown, SW_HIDE);
     m_tabs.assign(static_cast<size_t>(count > 0 ? count : 0), Tab{});
     m_selected = -1;
     if (m_hWnd) {

@@ -127,7 +127,9 @@ TEST_F(TabWindowTest, PagesBecomeHiddenChildrenOfTheTabWindow)
 TEST_F(TabWindowTest, SetPageCountEmptiesEveryTabAndClearsTheSelection)
 {
     tab.Select(1);
+    ASSERT_TRUE(IsWindowVisible(pages[1]));
     tab.SetPageCount(2);
+    EXPECT_FALSE(IsWindowVisible(pages[1]));
     EXPECT_EQ(2, tab.GetTabCount());
     EXPECT_EQ(-1, tab.GetCurSel());
     EXPECT_EQ(nullptr, tab.GetPage(0));
