@@ -180,3 +180,16 @@ TEST_F(TabPaintTest, TheWindowPaintsTheSameOnScreen)
     EXPECT_EQ(printed.At(MidX(other), other.top + 2), GetPixel(window, MidX(other), other.top + 2));
     ReleaseDC(tab.m_hWnd, window);
 }
+
+TEST_F(TabPaintTest, DisabledCaptionsFallBackToTheShadowWhenGrayTextEqualsTheFace)
+{
+    const int element = COLOR_GRAYTEXT;
+    ASSERT_TRUE(SetSysColors(1, &element, &kFace));
+    Picture picture(tab);
+    SetSysColors(1, &element, &kGray);
+    RECT disabled = tab.GetTabRect(2);
+    InflateRect(&disabled, -3, 0);
+    disabled.top += 4;
+    disabled.bottom -= 1;
+    EXPECT_GT(picture.Count(disabled, kShadow), 5);
+}
