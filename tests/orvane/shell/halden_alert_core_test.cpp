@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "alert_home_sandbox.h"
+#include "scratch_alert_home.h"
 #include "alert_settings.h"
 #include "halden_alert_core.h"
 #include "settings_test_support.h"
@@ -22,7 +22,7 @@ protected:
         GetComputerNameA(server, &size);
     }
 
-    AlertHomeSandbox home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
     HaldenAlertCore core;
     char server[64] = {};
 };
