@@ -11,7 +11,7 @@ Bytes basicHeader(std::uint8_t flags, std::uint8_t method, std::uint8_t type, st
     put32(b, packed);
     put32(b, size);
     put32(b, crc);
-    put16(b, 0);       // file spec position
+    put16(b, 0);       // where the bare name starts within the stored path
     put16(b, 0x20);    // attributes
     put16(b, 0);       // host data
     b.insert(b.end(), name.begin(), name.end());
