@@ -160,8 +160,12 @@ function(vex_win32_program name)
     endif()
 endfunction()
 
+# With IMPORT, callers link `<name>_import`: an import library made from the .def file that keeps
+# the decorated WINAPI names for callers and binds them to the undecorated exports (the linker's
+# own import library loses the argument sizes with --kill-at). Callers also get the DLL's folder
+# for its public header.
 function(vex_win32_dll name)
-    cmake_parse_arguments(A "" "OUTPUT_NAME;DEF" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(A "IMPORT" "OUTPUT_NAME;DEF" "SOURCES;LIBS" ${ARGN})
     if(NOT VEX_WIN32)
         return()
     endif()
@@ -174,5 +178,21 @@ function(vex_win32_dll name)
     # Exports come from the .def file alone: undecorated names, WINAPI calls.
     if(A_DEF)
         target_link_options(${name} PRIVATE -Wl,--kill-at)
+    endif()
+    if(A_IMPORT)
+        set(dll_name ${name}.DLL)
+        if(A_OUTPUT_NAME)
+            set(dll_name ${A_OUTPUT_NAME}.DLL)
+        endif()
+        set(import_lib ${CMAKE_CURRENT_BINARY_DIR}/lib${name}_import.a)
+        add_custom_command(OUTPUT ${import_lib}
+            COMMAND ${VEX_DLLTOOL} --kill-at -d ${A_DEF} -D ${dll_name} -l ${import_lib}
+            DEPENDS ${A_DEF}
+            VERBATIM)
+        add_custom_target(${name}_import_lib DEPENDS ${import_lib})
+        add_library(${name}_import INTERFACE)
+        add_dependencies(${name}_import ${name}_import_lib ${name})
+        target_link_libraries(${name}_import INTERFACE ${import_lib})
+        target_include_directories(${name}_import INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
     endif()
 endfunction()
