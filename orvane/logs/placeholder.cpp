@@ -1,0 +1,1 @@
+// Keeps the log pages' library non-empty until its first page lands.
