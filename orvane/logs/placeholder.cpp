@@ -1,1 +1,0 @@
-// Keeps the log pages' library non-empty until its first page lands.
