@@ -37,6 +37,11 @@ void FakeAlertCore::Answer(const std::string& function, FakeAnswer answer)
     answers_[function].push_back(std::move(answer));
 }
 
+void FakeAlertCore::AnswerAlways(const std::string& function, FakeAnswer answer)
+{
+    standing_[function] = std::move(answer);
+}
+
 void FakeAlertCore::Fail(const std::string& function, int result)
 {
     FakeAnswer answer;
@@ -64,6 +69,9 @@ FakeAnswer FakeAlertCore::Next(const std::string& function)
 {
     std::deque<FakeAnswer>& queue = answers_[function];
     if (queue.empty()) {
+        auto standing = standing_.find(function);
+        if (standing != standing_.end())
+            return standing->second;
         FakeAnswer answer;
         answer.result = DefaultResult(function);
         if (function == "AlertReadEverySetting")

@@ -44,6 +44,8 @@ public:
     // (and a read fills its blocks with zeros).
     void Answer(const std::string& function, FakeAnswer answer);
     void Fail(const std::string& function, int result = 0);
+    // The answer of every call of `function` that finds no queued answer (pages that poll).
+    void AnswerAlways(const std::string& function, FakeAnswer answer);
 
     std::vector<std::string> Functions() const;
     std::vector<FakeCoreCall> CallsOf(const std::string& function) const;
@@ -93,4 +95,5 @@ private:
     int Plain(const char* function, std::vector<std::string> texts, std::vector<int> numbers = {});
 
     std::map<std::string, std::deque<FakeAnswer>> answers_;
+    std::map<std::string, FakeAnswer> standing_;
 };
