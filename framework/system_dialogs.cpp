@@ -78,7 +78,7 @@ bool WindowsSystemDialogs::ChoosePrinter(PrinterRequest& request)
     PRINTDLGA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = request.owner;
-    dialog.Flags = request.setupOnly ? PD_PRINTSETUP : (PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION);
+    dialog.Flags = (request.setupOnly ? PD_PRINTSETUP : PD_RETURNDC) | request.flags;
     if (!PrintDlgA(&dialog))
         return false;
     if (dialog.hDevNames) {

@@ -18,6 +18,7 @@ struct FileDialogRequest {
 struct PrinterRequest {
     HWND owner = nullptr;
     bool setupOnly = false;
+    DWORD flags = 0;          // PD_* flags added to PD_RETURNDC (or PD_PRINTSETUP)
     std::string printerName;  // out
     HDC dc = nullptr;         // out, for printing; the caller deletes it
 };

@@ -28,6 +28,8 @@ bool WPrntbuf::StartJob(const char* jobName)
     m_cancel = true;
     PrinterRequest request;
     request.owner = m_owner ? m_owner->GetSafeHwnd() : nullptr;
+    // One run of lines to the end: no page range, no selection, no file, copies by the device.
+    request.flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES;
     if (!SystemDialogs::Current().ChoosePrinter(request) || !request.dc)
         return false;
     m_dc = request.dc;
