@@ -176,6 +176,12 @@ void CWinApp::LoadStdProfileSettings(UINT maxRecent)
 
 void CWinApp::OnFileNew() {}
 
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        PostMessageA(m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
+}
+
 void CWinApp::OnFileOpen()
 {
     FileDialogRequest request;

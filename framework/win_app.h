@@ -57,6 +57,8 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    // Exit: asks the main window to close, as its close button would.
+    void OnAppExit();
     // Opens `path` as the document; the default only remembers it. False refuses it.
     virtual bool OpenDocumentFile(const std::string& path);
     void AddToRecentFileList(const std::string& path);

@@ -154,4 +154,23 @@ TEST(WinApp, DefaultOpenAndPrintSetupGoThroughTheSystemDialogSeam)
     app->m_maxRecent = 4;
 }
 
+TEST(WinApp, ExitClosesTheMainWindowAsItsCloseButtonWould)
+{
+    CWinApp* app = CWinApp::Get();
+    CFrameWnd frame;
+    ASSERT_TRUE(frame.Create(nullptr, "Exit", WS_OVERLAPPEDWINDOW, RECT{0, 0, 200, 100}));
+    CWnd* saved = app->m_pMainWnd;
+    app->m_pMainWnd = &frame;
+    app->OnAppExit();
+    EXPECT_TRUE(IsWindow(frame.m_hWnd)) << "the close is posted, not sent";
+    MSG message = {};
+    while (PeekMessageA(&message, frame.m_hWnd, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_EQ(nullptr, frame.m_hWnd);
+    app->m_pMainWnd = saved;
+    // The closed main window asked the loop to end; that request is not this test's to keep.
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
 }  // namespace
