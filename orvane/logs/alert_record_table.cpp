@@ -81,7 +81,7 @@ bool CAlertRecordTable::ResolvePaths()
         cache = PathCache{};
         return false;
     }
-    std::strncpy(cache.serverName, server, sizeof cache.serverName - 1);
+    std::memcpy(cache.serverName, server, strnlen(server, sizeof cache.serverName - 1));
     std::memcpy(cache.eventLogDirectory, directory, sizeof directory);
     return true;
 }
@@ -131,6 +131,19 @@ int CAlertRecordTable::Open()
         m_slotCount = static_cast<int>(alert_table::RecordSlotCount(size.QuadPart));
     CloseHandle(file);
     return 1;
+}
+
+LONGLONG CAlertRecordTable::FileLength()
+{
+    if (!ResolvePaths())
+        return -1;
+    HANDLE file = OpenShared();
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
+    LARGE_INTEGER size = {};
+    const bool known = GetFileSizeEx(file, &size);
+    CloseHandle(file);
+    return known ? size.QuadPart : -1;
 }
 
 void CAlertRecordTable::ReadHeader(BYTE* header)

@@ -30,6 +30,9 @@ public:
     // A slot that does not read or holds no record changes nothing. Returns 1 when removed.
     int DeleteRecord(int index);
 
+    // The table file's length in bytes, read in shared mode; -1 when it does not open.
+    LONGLONG FileLength();
+
     // The record slots counted by the last Open.
     int SlotCount() const { return m_slotCount; }
     // "" while the core has not named the event-log directory.
