@@ -1,0 +1,69 @@
+// ORVDRIVE.EXE: sends a command, or arrow keys to the tab window on show, to the running
+// Alert Manager, so that a script can walk its pages and take a picture of each.
+//   ORVDRIVE command ID    posts WM_COMMAND ID to the frame
+//   ORVDRIVE right N       presses the right arrow N times in the tab window on show
+//   ORVDRIVE minimise | restore
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+HWND FindFrame()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (HWND frame = FindWindowA("VexFrame", "Alert Manager"))
+            return frame;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+HWND VisibleTabWindow(HWND frame)
+{
+    for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (std::strcmp(className, "ASTabWnd") == 0 && IsWindowVisible(child))
+            return child;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: ORVDRIVE command ID | right N | minimise | restore\n");
+        return 2;
+    }
+    HWND frame = FindFrame();
+    if (!frame) {
+        std::fprintf(stderr, "ORVDRIVE: no Alert Manager window\n");
+        return 1;
+    }
+    const char* verb = argv[1];
+    const int number = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (std::strcmp(verb, "command") == 0) {
+        SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(number), 0);
+    } else if (std::strcmp(verb, "right") == 0) {
+        HWND tab = VisibleTabWindow(frame);
+        if (!tab) {
+            std::fprintf(stderr, "ORVDRIVE: no tab window on show\n");
+            return 1;
+        }
+        for (int i = 0; i < number; ++i)
+            SendMessageA(tab, WM_KEYDOWN, VK_RIGHT, 1);
+    } else if (std::strcmp(verb, "minimise") == 0) {
+        ShowWindow(frame, SW_MINIMIZE);
+    } else if (std::strcmp(verb, "restore") == 0) {
+        ShowWindow(frame, SW_RESTORE);
+    } else {
+        std::fprintf(stderr, "ORVDRIVE: unknown verb %s\n", verb);
+        return 2;
+    }
+    return 0;
+}
