@@ -106,7 +106,13 @@ void CEventDlg::SetUpColumns()
     m_list.SetColumnSortType(kTimeColumn, SortType::Numeric);
     m_list.SetSortDirection(kTimeColumn, static_cast<int>(SortDirection::Descending));
     m_list.SortByColumn(kTimeColumn, true, static_cast<int>(SortDirection::Descending));
-    m_list.SetEmptyMessage(1, LoadResString(IDS_NO_EVENT_LOG).c_str(), 0, nullptr);
+    SetEmptyText(LoadResString(IDS_NO_EVENT_LOG));
+}
+
+void CEventDlg::SetEmptyText(const std::string& text)
+{
+    m_emptyText = text;
+    m_list.SetEmptyMessage(1, m_emptyText.c_str(), 0, nullptr);
 }
 
 void CEventDlg::ReleaseItems()
@@ -122,12 +128,12 @@ void CEventDlg::Refresh(int serviceStopped)
         return;
     m_list.DeleteAllItems();
     if (serviceStopped) {
-        m_list.SetEmptyMessage(1, LoadResString(IDS_START_ALERT_SERVICE).c_str(), 0, nullptr);
+        SetEmptyText(LoadResString(IDS_START_ALERT_SERVICE));
         m_list.Invalidate();
         m_list.UpdateWindow();
         return;
     }
-    m_list.SetEmptyMessage(1, "", 0, nullptr);
+    SetEmptyText(std::string());
     FillList();
 }
 

@@ -50,6 +50,8 @@ public:
     LONGLONG LastLength() const { return m_lastLength; }
     long long LastSum() const { return m_lastSum; }
     bool ServiceStopped() const { return m_serviceStopped != 0; }
+    // The text the list shows while it has no rows.
+    const std::string& EmptyText() const { return m_emptyText; }
     // The list positions of the selected rows, first to last.
     std::vector<int> SelectedPositions() const;
     // Where the print jobs go instead of the printer's port; empty for the port.
@@ -59,6 +61,7 @@ public:
 
 private:
     void SetUpColumns();
+    void SetEmptyText(const std::string& text);
     void FillList();
     int AddRecordRow(int index, const BYTE* slot);
     long long HeaderSum();
@@ -74,6 +77,7 @@ private:
     LONGLONG m_lastLength = -1;
     long long m_lastSum = 0;
     int m_serviceStopped = 0;
+    std::string m_emptyText;
     CAlertRecordTable m_table;
     RECT m_createdClient = {};
 };
