@@ -1,0 +1,23 @@
+// The production network provider over the system's WNet calls.
+#include "network_provider.h"
+
+DWORD SystemNetwork::AddConnection2(NETRESOURCEA& resource, const char* password, const char* user, DWORD flags)
+{
+    return WNetAddConnection2A(&resource, password, user, flags);
+}
+
+DWORD SystemNetwork::CancelConnection2(const char* name, DWORD flags, BOOL force)
+{
+    return WNetCancelConnection2A(name, flags, force);
+}
+
+DWORD SystemNetwork::LastError()
+{
+    return GetLastError();
+}
+
+NetworkProvider& SystemNetworkProvider()
+{
+    static SystemNetwork network;
+    return network;
+}

@@ -1,0 +1,125 @@
+// The connection to another server: the administrative share, the remembered shares, the messages.
+#include "server_connection.h"
+
+#include <cstdio>
+
+#include "connect_server_dlg.h"
+#include "module.h"
+#include "program_values.h"
+#include "prompter.h"
+#include "wait_cursor.h"
+
+namespace {
+
+constexpr DWORD kLogonFailure = 1326;
+
+// What the administrator typed, in the buffers the connection uses.
+struct Logon {
+    char server[64] = {};
+    char user[64] = {};
+    char password[32] = {};
+};
+
+bool Fits(const std::string& text, std::size_t size)
+{
+    return text.size() < size;
+}
+
+// An empty field stands for the administrator's own logon (the system's default user and
+// password); an empty string would ask for a logon without password instead.
+const char* OrDefault(const char* text)
+{
+    return text[0] ? text : nullptr;
+}
+
+}  // namespace
+
+RememberedShares& Remembered()
+{
+    static RememberedShares shares;
+    return shares;
+}
+
+std::string LogonRefusedText(const char* server)
+{
+    return FormatText("Unknown User Name, Bad Password, or ALERT is not installed on (%s).", server);
+}
+
+std::string LogonFailedText(DWORD error)
+{
+    return FormatText("Logon Failed ! Please Retry, [Error Code is %d ]", static_cast<int>(error));
+}
+
+ServerConnection::ServerConnection(NetworkProvider& network) : m_network(network) {}
+
+void ServerConnection::CancelRemembered()
+{
+    RememberedShares& shares = Remembered();
+    // Forced, and without touching the user's profile: the program made these connections.
+    if (shares.adminShare[0])
+        m_network.CancelConnection2(shares.adminShare, 0, TRUE);
+    if (shares.ipcShare[0])
+        m_network.CancelConnection2(shares.ipcShare, 0, TRUE);
+}
+
+bool ServerConnection::Connect(const std::string& server, const std::string& user, const std::string& password)
+{
+    // A server is a bare computer name; leading backslashes typed out of habit are dropped.
+    std::size_t start = server.find_first_not_of('\\');
+    if (start == std::string::npos)
+        return false;
+    std::string bare = server.substr(start);
+    Logon logon;
+    if (!Fits(bare, sizeof logon.server) || !Fits(user, sizeof logon.user) || !Fits(password, sizeof logon.password)) {
+        // The dialog refuses such entries; a caller that did not gets a message, not a cut name.
+        Prompt("The server, user or password is too long.", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    lstrcpynA(logon.server, bare.c_str(), sizeof logon.server);
+    lstrcpynA(logon.user, user.c_str(), sizeof logon.user);
+    lstrcpynA(logon.password, password.c_str(), sizeof logon.password);
+
+    char adminShare[128] = {};
+    std::snprintf(adminShare, sizeof adminShare, "\\\\%s\\ADMIN$", logon.server);
+    NETRESOURCEA resource = {};
+    resource.dwType = RESOURCETYPE_DISK;
+    resource.lpLocalName = nullptr;
+    resource.lpRemoteName = adminShare;
+    resource.lpProvider = nullptr;
+
+    DWORD result = NO_ERROR;
+    DWORD error = NO_ERROR;
+    {
+        CWaitCursor wait;
+        CancelRemembered();
+        result = m_network.AddConnection2(resource, OrDefault(logon.password), OrDefault(logon.user), 0);
+        // Taken at once, before restoring the cursor can touch it.
+        if (result != NO_ERROR)
+            error = m_network.LastError();
+    }
+
+    RememberedShares& shares = Remembered();
+    if (result != NO_ERROR) {
+        // The old connection stays, but is no longer cancelled by a later attempt.
+        shares.adminShare[0] = '\0';
+        SoundBeep(MB_OK);
+        Prompt(error == kLogonFailure ? LogonRefusedText(logon.server) : LogonFailedText(error),
+               MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+
+    lstrcpynA(shares.adminShare, adminShare, sizeof shares.adminShare);
+    std::snprintf(shares.ipcShare, sizeof shares.ipcShare, "\\\\%s\\IPC$", logon.server);
+    lstrcpynA(Program().serverName, logon.server, sizeof Program().serverName);
+    if (Program().frame)
+        Program().frame->ReloadAllPages(0);
+    return true;
+}
+
+void RunSelectServer(CWnd* parent, NetworkProvider& network)
+{
+    CConnectServerDlg dialog(parent);
+    if (dialog.DoModal() != IDOK)
+        return;
+    ServerConnection(network).Connect(dialog.m_server, dialog.m_user, dialog.m_password);
+}

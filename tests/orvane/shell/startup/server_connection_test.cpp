@@ -1,0 +1,177 @@
+// Connecting to a server: the administrative share, the remembered shares, the two messages, the reload.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "fake_network.h"
+#include "program_values.h"
+#include "scripted_prompter.h"
+#include "server_connection.h"
+
+namespace {
+
+class ReloadRecorder : public FrameRequests {
+public:
+    void ReloadAllPages(int serviceStopped) override { reloads.push_back(serviceStopped); }
+    std::vector<int> reloads;
+};
+
+class ServerConnectionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Remembered() = RememberedShares();
+        std::strcpy(Program().serverName, "HOMESRV");
+        Program().frame = &frame;
+    }
+    void TearDown() override
+    {
+        Program().frame = nullptr;
+        Remembered() = RememberedShares();
+    }
+    bool Connect(const std::string& server, const std::string& user = "admin", const std::string& password = "pw")
+    {
+        return ServerConnection(network).Connect(server, user, password);
+    }
+
+    FakeNetwork network;
+    ReloadRecorder frame;
+};
+
+}  // namespace
+
+TEST_F(ServerConnectionTest, AnEmptyServerDoesNothingAndShowsNothing)
+{
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(Connect(""));
+    EXPECT_FALSE(Connect("\\\\"));
+    EXPECT_TRUE(network.calls.empty());
+    EXPECT_TRUE(prompter.Shown().empty());
+    EXPECT_STREQ("HOMESRV", Program().serverName);
+    EXPECT_TRUE(frame.reloads.empty());
+}
+
+TEST_F(ServerConnectionTest, ASuccessAddsTheAdminShareAsADiskWithTheLogonAndReloadsWithZero)
+{
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(Connect("ALPHA", "ops", "secret"));
+    ASSERT_EQ(1u, network.calls.size());
+    const NetworkCall& add = network.calls[0];
+    EXPECT_EQ("Add", add.function);
+    EXPECT_EQ("\\\\ALPHA\\ADMIN$", add.remote);
+    EXPECT_EQ(static_cast<DWORD>(RESOURCETYPE_DISK), add.type);
+    EXPECT_FALSE(add.hasLocal);
+    EXPECT_FALSE(add.hasProvider);
+    EXPECT_EQ("ops", add.user);
+    EXPECT_EQ("secret", add.password);
+    EXPECT_EQ(0u, add.flags);
+    EXPECT_STREQ("ALPHA", Program().serverName);
+    EXPECT_STREQ("\\\\ALPHA\\ADMIN$", Remembered().adminShare);
+    EXPECT_STREQ("\\\\ALPHA\\IPC$", Remembered().ipcShare);
+    EXPECT_EQ(std::vector<int>{0}, frame.reloads);
+    EXPECT_TRUE(prompter.Shown().empty());
+}
+
+TEST_F(ServerConnectionTest, ASecondConnectionCancelsBothSharesOfTheFirstBeforeAdding)
+{
+    ASSERT_TRUE(Connect("ALPHA"));
+    network.calls.clear();
+    ASSERT_TRUE(Connect("BETA"));
+    ASSERT_EQ(3u, network.calls.size());
+    EXPECT_EQ("Cancel", network.calls[0].function);
+    EXPECT_EQ("\\\\ALPHA\\ADMIN$", network.calls[0].remote);
+    EXPECT_EQ("Cancel", network.calls[1].function);
+    EXPECT_EQ("\\\\ALPHA\\IPC$", network.calls[1].remote);
+    for (int index : {0, 1}) {
+        EXPECT_EQ(0u, network.calls[index].flags) << "the user profile is not updated";
+        EXPECT_TRUE(network.calls[index].force);
+    }
+    EXPECT_EQ("Add", network.calls[2].function);
+    EXPECT_EQ("\\\\BETA\\ADMIN$", network.calls[2].remote);
+    EXPECT_STREQ("BETA", Program().serverName);
+    EXPECT_EQ((std::vector<int>{0, 0}), frame.reloads);
+}
+
+TEST_F(ServerConnectionTest, ALogonFailureKeepsTheServerEmptiesTheAdminShareBeepsAndNamesTheServer)
+{
+    ASSERT_TRUE(Connect("ALPHA"));
+    network.FailNextAdd(1326);
+    {
+        ScriptedPrompter prompter;
+        prompter.ExpectBeep(MB_OK).Expect("Unknown User Name, Bad Password, or ALERT is not installed on (GAMMA).");
+        EXPECT_FALSE(Connect("GAMMA"));
+    }
+    EXPECT_STREQ("ALPHA", Program().serverName);
+    EXPECT_STREQ("", Remembered().adminShare);
+    // Only the administrative share is forgotten; the IPC name stays for the next attempt.
+    EXPECT_STREQ("\\\\ALPHA\\IPC$", Remembered().ipcShare);
+    EXPECT_EQ(std::vector<int>{0}, frame.reloads);
+}
+
+TEST_F(ServerConnectionTest, AnyOtherErrorIsShownByNumber)
+{
+    network.FailNextAdd(53);
+    ScriptedPrompter prompter;
+    prompter.ExpectBeep(MB_OK).Expect("Logon Failed ! Please Retry, [Error Code is 53 ]");
+    EXPECT_FALSE(Connect("DELTA"));
+    EXPECT_STREQ("HOMESRV", Program().serverName);
+    EXPECT_TRUE(frame.reloads.empty());
+}
+
+TEST_F(ServerConnectionTest, AfterAFailureTheNextAttemptNoLongerCancelsTheOldAdminShare)
+{
+    ASSERT_TRUE(Connect("ALPHA"));
+    network.FailNextAdd(1222);
+    {
+        ScriptedPrompter prompter;
+        prompter.ExpectBeep(MB_OK).Expect("Logon Failed ! Please Retry, [Error Code is 1222 ]");
+        Connect("GAMMA");
+    }
+    network.calls.clear();
+    ASSERT_TRUE(Connect("BETA"));
+    ASSERT_EQ(2u, network.calls.size());
+    EXPECT_EQ("Cancel", network.calls[0].function);
+    EXPECT_EQ("\\\\ALPHA\\IPC$", network.calls[0].remote);
+    EXPECT_EQ("Add", network.calls[1].function);
+}
+
+TEST_F(ServerConnectionTest, EmptyUserAndPasswordMeanTheAdministratorsOwnLogon)
+{
+    ASSERT_TRUE(Connect("ALPHA", "", ""));
+    ASSERT_EQ(1u, network.calls.size());
+    EXPECT_FALSE(network.calls[0].userGiven);
+    EXPECT_FALSE(network.calls[0].passwordGiven);
+}
+
+TEST_F(ServerConnectionTest, LeadingBackslashesAreDroppedFromTheServer)
+{
+    ASSERT_TRUE(Connect("\\\\ALPHA"));
+    EXPECT_EQ("\\\\ALPHA\\ADMIN$", network.calls[0].remote);
+    EXPECT_STREQ("ALPHA", Program().serverName);
+}
+
+TEST_F(ServerConnectionTest, AServerOf63CharactersFitsAndOneMoreIsRefusedWithoutConnecting)
+{
+    std::string longest(63, 's');
+    ASSERT_TRUE(Connect(longest));
+    EXPECT_STREQ(longest.c_str(), Program().serverName);
+    EXPECT_EQ("\\\\" + longest + "\\IPC$", std::string(Remembered().ipcShare));
+    network.calls.clear();
+    ScriptedPrompter prompter;
+    prompter.Expect("The server, user or password is too long.")
+        .Expect("The server, user or password is too long.")
+        .Expect("The server, user or password is too long.");
+    EXPECT_FALSE(Connect(std::string(64, 't')));
+    EXPECT_FALSE(Connect("ALPHA", std::string(64, 'u')));
+    EXPECT_FALSE(Connect("ALPHA", "admin", std::string(32, 'p')));
+    EXPECT_TRUE(network.calls.empty());
+    EXPECT_STREQ(longest.c_str(), Program().serverName);
+}
+
+TEST_F(ServerConnectionTest, WithoutAFrameASuccessOnlyChangesTheServer)
+{
+    Program().frame = nullptr;
+    EXPECT_TRUE(Connect("ALPHA"));
+    EXPECT_STREQ("ALPHA", Program().serverName);
+    EXPECT_TRUE(frame.reloads.empty());
+}
