@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "locale_format.h"
+#include "ui_actions.h"
 
 bool FakePrinterDialog::ChoosePrinter(PrinterRequest& request)
 {
@@ -72,6 +73,7 @@ void EventPageTest::SetUp()
 {
     EventLogFolderTest::SetUp();
     ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
+    owner.ShowWindow(SW_SHOWNA);
     ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 2));
     printOutput = folder + "\\printed.ps";
 }
@@ -92,6 +94,14 @@ void EventPageTest::OpenPage()
     tab.Select(1);
     page.printOutputFile = printOutput;
     page.Load(1);
+    // The list shows its rows once the posted end of the fill arrives.
+    FlushMessages();
+}
+
+void EventPageTest::Tick()
+{
+    page.SendMessage(WM_TIMER, CEventDlg::kReloadTimer);
+    FlushMessages();
 }
 
 void EventPageTest::Select(const std::vector<int>& positions)

@@ -41,7 +41,7 @@ protected:
 
     // Creates the page in its tab and loads it for the first time, as the frame does.
     void OpenPage();
-    void Tick() { page.SendMessage(WM_TIMER, CEventDlg::kReloadTimer); }
+    void Tick();
     void Select(const std::vector<int>& positions);
     std::vector<std::string> Rows();
     // The rows' description fields.
