@@ -65,7 +65,7 @@ TEST(AboutDlg, ThePictureStandsCentredAtItsTemplateHeightWithItsOwnSize)
 {
     CAboutDlg about;
     std::string caption;
-    RECT picture = {}, client = {}, templatePlace = {7, 7, 0, 0};
+    RECT picture = {}, client = {}, templatePlace = {7, 48, 0, 0};
     ModalScript script;
     script.Then([&](CWnd& modal) {
         caption = modal.GetWindowText();
