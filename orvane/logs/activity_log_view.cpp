@@ -1,0 +1,207 @@
+// CActivityLogView: showing, following, clearing and printing ALERT.LOG.
+#include "activity_log_view.h"
+
+#include "activity_log_paths.h"
+#include "as_tab_wnd.h"
+#include "prntbuf.h"
+#include "program_values.h"
+#include "status_ids.h"
+
+namespace {
+
+// "Please start the Alert Service to review the Event Log or Activity Log", in the string
+// table of the log pages.
+constexpr UINT kStartServiceForLogs = 15;
+
+HANDLE OpenLogForReading(const char* path)
+{
+    // No sharing restriction: the service appends while the view reads.
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+CActivityLogView::CActivityLogView() = default;
+
+CActivityLogView::~CActivityLogView()
+{
+    if (m_hWnd && IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+const MessageMap& CActivityLogView::GetMessageMap() const
+{
+    static const MessageMap map(CEditView::GetMessageMap(), {
+        on::Timer(&CActivityLogView::OnTimer),
+        on::Command(ID_CLEAR_ACTIVITY_LOG, &CActivityLogView::OnClearLog),
+        on::Command(ID_FILE_PRINT, &CActivityLogView::OnPrint),
+        on::UpdateCommand(ID_FILE_SAVE_AS, &CActivityLogView::OnUpdateAlwaysEnabled),
+        on::Command(ID_PAGE_HELP, &CActivityLogView::OnHelp),
+        on::Message(WM_SHOWWINDOW, &CActivityLogView::OnShowWindow),
+        on::Message(WM_MOUSEACTIVATE, &CActivityLogView::OnMouseActivatePage),
+        on::Destroy(&CActivityLogView::OnDestroyView),
+    });
+    return map;
+}
+
+bool CActivityLogView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)
+{
+    const DWORD viewStyle = style | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
+                            ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+    if (!CEditView::Create(parent, rect, id, viewStyle, document))
+        return false;
+    SetFont(static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT)), false);
+    return true;
+}
+
+bool CActivityLogView::CreateInTab(CASTabWnd& tab, int index)
+{
+    return Create(&tab, tab.GetPageRect(), static_cast<UINT>(index), WS_CHILD | WS_VISIBLE);
+}
+
+void CActivityLogView::Refresh(int serviceStopped)
+{
+    if (!m_timerStarted) {
+        SetTimer(kCheckTimer, kCheckMilliseconds);
+        m_timerStarted = true;
+    }
+    if (serviceStopped == 1) {
+        ShowPerServiceState();
+        return;
+    }
+    SetText("");
+    ShowPerServiceState();
+    m_lastLoadLength = 0;
+}
+
+void CActivityLogView::ShowPerServiceState()
+{
+    const int state = Program().serviceState;
+    if (state == kServiceStopped || state == kServiceStopping)
+        SetText(LoadResString(kStartServiceForLogs));
+    else
+        Load();
+}
+
+void CActivityLogView::Load()
+{
+    HANDLE log = CActivityLogPaths::Resolve() ? OpenLogForReading(CActivityLogPaths::Path()) : INVALID_HANDLE_VALUE;
+    if (log == INVALID_HANDLE_VALUE) {
+        m_lastLoadLength = 0;
+        SetText("");
+        return;
+    }
+    const DWORD length = GetFileSize(log, nullptr);
+    if (length == m_lastLoadLength) {
+        CloseHandle(log);
+        return;
+    }
+    m_lastLoadLength = length;
+    CWaitCursor wait;
+    std::string text;
+    char buffer[kReadBufferSize];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(log, buffer, kReadBufferSize, &got, nullptr)) {
+            // What was shown stays; the length is forgotten so that the next load tries again
+            // instead of taking the unread log as read.
+            CloseHandle(log);
+            m_lastLoadLength = 0;
+            return;
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, got);
+    }
+    CloseHandle(log);
+    SetText(text);
+}
+
+DWORD CActivityLogView::CurrentLength() const
+{
+    if (!CActivityLogPaths::Resolve())
+        return 0;
+    HANDLE log = OpenLogForReading(CActivityLogPaths::Path());
+    if (log == INVALID_HANDLE_VALUE)
+        return 0;
+    const DWORD length = GetFileSize(log, nullptr);
+    CloseHandle(log);
+    return length == INVALID_FILE_SIZE ? 0 : length;
+}
+
+void CActivityLogView::OnTimer(UINT_PTR id)
+{
+    if (id != kCheckTimer) {
+        Default();
+        return;
+    }
+    const DWORD length = CurrentLength();
+    if (length != m_lastCheckLength) {
+        Load();
+        m_lastCheckLength = length;
+    }
+    ShowPerServiceState();
+    Invalidate();
+    UpdateWindow();
+}
+
+void CActivityLogView::OnClearLog()
+{
+    if (CActivityLogPaths::Resolve()) {
+        HANDLE log = CreateFileA(CActivityLogPaths::Path(), GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                 nullptr);
+        if (log != INVALID_HANDLE_VALUE)
+            CloseHandle(log);
+    }
+    m_lastLoadLength = 0;
+    SetText("");
+}
+
+void CActivityLogView::OnPrint()
+{
+    std::string title = LoadResString(IDS_ACTIVITY_LOG_JOB);
+    if (title.size() > kJobNameLimit)
+        title.resize(kJobNameLimit);
+    WPrntbuf printer(this);
+    if (!m_printOutput.empty())
+        printer.SetOutputFile(m_printOutput);
+    if (printer.StartJob(title.c_str()))
+        printer.PrintEdit(m_hWnd, title, kPrintTabWidth);
+}
+
+void CActivityLogView::OnUpdateAlwaysEnabled(CCmdUI& ui)
+{
+    ui.Enable(true);
+}
+
+void CActivityLogView::OnHelp()
+{
+    if (m_openHelp)
+        m_openHelp(m_hWnd, kActivityLogHelpTopic);
+}
+
+LRESULT CActivityLogView::OnShowWindow(WPARAM shown, LPARAM)
+{
+    LRESULT result = Default();
+    if (shown)
+        Load();
+    return result;
+}
+
+LRESULT CActivityLogView::OnMouseActivatePage(WPARAM, LPARAM)
+{
+    LRESULT result = Default();
+    // Like the other pages: commands go to the frame, which forwards them to the page in front.
+    if (CFrameWnd* frame = GetParentFrame())
+        frame->SetActiveView(nullptr);
+    return result;
+}
+
+void CActivityLogView::OnDestroyView()
+{
+    KillTimer(kCheckTimer);
+    m_timerStarted = false;
+    CView::OnDestroy();
+}

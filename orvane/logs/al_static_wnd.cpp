@@ -1,0 +1,227 @@
+// CAlStaticWnd: counts, service state, service commands and the three pictures.
+#include "al_static_wnd.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "alert_record_table.h"
+#include "program_values.h"
+#include "service_control.h"
+#include "status_ids.h"
+
+namespace {
+
+constexpr UINT kPictureFrames[3] = {IDC_CRITICAL_PICTURE, IDC_WARNING_PICTURE, IDC_INFORMATIONAL_PICTURE};
+constexpr UINT kPictureBitmaps[3] = {IDB_CRITICAL_ALERTS, IDB_WARNING_ALERTS, IDB_INFORMATIONAL_ALERTS};
+constexpr UINT kCountEdits[3] = {IDC_CRITICAL_COUNT, IDC_WARNING_COUNT, IDC_INFORMATIONAL_COUNT};
+
+}  // namespace
+
+CAlStaticWnd::CAlStaticWnd(ServiceControl& control) : CAdminFV(IDD_ALERT_SUMMARY), m_control(control) {}
+
+CAlStaticWnd::~CAlStaticWnd()
+{
+    // Destroyed here, while this class's handlers still answer, so that the page's own
+    // clean-up runs; then the pictures go.
+    if (m_hWnd && IsWindow(m_hWnd))
+        DestroyWindow();
+    for (HBITMAP& bitmap : m_bitmaps) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+}
+
+const MessageMap& CAlStaticWnd::GetMessageMap() const
+{
+    static const MessageMap map(CAdminFV::GetMessageMap(), {
+        on::Timer(&CAlStaticWnd::OnTimer),
+        on::Command(ID_SERVICE_START, &CAlStaticWnd::OnStart),
+        on::Command(ID_SERVICE_PAUSE, &CAlStaticWnd::OnPause),
+        on::Command(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnPause),
+        on::Command(ID_SERVICE_STOP, &CAlStaticWnd::OnStop),
+        on::Command(ID_PAGE_HELP, &CAlStaticWnd::OnHelp),
+        on::UpdateCommand(ID_SERVICE_START, &CAlStaticWnd::OnUpdateStart),
+        on::UpdateCommand(ID_SERVICE_PAUSE, &CAlStaticWnd::OnUpdatePause),
+        on::UpdateCommand(ID_SERVICE_STOP, &CAlStaticWnd::OnUpdateStop),
+        on::Paint(&CAlStaticWnd::OnPaint),
+        on::Destroy(&CAlStaticWnd::OnDestroyPage),
+    });
+    return map;
+}
+
+bool CAlStaticWnd::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)
+{
+    if (!CAdminFV::Create(parent, rect, id, style, document))
+        return false;
+    HINSTANCE module = m_resource ? m_resource : ResourceInstance();
+    for (int i = 0; i < 3; ++i) {
+        if (!m_bitmaps[i])
+            m_bitmaps[i] = LoadBitmapA(module, MAKEINTRESOURCEA(kPictureBitmaps[i]));
+    }
+    return true;
+}
+
+const char* CAlStaticWnd::ServiceComputerName()
+{
+    return IsLocalServer() ? LocalComputerName() : Program().serverName;
+}
+
+void CAlStaticWnd::Load(int first)
+{
+    if (first == 1)
+        SetTimer(kPollTimer, kPollMilliseconds);
+    const DWORD status = m_control.QueryLocal();
+    Program().serviceState = status == SERVICE_STOPPED  ? kServiceStopped
+                             : status == SERVICE_PAUSED ? kServicePaused
+                                                        : kServiceRunning;
+    // Opening creates the table when the service never wrote one.
+    CAlertRecordTable table;
+    table.Open();
+    ShowCounts();
+}
+
+void CAlStaticWnd::ShowCounts()
+{
+    BYTE record[kStatisticsSize] = {};
+    if (AlertCore::Failed(Core().AlertGetStatistics(Program().serverName, record)))
+        std::memset(record, 0, sizeof record);
+    for (int i = 0; i < 3; ++i) {
+        std::int32_t count = 0;
+        std::memcpy(&count, record + 4 * i, sizeof count);
+        SetDlgItemText(static_cast<int>(kCountEdits[i]), FormatText("%d", static_cast<int>(count)));
+    }
+}
+
+bool CAlStaticWnd::QueryStatus(DWORD& status)
+{
+    if (!IsLocalServer())
+        return m_control.QueryRemote(Program().serverName, status);
+    status = m_control.QueryLocal();
+    return true;
+}
+
+void CAlStaticWnd::PublishStatus(DWORD status)
+{
+    std::string message;
+    if (status == SERVICE_STOPPED) {
+        Program().serviceState = kServiceStopped;
+        message = LoadResString(IDS_START_SERVICE_FIRST);
+    } else if (status == SERVICE_PAUSED) {
+        Program().serviceState = kServicePaused;
+    } else {
+        Program().serviceState = kServiceRunning;
+    }
+    SetDlgItemText(IDC_SERVICE_MESSAGE, message);
+    // The message is shown at once, not at the next paint.
+    if (HWND text = GetDlgItem(IDC_SERVICE_MESSAGE))
+        ::UpdateWindow(text);
+}
+
+void CAlStaticWnd::OnTimer(UINT_PTR id)
+{
+    if (id != kPollTimer) {
+        Default();
+        return;
+    }
+    ShowCounts();
+    DWORD status = 0;
+    // Another server whose status cannot be read keeps the state it had.
+    if (!QueryStatus(status))
+        return;
+    PublishStatus(status);
+}
+
+void CAlStaticWnd::OnStart()
+{
+    const char* computer = ServiceComputerName();
+    DWORD status = 0;
+    if (!m_control.QueryRemote(computer, status))
+        return;
+    int result = 0;
+    if (status == SERVICE_STOPPED)
+        result = Core().AlertStartService(computer, 0);
+    else if (status == SERVICE_PAUSED)
+        result = Core().AlertContinueService(computer, 0);
+    if (result != 0)
+        return;
+    SettleAndReload(0);
+}
+
+void CAlStaticWnd::OnPause()
+{
+    Core().AlertPauseService(ServiceComputerName(), 0);
+}
+
+void CAlStaticWnd::OnStop()
+{
+    if (Core().AlertStopService(ServiceComputerName(), 0) == 0)
+        Program().serviceState = kServiceStopping;
+    // Reloaded as stopped even when the stop failed; the next poll puts the state right.
+    SettleAndReload(1);
+}
+
+void CAlStaticWnd::SettleAndReload(int serviceStopped)
+{
+    if (m_wait)
+        m_wait(kSettleMilliseconds);
+    if (FrameRequests* frame = Program().frame)
+        frame->ReloadAllPages(serviceStopped);
+}
+
+void CAlStaticWnd::OnHelp()
+{
+    if (m_openHelp)
+        m_openHelp(m_hWnd, kAlertSummaryHelpTopic);
+}
+
+// Another server whose status cannot be read leaves Start, Pause and Stop disabled: its service
+// control manager is out of reach, so none of them could be carried out.
+void CAlStaticWnd::OnUpdateStart(CCmdUI& ui)
+{
+    DWORD status = 0;
+    ui.Enable(QueryStatus(status) && (status == SERVICE_STOPPED || status == SERVICE_PAUSED));
+}
+
+void CAlStaticWnd::OnUpdatePause(CCmdUI& ui)
+{
+    DWORD status = 0;
+    ui.Enable(QueryStatus(status) && status == SERVICE_RUNNING);
+}
+
+void CAlStaticWnd::OnUpdateStop(CCmdUI& ui)
+{
+    DWORD status = 0;
+    ui.Enable(QueryStatus(status) && status != SERVICE_STOPPED);
+}
+
+void CAlStaticWnd::OnPaint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    HDC memory = CreateCompatibleDC(dc);
+    for (int i = 0; i < 3; ++i) {
+        HWND frame = GetDlgItem(static_cast<int>(kPictureFrames[i]));
+        BITMAP info = {};
+        if (!frame || !m_bitmaps[i] || !GetObjectA(m_bitmaps[i], sizeof info, &info))
+            continue;
+        RECT target = {};
+        ::GetWindowRect(frame, &target);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&target), 2);
+        HGDIOBJ previous = SelectObject(memory, m_bitmaps[i]);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory, 0,
+                   0, info.bmWidth, info.bmHeight, SRCCOPY);
+        SelectObject(memory, previous);
+    }
+    DeleteDC(memory);
+    EndPaint(m_hWnd, &paint);
+}
+
+void CAlStaticWnd::OnDestroyPage()
+{
+    KillTimer(kPollTimer);
+    m_control.CloseLocal();
+    CView::OnDestroy();
+}
