@@ -95,8 +95,17 @@ HANDLE CAlertRecordTable::OpenShared()
 
 HANDLE CAlertRecordTable::OpenExclusive(bool create)
 {
-    return CreateFileA(TablePath(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                       create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The service keeps the table open for writing only while it adds one alert: wait that out.
+    for (int attempt = 0;; ++attempt) {
+        HANDLE file = CreateFileA(TablePath(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || attempt >= kWriteAttempts)
+            return file;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION)
+            return file;
+        Sleep(kWriteRetryMilliseconds);
+    }
 }
 
 HANDLE CAlertRecordTable::CreateWithHeader()
@@ -202,29 +211,45 @@ int CAlertRecordTable::WriteRecord(int index, const BYTE* record)
 int CAlertRecordTable::DeleteRecord(int index)
 {
     // Slot 0 is the header, never a record.
-    BYTE record[kSlotSize];
-    if (index < 1 || !ReadRecord(index, record) || !alert_table::SlotHoldsRecord(record))
+    if (index < 1 || !ResolvePaths())
         return 0;
+    // One handle that excludes the service's writers for the whole change: the service could
+    // otherwise count a new alert between our header read and write, or reuse the freed slot
+    // (and its event file's name) before the old event file is gone.
+    HANDLE file = OpenExclusive(false);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    BYTE record[kSlotSize];
+    if (!ReadSlot(file, index, record) || !alert_table::SlotHoldsRecord(record)) {
+        CloseHandle(file);
+        return 0;
+    }
 
     BYTE header[kSlotSize];
-    ReadHeader(header);
+    if (!ReadSlot(file, 0, header))
+        std::memset(header, 0, sizeof header);
     alert_table::HeaderCounts counts = alert_table::ReadHeaderCounts(header);
     alert_table::DecreaseCountForPriority(counts, static_cast<signed char>(record[alert_table::kPriorityAt]));
     // Only the three counts change; whatever else the header holds is written back as read.
     BYTE counted[kSlotSize];
     alert_table::WriteHeaderCounts(counts, counted);
     std::memcpy(header, counted, 12);
-    WriteHeader(header);
+    if (!WriteSlot(file, 0, header)) {
+        CloseHandle(file);
+        return 0;
+    }
 
     const std::string eventFile =
         alert_table::FieldText(record + alert_table::kEventFileAt, alert_table::kEventFileSize);
     // An empty name would name the directory itself; a name with a separator leaves it.
-    if (!eventFile.empty() && eventFile.find_first_of("\\/:") == std::string::npos) {
+    if (!eventFile.empty() && eventFile != ".." && eventFile.find_first_of("\\/:") == std::string::npos) {
         char path[512 + alert_table::kEventFileSize + 1];
         std::snprintf(path, sizeof path, "%s\\%s", EventLogDirectory(), eventFile.c_str());
         DeleteFileA(path);
     }
 
     std::memset(record, 0, sizeof record);
-    return WriteRecord(index, record);
+    const bool written = WriteSlot(file, index, record);
+    CloseHandle(file);
+    return written ? 1 : 0;
 }

@@ -9,6 +9,9 @@
 class CAlertRecordTable {
 public:
     static constexpr int kSlotSize = 256;
+    // How long a write waits for another writer: attempts, and the pause between them.
+    static constexpr int kWriteAttempts = 50;
+    static constexpr DWORD kWriteRetryMilliseconds = 20;
 
     CAlertRecordTable();
 
@@ -26,8 +29,9 @@ public:
     int ReadRecord(int index, BYTE* record);
     // Slot `index` from `record`, other writers excluded; 0 when the table does not open.
     int WriteRecord(int index, const BYTE* record);
-    // Removes a record: its header count (never below 0), its event file and its slot's bytes.
-    // A slot that does not read or holds no record changes nothing. Returns 1 when removed.
+    // Removes a record: its header count (never below 0), its event file and its slot's bytes,
+    // all while other writers are excluded. A slot that does not read or holds no record
+    // changes nothing. Returns 1 when removed.
     int DeleteRecord(int index);
 
     // The table file's length in bytes, read in shared mode; -1 when it does not open.

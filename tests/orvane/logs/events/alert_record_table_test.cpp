@@ -219,3 +219,39 @@ TEST_F(AlertRecordTableTest, ADirectoryLeavingNoRoomForTheTableNameIsRefused)
     EXPECT_EQ(0, table.Open());
     EXPECT_STREQ("", table.TablePath());
 }
+
+TEST_F(AlertRecordTableTest, WhileTheServiceWritesRecordsStillReadAndADeleteChangesNothing)
+{
+    WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("AL000001.EVT", "x", "ALERT", 0, 5)});
+    WriteText("AL000001.EVT", "one");
+    const std::vector<BYTE> before = ReadTable();
+    // The service's way of holding the table while it adds an alert.
+    HANDLE service = CreateFileA(TablePath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, service);
+    CAlertRecordTable table;
+    BYTE slot[256];
+    EXPECT_EQ(1, table.ReadRecord(1, slot));
+    EXPECT_EQ(1, table.Open());
+    EXPECT_EQ(1, table.SlotCount());
+    EXPECT_EQ(0, table.DeleteRecord(1));
+    EXPECT_EQ(0, table.WriteRecord(1, slot));
+    CloseHandle(service);
+    EXPECT_EQ(before, ReadTable());
+    EXPECT_TRUE(Exists(FilePath("AL000001.EVT")));
+
+    EXPECT_EQ(1, table.DeleteRecord(1));
+    EXPECT_FALSE(Exists(FilePath("AL000001.EVT")));
+}
+
+TEST_F(AlertRecordTableTest, ATableOpenForReadingElsewhereCanStillBeDeletedFrom)
+{
+    WriteTable(HeaderSlot(0, 0, 1), {RecordSlot("AL000001.EVT", "x", "ALERT", 3, 5)});
+    HANDLE reader = CreateFileA(TablePath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    CAlertRecordTable table;
+    EXPECT_EQ(1, table.DeleteRecord(1));
+    CloseHandle(reader);
+    EXPECT_EQ(HeaderSlot(0, 0, 0), ReadSlot(0));
+}
