@@ -82,12 +82,3 @@ TEST(AboutDlg, ThePictureStandsCentredAtItsTemplateHeightWithItsOwnSize)
     EXPECT_EQ(kPictureWidth, picture.right - picture.left);
     EXPECT_EQ(kPictureHeight, picture.bottom - picture.top);
 }
-
-TEST(AboutDlg, IsTheTemplateOfDialog100)
-{
-    HRSRC found = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(100), reinterpret_cast<LPCSTR>(RT_DIALOG));
-    ASSERT_NE(nullptr, found);
-    const auto* dialog = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(nullptr, found)));
-    EXPECT_EQ(359, dialog->cx);
-    EXPECT_EQ(249, dialog->cy);
-}
