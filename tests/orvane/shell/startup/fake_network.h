@@ -19,6 +19,7 @@ struct NetworkCall {
     std::string password;
     DWORD flags = 0;
     BOOL force = FALSE;
+    HCURSOR cursor = nullptr;  // the cursor shown while the call was made
 };
 
 class FakeNetwork : public NetworkProvider {
@@ -39,6 +40,7 @@ public:
         call.passwordGiven = password != nullptr;
         call.password = password ? password : "";
         call.flags = flags;
+        call.cursor = GetCursor();
         calls.push_back(call);
         DWORD result = NO_ERROR;
         if (!m_addResults.empty()) {
@@ -55,6 +57,7 @@ public:
         call.remote = name ? name : "";
         call.flags = flags;
         call.force = force;
+        call.cursor = GetCursor();
         calls.push_back(call);
         // Cancelling a connection that is gone is no error the program looks at.
         m_lastError = 2250;

@@ -72,6 +72,25 @@ TEST_F(ServerConnectionTest, ASuccessAddsTheAdminShareAsADiskWithTheLogonAndRelo
     EXPECT_TRUE(prompter.Shown().empty());
 }
 
+TEST_F(ServerConnectionTest, TheWaitCursorShowsWhileSharesAreCancelledAndAddedAndGoesAfterwards)
+{
+    HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    HCURSOR wait = LoadCursor(nullptr, IDC_WAIT);
+    ASSERT_TRUE(Connect("ALPHA"));
+    SetCursor(arrow);
+    network.FailNextAdd(53);
+    HCURSOR afterwards = nullptr;
+    {
+        ScriptedPrompter prompter;
+        prompter.ExpectBeep(MB_OK).Expect("Logon Failed ! Please Retry, [Error Code is 53 ]");
+        Connect("BETA");
+        afterwards = GetCursor();
+    }
+    for (const NetworkCall& call : network.calls)
+        EXPECT_EQ(wait, call.cursor) << call.function << " " << call.remote;
+    EXPECT_EQ(arrow, afterwards);
+}
+
 TEST_F(ServerConnectionTest, ASecondConnectionCancelsBothSharesOfTheFirstBeforeAdding)
 {
     ASSERT_TRUE(Connect("ALPHA"));
