@@ -297,3 +297,17 @@ TEST_F(EventCommandsTest, HelpOpensThePagesAndTheDialogsTopics)
     EXPECT_EQ(dialog, HelpAsked()[1].first);
     EXPECT_EQ(3021u, HelpAsked()[1].second);
 }
+
+TEST_F(EventCommandsTest, TheFramesRoutingReachesEveryCommand)
+{
+    for (UINT id : {ID_EVENT_CLEAR_SELECTED, ID_EVENT_CLEAR_ALL, ID_EVENT_VIEW, ID_FILE_PRINT, ID_PAGE_HELP}) {
+        CommandRequest probe;
+        probe.id = id;
+        probe.probe = true;
+        EXPECT_TRUE(page.OnCmdMsg(probe)) << id;
+    }
+    ScriptedPrompter prompter;
+    prompter.Expect(kAskDeleteAll, IDNO);
+    EXPECT_TRUE(page.RouteCommand(ID_EVENT_CLEAR_ALL));
+    EXPECT_TRUE(prompter.Done());
+}
