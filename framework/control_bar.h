@@ -18,6 +18,9 @@ public:
     const MessageMap& GetMessageMap() const override;
 
 protected:
+    // Registers the common controls' bar classes (toolbar, status bar, tooltips) once per
+    // process, before the first bar is made; false when they cannot be registered.
+    static bool RegisterBarClasses();
     // WM_IDLEUPDATECMDUI (from the idle pass, or from a host): the parent is the target.
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM);
 

@@ -51,6 +51,8 @@ const MessageMap& CStatusBar::GetMessageMap() const
 
 bool CStatusBar::Create(CWnd* parent, DWORD style, UINT id)
 {
+    if (!RegisterBarClasses())
+        return false;
     m_alignTop = false;
     return CreateEx(0, STATUSCLASSNAMEA, "", style | WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM,
                     RECT{0, 0, 100, 20}, parent ? parent->m_hWnd : nullptr, id);

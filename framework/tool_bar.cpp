@@ -43,6 +43,8 @@ const MessageMap& CToolBar::GetMessageMap() const
 
 bool CToolBar::Create(CWnd* parent, DWORD style, UINT id)
 {
+    if (!RegisterBarClasses())
+        return false;
     m_alignTop = true;
     DWORD barStyle = style | WS_CHILD | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE |
                      CCS_NODIVIDER;

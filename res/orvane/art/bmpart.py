@@ -77,3 +77,29 @@ def write_ico(path, picture, transparent=None):
     entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(image), 6 + 16)
     with open(path, "wb") as f:
         f.write(directory + entry + image)
+
+
+def write_bmp_indexed(path, picture):
+    """An 8-bit bitmap with a colour table: the loader can then map the classic greys of a
+    toolbar strip to the system's button colours."""
+    width, height = len(picture[0]), len(picture)
+    palette = []
+    index = {}
+    for row in picture:
+        for pixel in row:
+            if pixel not in index:
+                index[pixel] = len(palette)
+                palette.append(pixel)
+    if len(palette) > 256:
+        raise ValueError("more than 256 colours")
+    stride = (width + 3) & ~3
+    pixels = bytearray()
+    for row in reversed(picture):
+        line = bytes(index[p] for p in row)
+        pixels += line + b"\0" * (stride - width)
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, len(palette), 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    with open(path, "wb") as f:
+        f.write(header + info + table + bytes(pixels))

@@ -67,7 +67,7 @@ def toolbar(path):
     p = bmpart.blank(24 * len(images), 24, FACE)
     for i, draw in enumerate(images):
         draw(p, 24 * i)
-    bmpart.write_bmp(path, p)
+    bmpart.write_bmp_indexed(path, p)
 
 
 def bell(p, ring):
