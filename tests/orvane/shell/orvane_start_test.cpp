@@ -1,15 +1,19 @@
-// Starts the real ORVANE.EXE and looks at the window it shows.
+// Starts the real ORVANE.EXE: its window, the one-copy rule between two real processes, and
+// the refusal to start without an Alert home.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "scratch_alert_home.h"
+
 namespace {
 
 struct FoundWindow {
     DWORD processId;
     HWND window;
+    const char* className;
 };
 
 BOOL CALLBACK FindTopLevelOfProcess(HWND window, LPARAM context)
@@ -17,7 +21,10 @@ BOOL CALLBACK FindTopLevelOfProcess(HWND window, LPARAM context)
     auto* found = reinterpret_cast<FoundWindow*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == found->processId && IsWindowVisible(window)) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == found->processId && (IsWindowVisible(window) || IsIconic(window)) &&
+        (!found->className || lstrcmpA(className, found->className) == 0)) {
         found->window = window;
         return FALSE;
     }
@@ -32,34 +39,119 @@ std::string ProgramBesideThisTest(const char* name)
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
-TEST(OrvaneStart, MainWindowIsTitledAlertManager)
-{
-    std::string command = "\"" + ProgramBesideThisTest("ORVANE.EXE") + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    WaitForInputIdle(process.hProcess, 10000);
-
-    FoundWindow found = {process.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 100 && !found.window; ++attempt) {
-        EnumWindows(FindTopLevelOfProcess, reinterpret_cast<LPARAM>(&found));
-        if (!found.window)
-            Sleep(50);
+class RunningOrvane {
+public:
+    explicit RunningOrvane(WORD show = SW_SHOWNORMAL)
+    {
+        std::string command = "\"" + ProgramBesideThisTest("ORVANE.EXE") + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = show;
+        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                  &process_) != FALSE;
+        if (started_)
+            WaitForInputIdle(process_.hProcess, 10000);
     }
-    ASSERT_NE(nullptr, found.window);
-    char title[128] = {};
-    GetWindowTextA(found.window, title, sizeof title);
-    EXPECT_STREQ("Alert Manager", title);
+    ~RunningOrvane()
+    {
+        if (!started_)
+            return;
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            if (HWND window = Window())
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+                TerminateProcess(process_.hProcess, 1);
+        }
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
 
-    PostMessageA(found.window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 10000));
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(0u, exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    bool Started() const { return started_; }
+    // The process's top-level window (of `className` when given), waiting up to 5 seconds.
+    HWND Window(const char* className = nullptr) const
+    {
+        FoundWindow found = {process_.dwProcessId, nullptr, className};
+        for (int attempt = 0; attempt < 100 && !found.window; ++attempt) {
+            EnumWindows(FindTopLevelOfProcess, reinterpret_cast<LPARAM>(&found));
+            if (!found.window)
+                Sleep(50);
+        }
+        return found.window;
+    }
+    // The exit code once the process ended within 10 seconds, else -1.
+    long ExitCode() const
+    {
+        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    bool started_ = false;
+};
+
+std::string TextOfStaticIn(HWND dialog)
+{
+    std::string texts;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Static") == 0) {
+            char text[256] = {};
+            GetWindowTextA(child, text, sizeof text);
+            texts += text;
+        }
+    }
+    return texts;
 }
 
 }  // namespace
+
+TEST(OrvaneStart, MainWindowIsTitledAlertManagerAndEndsCleanly)
+{
+    ScratchAlertHome home("orvane_start");
+    RunningOrvane orvane;
+    ASSERT_TRUE(orvane.Started());
+    HWND window = orvane.Window("VexFrame");
+    ASSERT_NE(nullptr, window);
+    char title[128] = {};
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ("Alert Manager", title);
+    EXPECT_NE(nullptr, GetMenu(window));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, orvane.ExitCode());
+}
+
+TEST(OrvaneStart, ASecondCopyRestoresTheMinimisedFirstAndEndsSilently)
+{
+    ScratchAlertHome home("orvane_two_copies");
+    RunningOrvane first(SW_SHOWMINIMIZED);
+    ASSERT_TRUE(first.Started());
+    HWND window = first.Window("VexFrame");
+    ASSERT_NE(nullptr, window);
+    ASSERT_TRUE(IsIconic(window));
+
+    RunningOrvane second;
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(1, second.ExitCode()) << "the second copy ends without waiting on a message box";
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST(OrvaneStart, WithoutAnAlertHomeItSaysTheInstallWasNotCompletedAndEnds)
+{
+    ScratchAlertHome home("orvane_no_home");
+    home.ForgetHome();
+    RunningOrvane orvane;
+    ASSERT_TRUE(orvane.Started());
+    HWND box = orvane.Window("#32770");
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("Alert Manager detected the Alert install was not completed.", TextOfStaticIn(box));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(1, orvane.ExitCode());
+}

@@ -1,0 +1,103 @@
+// The application selector, the change of application and the reload of every page.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "al_tab_wnd.h"
+#include "frame_fixture.h"
+#include "placeholder_page.h"
+#include "resource.h"
+
+TEST_F(FrameTest, AnEmptyOrFailedApplicationListLeavesTheSelectorEmpty)
+{
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({}));
+    CreateFrame();
+    frame->ShowConfiguration();
+    EXPECT_TRUE(SelectorEntries().empty());
+    core.Fail("AlertGetApplicationALT", 1722);
+    frame->RefillSelector();
+    EXPECT_TRUE(SelectorEntries().empty());
+}
+
+TEST_F(FrameTest, TheSelectorListsDEFAULTThenTheCoresNamesAndKeepsTheRememberedChoice)
+{
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR", "BACKUP"}));
+    CreateFrame();
+    frame->ShowConfiguration();
+    EXPECT_EQ((std::vector<std::string>{"DEFAULT", "VEXOMAR", "BACKUP"}), SelectorEntries());
+    EXPECT_EQ("DEFAULT", SelectedEntry());
+    EXPECT_STREQ("DEFAULT", Program().applicationName) << "the calls never go out with an empty name";
+
+    frame->ChangeApplication("BACKUP");
+    frame->RefillSelector();
+    EXPECT_EQ("BACKUP", SelectedEntry());
+
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR"}));
+    frame->RefillSelector();
+    EXPECT_EQ("DEFAULT", SelectedEntry()) << "a remembered name the core no longer lists gives way to the first";
+}
+
+TEST_F(FrameTest, ANameFillingItsWhole64BytesIsCutAtItsSlot)
+{
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({std::string(64, 'A'), "NEXT"}));
+    CreateFrame();
+    frame->ShowConfiguration();
+    EXPECT_EQ((std::vector<std::string>{"DEFAULT", std::string(64, 'A'), "NEXT"}), SelectorEntries());
+}
+
+TEST_F(FrameTest, ChoosingDEFAULTInTheSelectorLoadsTheSettingsOfALERT)
+{
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR"}));
+    CreateFrame();
+    frame->ShowConfiguration();
+    frame->ChangeApplication("VEXOMAR");
+    EXPECT_EQ("VEXOMAR", frame->ConfigTab().Settings().ApplicationName());
+    EXPECT_STREQ("VEXOMAR", Program().applicationName);
+
+    SendMessageA(frame->Selector(), CB_SETCURSEL, 0, 0);
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(frame->Selector()));
+    EXPECT_EQ("ALERT", frame->ConfigTab().Settings().ApplicationName());
+    EXPECT_STREQ("DEFAULT", Program().applicationName);
+}
+
+TEST_F(FrameTest, AReloadReadsEachMethodInOrderHandsItOverAndReleasesItWithItsKind)
+{
+    CreateFrame();
+    std::strcpy(Program().applicationName, "VEXOMAR");
+    FakeAnswer pagers;
+    pagers.count = 2;
+    pagers.data.assign(2 * 148, 0x11);
+    core.Answer("AlertGetPager", pagers);
+    core.calls.clear();
+    frame->ReloadAllPages(0);
+
+    std::vector<std::string> methodCalls;
+    for (const FakeCoreCall& call : core.calls)
+        if (call.function.rfind("AlertGet", 0) == 0 || call.function == "AlertFreeCheckEverySetting")
+            methodCalls.push_back(call.function);
+    const std::vector<std::string> expected = {
+        "AlertGetApplicationALT",
+        "AlertGetBroadcast", "AlertFreeCheckEverySetting", "AlertGetPager", "AlertFreeCheckEverySetting",
+        "AlertGetSnmp", "AlertFreeCheckEverySetting", "AlertGetTTixPRINTQ_HEADER", "AlertFreeCheckEverySetting",
+        "AlertGetEMail", "AlertFreeCheckEverySetting", "AlertGetEventLog", "AlertFreeCheckEverySetting"};
+    std::vector<std::string> withoutLogPaths;
+    for (const std::string& name : methodCalls)
+        if (name != "AlertGetHomeEventLog" && name != "AlertGetHomeLog" && name != "AlertGetStatistics")
+            withoutLogPaths.push_back(name);
+    EXPECT_EQ(expected, withoutLogPaths);
+
+    std::vector<int> kinds;
+    for (const FakeCoreCall& call : core.CallsOf("AlertFreeCheckEverySetting"))
+        kinds.push_back(call.numbers.at(0));
+    EXPECT_EQ((std::vector<int>{1, 3, 7, 8, 2, 9}), kinds);
+    for (const FakeCoreCall& call : core.CallsOf("AlertGetSnmp")) {
+        EXPECT_EQ("VEXOMAR", call.texts.at(1));
+        EXPECT_EQ(Program().serverName, call.texts.at(0));
+    }
+    auto* pager = dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(CMainFrame::kPagerPage));
+    ASSERT_NE(nullptr, pager);
+    EXPECT_EQ(2, pager->LastCount());
+    auto* snmp = dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(CMainFrame::kSnmpPage));
+    EXPECT_EQ(0, snmp->LastCount());
+}
