@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "alert_record_table.h"
 #include "program_values.h"
@@ -15,6 +16,42 @@ namespace {
 constexpr UINT kPictureFrames[3] = {IDC_CRITICAL_PICTURE, IDC_WARNING_PICTURE, IDC_INFORMATIONAL_PICTURE};
 constexpr UINT kPictureBitmaps[3] = {IDB_CRITICAL_ALERTS, IDB_WARNING_ALERTS, IDB_INFORMATIONAL_ALERTS};
 constexpr UINT kCountEdits[3] = {IDC_CRITICAL_COUNT, IDC_WARNING_COUNT, IDC_INFORMATIONAL_COUNT};
+// The pictures are drawn on the classic button face; the page's own face replaces it.
+constexpr COLORREF kDrawnFace = RGB(192, 192, 192);
+
+// A copy of `source` with every pixel of the drawn face in `face`; the source itself when the
+// copy cannot be made. The source is released when a copy replaces it.
+HBITMAP OnFace(HBITMAP source, COLORREF face)
+{
+    BITMAP info = {};
+    if (!source || !GetObjectA(source, sizeof info, &info) || face == kDrawnFace)
+        return source;
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
+    HDC screen = GetDC(nullptr);
+    HBITMAP copy = nullptr;
+    if (GetDIBits(screen, source, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS)) {
+        // 32-bit pixels are 0x00RRGGBB.
+        const DWORD drawn = 0xC0C0C0;
+        const DWORD wanted = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+        for (DWORD& pixel : pixels) {
+            if ((pixel & 0xFFFFFF) == drawn)
+                pixel = wanted;
+        }
+        copy = CreateDIBitmap(screen, &format.bmiHeader, CBM_INIT, pixels.data(), &format, DIB_RGB_COLORS);
+    }
+    ReleaseDC(nullptr, screen);
+    if (!copy)
+        return source;
+    DeleteObject(source);
+    return copy;
+}
 
 }  // namespace
 
@@ -58,7 +95,7 @@ bool CAlStaticWnd::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, 
     HINSTANCE module = m_resource ? m_resource : ResourceInstance();
     for (int i = 0; i < 3; ++i) {
         if (!m_bitmaps[i])
-            m_bitmaps[i] = LoadBitmapA(module, MAKEINTRESOURCEA(kPictureBitmaps[i]));
+            m_bitmaps[i] = OnFace(LoadBitmapA(module, MAKEINTRESOURCEA(kPictureBitmaps[i])), FaceColour());
     }
     return true;
 }

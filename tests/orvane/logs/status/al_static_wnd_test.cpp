@@ -236,4 +236,7 @@ TEST_F(StatusPageTest, EachPictureIsStretchedIntoItsFrame)
     EXPECT_EQ(RGB(0, 0, 0), PictureColour(page, IDC_WARNING_PICTURE, 23, 25));
     EXPECT_EQ(RGB(20, 90, 210), PictureColour(page, IDC_INFORMATIONAL_PICTURE, 12, 30));
     EXPECT_EQ(RGB(255, 255, 255), PictureColour(page, IDC_INFORMATIONAL_PICTURE, 23, 28));
+    // The drawings' grey ground becomes the page's face.
+    for (int id : {IDC_CRITICAL_PICTURE, IDC_WARNING_PICTURE, IDC_INFORMATIONAL_PICTURE})
+        EXPECT_EQ(page.FaceColour(), PictureColour(page, id, 2, 2)) << id;
 }
