@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "alert_record_format.h"
 #include "program_values.h"
@@ -194,6 +195,32 @@ int CAlertRecordTable::ReadRecord(int index, BYTE* record)
     const bool read = ReadSlot(file, index, record);
     CloseHandle(file);
     return read ? 1 : 0;
+}
+
+int CAlertRecordTable::ForEachSlot(int first, const std::function<void(int index, const BYTE* slot)>& visit)
+{
+    if (first < 0 || !ResolvePaths())
+        return 0;
+    HANDLE file = OpenShared();
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(first) * kSlotSize;
+    int visited = 0;
+    if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN)) {
+        // A run of slots per read: one read per slot is slow on a table of many thousands.
+        constexpr DWORD kRun = 64 * kSlotSize;
+        std::unique_ptr<BYTE[]> run(new BYTE[kRun]);
+        DWORD done = 0;
+        while (ReadFile(file, run.get(), kRun, &done, nullptr) && done > 0) {
+            for (DWORD offset = 0; offset + kSlotSize <= done; offset += kSlotSize)
+                visit(first + visited++, run.get() + offset);
+            if (done < kRun)
+                break;
+        }
+    }
+    CloseHandle(file);
+    return visited;
 }
 
 int CAlertRecordTable::WriteRecord(int index, const BYTE* record)

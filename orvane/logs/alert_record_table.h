@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // Every operation opens the table for itself and closes it again, so the Alert Service can
 // keep writing between them. Paths come from the alert core's home-event-log call for the
 // current server, through a cache shared by every table object.
@@ -27,6 +29,9 @@ public:
     int WriteHeader(const BYTE* header);
     // Slot `index` into `record`; 1 only when all 256 bytes were read.
     int ReadRecord(int index, BYTE* record);
+    // Every whole slot from `first` to the end of the file, in order, through one shared open;
+    // a torn last slot is left out. Returns the number of slots visited.
+    int ForEachSlot(int first, const std::function<void(int index, const BYTE* slot)>& visit);
     // Slot `index` from `record`, other writers excluded; 0 when the table does not open.
     int WriteRecord(int index, const BYTE* record);
     // Removes a record: its header count (never below 0), its event file and its slot's bytes,

@@ -143,11 +143,10 @@ void CEventDlg::FillList()
         return;
     m_list.DeleteAllItems();
     // A free slot ends nothing: the rows run to the end of the file, whatever the header says.
-    BYTE slot[CAlertRecordTable::kSlotSize];
-    for (int index = 1; m_table.ReadRecord(index, slot); ++index) {
+    m_table.ForEachSlot(1, [this](int index, const BYTE* slot) {
         if (alert_table::SlotHoldsRecord(slot))
             AddRecordRow(index, slot);
-    }
+    });
 }
 
 int CEventDlg::AddRecordRow(int index, const BYTE* slot)

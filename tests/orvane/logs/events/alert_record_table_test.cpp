@@ -255,3 +255,41 @@ TEST_F(AlertRecordTableTest, ATableOpenForReadingElsewhereCanStillBeDeletedFrom)
     CloseHandle(reader);
     EXPECT_EQ(HeaderSlot(0, 0, 0), ReadSlot(0));
 }
+
+TEST_F(AlertRecordTableTest, EverySlotIsVisitedInOrderAcrossRunsAndATornLastSlotIsLeftOut)
+{
+    std::vector<TableSlot> slots;
+    for (int i = 1; i <= 150; ++i)
+        slots.push_back(RecordSlot("AL" + std::to_string(100000 + i) + ".EVT", "r" + std::to_string(i), "ALERT", 3, i));
+    WriteTable(HeaderSlot(0, 0, 150), slots);
+    std::vector<BYTE> bytes = ReadTable();
+    bytes.resize(bytes.size() + 100, 0x41);
+    ScratchAlertHome::WriteBytes(TablePath(), bytes);
+
+    CAlertRecordTable table;
+    std::vector<int> indexes;
+    bool same = true;
+    EXPECT_EQ(150, table.ForEachSlot(1, [&](int index, const BYTE* slot) {
+        indexes.push_back(index);
+        same = same && std::memcmp(slot, slots[static_cast<size_t>(index - 1)].data(), 256) == 0;
+    }));
+    ASSERT_EQ(150u, indexes.size());
+    EXPECT_EQ(1, indexes.front());
+    EXPECT_EQ(150, indexes.back());
+    EXPECT_TRUE(same);
+
+    int visited = 0;
+    EXPECT_EQ(2, table.ForEachSlot(149, [&](int, const BYTE*) { ++visited; }));
+    EXPECT_EQ(2, visited);
+    EXPECT_EQ(0, table.ForEachSlot(151, [&](int, const BYTE*) { ++visited; }));
+    EXPECT_EQ(2, visited);
+}
+
+TEST_F(AlertRecordTableTest, AMissingTableHasNoSlotsToVisit)
+{
+    CAlertRecordTable table;
+    int visited = 0;
+    EXPECT_EQ(0, table.ForEachSlot(1, [&](int, const BYTE*) { ++visited; }));
+    EXPECT_EQ(0, visited);
+    EXPECT_FALSE(Exists(TablePath()));
+}
