@@ -3,15 +3,12 @@
 
 #include "activity_log_paths.h"
 #include "as_tab_wnd.h"
+#include "logs_ids.h"
 #include "prntbuf.h"
 #include "program_values.h"
 #include "status_ids.h"
 
 namespace {
-
-// "Please start the Alert Service to review the Event Log or Activity Log", in the string
-// table of the log pages.
-constexpr UINT kStartServiceForLogs = 15;
 
 HANDLE OpenLogForReading(const char* path)
 {
@@ -79,7 +76,7 @@ void CActivityLogView::ShowPerServiceState()
 {
     const int state = Program().serviceState;
     if (state == kServiceStopped || state == kServiceStopping)
-        SetText(LoadResString(kStartServiceForLogs));
+        SetText(LoadResString(IDS_START_ALERT_SERVICE));
     else
         Load();
 }
