@@ -32,7 +32,10 @@ BOOL CViewEventDlg::OnInitDialog()
     HWND edit = GetDlgItem(IDC_EVENT_FILE_TEXT);
     ::SendMessageA(edit, EM_LIMITTEXT, alert_table::kEventFileShown, 0);
     ::SetWindowTextA(edit, m_text.c_str());
-    return CDialog::OnInitDialog();
+    CDialog::OnInitDialog();
+    // The focus on OK, so the text is not shown all selected.
+    ::SetFocus(GetDlgItem(IDOK));
+    return FALSE;
 }
 
 void CViewEventDlg::OnPrint()

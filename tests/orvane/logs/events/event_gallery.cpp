@@ -9,6 +9,7 @@
 #include "as_tab_wnd.h"
 #include "event_dlg.h"
 #include "fake_alert_core.h"
+#include "logs_ids.h"
 #include "program_values.h"
 
 namespace {
@@ -79,7 +80,7 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     const std::string folder = WriteSampleFolder();
     FakeAlertCore core;
@@ -110,6 +111,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     page.Load(1);
     // The second row selected, to see a marker on the highlight.
     SendMessageA(page.List().ListBox(), LB_SETSEL, TRUE, 1);
+    // "view" on the command line opens that row's event file as well.
+    if (commandLine && std::strstr(commandLine, "view"))
+        page.PostMessage(WM_COMMAND, ID_EVENT_VIEW);
 
     MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
