@@ -29,8 +29,8 @@ public:
 
 CToolBar::~CToolBar()
 {
-    if (m_bitmap)
-        DeleteObject(m_bitmap);
+    if (m_images)
+        ImageList_Destroy(m_images);
 }
 
 const MessageMap& CToolBar::GetMessageMap() const
@@ -69,20 +69,27 @@ void CToolBar::SetSizes(SIZE button, SIZE image)
 bool CToolBar::LoadBitmap(UINT bitmapId)
 {
     HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
         return false;
     BITMAP info = {};
     GetObjectA(bitmap, sizeof info, &info);
-    TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(bitmap)};
-    int images = m_imageSize.cx > 0 ? info.bmWidth / m_imageSize.cx : 0;
-    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&add)) < 0) {
-        DeleteObject(bitmap);
+    const int count = m_imageSize.cx > 0 ? info.bmWidth / m_imageSize.cx : 0;
+    // The strip's classic face grey becomes the mask: the buttons then show the system's face
+    // colour around each picture, and a disabled button is drawn from the picture's shape
+    // rather than as a grey square.
+    HIMAGELIST images = ImageList_Create(m_imageSize.cx, m_imageSize.cy, ILC_COLOR24 | ILC_MASK, count, 0);
+    const bool added = images && count > 0 && ImageList_AddMasked(images, bitmap, kStripFaceGrey) >= 0;
+    DeleteObject(bitmap);
+    if (!added) {
+        if (images)
+            ImageList_Destroy(images);
         return false;
     }
-    if (m_bitmap)
-        DeleteObject(m_bitmap);
-    m_bitmap = bitmap;
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (m_images)
+        ImageList_Destroy(m_images);
+    m_images = images;
     return true;
 }
 

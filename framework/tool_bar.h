@@ -3,6 +3,9 @@
 
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "control_bar.h"
 #include "framework_ids.h"
 
@@ -13,7 +16,9 @@ public:
     bool Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE, UINT id = AFX_IDW_TOOLBAR);
     // Button face and image sizes in pixels (set before LoadBitmap).
     void SetSizes(SIZE button, SIZE image);
-    // The strip of button images from the module's resources, one image per non-separator button.
+    // The strip of button images from the module's resources, one image per non-separator
+    // button; pixels of the classic face grey (192, 192, 192) are transparent.
+    static constexpr COLORREF kStripFaceGrey = RGB(192, 192, 192);
     bool LoadBitmap(UINT bitmapId);
     // The buttons in order; ID_SEPARATOR makes a separator.
     bool SetButtons(const UINT* ids, int count);
@@ -43,6 +48,6 @@ private:
     SIZE m_buttonSize = {23, 22};
     SIZE m_imageSize = {16, 15};
     int m_height = 0;
-    HBITMAP m_bitmap = nullptr;
+    HIMAGELIST m_images = nullptr;
     std::vector<HWND> m_controls;
 };

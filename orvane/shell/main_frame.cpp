@@ -273,6 +273,9 @@ void CMainFrame::OnTimer(UINT_PTR id)
     if (id != kClockTimer)
         return;
     FollowServiceState();
+    // The clock, the service pane and the buttons follow the state even while no input
+    // restarts the idle pass.
+    UpdateCommandStates();
     if (IsIconic(m_hWnd))
         AnimateIcon();
 }

@@ -146,3 +146,22 @@ TEST_F(FrameTest, WhileMinimisedEachClockTickShowsTheNextOfThreeIconsAndRestorin
     frame->ShowWindow(SW_RESTORE);
     EXPECT_NE(seen.back(), static_cast<LONG_PTR>(GetClassLongPtrA(frame->m_hWnd, GCLP_HICON)));
 }
+
+TEST_F(FrameTest, EachClockTickBringsTheServicePaneAndButtonsUpToDate)
+{
+    CreateFrame();
+    auto* bar = dynamic_cast<CStatusBar*>(frame->GetControlBar(AFX_IDW_STATUS_BAR + 16));
+    auto* toolBar = dynamic_cast<CToolBar*>(frame->GetControlBar(AFX_IDW_TOOLBAR));
+    ASSERT_NE(nullptr, bar);
+    ASSERT_NE(nullptr, toolBar);
+    UpdateCommands();
+    EXPECT_EQ("Service : Started", bar->GetPaneText(1));
+    EXPECT_FALSE(toolBar->IsButtonEnabled(ID_SERVICE_START));
+
+    serviceControl.status = SERVICE_STOPPED;
+    Program().serviceState = kServiceStopped;
+    frame->SendMessage(WM_TIMER, 6, 0);
+    EXPECT_EQ("Service : Stopped", bar->GetPaneText(1));
+    EXPECT_TRUE(toolBar->IsButtonEnabled(ID_SERVICE_START));
+    EXPECT_FALSE(toolBar->IsButtonEnabled(ID_SERVICE_STOP));
+}
