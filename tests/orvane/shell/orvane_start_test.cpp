@@ -41,15 +41,17 @@ std::string ProgramBesideThisTest(const char* name)
 
 class RunningOrvane {
 public:
-    explicit RunningOrvane(WORD show = SW_SHOWNORMAL)
+    explicit RunningOrvane(WORD show = SW_SHOWNORMAL, const std::string& program = ProgramBesideThisTest("ORVANE.EXE"))
     {
-        std::string command = "\"" + ProgramBesideThisTest("ORVANE.EXE") + "\"";
+        std::string command = "\"" + program + "\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = show;
-        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
+        // The program's own folder as the working folder: a library is found there or not at all.
+        const std::string folder = program.substr(0, program.find_last_of('\\'));
+        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                  &startup, &process_) != FALSE;
         if (started_)
             WaitForInputIdle(process_.hProcess, 10000);
     }
@@ -154,4 +156,26 @@ TEST(OrvaneStart, WithoutAnAlertHomeItSaysTheInstallWasNotCompletedAndEnds)
     EXPECT_EQ("Alert Manager detected the Alert install was not completed.", TextOfStaticIn(box));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(1, orvane.ExitCode());
+}
+
+TEST(OrvaneStart, WithoutTheCustomControlLibraryItSaysSoAndEnds)
+{
+    ScratchAlertHome home("orvane_no_controls");
+    // A folder holding the program and the alert core, but not the custom controls.
+    const std::string folder = home.File("program");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(ProgramBesideThisTest("ORVANE.EXE").c_str(), (folder + "\\ORVANE.EXE").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ProgramBesideThisTest("HALDEN.DLL").c_str(), (folder + "\\HALDEN.DLL").c_str(), FALSE));
+    {
+        RunningOrvane orvane(SW_SHOWNORMAL, folder + "\\ORVANE.EXE");
+        ASSERT_TRUE(orvane.Started());
+        HWND box = orvane.Window("#32770");
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ("Can not run this test without custom ctrl DLL QVCTRL.DLL !", TextOfStaticIn(box));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(1, orvane.ExitCode());
+    }
+    DeleteFileA((folder + "\\ORVANE.EXE").c_str());
+    DeleteFileA((folder + "\\HALDEN.DLL").c_str());
+    RemoveDirectoryA(folder.c_str());
 }
