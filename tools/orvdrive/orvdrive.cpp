@@ -1,6 +1,8 @@
 // ORVDRIVE.EXE: sends a command, or arrow keys to the tab window on show, to the running
 // Alert Manager, so that a script can walk its pages and take a picture of each.
-//   ORVDRIVE command ID    posts WM_COMMAND ID to the frame
+//   ORVDRIVE command ID    sends WM_COMMAND ID to the frame and waits until it is handled
+//   ORVDRIVE post ID       posts WM_COMMAND ID (for commands that open a modal dialog)
+//   ORVDRIVE close         cancels the dialog or message box in front of the frame
 //   ORVDRIVE right N       presses the right arrow N times in the tab window on show
 //   ORVDRIVE minimise | restore
 #include <windows.h>
@@ -37,7 +39,7 @@ HWND VisibleTabWindow(HWND frame)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: ORVDRIVE command ID | right N | minimise | restore\n");
+        std::fprintf(stderr, "usage: ORVDRIVE command ID | post ID | close | right N | minimise | restore\n");
         return 2;
     }
     HWND frame = FindFrame();
@@ -49,6 +51,16 @@ int main(int argc, char** argv)
     const int number = argc > 2 ? std::atoi(argv[2]) : 0;
     if (std::strcmp(verb, "command") == 0) {
         SendMessageA(frame, WM_COMMAND, static_cast<WPARAM>(number), 0);
+    } else if (std::strcmp(verb, "post") == 0) {
+        PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(number), 0);
+    } else if (std::strcmp(verb, "close") == 0) {
+        HWND popup = GetLastActivePopup(frame);
+        if (popup == frame) {
+            std::fprintf(stderr, "ORVDRIVE: no dialog in front of the Alert Manager\n");
+            return 1;
+        }
+        // A message box with only an OK button has no Cancel to press.
+        PostMessageA(popup, WM_COMMAND, GetDlgItem(popup, IDCANCEL) ? IDCANCEL : IDOK, 0);
     } else if (std::strcmp(verb, "right") == 0) {
         HWND tab = VisibleTabWindow(frame);
         if (!tab) {

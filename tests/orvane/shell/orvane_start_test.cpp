@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "alert_service_suite.h"
 #include "scratch_alert_home.h"
 
 namespace {
@@ -31,17 +32,9 @@ BOOL CALLBACK FindTopLevelOfProcess(HWND window, LPARAM context)
     return TRUE;
 }
 
-std::string ProgramBesideThisTest(const char* name)
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-}
-
 class RunningOrvane {
 public:
-    explicit RunningOrvane(WORD show = SW_SHOWNORMAL, const std::string& program = ProgramBesideThisTest("ORVANE.EXE"))
+    explicit RunningOrvane(WORD show = SW_SHOWNORMAL, const std::string& program = PathBesideTest("ORVANE.EXE"))
     {
         std::string command = "\"" + program + "\"";
         STARTUPINFOA startup = {};
@@ -164,8 +157,8 @@ TEST(OrvaneStart, WithoutTheCustomControlLibraryItSaysSoAndEnds)
     // A folder holding the program and the alert core, but not the custom controls.
     const std::string folder = home.File("program");
     CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(ProgramBesideThisTest("ORVANE.EXE").c_str(), (folder + "\\ORVANE.EXE").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(ProgramBesideThisTest("HALDEN.DLL").c_str(), (folder + "\\HALDEN.DLL").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(PathBesideTest("ORVANE.EXE").c_str(), (folder + "\\ORVANE.EXE").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(PathBesideTest("HALDEN.DLL").c_str(), (folder + "\\HALDEN.DLL").c_str(), FALSE));
     {
         RunningOrvane orvane(SW_SHOWNORMAL, folder + "\\ORVANE.EXE");
         ASSERT_TRUE(orvane.Started());

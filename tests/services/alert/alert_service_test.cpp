@@ -10,7 +10,7 @@
 
 #include "fenwix.h"
 #include "halden.h"
-#include "service_fixture.h"
+#include "alert_service_suite.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "logs_ids.h"
 #include "program_values.h"
 #include "scripted_prompter.h"
-#include "service_fixture.h"
+#include "alert_service_suite.h"
 #include "ui_actions.h"
 
 namespace {

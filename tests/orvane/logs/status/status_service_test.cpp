@@ -12,6 +12,7 @@
 #include "activity_log_view.h"
 #include "al_static_wnd.h"
 #include "alert_record_table.h"
+#include "alert_service_suite.h"
 #include "fenwix.h"
 #include "halden_alert_core.h"
 #include "scratch_alert_home.h"
@@ -23,29 +24,6 @@ namespace {
 
 constexpr const char* kMustStartText =
     "You must start the Alert Service before you may view and modify it's configuration";
-
-// Runs a program that lies beside the test, waiting at most 30 seconds; its exit code, or -1.
-int RunBesideTest(const std::string& program, const std::string& arguments)
-{
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    folder = folder.substr(0, folder.find_last_of('\\') + 1);
-    std::string command = "\"" + folder + program + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    DWORD exitCode = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    else
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(exitCode);
-}
 
 // The service's state read straight from the manager, for checking the page; 0 when unread.
 DWORD ManagerState()

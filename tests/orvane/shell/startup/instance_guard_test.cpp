@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "alert_service_suite.h"
 #include "instance_guard.h"
 
 namespace {
@@ -12,20 +13,12 @@ constexpr char kProbeMutex[] = "AlertAdminAppInstMutex.StartupTest";
 constexpr char kReadyEvent[] = "OrvaneStartupTest.ProbeReady";
 constexpr DWORD kProcessLimitMs = 20000;
 
-std::string ProbePath()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "INSTPROBE.EXE";
-}
-
 struct Probe {
     PROCESS_INFORMATION process = {};
 
     bool Start(const char* mode, WORD show)
     {
-        std::string command = "\"" + ProbePath() + "\" " + kProbeMutex + " " + mode + " " + kReadyEvent;
+        std::string command = "\"" + PathBesideTest("INSTPROBE.EXE") + "\" " + kProbeMutex + " " + mode + " " + kReadyEvent;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;

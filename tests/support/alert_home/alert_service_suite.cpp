@@ -1,19 +1,21 @@
-// Process and service control helpers of the Alert Service tests.
-#include <gtest/gtest.h>
-
-#include "service_fixture.h"
+// Process and service control helpers of the tests that drive the real Alert Service.
+#include "alert_service_suite.h"
 
 #include "halden.h"
 
 std::unique_ptr<ScratchAlertHome> AlertServiceSuite::home_;
 
-int RunBesideTest(const std::string& program, const std::string& arguments)
+std::string PathBesideTest(const std::string& name)
 {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    folder = folder.substr(0, folder.find_last_of('\\') + 1);
-    std::string command = "\"" + folder + program + "\" " + arguments;
+    const std::string self(path, length);
+    return self.substr(0, self.find_last_of('\\') + 1) + name;
+}
+
+int RunBesideTest(const std::string& program, const std::string& arguments)
+{
+    std::string command = "\"" + PathBesideTest(program) + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -1,13 +1,18 @@
-// Installs ALERTSVC.EXE in the test prefix for a suite and removes it afterwards.
+// Installs ALERTSVC.EXE in the test prefix for a suite and removes it afterwards, and runs the
+// programs that lie beside a test.
 #pragma once
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "scratch_alert_home.h"
 
+// The full path of `name` in the test program's own folder.
+std::string PathBesideTest(const std::string& name);
 // Runs a program beside the test (bounded wait) and gives its exit code; -1 on failure.
 int RunBesideTest(const std::string& program, const std::string& arguments);
 
