@@ -6,30 +6,10 @@
 
 #include "alert_record_format.h"
 #include "alert_table.h"
+#include "memory_table_file.h"
 #include "table_header.h"
 
 namespace {
-
-// The table file in memory, growing as it is written.
-class MemoryTable : public TableFile {
-public:
-    std::optional<std::uint64_t> Size() override { return bytes.size(); }
-    bool ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_t size) override
-    {
-        if (offset + size > bytes.size())
-            return false;
-        std::memcpy(data, bytes.data() + offset, size);
-        return true;
-    }
-    bool WriteAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size) override
-    {
-        if (offset + size > bytes.size())
-            bytes.resize(offset + size);
-        std::memcpy(bytes.data() + offset, data, size);
-        return true;
-    }
-    std::vector<std::uint8_t> bytes;
-};
 
 ::AlertRecord ServiceRecord(const char* file, const char* text, int priority, std::int32_t time)
 {
@@ -46,7 +26,7 @@ public:
 
 TEST(AlertStoreCrossCheck, TheServicesRecordsAndCountsReadBack)
 {
-    MemoryTable file;
+    MemoryTableFile file;
     AlertTable table(file);
     const int priorities[3] = {0, 2, 3};
     const char* names[3] = {"AL000001.EVT", "AL000002.EVT", "AL000003.EVT"};
@@ -95,7 +75,7 @@ TEST(AlertStoreCrossCheck, ASlotWeWriteDecodesInTheServicesReader)
 
 TEST(AlertStoreCrossCheck, AFreedSlotIsFreeForBoth)
 {
-    MemoryTable file;
+    MemoryTableFile file;
     AlertTable table(file);
     ASSERT_TRUE(table.WriteRecord(*table.FindFreeSlot(), ServiceRecord("AL000001.EVT", "a", 2, 1)));
     ASSERT_TRUE(table.WriteRecord(*table.FindFreeSlot(), ServiceRecord("AL000002.EVT", "b", 2, 2)));
