@@ -31,7 +31,7 @@ const MessageMap& CActivityLogView::GetMessageMap() const
 {
     static const MessageMap map(CEditView::GetMessageMap(), {
         on::Timer(&CActivityLogView::OnTimer),
-        on::Command(ID_CLEAR_ACTIVITY_LOG, &CActivityLogView::OnClearLog),
+        on::Command(ID_ACTIVITY_CLEAR, &CActivityLogView::OnClearLog),
         on::Command(ID_FILE_PRINT, &CActivityLogView::OnPrint),
         on::UpdateCommand(ID_FILE_SAVE_AS, &CActivityLogView::OnUpdateAlwaysEnabled),
         on::Command(ID_PAGE_HELP, &CActivityLogView::OnHelp),

@@ -1,6 +1,9 @@
 // Resource numbers of the event viewer: its page, the event file dialog, markers and strings.
 #pragma once
 
+// The commands the frame forwards to the page.
+#include "resource.h"
+
 // The event log page and its list box, whose place the column list takes.
 #define IDD_EVENT_LOG            136
 #define IDC_EVENT_LIST           227
@@ -17,12 +20,6 @@
 #define IDB_EVENT_CRITICAL_MASK  1010
 #define IDB_EVENT_WARNING_MASK   1011
 #define IDB_EVENT_INFORMATIONAL_MASK 1012
-
-// Commands the frame forwards to the page (the same numbers as the frame's menus).
-#define ID_EVENT_CLEAR_SELECTED  106
-#define ID_EVENT_CLEAR_ALL       228
-#define ID_EVENT_VIEW            229
-#define ID_PAGE_HELP             232
 
 // Strings. IDS_START_ALERT_SERVICE is shared with the activity log.
 #define IDS_START_ALERT_SERVICE  15

@@ -1,6 +1,9 @@
 // Resource and command numbers of the Alert Summary page and the activity log view.
 #pragma once
 
+// The commands the frame forwards to the pages.
+#include "resource.h"
+
 // The Alert Summary page.
 #define IDD_ALERT_SUMMARY          106
 #define IDC_CRITICAL_PICTURE       205
@@ -17,12 +20,3 @@
 
 #define IDS_START_SERVICE_FIRST    13
 #define IDS_ACTIVITY_LOG_JOB       62001
-
-// Commands the frame forwards to the log pages.
-#define ID_SERVICE_START           105
-#define ID_SERVICE_PAUSE           107
-#define ID_SERVICE_STOP            108
-#define ID_SERVICE_PAUSE_MENU      32800
-#define ID_CLEAR_ACTIVITY_LOG      32801
-#define ID_PAGE_HELP               232
-#define ID_FILE_SAVE_AS            57604

@@ -174,7 +174,7 @@ TEST_F(ActivityLogTest, ClearTruncatesTheLogWithoutAskingAndEmptiesTheView)
 {
     WriteText(Log(), kFirstLines);
     view.Refresh(1);
-    view.SendMessage(WM_COMMAND, ID_CLEAR_ACTIVITY_LOG);
+    view.SendMessage(WM_COMMAND, ID_ACTIVITY_CLEAR);
     EXPECT_EQ("", view.GetText());
     EXPECT_EQ(0u, view.LastLoadLength());
     ASSERT_TRUE(FileExists(Log()));
@@ -191,7 +191,7 @@ TEST_F(ActivityLogTest, ClearingWhileStoppedEmptiesTheViewAndTheNextTickPleadsAg
     view.Refresh(1);
     Tick();
     ASSERT_EQ(kStartServiceText, view.GetText());
-    view.SendMessage(WM_COMMAND, ID_CLEAR_ACTIVITY_LOG);
+    view.SendMessage(WM_COMMAND, ID_ACTIVITY_CLEAR);
     EXPECT_EQ("", view.GetText());
     EXPECT_EQ("", ReadText(Log()));
     Tick();
@@ -201,7 +201,7 @@ TEST_F(ActivityLogTest, ClearingWhileStoppedEmptiesTheViewAndTheNextTickPleadsAg
 TEST_F(ActivityLogTest, ClearMakesAMissingLog)
 {
     ASSERT_FALSE(FileExists(Log()));
-    view.SendMessage(WM_COMMAND, ID_CLEAR_ACTIVITY_LOG);
+    view.SendMessage(WM_COMMAND, ID_ACTIVITY_CLEAR);
     EXPECT_TRUE(FileExists(Log()));
     EXPECT_EQ("", ReadText(Log()));
 }
