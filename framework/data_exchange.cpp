@@ -37,6 +37,9 @@ CDataExchange::CDataExchange(CWnd& dialog, bool saveAndValidate) : m_dialog(dial
 
 HWND CDataExchange::PrepareControl(int id)
 {
+    // After a failed field the rest are left as they are, with the focus on the failed one.
+    if (m_failed)
+        return nullptr;
     m_lastControl = id;
     return m_dialog.GetDlgItem(id);
 }
@@ -63,8 +66,6 @@ bool CWnd::UpdateData(bool saveAndValidate)
 
 void ExchangeText(CDataExchange& exchange, int id, std::string& value, int maxLength)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(id);
     if (!control)
         return;
@@ -96,8 +97,6 @@ void ExchangeTextBuffer(CDataExchange& exchange, int id, char* buffer, size_t si
 
 void ExchangeInt(CDataExchange& exchange, int id, int& value, int minimum, int maximum)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(id);
     if (!control)
         return;
@@ -118,8 +117,6 @@ void ExchangeInt(CDataExchange& exchange, int id, int& value, int minimum, int m
 
 void ExchangeCheck(CDataExchange& exchange, int id, int& value)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(id);
     if (!control)
         return;
@@ -131,8 +128,6 @@ void ExchangeCheck(CDataExchange& exchange, int id, int& value)
 
 void ExchangeRadio(CDataExchange& exchange, int firstId, int& value)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(firstId);
     if (!control)
         return;
@@ -157,8 +152,6 @@ void ExchangeRadio(CDataExchange& exchange, int firstId, int& value)
 
 void ExchangeComboIndex(CDataExchange& exchange, int id, int& index)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(id);
     if (!control)
         return;
@@ -170,8 +163,6 @@ void ExchangeComboIndex(CDataExchange& exchange, int id, int& index)
 
 void ExchangeComboText(CDataExchange& exchange, int id, std::string& value, int maxLength)
 {
-    if (exchange.m_failed)
-        return;
     HWND control = exchange.PrepareControl(id);
     if (!control)
         return;

@@ -12,7 +12,8 @@ class CDataExchange {
 public:
     CDataExchange(CWnd& dialog, bool saveAndValidate);
 
-    // The control about to be exchanged; a failure puts the focus on it.
+    // The control about to be exchanged (a failure puts the focus on it), or null when it is
+    // missing or an earlier field has failed.
     HWND PrepareControl(int id);
     // Marks the exchange failed: shows `message` (when not empty) and focuses the last control.
     void Fail(const std::string& message);
