@@ -80,9 +80,11 @@ TEST_F(ColListTest, OptionFlagsChangeTheListBoxStyle)
         LONG style = static_cast<LONG>(spy.created[0].style);
         EXPECT_EQ(c.style, style & c.style) << c.flags;
         for (LONG other : {static_cast<LONG>(WS_HSCROLL), static_cast<LONG>(LBS_NOTIFY),
-                           static_cast<LONG>(LBS_MULTIPLESEL), static_cast<LONG>(LBS_EXTENDEDSEL)})
-            if (other != c.style)
+                           static_cast<LONG>(LBS_MULTIPLESEL), static_cast<LONG>(LBS_EXTENDEDSEL)}) {
+            if (other != c.style) {
                 EXPECT_EQ(0, style & other) << c.flags << " " << other;
+            }
+        }
     }
     Make(ColListFlags::kCheckColumn);
     EXPECT_EQ(20, list->CheckWidth());
@@ -474,7 +476,9 @@ TEST_F(ColListTest, AFillDrawsOnceTheMessageLoopRuns)
     FlushQueue();
     Paint();
     // The list box draws again: its scroll bar now covers the hundred rows.
-    SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE};
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
     ASSERT_TRUE(GetScrollInfo(list->ListBox(), SB_VERT, &info));
     EXPECT_EQ(99, info.nMax);
     EXPECT_TRUE(GetWindowLongA(list->ListBox(), GWL_STYLE) & WS_VSCROLL);
