@@ -147,13 +147,7 @@ LRESULT HandleDateTime(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK DateTimeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Nothing thrown may leave a window procedure: a control that cannot be made refuses
-    // its creation, any other message gets the default answer.
-    try {
-        return HandleDateTime(window, message, wParam, lParam);
-    } catch (...) {
-        return message == WM_CREATE ? -1 : DefWindowProcA(window, message, wParam, lParam);
-    }
+    return GuardedMessage<HandleDateTime>(window, message, wParam, lParam);
 }
 
 }  // namespace qvctrl

@@ -206,13 +206,7 @@ LRESULT HandleNumSpin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK NumSpinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Nothing thrown may leave a window procedure: a control that cannot be made refuses
-    // its creation, any other message gets the default answer.
-    try {
-        return HandleNumSpin(window, message, wParam, lParam);
-    } catch (...) {
-        return message == WM_CREATE ? -1 : DefWindowProcA(window, message, wParam, lParam);
-    }
+    return GuardedMessage<HandleNumSpin>(window, message, wParam, lParam);
 }
 
 }  // namespace qvctrl
