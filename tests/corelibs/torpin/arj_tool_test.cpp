@@ -4,6 +4,7 @@
 #include "archive_limits.h"
 #include "archive_walk.h"
 #include "test_files.h"
+#include "tool_bomb_check.h"
 
 namespace torpin {
 namespace {
@@ -50,19 +51,7 @@ TEST(ArjTool, FoldersAreRecordedButNotListed) {
 }
 
 TEST(ArjTool, CompressionBombIsRefused) {
-    test::TempDir work, temp;
-    test::writeFile(work.path() / "zeros.bin", test::Bytes(30 * 1024 * 1024, 0));
-    ASSERT_TRUE(test::runIn(work.path(), "arj a -y -m1 bomb.arj zeros.bin"));
-    std::uintmax_t packed = std::filesystem::file_size(work.path() / "bomb.arj");
-    ASSERT_LT(packed * limits::kMaxRatio, 30u * 1024 * 1024) << packed;
-    TempFileFactory temps;
-    temps.setDirectory(temp.str());
-    ArchiveWalk walk(temps);
-    ASSERT_TRUE(walk.open((work.path() / "bomb.arj").string()));
-    ASSERT_STREQ(walk.first(), "zeros.bin");
-    EXPECT_EQ(walk.extractCurrent(), nullptr);
-    EXPECT_EQ(walk.lastStatus(), ExtractStatus::Limit);
-    EXPECT_TRUE(temp.files().empty());
+    test::CheckToolBombRefused("arj a -y -m1 bomb.arj zeros.bin", "bomb.arj");
 }
 
 }  // namespace
