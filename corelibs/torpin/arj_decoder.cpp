@@ -43,6 +43,14 @@ inline void copyMatch(std::uint8_t* to, std::size_t distance, std::size_t length
     }
 }
 
+// A table whose count is 0 stands for one symbol, which follows in the same number of bits.
+bool readConstantTable(BitReader& bits, HuffmanTable& table, int symbols, int countBits) {
+    std::uint32_t only = bits.get(countBits);
+    if (only >= static_cast<std::uint32_t>(symbols)) return false;
+    table.constant(static_cast<std::uint16_t>(only));
+    return true;
+}
+
 }  // namespace
 
 ArjDecoder::ArjDecoder() : literals_(12), positions_(8), lengths_(8), buffer_(kHistory + kChunk + kMaxMatch + 8) {}
@@ -71,12 +79,7 @@ ExtractStatus ArjDecoder::decode(int method, InputRange& input, MemberOutput& ou
 
 bool ArjDecoder::readLengthTable(BitReader& bits, HuffmanTable& table, int symbols, int countBits, int special) {
     int n = static_cast<int>(bits.get(countBits));
-    if (n == 0) {
-        std::uint32_t only = bits.get(countBits);
-        if (only >= static_cast<std::uint32_t>(symbols)) return false;
-        table.constant(static_cast<std::uint16_t>(only));
-        return true;
-    }
+    if (n == 0) return readConstantTable(bits, table, symbols, countBits);
     if (n > symbols) return false;
     std::uint8_t lengths[kLengthSymbols] = {};
     int i = 0;
@@ -102,12 +105,7 @@ bool ArjDecoder::readLengthTable(BitReader& bits, HuffmanTable& table, int symbo
 
 bool ArjDecoder::readLiteralTable(BitReader& bits) {
     int n = static_cast<int>(bits.get(kLiteralCountBits));
-    if (n == 0) {
-        std::uint32_t only = bits.get(kLiteralCountBits);
-        if (only >= static_cast<std::uint32_t>(kLiteralSymbols)) return false;
-        literals_.constant(static_cast<std::uint16_t>(only));
-        return true;
-    }
+    if (n == 0) return readConstantTable(bits, literals_, kLiteralSymbols, kLiteralCountBits);
     if (n > kLiteralSymbols) return false;
     std::uint8_t lengths[kLiteralSymbols] = {};
     int i = 0;
