@@ -86,12 +86,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA&)
     PlaceOnScreen();
     if (!CreateBars() || !CreateTabWindows() || !CreatePages())
         return -1;
-    for (size_t i = 0; i < m_menus.size(); ++i) {
-        static const UINT kMenuIds[] = {IDR_MENU_STATISTICS, IDR_MENU_ACTIVITY, IDR_MENU_EVENTS,
-                                        IDR_MENU_BROADCAST,  IDR_MENU_PAGER,    IDR_MENU_SNMP,
-                                        IDR_MENU_TICKET,     IDR_MENU_EMAIL,    IDR_MENU_EVENT_LOG};
+    for (size_t i = 0; i < m_menus.size(); ++i)
         m_menus[i] = LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(kMenuIds[i]));
-    }
     Program().frame = this;
     ShowTab(m_logsTab.get());
     FitLargestPage();

@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <array>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "app_tool_bar.h"
 #include "framework.h"
 #include "program_values.h"
+#include "resource.h"
 #include "service_control.h"
 
 class CASTabWnd;
@@ -119,7 +121,11 @@ private:
     std::array<std::unique_ptr<CAdminFV>, kConfigPageCount> m_configPages;
     int m_logPageCount = kLogPageCount;
     int m_configPageCount = kConfigPageCount;
-    std::array<HMENU, 9> m_menus = {};
+    // The menus of the page kinds, in this order; m_menus holds them loaded.
+    static constexpr UINT kMenuIds[] = {IDR_MENU_STATISTICS, IDR_MENU_ACTIVITY, IDR_MENU_EVENTS,
+                                        IDR_MENU_BROADCAST,  IDR_MENU_PAGER,    IDR_MENU_SNMP,
+                                        IDR_MENU_TICKET,     IDR_MENU_EMAIL,    IDR_MENU_EVENT_LOG};
+    std::array<HMENU, std::size(kMenuIds)> m_menus = {};
     UINT m_currentMenuId = 0;
     int m_previousServiceState = 0;
     int m_iconCounter = 0;

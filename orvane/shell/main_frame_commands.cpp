@@ -123,12 +123,9 @@ void CMainFrame::ShowTab(CASTabWnd* tab)
 
 void CMainFrame::SetMenuForPage()
 {
-    // Indexes into m_menus, which holds menus 3, 8, 10, 4, 5, 9, 6, 7 and 179 in that order.
+    // Indexes into kMenuIds and m_menus.
     static const int kLogMenus[] = {0, 2, 1};
     static const int kConfigMenus[] = {3, 3, 4, 5, 6, 7, 8};
-    static const UINT kMenuIds[] = {IDR_MENU_STATISTICS, IDR_MENU_ACTIVITY, IDR_MENU_EVENTS,
-                                    IDR_MENU_BROADCAST,  IDR_MENU_PAGER,    IDR_MENU_SNMP,
-                                    IDR_MENU_TICKET,     IDR_MENU_EMAIL,    IDR_MENU_EVENT_LOG};
     if (!m_shownTab)
         return;
     const int page = m_shownTab->GetCurSel();
