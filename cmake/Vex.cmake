@@ -196,3 +196,44 @@ function(vex_win32_dll name)
         target_include_directories(${name}_import INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
     endif()
 endfunction()
+
+# vex_win32_driver(name OUTPUT_NAME NAME SOURCES ... [INCLUDE dir ...]): a kernel-mode driver
+# (NAME.SYS in the programs' folder) for Wine's winedevice.exe and for Windows. The program rules
+# do not fit: they link the user-mode runtime and the Win32 libraries, which a driver must not
+# import. Sources are compiled freestanding (C++ without exceptions or run-time type data) against
+# the mingw-w64 kernel headers and linked natively against ntoskrnl alone.
+function(vex_win32_driver name)
+    cmake_parse_arguments(A "" "OUTPUT_NAME" "SOURCES;INCLUDE" ${ARGN})
+    if(NOT VEX_WIN32)
+        return()
+    endif()
+    set(common -O2 -Wall -Wextra -Werror -ffreestanding -fno-asynchronous-unwind-tables
+        -fno-stack-protector -I/usr/share/mingw-w64/include/ddk)
+    foreach(dir IN LISTS A_INCLUDE)
+        list(APPEND common -I${dir})
+    endforeach()
+    set(objects)
+    foreach(source IN LISTS A_SOURCES)
+        get_filename_component(stem ${source} NAME)
+        set(object ${CMAKE_CURRENT_BINARY_DIR}/${name}.driver/${stem}.o)
+        if(source MATCHES "\\.c$")
+            set(compile ${CMAKE_C_COMPILER} -std=c11 ${common})
+        else()
+            set(compile ${CMAKE_CXX_COMPILER} -std=c++20 ${common} -fno-exceptions -fno-rtti -fno-threadsafe-statics)
+        endif()
+        add_custom_command(OUTPUT ${object}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/${name}.driver
+            COMMAND ${compile} -MD -MF ${object}.d -c ${CMAKE_CURRENT_SOURCE_DIR}/${source} -o ${object}
+            DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source}
+            DEPFILE ${object}.d
+            VERBATIM)
+        list(APPEND objects ${object})
+    endforeach()
+    set(image ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${A_OUTPUT_NAME}.SYS)
+    add_custom_command(OUTPUT ${image}
+        COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,--subsystem,native -Wl,--entry,_DriverEntry@8
+                -Wl,--exclude-all-symbols -Wl,--image-base,0x10000 ${objects} -lntoskrnl -lgcc -o ${image}
+        DEPENDS ${objects}
+        VERBATIM)
+    add_custom_target(${name} ALL DEPENDS ${image})
+endfunction()
