@@ -44,15 +44,17 @@ static void Unlock(void)
     KeReleaseMutex(&controlLock, FALSE);
 }
 
-/* Open and close need no check: any caller may open either device, and several may at once
-   (the devices are not exclusive), so the antivirus service can query while a scan holds them. */
-static NTSTATUS NTAPI DispatchOpenClose(PDEVICE_OBJECT device, PIRP irp)
+/* An open needs no check: any caller may open either device, and several may at once (the
+   devices are not exclusive), so the antivirus service can query while a scan holds them. */
+static NTSTATUS NTAPI DispatchOpen(PDEVICE_OBJECT device, PIRP irp)
 {
     (void)device;
     return Finish(irp, STATUS_SUCCESS, 0);
 }
 
-static NTSTATUS NTAPI DispatchCleanup(PDEVICE_OBJECT device, PIRP irp)
+/* Cleanup (the last handle closed) and close (the file object released) both end what the
+   handle set; the system sends both, and the second finds nothing left to undo. */
+static NTSTATUS NTAPI DispatchCleanupClose(PDEVICE_OBJECT device, PIRP irp)
 {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     (void)device;
@@ -137,9 +139,9 @@ NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath)
             return status;
         }
     }
-    driver->MajorFunction[IRP_MJ_CREATE] = DispatchOpenClose;
-    driver->MajorFunction[IRP_MJ_CLOSE] = DispatchOpenClose;
-    driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCleanup;
+    driver->MajorFunction[IRP_MJ_CREATE] = DispatchOpen;
+    driver->MajorFunction[IRP_MJ_CLOSE] = DispatchCleanupClose;
+    driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCleanupClose;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchControl;
     driver->DriverUnload = Unload;
     for (i = 0; i < DEVICE_COUNT; ++i)
