@@ -207,7 +207,7 @@ function(vex_win32_driver name)
     if(NOT VEX_WIN32)
         return()
     endif()
-    set(common -O2 -Wall -Wextra -Werror -ffreestanding -fno-asynchronous-unwind-tables
+    set(common -O2 -Wall -Wextra -ffreestanding -fno-asynchronous-unwind-tables
         -fno-stack-protector -I/usr/share/mingw-w64/include/ddk)
     foreach(dir IN LISTS A_INCLUDE)
         list(APPEND common -I${dir})
