@@ -252,9 +252,36 @@ TEST_F(FilterDriverTest, StopAndStartAgainGiveAFreshState)
 TEST(FilterDriverInstallTest, AMissingDriverFileIsNamedAndNothingIsInstalled)
 {
     std::string message;
+    ASSERT_EQ(FilterDriverInstaller::Uninstall(message), 0u) << message;
     EXPECT_EQ(FilterDriverInstaller::Install("C:\\nowhere\\VXMFLT.SYS", message),
               static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(message, "The driver C:\\nowhere\\VXMFLT.SYS was not found.");
+    EXPECT_FALSE(ServiceKeyExists());
+}
+
+TEST_F(FilterDriverTest, InstallingAgainKeepsTheRunningDriverAndUpdatesItsPath)
+{
+    std::string message;
+    ASSERT_EQ(FilterDriverInstaller::Install(FilterDriverInstaller::DefaultDriverPath(), message), 0u);
+    EXPECT_EQ(message, "VxmFilter was installed already; its driver path is updated.");
+    const FilterDevice scan = FilterDevice::Open(FilterDevice::Kind::Scan);
+    ASSERT_EQ(scan.StartScanner(), 0u);
+    // Starting a running driver leaves it, and its state, alone.
+    ASSERT_EQ(FilterDriverInstaller::Start(FilterDriverInstaller::DefaultDriverPath(), message), 0u) << message;
+    EXPECT_EQ(QueryStateBytes(scan), StateBytes(1, 0, 0, 1));
+}
+
+TEST(FilterDriverCommandTest, AMissingDriverAndAnUnknownCommandAreReported)
+{
+    std::string message;
+    ASSERT_EQ(FilterDriverInstaller::Uninstall(message), 0u) << message;
+    DWORD exitCode = 99;
+    EXPECT_EQ(RunBeside("/install C:\\nowhere\\VXMFLT.SYS", exitCode),
+              "The driver C:\\nowhere\\VXMFLT.SYS was not found.\r\n");
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_EQ(RunBeside("/query extra", exitCode),
+              "Usage: VXMFLTCT /install [driver path] | /start [driver path] | /stop | /uninstall | /query\r\n");
+    EXPECT_EQ(exitCode, 3u);
     EXPECT_FALSE(ServiceKeyExists());
 }
 
