@@ -50,8 +50,10 @@ bool ServiceKeyExists()
 // Runs a program of the build's folder and gives back what it printed and its exit code.
 std::string RunBeside(const std::string& arguments, DWORD& exitCode)
 {
-    const std::string driver = FilterDriverInstaller::DefaultDriverPath();
-    std::string command = "\"" + driver.substr(0, driver.size() - std::strlen("VXMFLT.SYS")) + "VXMFLTCT.EXE\" " + arguments;
+    // The driver's default place is the folder of the programs.
+    std::string folder = FilterDriverInstaller::DefaultDriverPath();
+    folder.erase(folder.find_last_of('\\') + 1);
+    std::string command = "\"" + folder + "VXMFLTCT.EXE\" " + arguments;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
