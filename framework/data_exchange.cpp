@@ -4,20 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "edit_control.h"
 #include "module.h"
 #include "prompter.h"
 #include "wnd.h"
 
 namespace {
-
-std::string TextOf(HWND control)
-{
-    int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(control, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-}
 
 bool IsRadioButton(HWND control)
 {
@@ -75,7 +67,7 @@ void ExchangeText(CDataExchange& exchange, int id, std::string& value, int maxLe
         SetWindowTextA(control, value.c_str());
         return;
     }
-    std::string text = TextOf(control);
+    std::string text = WindowText(control);
     if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) {
         exchange.Fail(FormatText("Enter no more than %d characters.", maxLength));
         return;
@@ -104,7 +96,7 @@ void ExchangeInt(CDataExchange& exchange, int id, int& value, int minimum, int m
         SetWindowTextA(control, std::to_string(value).c_str());
         return;
     }
-    std::string text = TextOf(control);
+    std::string text = WindowText(control);
     char* end = nullptr;
     long number = std::strtol(text.c_str(), &end, 10);
     bool whole = !text.empty() && end && *end == '\0';
@@ -189,7 +181,7 @@ void ExchangeComboText(CDataExchange& exchange, int id, std::string& value, int 
             text.resize(strlen(text.c_str()));
         }
     } else {
-        text = TextOf(control);
+        text = WindowText(control);
     }
     if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) {
         exchange.Fail(FormatText("Enter no more than %d characters.", maxLength));

@@ -2,7 +2,10 @@
 #include "dialog.h"
 
 #include "data_exchange.h"
+#include "dialog_item_cmd_ui.h"
+#include "framework_ids.h"
 #include "modal_driver.h"
+#include "modal_loop.h"
 #include "module.h"
 #include "win_app.h"
 
@@ -16,6 +19,7 @@ const MessageMap& CDialog::GetMessageMap() const
         on::Message(WM_INITDIALOG, &CDialog::HandleInitDialog),
         on::Command(IDOK, &CDialog::OnOK),
         on::Command(IDCANCEL, &CDialog::OnCancel),
+        on::Message(WM_IDLEUPDATECMDUI, &CDialog::OnIdleUpdateControls),
     });
     return map;
 }
@@ -23,6 +27,12 @@ const MessageMap& CDialog::GetMessageMap() const
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();
+}
+
+LRESULT CDialog::OnIdleUpdateControls(WPARAM, LPARAM)
+{
+    UpdateDialogControls(m_hWnd, *this);
+    return 0;
 }
 
 BOOL CDialog::OnInitDialog()
@@ -42,20 +52,6 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-HWND CDialog::ModalOwner() const
-{
-    HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
-    if (!owner) {
-        CWinApp* app = CWinApp::Get();
-        if (app && app->m_pMainWnd)
-            owner = app->m_pMainWnd->m_hWnd;
-    }
-    // A modal window belongs to the top-level window, never to a child.
-    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
-        owner = ::GetParent(owner);
-    return owner && IsWindow(owner) ? owner : nullptr;
-}
-
 bool CDialog::Create(CWnd* parent)
 {
     if (parent)
@@ -67,40 +63,23 @@ bool CDialog::Create(CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = ModalOwner();
-    bool reenable = owner && ::IsWindowEnabled(owner);
-    if (reenable)
-        ::EnableWindow(owner, FALSE);
+    ModalOwnerLock lock(ModalOwnerFor(m_parent));
+    const HWND owner = lock.Owner();
     m_modal = true;
     m_ended = false;
     m_modalResult = -1;
     HINSTANCE module = m_resource ? m_resource : ResourceInstance();
-    if (CreateDialogWindow(module, m_templateName, owner)) {
-        if (!m_ended) {
-            ::ShowWindow(m_hWnd, SW_SHOW);
-            if (ModalDriver* driver = ModalDriver::Current()) {
-                driver->Drive(*this);
-                if (!m_ended)
-                    EndDialog(IDABORT);
-            } else {
-                MSG message = {};
-                while (!m_ended) {
-                    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-                        PostQuitMessage(static_cast<int>(message.wParam));
-                        EndDialog(IDCANCEL);
-                        break;
-                    }
-                    if (!PreTranslateMessage(message) && !CWnd::WalkPreTranslateTree(m_hWnd, message)) {
-                        TranslateMessage(&message);
-                        DispatchMessageA(&message);
-                    }
-                }
-            }
+    if (CreateDialogWindow(module, m_templateName, owner) && !m_ended) {
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        if (ModalDriver* driver = ModalDriver::Current()) {
+            driver->Drive(*this);
+            if (!m_ended)
+                EndDialog(IDABORT);
+        } else if (!RunModalLoop(*this, ModalKeys::WindowAndTree, [this] { return m_ended; })) {
+            EndDialog(IDCANCEL);
         }
     }
-    // Give the owner back its input before the dialog goes, so that it becomes active again.
-    if (reenable)
-        ::EnableWindow(owner, TRUE);
+    lock.Release();
     if (m_hWnd) {
         SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);

@@ -33,7 +33,8 @@ public:
 
 protected:
     LRESULT HandleInitDialog(WPARAM, LPARAM);
-    HWND ModalOwner() const;
+    // The idle pass: the controls take their states from the update handlers.
+    LRESULT OnIdleUpdateControls(WPARAM, LPARAM);
 
     const char* m_templateName;
     CWnd* m_parent;

@@ -1,6 +1,8 @@
 // CEditView: the edit control as a view.
 #include "edit_view.h"
 
+#include "edit_control.h"
+
 #include "document.h"
 
 bool CEditView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)
@@ -30,18 +32,15 @@ std::string CEditView::GetText() const
 
 void CEditView::SetReadOnly(bool readOnly)
 {
-    SendMessage(EM_SETREADONLY, readOnly);
+    CEdit(m_hWnd).SetReadOnly(readOnly);
 }
 
 void CEditView::LimitText(int characters)
 {
-    SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(characters));
+    CEdit(m_hWnd).LimitText(characters);
 }
 
 void CEditView::AppendText(const std::string& text)
 {
-    int end = GetWindowTextLengthA(m_hWnd);
-    SendMessage(EM_SETSEL, static_cast<WPARAM>(end), end);
-    SendMessage(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessage(EM_SCROLLCARET);
+    CEdit(m_hWnd).AppendText(text);
 }

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "dialog_item_cmd_ui.h"
 #include "document.h"
+#include "framework_ids.h"
 #include "module.h"
 
 CFormView::CFormView(UINT templateId) : m_templateId(templateId) {}
@@ -15,6 +17,7 @@ const MessageMap& CFormView::GetMessageMap() const
         on::Size(&CFormView::OnSize),
         on::HScroll(&CFormView::OnHScroll),
         on::VScroll(&CFormView::OnVScroll),
+        on::Message(WM_IDLEUPDATECMDUI, &CFormView::OnIdleUpdateControls),
     });
     return map;
 }
@@ -22,6 +25,12 @@ const MessageMap& CFormView::GetMessageMap() const
 LRESULT CFormView::OnInitDialogMessage(WPARAM, LPARAM)
 {
     return FALSE;  // the focus is the frame's business
+}
+
+LRESULT CFormView::OnIdleUpdateControls(WPARAM, LPARAM)
+{
+    UpdateDialogControls(m_hWnd, *this);
+    return 0;
 }
 
 bool CFormView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)

@@ -27,6 +27,8 @@ protected:
     void OnHScroll(UINT code, UINT position, HWND bar);
     void OnVScroll(UINT code, UINT position, HWND bar);
     LRESULT OnInitDialogMessage(WPARAM, LPARAM);
+    // The idle pass: the controls take their states from the update handlers.
+    LRESULT OnIdleUpdateControls(WPARAM, LPARAM);
     void UpdateScrollBars();
     int NewPosition(int bar, UINT code, UINT thumb, int current, int page, int total) const;
 

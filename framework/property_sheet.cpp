@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "modal_driver.h"
+#include "modal_loop.h"
 #include "module.h"
 #include "win_app.h"
 
@@ -150,11 +151,7 @@ INT_PTR CPropertySheet::DoModal()
         }
         handles.push_back(handle);
     }
-    HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
-    if (!owner && CWinApp::Get() && CWinApp::Get()->m_pMainWnd)
-        owner = CWinApp::Get()->m_pMainWnd->m_hWnd;
-    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
-        owner = ::GetParent(owner);
+    const HWND owner = ModalOwnerFor(m_parent);
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
@@ -167,9 +164,7 @@ INT_PTR CPropertySheet::DoModal()
     header.phpage = handles.data();
     header.pfnCallback = &CPropertySheet::SheetCallback;
 
-    bool reenable = owner && ::IsWindowEnabled(owner);
-    if (reenable)
-        ::EnableWindow(owner, FALSE);
+    ModalOwnerLock lock(owner);
     m_applied = false;
     t_sheetCreating = this;
     HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
@@ -183,22 +178,11 @@ INT_PTR CPropertySheet::DoModal()
             driver->Drive(*this);
             result = IsOpen() ? IDABORT : (m_applied ? IDOK : IDCANCEL);
         } else {
-            MSG message = {};
-            while (IsOpen()) {
-                if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-                    PostQuitMessage(static_cast<int>(message.wParam));
-                    break;
-                }
-                if (!PreTranslateMessage(message)) {
-                    TranslateMessage(&message);
-                    DispatchMessageA(&message);
-                }
-            }
+            RunModalLoop(*this, ModalKeys::WindowOnly, [this] { return !IsOpen(); });
             result = m_applied && !IsOpen() ? IDOK : IDCANCEL;
         }
     }
-    if (reenable)
-        ::EnableWindow(owner, TRUE);
+    lock.Release();
     if (sheet && IsWindow(sheet))
         ::DestroyWindow(sheet);
     if (m_hWnd)

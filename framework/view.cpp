@@ -51,7 +51,7 @@ LRESULT CView::OnMouseActivate(WPARAM, LPARAM)
 {
     LRESULT result = Default();
     if (CFrameWnd* frame = GetParentFrame())
-        frame->SetActiveView(this);
+        frame->SetActiveView(m_activatesOnClick ? this : nullptr);
     return result;
 }
 

@@ -26,6 +26,10 @@ public:
     const MessageMap& GetMessageMap() const override;
 
     CDocument* m_pDocument = nullptr;
+    // A view that a click makes the frame's active view. A view whose frame hands commands on
+    // to it itself (pages in a tab window) clears this: a click then leaves the frame with no
+    // active view.
+    bool m_activatesOnClick = true;
 
 protected:
     void OnPaint();

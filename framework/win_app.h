@@ -49,7 +49,7 @@ public:
     void LoadStdProfileSettings(UINT maxRecent = 4);
 
     // Runs the idle update over the main window now (what the idle pass does first).
-    void UpdateCommandStates();
+    virtual void UpdateCommandStates();
 
     // The framework's default commands, for an application's map to name: New (a new empty
     // document: nothing to do here), Open (a file chosen with the system dialog is handed to

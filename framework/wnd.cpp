@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "edit_control.h"
 #include "module.h"
 
 namespace {
@@ -62,6 +63,15 @@ HWND CWnd::Detach()
     m_hWnd = nullptr;
     m_ownsWindow = false;
     return window;
+}
+
+std::vector<HWND> CWnd::PermanentWindows()
+{
+    std::vector<HWND> windows;
+    windows.reserve(HandleMap().size());
+    for (const auto& entry : HandleMap())
+        windows.push_back(entry.first);
+    return windows;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window)
@@ -208,10 +218,7 @@ void CWnd::SetWindowText(const std::string& text)
 
 std::string CWnd::GetWindowText() const
 {
-    int length = GetWindowTextLengthA(m_hWnd);
-    std::vector<char> buffer(static_cast<size_t>(length) + 2);
-    int got = ::GetWindowTextA(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+    return WindowText(m_hWnd);
 }
 
 HWND CWnd::GetDlgItem(int id) const
@@ -221,13 +228,7 @@ HWND CWnd::GetDlgItem(int id) const
 
 std::string CWnd::GetDlgItemText(int id) const
 {
-    HWND item = GetDlgItem(id);
-    if (!item)
-        return {};
-    int length = GetWindowTextLengthA(item);
-    std::vector<char> buffer(static_cast<size_t>(length) + 2);
-    int got = ::GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+    return WindowText(GetDlgItem(id));
 }
 
 void CWnd::SetDlgItemText(int id, const std::string& text)

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "cmd_target.h"
 
@@ -25,6 +26,8 @@ public:
     bool SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
     static CWnd* FromHandlePermanent(HWND window);
+    // Every window bound to an object of this module, in no particular order.
+    static std::vector<HWND> PermanentWindows();
 
     // Creation. A class registered with RegisterWindowClass gets its messages from the
     // first one on; a system class (EDIT, a common control) is subclassed once created.

@@ -24,15 +24,15 @@ LogPathCache& Cache()
 
 }  // namespace
 
-bool CActivityLogPaths::Resolve()
+bool CActivityLogPaths::Resolve(const ProgramValues& values)
 {
     LogPathCache& cache = Cache();
-    const char* server = Program().serverName;
+    const char* server = values.serverName;
     if (cache.directory[0] && cache.path[0] && std::strcmp(cache.server, server) == 0)
         return true;
     Forget();
     char directory[kPathSize] = {};
-    const int result = Core().AlertGetHomeLog(server, directory);
+    const int result = values.Core().AlertGetHomeLog(server, directory);
     directory[kPathSize - 1] = '\0';
     const std::size_t length = std::strlen(directory);
     // An empty directory would put the log at the root of the current drive, and one that

@@ -19,7 +19,11 @@ HANDLE OpenLogForReading(const char* path)
 
 }  // namespace
 
-CActivityLogView::CActivityLogView() = default;
+CActivityLogView::CActivityLogView(ProgramValues& values) : m_values(values)
+{
+    // Commands reach the view through the frame, which hands them on to the page it shows.
+    m_activatesOnClick = false;
+}
 
 CActivityLogView::~CActivityLogView()
 {
@@ -36,7 +40,6 @@ const MessageMap& CActivityLogView::GetMessageMap() const
         on::UpdateCommand(ID_FILE_SAVE_AS, &CActivityLogView::OnUpdateAlwaysEnabled),
         on::Command(ID_PAGE_HELP, &CActivityLogView::OnHelp),
         on::Message(WM_SHOWWINDOW, &CActivityLogView::OnShowWindow),
-        on::Message(WM_MOUSEACTIVATE, &CActivityLogView::OnMouseActivatePage),
         on::Destroy(&CActivityLogView::OnDestroyView),
     });
     return map;
@@ -57,6 +60,12 @@ bool CActivityLogView::CreateInTab(CASTabWnd& tab, int index)
     return Create(&tab, tab.GetPageRect(), static_cast<UINT>(index), WS_CHILD | WS_VISIBLE);
 }
 
+void CActivityLogView::Load(int first)
+{
+    if (first == 1)
+        Refresh(1);
+}
+
 void CActivityLogView::Refresh(int serviceStopped)
 {
     if (!m_timerStarted) {
@@ -67,23 +76,27 @@ void CActivityLogView::Refresh(int serviceStopped)
         ShowPerServiceState();
         return;
     }
+    // Read afresh now, not at the next tick: the log may not have grown since it was last read.
     SetText("");
-    ShowPerServiceState();
     m_lastLoadLength = 0;
+    ShowPerServiceState();
 }
 
 void CActivityLogView::ShowPerServiceState()
 {
-    const int state = Program().serviceState;
-    if (state == kServiceStopped || state == kServiceStopping)
+    const int state = m_values.serviceState;
+    if (state == kServiceStopped || state == kServiceStopping) {
         SetText(LoadResString(IDS_START_ALERT_SERVICE));
-    else
-        Load();
+        // The plea replaced the log: whatever length was read, the log must be read again.
+        m_lastLoadLength = 0;
+    } else {
+        ReadLog();
+    }
 }
 
-void CActivityLogView::Load()
+void CActivityLogView::ReadLog()
 {
-    HANDLE log = CActivityLogPaths::Resolve() ? OpenLogForReading(CActivityLogPaths::Path()) : INVALID_HANDLE_VALUE;
+    HANDLE log = CActivityLogPaths::Resolve(m_values) ? OpenLogForReading(CActivityLogPaths::Path()) : INVALID_HANDLE_VALUE;
     if (log == INVALID_HANDLE_VALUE) {
         m_lastLoadLength = 0;
         SetText("");
@@ -117,7 +130,7 @@ void CActivityLogView::Load()
 
 DWORD CActivityLogView::CurrentLength() const
 {
-    if (!CActivityLogPaths::Resolve())
+    if (!CActivityLogPaths::Resolve(m_values))
         return 0;
     HANDLE log = OpenLogForReading(CActivityLogPaths::Path());
     if (log == INVALID_HANDLE_VALUE)
@@ -135,7 +148,7 @@ void CActivityLogView::OnTimer(UINT_PTR id)
     }
     const DWORD length = CurrentLength();
     if (length != m_lastCheckLength) {
-        Load();
+        ReadLog();
         m_lastCheckLength = length;
     }
     ShowPerServiceState();
@@ -145,7 +158,7 @@ void CActivityLogView::OnTimer(UINT_PTR id)
 
 void CActivityLogView::OnClearLog()
 {
-    if (CActivityLogPaths::Resolve()) {
+    if (CActivityLogPaths::Resolve(m_values)) {
         HANDLE log = CreateFileA(CActivityLogPaths::Path(), GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                  nullptr);
@@ -175,24 +188,14 @@ void CActivityLogView::OnUpdateAlwaysEnabled(CCmdUI& ui)
 
 void CActivityLogView::OnHelp()
 {
-    if (m_openHelp)
-        m_openHelp(m_hWnd, kActivityLogHelpTopic);
+    m_values.OpenHelp(m_hWnd, kHelpTopic);
 }
 
 LRESULT CActivityLogView::OnShowWindow(WPARAM shown, LPARAM)
 {
     LRESULT result = Default();
     if (shown)
-        Load();
-    return result;
-}
-
-LRESULT CActivityLogView::OnMouseActivatePage(WPARAM, LPARAM)
-{
-    LRESULT result = Default();
-    // Like the other pages: commands go to the frame, which forwards them to the page in front.
-    if (CFrameWnd* frame = GetParentFrame())
-        frame->SetActiveView(nullptr);
+        ReadLog();
     return result;
 }
 

@@ -55,7 +55,10 @@ HBITMAP OnFace(HBITMAP source, COLORREF face)
 
 }  // namespace
 
-CAlStaticWnd::CAlStaticWnd(ServiceControl& control) : CAdminFV(IDD_ALERT_SUMMARY), m_control(control) {}
+CAlStaticWnd::CAlStaticWnd(ProgramValues& values)
+    : CAdminFV(IDD_ALERT_SUMMARY), m_values(values), m_control(values.Services())
+{
+}
 
 CAlStaticWnd::~CAlStaticWnd()
 {
@@ -81,6 +84,7 @@ const MessageMap& CAlStaticWnd::GetMessageMap() const
         on::Command(ID_PAGE_HELP, &CAlStaticWnd::OnHelp),
         on::UpdateCommand(ID_SERVICE_START, &CAlStaticWnd::OnUpdateStart),
         on::UpdateCommand(ID_SERVICE_PAUSE, &CAlStaticWnd::OnUpdatePause),
+        on::UpdateCommand(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnUpdatePause),
         on::UpdateCommand(ID_SERVICE_STOP, &CAlStaticWnd::OnUpdateStop),
         on::Paint(&CAlStaticWnd::OnPaint),
         on::Destroy(&CAlStaticWnd::OnDestroyPage),
@@ -100,9 +104,9 @@ bool CAlStaticWnd::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, 
     return true;
 }
 
-const char* CAlStaticWnd::ServiceComputerName()
+const char* CAlStaticWnd::ServiceComputerName() const
 {
-    return IsLocalServer() ? LocalComputerName() : Program().serverName;
+    return m_values.IsLocalServer() ? LocalComputerName() : m_values.serverName;
 }
 
 void CAlStaticWnd::Load(int first)
@@ -110,19 +114,20 @@ void CAlStaticWnd::Load(int first)
     if (first == 1)
         SetTimer(kPollTimer, kPollMilliseconds);
     const DWORD status = m_control.QueryLocal();
-    Program().serviceState = status == SERVICE_STOPPED  ? kServiceStopped
+    m_values.serviceState = status == SERVICE_STOPPED  ? kServiceStopped
                              : status == SERVICE_PAUSED ? kServicePaused
                                                         : kServiceRunning;
     // Opening creates the table when the service never wrote one.
-    CAlertRecordTable table;
+    CAlertRecordTable table(m_values);
     table.Open();
     ShowCounts();
+    RememberStatus();
 }
 
 void CAlStaticWnd::ShowCounts()
 {
     BYTE record[kStatisticsSize] = {};
-    if (AlertCore::Failed(Core().AlertGetStatistics(Program().serverName, record)))
+    if (AlertCore::Failed(m_values.Core().AlertGetStatistics(m_values.serverName, record)))
         std::memset(record, 0, sizeof record);
     for (int i = 0; i < 3; ++i) {
         std::int32_t count = 0;
@@ -133,22 +138,30 @@ void CAlStaticWnd::ShowCounts()
 
 bool CAlStaticWnd::QueryStatus(DWORD& status)
 {
-    if (!IsLocalServer())
-        return m_control.QueryRemote(Program().serverName, status);
+    if (!m_values.IsLocalServer())
+        return m_control.QueryRemote(m_values.serverName, status);
     status = m_control.QueryLocal();
     return true;
+}
+
+void CAlStaticWnd::RememberStatus()
+{
+    DWORD status = 0;
+    m_statusKnown = QueryStatus(status);
+    if (m_statusKnown)
+        m_lastStatus = status;
 }
 
 void CAlStaticWnd::PublishStatus(DWORD status)
 {
     std::string message;
     if (status == SERVICE_STOPPED) {
-        Program().serviceState = kServiceStopped;
+        m_values.serviceState = kServiceStopped;
         message = LoadResString(IDS_START_SERVICE_FIRST);
     } else if (status == SERVICE_PAUSED) {
-        Program().serviceState = kServicePaused;
+        m_values.serviceState = kServicePaused;
     } else {
-        Program().serviceState = kServiceRunning;
+        m_values.serviceState = kServiceRunning;
     }
     SetDlgItemText(IDC_SERVICE_MESSAGE, message);
     // The message is shown at once, not at the next paint.
@@ -163,11 +176,10 @@ void CAlStaticWnd::OnTimer(UINT_PTR id)
         return;
     }
     ShowCounts();
-    DWORD status = 0;
+    RememberStatus();
     // Another server whose status cannot be read keeps the state it had.
-    if (!QueryStatus(status))
-        return;
-    PublishStatus(status);
+    if (m_statusKnown)
+        PublishStatus(m_lastStatus);
 }
 
 void CAlStaticWnd::OnStart()
@@ -178,59 +190,64 @@ void CAlStaticWnd::OnStart()
         return;
     int result = 0;
     if (status == SERVICE_STOPPED)
-        result = Core().AlertStartService(computer, 0);
+        result = m_values.Core().AlertStartService(computer, 0);
     else if (status == SERVICE_PAUSED)
-        result = Core().AlertContinueService(computer, 0);
-    if (result != 0)
+        result = m_values.Core().AlertContinueService(computer, 0);
+    if (result != 0) {
+        RememberStatus();
         return;
+    }
     SettleAndReload(0);
+    RememberStatus();
 }
 
 void CAlStaticWnd::OnPause()
 {
-    Core().AlertPauseService(ServiceComputerName(), 0);
+    m_values.Core().AlertPauseService(ServiceComputerName(), 0);
+    RememberStatus();
 }
 
 void CAlStaticWnd::OnStop()
 {
-    if (Core().AlertStopService(ServiceComputerName(), 0) == 0)
-        Program().serviceState = kServiceStopping;
+    if (m_values.Core().AlertStopService(ServiceComputerName(), 0) == 0) {
+        m_values.serviceState = kServiceStopping;
+        // "Stopping" stands in the status bar through the settle pause below.
+        if (m_values.frame)
+            m_values.frame->ShowServiceStateNow();
+    }
     // Reloaded as stopped even when the stop failed; the next poll puts the state right.
     SettleAndReload(1);
+    RememberStatus();
 }
 
 void CAlStaticWnd::SettleAndReload(int serviceStopped)
 {
     if (m_wait)
         m_wait(kSettleMilliseconds);
-    if (FrameRequests* frame = Program().frame)
+    if (FrameRequests* frame = m_values.frame)
         frame->ReloadAllPages(serviceStopped);
 }
 
 void CAlStaticWnd::OnHelp()
 {
-    if (m_openHelp)
-        m_openHelp(m_hWnd, kAlertSummaryHelpTopic);
+    m_values.OpenHelp(m_hWnd, kHelpTopic);
 }
 
 // Another server whose status cannot be read leaves Start, Pause and Stop disabled: its service
 // control manager is out of reach, so none of them could be carried out.
 void CAlStaticWnd::OnUpdateStart(CCmdUI& ui)
 {
-    DWORD status = 0;
-    ui.Enable(QueryStatus(status) && (status == SERVICE_STOPPED || status == SERVICE_PAUSED));
+    ui.Enable(m_statusKnown && (m_lastStatus == SERVICE_STOPPED || m_lastStatus == SERVICE_PAUSED));
 }
 
 void CAlStaticWnd::OnUpdatePause(CCmdUI& ui)
 {
-    DWORD status = 0;
-    ui.Enable(QueryStatus(status) && status == SERVICE_RUNNING);
+    ui.Enable(m_statusKnown && m_lastStatus == SERVICE_RUNNING);
 }
 
 void CAlStaticWnd::OnUpdateStop(CCmdUI& ui)
 {
-    DWORD status = 0;
-    ui.Enable(QueryStatus(status) && status != SERVICE_STOPPED);
+    ui.Enable(m_statusKnown && m_lastStatus != SERVICE_STOPPED);
 }
 
 void CAlStaticWnd::OnPaint()

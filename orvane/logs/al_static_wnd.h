@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "admin_fv.h"
-#include "al_static_wnd_help.h"
+#include "program_values.h"
 
 class ServiceControl;
 
@@ -20,8 +20,10 @@ public:
     // The pause after a start or a stop, before the frame reloads its pages.
     static constexpr DWORD kSettleMilliseconds = 500;
     static constexpr int kStatisticsSize = 256;
+    static constexpr UINT kHelpTopic = 3010;
 
-    explicit CAlStaticWnd(ServiceControl& control);
+    // The service's status comes from the values' service control.
+    explicit CAlStaticWnd(ProgramValues& values);
     ~CAlStaticWnd() override;
 
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
@@ -33,11 +35,10 @@ public:
 
     // The name the core's service calls receive: this computer's name when the current server
     // is this computer, else the current server.
-    static const char* ServiceComputerName();
+    const char* ServiceComputerName() const;
 
     // How the page waits after a start or a stop; tests record the wait instead of sleeping.
     std::function<void(DWORD milliseconds)> m_wait = [](DWORD milliseconds) { Sleep(milliseconds); };
-    PageHelpOpener m_openHelp = OpenPageHelp;
 
     const MessageMap& GetMessageMap() const override;
 
@@ -46,6 +47,8 @@ protected:
     // The service's status on the current server: the remote query for another server, the
     // local one for this computer. False when another server's status cannot be read.
     bool QueryStatus(DWORD& status);
+    // Queries the status and keeps it for the update handlers, which never query themselves.
+    void RememberStatus();
     void PublishStatus(DWORD status);
 
     void OnTimer(UINT_PTR id);
@@ -62,6 +65,10 @@ protected:
 private:
     void SettleAndReload(int serviceStopped);
 
+    ProgramValues& m_values;
     ServiceControl& m_control;
+    // The last status read, and whether it could be read at all.
+    DWORD m_lastStatus = SERVICE_STOPPED;
+    bool m_statusKnown = false;
     HBITMAP m_bitmaps[3] = {};
 };

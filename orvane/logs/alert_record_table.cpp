@@ -45,7 +45,7 @@ bool WriteSlot(HANDLE file, int index, const BYTE* slot)
 
 }  // namespace
 
-CAlertRecordTable::CAlertRecordTable() = default;
+CAlertRecordTable::CAlertRecordTable(const ProgramValues& values) : m_values(values) {}
 
 void CAlertRecordTable::ForgetPaths()
 {
@@ -65,14 +65,14 @@ const char* CAlertRecordTable::TablePath() const
 bool CAlertRecordTable::ResolvePaths()
 {
     PathCache& cache = Paths();
-    const char* server = Program().serverName;
+    const char* server = m_values.serverName;
     if (std::strncmp(cache.serverName, server, sizeof cache.serverName) == 0 && cache.eventLogDirectory[0] != '\0'
         && cache.tablePath[0] != '\0')
         return true;
 
     cache = PathCache{};
     char directory[512] = {};
-    if (!AlertCore::HomeSucceeded(Core().AlertGetHomeEventLog(server, directory)))
+    if (!AlertCore::HomeSucceeded(m_values.Core().AlertGetHomeEventLog(server, directory)))
         return false;
     directory[sizeof directory - 1] = '\0';
     // A directory that leaves no room for the table's name is refused rather than cut.

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+struct ProgramValues;
+
 // Every operation opens the table for itself and closes it again, so the Alert Service can
 // keep writing between them. Paths come from the alert core's home-event-log call for the
 // current server, through a cache shared by every table object.
@@ -15,7 +17,8 @@ public:
     static constexpr int kWriteAttempts = 50;
     static constexpr DWORD kWriteRetryMilliseconds = 20;
 
-    CAlertRecordTable();
+    // The table of `values`' current server, found through its alert core.
+    explicit CAlertRecordTable(const ProgramValues& values);
 
     // Resolves the paths and counts the record slots (length / 256 - 1). A table that does not
     // open is created holding one zeroed header slot, and the count is 0. Returns 1 when the
@@ -59,5 +62,6 @@ private:
     HANDLE OpenExclusive(bool create);
     HANDLE CreateWithHeader();
 
+    const ProgramValues& m_values;
     int m_slotCount = 0;
 };

@@ -29,7 +29,8 @@ std::string LocalDateTimeText(std::int32_t seconds)
 
 }  // namespace
 
-CEventDlg::CEventDlg() : CAdminFV(IDD_EVENT_LOG), m_list(ColListEdition::Orvane)
+CEventDlg::CEventDlg(ProgramValues& values)
+    : CAdminFV(IDD_EVENT_LOG), m_values(values), m_list(ColListEdition::Orvane), m_table(values)
 {
     const UINT images[3] = {IDB_EVENT_CRITICAL, IDB_EVENT_WARNING, IDB_EVENT_INFORMATIONAL};
     const UINT masks[3] = {IDB_EVENT_CRITICAL_MASK, IDB_EVENT_WARNING_MASK, IDB_EVENT_INFORMATIONAL_MASK};

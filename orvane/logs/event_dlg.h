@@ -9,6 +9,7 @@
 #include "admin_fv.h"
 #include "alert_record_table.h"
 #include "col_list.h"
+#include "program_values.h"
 
 class CEventDlg : public CAdminFV {
 public:
@@ -21,12 +22,7 @@ public:
     // Print columns: the date and time, the description, the application, the sort time.
     static const std::vector<int> kPrintTabStops;
 
-    // How help is opened; tests replace it to see the topic asked for.
-    using HelpOpener = void (*)(HWND owner, UINT topic);
-    static HelpOpener openHelp;
-    static void OpenProgramHelp(HWND owner, UINT topic);
-
-    CEventDlg();
+    explicit CEventDlg(ProgramValues& values);
     ~CEventDlg() override;
 
     // 1 once after creation: starts timer 9 and puts the column list in the list box's place.
@@ -36,7 +32,7 @@ public:
     void ReleaseItems() override;
     // After a service command: with 1 the list stays empty and asks for the service to be
     // started; with 0 the list is filled again.
-    void Refresh(int serviceStopped);
+    void Refresh(int serviceStopped) override;
 
     // Commands, also reached through the frame's routing.
     void OnClearSelected();
@@ -71,6 +67,7 @@ private:
     void OnSizePage(UINT type, int cx, int cy);
     void OnDestroyPage();
 
+    ProgramValues& m_values;
     CColList m_list;
     HBITMAP m_images[3] = {};
     HBITMAP m_masks[3] = {};

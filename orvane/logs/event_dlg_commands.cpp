@@ -20,7 +20,6 @@ int SlotOf(const CColList& list, int position)
 }  // namespace
 
 const std::vector<int> CEventDlg::kPrintTabStops = {24, 80, 96};
-CEventDlg::HelpOpener CEventDlg::openHelp = &CEventDlg::OpenProgramHelp;
 
 void CEventDlg::OnClearSelected()
 {
@@ -64,7 +63,7 @@ void CEventDlg::OnView()
         PromptId(IDS_NO_EVENT_FILE, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    CViewEventDlg dialog(alert_table::ReadRecord(slot).eventFile, this);
+    CViewEventDlg dialog(m_values, alert_table::ReadRecord(slot).eventFile, this);
     dialog.printOutputFile = printOutputFile;
     dialog.DoModal();
 }
@@ -88,21 +87,5 @@ void CEventDlg::OnPrint()
 
 void CEventDlg::OnHelp()
 {
-    openHelp(m_hWnd, kHelpTopic);
-}
-
-void CEventDlg::OpenProgramHelp(HWND owner, UINT topic)
-{
-    // The help file sits beside the program, with its name and the extension "HLP".
-    char program[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return;
-    std::string helpFile(program, length);
-    const size_t dot = helpFile.find_last_of('.');
-    const size_t slash = helpFile.find_last_of('\\');
-    if (dot != std::string::npos && (slash == std::string::npos || slash < dot))
-        helpFile.erase(dot);
-    helpFile += ".HLP";
-    WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, topic);
+    m_values.OpenHelp(m_hWnd, kHelpTopic);
 }

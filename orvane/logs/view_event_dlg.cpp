@@ -7,8 +7,8 @@
 #include "prntbuf.h"
 #include "program_values.h"
 
-CViewEventDlg::CViewEventDlg(const std::string& eventFile, CWnd* parent)
-    : CDialog(IDD_VIEW_EVENT_FILE, parent), m_eventFile(eventFile)
+CViewEventDlg::CViewEventDlg(const ProgramValues& values, const std::string& eventFile, CWnd* parent)
+    : CDialog(IDD_VIEW_EVENT_FILE, parent), m_values(values), m_eventFile(eventFile)
 {
 }
 
@@ -24,7 +24,7 @@ const MessageMap& CViewEventDlg::GetMessageMap() const
 BOOL CViewEventDlg::OnInitDialog()
 {
     char directory[512] = {};
-    if (AlertCore::HomeSucceeded(Core().AlertGetHomeEventLog(Program().serverName, directory))) {
+    if (AlertCore::HomeSucceeded(m_values.Core().AlertGetHomeEventLog(m_values.serverName, directory))) {
         directory[sizeof directory - 1] = '\0';
         alert_table::BuildEventFilePath(directory, m_eventFile, m_path);
     }
@@ -49,5 +49,5 @@ void CViewEventDlg::OnPrint()
 
 void CViewEventDlg::OnHelp()
 {
-    CEventDlg::openHelp(m_hWnd, CEventDlg::kFileHelpTopic);
+    m_values.OpenHelp(m_hWnd, CEventDlg::kFileHelpTopic);
 }

@@ -7,6 +7,7 @@
 
 #include "alert_record_view.h"
 #include "dialog.h"
+#include "program_values.h"
 
 class CViewEventDlg : public CDialog {
 public:
@@ -14,7 +15,7 @@ public:
     static constexpr size_t kJobNameLimit = 32;
 
     // `eventFile` is the record's file name inside the server's event-log directory.
-    CViewEventDlg(const std::string& eventFile, CWnd* parent = nullptr);
+    CViewEventDlg(const ProgramValues& values, const std::string& eventFile, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
     const MessageMap& GetMessageMap() const override;
@@ -30,6 +31,7 @@ private:
     void OnPrint();
     void OnHelp();
 
+    const ProgramValues& m_values;
     std::string m_eventFile;
     char m_path[alert_table::kEventPathSize] = {};
     std::string m_text;

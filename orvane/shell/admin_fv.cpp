@@ -19,6 +19,8 @@ bool IsClass(HWND window, const char* name)
 CAdminFV::CAdminFV(UINT templateId)
     : CFormView(templateId), m_faceColour(GetSysColor(COLOR_BTNFACE)), m_faceBrush(CreateSolidBrush(m_faceColour))
 {
+    // Commands reach a page through the frame, which hands them on to the page it shows.
+    m_activatesOnClick = false;
 }
 
 CAdminFV::~CAdminFV()
@@ -33,7 +35,6 @@ const MessageMap& CAdminFV::GetMessageMap() const
 {
     static const MessageMap map(CFormView::GetMessageMap(), {
         on::CtlColor(&CAdminFV::OnCtlColor),
-        on::Message(WM_MOUSEACTIVATE, &CAdminFV::OnMouseActivatePage),
     });
     return map;
 }
@@ -79,13 +80,4 @@ HBRUSH CAdminFV::OnCtlColor(HDC dc, HWND control, UINT)
         return m_faceBrush;
     }
     return reinterpret_cast<HBRUSH>(Default());
-}
-
-LRESULT CAdminFV::OnMouseActivatePage(WPARAM, LPARAM)
-{
-    LRESULT result = Default();
-    // Commands then go to the frame, which forwards them to the page it shows.
-    if (CFrameWnd* frame = GetParentFrame())
-        frame->SetActiveView(nullptr);
-    return result;
 }

@@ -32,13 +32,16 @@ void SetField(char (&field)[N], const std::string& text)
 
 }  // namespace
 
-CExchangeMailDlg::CExchangeMailDlg(CWnd* parent) : CDialog(IDD_EXCHANGE_MAIL, parent) {}
+CExchangeMailDlg::CExchangeMailDlg(const ProgramValues& values, CWnd* parent)
+    : CDialog(IDD_EXCHANGE_MAIL, parent), m_values(values)
+{
+}
 
 BOOL CExchangeMailDlg::OnInitDialog()
 {
     std::memset(&m_record, 0, sizeof m_record);
     // The core's result is not examined: a failed read leaves the record zeroed.
-    Core().AlertGetMailCfg(Program().serverName, reinterpret_cast<BYTE*>(&m_record));
+    m_values.Core().AlertGetMailCfg(m_values.serverName, reinterpret_cast<BYTE*>(&m_record));
     m_server = FieldText(m_record.exchangeServer);
     m_mailbox = FieldText(m_record.mailbox);
     return CDialog::OnInitDialog();
@@ -57,21 +60,21 @@ void CExchangeMailDlg::OnOK()
     SetField(m_record.exchangeServer, m_server);
     SetField(m_record.mailbox, m_mailbox);
     m_record.stored = 1;
-    Core().AlertSetMailCfg(Program().serverName, reinterpret_cast<const BYTE*>(&m_record));
+    m_values.Core().AlertSetMailCfg(m_values.serverName, reinterpret_cast<const BYTE*>(&m_record));
     EndDialog(IDOK);
 }
 
-void RunExchangeMailSetup(CWnd* owner, MailSystem& mail)
+void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values, MailSystem& mail)
 {
     if (!mail.MailSystemPresent()) {
         Prompt(kExchangeClientMissingText, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    CExchangeMailDlg dialog(owner);
+    CExchangeMailDlg dialog(values, owner);
     dialog.DoModal();
 }
 
-void RunExchangeMailSetup(CWnd* owner)
+void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values)
 {
-    RunExchangeMailSetup(owner, SystemMail());
+    RunExchangeMailSetup(owner, values, SystemMail());
 }

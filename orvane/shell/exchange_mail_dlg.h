@@ -8,13 +8,15 @@
 
 class CWnd;
 class MailSystem;
+struct ProgramValues;
 
 class CExchangeMailDlg : public CDialog {
 public:
     static constexpr int kMaxServer = 63;
     static constexpr int kMaxMailbox = 255;
 
-    explicit CExchangeMailDlg(CWnd* parent = nullptr);
+    // The record is the one of `values`' current server.
+    explicit CExchangeMailDlg(const ProgramValues& values, CWnd* parent = nullptr);
 
     // Reads the record of the current server and fills the edits.
     BOOL OnInitDialog() override;
@@ -25,11 +27,14 @@ public:
     MailTransportRecord m_record = {};
     std::string m_server;
     std::string m_mailbox;
+
+private:
+    const ProgramValues& m_values;
 };
 
 // What "Exchange Mail Setup" shows when the mail client is not installed.
 extern const char kExchangeClientMissingText[];
 
 // "Exchange Mail Setup": the mail client's presence check, then the dialog.
-void RunExchangeMailSetup(CWnd* owner, MailSystem& mail);
-void RunExchangeMailSetup(CWnd* owner);
+void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values, MailSystem& mail);
+void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values);

@@ -3,12 +3,10 @@
 
 #include <algorithm>
 
-#include "activity_log_view.h"
-#include "al_static_wnd.h"
+#include "admin_fv.h"
 #include "al_tab_wnd.h"
 #include "as_tab_wnd.h"
-#include "event_dlg.h"
-#include "main_frame_pages.h"
+#include "regional_settings_loader.h"
 #include "resource.h"
 
 namespace {
@@ -25,31 +23,39 @@ constexpr UINT kServiceStatusBarId = AFX_IDW_STATUS_BAR + 16;
 const UINT kServiceBarPanes[] = {ID_SEPARATOR, ID_INDICATOR_SERVICE, ID_INDICATOR_DATE, ID_INDICATOR_TIME};
 const UINT kKeyBarPanes[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
-const UINT kLogTitles[] = {IDS_TITLE_ALERT_SUMMARY, IDS_TITLE_EVENT_LOG, IDS_TITLE_ACTIVITY_LOG};
-const UINT kConfigTitles[] = {IDS_TITLE_SUMMARY, IDS_TITLE_BROADCAST, IDS_TITLE_PAGER, IDS_TITLE_SNMP,
-                              IDS_TITLE_TICKET, IDS_TITLE_EMAIL, IDS_TITLE_EVENT_NOTIFY};
+int CountOf(const std::vector<PageRow>& rows, PageTab tab)
+{
+    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [tab](const PageRow& row) { return row.tab == tab; }));
+}
+
+// A setting change that concerns the regional settings: the "intl" section, or every section.
+bool NamesRegionalSettings(LPARAM lParam)
+{
+    const char* section = reinterpret_cast<const char*>(lParam);
+    return !section || lstrcmpiA(section, "intl") == 0;
+}
 
 }  // namespace
 
-CMainFrame::CMainFrame(ServiceControl& serviceControl) : m_serviceControl(serviceControl)
+CMainFrame::CMainFrame(ProgramValues& values, const std::vector<PageRow>& rows) : m_values(values), m_rows(rows)
 {
     // A freshly started program administers this computer.
-    DWORD size = sizeof Program().serverName;
-    if (!GetComputerNameA(Program().serverName, &size))
-        Program().serverName[0] = '\0';
+    DWORD size = sizeof m_values.serverName;
+    if (!GetComputerNameA(m_values.serverName, &size))
+        m_values.serverName[0] = '\0';
 }
 
 CMainFrame::~CMainFrame()
 {
-    if (Program().frame == this)
-        Program().frame = nullptr;
+    if (m_values.frame == this)
+        m_values.frame = nullptr;
     if (m_hWnd && IsWindow(m_hWnd))
         DestroyWindow();
-    for (HMENU& menu : m_menus) {
+    for (auto& [id, menu] : m_menus) {
         if (menu)
             DestroyMenu(menu);
-        menu = nullptr;
     }
+    m_menus.clear();
     if (m_animationIcon)
         DestroyIcon(m_animationIcon);
 }
@@ -63,6 +69,7 @@ const MessageMap& CMainFrame::GetMessageMap() const
         on::Size(&CMainFrame::OnSize),
         on::Move(&CMainFrame::OnMove),
         on::EraseBackground(&CMainFrame::OnEraseBackground),
+        on::Message(WM_WININICHANGE, &CMainFrame::OnSettingChange),
         on::Message(kTabSelectedMessage, &CMainFrame::OnTabChanged),
         on::ControlCode(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE, &CMainFrame::OnSelectorChange),
         on::Command(ID_SHOW_CONFIGURATION, &CMainFrame::OnShowConfiguration),
@@ -84,11 +91,11 @@ const MessageMap& CMainFrame::GetMessageMap() const
 int CMainFrame::OnCreate(CREATESTRUCTA&)
 {
     PlaceOnScreen();
+    for (const PageRow& row : m_rows)
+        MenuFor(row.menuId);
     if (!CreateBars() || !CreateTabWindows() || !CreatePages())
         return -1;
-    for (size_t i = 0; i < m_menus.size(); ++i)
-        m_menus[i] = LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(kMenuIds[i]));
-    Program().frame = this;
+    m_values.frame = this;
     ShowTab(m_logsTab.get());
     FitLargestPage();
     SetTimer(kClockTimer, kClockPeriod);
@@ -118,16 +125,13 @@ void CMainFrame::PlaceOnScreen(SIZE size)
 void CMainFrame::FitLargestPage()
 {
     SIZE largest = {0, 0};
-    auto consider = [&largest](const CAdminFV* page) {
-        if (!page)
-            return;
-        largest.cx = std::max(largest.cx, page->GetTotalSize().cx);
-        largest.cy = std::max(largest.cy, page->GetTotalSize().cy);
-    };
-    consider(m_statisticsPage.get());
-    consider(m_eventPage.get());
-    for (const auto& page : m_configPages)
-        consider(page.get());
+    for (const std::vector<Page>* pages : {&m_logPages, &m_configPages}) {
+        for (const Page& page : *pages) {
+            const SIZE natural = page.page->NaturalSize();
+            largest.cx = std::max(largest.cx, natural.cx);
+            largest.cy = std::max(largest.cy, natural.cy);
+        }
+    }
 
     const RECT area = RepositionBars();
     const RECT tabClient = m_logsTab->GetClientRect();
@@ -172,11 +176,11 @@ bool CMainFrame::CreateTabWindows()
     RECT client = {};
     ::GetClientRect(m_hWnd, &client);
     m_logsTab = std::make_unique<CASTabWnd>();
-    if (!m_logsTab->Create(m_hWnd, client, kTabWindowId, m_logPageCount))
+    if (!m_logsTab->Create(m_hWnd, client, kTabWindowId, CountOf(m_rows, PageTab::Logs)))
         return false;
     PumpMessages(kPendingMessagesPumped);
-    m_configTab = std::make_unique<CALTabWnd>(Core(), Program().serverName);
-    if (!m_configTab->Create(m_hWnd, client, kTabWindowId, m_configPageCount))
+    m_configTab = std::make_unique<CALTabWnd>(m_values.Core(), m_values.serverName);
+    if (!m_configTab->Create(m_hWnd, client, kTabWindowId, CountOf(m_rows, PageTab::Configuration)))
         return false;
     PumpMessages(kPendingMessagesPumped);
     m_logsTab->ShowWindow(SW_HIDE);
@@ -186,30 +190,27 @@ bool CMainFrame::CreateTabWindows()
 
 bool CMainFrame::CreatePages()
 {
-    m_statisticsPage = std::make_unique<CAlStaticWnd>(m_serviceControl);
-    m_eventPage = std::make_unique<CEventDlg>();
-    m_activityView = std::make_unique<CActivityLogView>();
-    if (!m_statisticsPage->CreateInTab(*m_logsTab, kStatisticsPage) ||
-        !m_eventPage->CreateInTab(*m_logsTab, kEventPage) ||
-        !m_activityView->CreateInTab(*m_logsTab, kActivityPage))
+    if (!CreatePagesOf(PageTab::Logs, *m_logsTab, m_logPages) ||
+        !CreatePagesOf(PageTab::Configuration, *m_configTab, m_configPages))
         return false;
-    for (int i = 0; i < m_logPageCount; ++i)
-        m_logsTab->SetTab(i, -1, LoadResString(kLogTitles[i]), LogPageWindow(i)->m_hWnd, true);
-    m_statisticsPage->Load(1);
-    m_eventPage->Load(1);
-    // The activity log is an edit view, not a page of the common base: its first refresh
-    // starts its timer.
-    m_activityView->Refresh(1);
-
-    for (int i = 0; i < m_configPageCount; ++i) {
-        m_configPages[i] = MakeConfigurationPage(i);
-        if (!m_configPages[i] || !m_configPages[i]->CreateInTab(*m_configTab, i))
-            return false;
-        m_configTab->SetTab(i, -1, LoadResString(kConfigTitles[i]), m_configPages[i]->m_hWnd, true);
-        m_configPages[i]->Load(1);
-    }
     m_logsTab->Select(0);
     m_configTab->Select(0);
+    return true;
+}
+
+bool CMainFrame::CreatePagesOf(PageTab tab, CASTabWnd& window, std::vector<Page>& pages)
+{
+    for (const PageRow& row : m_rows) {
+        if (row.tab != tab)
+            continue;
+        const int index = static_cast<int>(pages.size());
+        std::unique_ptr<FramePage> page = row.make(m_values);
+        if (!page || !page->CreateInTab(window, index))
+            return false;
+        window.SetTab(index, -1, LoadResString(row.titleId), page->PageWindow().m_hWnd, true);
+        page->Load(1);
+        pages.push_back(Page{&row, std::move(page)});
+    }
     return true;
 }
 
@@ -217,13 +218,13 @@ void CMainFrame::OnDestroy()
 {
     KillTimer(kClockTimer);
     // The pages go before their tab windows.
-    m_statisticsPage.reset();
-    m_eventPage.reset();
-    m_activityView.reset();
-    for (auto& page : m_configPages)
-        page.reset();
-    if (Program().frame == this)
-        Program().frame = nullptr;
+    m_logPages.clear();
+    m_configPages.clear();
+    if (m_values.frame == this)
+        m_values.frame = nullptr;
+    // The menu on the bar is one of the frame's own: taken off, the window does not destroy
+    // it, and the destructor destroys each menu once.
+    ::SetMenu(m_hWnd, nullptr);
     CFrameWnd::OnDestroy();
 }
 
@@ -292,15 +293,30 @@ void CMainFrame::AnimateIcon()
 
 CWnd* CMainFrame::LogPageWindow(int index) const
 {
-    switch (index) {
-    case kStatisticsPage: return m_statisticsPage.get();
-    case kEventPage: return m_eventPage.get();
-    case kActivityPage: return m_activityView.get();
-    default: return nullptr;
-    }
+    return index >= 0 && index < static_cast<int>(m_logPages.size()) ? &m_logPages[index].page->PageWindow() : nullptr;
 }
 
 CAdminFV* CMainFrame::ConfigPage(int index) const
 {
-    return index >= 0 && index < m_configPageCount ? m_configPages[index].get() : nullptr;
+    if (index < 0 || index >= static_cast<int>(m_configPages.size()))
+        return nullptr;
+    return dynamic_cast<CAdminFV*>(&m_configPages[index].page->PageWindow());
+}
+
+HMENU CMainFrame::MenuFor(UINT menuId)
+{
+    auto found = m_menus.find(menuId);
+    if (found != m_menus.end())
+        return found->second;
+    HMENU menu = LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(menuId));
+    m_menus[menuId] = menu;
+    return menu;
+}
+
+LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM lParam)
+{
+    // The event viewer's dates and times follow the regional settings from the next fill on.
+    if (NamesRegionalSettings(lParam))
+        LoadSettings();
+    return Default();
 }

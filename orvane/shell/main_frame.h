@@ -3,44 +3,39 @@
 
 #include <windows.h>
 
-#include <array>
-#include <iterator>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app_tool_bar.h"
 #include "framework.h"
+#include "main_frame_pages.h"
 #include "program_values.h"
 #include "resource.h"
-#include "service_control.h"
 
 class CASTabWnd;
 class CALTabWnd;
 class CAdminFV;
-class CRecipientPage;
-class CAlStaticWnd;
-class CEventDlg;
-class CActivityLogView;
 
 // Shows either the logs tab window (statistics, event viewer, activity log) or the
 // configuration tab window (summary and six delivery methods), swaps the menu bar to suit the
-// page in front, forwards commands to the pages that own them and reloads every page after a
-// connection or a service command.
+// page in front, hands commands on to the pages that handle them and reloads every page after a
+// connection or a service command. Which pages there are, and what the frame does with each,
+// comes from the page rows.
 class CMainFrame : public CFrameWnd, public FrameRequests {
 public:
-    // Log pages and configuration pages, in tab order.
-    enum LogPage { kStatisticsPage, kEventPage, kActivityPage, kLogPageCount };
-    enum ConfigPage {
-        kSummaryPage, kBroadcastPage, kPagerPage, kSnmpPage, kTicketPage, kEmailPage, kEventLogPage,
-        kConfigPageCount
-    };
+    // Tab positions of the Alert Manager's own pages (the order of its rows).
+    enum LogPage { kStatisticsPage, kEventPage, kActivityPage };
+    enum ConfigPage { kSummaryPage, kBroadcastPage, kPagerPage, kSnmpPage, kTicketPage, kEmailPage, kEventLogPage };
 
-    // Fills the current server name with this computer's name. The statistics page asks
-    // `serviceControl` for the Alert Service's status.
-    explicit CMainFrame(ServiceControl& serviceControl = SystemServiceControl());
+    // Fills `values`' current server with this computer's name; the frame registers itself
+    // there for the pages' requests while its window exists.
+    explicit CMainFrame(ProgramValues& values, const std::vector<PageRow>& rows = AlertManagerPages());
     ~CMainFrame() override;
 
     void ReloadAllPages(int serviceStopped) override;
+    void ShowServiceStateNow() override;
 
     // Shows one tab window and hides the other (the selector goes with the configuration).
     void ShowLogs();
@@ -55,8 +50,6 @@ public:
     HWND Selector() const { return m_toolBar.Selector(); }
     // The menu resource whose menu is on the bar now.
     UINT CurrentMenuId() const { return m_currentMenuId; }
-    // The 500 ms pause after showing "Service : Stopping"; tests set 0.
-    void SetStoppingPause(DWORD milliseconds) { m_stoppingPause = milliseconds; }
 
     bool OnCmdMsg(CommandRequest& request) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,14 +59,20 @@ public:
     void RefillSelector();
     // Follows a selection in the application selector.
     void ChangeApplication(const std::string& application);
-    // Compares the service state with the one last seen and refreshes the log pages on a
-    // change to stopped or running.
+    // Compares the service state with the one last seen: on a change to stopped or running the
+    // log pages are refreshed, and a stopped service sends the frame back to the logs.
     void FollowServiceState();
 
 protected:
     void LayoutClientArea(const RECT& area) override;
 
 private:
+    // A page made from its row, at its position in its tab window.
+    struct Page {
+        const PageRow* row;
+        std::unique_ptr<FramePage> page;
+    };
+
     int OnCreate(CREATESTRUCTA& create);
     void OnDestroy();
     void OnTimer(UINT_PTR id);
@@ -81,20 +80,26 @@ private:
     void OnMove(int x, int y);
     BOOL OnEraseBackground(HDC dc);
     LRESULT OnTabChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     void OnSelectorChange();
 
     bool CreateBars();
     bool CreateTabWindows();
     bool CreatePages();
+    bool CreatePagesOf(PageTab tab, CASTabWnd& window, std::vector<Page>& pages);
     void PlaceOnScreen();
     void PlaceOnScreen(SIZE size);
     void FitLargestPage();
     void AnimateIcon();
     void ShowTab(CASTabWnd* tab);
     void SetMenuForPage();
-    // The window of the page that owns `id` (the forwarding table), or null.
-    CWnd* ForwardTarget(UINT id) const;
-    CWnd* CurrentPage() const;
+    HMENU MenuFor(UINT menuId);
+    void ReloadPage(Page& page, int serviceStopped);
+    void RefreshLogPages(int serviceStopped);
+    // The first page other than `except` that has a handler for command `id`, or null.
+    CWnd* PageHandling(UINT id, const CWnd* except) const;
+    const Page* CurrentPage() const;
+    CWnd* CurrentPageWindow() const;
 
     void OnShowConfiguration();
     void OnShowLogs();
@@ -107,7 +112,8 @@ private:
     void OnUpdateDatePane(CCmdUI& ui);
     void OnUpdateTimePane(CCmdUI& ui);
 
-    ServiceControl& m_serviceControl;
+    ProgramValues& m_values;
+    const std::vector<PageRow>& m_rows;
     SIZE m_defaultSize = {570, 490};
     CStatusBar m_statusBar;
     CStatusBar m_keyStatusBar;
@@ -115,22 +121,15 @@ private:
     CASTabWnd* m_shownTab = nullptr;
     std::unique_ptr<CASTabWnd> m_logsTab;
     std::unique_ptr<CALTabWnd> m_configTab;
-    std::unique_ptr<CAlStaticWnd> m_statisticsPage;
-    std::unique_ptr<CEventDlg> m_eventPage;
-    std::unique_ptr<CActivityLogView> m_activityView;
-    std::array<std::unique_ptr<CAdminFV>, kConfigPageCount> m_configPages;
-    int m_logPageCount = kLogPageCount;
-    int m_configPageCount = kConfigPageCount;
-    // The menus of the page kinds, in this order; m_menus holds them loaded.
-    static constexpr UINT kMenuIds[] = {IDR_MENU_STATISTICS, IDR_MENU_ACTIVITY, IDR_MENU_EVENTS,
-                                        IDR_MENU_BROADCAST,  IDR_MENU_PAGER,    IDR_MENU_SNMP,
-                                        IDR_MENU_TICKET,     IDR_MENU_EMAIL,    IDR_MENU_EVENT_LOG};
-    std::array<HMENU, std::size(kMenuIds)> m_menus = {};
+    std::vector<Page> m_logPages;
+    std::vector<Page> m_configPages;
+    // The menus of the pages, loaded once each; the one on the bar is taken off before the
+    // window goes, so that each is destroyed exactly once.
+    std::map<UINT, HMENU> m_menus;
     UINT m_currentMenuId = 0;
     int m_previousServiceState = 0;
     int m_iconCounter = 0;
     HICON m_animationIcon = nullptr;
     POINT m_lastTopLeft = {};
     std::string m_currentText;
-    DWORD m_stoppingPause = 500;
 };

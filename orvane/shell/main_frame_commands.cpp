@@ -3,51 +3,42 @@
 
 #include <ctime>
 
-#include "activity_log_view.h"
-#include "al_static_wnd.h"
+#include "admin_fv.h"
 #include "al_tab_wnd.h"
 #include "as_tab_wnd.h"
-#include "event_dlg.h"
 #include "exchange_mail_dlg.h"
 #include "instance_guard.h"
 #include "resource.h"
 
-namespace {
-
-bool IsOneOf(UINT id, std::initializer_list<UINT> ids)
-{
-    for (UINT candidate : ids)
-        if (candidate == id)
-            return true;
-    return false;
-}
-
-}  // namespace
-
-CWnd* CMainFrame::CurrentPage() const
+const CMainFrame::Page* CMainFrame::CurrentPage() const
 {
     if (!m_shownTab)
         return nullptr;
+    const std::vector<Page>& pages = m_shownTab == m_logsTab.get() ? m_logPages : m_configPages;
     const int selected = m_shownTab->GetCurSel();
-    return m_shownTab == m_logsTab.get() ? LogPageWindow(selected) : ConfigPage(selected);
+    return selected >= 0 && selected < static_cast<int>(pages.size()) ? &pages[selected] : nullptr;
 }
 
-CWnd* CMainFrame::ForwardTarget(UINT id) const
+CWnd* CMainFrame::CurrentPageWindow() const
 {
-    if (IsOneOf(id, {ID_SERVICE_START, ID_SERVICE_PAUSE, ID_SERVICE_STOP, ID_SERVICE_PAUSE_MENU}))
-        return m_statisticsPage.get();
-    if (IsOneOf(id, {ID_EVENT_CLEAR_SELECTED, ID_EVENT_CLEAR_ALL, ID_EVENT_VIEW}))
-        return m_eventPage.get();
-    if (id == ID_ACTIVITY_CLEAR)
-        return m_activityView.get();
-    if (IsOneOf(id, {ID_SNMP_NEW, ID_SNMP_MODIFY, ID_SNMP_DELETE, ID_NOTIFY_TOGGLE}))
-        return ConfigPage(kSnmpPage);
-    if (IsOneOf(id, {ID_PAGER_NEW, ID_PAGER_MODIFY, ID_PAGER_DELETE, ID_PAGER_TOGGLE, ID_PAGER_PORT_SETUP}))
-        return ConfigPage(kPagerPage);
-    if (IsOneOf(id, {ID_EMAIL_ADDRESS, ID_EMAIL_ATTACH, ID_EMAIL_DETACH, ID_EMAIL_TOGGLE, ID_EMAIL_RECEIPT}))
-        return ConfigPage(kEmailPage);
-    if (id == ID_FILE_PRINT)
-        return m_logsTab ? LogPageWindow(m_logsTab->GetCurSel()) : nullptr;
+    const Page* page = CurrentPage();
+    return page ? &page->page->PageWindow() : nullptr;
+}
+
+CWnd* CMainFrame::PageHandling(UINT id, const CWnd* except) const
+{
+    for (const std::vector<Page>* pages : {&m_logPages, &m_configPages}) {
+        for (const Page& page : *pages) {
+            CWnd& window = page.page->PageWindow();
+            if (&window == except)
+                continue;
+            CommandRequest probe;
+            probe.id = id;
+            probe.probe = true;
+            if (window.OnCmdMsg(probe))
+                return &window;
+        }
+    }
     return nullptr;
 }
 
@@ -58,7 +49,7 @@ bool CMainFrame::OnCmdMsg(CommandRequest& request)
 {
     if (request.id == ID_HELP_CONTENTS) {
         // Help goes to the page in front as its own help command.
-        CWnd* page = CurrentPage();
+        CWnd* page = CurrentPageWindow();
         if (!page)
             return false;
         CommandRequest help = request;
@@ -67,13 +58,17 @@ bool CMainFrame::OnCmdMsg(CommandRequest& request)
         request.result = help.result;
         return handled;
     }
-    CWnd* owner = ForwardTarget(request.id);
-    if (request.id != ID_FILE_PRINT) {
-        CWnd* front = CurrentPage();
-        if (front && front != owner && front->OnCmdMsg(request))
+    if (request.id == ID_FILE_PRINT) {
+        // Print always prints the log page chosen in the logs tab window.
+        CWnd* logPage = m_logsTab ? LogPageWindow(m_logsTab->GetCurSel()) : nullptr;
+        if (logPage && logPage->OnCmdMsg(request))
             return true;
+        return CFrameWnd::OnCmdMsg(request);
     }
-    if (owner && owner->OnCmdMsg(request))
+    CWnd* front = CurrentPageWindow();
+    if (front && front->OnCmdMsg(request))
+        return true;
+    if (CWnd* owner = PageHandling(request.id, front); owner && owner->OnCmdMsg(request))
         return true;
     return CFrameWnd::OnCmdMsg(request);
 }
@@ -123,29 +118,28 @@ void CMainFrame::ShowTab(CASTabWnd* tab)
 
 void CMainFrame::SetMenuForPage()
 {
-    // Indexes into kMenuIds and m_menus.
-    static const int kLogMenus[] = {0, 2, 1};
-    static const int kConfigMenus[] = {3, 3, 4, 5, 6, 7, 8};
-    if (!m_shownTab)
+    const Page* page = CurrentPage();
+    if (!page)
         return;
-    const int page = m_shownTab->GetCurSel();
-    int slot = -1;
-    if (m_shownTab == m_logsTab.get() && page >= 0 && page < kLogPageCount)
-        slot = kLogMenus[page];
-    else if (m_shownTab == m_configTab.get() && page >= 0 && page < kConfigPageCount)
-        slot = kConfigMenus[page];
-    if (slot < 0 || !m_menus[slot])
+    HMENU menu = MenuFor(page->row->menuId);
+    if (!menu)
         return;
-    SwapMenu(m_menus[slot]);
-    m_currentMenuId = kMenuIds[slot];
+    HMENU previous = SwapMenu(menu);
+    // The menu the window was created with is no menu of the pages: it goes with its first swap.
+    bool own = false;
+    for (const auto& [id, loaded] : m_menus)
+        own = own || loaded == previous;
+    if (previous && previous != menu && !own)
+        DestroyMenu(previous);
+    m_currentMenuId = page->row->menuId;
 }
 
-LRESULT CMainFrame::OnTabChanged(WPARAM, LPARAM lParam)
+LRESULT CMainFrame::OnTabChanged(WPARAM, LPARAM)
 {
     // Both tab windows carry the same id; only the one on show takes the user's clicks.
-    if (ConfigurationShown() && lParam == kSummaryPage && m_configPages[kSummaryPage]) {
-        m_configPages[kSummaryPage]->ReleaseItems();
-        m_configPages[kSummaryPage]->Load(0);
+    if (const Page* page = CurrentPage(); page && page->row->reloadWhenChosen) {
+        page->page->ReleaseItems();
+        page->page->Load(0);
     }
     SetMenuForPage();
     return 0;
@@ -153,7 +147,7 @@ LRESULT CMainFrame::OnTabChanged(WPARAM, LPARAM lParam)
 
 void CMainFrame::OnShowConfiguration()
 {
-    if (Program().serviceState == kServiceStopped) {
+    if (m_values.serviceState == kServiceStopped) {
         ShowLogs();
         return;
     }
@@ -174,16 +168,12 @@ void CMainFrame::OnShowStatistics()
 
 void CMainFrame::OnExchangeMailSetup()
 {
-    RunExchangeMailSetup(this);
+    RunExchangeMailSetup(this, m_values);
 }
 
 void CMainFrame::OnUpdateShowConfiguration(CCmdUI& ui)
 {
-    FollowServiceState();
-    const bool stopped = Program().serviceState == kServiceStopped;
-    if (stopped && ConfigurationShown())
-        ShowLogs();
-    ui.Enable(!stopped);
+    ui.Enable(m_values.serviceState != kServiceStopped);
     ui.SetCheck(ConfigurationShown() ? 1 : 0);
 }
 
@@ -194,25 +184,19 @@ void CMainFrame::OnUpdateShowLogs(CCmdUI& ui)
 
 void CMainFrame::OnUpdateNeedsRunningService(CCmdUI& ui)
 {
-    ui.Enable(Program().serviceState != kServiceStopped);
+    ui.Enable(m_values.serviceState != kServiceStopped);
 }
 
 void CMainFrame::OnUpdateServicePane(CCmdUI& ui)
 {
     UINT text = IDS_SERVICE_STARTED;
-    switch (Program().serviceState) {
+    switch (m_values.serviceState) {
     case kServiceStopped: text = IDS_SERVICE_STOPPED; break;
     case kServicePaused: text = IDS_SERVICE_PAUSED; break;
     case kServiceStopping: text = IDS_SERVICE_STOPPING; break;
     default: break;
     }
     ui.SetText(LoadResString(text));
-    if (Program().serviceState == kServiceStopping && m_stoppingPause) {
-        // The stop was asked by this program: the text stays a moment before the next state.
-        ::UpdateWindow(m_statusBar.m_hWnd);
-        Sleep(m_stoppingPause);
-        ui.SetText(LoadResString(text));
-    }
 }
 
 void CMainFrame::OnUpdateDatePane(CCmdUI& ui)
@@ -229,4 +213,10 @@ void CMainFrame::OnUpdateTimePane(CCmdUI& ui)
     const std::time_t now = std::time(nullptr);
     std::strftime(text, sizeof text, "%I:%M %p", std::localtime(&now));
     ui.SetText(text);
+}
+
+void CMainFrame::ShowServiceStateNow()
+{
+    m_statusBar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    ::UpdateWindow(m_statusBar.m_hWnd);
 }

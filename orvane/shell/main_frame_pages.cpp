@@ -1,19 +1,46 @@
-// The configuration pages: one line per page names the class that shows it.
+// The Alert Manager's pages: a new page class takes its row's place here, and nothing else in
+// the frame changes.
 #include "main_frame_pages.h"
 
-#include "main_frame.h"
+#include "activity_log_view.h"
+#include "al_static_wnd.h"
+#include "event_dlg.h"
 #include "placeholder_page.h"
+#include "resource.h"
 
-std::unique_ptr<CAdminFV> MakeConfigurationPage(int index)
+namespace {
+
+template <class Page>
+std::unique_ptr<FramePage> Make(ProgramValues& values)
 {
-    switch (index) {
-    case CMainFrame::kSummaryPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kBroadcastPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kPagerPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kSnmpPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kTicketPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kEmailPage: return std::make_unique<CPlaceholderPage>();
-    case CMainFrame::kEventLogPage: return std::make_unique<CPlaceholderPage>();
-    default: return nullptr;
-    }
+    return std::make_unique<Page>(values);
+}
+
+std::unique_ptr<FramePage> MakePlaceholder(ProgramValues&)
+{
+    return std::make_unique<CPlaceholderPage>();
+}
+
+}  // namespace
+
+const std::vector<PageRow>& AlertManagerPages()
+{
+    using enum PageTab;
+    using enum PageReload;
+    static const std::vector<PageRow> rows = {
+        {Logs, IDS_TITLE_ALERT_SUMMARY, IDR_MENU_STATISTICS, &Make<CAlStaticWnd>},
+        {Logs, IDS_TITLE_EVENT_LOG, IDR_MENU_EVENTS, &Make<CEventDlg>, Refresh},
+        {Logs, IDS_TITLE_ACTIVITY_LOG, IDR_MENU_ACTIVITY, &Make<CActivityLogView>, Refresh},
+        {Configuration, IDS_TITLE_SUMMARY, IDR_MENU_BROADCAST, &MakePlaceholder, Load, nullptr, 0, true},
+        {Configuration, IDS_TITLE_BROADCAST, IDR_MENU_BROADCAST, &MakePlaceholder, Recipients,
+         &AlertCore::AlertGetBroadcast, 1},
+        {Configuration, IDS_TITLE_PAGER, IDR_MENU_PAGER, &MakePlaceholder, Recipients, &AlertCore::AlertGetPager, 3},
+        {Configuration, IDS_TITLE_SNMP, IDR_MENU_SNMP, &MakePlaceholder, Recipients, &AlertCore::AlertGetSnmp, 7},
+        {Configuration, IDS_TITLE_TICKET, IDR_MENU_TICKET, &MakePlaceholder, Recipients,
+         &AlertCore::AlertGetTTixPRINTQ_HEADER, 8},
+        {Configuration, IDS_TITLE_EMAIL, IDR_MENU_EMAIL, &MakePlaceholder, Recipients, &AlertCore::AlertGetEMail, 2},
+        {Configuration, IDS_TITLE_EVENT_NOTIFY, IDR_MENU_EVENT_LOG, &MakePlaceholder, Recipients,
+         &AlertCore::AlertGetEventLog, 9},
+    };
+    return rows;
 }

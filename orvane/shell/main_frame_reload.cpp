@@ -3,143 +3,134 @@
 
 #include <cstring>
 
-#include "activity_log_view.h"
 #include "al_tab_wnd.h"
-#include "event_dlg.h"
-#include "recipient_page.h"
 #include "resource.h"
 
 namespace {
 
 const char kDefaultEntry[] = "DEFAULT";
-constexpr size_t kApplicationNameSize = 64;
-
-using GetList = int (AlertCore::*)(LPCSTR, WORD*, void**, LPCSTR);
-
-struct MethodReload {
-    int page;
-    GetList get;
-    int freeKind;
-};
-
-// Broadcast, pager, SNMP, trouble ticket, e-mail and event log, in the order they are read.
-const MethodReload kMethodReloads[] = {
-    {CMainFrame::kBroadcastPage, &AlertCore::AlertGetBroadcast, 1},
-    {CMainFrame::kPagerPage, &AlertCore::AlertGetPager, 3},
-    {CMainFrame::kSnmpPage, &AlertCore::AlertGetSnmp, 7},
-    {CMainFrame::kTicketPage, &AlertCore::AlertGetTTixPRINTQ_HEADER, 8},
-    {CMainFrame::kEmailPage, &AlertCore::AlertGetEMail, 2},
-    {CMainFrame::kEventLogPage, &AlertCore::AlertGetEventLog, 9},
-};
-
-void CopyName(char (&target)[24], const std::string& text)
-{
-    std::memset(target, 0, sizeof target);
-    std::strncpy(target, text.c_str(), sizeof target - 1);
-}
+constexpr size_t kListedNameSize = 64;
 
 }  // namespace
 
 void CMainFrame::ReloadAllPages(int serviceStopped)
 {
     RefillSelector();
-    if (m_eventPage)
-        m_eventPage->Refresh(serviceStopped);
-    if (m_activityView)
-        m_activityView->Refresh(serviceStopped);
-    if (m_configPages[kSummaryPage])
-        m_configPages[kSummaryPage]->Load(0);
-    AlertCore& core = Core();
-    const char* server = Program().serverName;
-    const char* application = Program().applicationName;
-    for (const MethodReload& method : kMethodReloads) {
-        WORD count = 0;
-        void* list = nullptr;
-        // The result is not examined: the page takes whatever came back.
-        (core.*method.get)(server, &count, &list, application);
-        if (auto* page = dynamic_cast<CRecipientPage*>(m_configPages[method.page].get())) {
-            page->TakeRecipients(count, list);
-            page->Load(0);
-        }
-        if (list)
-            GlobalFree(list);
-        core.AlertFreeCheckEverySetting(server, method.freeKind);
+    for (std::vector<Page>* pages : {&m_logPages, &m_configPages})
+        for (Page& page : *pages)
+            ReloadPage(page, serviceStopped);
+}
+
+void CMainFrame::ReloadPage(Page& page, int serviceStopped)
+{
+    const PageRow& row = *page.row;
+    switch (row.reload) {
+    case PageReload::None:
+        return;
+    case PageReload::Refresh:
+        page.page->Refresh(serviceStopped);
+        return;
+    case PageReload::Load:
+        page.page->Load(0);
+        return;
+    case PageReload::Recipients:
+        break;
     }
+    AlertCore& core = m_values.Core();
+    WORD count = 0;
+    void* list = nullptr;
+    // The result is not examined: the page takes whatever came back.
+    if (row.readList)
+        (core.*row.readList)(m_values.serverName, &count, &list, m_values.applicationName);
+    page.page->TakeRecipients(count, list);
+    page.page->Load(0);
+    if (list)
+        GlobalFree(list);
+    core.AlertFreeCheckEverySetting(m_values.serverName, row.freeKind);
+}
+
+void CMainFrame::RefreshLogPages(int serviceStopped)
+{
+    for (Page& page : m_logPages)
+        if (page.row->reload == PageReload::Refresh)
+            page.page->Refresh(serviceStopped);
 }
 
 void CMainFrame::RefillSelector()
 {
-    HWND selector = m_toolBar.Selector();
-    ::SendMessageA(selector, CB_RESETCONTENT, 0, 0);
+    CComboBox selector(m_toolBar.Selector());
+    selector.ResetContent();
     WORD count = 0;
     void* list = nullptr;
-    const int result = Core().AlertGetApplicationALT(Program().serverName, &count, &list);
+    const int result = m_values.Core().AlertGetApplicationALT(m_values.serverName, &count, &list);
     if (AlertCore::Failed(result) || count == 0 || !list) {
         if (list)
             GlobalFree(list);
         return;
     }
-    ::SendMessageA(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kDefaultEntry));
+    selector.AddString(kDefaultEntry);
     const char* names = static_cast<const char*>(list);
     for (WORD i = 0; i < count; ++i) {
-        // A name that fills its 64 bytes is cut there rather than read past its slot.
-        const char* slot = names + i * kApplicationNameSize;
-        const std::string name(slot, strnlen(slot, kApplicationNameSize));
-        ::SendMessageA(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        // A name that fills its 64 bytes is cut there rather than read past its slot. A name
+        // too long for the current application's field is not offered at all: cut, it would
+        // name another application than the one the cache was built for.
+        const char* slot = names + i * kListedNameSize;
+        const std::string name(slot, strnlen(slot, kListedNameSize));
+        if (ProgramValues::FitsApplicationName(name.c_str()))
+            selector.AddString(name);
     }
     GlobalFree(list);
-    LRESULT found = ::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                   reinterpret_cast<LPARAM>(m_currentText.c_str()));
-    if (m_currentText.empty() || found == CB_ERR) {
+    int found = selector.FindStringExact(m_currentText);
+    const bool vanished = !m_currentText.empty() && found < 0;
+    if (found < 0)
         found = 0;
-        m_currentText = kDefaultEntry;
+    selector.SetCurSel(found);
+    if (vanished) {
+        // The application chosen before is not on this server's list: the cache, the pages and
+        // the current name follow the selector back to its first entry.
+        ChangeApplication(kDefaultEntry);
+        return;
     }
-    ::SendMessageA(selector, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    if (m_currentText.empty())
+        m_currentText = kDefaultEntry;
     // Until the user picks an application the core's per-application calls would go out with
     // an empty name, which names none: the selector's choice stands for it.
-    if (!Program().applicationName[0])
-        CopyName(Program().applicationName, m_currentText);
+    if (!m_values.applicationName[0])
+        m_values.SetApplicationName(m_currentText.c_str());
 }
 
 void CMainFrame::OnSelectorChange()
 {
-    HWND selector = m_toolBar.Selector();
-    const LRESULT index = ::SendMessageA(selector, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR)
+    CComboBox selector(m_toolBar.Selector());
+    const int index = selector.GetCurSel();
+    if (index < 0)
         return;
-    const LRESULT length = ::SendMessageA(selector, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR)
-        return;
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    ::SendMessageA(selector, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(strlen(text.c_str()));
-    ChangeApplication(text);
+    ChangeApplication(selector.GetLBText(index));
 }
 
 void CMainFrame::ChangeApplication(const std::string& application)
 {
-    for (auto& page : m_configPages)
-        if (page)
-            page->ReleaseItems();
+    if (!ProgramValues::FitsApplicationName(application.c_str()))
+        return;
+    for (Page& page : m_configPages)
+        page.page->ReleaseItems();
     m_configTab->ChangeApplication(application);
-    CopyName(Program().applicationName, application);
+    // Named before the pages load, so that they read the new application, not the old one.
+    m_values.SetApplicationName(application.c_str());
     m_currentText = application;
-    for (auto& page : m_configPages)
-        if (page)
-            page->Load(0);
+    for (Page& page : m_configPages)
+        page.page->Load(0);
 }
 
 void CMainFrame::FollowServiceState()
 {
-    const int state = Program().serviceState;
+    const int state = m_values.serviceState;
     if (state == m_previousServiceState)
         return;
-    if (state == kServiceStopped || state == kServiceRunning) {
-        const int stopped = state == kServiceStopped ? 1 : 0;
-        if (m_eventPage)
-            m_eventPage->Refresh(stopped);
-        if (m_activityView)
-            m_activityView->Refresh(stopped);
-    }
+    if (state == kServiceStopped || state == kServiceRunning)
+        RefreshLogPages(state == kServiceStopped ? 1 : 0);
+    // The configuration cannot be shown while the service is stopped.
+    if (state == kServiceStopped && ConfigurationShown())
+        ShowLogs();
     m_previousServiceState = state;
 }

@@ -8,8 +8,10 @@
 #include "custom_control_library.h"
 #include "main_frame.h"
 #include "program_values.h"
+#include "regional_settings_loader.h"
 #include "resource.h"
 #include "server_connection.h"
+#include "service_control.h"
 #include "splash_wnd.h"
 #include "startup_ids.h"
 
@@ -29,14 +31,11 @@ COrvaneApp::COrvaneApp()
 {
     const std::string home = ReadAlertHomeDirectory();
     std::strncpy(m_homeDirectory, home.c_str(), sizeof m_homeDirectory - 1);
-    Program().core = &m_core;
+    m_values.core = &m_core;
+    m_values.serviceControl = &SystemServiceControl();
 }
 
-COrvaneApp::~COrvaneApp()
-{
-    if (Program().core == &m_core)
-        Program().core = nullptr;
-}
+COrvaneApp::~COrvaneApp() = default;
 
 const MessageMap& COrvaneApp::GetMessageMap() const
 {
@@ -69,6 +68,8 @@ BOOL COrvaneApp::InitInstance()
     }
     // The 3-D look comes from the controls' extended styles; there is nothing to register.
     LoadStdProfileSettings(4);
+    // The event viewer prints dates and times as the regional settings say.
+    LoadSettings();
 
     CustomControlSlot() = LoadCustomControls();
     if (!CustomControlSlot()) {
@@ -78,7 +79,7 @@ BOOL COrvaneApp::InitInstance()
 
     CSplashWnd splash;
     splash.Show();
-    m_mainFrame = std::make_unique<CMainFrame>();
+    m_mainFrame = std::make_unique<CMainFrame>(m_values);
     m_pMainWnd = m_mainFrame.get();
     if (!m_mainFrame->Create(nullptr, LoadResString(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW,
                              CFrameWnd::rectDefault, nullptr, IDR_MENU_STATISTICS)) {
@@ -115,7 +116,7 @@ int COrvaneApp::ExitInstance()
 
 void COrvaneApp::OnSelectServer()
 {
-    RunSelectServer(m_pMainWnd);
+    RunSelectServer(m_pMainWnd, m_values);
 }
 
 void COrvaneApp::OnAbout()

@@ -8,6 +8,7 @@
 #include "framework.h"
 #include "halden_alert_core.h"
 #include "instance_guard.h"
+#include "program_values.h"
 
 class CMainFrame;
 
@@ -34,4 +35,6 @@ private:
     std::unique_ptr<CMainFrame> m_mainFrame;
     HICON m_programIcon = nullptr;
     HaldenAlertCore m_core;
+    // The values every window of the program gets from the one that creates it.
+    ProgramValues m_values;
 };

@@ -1,22 +1,49 @@
-// The Alert Manager's program-wide values.
+// The Alert Manager's shared values and the program's help file.
 #include "program_values.h"
 
-#include <windows.h>
-
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
-ProgramValues& Program()
+AlertCore& ProgramValues::Core() const
 {
-    static ProgramValues values;
-    return values;
-}
-
-AlertCore& Core()
-{
-    AlertCore* core = Program().core;
     if (!core)
         std::abort();
     return *core;
+}
+
+ServiceControl& ProgramValues::Services() const
+{
+    if (!serviceControl)
+        std::abort();
+    return *serviceControl;
+}
+
+bool ProgramValues::IsLocalServer() const
+{
+    return lstrcmpiA(serverName, LocalComputerName()) == 0;
+}
+
+bool ProgramValues::FitsApplicationName(const char* name)
+{
+    return name && strnlen(name, kApplicationNameSize) < kApplicationNameSize;
+}
+
+bool ProgramValues::SetApplicationName(const char* name)
+{
+    if (!FitsApplicationName(name))
+        return false;
+    std::memset(applicationName, 0, sizeof applicationName);
+    std::memcpy(applicationName, name, std::strlen(name));
+    return true;
+}
+
+void ProgramValues::OpenHelp(HWND owner, UINT topic) const
+{
+    if (openHelp)
+        openHelp(owner, topic);
+    else
+        OpenProgramHelp(owner, topic);
 }
 
 const char* LocalComputerName()
@@ -30,7 +57,22 @@ const char* LocalComputerName()
     return name;
 }
 
-bool IsLocalServer()
+std::string HelpFileFor(const std::string& programPath)
 {
-    return lstrcmpiA(Program().serverName, LocalComputerName()) == 0;
+    std::string helpFile = programPath;
+    // Only a dot in the file's own name starts its extension, not one in a folder name.
+    const std::size_t dot = helpFile.find_last_of('.');
+    const std::size_t slash = helpFile.find_last_of("\\/");
+    if (dot != std::string::npos && (slash == std::string::npos || slash < dot))
+        helpFile.erase(dot);
+    return helpFile + ".HLP";
+}
+
+void OpenProgramHelp(HWND owner, UINT topic)
+{
+    char program[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    WinHelpA(owner, HelpFileFor(std::string(program, length)).c_str(), HELP_CONTEXT, topic);
 }

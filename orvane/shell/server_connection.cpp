@@ -25,11 +25,16 @@ bool Fits(const std::string& text, std::size_t size)
     return text.size() < size;
 }
 
-// An empty field stands for the administrator's own logon (the system's default user and
-// password); an empty string would ask for a logon without password instead.
-const char* OrDefault(const char* text)
+// An empty user stands for the administrator's own logon. A password left empty beside a
+// user name is that user's empty password; with no user either, it is the own logon's.
+const char* UserArgument(const Logon& logon)
 {
-    return text[0] ? text : nullptr;
+    return logon.user[0] ? logon.user : nullptr;
+}
+
+const char* PasswordArgument(const Logon& logon)
+{
+    return logon.password[0] || logon.user[0] ? logon.password : nullptr;
 }
 
 }  // namespace
@@ -50,11 +55,13 @@ std::string LogonFailedText(DWORD error)
     return FormatText("Logon Failed ! Please Retry, [Error Code is %d ]", static_cast<int>(error));
 }
 
-ServerConnection::ServerConnection(NetworkProvider& network) : m_network(network) {}
-
-void ServerConnection::CancelRemembered()
+ServerConnection::ServerConnection(ProgramValues& values, NetworkProvider& network)
+    : m_values(values), m_network(network)
 {
-    RememberedShares& shares = Remembered();
+}
+
+void ServerConnection::CancelRemembered(const RememberedShares& shares)
+{
     // Forced, and without touching the user's profile: the program made these connections.
     if (shares.adminShare[0])
         m_network.CancelConnection2(shares.adminShare, 0, TRUE);
@@ -87,21 +94,29 @@ bool ServerConnection::Connect(const std::string& server, const std::string& use
     resource.lpRemoteName = adminShare;
     resource.lpProvider = nullptr;
 
+    RememberedShares& shares = Remembered();
+    const RememberedShares earlier = shares;
+    // A second logon to the share already held would clash with the first; only then does the
+    // old connection go before the new one is made. Another server's stays until the new
+    // connection stands, so that a failed attempt leaves the program where it was.
+    const bool sameShare = earlier.adminShare[0] && lstrcmpiA(earlier.adminShare, adminShare) == 0;
     DWORD result = NO_ERROR;
     DWORD error = NO_ERROR;
     {
         CWaitCursor wait;
-        CancelRemembered();
-        result = m_network.AddConnection2(resource, OrDefault(logon.password), OrDefault(logon.user), 0);
+        if (sameShare)
+            CancelRemembered(earlier);
+        result = m_network.AddConnection2(resource, PasswordArgument(logon), UserArgument(logon), 0);
         // Taken at once, before restoring the cursor can touch it.
         if (result != NO_ERROR)
             error = m_network.LastError();
+        else if (!sameShare)
+            CancelRemembered(earlier);
     }
 
-    RememberedShares& shares = Remembered();
     if (result != NO_ERROR) {
-        // The old connection stays, but is no longer cancelled by a later attempt.
-        shares.adminShare[0] = '\0';
+        // Nothing of the earlier connection was cancelled: it stays remembered, so that the
+        // next successful connection still cancels it.
         SoundBeep(MB_OK);
         Prompt(error == kLogonFailure ? LogonRefusedText(logon.server) : LogonFailedText(error),
                MB_OK | MB_ICONEXCLAMATION);
@@ -110,16 +125,16 @@ bool ServerConnection::Connect(const std::string& server, const std::string& use
 
     lstrcpynA(shares.adminShare, adminShare, sizeof shares.adminShare);
     std::snprintf(shares.ipcShare, sizeof shares.ipcShare, "\\\\%s\\IPC$", logon.server);
-    lstrcpynA(Program().serverName, logon.server, sizeof Program().serverName);
-    if (Program().frame)
-        Program().frame->ReloadAllPages(0);
+    lstrcpynA(m_values.serverName, logon.server, sizeof m_values.serverName);
+    if (m_values.frame)
+        m_values.frame->ReloadAllPages(0);
     return true;
 }
 
-void RunSelectServer(CWnd* parent, NetworkProvider& network)
+void RunSelectServer(CWnd* parent, ProgramValues& values, NetworkProvider& network)
 {
     CConnectServerDlg dialog(parent);
     if (dialog.DoModal() != IDOK)
         return;
-    ServerConnection(network).Connect(dialog.m_server, dialog.m_user, dialog.m_password);
+    ServerConnection(values, network).Connect(dialog.m_server, dialog.m_user, dialog.m_password);
 }

@@ -5,6 +5,8 @@
 
 #include "network_provider.h"
 
+struct ProgramValues;
+
 class CWnd;
 
 // The share names of the last successful connection, kept for the whole program so that the
@@ -18,7 +20,8 @@ RememberedShares& Remembered();
 
 class ServerConnection {
 public:
-    explicit ServerConnection(NetworkProvider& network = SystemNetworkProvider());
+    // A success changes `values`' current server and has its frame reload every page.
+    explicit ServerConnection(ProgramValues& values, NetworkProvider& network = SystemNetworkProvider());
 
     // Connects to `server`'s administrative share with the logon given. An empty server does
     // nothing. On success the server becomes the current server and the frame reloads every
@@ -27,13 +30,14 @@ public:
     bool Connect(const std::string& server, const std::string& user, const std::string& password);
 
 private:
-    void CancelRemembered();
+    void CancelRemembered(const RememberedShares& shares);
 
+    ProgramValues& m_values;
     NetworkProvider& m_network;
 };
 
 // "Select Server": runs the Connect Alert Server dialog and, on OK, the connection.
-void RunSelectServer(CWnd* parent, NetworkProvider& network = SystemNetworkProvider());
+void RunSelectServer(CWnd* parent, ProgramValues& values, NetworkProvider& network = SystemNetworkProvider());
 
 // The two texts of a refused connection.
 std::string LogonRefusedText(const char* server);

@@ -11,6 +11,7 @@
 #define IDC_COUNT 1007
 
 #define IDD_FORM 110
+#define IDD_PROBE_PANEL 111
 #define IDC_FORM_EDIT 1101
 
 #define IDD_PAGE_OPTIONS 120

@@ -6,6 +6,7 @@
 #include "alert_record_table.h"
 #include "events_fixture.h"
 #include "program_values.h"
+#include "test_program.h"
 #include "scratch_alert_home.h"
 
 namespace {
@@ -18,7 +19,7 @@ const TableSlot kZeroSlot{};
 
 TEST_F(AlertRecordTableTest, OpeningAMissingTableCreatesOneZeroedHeader)
 {
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.Open());
     EXPECT_EQ(0, table.SlotCount());
     EXPECT_EQ(std::vector<BYTE>(256, 0), ReadTable());
@@ -29,7 +30,7 @@ TEST_F(AlertRecordTableTest, OpeningAMissingTableCreatesOneZeroedHeader)
 TEST_F(AlertRecordTableTest, OpeningCountsWholeSlotsAfterTheHeader)
 {
     WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("AL000001.EVT", "a", "ALERT", 0, 1), kZeroSlot, kZeroSlot});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.Open());
     EXPECT_EQ(3, table.SlotCount());
     // A torn last slot is not counted.
@@ -43,7 +44,7 @@ TEST_F(AlertRecordTableTest, OpeningCountsWholeSlotsAfterTheHeader)
 
 TEST_F(AlertRecordTableTest, TheHeaderReadsBackAndAMissingTableGivesZerosAndIsCreated)
 {
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     BYTE header[256];
     std::memset(header, 0x5A, sizeof header);
     table.ReadHeader(header);
@@ -61,7 +62,7 @@ TEST_F(AlertRecordTableTest, RecordsReadOnlyWhenAllTwoHundredFiftySixBytesAreThe
 {
     const TableSlot first = RecordSlot("AL000001.EVT", "Disk full", "ALERT", 2, 1765000000);
     WriteTable(HeaderSlot(0, 1, 0), {first});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     BYTE slot[256];
     EXPECT_EQ(1, table.ReadRecord(1, slot));
     EXPECT_EQ(0, std::memcmp(first.data(), slot, 256));
@@ -76,7 +77,7 @@ TEST_F(AlertRecordTableTest, RecordsReadOnlyWhenAllTwoHundredFiftySixBytesAreThe
 
 TEST_F(AlertRecordTableTest, WritingARecordNeedsTheTableAndLandsAtItsSlot)
 {
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     const TableSlot record = RecordSlot("AL000002.EVT", "b", "VEXOMAR", 3, 7);
     EXPECT_EQ(0, table.WriteRecord(1, record.data()));
     EXPECT_FALSE(Exists(TablePath()));
@@ -95,7 +96,7 @@ TEST_F(AlertRecordTableTest, DeletingDecreasesItsCountRemovesTheEventFileAndZero
     WriteText("AL000001.EVT", "one");
     WriteText("AL000002.EVT", "two");
 
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.DeleteRecord(2));
     EXPECT_EQ(HeaderSlot(2, 0, 1), ReadSlot(0));
     EXPECT_EQ(kZeroSlot, ReadSlot(2));
@@ -109,7 +110,7 @@ TEST_F(AlertRecordTableTest, EachPriorityTakesFromItsOwnCount)
 {
     WriteTable(HeaderSlot(5, 5, 5), {RecordSlot("A1.EVT", "", "A", 1, 0), RecordSlot("A3.EVT", "", "A", 3, 0),
                                      RecordSlot("A9.EVT", "", "A", 9, 0), RecordSlot("AM.EVT", "", "A", -1, 0)});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     table.DeleteRecord(1);
     EXPECT_EQ(HeaderSlot(4, 5, 5), ReadSlot(0));
     table.DeleteRecord(2);
@@ -125,7 +126,7 @@ TEST_F(AlertRecordTableTest, EachPriorityTakesFromItsOwnCount)
 TEST_F(AlertRecordTableTest, ACountAlreadyZeroStaysZero)
 {
     WriteTable(HeaderSlot(0, 3, 0), {RecordSlot("AL000001.EVT", "x", "ALERT", 1, 5)});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.DeleteRecord(1));
     EXPECT_EQ(HeaderSlot(0, 3, 0), ReadSlot(0));
     EXPECT_EQ(kZeroSlot, ReadSlot(1));
@@ -136,7 +137,7 @@ TEST_F(AlertRecordTableTest, DeletingKeepsTheHeadersOtherBytes)
     TableSlot header = HeaderSlot(1, 0, 0);
     header[200] = 0x77;
     WriteTable(header, {RecordSlot("AL000001.EVT", "x", "ALERT", 0, 5)});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     table.DeleteRecord(1);
     TableSlot expected = HeaderSlot(0, 0, 0);
     expected[200] = 0x77;
@@ -150,7 +151,7 @@ TEST_F(AlertRecordTableTest, AFreeSlotTheHeaderOrAMissingSlotChangesNothing)
     WriteTable(HeaderSlot(1, 0, 0), {free});
     WriteText("AL000001.EVT", "one");
     const std::vector<BYTE> before = ReadTable();
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(0, table.DeleteRecord(1));
     EXPECT_EQ(0, table.DeleteRecord(0));
     EXPECT_EQ(0, table.DeleteRecord(7));
@@ -168,23 +169,23 @@ TEST_F(AlertRecordTableTest, AnEventFileNameThatLeavesTheFolderIsNotDeleted)
     CAlertRecordTable::ForgetPaths();
     // The table in SUB carries the hostile name.
     CopyFileA(TablePath().c_str(), (sub + "\\ALRECORD.TBL").c_str(), FALSE);
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.DeleteRecord(1));
     EXPECT_TRUE(Exists(FilePath("OUTSIDE.TXT")));
 }
 
 TEST_F(AlertRecordTableTest, ThePathsAreAskedOncePerServer)
 {
-    CAlertRecordTable first;
+    CAlertRecordTable first(TestProgram());
     first.Open();
-    CAlertRecordTable second;
+    CAlertRecordTable second(TestProgram());
     BYTE header[256];
     second.ReadHeader(header);
     second.FileLength();
     ASSERT_EQ(1u, core.CallsOf("AlertGetHomeEventLog").size());
     EXPECT_EQ("ALPHA", core.CallsOf("AlertGetHomeEventLog")[0].texts[0]);
 
-    std::strcpy(Program().serverName, "BETA");
+    std::strcpy(TestProgram().serverName, "BETA");
     second.Open();
     ASSERT_EQ(2u, core.CallsOf("AlertGetHomeEventLog").size());
     EXPECT_EQ("BETA", core.CallsOf("AlertGetHomeEventLog")[1].texts[0]);
@@ -194,7 +195,7 @@ TEST_F(AlertRecordTableTest, AFailedHomeCallLeavesBothPathsEmptyAndEveryOperatio
 {
     core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer{0, 0, {'C', ':', '\\', 0}, {}});
     WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("AL000001.EVT", "x", "ALERT", 0, 5)});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(0, table.Open());
     EXPECT_STREQ("", table.EventLogDirectory());
     EXPECT_STREQ("", table.TablePath());
@@ -215,7 +216,7 @@ TEST_F(AlertRecordTableTest, ADirectoryLeavingNoRoomForTheTableNameIsRefused)
 {
     const std::string longDirectory = "C:\\" + std::string(505, 'd');
     core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer{1, 0, std::vector<BYTE>(longDirectory.begin(), longDirectory.end()), {}});
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(0, table.Open());
     EXPECT_STREQ("", table.TablePath());
 }
@@ -229,7 +230,7 @@ TEST_F(AlertRecordTableTest, WhileTheServiceWritesRecordsStillReadAndADeleteChan
     HANDLE service = CreateFileA(TablePath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, service);
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     BYTE slot[256];
     EXPECT_EQ(1, table.ReadRecord(1, slot));
     EXPECT_EQ(1, table.Open());
@@ -250,7 +251,7 @@ TEST_F(AlertRecordTableTest, ATableOpenForReadingElsewhereCanStillBeDeletedFrom)
     HANDLE reader = CreateFileA(TablePath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, reader);
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.DeleteRecord(1));
     CloseHandle(reader);
     EXPECT_EQ(HeaderSlot(0, 0, 0), ReadSlot(0));
@@ -266,7 +267,7 @@ TEST_F(AlertRecordTableTest, EverySlotIsVisitedInOrderAcrossRunsAndATornLastSlot
     bytes.resize(bytes.size() + 100, 0x41);
     ScratchAlertHome::WriteBytes(TablePath(), bytes);
 
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     std::vector<int> indexes;
     bool same = true;
     EXPECT_EQ(150, table.ForEachSlot(1, [&](int index, const BYTE* slot) {
@@ -287,7 +288,7 @@ TEST_F(AlertRecordTableTest, EverySlotIsVisitedInOrderAcrossRunsAndATornLastSlot
 
 TEST_F(AlertRecordTableTest, AMissingTableHasNoSlotsToVisit)
 {
-    CAlertRecordTable table;
+    CAlertRecordTable table(TestProgram());
     int visited = 0;
     EXPECT_EQ(0, table.ForEachSlot(1, [&](int, const BYTE*) { ++visited; }));
     EXPECT_EQ(0, visited);

@@ -7,6 +7,7 @@
 #include "scripted_prompter.h"
 #include "ui_actions.h"
 #include "view_event_dlg.h"
+#include "test_program.h"
 
 namespace {
 
@@ -278,8 +279,8 @@ TEST_F(EventCommandsTest, TheEventFileDialogPrintsItsTextAsEventLog)
 TEST_F(EventCommandsTest, HelpOpensThePagesAndTheDialogsTopics)
 {
     HelpAsked().clear();
-    const CEventDlg::HelpOpener saved = CEventDlg::openHelp;
-    CEventDlg::openHelp = &RecordHelp;
+    const HelpOpener saved = TestProgram().openHelp;
+    TestProgram().openHelp = &RecordHelp;
     Command(ID_PAGE_HELP);
     Select({0});
     HWND dialog = nullptr;
@@ -290,7 +291,7 @@ TEST_F(EventCommandsTest, HelpOpensThePagesAndTheDialogsTopics)
         Click(modal.m_hWnd, IDOK);
     });
     Command(ID_EVENT_VIEW);
-    CEventDlg::openHelp = saved;
+    TestProgram().openHelp = saved;
     ASSERT_EQ(2u, HelpAsked().size());
     EXPECT_EQ(page.m_hWnd, HelpAsked()[0].first);
     EXPECT_EQ(3020u, HelpAsked()[0].second);

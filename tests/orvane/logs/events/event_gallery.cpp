@@ -11,6 +11,7 @@
 #include "fake_alert_core.h"
 #include "logs_ids.h"
 #include "program_values.h"
+#include "test_program.h"
 
 namespace {
 
@@ -87,8 +88,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     FakeAnswer directory;
     directory.data.assign(folder.begin(), folder.end());
     core.AnswerAlways("AlertGetHomeEventLog", directory);
-    Program().core = &core;
-    std::strcpy(Program().serverName, "GALLERY");
+    TestProgram().core = &core;
+    std::strcpy(TestProgram().serverName, "GALLERY");
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = GalleryProc;
@@ -104,7 +105,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 
     CASTabWnd tab;
     tab.Create(frame, client, 1, 1);
-    CEventDlg page;
+    CEventDlg page{TestProgram()};
     page.CreateInTab(tab, 0);
     tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
     tab.Select(0);

@@ -10,6 +10,7 @@
 #include "event_dlg.h"
 #include "events_fixture.h"
 #include "system_dialogs.h"
+#include "test_program.h"
 
 // The printer dialog as a person who picks the prefix's PostScript printer.
 class FakePrinterDialog : public SystemDialogs {
@@ -52,7 +53,7 @@ protected:
 
     CWnd owner;
     CASTabWnd tab;
-    CEventDlg page;
+    CEventDlg page{TestProgram()};
     FakePrinterDialog printerDialog;
     std::string printOutput;
 };

@@ -12,6 +12,7 @@
 #include "halden_alert_core.h"
 #include "logs_ids.h"
 #include "program_values.h"
+#include "test_program.h"
 #include "scripted_prompter.h"
 #include "alert_service_suite.h"
 #include "ui_actions.h"
@@ -23,10 +24,10 @@ protected:
     void SetUp() override
     {
         AlertServiceSuite::SetUp();
-        savedCore_ = Program().core;
-        Program().core = &core;
-        std::memset(Program().serverName, 0, sizeof Program().serverName);
-        std::strncpy(Program().serverName, LocalComputerName(), sizeof Program().serverName - 1);
+        savedCore_ = TestProgram().core;
+        TestProgram().core = &core;
+        std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
+        std::strncpy(TestProgram().serverName, LocalComputerName(), sizeof TestProgram().serverName - 1);
         CAlertRecordTable::ForgetPaths();
         ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
         ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 1));
@@ -40,7 +41,7 @@ protected:
         tab.DestroyWindow();
         owner.DestroyWindow();
         CAlertRecordTable::ForgetPaths();
-        Program().core = savedCore_;
+        TestProgram().core = savedCore_;
         AlertServiceSuite::TearDown();
     }
     void Tick()
@@ -53,7 +54,7 @@ protected:
     HaldenAlertCore core;
     CWnd owner;
     CASTabWnd tab;
-    CEventDlg page;
+    CEventDlg page{TestProgram()};
 
 private:
     AlertCore* savedCore_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "alert_record_table.h"
 #include "program_values.h"
+#include "test_program.h"
 #include "scratch_alert_home.h"
 
 TableSlot RecordSlot(const std::string& eventFile, const std::string& description, const std::string& application,
@@ -37,11 +38,11 @@ void EventLogFolderTest::SetUp()
     RemoveTree(folder);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
 
-    savedCore_ = Program().core;
-    std::memcpy(savedServer_, Program().serverName, sizeof savedServer_);
-    Program().core = &core;
-    std::memset(Program().serverName, 0, sizeof Program().serverName);
-    std::strcpy(Program().serverName, "ALPHA");
+    savedCore_ = TestProgram().core;
+    std::memcpy(savedServer_, TestProgram().serverName, sizeof savedServer_);
+    TestProgram().core = &core;
+    std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
+    std::strcpy(TestProgram().serverName, "ALPHA");
     FakeAnswer directory;
     directory.data.assign(folder.begin(), folder.end());
     directory.data.push_back(0);
@@ -52,8 +53,8 @@ void EventLogFolderTest::SetUp()
 void EventLogFolderTest::TearDown()
 {
     CAlertRecordTable::ForgetPaths();
-    Program().core = savedCore_;
-    std::memcpy(Program().serverName, savedServer_, sizeof savedServer_);
+    TestProgram().core = savedCore_;
+    std::memcpy(TestProgram().serverName, savedServer_, sizeof savedServer_);
     RemoveTree(folder);
 }
 

@@ -14,6 +14,7 @@
 #include "status_ids.h"
 #include "status_test_support.h"
 #include "system_dialogs.h"
+#include "test_program.h"
 
 namespace {
 
@@ -87,8 +88,8 @@ protected:
     void SetUp() override
     {
         UseLocalServer();
-        Program().core = &core;
-        Program().serviceState = kServiceRunning;
+        TestProgram().core = &core;
+        TestProgram().serviceState = kServiceRunning;
         CActivityLogPaths::Forget();
         core.AnswerAlways("AlertGetHomeLog", DataAnswer(1, CoreText(folder.Path())));
         ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 500, 400}, nullptr, 0));
@@ -107,7 +108,7 @@ protected:
     FakeAlertCore core;
     PrinterChoice printers;
     CWnd owner;
-    CActivityLogView view;
+    CActivityLogView view{TestProgram()};
 };
 
 }  // namespace

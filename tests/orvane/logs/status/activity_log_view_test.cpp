@@ -12,6 +12,7 @@
 #include "status_ids.h"
 #include "status_test_support.h"
 #include "ui_actions.h"
+#include "test_program.h"
 
 namespace {
 
@@ -24,9 +25,9 @@ protected:
     void SetUp() override
     {
         UseLocalServer();
-        Program().core = &core;
-        Program().serviceState = kServiceRunning;
-        Program().frame = nullptr;
+        TestProgram().core = &core;
+        TestProgram().serviceState = kServiceRunning;
+        TestProgram().frame = nullptr;
         CActivityLogPaths::Forget();
         core.AnswerAlways("AlertGetHomeLog", DataAnswer(1, CoreText(folder.Path())));
         ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 500, 400}, nullptr, 0));
@@ -46,7 +47,7 @@ protected:
     ScratchFolder folder{TestName()};
     FakeAlertCore core;
     CWnd owner;
-    CActivityLogView view;
+    CActivityLogView view{TestProgram()};
 };
 
 }  // namespace
@@ -65,7 +66,7 @@ TEST_F(ActivityLogTest, InATabItIsAChildOfTheTabWithTheTabIndexAsId)
 {
     CASTabWnd tab;
     ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 480, 360}, 100, 3));
-    CActivityLogView page;
+    CActivityLogView page{TestProgram()};
     ASSERT_TRUE(page.CreateInTab(tab, 2));
     EXPECT_EQ(tab.m_hWnd, GetParent(page.m_hWnd));
     EXPECT_EQ(2, GetDlgCtrlID(page.m_hWnd));
@@ -98,13 +99,13 @@ TEST_F(ActivityLogTest, AStoppedOrStoppingServiceShowsThePleaToStartIt)
 {
     WriteText(Log(), kFirstLines);
     for (int state : {kServiceStopped, kServiceStopping}) {
-        Program().serviceState = state;
+        TestProgram().serviceState = state;
         view.Refresh(1);
         EXPECT_EQ(kStartServiceText, view.GetText()) << state;
         view.Refresh(0);
         EXPECT_EQ(kStartServiceText, view.GetText()) << state;
     }
-    Program().serviceState = kServicePaused;
+    TestProgram().serviceState = kServicePaused;
     view.Refresh(0);
     EXPECT_EQ(kFirstLines, view.GetText());
 }
@@ -155,19 +156,30 @@ TEST_F(ActivityLogTest, AMissingLogShowsAnEmptyViewWithoutAnyMessage)
     EXPECT_EQ(0u, view.LastCheckLength());
 }
 
-TEST_F(ActivityLogTest, ARefreshWithTheFlagClearedReadsTheLogAfreshOnTheNextTick)
+TEST_F(ActivityLogTest, ARefreshWithTheFlagClearedReadsTheLogAfreshAtOnce)
 {
     WriteText(Log(), "first\r\n");
     view.Refresh(1);
     Tick();
+    // Same length, other content: only a fresh read shows it.
     WriteText(Log(), "FIRST\r\n");
     view.Refresh(0);
-    // The length is unchanged, so the refresh itself keeps the cleared text ...
-    EXPECT_EQ("", view.GetText());
-    EXPECT_EQ(0u, view.LastLoadLength());
-    // ... and the tick, finding no known load, reads the new content.
-    Tick();
     EXPECT_EQ("FIRST\r\n", view.GetText());
+    EXPECT_EQ(7u, view.LastLoadLength());
+}
+
+TEST_F(ActivityLogTest, AfterTheServiceRestartsTheUnchangedLogShowsAtOnce)
+{
+    WriteText(Log(), "line one\r\n");
+    view.Refresh(1);
+    EXPECT_EQ("line one\r\n", view.GetText());
+    TestProgram().serviceState = kServiceStopped;
+    view.Refresh(1);
+    EXPECT_EQ(kStartServiceText, view.GetText());
+    // The service runs again and the log has not grown: the frame's refresh shows it, no tick needed.
+    TestProgram().serviceState = kServiceRunning;
+    view.Refresh(0);
+    EXPECT_EQ("line one\r\n", view.GetText());
 }
 
 TEST_F(ActivityLogTest, ClearTruncatesTheLogWithoutAskingAndEmptiesTheView)
@@ -187,7 +199,7 @@ TEST_F(ActivityLogTest, ClearTruncatesTheLogWithoutAskingAndEmptiesTheView)
 TEST_F(ActivityLogTest, ClearingWhileStoppedEmptiesTheViewAndTheNextTickPleadsAgain)
 {
     WriteText(Log(), kFirstLines);
-    Program().serviceState = kServiceStopped;
+    TestProgram().serviceState = kServiceStopped;
     view.Refresh(1);
     Tick();
     ASSERT_EQ(kStartServiceText, view.GetText());
@@ -219,7 +231,7 @@ TEST_F(ActivityLogTest, ViewsShareThePathsUntilTheServerChanges)
 {
     WriteText(Log(), "first\r\n");
     view.Refresh(1);
-    CActivityLogView second;
+    CActivityLogView second{TestProgram()};
     ASSERT_TRUE(second.Create(&owner, RECT{0, 0, 100, 100}, 3));
     second.Refresh(1);
     EXPECT_EQ("first\r\n", second.GetText());
@@ -252,36 +264,36 @@ TEST_F(ActivityLogTest, AFailedHomeCallEmptiesThePathsAndIsAskedAgain)
 TEST_F(ActivityLogTest, ADirectoryWithoutRoomForTheFileNameIsRefused)
 {
     core.Answer("AlertGetHomeLog", DataAnswer(1, CoreText("C:\\" + std::string(505, 'd'))));
-    EXPECT_FALSE(CActivityLogPaths::Resolve());
+    EXPECT_FALSE(CActivityLogPaths::Resolve(TestProgram()));
     EXPECT_STREQ("", CActivityLogPaths::Path());
     core.Answer("AlertGetHomeLog", DataAnswer(1, CoreText("")));
-    EXPECT_FALSE(CActivityLogPaths::Resolve());
+    EXPECT_FALSE(CActivityLogPaths::Resolve(TestProgram()));
     // 2 is not the home calls' success.
     core.Answer("AlertGetHomeLog", DataAnswer(2, CoreText(folder.Path())));
-    EXPECT_FALSE(CActivityLogPaths::Resolve());
-    EXPECT_TRUE(CActivityLogPaths::Resolve());
+    EXPECT_FALSE(CActivityLogPaths::Resolve(TestProgram()));
+    EXPECT_TRUE(CActivityLogPaths::Resolve(TestProgram()));
 }
 
 TEST_F(ActivityLogTest, SaveAsIsAlwaysEnabledAndHelpOpensTheLogsTopic)
 {
     EXPECT_TRUE(IsCommandEnabled(view, ID_FILE_SAVE_AS));
     std::vector<UINT> topics;
-    view.m_openHelp = [&](HWND owner, UINT topic) {
+    TestProgram().openHelp = [&](HWND owner, UINT topic) {
         EXPECT_EQ(view.m_hWnd, owner);
         topics.push_back(topic);
     };
     view.SendMessage(WM_COMMAND, ID_PAGE_HELP);
-    EXPECT_EQ(std::vector<UINT>{kActivityLogHelpTopic}, topics);
+    EXPECT_EQ(std::vector<UINT>{3030u}, topics);
 }
 
 TEST(ActivityLogActivation, AClickOnTheViewLeavesTheFrameWithoutAnActiveView)
 {
     ProgramValuesScope scope;
     FakeAlertCore core;
-    Program().core = &core;
+    TestProgram().core = &core;
     CFrameWnd frame;
     ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 500, 400}));
-    CActivityLogView view;
+    CActivityLogView view{TestProgram()};
     ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 300, 200}, 2));
     frame.SetActiveView(&view);
     view.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));

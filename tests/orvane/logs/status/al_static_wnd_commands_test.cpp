@@ -1,5 +1,6 @@
 // The Alert Summary page's Start, Pause and Stop against the recording core and service control.
 #include "status_page_fixture.h"
+#include "test_program.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ TEST_F(StatusPageTest, StartOfAStoppedServiceStartsItThenReloadsAsRunning)
 {
     control.remoteStatus = SERVICE_STOPPED;
     Command(ID_SERVICE_START);
-    // This computer too is asked by its name.
-    EXPECT_EQ(std::vector<std::string>{std::string("remote ") + LocalComputerName()}, control.calls);
+    // This computer too is asked by its name; afterwards the page reads the new status once.
+    EXPECT_EQ((std::vector<std::string>{std::string("remote ") + LocalComputerName(), "local"}), control.calls);
     EXPECT_EQ(std::vector<std::string>{Local("AlertStartService")}, ServiceCalls(core));
     EXPECT_EQ(std::vector<DWORD>{500}, waits);
     EXPECT_EQ(std::vector<int>{0}, frame.reloads);
@@ -75,29 +76,29 @@ TEST_F(StatusPageTest, StopMarksTheServiceStoppingAndReloadsAsStopped)
 {
     Command(ID_SERVICE_STOP);
     EXPECT_EQ(std::vector<std::string>{Local("AlertStopService")}, ServiceCalls(core));
-    EXPECT_EQ(kServiceStopping, Program().serviceState);
+    EXPECT_EQ(kServiceStopping, TestProgram().serviceState);
     EXPECT_EQ(std::vector<DWORD>{500}, waits);
     EXPECT_EQ(std::vector<int>{1}, frame.reloads);
 }
 
 TEST_F(StatusPageTest, AFailedStopStillReloadsAsStoppedButLeavesTheStateUntilTheNextTick)
 {
-    Program().serviceState = kServiceRunning;
+    TestProgram().serviceState = kServiceRunning;
     core.Fail("AlertStopService", ERROR_SERVICE_CANNOT_ACCEPT_CTRL);
     Command(ID_SERVICE_STOP);
-    EXPECT_EQ(kServiceRunning, Program().serviceState);
+    EXPECT_EQ(kServiceRunning, TestProgram().serviceState);
     EXPECT_EQ(std::vector<DWORD>{500}, waits);
     EXPECT_EQ(std::vector<int>{1}, frame.reloads);
     control.localStatus = SERVICE_PAUSED;
     Tick();
-    EXPECT_EQ(kServicePaused, Program().serviceState);
+    EXPECT_EQ(kServicePaused, TestProgram().serviceState);
 }
 
 TEST_F(StatusPageTest, StopWithoutAFrameOnlyWaits)
 {
-    Program().frame = nullptr;
+    TestProgram().frame = nullptr;
     Command(ID_SERVICE_STOP);
-    EXPECT_EQ(kServiceStopping, Program().serviceState);
+    EXPECT_EQ(kServiceStopping, TestProgram().serviceState);
     EXPECT_EQ(std::vector<DWORD>{500}, waits);
     EXPECT_TRUE(frame.reloads.empty());
 }
@@ -110,7 +111,7 @@ TEST_F(StatusPageTest, PauseFromTheToolbarOrTheMenuPausesWithoutReloading)
     EXPECT_EQ((std::vector<std::string>{Local("AlertPauseService"), Local("AlertPauseService")}), ServiceCalls(core));
     EXPECT_TRUE(waits.empty());
     EXPECT_TRUE(frame.reloads.empty());
-    EXPECT_EQ(kServiceRunning, Program().serviceState);
+    EXPECT_EQ(kServiceRunning, TestProgram().serviceState);
 }
 
 TEST_F(StatusPageTest, AnotherServersServiceIsCommandedUnderItsOwnName)
@@ -123,6 +124,7 @@ TEST_F(StatusPageTest, AnotherServersServiceIsCommandedUnderItsOwnName)
     EXPECT_EQ((std::vector<std::string>{"AlertStartService FARSERVER 0", "AlertPauseService FARSERVER 0",
                                         "AlertStopService FARSERVER 0"}),
               ServiceCalls(core));
-    EXPECT_EQ(std::vector<std::string>{"remote FARSERVER"}, control.calls);
+    // Start asks before it acts; each command then reads the status once for the buttons.
+    EXPECT_EQ(std::vector<std::string>(4, "remote FARSERVER"), control.calls);
     EXPECT_EQ((std::vector<int>{0, 1}), frame.reloads);
 }

@@ -2,6 +2,7 @@
 #include "status_page_fixture.h"
 
 #include "ui_actions.h"
+#include "test_program.h"
 
 TEST_F(StatusPageTest, TheTemplateHoldsThreeFramedPicturesCountsAndTheMessage)
 {
@@ -39,7 +40,7 @@ TEST_F(StatusPageTest, LoadPublishesTheLocalStateAndShowsTheCounts)
         control.localStatus = status;
         AnswerStatistics(7, 0, -3);
         page.Load(0);
-        EXPECT_EQ(state, Program().serviceState) << status;
+        EXPECT_EQ(state, TestProgram().serviceState) << status;
         EXPECT_EQ((std::vector<std::string>{"7", "0", "-3"}), Counts());
     }
     const auto statistics = core.CallsOf("AlertGetStatistics");
@@ -81,27 +82,27 @@ TEST_F(StatusPageTest, TheCountsRefreshOnEveryTickEvenWhileTheServiceIsStopped)
     AnswerStatistics(2, 5, 11);
     Tick();
     EXPECT_EQ((std::vector<std::string>{"2", "5", "11"}), Counts());
-    EXPECT_EQ(kServiceStopped, Program().serviceState);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
 }
 
 TEST_F(StatusPageTest, AStoppedServiceShowsTheExactPleaAndOthersClearIt)
 {
     control.localStatus = SERVICE_STOPPED;
-    Program().serviceState = kServiceRunning;
+    TestProgram().serviceState = kServiceRunning;
     Tick();
-    EXPECT_EQ(kServiceStopped, Program().serviceState);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     EXPECT_EQ(kMustStartText, Text(IDC_SERVICE_MESSAGE));
 
     control.localStatus = SERVICE_PAUSED;
     Tick();
-    EXPECT_EQ(kServicePaused, Program().serviceState);
+    EXPECT_EQ(kServicePaused, TestProgram().serviceState);
     EXPECT_EQ("", Text(IDC_SERVICE_MESSAGE));
 
     control.localStatus = SERVICE_STOPPED;
     Tick();
     control.localStatus = SERVICE_CONTINUE_PENDING;
     Tick();
-    EXPECT_EQ(kServiceRunning, Program().serviceState);
+    EXPECT_EQ(kServiceRunning, TestProgram().serviceState);
     EXPECT_EQ("", Text(IDC_SERVICE_MESSAGE));
 }
 
@@ -111,7 +112,7 @@ TEST_F(StatusPageTest, AnotherServerIsPolledByTheRemoteQueryUnderItsName)
     control.remoteStatus = SERVICE_STOPPED;
     Tick();
     EXPECT_EQ(std::vector<std::string>{"remote FARSERVER"}, control.calls);
-    EXPECT_EQ(kServiceStopped, Program().serviceState);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     EXPECT_EQ(kMustStartText, Text(IDC_SERVICE_MESSAGE));
     EXPECT_EQ("FARSERVER", core.CallsOf("AlertGetStatistics").at(0).texts[0]);
 }
@@ -122,10 +123,10 @@ TEST_F(StatusPageTest, AnotherServersUnreadableStatusLeavesTheStateAndMessage)
     control.remoteStatus = SERVICE_STOPPED;
     Tick();
     control.remoteStatus.reset();
-    Program().serviceState = kServicePaused;
+    TestProgram().serviceState = kServicePaused;
     AnswerStatistics(4, 4, 4);
     Tick();
-    EXPECT_EQ(kServicePaused, Program().serviceState);
+    EXPECT_EQ(kServicePaused, TestProgram().serviceState);
     EXPECT_EQ(kMustStartText, Text(IDC_SERVICE_MESSAGE));
     // The counts came before the status.
     EXPECT_EQ((std::vector<std::string>{"4", "4", "4"}), Counts());
@@ -139,9 +140,9 @@ TEST_F(StatusPageTest, ThisComputerIsKnownWhateverTheCaseOfItsName)
     UseServer(lower.c_str());
     Tick();
     EXPECT_EQ(std::vector<std::string>{"local"}, control.calls);
-    EXPECT_STREQ(LocalComputerName(), CAlStaticWnd::ServiceComputerName());
+    EXPECT_STREQ(LocalComputerName(), page.ServiceComputerName());
     UseServer("FARSERVER");
-    EXPECT_STREQ("FARSERVER", CAlStaticWnd::ServiceComputerName());
+    EXPECT_STREQ("FARSERVER", page.ServiceComputerName());
 }
 
 TEST_F(StatusPageTest, StartPauseAndStopAreEnabledByTheStatus)
@@ -158,14 +159,19 @@ TEST_F(StatusPageTest, StartPauseAndStopAreEnabledByTheStatus)
     };
     for (const Case& c : cases) {
         control.localStatus = c.status;
+        Tick();
+        const size_t queries = control.calls.size();
         EXPECT_EQ(c.start, IsCommandEnabled(page, ID_SERVICE_START)) << c.status;
         EXPECT_EQ(c.pause, IsCommandEnabled(page, ID_SERVICE_PAUSE)) << c.status;
+        EXPECT_EQ(c.pause, IsCommandEnabled(page, ID_SERVICE_PAUSE_MENU)) << "the menu's Pause, " << c.status;
         EXPECT_EQ(c.stop, IsCommandEnabled(page, ID_SERVICE_STOP)) << c.status;
         UseServer("FARSERVER");
         control.remoteStatus = c.status;
+        Tick();
         EXPECT_EQ(c.start, IsCommandEnabled(page, ID_SERVICE_START)) << c.status;
         EXPECT_EQ(c.pause, IsCommandEnabled(page, ID_SERVICE_PAUSE)) << c.status;
         EXPECT_EQ(c.stop, IsCommandEnabled(page, ID_SERVICE_STOP)) << c.status;
+        EXPECT_EQ(queries + 1, control.calls.size()) << "the update handlers use the polled status, they never query";
         UseLocalServer();
     }
 }
@@ -184,9 +190,9 @@ TEST_F(StatusPageTest, AnotherServerWhoseStatusCannotBeReadHasNoServiceCommands)
 TEST_F(StatusPageTest, HelpOpensTheSummaryTopic)
 {
     std::vector<UINT> topics;
-    page.m_openHelp = [&](HWND, UINT topic) { topics.push_back(topic); };
+    TestProgram().openHelp = [&](HWND, UINT topic) { topics.push_back(topic); };
     Command(ID_PAGE_HELP);
-    EXPECT_EQ(std::vector<UINT>{kAlertSummaryHelpTopic}, topics);
+    EXPECT_EQ(std::vector<UINT>{3010u}, topics);
 }
 
 TEST_F(StatusPageTest, DestructionClosesTheKeptServiceManagerHandle)

@@ -14,15 +14,16 @@
 #include "fake_service_control.h"
 #include "status_ids.h"
 #include "status_test_support.h"
+#include "test_program.h"
 
 class StatusPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         UseLocalServer();
-        Program().core = &core;
-        Program().frame = &frame;
-        Program().serviceState = kServiceRunning;
+        TestProgram().core = &core;
+        TestProgram().frame = &frame;
+        TestProgram().serviceState = kServiceRunning;
         CAlertRecordTable::ForgetPaths();
         core.AnswerAlways("AlertGetHomeEventLog", DataAnswer(1, CoreText(folder.Path())));
         ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 600, 450}, nullptr, 0));
@@ -55,7 +56,7 @@ protected:
     RecordingFrame frame;
     std::vector<DWORD> waits;
     CWnd owner;
-    CAlStaticWnd page{control};
+    CAlStaticWnd page{TestProgramWith(control)};
 };
 
 inline constexpr const char* kMustStartText =

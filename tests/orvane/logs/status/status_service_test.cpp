@@ -19,6 +19,7 @@
 #include "service_control_scm.h"
 #include "status_ids.h"
 #include "status_test_support.h"
+#include "test_program.h"
 
 namespace {
 
@@ -49,8 +50,8 @@ protected:
     void SetUp() override
     {
         UseLocalServer();
-        Program().core = &core;
-        Program().frame = &frame;
+        TestProgram().core = &core;
+        TestProgram().frame = &frame;
         CAlertRecordTable::ForgetPaths();
         CActivityLogPaths::Forget();
     }
@@ -92,14 +93,14 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
     ScmServiceControl control;
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 600, 450}, nullptr, 0));
-    CAlStaticWnd page(control);
+    CAlStaticWnd page(TestProgramWith(control));
     ASSERT_TRUE(page.Create(&owner, RECT{0, 0, 580, 420}, 0));
     std::vector<DWORD> waits;
     page.m_wait = [&](DWORD milliseconds) { waits.push_back(milliseconds); };
     auto tick = [&] { page.SendMessage(WM_TIMER, CAlStaticWnd::kPollTimer); };
 
     page.Load(1);
-    EXPECT_EQ(kServiceStopped, Program().serviceState);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     EXPECT_TRUE(FileExists(home_->File("EVENTLOG\\ALRECORD.TBL")));
     tick();
     EXPECT_EQ(kMustStartText, page.GetDlgItemText(IDC_SERVICE_MESSAGE));
@@ -110,14 +111,14 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
     EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ManagerState());
     EXPECT_EQ(std::vector<int>{0}, frame.reloads);
     tick();
-    EXPECT_EQ(kServiceRunning, Program().serviceState);
+    EXPECT_EQ(kServiceRunning, TestProgram().serviceState);
     EXPECT_EQ("", page.GetDlgItemText(IDC_SERVICE_MESSAGE));
     EXPECT_TRUE(IsCommandEnabled(page, ID_SERVICE_PAUSE));
 
     page.SendMessage(WM_COMMAND, ID_SERVICE_PAUSE);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_PAUSED), ManagerState());
     tick();
-    EXPECT_EQ(kServicePaused, Program().serviceState);
+    EXPECT_EQ(kServicePaused, TestProgram().serviceState);
     page.SendMessage(WM_COMMAND, ID_SERVICE_START);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ManagerState());
 
@@ -127,18 +128,18 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
     EXPECT_EQ("0", page.GetDlgItemText(IDC_CRITICAL_COUNT));
     EXPECT_EQ("0", page.GetDlgItemText(IDC_WARNING_COUNT));
     EXPECT_EQ("1", page.GetDlgItemText(IDC_INFORMATIONAL_COUNT));
-    CActivityLogView log;
+    CActivityLogView log{TestProgram()};
     ASSERT_TRUE(log.Create(&owner, RECT{0, 0, 300, 200}, 2));
     log.Refresh(1);
     EXPECT_NE(std::string::npos, log.GetText().find("Disk space is low on the mail server")) << log.GetText();
 
     page.SendMessage(WM_COMMAND, ID_SERVICE_STOP);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ManagerState());
-    EXPECT_EQ(kServiceStopping, Program().serviceState);
+    EXPECT_EQ(kServiceStopping, TestProgram().serviceState);
     EXPECT_EQ((std::vector<int>{0, 0, 1}), frame.reloads);
     EXPECT_EQ((std::vector<DWORD>{500, 500, 500}), waits);
     tick();
-    EXPECT_EQ(kServiceStopped, Program().serviceState);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     log.SendMessage(WM_TIMER, CActivityLogView::kCheckTimer);
     EXPECT_EQ("Please start the Alert Service to review the Event Log or Activity Log", log.GetText());
 

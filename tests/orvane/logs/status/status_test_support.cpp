@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "scratch_alert_home.h"
+#include "test_program.h"
 
 ScratchFolder::ScratchFolder(const std::string& name)
 {
@@ -80,8 +81,8 @@ void UseLocalServer()
 
 void UseServer(const char* name)
 {
-    std::memset(Program().serverName, 0, sizeof Program().serverName);
-    lstrcpynA(Program().serverName, name, sizeof Program().serverName);
+    std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
+    lstrcpynA(TestProgram().serverName, name, sizeof TestProgram().serverName);
 }
 
 std::string TestName()

@@ -8,6 +8,7 @@
 
 #include "fake_alert_core.h"
 #include "program_values.h"
+#include "test_program.h"
 
 // A fresh, empty folder under the temporary directory, removed by the destructor.
 class ScratchFolder {
@@ -40,14 +41,16 @@ std::vector<BYTE> StatisticsRecord(int critical, int warning, int informational)
 class RecordingFrame : public FrameRequests {
 public:
     void ReloadAllPages(int serviceStopped) override { reloads.push_back(serviceStopped); }
+    void ShowServiceStateNow() override { ++statesShownNow; }
     std::vector<int> reloads;
+    int statesShownNow = 0;
 };
 
 // Puts the program's values back as they were when the test began.
 class ProgramValuesScope {
 public:
-    ProgramValuesScope() : saved_(Program()) {}
-    ~ProgramValuesScope() { Program() = saved_; }
+    ProgramValuesScope() : saved_(TestProgram()) {}
+    ~ProgramValuesScope() { TestProgram() = saved_; }
     ProgramValuesScope(const ProgramValuesScope&) = delete;
     ProgramValuesScope& operator=(const ProgramValuesScope&) = delete;
 

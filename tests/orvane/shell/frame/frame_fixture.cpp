@@ -7,6 +7,7 @@
 #include "framework.h"
 #include "resource.h"
 #include "ui_actions.h"
+#include "test_program.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void FrameTest::SetUp()
     CreateDirectoryA(scratch.c_str(), nullptr);
     core.AnswerAlways("AlertGetHomeEventLog", DirectoryAnswer(scratch));
     core.AnswerAlways("AlertGetHomeLog", DirectoryAnswer(scratch));
-    ProgramValues& program = Program();
+    ProgramValues& program = TestProgram();
     program.core = &core;
     std::memset(program.applicationName, 0, sizeof program.applicationName);
     program.serviceState = kServiceRunning;
@@ -37,15 +38,15 @@ void FrameTest::SetUp()
 void FrameTest::TearDown()
 {
     frame.reset();
-    Program().core = nullptr;
+    TestProgram().core = nullptr;
     DeleteFileA((scratch + "\\ALRECORD.TBL").c_str());
     RemoveDirectoryA(scratch.c_str());
 }
 
 void FrameTest::CreateFrame()
 {
-    frame = std::make_unique<CMainFrame>(serviceControl);
-    frame->SetStoppingPause(0);
+    TestProgram().serviceControl = &serviceControl;
+    frame = std::make_unique<CMainFrame>(TestProgram());
     ASSERT_TRUE(frame->Create(nullptr, "Alert Manager", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr,
                               IDR_MENU_STATISTICS));
     FlushMessages();

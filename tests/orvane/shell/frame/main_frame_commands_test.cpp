@@ -9,6 +9,7 @@
 #include "frame_fixture.h"
 #include "instance_guard.h"
 #include "resource.h"
+#include "test_program.h"
 
 namespace {
 
@@ -19,14 +20,14 @@ const char kStartServiceText[] = "Please start the Alert Service to review the E
 TEST_F(FrameTest, ConfigurationIsRefusedWhileTheServiceIsStoppedAndTheLogsStayInFront)
 {
     CreateFrame();
-    Program().serviceState = kServiceStopped;
+    TestProgram().serviceState = kServiceStopped;
     frame->SendMessage(WM_COMMAND, ID_SHOW_CONFIGURATION, 0);
     EXPECT_FALSE(frame->ConfigurationShown());
     EXPECT_FALSE(Enabled(ID_SHOW_CONFIGURATION));
     EXPECT_FALSE(Enabled(ID_PAGER_PORT_SETUP));
     EXPECT_FALSE(Enabled(ID_EXCHANGE_MAIL_SETUP));
 
-    Program().serviceState = kServiceRunning;
+    TestProgram().serviceState = kServiceRunning;
     EXPECT_TRUE(Enabled(ID_SHOW_CONFIGURATION));
     EXPECT_TRUE(Enabled(ID_EXCHANGE_MAIL_SETUP));
     frame->SendMessage(WM_COMMAND, ID_SHOW_CONFIGURATION, 0);
@@ -39,8 +40,12 @@ TEST_F(FrameTest, AServiceThatStopsWhileTheConfigurationIsShownSendsTheFrameBack
 {
     CreateFrame();
     frame->ShowConfiguration();
-    Program().serviceState = kServiceStopped;
+    TestProgram().serviceState = kServiceStopped;
+    // The idle pass only computes states: it greys the command but swaps nothing.
     UpdateCommands();
+    EXPECT_TRUE(frame->ConfigurationShown());
+    EXPECT_FALSE(Enabled(ID_SHOW_CONFIGURATION));
+    frame->SendMessage(WM_TIMER, 6, 0);
     EXPECT_FALSE(frame->ConfigurationShown());
     EXPECT_EQ(static_cast<UINT>(IDR_MENU_STATISTICS), frame->CurrentMenuId());
 }
@@ -51,10 +56,10 @@ TEST_F(FrameTest, TheLogPagesAreRefreshedWithTheStoppedFlagWhenTheStateChangesTo
     auto* view = dynamic_cast<CActivityLogView*>(frame->LogPageWindow(CMainFrame::kActivityPage));
     ASSERT_NE(nullptr, view);
     frame->FollowServiceState();
-    Program().serviceState = kServiceStopped;
+    TestProgram().serviceState = kServiceStopped;
     frame->FollowServiceState();
     EXPECT_EQ(kStartServiceText, view->GetText());
-    Program().serviceState = kServiceRunning;
+    TestProgram().serviceState = kServiceRunning;
     frame->FollowServiceState();
     EXPECT_EQ("", view->GetText()) << "no ALERT.LOG in the scratch folder: an empty view";
 }
@@ -107,7 +112,7 @@ TEST_F(FrameTest, StopReachesTheStatisticsPageFromEitherTabWindowAndReloadsWithT
     core.Fail("AlertStopService", 0);
     frame->SendMessage(WM_COMMAND, ID_SERVICE_STOP, 0);
     ASSERT_EQ(1u, core.CallsOf("AlertStopService").size());
-    EXPECT_EQ(kServiceStopping, Program().serviceState);
+    EXPECT_EQ(kServiceStopping, TestProgram().serviceState);
     // The reload that follows asks for the application list first.
     EXPECT_EQ(1u, core.CallsOf("AlertGetApplicationALT").size());
     auto* view = dynamic_cast<CActivityLogView*>(frame->LogPageWindow(CMainFrame::kActivityPage));
@@ -158,8 +163,10 @@ TEST_F(FrameTest, EachClockTickBringsTheServicePaneAndButtonsUpToDate)
     EXPECT_EQ("Service : Started", bar->GetPaneText(1));
     EXPECT_FALSE(toolBar->IsButtonEnabled(ID_SERVICE_START));
 
+    // The statistics page's poll reads the new status; the clock tick then shows it.
     serviceControl.status = SERVICE_STOPPED;
-    Program().serviceState = kServiceStopped;
+    frame->LogPageWindow(CMainFrame::kStatisticsPage)->SendMessage(WM_TIMER, 1, 0);
+    EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     frame->SendMessage(WM_TIMER, 6, 0);
     EXPECT_EQ("Service : Stopped", bar->GetPaneText(1));
     EXPECT_TRUE(toolBar->IsButtonEnabled(ID_SERVICE_START));

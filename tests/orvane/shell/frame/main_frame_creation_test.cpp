@@ -7,6 +7,7 @@
 #include "framework.h"
 #include "frame_fixture.h"
 #include "resource.h"
+#include "test_program.h"
 
 TEST_F(FrameTest, ComesUpCentredAtLeast570By490AndLargeEnoughForEveryPage)
 {
@@ -40,7 +41,7 @@ TEST_F(FrameTest, ComesUpWithTheLogsInFrontOnTheStatisticsMenu)
     EXPECT_EQ(static_cast<UINT>(IDR_MENU_STATISTICS), frame->CurrentMenuId());
     EXPECT_EQ(0, frame->LogsTab().GetCurSel());
     EXPECT_EQ(0, frame->ConfigTab().GetCurSel());
-    EXPECT_EQ(frame.get(), Program().frame);
+    EXPECT_EQ(frame.get(), TestProgram().frame);
 }
 
 TEST_F(FrameTest, TabsCarryTheirTitlesInTabOrderAndEachPageIsItsTabsWindow)
@@ -98,7 +99,7 @@ TEST_F(FrameTest, ServiceStatusBarShowsStateDateAndTimeAndIsWideEnoughForEverySt
                  {kServiceRunning, "Service : Started"}, {kServiceStopping, "Service : Stopping"},
                  {7, "Service : Started"}};
     for (const auto& c : cases) {
-        Program().serviceState = c.state;
+        TestProgram().serviceState = c.state;
         UpdateCommands();
         EXPECT_EQ(c.text, bar->GetPaneText(1)) << "state " << c.state;
     }
@@ -143,5 +144,5 @@ TEST_F(FrameTest, EveryPageIsDestroyedWithTheFrame)
     frame->DestroyWindow();
     EXPECT_FALSE(IsWindow(page));
     EXPECT_FALSE(IsWindow(view));
-    EXPECT_EQ(nullptr, Program().frame);
+    EXPECT_EQ(nullptr, TestProgram().frame);
 }

@@ -7,6 +7,7 @@
 #include "frame_fixture.h"
 #include "placeholder_page.h"
 #include "resource.h"
+#include "test_program.h"
 
 TEST_F(FrameTest, AnEmptyOrFailedApplicationListLeavesTheSelectorEmpty)
 {
@@ -26,7 +27,7 @@ TEST_F(FrameTest, TheSelectorListsDEFAULTThenTheCoresNamesAndKeepsTheRememberedC
     frame->ShowConfiguration();
     EXPECT_EQ((std::vector<std::string>{"DEFAULT", "VEXOMAR", "BACKUP"}), SelectorEntries());
     EXPECT_EQ("DEFAULT", SelectedEntry());
-    EXPECT_STREQ("DEFAULT", Program().applicationName) << "the calls never go out with an empty name";
+    EXPECT_STREQ("DEFAULT", TestProgram().applicationName) << "the calls never go out with an empty name";
 
     frame->ChangeApplication("BACKUP");
     frame->RefillSelector();
@@ -37,12 +38,50 @@ TEST_F(FrameTest, TheSelectorListsDEFAULTThenTheCoresNamesAndKeepsTheRememberedC
     EXPECT_EQ("DEFAULT", SelectedEntry()) << "a remembered name the core no longer lists gives way to the first";
 }
 
-TEST_F(FrameTest, ANameFillingItsWhole64BytesIsCutAtItsSlot)
+TEST_F(FrameTest, WhenTheRememberedApplicationIsGoneTheCacheAndPagesFollowTheSelector)
 {
-    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({std::string(64, 'A'), "NEXT"}));
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR", "BACKUP"}));
     CreateFrame();
     frame->ShowConfiguration();
-    EXPECT_EQ((std::vector<std::string>{"DEFAULT", std::string(64, 'A'), "NEXT"}), SelectorEntries());
+    frame->ChangeApplication("BACKUP");
+    auto* summary = dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(CMainFrame::kSummaryPage));
+    ASSERT_NE(nullptr, summary);
+    const int loadsBefore = summary->LoadCount();
+    // Another server lists only VEXOMAR.
+    core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR"}));
+    frame->RefillSelector();
+    EXPECT_EQ("DEFAULT", SelectedEntry());
+    EXPECT_EQ("ALERT", frame->ConfigTab().Settings().ApplicationName());
+    EXPECT_STREQ("DEFAULT", TestProgram().applicationName);
+    EXPECT_EQ(loadsBefore + 1, summary->LoadCount()) << "the pages load the application the selector shows";
+}
+
+TEST_F(FrameTest, AReloadLoadsEveryConfigurationPageWithZero)
+{
+    CreateFrame();
+    std::vector<int> before;
+    for (int index = CMainFrame::kSummaryPage; index <= CMainFrame::kEventLogPage; ++index)
+        before.push_back(dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(index))->LoadCount());
+    frame->ReloadAllPages(0);
+    for (int index = CMainFrame::kSummaryPage; index <= CMainFrame::kEventLogPage; ++index)
+        EXPECT_EQ(before[index] + 1, dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(index))->LoadCount())
+            << "page " << index;
+}
+
+TEST_F(FrameTest, NamesTooLongForTheCurrentApplicationAreNotOffered)
+{
+    // 23 characters fit the 24-byte current name; 24, or a name filling its whole 64-byte slot,
+    // would have to be cut into another application's name.
+    const std::string fits(23, 'F');
+    core.AnswerAlways("AlertGetApplicationALT",
+                      ApplicationList({std::string(64, 'A'), fits, std::string(24, 'B'), "NEXT"}));
+    CreateFrame();
+    frame->ShowConfiguration();
+    EXPECT_EQ((std::vector<std::string>{"DEFAULT", fits, "NEXT"}), SelectorEntries());
+    frame->ChangeApplication(std::string(24, 'B'));
+    EXPECT_STREQ("DEFAULT", TestProgram().applicationName) << "a name that does not fit is refused whole";
+    frame->ChangeApplication(fits);
+    EXPECT_EQ(fits, TestProgram().applicationName);
 }
 
 TEST_F(FrameTest, ChoosingDEFAULTInTheSelectorLoadsTheSettingsOfALERT)
@@ -52,19 +91,19 @@ TEST_F(FrameTest, ChoosingDEFAULTInTheSelectorLoadsTheSettingsOfALERT)
     frame->ShowConfiguration();
     frame->ChangeApplication("VEXOMAR");
     EXPECT_EQ("VEXOMAR", frame->ConfigTab().Settings().ApplicationName());
-    EXPECT_STREQ("VEXOMAR", Program().applicationName);
+    EXPECT_STREQ("VEXOMAR", TestProgram().applicationName);
 
     SendMessageA(frame->Selector(), CB_SETCURSEL, 0, 0);
     frame->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(frame->Selector()));
     EXPECT_EQ("ALERT", frame->ConfigTab().Settings().ApplicationName());
-    EXPECT_STREQ("DEFAULT", Program().applicationName);
+    EXPECT_STREQ("DEFAULT", TestProgram().applicationName);
 }
 
 TEST_F(FrameTest, AReloadReadsEachMethodInOrderHandsItOverAndReleasesItWithItsKind)
 {
     CreateFrame();
-    std::strcpy(Program().applicationName, "VEXOMAR");
+    std::strcpy(TestProgram().applicationName, "VEXOMAR");
     FakeAnswer pagers;
     pagers.count = 2;
     pagers.data.assign(2 * 148, 0x11);
@@ -93,7 +132,7 @@ TEST_F(FrameTest, AReloadReadsEachMethodInOrderHandsItOverAndReleasesItWithItsKi
     EXPECT_EQ((std::vector<int>{1, 3, 7, 8, 2, 9}), kinds);
     for (const FakeCoreCall& call : core.CallsOf("AlertGetSnmp")) {
         EXPECT_EQ("VEXOMAR", call.texts.at(1));
-        EXPECT_EQ(Program().serverName, call.texts.at(0));
+        EXPECT_EQ(TestProgram().serverName, call.texts.at(0));
     }
     auto* pager = dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(CMainFrame::kPagerPage));
     ASSERT_NE(nullptr, pager);

@@ -7,6 +7,7 @@
 #include "fake_network.h"
 #include "modal_script.h"
 #include "program_values.h"
+#include "test_program.h"
 #include "scripted_prompter.h"
 #include "server_connection.h"
 #include "startup_ids.h"
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         Remembered() = RememberedShares();
-        std::strcpy(Program().serverName, "HOMESRV");
+        std::strcpy(TestProgram().serverName, "HOMESRV");
     }
     void TearDown() override { Remembered() = RememberedShares(); }
     FakeNetwork network;
@@ -129,9 +130,9 @@ TEST_F(SelectServerTest, OkWithAnEmptyServerConnectsNothingAndShowsNothing)
         TypeText(modal.m_hWnd, IDC_CONNECT_USER, "ops");
         Click(modal.m_hWnd, IDOK);
     });
-    RunSelectServer(nullptr, network);
+    RunSelectServer(nullptr, TestProgram(), network);
     EXPECT_TRUE(network.calls.empty());
-    EXPECT_STREQ("HOMESRV", Program().serverName);
+    EXPECT_STREQ("HOMESRV", TestProgram().serverName);
 }
 
 TEST_F(SelectServerTest, OkConnectsToTheServerTypedAndCancelDoesNot)
@@ -148,12 +149,12 @@ TEST_F(SelectServerTest, OkConnectsToTheServerTypedAndCancelDoesNot)
             TypeText(modal.m_hWnd, IDC_CONNECT_PASSWORD, "secret");
             Click(modal.m_hWnd, IDOK);
         });
-    RunSelectServer(nullptr, network);
+    RunSelectServer(nullptr, TestProgram(), network);
     EXPECT_TRUE(network.calls.empty());
-    RunSelectServer(nullptr, network);
+    RunSelectServer(nullptr, TestProgram(), network);
     ASSERT_EQ(1u, network.calls.size());
     EXPECT_EQ("\\\\ALPHA\\ADMIN$", network.calls[0].remote);
     EXPECT_EQ("ops", network.calls[0].user);
     EXPECT_EQ("secret", network.calls[0].password);
-    EXPECT_STREQ("ALPHA", Program().serverName);
+    EXPECT_STREQ("ALPHA", TestProgram().serverName);
 }

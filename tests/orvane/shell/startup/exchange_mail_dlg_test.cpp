@@ -9,6 +9,7 @@
 #include "mail_system.h"
 #include "modal_script.h"
 #include "program_values.h"
+#include "test_program.h"
 #include "scripted_prompter.h"
 #include "startup_ids.h"
 #include "ui_actions.h"
@@ -36,10 +37,10 @@ class ExchangeMailTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Program().core = &core;
-        std::strcpy(Program().serverName, "ALERTSRV");
+        TestProgram().core = &core;
+        std::strcpy(TestProgram().serverName, "ALERTSRV");
     }
-    void TearDown() override { Program().core = nullptr; }
+    void TearDown() override { TestProgram().core = nullptr; }
 
     FakeAlertCore core;
 };
@@ -54,7 +55,7 @@ TEST_F(ExchangeMailTest, WithoutTheMailClientTheExactMessageIsShownAndNoDialogRu
         "The MS Exchange Client is not installed.\nThe MS Exchange Client must be installed\nin order for Alert to "
         "use it to send Email.\nAlert will default to using MS Mail.");
     ModalScript script;
-    RunExchangeMailSetup(nullptr, absent);
+    RunExchangeMailSetup(nullptr, TestProgram(), absent);
     EXPECT_EQ(0, script.Driven());
     EXPECT_TRUE(core.calls.empty());
 }
@@ -76,7 +77,7 @@ TEST_F(ExchangeMailTest, TheRecordOfTheCurrentServerFillsTheEditsAndOkStoresItWi
         TypeText(modal.m_hWnd, IDC_EXCHANGE_MAILBOX, "Alerts");
         Click(modal.m_hWnd, IDOK);
     });
-    RunExchangeMailSetup(nullptr, present);
+    RunExchangeMailSetup(nullptr, TestProgram(), present);
 
     EXPECT_EQ("Exchange Mail Configuration", caption);
     EXPECT_EQ("OLDEXCH", shownServer);
@@ -105,7 +106,7 @@ TEST_F(ExchangeMailTest, CancelStoresNothing)
         TypeText(modal.m_hWnd, IDC_EXCHANGE_SERVER, "EXCH");
         Click(modal.m_hWnd, IDCANCEL);
     });
-    RunExchangeMailSetup(nullptr, present);
+    RunExchangeMailSetup(nullptr, TestProgram(), present);
     EXPECT_EQ(std::vector<std::string>{"AlertGetMailCfg"}, core.Functions());
 }
 
@@ -121,7 +122,7 @@ TEST_F(ExchangeMailTest, AFailedReadLeavesTheRecordZeroedAndTheEditsEmpty)
         shownMailbox = modal.GetDlgItemText(IDC_EXCHANGE_MAILBOX);
         Click(modal.m_hWnd, IDOK);
     });
-    RunExchangeMailSetup(nullptr, present);
+    RunExchangeMailSetup(nullptr, TestProgram(), present);
     EXPECT_EQ("", shownServer);
     EXPECT_EQ("", shownMailbox);
     std::vector<BYTE> expected(1024, 0);
@@ -149,7 +150,7 @@ TEST_F(ExchangeMailTest, UnterminatedNamesFromTheCoreStopAtTheirFieldAndAreRefus
         TypeText(modal.m_hWnd, IDC_EXCHANGE_MAILBOX, std::string(255, 'M'));
         Click(modal.m_hWnd, IDOK);
     });
-    RunExchangeMailSetup(nullptr, present);
+    RunExchangeMailSetup(nullptr, TestProgram(), present);
     EXPECT_EQ(std::string(64, 'S'), shownServer);
     EXPECT_EQ(std::string(256, 'M'), shownMailbox);
     const std::vector<BYTE> stored = core.CallsOf("AlertSetMailCfg").at(0).bytes[0];
