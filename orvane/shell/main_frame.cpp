@@ -91,6 +91,8 @@ const MessageMap& CMainFrame::GetMessageMap() const
 int CMainFrame::OnCreate(CREATESTRUCTA&)
 {
     PlaceOnScreen();
+    // The event viewer prints dates and times as the regional settings say, from its first fill.
+    LoadSettings();
     for (const PageRow& row : m_rows)
         MenuFor(row.menuId);
     if (!CreateBars() || !CreateTabWindows() || !CreatePages())

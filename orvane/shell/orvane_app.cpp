@@ -8,7 +8,6 @@
 #include "custom_control_library.h"
 #include "main_frame.h"
 #include "program_values.h"
-#include "regional_settings_loader.h"
 #include "resource.h"
 #include "server_connection.h"
 #include "service_control.h"
@@ -68,8 +67,6 @@ BOOL COrvaneApp::InitInstance()
     }
     // The 3-D look comes from the controls' extended styles; there is nothing to register.
     LoadStdProfileSettings(4);
-    // The event viewer prints dates and times as the regional settings say.
-    LoadSettings();
 
     CustomControlSlot() = LoadCustomControls();
     if (!CustomControlSlot()) {

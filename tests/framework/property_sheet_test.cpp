@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework.h"
+#include "message_recorder.h"
 #include "modal_script.h"
 #include "scripted_prompter.h"
 #include "test_resource.h"
@@ -247,3 +248,40 @@ TEST(PropertySheet, TitleCanBeChangedAfterCreation)
 }
 
 }  // namespace
+
+// The notifications the sheet sends its pages, in the order they arrive: each page is set
+// active when shown, left before the next is shown, and OK leaves the current page first and
+// then applies every page that was made.
+TEST(PropertySheetMessages, PagesAreSetActiveLeftAndAppliedInOrder)
+{
+    COptionsSheet sheet;
+    MessageRecorder recorder({WM_NOTIFY});
+    std::vector<std::pair<HWND, std::string>> names;
+    ModalScript script;
+    script.Then([&](CWnd& modal) {
+        auto& shown = static_cast<COptionsSheet&>(modal);
+        shown.SetActivePage(1);
+        names = {{shown.options.m_hWnd, "options"}, {shown.types.m_hWnd, "types"}};
+        shown.PressButton(PSBTN_OK);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    const std::vector<std::string> expected = {"set active options", "kill active options", "set active types",
+                                               "kill active types",  "apply options",       "apply types"};
+    EXPECT_EQ(expected, recorder.NotifySequence({PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY}, names));
+}
+
+TEST(PropertySheetMessages, CancelResetsThePagesWithoutLeavingOrApplyingThem)
+{
+    COptionsSheet sheet;
+    MessageRecorder recorder({WM_NOTIFY});
+    std::vector<std::pair<HWND, std::string>> names;
+    ModalScript script;
+    script.Then([&](CWnd& modal) {
+        auto& shown = static_cast<COptionsSheet&>(modal);
+        names = {{shown.options.m_hWnd, "options"}};
+        shown.PressButton(PSBTN_CANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ((std::vector<std::string>{"set active options", "reset options"}),
+              recorder.NotifySequence({PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY, PSN_RESET}, names));
+}

@@ -34,6 +34,8 @@ protected:
 
     // Makes the frame; the core's answers must be set before.
     void CreateFrame();
+    // Makes the frame with other pages than the Alert Manager's.
+    void CreateFrame(const std::vector<PageRow>& rows);
     // An application list of 64-byte names, as the core hands it over.
     static FakeAnswer ApplicationList(const std::vector<std::string>& names);
     std::vector<std::string> SelectorEntries() const;

@@ -146,3 +146,15 @@ TEST_F(FrameTest, EveryPageIsDestroyedWithTheFrame)
     EXPECT_FALSE(IsWindow(view));
     EXPECT_EQ(nullptr, TestProgram().frame);
 }
+
+TEST_F(FrameTest, TheMenuOnTheBarIsDestroyedOnceWithTheFrameObjectNotWithItsWindow)
+{
+    CreateFrame();
+    HMENU onBar = GetMenu(frame->m_hWnd);
+    ASSERT_TRUE(IsMenu(onBar));
+    frame->DestroyWindow();
+    // The window leaves the page's menu alone; the frame destroys each of its menus once.
+    EXPECT_TRUE(IsMenu(onBar));
+    frame.reset();
+    EXPECT_FALSE(IsMenu(onBar));
+}
