@@ -5,7 +5,6 @@
 
 constexpr char kCustomControlLibrary[] = "QVCTRLU.DLL";
 // What start-up shows when the library does not load.
-constexpr char kCustomControlsMissingText[] = "Can not run this test without custom ctrl DLL QVCTRL.DLL !";
 
 // Loads the library by name and, when it offers it, switches on its 3-D static justification.
 // The handle (the caller frees it at shut-down), or null when the library does not load.

@@ -9,10 +9,6 @@
 #include "prompter.h"
 #include "startup_ids.h"
 
-const char kExchangeClientMissingText[] =
-    "The MS Exchange Client is not installed.\nThe MS Exchange Client must be installed\n"
-    "in order for Alert to use it to send Email.\nAlert will default to using MS Mail.";
-
 namespace {
 
 // A field as the core left it; a name without its terminator ends at the field's end.
@@ -67,7 +63,7 @@ void CExchangeMailDlg::OnOK()
 void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values, MailSystem& mail)
 {
     if (!mail.MailSystemPresent()) {
-        Prompt(kExchangeClientMissingText, MB_OK | MB_ICONINFORMATION);
+        PromptId(IDS_EXCHANGE_CLIENT_MISSING, MB_OK | MB_ICONINFORMATION);
         return;
     }
     CExchangeMailDlg dialog(values, owner);

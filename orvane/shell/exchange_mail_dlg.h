@@ -32,9 +32,6 @@ private:
     const ProgramValues& m_values;
 };
 
-// What "Exchange Mail Setup" shows when the mail client is not installed.
-extern const char kExchangeClientMissingText[];
-
 // "Exchange Mail Setup": the mail client's presence check, then the dialog.
 void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values, MailSystem& mail);
 void RunExchangeMailSetup(CWnd* owner, const ProgramValues& values);

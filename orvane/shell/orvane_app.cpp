@@ -70,7 +70,7 @@ BOOL COrvaneApp::InitInstance()
 
     CustomControlSlot() = LoadCustomControls();
     if (!CustomControlSlot()) {
-        Prompt(kCustomControlsMissingText, MB_OK | MB_ICONSTOP);
+        PromptId(IDS_CUSTOM_CONTROLS_MISSING, MB_OK | MB_ICONSTOP);
         return FALSE;
     }
 

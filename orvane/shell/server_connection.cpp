@@ -6,6 +6,7 @@
 #include "connect_server_dlg.h"
 #include "module.h"
 #include "program_values.h"
+#include "startup_ids.h"
 #include "prompter.h"
 #include "wait_cursor.h"
 
@@ -47,12 +48,12 @@ RememberedShares& Remembered()
 
 std::string LogonRefusedText(const char* server)
 {
-    return FormatText("Unknown User Name, Bad Password, or ALERT is not installed on (%s).", server);
+    return FormatResString(IDS_LOGON_REFUSED, server);
 }
 
 std::string LogonFailedText(DWORD error)
 {
-    return FormatText("Logon Failed ! Please Retry, [Error Code is %d ]", static_cast<int>(error));
+    return FormatResString(IDS_LOGON_FAILED, static_cast<int>(error));
 }
 
 ServerConnection::ServerConnection(ProgramValues& values, NetworkProvider& network)
@@ -79,7 +80,7 @@ bool ServerConnection::Connect(const std::string& server, const std::string& use
     Logon logon;
     if (!Fits(bare, sizeof logon.server) || !Fits(user, sizeof logon.user) || !Fits(password, sizeof logon.password)) {
         // The dialog refuses such entries; a caller that did not gets a message, not a cut name.
-        Prompt("The server, user or password is too long.", MB_OK | MB_ICONEXCLAMATION);
+        PromptId(IDS_LOGON_TOO_LONG, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     lstrcpynA(logon.server, bare.c_str(), sizeof logon.server);

@@ -24,3 +24,9 @@
 
 #define IDS_INSTALL_NOT_COMPLETED    61241
 #define IDS_ALREADY_RUNNING          61242
+// The start-up and connection messages that have no number of their own elsewhere.
+#define IDS_CUSTOM_CONTROLS_MISSING  61330
+#define IDS_EXCHANGE_CLIENT_MISSING  61331
+#define IDS_LOGON_REFUSED            61332
+#define IDS_LOGON_FAILED             61333
+#define IDS_LOGON_TOO_LONG           61334

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "custom_control_library.h"
+#include "framework.h"
+#include "startup_ids.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ TEST(CustomControls, TheLibraryLoadsByNameWithJustificationSwitchedOn)
 TEST(CustomControls, AMissingLibraryGivesNull)
 {
     EXPECT_EQ(nullptr, LoadCustomControls("NOQVCTRL.DLL"));
-    EXPECT_STREQ("Can not run this test without custom ctrl DLL QVCTRL.DLL !", kCustomControlsMissingText);
+    EXPECT_EQ("Can not run this test without custom ctrl DLL QVCTRL.DLL !", LoadResString(IDS_CUSTOM_CONTROLS_MISSING));
 }
 
 TEST(CustomControls, ALibraryWithoutTheSwitchStillLoads)
