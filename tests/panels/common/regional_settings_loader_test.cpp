@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <memory>
 #include <string>
 
 #include "locale_format.h"
+#include "saved_regional_values.h"
 
 namespace {
 
@@ -61,33 +62,15 @@ TEST_F(ScratchInternationalKey, PartialKeyKeepsTheOtherDefaults)
     EXPECT_EQ(" 3/07/96", format.FormatDate(1996, 3, 7));
 }
 
-// Saves the user's real values and puts them back, so the prefix stays as it was.
+// The user's real values are put back afterwards, so the prefix stays as it was.
 class RealInternationalKey : public ::testing::Test {
 protected:
-    static constexpr const char* kNames[] = {"iDate", "sShortDate", "iTime", "iTLZero", "sDate",
-                                             "sTime", "s1159", "s2359", "sThousand", "sDecimal"};
-    void SetUp() override
-    {
-        for (const char* name : kNames) {
-            char value[256] = {};
-            DWORD size = sizeof value;
-            if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\International", name, RRF_RT_REG_SZ, nullptr,
-                             value, &size) == ERROR_SUCCESS)
-                saved_[name] = value;
-        }
-    }
     void TearDown() override
     {
-        for (const char* name : kNames) {
-            auto found = saved_.find(name);
-            if (found != saved_.end())
-                WriteProfileStringA("intl", name, found->second.c_str());
-            else
-                RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\International", name);
-        }
+        m_saved.reset();
         LoadSettings();
     }
-    std::map<std::string, std::string> saved_;
+    std::unique_ptr<SavedRegionalValues> m_saved = std::make_unique<SavedRegionalValues>();
 };
 
 TEST_F(RealInternationalKey, LoadSettingsRebuildsTheModulePrinters)

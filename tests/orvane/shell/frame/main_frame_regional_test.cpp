@@ -1,44 +1,30 @@
 // The regional settings: read when the frame is made, and again when Windows reports a change of them.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <memory>
 #include <string>
 
 #include "frame_fixture.h"
 #include "locale_format.h"
 #include "regional_settings.h"
 #include "regional_settings_loader.h"
+#include "saved_regional_values.h"
 
 namespace {
 
-const char* const kValues[] = {"iDate", "sShortDate", "iTime", "iTLZero", "sDate", "sTime", "s1159", "s2359"};
-
-// Keeps the user's regional values and puts them back afterwards.
+// Starts from a computer without regional values and puts the user's back afterwards.
 class RegionalFrameTest : public FrameTest {
 protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        for (const char* name : kValues) {
-            char value[256] = {};
-            DWORD size = sizeof value;
-            if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\International", name, RRF_RT_REG_SZ, nullptr, value,
-                             &size) == ERROR_SUCCESS)
-                saved[name] = value;
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\International", name);
-        }
+        m_saved = std::make_unique<SavedRegionalValues>(true);
         // What a module has before anything loads the settings: the plug-ins' fixed values.
         ModuleLocaleFormat() = LocaleFormat(RegionalSettings::PanelDefaults());
     }
     void TearDown() override
     {
-        for (const char* name : kValues) {
-            auto found = saved.find(name);
-            if (found != saved.end())
-                WriteProfileStringA("intl", name, found->second.c_str());
-            else
-                RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\International", name);
-        }
+        m_saved.reset();
         LoadSettings();
         FrameTest::TearDown();
     }
@@ -47,7 +33,7 @@ protected:
         frame->SendMessage(WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(section));
     }
 
-    std::map<std::string, std::string> saved;
+    std::unique_ptr<SavedRegionalValues> m_saved;
 };
 
 TEST_F(RegionalFrameTest, WithNoRegionalValuesTheFramePrintsTheTwentyFourHourClock)
