@@ -173,26 +173,17 @@ long long CEventDlg::HeaderSum()
 
 std::vector<int> CEventDlg::SelectedPositions() const
 {
-    std::vector<int> positions;
     HWND box = m_list.ListBox();
-    if (!box)
-        return positions;
-    const LRESULT count = ::SendMessageA(box, LB_GETSELCOUNT, 0, 0);
-    if (count <= 0)
-        return positions;
-    positions.resize(static_cast<size_t>(count));
-    const LRESULT got = ::SendMessageA(box, LB_GETSELITEMS, positions.size(), reinterpret_cast<LPARAM>(positions.data()));
-    positions.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return positions;
+    return box ? CListBox(box).GetSelectedItems() : std::vector<int>();
 }
 
 void CEventDlg::SelectPositions(const std::vector<int>& positions)
 {
-    HWND box = m_list.ListBox();
+    const CListBox box(m_list.ListBox());
     const int count = m_list.ItemCount();
     for (int position : positions) {
         if (position < count)
-            ::SendMessageA(box, LB_SETSEL, TRUE, position);
+            box.SetSel(position);
     }
 }
 
