@@ -3,17 +3,17 @@
 
 #include "cmd_target.h"
 
-MessageMap::MessageMap(std::initializer_list<MessageEntry> entries) : base_(nullptr), entries_(entries) {}
+MessageMap::MessageMap(std::initializer_list<MessageEntry> entries) : m_base(nullptr), m_entries(entries) {}
 
 MessageMap::MessageMap(const MessageMap& base, std::initializer_list<MessageEntry> entries)
-    : base_(&base), entries_(entries)
+    : m_base(&base), m_entries(entries)
 {
 }
 
 const MessageEntry* MessageMap::FindMessage(UINT message) const
 {
-    for (const MessageMap* map = this; map; map = map->base_) {
-        for (const MessageEntry& entry : map->entries_) {
+    for (const MessageMap* map = this; map; map = map->m_base) {
+        for (const MessageEntry& entry : map->m_entries) {
             if (entry.kind == EntryKind::Message && message >= entry.firstMessage && message <= entry.lastMessage)
                 return &entry;
         }
@@ -23,8 +23,8 @@ const MessageEntry* MessageMap::FindMessage(UINT message) const
 
 const MessageEntry* MessageMap::FindCommand(EntryKind kind, UINT id, UINT code) const
 {
-    for (const MessageMap* map = this; map; map = map->base_) {
-        for (const MessageEntry& entry : map->entries_) {
+    for (const MessageMap* map = this; map; map = map->m_base) {
+        for (const MessageEntry& entry : map->m_entries) {
             if (id < entry.firstId || id > entry.lastId)
                 continue;
             if (entry.kind == kind && (kind == EntryKind::Command || kind == EntryKind::UpdateCommand || entry.code == code))

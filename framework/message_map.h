@@ -55,8 +55,8 @@ public:
     const MessageEntry* FindCommand(EntryKind kind, UINT id, UINT code) const;
 
 private:
-    const MessageMap* base_;
-    std::vector<MessageEntry> entries_;
+    const MessageMap* m_base;
+    std::vector<MessageEntry> m_entries;
 };
 
 namespace on {

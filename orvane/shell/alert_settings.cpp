@@ -30,14 +30,14 @@ void Zero(Block& block)
 }  // namespace
 
 CAlertSettings::CAlertSettings(AlertCore& core, const char* server, const char* application)
-    : core_(core), server_(server), application_(OrEmpty(application))
+    : m_core(core), m_server(server), m_application(OrEmpty(application))
 {
-    Zero(record_);
-    std::memcpy(record_.scrambleTable, kScrambleTable, kScrambleTableSize);
+    Zero(m_record);
+    std::memcpy(m_record.scrambleTable, kScrambleTable, kScrambleTableSize);
     // Names listed by the core may be longer than the record's field: the field keeps what fits,
-    // the calls use application_.
-    const std::size_t kept = std::min(application_.size(), kApplicationFieldSize - 1);
-    std::memcpy(record_.application, application_.data(), kept);
+    // the calls use m_application.
+    const std::size_t kept = std::min(m_application.size(), kApplicationFieldSize - 1);
+    std::memcpy(m_record.application, m_application.data(), kept);
 }
 
 CAlertSettings::~CAlertSettings()
@@ -47,33 +47,33 @@ CAlertSettings::~CAlertSettings()
 
 const char* CAlertSettings::Server() const
 {
-    return OrEmpty(server_);
+    return OrEmpty(m_server);
 }
 
 int CAlertSettings::ReadInitial(const char* application)
 {
-    Zero(record_.initialFlags);
-    Zero(record_.initialCounts);
-    Zero(record_.initialSettings);
-    const int result = core_.AlertReadEverySetting(Server(), record_.initialFlags, record_.initialCounts,
-                                                   reinterpret_cast<BYTE*>(&record_.initialSettings),
+    Zero(m_record.initialFlags);
+    Zero(m_record.initialCounts);
+    Zero(m_record.initialSettings);
+    const int result = m_core.AlertReadEverySetting(Server(), m_record.initialFlags, m_record.initialCounts,
+                                                   reinterpret_cast<BYTE*>(&m_record.initialSettings),
                                                    OrEmpty(application));
     if (AlertCore::Failed(result)) {
-        Zero(record_.initialFlags);
-        Zero(record_.initialCounts);
-        Zero(record_.initialSettings);
+        Zero(m_record.initialFlags);
+        Zero(m_record.initialCounts);
+        Zero(m_record.initialSettings);
         return 0;
     }
-    core_.AlertFreeCheckEverySetting(Server(), 0);
+    m_core.AlertFreeCheckEverySetting(Server(), 0);
 
     // Slot 5's flag, slot 5's and the event log's counts and the texts from offset 3596 on keep
     // the values this object already holds.
     for (int slot : {0, 1, 2, 3, 4, 6, 7, 8})
-        record_.flags[slot] = record_.initialFlags[slot];
+        m_record.flags[slot] = m_record.initialFlags[slot];
     for (int slot : {0, 1, 2, 3, 4, 6, 7})
-        record_.counts[slot] = record_.initialCounts[slot];
-    AlertSettingsBlock& live = record_.settings;
-    const AlertSettingsBlock& initial = record_.initialSettings;
+        m_record.counts[slot] = m_record.initialCounts[slot];
+    AlertSettingsBlock& live = m_record.settings;
+    const AlertSettingsBlock& initial = m_record.initialSettings;
     std::memcpy(live.ticketHeader, initial.ticketHeader, sizeof live.ticketHeader);
     std::memcpy(live.ticketSecond, initial.ticketSecond, sizeof live.ticketSecond);
     std::memcpy(live.mailConfig, initial.mailConfig, sizeof live.mailConfig);
@@ -84,7 +84,7 @@ int CAlertSettings::ReadInitial(const char* application)
 
 void CAlertSettings::Free()
 {
-    for (HGLOBAL& array : record_.arrays) {
+    for (HGLOBAL& array : m_record.arrays) {
         if (array)
             GlobalFree(array);
         array = nullptr;
@@ -95,18 +95,18 @@ void CAlertSettings::Free()
 // zeroed, whatever the core may have written.
 bool CAlertSettings::ReadLive(const char* application)
 {
-    Zero(record_.flags);
-    Zero(record_.counts);
-    Zero(record_.settings);
+    Zero(m_record.flags);
+    Zero(m_record.counts);
+    Zero(m_record.settings);
     const int result =
-        core_.AlertReadEverySetting(Server(), record_.flags, record_.counts, LiveSettings(), OrEmpty(application));
+        m_core.AlertReadEverySetting(Server(), m_record.flags, m_record.counts, LiveSettings(), OrEmpty(application));
     if (AlertCore::Failed(result)) {
-        Zero(record_.flags);
-        Zero(record_.counts);
-        Zero(record_.settings);
+        Zero(m_record.flags);
+        Zero(m_record.counts);
+        Zero(m_record.settings);
         return false;
     }
-    core_.AlertFreeCheckEverySetting(Server(), 0);
+    m_core.AlertFreeCheckEverySetting(Server(), 0);
     return true;
 }
 
@@ -119,7 +119,7 @@ bool CAlertSettings::GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR,
     count = 0;
     WORD listed = 0;
     void* list = nullptr;
-    if (AlertCore::Failed((core_.*get)(Server(), &listed, &list, OrEmpty(application))))
+    if (AlertCore::Failed((m_core.*get)(Server(), &listed, &list, OrEmpty(application))))
         return false;
     if (listed != 0 && (!list || GlobalSize(list) < listed * RecipientRecordSize(slot))) {
         if (list)
@@ -128,7 +128,7 @@ bool CAlertSettings::GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR,
     }
     array = list;
     count = listed;
-    enabled = record_.flags[slot];
+    enabled = m_record.flags[slot];
     return true;
 }
 
@@ -147,7 +147,7 @@ int CAlertSettings::GetPager(int& enabled, void*& array, char* pagerText, const 
     int count = 0;
     if (!GetList(kPagerSlot, &AlertCore::AlertGetPager, application, enabled, array, count))
         return 0;
-    std::memcpy(pagerText, record_.settings.texts[2], kSettingsTextSize - 1);
+    std::memcpy(pagerText, m_record.settings.texts[2], kSettingsTextSize - 1);
     pagerText[kSettingsTextSize - 1] = '\0';
     return count;
 }
@@ -170,7 +170,7 @@ int CAlertSettings::GetTTix(int& enabled, void*& array, BYTE* header232, const c
 {
     array = nullptr;
     const bool read = ReadLive(application);
-    std::memcpy(header232, record_.settings.ticketHeader, kTicketHeaderSize);
+    std::memcpy(header232, m_record.settings.ticketHeader, kTicketHeaderSize);
     if (!read)
         return 0;
     int count = 0;
@@ -185,14 +185,14 @@ int CAlertSettings::GetEMail(int& enabled, void*& array, BYTE* mailConfig460, BY
 {
     array = nullptr;
     int count = 0;
-    if (!ReadLive(application_.c_str()) ||
-        !GetList(kEMailSlot, &AlertCore::AlertGetEMail, application_.c_str(), enabled, array, count)) {
+    if (!ReadLive(m_application.c_str()) ||
+        !GetList(kEMailSlot, &AlertCore::AlertGetEMail, m_application.c_str(), enabled, array, count)) {
         std::memset(mailConfig460, 0, kMailConfigSize);
         std::memset(message2564, 0, kMailMessageSize);
         return 0;
     }
-    std::memcpy(mailConfig460, record_.settings.mailConfig, kMailConfigSize);
-    std::memcpy(message2564, record_.settings.mailMessage, kMailMessageSize);
+    std::memcpy(mailConfig460, m_record.settings.mailConfig, kMailConfigSize);
+    std::memcpy(message2564, m_record.settings.mailMessage, kMailMessageSize);
     // The live block keeps the password as the core holds it, scrambled; the page gets it in
     // clear. A field of zeros was never set and stays empty.
     BYTE* password = mailConfig460 + kMailPasswordOffset;
@@ -203,7 +203,7 @@ int CAlertSettings::GetEMail(int& enabled, void*& array, BYTE* mailConfig460, BY
 
 void CAlertSettings::KeepArray(AlertMethodSlot slot, void* array)
 {
-    HGLOBAL& kept = record_.arrays[slot];
+    HGLOBAL& kept = m_record.arrays[slot];
     if (kept && kept != array)
         GlobalFree(kept);
     kept = array;
@@ -212,10 +212,10 @@ void CAlertSettings::KeepArray(AlertMethodSlot slot, void* array)
 int CAlertSettings::SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR),
                             WORD count, int enabled, void* array, const char* application)
 {
-    record_.flags[slot] = static_cast<signed char>(enabled);
-    record_.counts[slot] = count;
+    m_record.flags[slot] = static_cast<signed char>(enabled);
+    m_record.counts[slot] = count;
     KeepArray(slot, array);
-    return SetResult((core_.*set)(Server(), count, array, count != 0 ? enabled : 0, OrEmpty(application)));
+    return SetResult((m_core.*set)(Server(), count, array, count != 0 ? enabled : 0, OrEmpty(application)));
 }
 
 int CAlertSettings::SetBroadcast(WORD count, int enabled, void* array, const char* application)
@@ -223,13 +223,13 @@ int CAlertSettings::SetBroadcast(WORD count, int enabled, void* array, const cha
     const int result = SetList(kBroadcastSlot, &AlertCore::AlertSetBroadcast, count, enabled, array, application);
     // A stored broadcast list belongs to the core from now on; a refused one stays here.
     if (result != -1)
-        record_.arrays[kBroadcastSlot] = nullptr;
+        m_record.arrays[kBroadcastSlot] = nullptr;
     return result;
 }
 
 int CAlertSettings::SetPager(WORD count, int enabled, void* array, const char* pagerText, const char* application)
 {
-    char* text = record_.settings.texts[2];
+    char* text = m_record.settings.texts[2];
     std::memset(text, 0, kSettingsTextSize);
     std::strncpy(text, OrEmpty(pagerText), kSettingsTextSize - 1);
     return SetList(kPagerSlot, &AlertCore::AlertSetPager, count, enabled, array, application);
@@ -247,30 +247,30 @@ int CAlertSettings::SetEventLog(WORD count, int enabled, void* array, const char
 
 int CAlertSettings::SetTTix(WORD count, int enabled, void* array, const BYTE* header232, const char* application)
 {
-    record_.flags[kTicketSlot] = static_cast<signed char>(enabled);
+    m_record.flags[kTicketSlot] = static_cast<signed char>(enabled);
     KeepArray(kTicketSlot, array);
-    std::memcpy(record_.settings.ticketHeader, header232, kTicketHeaderSize);
-    record_.counts[kTicketSlot] = count;
-    return SetResult(core_.AlertSetTTixPRINTQ_HEADER(Server(), count, array, LiveSettings(),
+    std::memcpy(m_record.settings.ticketHeader, header232, kTicketHeaderSize);
+    m_record.counts[kTicketSlot] = count;
+    return SetResult(m_core.AlertSetTTixPRINTQ_HEADER(Server(), count, array, LiveSettings(),
                                                      count != 0 ? enabled : 0, OrEmpty(application)));
 }
 
 int CAlertSettings::SetEMail(WORD count, int enabled, void* array, const BYTE* mailConfig460,
                              const BYTE* message2564)
 {
-    record_.flags[kEMailSlot] = static_cast<signed char>(enabled);
+    m_record.flags[kEMailSlot] = static_cast<signed char>(enabled);
     KeepArray(kEMailSlot, array);
-    std::memcpy(record_.settings.mailConfig, mailConfig460, kMailConfigSize);
-    ScramblePassword(record_.settings.mailConfig + kMailPasswordOffset, mailConfig460 + kMailPasswordOffset);
-    std::memcpy(record_.settings.mailMessage, message2564, kMailMessageSize);
-    record_.counts[kEMailSlot] = count;
-    return SetResult(core_.AlertSetEMail(Server(), count, array, LiveSettings(), count != 0 ? enabled : 0,
-                                         application_.c_str()));
+    std::memcpy(m_record.settings.mailConfig, mailConfig460, kMailConfigSize);
+    ScramblePassword(m_record.settings.mailConfig + kMailPasswordOffset, mailConfig460 + kMailPasswordOffset);
+    std::memcpy(m_record.settings.mailMessage, message2564, kMailMessageSize);
+    m_record.counts[kEMailSlot] = count;
+    return SetResult(m_core.AlertSetEMail(Server(), count, array, LiveSettings(), count != 0 ? enabled : 0,
+                                         m_application.c_str()));
 }
 
 // Exclusive-or with the table: the same call scrambles and unscrambles, and may work in place.
 void CAlertSettings::ScramblePassword(BYTE* to, const BYTE* from) const
 {
     for (std::size_t i = 0; i < kMailPasswordSize; ++i)
-        to[i] = static_cast<BYTE>(from[i] ^ static_cast<BYTE>(record_.scrambleTable[i]));
+        to[i] = static_cast<BYTE>(from[i] ^ static_cast<BYTE>(m_record.scrambleTable[i]));
 }

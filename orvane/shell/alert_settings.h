@@ -52,8 +52,8 @@ public:
 
     // The full application name given at construction; the record's 9-byte field holds at most
     // its first 8 characters and is kept only because the record's layout has it.
-    const std::string& ApplicationName() const { return application_; }
-    const AlertSettingsRecord& Record() const { return record_; }
+    const std::string& ApplicationName() const { return m_application; }
+    const AlertSettingsRecord& Record() const { return m_record; }
 
 private:
     const char* Server() const;
@@ -64,10 +64,10 @@ private:
     int SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR), WORD count,
                 int enabled, void* array, const char* application);
     void ScramblePassword(BYTE* to, const BYTE* from) const;
-    BYTE* LiveSettings() { return reinterpret_cast<BYTE*>(&record_.settings); }
+    BYTE* LiveSettings() { return reinterpret_cast<BYTE*>(&m_record.settings); }
 
-    AlertCore& core_;
-    const char* server_;
-    std::string application_;
-    AlertSettingsRecord record_;
+    AlertCore& m_core;
+    const char* m_server;
+    std::string m_application;
+    AlertSettingsRecord m_record;
 };

@@ -9,31 +9,31 @@ public:
     explicit Picture(CASTabWnd& tab)
     {
         RECT client = tab.GetClientRect();
-        width_ = client.right;
-        height_ = client.bottom;
+        m_width = client.right;
+        m_height = client.bottom;
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
+        info.bmiHeader.biWidth = m_width;
+        info.bmiHeader.biHeight = -m_height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        tab.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        m_dc = CreateCompatibleDC(nullptr);
+        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_old = SelectObject(m_dc, m_bitmap);
+        tab.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
         GdiFlush();
     }
     ~Picture()
     {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
     }
 
     COLORREF At(int x, int y) const
     {
-        DWORD pixel = bits_[y * width_ + x];
+        DWORD pixel = m_bits[y * m_width + x];
         return RGB((pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff);
     }
     // How many pixels of `colour` lie inside `rect`.
@@ -47,12 +47,12 @@ public:
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* bits_ = nullptr;
+    int m_width = 0;
+    int m_height = 0;
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+    DWORD* m_bits = nullptr;
 };
 
 const COLORREF kHighlight = GetSysColor(COLOR_BTNHIGHLIGHT);

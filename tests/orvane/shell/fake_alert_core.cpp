@@ -34,12 +34,12 @@ int DefaultResult(const std::string& function)
 
 void FakeAlertCore::Answer(const std::string& function, FakeAnswer answer)
 {
-    answers_[function].push_back(std::move(answer));
+    m_answers[function].push_back(std::move(answer));
 }
 
 void FakeAlertCore::AnswerAlways(const std::string& function, FakeAnswer answer)
 {
-    standing_[function] = std::move(answer);
+    m_standing[function] = std::move(answer);
 }
 
 void FakeAlertCore::Fail(const std::string& function, int result)
@@ -67,10 +67,10 @@ std::vector<FakeCoreCall> FakeAlertCore::CallsOf(const std::string& function) co
 
 FakeAnswer FakeAlertCore::Next(const std::string& function)
 {
-    std::deque<FakeAnswer>& queue = answers_[function];
+    std::deque<FakeAnswer>& queue = m_answers[function];
     if (queue.empty()) {
-        auto standing = standing_.find(function);
-        if (standing != standing_.end())
+        auto standing = m_standing.find(function);
+        if (standing != m_standing.end())
             return standing->second;
         FakeAnswer answer;
         answer.result = DefaultResult(function);

@@ -94,6 +94,6 @@ private:
                    std::size_t size);
     int Plain(const char* function, std::vector<std::string> texts, std::vector<int> numbers = {});
 
-    std::map<std::string, std::deque<FakeAnswer>> answers_;
-    std::map<std::string, FakeAnswer> standing_;
+    std::map<std::string, std::deque<FakeAnswer>> m_answers;
+    std::map<std::string, FakeAnswer> m_standing;
 };

@@ -43,30 +43,30 @@ public:
         startup.wShowWindow = show;
         // The program's own folder as the working folder: a library is found there or not at all.
         const std::string folder = program.substr(0, program.find_last_of('\\'));
-        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                  &startup, &process_) != FALSE;
-        if (started_)
-            WaitForInputIdle(process_.hProcess, 10000);
+        m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                  &startup, &m_process) != FALSE;
+        if (m_started)
+            WaitForInputIdle(m_process.hProcess, 10000);
     }
     ~RunningOrvane()
     {
-        if (!started_)
+        if (!m_started)
             return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
             if (HWND window = Window())
                 PostMessageA(window, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-                TerminateProcess(process_.hProcess, 1);
+            if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
+                TerminateProcess(m_process.hProcess, 1);
         }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
     }
 
-    bool Started() const { return started_; }
+    bool Started() const { return m_started; }
     // The process's top-level window (of `className` when given), waiting up to 5 seconds.
     HWND Window(const char* className = nullptr) const
     {
-        FoundWindow found = {process_.dwProcessId, nullptr, className};
+        FoundWindow found = {m_process.dwProcessId, nullptr, className};
         for (int attempt = 0; attempt < 100 && !found.window; ++attempt) {
             EnumWindows(FindTopLevelOfProcess, reinterpret_cast<LPARAM>(&found));
             if (!found.window)
@@ -77,16 +77,16 @@ public:
     // The exit code once the process ended within 10 seconds, else -1.
     long ExitCode() const
     {
-        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
             return -1;
         DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
+        GetExitCodeProcess(m_process.hProcess, &code);
         return static_cast<long>(code);
     }
 
 private:
-    PROCESS_INFORMATION process_ = {};
-    bool started_ = false;
+    PROCESS_INFORMATION m_process = {};
+    bool m_started = false;
 };
 
 std::string TextOfStaticIn(HWND dialog)

@@ -69,17 +69,17 @@ class AlertServiceTest : public AlertServiceSuite {
 protected:
     void SetUp() override
     {
-        RemoveTree(home_->File("EVENTLOG"));
-        RemoveTree(home_->File("LOG"));
-        RemoveTree(home_->File("APPS"));
+        RemoveTree(m_home->File("EVENTLOG"));
+        RemoveTree(m_home->File("LOG"));
+        RemoveTree(m_home->File("APPS"));
         AlertServiceSuite::SetUp();
     }
 };
 
 TEST_F(AlertServiceTest, InstallPreparesTheHomeAndRegistersTheScanner)
 {
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("LOG").c_str()));
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_home->File("LOG").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_home->File("EVENTLOG").c_str()));
     WORD count = 0;
     void* names = nullptr;
     ASSERT_EQ(1, AlertGetApplicationALT("", &count, &names));
@@ -121,7 +121,7 @@ TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
     ASSERT_EQ(0, MakeAlert1("", 2, 1, "VEXOMAR", "05", 0));
     const std::int32_t after = static_cast<std::int32_t>(std::time(nullptr));
 
-    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    const auto table = ScratchAlertHome::ReadBytes(m_home->File("EVENTLOG\\ALRECORD.TBL"));
     ASSERT_EQ(512u, table.size());
     EXPECT_EQ(1, Int32At(table, 0));
     EXPECT_EQ(0, Int32At(table, 4));
@@ -137,11 +137,11 @@ TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
     EXPECT_LE(when, after);
     EXPECT_EQ(std::vector<BYTE>(95, 0), std::vector<BYTE>(slot.begin() + 161, slot.end()));
 
-    const std::string event = ScratchAlertHome::ReadText(home_->File("EVENTLOG\\AL000001.EVT"));
+    const std::string event = ScratchAlertHome::ReadText(m_home->File("EVENTLOG\\AL000001.EVT"));
     EXPECT_EQ(0u, event.find(std::string("Alert: ") + kDetection + "\r\nApplication: VEXOMAR\r\nPriority: Critical\r\n"
                                                                   "Type: 2\r\nCount: 1\r\nEvent code: 05\r\n"));
 
-    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
     ASSERT_EQ(2u, lines.size());
     // "MM/DD/YYYY hh:mm:ss " comes first on every line.
     EXPECT_EQ(20u, lines[0].find("Critical alert of VEXOMAR: "));
@@ -163,11 +163,11 @@ TEST_F(AlertServiceTest, FreeSlotIsReusedAndItsPriorityCounted)
     table.insert(table.end(), 256, 0);
     const auto third = Record("OLD3.EVT", "third", 3);
     table.insert(table.end(), third.begin(), third.end());
-    ScratchAlertHome::WriteBytes(home_->File("EVENTLOG\\ALRECORD.TBL"), table);
+    ScratchAlertHome::WriteBytes(m_home->File("EVENTLOG\\ALRECORD.TBL"), table);
 
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, MakeAlert1("", 0, 1, "VEXOMAR", "Scan finished", 0));
-    const auto after = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    const auto after = ScratchAlertHome::ReadBytes(m_home->File("EVENTLOG\\ALRECORD.TBL"));
     ASSERT_EQ(1024u, after.size());
     EXPECT_EQ(2, Int32At(after, 0));
     EXPECT_EQ(0, Int32At(after, 4));
@@ -185,10 +185,10 @@ TEST_F(AlertServiceTest, PausedServiceRefusesAlertsUntilContinued)
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, AlertPauseService("", 0));
     EXPECT_EQ(1061, MakeAlert1("", 1, 1, "VEXOMAR", "while paused", 0));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG\\ALRECORD.TBL").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_home->File("EVENTLOG\\ALRECORD.TBL").c_str()));
     ASSERT_EQ(0, AlertContinueService("", 0));
     EXPECT_EQ(0, MakeAlert1("", 1, 1, "VEXOMAR", "after continue", 0));
-    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    const auto table = ScratchAlertHome::ReadBytes(m_home->File("EVENTLOG\\ALRECORD.TBL"));
     ASSERT_EQ(512u, table.size());
     EXPECT_EQ(1, Int32At(table, 4));
 }
@@ -201,7 +201,7 @@ TEST_F(AlertServiceTest, StoppedServiceFailsBothCallsAtOnce)
     EXPECT_EQ(1062, MakeAlert1("", 2, 1, "VEXOMAR", "05", 0));
     // Far below any pipe wait: nothing waited for a service that is not there.
     EXPECT_LT(GetTickCount() - start, 3000u);
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(home_->File("EVENTLOG\\ALRECORD.TBL").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_home->File("EVENTLOG\\ALRECORD.TBL").c_str()));
 }
 
 TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
@@ -209,7 +209,7 @@ TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
     SetPagerOf("ALERT", "Duty Officer", "555-0111");
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, MakeAlert1("", 3, 1, "backup", "Tape failed", 0));
-    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
     ASSERT_EQ(2u, lines.size());
     EXPECT_EQ("Critical alert of BACKUP: Tape failed (AL000001.EVT)", lines[0].substr(20));
     EXPECT_EQ("BACKUP alert delivered by pager to Duty Officer at 555-0111", lines[1].substr(20));
@@ -220,10 +220,10 @@ TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
 TEST_F(AlertServiceTest, DamagedSettingsStillRecordTheAlertButDeliverNothing)
 {
     SetPagerOf("ALERT", "Duty Officer", "555-0111");
-    ScratchAlertHome::WriteBytes(home_->File("APPS\\VEXOMAR.ALS"), std::vector<BYTE>(300, 0x41));
+    ScratchAlertHome::WriteBytes(m_home->File("APPS\\VEXOMAR.ALS"), std::vector<BYTE>(300, 0x41));
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, MakeAlert1("", 2, 1, "VEXOMAR", "Virus found", 0));
-    const auto lines = Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG")));
+    const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
     ASSERT_EQ(2u, lines.size());
     EXPECT_EQ("Critical alert of VEXOMAR: Virus found (AL000001.EVT)", lines[0].substr(20));
     EXPECT_EQ("VEXOMAR alert not delivered: its settings cannot be read", lines[1].substr(20));
@@ -247,7 +247,7 @@ TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
     for (std::thread& caller : callers)
         caller.join();
     EXPECT_EQ(std::vector<int>(kCallers, 0), failures);
-    const auto table = ScratchAlertHome::ReadBytes(home_->File("EVENTLOG\\ALRECORD.TBL"));
+    const auto table = ScratchAlertHome::ReadBytes(m_home->File("EVENTLOG\\ALRECORD.TBL"));
     ASSERT_EQ(256u * (kCallers * kEach + 1), table.size());
     EXPECT_EQ(kCallers * kEach, Int32At(table, 4));
     std::set<std::string> texts, files;
@@ -260,13 +260,13 @@ TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), texts.size());
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), files.size());
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach),
-              Lines(ScratchAlertHome::ReadText(home_->File("LOG\\ALERT.LOG"))).size());
+              Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG"))).size());
 }
 
 TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
 {
     const bool existed = GetFileAttributesA("C:\\MORWICK") != INVALID_FILE_ATTRIBUTES;
-    home_->ForgetHome();
+    m_home->ForgetHome();
     ASSERT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/install"));
     char text[512] = {};
     ASSERT_EQ(1, AlertGetHomeDir("", text));
@@ -277,8 +277,8 @@ TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
         RemoveTree("C:\\MORWICK");
     // Back to the suite's scratch home for the tests that follow; the old one first puts
     // the registry back as it found it.
-    home_.reset();
-    home_ = std::make_unique<ScratchAlertHome>("service");
+    m_home.reset();
+    m_home = std::make_unique<ScratchAlertHome>("service");
 }
 
 TEST_F(AlertServiceTest, StartOptionStartsOnceAndLeavesARunningServiceAlone)

@@ -3,7 +3,7 @@
 
 #include "halden.h"
 
-std::unique_ptr<ScratchAlertHome> AlertServiceSuite::home_;
+std::unique_ptr<ScratchAlertHome> AlertServiceSuite::m_home;
 
 std::string PathBesideTest(const std::string& name)
 {
@@ -61,7 +61,7 @@ bool ServiceInstalled()
 
 void AlertServiceSuite::SetUpTestSuite()
 {
-    home_ = std::make_unique<ScratchAlertHome>("service");
+    m_home = std::make_unique<ScratchAlertHome>("service");
     // A service left by an earlier, interrupted run is replaced by this build's program.
     RunBesideTest("ALERTSVC.EXE", "/uninstall");
 }
@@ -70,7 +70,7 @@ void AlertServiceSuite::TearDownTestSuite()
 {
     AlertStopService("", 0);
     RunBesideTest("ALERTSVC.EXE", "/uninstall");
-    home_.reset();
+    m_home.reset();
 }
 
 void AlertServiceSuite::SetUp()

@@ -28,5 +28,5 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static std::unique_ptr<ScratchAlertHome> home_;
+    static std::unique_ptr<ScratchAlertHome> m_home;
 };

@@ -59,14 +59,14 @@ ScratchAlertHome::ScratchAlertHome(const std::string& name)
 {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "alerthome-" + name;
-    RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
-    savedHome_ = ReadValue(kPathKey, "Home");
-    savedSite_ = ReadValue(kSiteKey, "File");
-    savedCompany_ = ReadValue(kUserKey, "Company");
-    savedLocation_ = ReadValue(kUserKey, "Location");
-    WriteValue(kPathKey, "Home", path_);
+    m_path = std::string(temp) + "alerthome-" + name;
+    RemoveTree(m_path);
+    CreateDirectoryA(m_path.c_str(), nullptr);
+    m_savedHome = ReadValue(kPathKey, "Home");
+    m_savedSite = ReadValue(kSiteKey, "File");
+    m_savedCompany = ReadValue(kUserKey, "Company");
+    m_savedLocation = ReadValue(kUserKey, "Location");
+    WriteValue(kPathKey, "Home", m_path);
     WriteValue(kSiteKey, "File", std::nullopt);
     WriteValue(kUserKey, "Company", std::nullopt);
     WriteValue(kUserKey, "Location", std::nullopt);
@@ -74,11 +74,11 @@ ScratchAlertHome::ScratchAlertHome(const std::string& name)
 
 ScratchAlertHome::~ScratchAlertHome()
 {
-    WriteValue(kPathKey, "Home", savedHome_);
-    WriteValue(kSiteKey, "File", savedSite_);
-    WriteValue(kUserKey, "Company", savedCompany_);
-    WriteValue(kUserKey, "Location", savedLocation_);
-    RemoveTree(path_);
+    WriteValue(kPathKey, "Home", m_savedHome);
+    WriteValue(kSiteKey, "File", m_savedSite);
+    WriteValue(kUserKey, "Company", m_savedCompany);
+    WriteValue(kUserKey, "Location", m_savedLocation);
+    RemoveTree(m_path);
 }
 
 void ScratchAlertHome::UseSite(const std::string& text)

@@ -15,8 +15,8 @@ public:
     ScratchAlertHome(const ScratchAlertHome&) = delete;
     ScratchAlertHome& operator=(const ScratchAlertHome&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& relative) const { return path_ + "\\" + relative; }
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& relative) const { return m_path + "\\" + relative; }
 
     // Points the site description at a file holding this text (inside the scratch folder).
     void UseSite(const std::string& text);
@@ -27,11 +27,11 @@ public:
     static std::string ReadText(const std::string& path);
 
 private:
-    std::string path_;
-    std::optional<std::string> savedHome_;
-    std::optional<std::string> savedSite_;
-    std::optional<std::string> savedCompany_;
-    std::optional<std::string> savedLocation_;
+    std::string m_path;
+    std::optional<std::string> m_savedHome;
+    std::optional<std::string> m_savedSite;
+    std::optional<std::string> m_savedCompany;
+    std::optional<std::string> m_savedLocation;
 };
 
 void RemoveTree(const std::string& path);

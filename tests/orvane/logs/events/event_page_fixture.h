@@ -16,8 +16,8 @@
 class FakePrinterDialog : public SystemDialogs {
 public:
     static constexpr const char* kPrinter = "Vexomar PostScript";
-    FakePrinterDialog() { previous_ = Install(this); }
-    ~FakePrinterDialog() override { Install(previous_); }
+    FakePrinterDialog() { m_previous = Install(this); }
+    ~FakePrinterDialog() override { Install(m_previous); }
 
     bool OpenFile(FileDialogRequest&) override { return false; }
     bool SaveFile(FileDialogRequest&) override { return false; }
@@ -28,7 +28,7 @@ public:
     DWORD flags = 0;
 
 private:
-    SystemDialogs* previous_;
+    SystemDialogs* m_previous;
 };
 
 // The lines of text of each page of a PostScript document that the printer wrote.

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         AlertServiceSuite::SetUp();
-        savedCore_ = TestProgram().core;
+        m_savedCore = TestProgram().core;
         TestProgram().core = &core;
         std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
         std::strncpy(TestProgram().serverName, LocalComputerName(), sizeof TestProgram().serverName - 1);
@@ -41,7 +41,7 @@ protected:
         tab.DestroyWindow();
         owner.DestroyWindow();
         CAlertRecordTable::ForgetPaths();
-        TestProgram().core = savedCore_;
+        TestProgram().core = m_savedCore;
         AlertServiceSuite::TearDown();
     }
     void Tick()
@@ -49,7 +49,7 @@ protected:
         page.SendMessage(WM_TIMER, CEventDlg::kReloadTimer);
         FlushMessages();
     }
-    std::string EventFile(const char* name) const { return home_->File(std::string("EVENTLOG\\") + name); }
+    std::string EventFile(const char* name) const { return m_home->File(std::string("EVENTLOG\\") + name); }
 
     HaldenAlertCore core;
     CWnd owner;
@@ -57,7 +57,7 @@ protected:
     CEventDlg page{TestProgram()};
 
 private:
-    AlertCore* savedCore_ = nullptr;
+    AlertCore* m_savedCore = nullptr;
 };
 
 }  // namespace

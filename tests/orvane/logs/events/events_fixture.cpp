@@ -38,8 +38,8 @@ void EventLogFolderTest::SetUp()
     RemoveTree(folder);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
 
-    savedCore_ = TestProgram().core;
-    std::memcpy(savedServer_, TestProgram().serverName, sizeof savedServer_);
+    m_savedCore = TestProgram().core;
+    std::memcpy(m_savedServer, TestProgram().serverName, sizeof m_savedServer);
     TestProgram().core = &core;
     std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
     std::strcpy(TestProgram().serverName, "ALPHA");
@@ -53,8 +53,8 @@ void EventLogFolderTest::SetUp()
 void EventLogFolderTest::TearDown()
 {
     CAlertRecordTable::ForgetPaths();
-    TestProgram().core = savedCore_;
-    std::memcpy(TestProgram().serverName, savedServer_, sizeof savedServer_);
+    TestProgram().core = m_savedCore;
+    std::memcpy(TestProgram().serverName, m_savedServer, sizeof m_savedServer);
     RemoveTree(folder);
 }
 

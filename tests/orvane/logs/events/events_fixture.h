@@ -38,6 +38,6 @@ protected:
     std::string folder;
 
 private:
-    AlertCore* savedCore_ = nullptr;
-    char savedServer_[64] = {};
+    AlertCore* m_savedCore = nullptr;
+    char m_savedServer[64] = {};
 };

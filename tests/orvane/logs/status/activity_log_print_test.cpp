@@ -23,8 +23,8 @@ constexpr const char* kPrinter = "Vexomar PostScript";
 // The printer dialog of a person who takes the default printer, or who cancels.
 class PrinterChoice : public SystemDialogs {
 public:
-    PrinterChoice() { previous_ = Install(this); }
-    ~PrinterChoice() override { Install(previous_); }
+    PrinterChoice() { m_previous = Install(this); }
+    ~PrinterChoice() override { Install(m_previous); }
 
     bool OpenFile(FileDialogRequest&) override { return false; }
     bool SaveFile(FileDialogRequest&) override { return false; }
@@ -43,7 +43,7 @@ public:
     bool accept = true;
 
 private:
-    SystemDialogs* previous_;
+    SystemDialogs* m_previous;
 };
 
 char CharacterOfGlyph(const std::string& glyph)

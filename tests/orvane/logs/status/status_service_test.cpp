@@ -38,14 +38,14 @@ class RealServiceTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        home_ = std::make_unique<ScratchAlertHome>("status-service");
+        m_home = std::make_unique<ScratchAlertHome>("status-service");
         // A service left by an interrupted run is replaced by this build's program.
         RunBesideTest("ALERTSVC.EXE", "/uninstall");
     }
     static void TearDownTestSuite()
     {
         RunBesideTest("ALERTSVC.EXE", "/uninstall");
-        home_.reset();
+        m_home.reset();
     }
     void SetUp() override
     {
@@ -63,13 +63,13 @@ protected:
         CActivityLogPaths::Forget();
     }
 
-    static std::unique_ptr<ScratchAlertHome> home_;
+    static std::unique_ptr<ScratchAlertHome> m_home;
     ProgramValuesScope scope;
     HaldenAlertCore core;
     RecordingFrame frame;
 };
 
-std::unique_ptr<ScratchAlertHome> RealServiceTest::home_;
+std::unique_ptr<ScratchAlertHome> RealServiceTest::m_home;
 
 }  // namespace
 
@@ -101,7 +101,7 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
 
     page.Load(1);
     EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
-    EXPECT_TRUE(FileExists(home_->File("EVENTLOG\\ALRECORD.TBL")));
+    EXPECT_TRUE(FileExists(m_home->File("EVENTLOG\\ALRECORD.TBL")));
     tick();
     EXPECT_EQ(kMustStartText, page.GetDlgItemText(IDC_SERVICE_MESSAGE));
     EXPECT_TRUE(IsCommandEnabled(page, ID_SERVICE_START));

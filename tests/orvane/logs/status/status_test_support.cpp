@@ -14,14 +14,14 @@ ScratchFolder::ScratchFolder(const std::string& name)
 {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "vex-status-" + name;
-    RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    m_path = std::string(temp) + "vex-status-" + name;
+    RemoveTree(m_path);
+    CreateDirectoryA(m_path.c_str(), nullptr);
 }
 
 ScratchFolder::~ScratchFolder()
 {
-    RemoveTree(path_);
+    RemoveTree(m_path);
 }
 
 void WriteText(const std::string& path, const std::string& text)

@@ -18,11 +18,11 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
 
 private:
-    std::string path_;
+    std::string m_path;
 };
 
 void WriteText(const std::string& path, const std::string& text);
@@ -49,13 +49,13 @@ public:
 // Puts the program's values back as they were when the test began.
 class ProgramValuesScope {
 public:
-    ProgramValuesScope() : saved_(TestProgram()) {}
-    ~ProgramValuesScope() { TestProgram() = saved_; }
+    ProgramValuesScope() : m_saved(TestProgram()) {}
+    ~ProgramValuesScope() { TestProgram() = m_saved; }
     ProgramValuesScope(const ProgramValuesScope&) = delete;
     ProgramValuesScope& operator=(const ProgramValuesScope&) = delete;
 
 private:
-    ProgramValues saved_;
+    ProgramValues m_saved;
 };
 
 // Makes the current server this computer.
