@@ -22,8 +22,10 @@ uint16_t Curer::Apply(FileSource& file, const CureSpec& cure, const Detection& d
         case CureMethod::Destructive:
             return kCureDestructive;
         case CureMethod::Truncate:
+            if (!file.Resizable()) return kCureCannot;
             return CutAt(file, d, cure.truncateDelta) ? uint16_t(kCureTruncated) : uint16_t(kCureFailed);
         case CureMethod::Restore: {
+            if (cure.hasTruncate && !file.Resizable()) return kCureCannot;
             if (cure.offset < 0 || uint64_t(cure.offset) + cure.data.size() > size) return kCureFailed;
             if (!file.Write(uint64_t(cure.offset), cure.data.data(), cure.data.size())) return kCureFailed;
             if (cure.hasTruncate && !CutAt(file, d, cure.truncateDelta)) return kCureFailed;
