@@ -53,9 +53,11 @@ private:
             size_t want = size_t(std::min<uint64_t>(kBlockSize, end - readAt));
             size_t got = 0;
             if (want && !source_.Read(readAt, buf_.data() + have_, want, got)) return MatchResult::ReadError;
+            // A file that ends before its size said was not read whole: never clean.
+            if (want && got == 0) return MatchResult::ReadError;
             readAt += got;
             have_ += got;
-            bool last = readAt >= end || got == 0;
+            bool last = readAt >= end;
             uint64_t top = base_ + have_;
             uint64_t limit4 = last ? (top >= 3 ? top - 3 : 0) : (top > span ? top - span : 0);
             uint64_t limit2 = last ? (top >= 1 ? top - 1 : 0) : limit4;
