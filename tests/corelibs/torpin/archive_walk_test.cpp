@@ -70,6 +70,7 @@ TEST_F(ArchiveWalkTest, GeneratedNamesKeepOnlyPlainExtensions) {
     EXPECT_EQ(TempFileFactory::safeExtension("x.abcdefgh"), "abcdefgh");
     EXPECT_EQ(TempFileFactory::safeExtension("x.abcdefghi"), "");
     EXPECT_EQ(TempFileFactory::safeExtension("x.e:x"), "");
+    EXPECT_EQ(TempFileFactory::safeExtension("SETUP.EX_"), "EX_");
 }
 
 TEST_F(ArchiveWalkTest, AnExistingFileIsNeverReused) {
