@@ -155,5 +155,32 @@ TEST(Curer, AnOverwriteInsideASectorStillCures) {
     EXPECT_EQ(source.Bytes(), std::string(512, '\0'));
 }
 
+// Records the largest single write, to see that a long fill goes out in pieces.
+class WriteRecorder : public MemorySource {
+public:
+    using MemorySource::MemorySource;
+    bool Write(uint64_t offset, const void* data, size_t size) override {
+        largest = std::max(largest, size);
+        return MemorySource::Write(offset, data, size);
+    }
+    size_t largest = 0;
+};
+
+TEST(Curer, ALongOverwriteIsWrittenInPiecesWithTheExactFill) {
+    Scanner s = test::MakeScanner("body id=9 name=Long cure=overwrite:-4:200000:41 sig=b1b2b3b4\n");
+    std::string file(300000, 'z');
+    file.replace(4, 4, test::FromHex("b1b2b3b4"));
+    WriteRecorder source(file);
+    Detection d;
+    EXPECT_EQ(Curer(s).Cure(source, ScanOptions{}, d), kCureOverwritten);
+    EXPECT_EQ(source.Bytes(), std::string(200000, 'A') + std::string(100000, 'z'));
+    EXPECT_LE(source.largest, 64u * 1024);
+    // A range running past the end is refused before anything is written.
+    Scanner past = test::MakeScanner("body id=9 name=Past cure=overwrite:0:300000:41 sig=b1b2b3b4\n");
+    WriteRecorder untouched(file);
+    EXPECT_EQ(Curer(past).Cure(untouched, ScanOptions{}, d), kCureFailed);
+    EXPECT_EQ(untouched.largest, 0u);
+}
+
 }  // namespace
 }  // namespace kelvex
