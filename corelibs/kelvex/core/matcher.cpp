@@ -94,6 +94,7 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
         Run run;
     };
     std::vector<Keyed> keyed;
+    keyed.reserve(bodies->size());
     size_t minRun = SIZE_MAX;
     for (size_t b = 0; b < bodies->size(); ++b) {
         const BodySignature& sig = (*bodies)[b];
@@ -110,20 +111,22 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
     }
     stride_ = minRun == SIZE_MAX ? 1 : unsigned(std::clamp<size_t>(minRun - 3, 1, kMaxStride));
 
+    static_assert(kMaxStride <= 1u << kWindowBits);
+    refs_.reserve(keyed.size());
     std::vector<KeyTable::Entry> longKeys;
+    longKeys.reserve(keyed.size() * stride_);
     std::vector<std::pair<uint32_t, uint32_t>> shortKeys;
     for (const Keyed& k : keyed) {
         const std::vector<uint8_t>& run = k.run.bytes;
         if (run.size() >= 4) {
             // Exactly one of the stride's windows of this stretch lies on a sampled position.
             const size_t w = BestWindow(run, stride_ + 3);
-            for (unsigned j = 0; j < stride_; ++j) {
-                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size())});
-                refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w + j)});
-            }
+            for (unsigned j = 0; j < stride_; ++j)
+                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size()) << kWindowBits | j});
+            refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         } else {
             const size_t w = BestWindow(run, 2);
-            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()));
+            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()) << kWindowBits);
             refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         }
     }

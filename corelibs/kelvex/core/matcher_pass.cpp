@@ -163,7 +163,9 @@ private:
     }
 
     bool Candidate(uint64_t keyPos, uint32_t refIndex) {
-        const SegmentRef& ref = m_.refs_[refIndex];
+        // A key names its segment and which of the stretch's windows it is.
+        const SegmentRef& ref = m_.refs_[refIndex >> kWindowBits];
+        const uint32_t keyOffset = ref.keyOffset + (refIndex & ((1u << kWindowBits) - 1));
         const BodySignature& sig = (*m_.bodies_)[ref.body];
         if ((sig.flags & kReviewerOnly) && !reviewer_) return false;
         if (size_ < sig.minSize || (sig.maxSize && size_ > sig.maxSize)) return false;
@@ -199,8 +201,8 @@ private:
 
         pattern_ = &sig.pattern;
         budget_ = kStepBudget;
-        if (keyPos < ref.keyOffset) return false;
-        uint64_t partStart = keyPos - ref.keyOffset;
+        if (keyPos < keyOffset) return false;
+        uint64_t partStart = keyPos - keyOffset;
         const PatternPart& keyed = seg.parts[ref.part];
         uint64_t start = 0, end = 0;
         if (!MatchPart(keyed, partStart)) return false;
