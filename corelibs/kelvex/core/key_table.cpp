@@ -15,14 +15,14 @@ unsigned CeilLog2(uint64_t n) {
 }  // namespace
 
 void KeyTable::Build(const std::vector<Entry>& entries) {
-    // About 32 bits per key, two of them set in one 64-bit word: false hits stay near 0.5 %
+    // About 32 bits per key, two of them set in one word: false hits stay below 1 %
     // and a test costs one load, while the table stays in the second-level cache.
     const unsigned bitBits = std::clamp(CeilLog2(entries.size() * 32), 16u, 24u);
     // About four keys a bucket: a bucket is read only after both bits matched.
     const unsigned bucketBits = std::clamp(CeilLog2(entries.size() / 4 + 1), 4u, 20u);
-    wordShift_ = 32 - (bitBits - 6);
+    wordShift_ = 32 - (bitBits - kWordLog);
     bucketShift_ = 32 - bucketBits;
-    bits_.assign((size_t(1) << bitBits) / 64, 0);
+    bits_.assign((size_t(1) << bitBits) / kWordBits, 0);
     bucketStart_.assign((size_t(1) << bucketBits) + 1, 0);
     for (const Entry& e : entries) {
         bits_[(e.key * kMultiplier) >> wordShift_] |= BitPair(e.key);

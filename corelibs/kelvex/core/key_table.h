@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace kelvex {
@@ -15,29 +16,40 @@ public:
     static constexpr uint32_t kMultiplier = 0x9E3779B1u;
     static constexpr uint32_t kSecondMultiplier = 0x85EBCA77u;
 
+    // The bit table's word: the register width, so that a 32-bit build tests a key with
+    // 32-bit operations only.
+    using Word = std::conditional_t<sizeof(void*) >= 8, uint64_t, uint32_t>;
+    static constexpr unsigned kWordBits = sizeof(Word) * 8;
+    static constexpr unsigned kWordLog = kWordBits == 64 ? 6 : 5;
+
     void Build(const std::vector<Entry>& entries);
     bool Empty() const { return entries_.empty(); }
-    size_t MemoryBytes() const { return bits_.capacity() * 8 + bucketStart_.capacity() * 4 + entries_.capacity() * sizeof(Entry); }
+    size_t MemoryBytes() const {
+        return bits_.capacity() * sizeof(Word) + bucketStart_.capacity() * 4 + entries_.capacity() * sizeof(Entry);
+    }
 
     // The two bits a key sets in its word of the bit table: both must be set for a hit, so
-    // that only about one position in 200 that holds no key reaches the buckets.
-    static uint64_t BitPair(uint32_t key) {
+    // that only a few positions in a thousand that hold no key reach the buckets.
+    static Word BitPair(uint32_t key) {
         const uint32_t g = key * kSecondMultiplier;
-        return (uint64_t(1) << (g >> 26)) | (uint64_t(1) << ((g >> 20) & 63));
+        return (Word(1) << (g >> (32 - kWordLog))) | (Word(1) << ((g >> 20) & (kWordBits - 1)));
     }
 
     // Calls hit(position, ref) for every key found at from, from + stride, ... below to;
     // stops and answers true as soon as hit does.
     template <typename Hit>
     bool Scan(const uint8_t* data, uint64_t base, uint64_t from, uint64_t to, unsigned stride, Hit&& hit) const {
-        const uint64_t* bits = bits_.data();
+        if (from >= to) return false;
+        const Word* bits = bits_.data();
         const unsigned shift = wordShift_;
         const uint8_t* p = data + (from - base);
-        for (uint64_t pos = from; pos < to; pos += stride, p += stride) {
+        const size_t count = size_t((to - from + stride - 1) / stride);
+        for (size_t i = 0; i < count; ++i, p += stride) {
             uint32_t v;
             __builtin_memcpy(&v, p, 4);
-            const uint64_t pair = BitPair(v);
-            if (__builtin_expect((bits[(v * kMultiplier) >> shift] & pair) == pair, 0) && Lookup(v, pos, hit))
+            const Word pair = BitPair(v);
+            if (__builtin_expect((bits[(v * kMultiplier) >> shift] & pair) == pair, 0) &&
+                Lookup(v, base + uint64_t(p - data), hit))
                 return true;
         }
         return false;
@@ -52,7 +64,7 @@ private:
         return false;
     }
 
-    std::vector<uint64_t> bits_;
+    std::vector<Word> bits_;
     unsigned wordShift_ = 32;
     std::vector<uint32_t> bucketStart_;
     unsigned bucketShift_ = 32;
