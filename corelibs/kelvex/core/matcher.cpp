@@ -11,32 +11,51 @@ constexpr unsigned kMaxStride = 8;
 
 // Rough weight of how often a byte occurs in ordinary files; a key of rare bytes
 // keeps the prefilter quiet.
-int ByteWeight(uint8_t b) {
+int ByteWeightOf(uint8_t b) {
     if (b == 0x00) return 100;
     if (b == 0xFF) return 40;
     if (b == 0x20) return 30;
     if (b == 0x0A || b == 0x0D) return 15;
-    if (std::strchr("etaoinsr", b)) return 20;
+    if (b != 0 && std::strchr("etaoinsr", b)) return 20;
     if (b >= 'a' && b <= 'z') return 12;
     if ((b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9')) return 8;
     if (b < 0x7F) return 6;
     return 3;
 }
 
+// The weights looked up, since loading 100,000 signatures scores millions of bytes.
+struct ByteWeights {
+    int value[256];
+    ByteWeights() {
+        for (int b = 0; b < 256; ++b) value[b] = ByteWeightOf(uint8_t(b));
+    }
+};
+
+int ByteWeight(uint8_t b) {
+    static const ByteWeights weights;
+    return weights.value[b];
+}
+
+constexpr int kRepeatWeight = 25;
+
 int Score(const uint8_t* p, size_t n) {
     int score = 0;
-    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? 25 : 0);
+    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? kRepeatWeight : 0);
     return score;
 }
 
-// The start of the rarest window of n bytes in the run.
+// The start of the rarest window of n bytes in the run (the first of equally rare ones),
+// each window's score taken from the last one's.
 size_t BestWindow(const std::vector<uint8_t>& run, size_t n) {
+    if (run.size() < n) return 0;
+    const uint8_t* p = run.data();
+    int score = Score(p, n), bestScore = score;
     size_t best = 0;
-    int bestScore = -1;
-    for (size_t i = 0; i + n <= run.size(); ++i) {
-        const int s = Score(run.data() + i, n);
-        if (bestScore < 0 || s < bestScore) {
-            bestScore = s;
+    for (size_t i = 1; i + n <= run.size(); ++i) {
+        score -= ByteWeight(p[i - 1]) + (p[i] == p[i - 1] ? kRepeatWeight : 0);
+        score += ByteWeight(p[i + n - 1]) + (p[i + n - 1] == p[i + n - 2] ? kRepeatWeight : 0);
+        if (score < bestScore) {
+            bestScore = score;
             best = i;
         }
     }
