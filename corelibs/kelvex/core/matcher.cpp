@@ -84,14 +84,14 @@ bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
             }
         };
         for (const PatternToken& t : segment.parts[p].tokens) {
-            if (t.alt < 0 && t.mask == 0xFF) {
+            if (!t.IsAlt() && t.mask == 0xFF) {
                 if (run.empty()) runStart = offset;
                 run.push_back(t.value);
             } else {
                 consider();
                 run.clear();
             }
-            offset += t.length;
+            offset += t.Length();
         }
         consider();
     }
@@ -150,6 +150,7 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
         }
     }
     table_.Build(longKeys);
+    refs_.shrink_to_fit();
 
     shortBits_.clear();
     shortStart_.clear();

@@ -105,7 +105,7 @@ private:
         const uint8_t* p = At(pos, part.length);
         if (!p) return false;
         for (const PatternToken& t : part.tokens) {
-            if (t.alt < 0) {
+            if (!t.IsAlt()) {
                 if ((*p & t.mask) != t.value) return false;
             } else {
                 const AltSet& set = pattern_->alts[size_t(t.alt)];
@@ -113,7 +113,7 @@ private:
                 for (const std::string& c : set.choices) any = any || std::memcmp(p, c.data(), c.size()) == 0;
                 if (!any) return false;
             }
-            p += t.length;
+            p += t.Length();
         }
         return true;
     }

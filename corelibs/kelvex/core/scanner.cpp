@@ -25,6 +25,8 @@ bool Scanner::Load(SignatureSet set, std::string& error) {
     set_ = std::move(set);
     // The parsed pattern is all the matcher needs; the text would only take memory.
     for (BodySignature& b : set_.bodies) std::string().swap(b.hex);
+    set_.bodies.shrink_to_fit();
+    set_.hashes.shrink_to_fit();
     if (!matcher_.Build(&set_.bodies, error)) return false;
     hashSizes_.clear();
     for (const HashSignature& h : set_.hashes) hashSizes_.push_back(h.size);
