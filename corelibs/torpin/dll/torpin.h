@@ -37,6 +37,8 @@ BOOL WINAPI SetTemporaryDirectory(DWORD library, LPCSTR directory);
 BOOL WINAPI SetExtensionList(DWORD library, const char* extensions, int count);
 int WINAPI GetArchiveFileType(DWORD library, LPCSTR path);
 BOOL WINAPI OpenArchiveFile(DWORD library, LPCSTR path, void* walkState);
+// Member names are at most 255 bytes, with control characters replaced by '_'; the name
+// stays valid until the next GetFirstFileName, GetNextFileName or CloseArchiveFile.
 LPCSTR WINAPI GetFirstFileName(void* walkState);
 LPCSTR WINAPI GetNextFileName(void* walkState);
 LPCSTR WINAPI ExtractCurrentFile(void* walkState);
@@ -44,6 +46,7 @@ BOOL WINAPI RemoveCurrentFile(void* walkState);
 BOOL WINAPI CloseArchiveFile(void* walkState);
 BOOL WINAPI DecompressMSCompressedFile(DWORD library, LPCSTR path, LPSTR expandedPath, DWORD reserved);
 BOOL WINAPI DeInitDecompression(DWORD library);
+// Why the last ExtractCurrentFile on the current member gave no file: TORPIN_EXTRACT_*.
 int WINAPI GetLastExtractStatus(void* walkState);
 
 #ifdef __cplusplus
