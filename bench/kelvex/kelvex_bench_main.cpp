@@ -144,13 +144,14 @@ int main(int argc, char** argv) {
     // Plain reading first: it also warms the cache for the scan.
     std::vector<char> buf(64 * 1024);
     uint64_t bytes = 0;
+    const double readCpu0 = CpuSeconds();
     t0 = std::chrono::steady_clock::now();
     for (const std::string& f : files) {
         PosixFileSource src(f.c_str());
         size_t got = 0;
         for (uint64_t at = 0; src.Read(at, buf.data(), buf.size(), got) && got; at += got) bytes += got;
     }
-    const double read = Seconds(t0);
+    const double read = Seconds(t0), readCpu = CpuSeconds() - readCpu0;
 
     size_t detections = 0, unreadable = 0;
     const double cpu0 = CpuSeconds();
@@ -163,8 +164,9 @@ int main(int argc, char** argv) {
         unreadable += o == kelvex::ScanOutcome::ReadError;
     }
     const double scan = Seconds(t0), cpu = CpuSeconds() - cpu0;
-    std::printf("corpus       %zu files, %.1f MB; plain reading %.0f MB/s\n", files.size(), double(bytes) / 1e6,
-                double(bytes) / 1e6 / read);
+    // On a shared machine the CPU figures are the ones to compare: scan against plain reading.
+    std::printf("corpus       %zu files, %.1f MB; plain reading %.0f MB/s (CPU %.3f s, %.0f MB/s)\n", files.size(),
+                double(bytes) / 1e6, double(bytes) / 1e6 / read, readCpu, double(bytes) / 1e6 / readCpu);
     std::printf("scan         %zu detections, %zu unreadable, %.3f s, %.0f MB/s (CPU %.3f s, %.0f MB/s)\n", detections,
                 unreadable, scan, double(bytes) / 1e6 / scan, cpu, double(bytes) / 1e6 / cpu);
     return 0;

@@ -3,7 +3,9 @@
 
 #include <cstring>
 
+#include "archive_limits.h"
 #include "arj_reader.h"
+#include "bounded_source.h"
 #include "cab_reader.h"
 #include "zip_reader.h"
 
@@ -22,9 +24,8 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-}  // namespace
-
-ArchiveType detectArchiveType(ByteSource& source) {
+// The checks themselves, on a source that stops answering when their budget is spent.
+ArchiveType detectWithin(ByteSource& source) {
     std::uint8_t head[4] = {};
     if (!source.readExact(0, head, sizeof head)) return ArchiveType::None;
     if (std::memcmp(head, "PK\x03\x04", 4) == 0 || std::memcmp(head, "PK\x05\x06", 4) == 0) return ArchiveType::Zip;
@@ -41,6 +42,14 @@ ArchiveType detectArchiveType(ByteSource& source) {
     std::uint64_t at = 0;
     if (head[0] == 'M' && head[1] == 'Z' && ArjReader::findMainHeader(source, at)) return ArchiveType::Arj;
     return ArchiveType::None;
+}
+
+}  // namespace
+
+ArchiveType detectArchiveType(ByteSource& whole) {
+    BoundedSource source(whole, limits::kMaxTypeCheckBytes, std::chrono::milliseconds(limits::kMaxTypeCheckMilliseconds));
+    // Once the budget is spent every read fails, and so does every check after it.
+    return detectWithin(source);
 }
 
 std::unique_ptr<ArchiveReader> makeReader(ArchiveType type, ByteSource& source) {

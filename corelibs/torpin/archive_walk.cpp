@@ -45,15 +45,14 @@ bool ArchiveWalk::open(std::unique_ptr<ByteSource> source) {
 const char* ArchiveWalk::first() {
     removeCurrent();
     hasCurrent_ = false;
-    seen_ = 0;
-    bytesWritten_ = 0;
-    written_.clear();
+    lastStatus_ = ExtractStatus::NoMember;
     if (!reader_) return nullptr;
     return advance(reader_->first(current_));
 }
 
 const char* ArchiveWalk::next() {
     removeCurrent();
+    lastStatus_ = ExtractStatus::NoMember;
     if (!reader_ || !hasCurrent_) return nullptr;
     return advance(reader_->next(current_));
 }
@@ -72,8 +71,14 @@ const char* ArchiveWalk::advance(bool found) {
 }
 
 const char* ArchiveWalk::extractCurrent() {
-    if (!hasCurrent_) return nullptr;
-    if (!extracted_.empty()) return extracted_.c_str();
+    if (!hasCurrent_) {
+        lastStatus_ = ExtractStatus::NoMember;
+        return nullptr;
+    }
+    if (!extracted_.empty()) {
+        lastStatus_ = ExtractStatus::Ok;
+        return extracted_.c_str();
+    }
     if (current_.encrypted) {
         lastStatus_ = ExtractStatus::Encrypted;
         return nullptr;
@@ -126,6 +131,7 @@ void ArchiveWalk::close() {
     for (const std::string& path : leftovers_) removeFile(path);
     leftovers_.clear();
     hasCurrent_ = false;
+    lastStatus_ = ExtractStatus::NoMember;
     reader_.reset();
     source_.reset();
     type_ = ArchiveType::None;

@@ -38,12 +38,16 @@ public:
     bool open(std::unique_ptr<ByteSource> source);
 
     // The member's name, or null at the end of the archive, at a corrupt directory
-    // or after the member limit. Folder entries are passed over.
+    // or after the member limit. Folder entries are passed over. The name stays valid
+    // until the next first() or next(), through extractCurrent() and removeCurrent().
+    // Starting again with first() renews none of the walk's limits: the members counted,
+    // the bytes written and the archive's bytes already extracted stay used up.
     const char* first();
     const char* next();
 
     // The temporary file holding the current member, or null when it was skipped;
-    // lastStatus() says why.
+    // lastStatus() says why (NoMember when no member is current, also before any
+    // extraction of the current one was tried).
     const char* extractCurrent();
     // Deletes the current member's temporary file; true when none is left.
     bool removeCurrent();
@@ -70,7 +74,7 @@ private:
     OverlapGuard written_;
     std::string extracted_;
     std::vector<std::string> leftovers_;
-    ExtractStatus lastStatus_ = ExtractStatus::Ok;
+    ExtractStatus lastStatus_ = ExtractStatus::NoMember;
 };
 
 }  // namespace torpin

@@ -30,45 +30,75 @@ std::uint32_t crcOf(const std::uint8_t* data, std::size_t n) {
 
 }  // namespace
 
-ArjReader::ArjReader(ByteSource& source) : source_(source) {
+ArjReader::ArjReader(ByteSource& source) : source_(source), extendedLeft_(limits::kMaxArchiveExtendedHeaders) {
     found_ = findMainHeader(source_, mainAt_);
 }
 
-bool ArjReader::readHeader(ByteSource& source, std::uint64_t at, Header& header) {
+bool ArjReader::basicHeaderValid(const std::uint8_t* data, std::size_t available, std::size_t& size) {
+    if (available < 4 || data[0] != kId0 || data[1] != kId1) return false;
+    size = le16(data + 2);
+    if (size == 0 || size > kMaxBasicHeader || available < 4 + size + 4) return false;
+    const std::uint8_t* basic = data + 4;
+    if (basic[0] < kMinFirstHeader || basic[0] > size) return false;
+    return crcOf(basic, size) == le32(basic + size);
+}
+
+bool ArjReader::skipExtended(ByteSource& source, std::uint64_t pos, std::uint64_t& end, std::uint32_t& extendedLeft) {
+    // Extended headers: a size, that many bytes and their CRC, until a size of 0. Each
+    // must lie inside the file and pass its CRC, and only a few are followed.
+    std::vector<std::uint8_t> extended;
+    for (std::uint32_t count = 0;; ++count) {
+        std::uint8_t sizeBytes[2];
+        if (!source.readExact(pos, sizeBytes, 2)) return false;
+        std::uint16_t size = le16(sizeBytes);
+        pos += 2;
+        if (size == 0) break;
+        if (count == limits::kMaxExtendedHeaders || extendedLeft == 0) return false;
+        --extendedLeft;
+        if (source.size() < pos || source.size() - pos < size + 4u) return false;
+        extended.resize(size + 4u);
+        if (!source.readExact(pos, extended.data(), extended.size())) return false;
+        if (crcOf(extended.data(), size) != le32(extended.data() + size)) return false;
+        pos += size + 4u;
+    }
+    end = pos;
+    return true;
+}
+
+bool ArjReader::readHeader(ByteSource& source, std::uint64_t at, Header& header, std::uint32_t& extendedLeft) {
     std::uint8_t head[4];
     if (!source.readExact(at, head, sizeof head) || head[0] != kId0 || head[1] != kId1) return false;
     std::size_t size = le16(head + 2);
     if (size == 0 || size > kMaxBasicHeader) return false;
-    header.basic.resize(size + 4);
-    if (!source.readExact(at + 4, header.basic.data(), header.basic.size())) return false;
-    if (crcOf(header.basic.data(), size) != le32(header.basic.data() + size)) return false;
-    header.basic.resize(size);
-    if (header.basic[0] < kMinFirstHeader || header.basic[0] > size) return false;
-    // Extended headers: a size, that many bytes and their CRC, until a size of 0.
-    std::uint64_t pos = at + 4 + size + 4;
-    for (;;) {
-        std::uint8_t sizeBytes[2];
-        if (!source.readExact(pos, sizeBytes, 2)) return false;
-        std::uint16_t extended = le16(sizeBytes);
-        pos += 2;
-        if (extended == 0) break;
-        pos += extended + 4u;
-    }
-    header.end = pos;
-    return true;
+    std::vector<std::uint8_t> whole(4 + size + 4);
+    if (!source.readExact(at, whole.data(), whole.size())) return false;
+    std::size_t checked = 0;
+    if (!basicHeaderValid(whole.data(), whole.size(), checked)) return false;
+    header.basic.assign(whole.begin() + 4, whole.begin() + 4 + static_cast<std::ptrdiff_t>(size));
+    return skipExtended(source, at + 4 + size + 4, header.end, extendedLeft);
 }
 
 bool ArjReader::findMainHeader(ByteSource& source, std::uint64_t& at) {
-    std::uint64_t limit = source.size() < limits::kMaxLeadingBytes ? source.size() : limits::kMaxLeadingBytes;
+    // The leading bytes are read once; each candidate's basic header is checked in memory,
+    // and only a main header's extended headers are followed on the file.
+    std::uint64_t want = std::uint64_t(limits::kMaxLeadingBytes) + 4 + kMaxBasicHeader + 4;
+    std::uint64_t limit = source.size() < want ? source.size() : want;
     std::vector<std::uint8_t> lead(static_cast<std::size_t>(limit));
     if (!source.readExact(0, lead.data(), lead.size())) return false;
-    for (std::size_t i = 0; i + 1 < lead.size(); ++i) {
+    std::uint32_t extendedLeft = limits::kMaxArchiveExtendedHeaders;
+    std::size_t candidates = lead.size() < limits::kMaxLeadingBytes ? lead.size() : limits::kMaxLeadingBytes;
+    for (std::size_t i = 0; i + 1 < candidates; ++i) {
         if (lead[i] != kId0 || lead[i + 1] != kId1) continue;
-        Header header;
-        if (readHeader(source, i, header) && header.basic[6] == kTypeMain) {
-            at = i;
-            return true;
+        std::size_t size = 0;
+        if (lead.size() - i < 4 + kMinFirstHeader || lead[i + 4 + 6] != kTypeMain) continue;
+        if (!basicHeaderValid(lead.data() + i, lead.size() - i, size)) continue;
+        std::uint64_t end = 0;
+        if (!skipExtended(source, i + 4 + size + 4, end, extendedLeft)) {
+            if (extendedLeft == 0) return false;
+            continue;
         }
+        at = i;
+        return true;
     }
     return false;
 }
@@ -76,7 +106,9 @@ bool ArjReader::findMainHeader(ByteSource& source, std::uint64_t& at) {
 bool ArjReader::first(MemberInfo& member) {
     if (!found_) return false;
     Header main;
-    if (!readHeader(source_, mainAt_, main)) return false;
+    // The extended-header budget is the archive's, not the pass's: a second pass does
+    // not renew it.
+    if (!readHeader(source_, mainAt_, main, extendedLeft_)) return false;
     cursor_ = main.end;
     return next(member);
 }
@@ -85,7 +117,7 @@ bool ArjReader::next(MemberInfo& member) {
     if (!found_) return false;
     Header header;
     std::uint64_t at = cursor_;
-    if (!readHeader(source_, at, header)) {
+    if (!readHeader(source_, at, header, extendedLeft_)) {
         found_ = false;  // the end marker or a damaged header ends the walk for good
         return false;
     }

@@ -27,13 +27,20 @@ private:
         std::vector<std::uint8_t> basic;
         std::uint64_t end = 0;  // first byte after the header and its extended headers
     };
-    // Reads the header at offset; false at the end marker or on any damage.
-    static bool readHeader(ByteSource& source, std::uint64_t at, Header& header);
+    // Reads the header at offset; false at the end marker or on any damage. Its extended
+    // headers are checked and counted against extendedLeft, which bounds a whole archive.
+    static bool readHeader(ByteSource& source, std::uint64_t at, Header& header, std::uint32_t& extendedLeft);
+    // Checks the basic header held in memory at data (its CRC and sizes); size receives
+    // the basic header's length.
+    static bool basicHeaderValid(const std::uint8_t* data, std::size_t available, std::size_t& size);
+    // Follows the extended headers starting at pos; end receives the first byte after them.
+    static bool skipExtended(ByteSource& source, std::uint64_t pos, std::uint64_t& end, std::uint32_t& extendedLeft);
 
     ByteSource& source_;
     bool found_ = false;
     std::uint64_t mainAt_ = 0;
     std::uint64_t cursor_ = 0;
+    std::uint32_t extendedLeft_;
     std::unique_ptr<ArjDecoder> decoder_;
 };
 

@@ -6,6 +6,7 @@ namespace torpin {
 const char* describe(ExtractStatus status) {
     switch (status) {
     case ExtractStatus::Ok: return "ok";
+    case ExtractStatus::NoMember: return "no member";
     case ExtractStatus::Limit: return "limit";
     case ExtractStatus::BadCrc: return "bad crc";
     case ExtractStatus::Corrupt: return "corrupt";

@@ -69,9 +69,14 @@ bool SzddDecoder::readHeader(ByteSource& source, SzddHeader& header) {
 
 std::string SzddDecoder::expandedName(const std::string& name, char missingChar) {
     if (name.empty() || name.back() != '_') return name;
+    const bool letterOrDigit = (missingChar >= 'a' && missingChar <= 'z') || (missingChar >= 'A' && missingChar <= 'Z') ||
+                               (missingChar >= '0' && missingChar <= '9');
     std::string out = name.substr(0, name.size() - 1);
-    if (missingChar != 0) out += missingChar;
-    return out;
+    if (letterOrDigit) return out + missingChar;
+    std::size_t dot = out.find_last_of('.');
+    bool longExtension = dot != std::string::npos && out.find_first_of("/\\", dot) == std::string::npos &&
+                         out.size() - dot - 1 >= 3;
+    return longExtension ? out : name;
 }
 
 ExtractStatus SzddDecoder::expand(ByteSource& source, ByteSink& sink, std::uint64_t maxBytes) {

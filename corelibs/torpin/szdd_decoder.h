@@ -22,8 +22,10 @@ public:
     // True when the source starts with the header of a file this decoder expands.
     static bool readHeader(ByteSource& source, SzddHeader& header);
 
-    // The original name: a trailing '_' replaced by the header's missing character
-    // (or dropped when the header leaves it 0).
+    // The original name: a trailing '_' replaced by the header's missing character when
+    // that is a letter or digit. Without one (0 or anything else) the '_' is dropped only
+    // from an extension of four or more characters ("SETUP.EXE_"), where it was added;
+    // "SETUP.EX_" stays as it is, which the scanner's rules still take for a program.
     static std::string expandedName(const std::string& name, char missingChar);
 
     // Expands the whole file into sink, at most maxBytes, checking that the result

@@ -47,8 +47,8 @@ std::string TempFileFactory::safeExtension(const std::string& name) {
     std::string extension = name.substr(dot + 1);
     if (extension.empty() || extension.size() > 8) return {};
     for (char c : extension) {
-        bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (!letterOrDigit) return {};
+        bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        if (!safe) return {};
     }
     return extension;
 }

@@ -1,10 +1,13 @@
 // Curer: applies truncate, restore and overwrite repairs and checks that they worked.
 #include "curer.h"
 
+#include <algorithm>
+
 namespace kelvex {
 namespace {
 
 constexpr int kMaxRounds = 8;
+constexpr uint64_t kFillPiece = 64 * 1024;
 
 bool CutAt(FileSource& file, const Detection& d, int64_t delta) {
     const int64_t cut = int64_t(d.start) + delta;
@@ -22,8 +25,10 @@ uint16_t Curer::Apply(FileSource& file, const CureSpec& cure, const Detection& d
         case CureMethod::Destructive:
             return kCureDestructive;
         case CureMethod::Truncate:
+            if (!file.Resizable()) return kCureCannot;
             return CutAt(file, d, cure.truncateDelta) ? uint16_t(kCureTruncated) : uint16_t(kCureFailed);
         case CureMethod::Restore: {
+            if (cure.hasTruncate && !file.Resizable()) return kCureCannot;
             if (cure.offset < 0 || uint64_t(cure.offset) + cure.data.size() > size) return kCureFailed;
             if (!file.Write(uint64_t(cure.offset), cure.data.data(), cure.data.size())) return kCureFailed;
             if (cure.hasTruncate && !CutAt(file, d, cure.truncateDelta)) return kCureFailed;
@@ -32,8 +37,14 @@ uint16_t Curer::Apply(FileSource& file, const CureSpec& cure, const Detection& d
         case CureMethod::Overwrite: {
             const int64_t from = int64_t(d.start) + cure.offset;
             if (from < 0 || uint64_t(from) + cure.length > size) return kCureFailed;
-            const std::string fill(cure.length, char(cure.fill));
-            return file.Write(uint64_t(from), fill.data(), fill.size()) ? uint16_t(kCureOverwritten) : uint16_t(kCureFailed);
+            // The range may be as large as the file: it is filled a piece at a time.
+            const std::string fill(size_t(std::min<uint64_t>(cure.length, kFillPiece)), char(cure.fill));
+            for (uint64_t done = 0; done < cure.length;) {
+                const size_t n = size_t(std::min<uint64_t>(fill.size(), cure.length - done));
+                if (!file.Write(uint64_t(from) + done, fill.data(), n)) return kCureFailed;
+                done += n;
+            }
+            return kCureOverwritten;
         }
     }
     return kCureFailed;

@@ -16,6 +16,9 @@ public:
     // Repairs; a read-only source answers false.
     virtual bool Write(uint64_t offset, const void* data, size_t size) = 0;
     virtual bool Truncate(uint64_t size) = 0;
+    // False for a source whose size is fixed (a disk sector): a cure that would cut or grow
+    // it is refused before anything is written.
+    virtual bool Resizable() const { return true; }
 };
 
 class MemorySource : public FileSource {

@@ -153,15 +153,16 @@ private:
         }
         if (set.choices.size() < 2) return Fail("an alternative needs at least two choices");
         if (set.choices[0].size() > 255) return Fail("alternative too long");
+        if (out_.alts.size() >= PatternToken::kNoAlt) return Fail("too many alternatives");
         set.length = uint16_t(set.choices[0].size());
         PatternToken t;
         t.mask = 0;
-        t.length = set.length;
-        t.alt = int32_t(out_.alts.size());
+        t.value = uint8_t(set.length);
+        t.alt = uint16_t(out_.alts.size());
         out_.alts.push_back(std::move(set));
         PatternPart& part = PartForToken();
         part.tokens.push_back(t);
-        part.length += t.length;
+        part.length += t.Length();
         return true;
     }
 
@@ -173,6 +174,13 @@ private:
             if (span > kMaxSegmentSpan) return Fail("a stretch between '*' gaps is longer than 32768 bytes");
             seg.maxSpan = uint32_t(span);
         }
+        // A loaded database holds every pattern for as long as it is loaded: no spare room.
+        for (PatternSegment& seg : out_.segments) {
+            for (PatternPart& p : seg.parts) p.tokens.shrink_to_fit();
+            seg.parts.shrink_to_fit();
+        }
+        out_.segments.shrink_to_fit();
+        out_.alts.shrink_to_fit();
         return true;
     }
 

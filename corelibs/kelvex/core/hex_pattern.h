@@ -9,11 +9,17 @@ namespace kelvex {
 
 // One byte position (value under a mask: 0xFF exact, 0xF0/0x0F a nibble, 0x00 any)
 // or a set of equally long alternatives.
+// Four bytes, since a pattern holds one per byte it matches: a byte (alt is kNoAlt) that
+// matches when (b & mask) == value, or a group of alternatives (mask 0, value holds the
+// group's length of 1 to 255 bytes, alt its index into HexPattern::alts).
 struct PatternToken {
+    static constexpr uint16_t kNoAlt = 0xFFFF;
     uint8_t value = 0;
     uint8_t mask = 0xFF;
-    uint16_t length = 1;
-    int32_t alt = -1;  // index into HexPattern::alts, or -1 for a single byte
+    uint16_t alt = kNoAlt;
+
+    bool IsAlt() const { return alt != kNoAlt; }
+    unsigned Length() const { return IsAlt() ? value : 1u; }
 };
 
 struct AltSet {

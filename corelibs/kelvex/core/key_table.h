@@ -1,7 +1,8 @@
-// The prefilter's table of four-byte keys: a bit table over a hash of the key, then buckets of exact keys.
+// The prefilter's table of four-byte keys: a blocked bit table (two bits of one word per key), then buckets of exact keys.
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace kelvex {
@@ -13,33 +14,58 @@ public:
         uint32_t ref;
     };
     static constexpr uint32_t kMultiplier = 0x9E3779B1u;
+    static constexpr uint32_t kSecondMultiplier = 0x85EBCA77u;
+
+    // The bit table's word: the register width, so that a 32-bit build tests a key with
+    // 32-bit operations only.
+    using Word = std::conditional_t<sizeof(void*) >= 8, uint64_t, uint32_t>;
+    static constexpr unsigned kWordBits = sizeof(Word) * 8;
+    static constexpr unsigned kWordLog = kWordBits == 64 ? 6 : 5;
 
     void Build(const std::vector<Entry>& entries);
     bool Empty() const { return entries_.empty(); }
-    size_t MemoryBytes() const { return bits_.capacity() * 8 + bucketStart_.capacity() * 4 + entries_.capacity() * sizeof(Entry); }
+    size_t MemoryBytes() const {
+        return bits_.capacity() * sizeof(Word) + bucketStart_.capacity() * 4 + entries_.capacity() * sizeof(Entry);
+    }
+
+    // The two bits a key sets in its word of the bit table: both must be set for a hit, so
+    // that only a few positions in a thousand that hold no key reach the buckets.
+    static Word BitPair(uint32_t key) {
+        const uint32_t g = key * kSecondMultiplier;
+        return (Word(1) << (g >> (32 - kWordLog))) | (Word(1) << ((g >> 20) & (kWordBits - 1)));
+    }
 
     // Calls hit(position, ref) for every key found at from, from + stride, ... below to;
     // stops and answers true as soon as hit does.
     template <typename Hit>
     bool Scan(const uint8_t* data, uint64_t base, uint64_t from, uint64_t to, unsigned stride, Hit&& hit) const {
-        const uint64_t* bits = bits_.data();
-        const unsigned shift = bitShift_;
-        for (uint64_t pos = from; pos < to; pos += stride) {
+        if (from >= to) return false;
+        const Word* bits = bits_.data();
+        const unsigned shift = wordShift_;
+        const uint8_t* p = data + (from - base);
+        const size_t count = size_t((to - from + stride - 1) / stride);
+        for (size_t i = 0; i < count; ++i, p += stride) {
             uint32_t v;
-            __builtin_memcpy(&v, data + (pos - base), 4);
-            const uint32_t h = v * kMultiplier;
-            if (__builtin_expect((bits[h >> shift >> 6] >> ((h >> shift) & 63)) & 1, 0)) {
-                const uint32_t bucket = h >> bucketShift_;
-                for (uint32_t e = bucketStart_[bucket]; e < bucketStart_[bucket + 1]; ++e)
-                    if (entries_[e].key == v && hit(pos, entries_[e].ref)) return true;
-            }
+            __builtin_memcpy(&v, p, 4);
+            const Word pair = BitPair(v);
+            if (__builtin_expect((bits[(v * kMultiplier) >> shift] & pair) == pair, 0) &&
+                Lookup(v, base + uint64_t(p - data), hit))
+                return true;
         }
         return false;
     }
 
 private:
-    std::vector<uint64_t> bits_;
-    unsigned bitShift_ = 32;
+    template <typename Hit>
+    bool Lookup(uint32_t v, uint64_t pos, Hit& hit) const {
+        const uint32_t bucket = (v * kMultiplier) >> bucketShift_;
+        for (uint32_t e = bucketStart_[bucket]; e < bucketStart_[bucket + 1]; ++e)
+            if (entries_[e].key == v && hit(pos, entries_[e].ref)) return true;
+        return false;
+    }
+
+    std::vector<Word> bits_;
+    unsigned wordShift_ = 32;
     std::vector<uint32_t> bucketStart_;
     unsigned bucketShift_ = 32;
     std::vector<Entry> entries_;

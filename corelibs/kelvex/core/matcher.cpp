@@ -11,32 +11,51 @@ constexpr unsigned kMaxStride = 8;
 
 // Rough weight of how often a byte occurs in ordinary files; a key of rare bytes
 // keeps the prefilter quiet.
-int ByteWeight(uint8_t b) {
+int ByteWeightOf(uint8_t b) {
     if (b == 0x00) return 100;
     if (b == 0xFF) return 40;
     if (b == 0x20) return 30;
     if (b == 0x0A || b == 0x0D) return 15;
-    if (std::strchr("etaoinsr", b)) return 20;
+    if (b != 0 && std::strchr("etaoinsr", b)) return 20;
     if (b >= 'a' && b <= 'z') return 12;
     if ((b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9')) return 8;
     if (b < 0x7F) return 6;
     return 3;
 }
 
+// The weights looked up, since loading 100,000 signatures scores millions of bytes.
+struct ByteWeights {
+    int value[256];
+    ByteWeights() {
+        for (int b = 0; b < 256; ++b) value[b] = ByteWeightOf(uint8_t(b));
+    }
+};
+
+int ByteWeight(uint8_t b) {
+    static const ByteWeights weights;
+    return weights.value[b];
+}
+
+constexpr int kRepeatWeight = 25;
+
 int Score(const uint8_t* p, size_t n) {
     int score = 0;
-    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? 25 : 0);
+    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? kRepeatWeight : 0);
     return score;
 }
 
-// The start of the rarest window of n bytes in the run.
+// The start of the rarest window of n bytes in the run (the first of equally rare ones),
+// each window's score taken from the last one's.
 size_t BestWindow(const std::vector<uint8_t>& run, size_t n) {
+    if (run.size() < n) return 0;
+    const uint8_t* p = run.data();
+    int score = Score(p, n), bestScore = score;
     size_t best = 0;
-    int bestScore = -1;
-    for (size_t i = 0; i + n <= run.size(); ++i) {
-        const int s = Score(run.data() + i, n);
-        if (bestScore < 0 || s < bestScore) {
-            bestScore = s;
+    for (size_t i = 1; i + n <= run.size(); ++i) {
+        score -= ByteWeight(p[i - 1]) + (p[i] == p[i - 1] ? kRepeatWeight : 0);
+        score += ByteWeight(p[i + n - 1]) + (p[i + n - 1] == p[i + n - 2] ? kRepeatWeight : 0);
+        if (score < bestScore) {
+            bestScore = score;
             best = i;
         }
     }
@@ -65,14 +84,14 @@ bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
             }
         };
         for (const PatternToken& t : segment.parts[p].tokens) {
-            if (t.alt < 0 && t.mask == 0xFF) {
+            if (!t.IsAlt() && t.mask == 0xFF) {
                 if (run.empty()) runStart = offset;
                 run.push_back(t.value);
             } else {
                 consider();
                 run.clear();
             }
-            offset += t.length;
+            offset += t.Length();
         }
         consider();
     }
@@ -94,6 +113,7 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
         Run run;
     };
     std::vector<Keyed> keyed;
+    keyed.reserve(bodies->size());
     size_t minRun = SIZE_MAX;
     for (size_t b = 0; b < bodies->size(); ++b) {
         const BodySignature& sig = (*bodies)[b];
@@ -110,24 +130,27 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
     }
     stride_ = minRun == SIZE_MAX ? 1 : unsigned(std::clamp<size_t>(minRun - 3, 1, kMaxStride));
 
+    static_assert(kMaxStride <= 1u << kWindowBits);
+    refs_.reserve(keyed.size());
     std::vector<KeyTable::Entry> longKeys;
+    longKeys.reserve(keyed.size() * stride_);
     std::vector<std::pair<uint32_t, uint32_t>> shortKeys;
     for (const Keyed& k : keyed) {
         const std::vector<uint8_t>& run = k.run.bytes;
         if (run.size() >= 4) {
             // Exactly one of the stride's windows of this stretch lies on a sampled position.
             const size_t w = BestWindow(run, stride_ + 3);
-            for (unsigned j = 0; j < stride_; ++j) {
-                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size())});
-                refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w + j)});
-            }
+            for (unsigned j = 0; j < stride_; ++j)
+                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size()) << kWindowBits | j});
+            refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         } else {
             const size_t w = BestWindow(run, 2);
-            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()));
+            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()) << kWindowBits);
             refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         }
     }
     table_.Build(longKeys);
+    refs_.shrink_to_fit();
 
     shortBits_.clear();
     shortStart_.clear();

@@ -50,11 +50,14 @@ public:
 
 private:
     class Pass;
+    // A key's reference is its segment's index shifted by kWindowBits, plus which of the
+    // stride's windows of the keyed stretch it is: one segment reference serves them all.
+    static constexpr unsigned kWindowBits = 3;
     struct SegmentRef {
         uint32_t body;
         uint16_t segment;
         uint16_t part;
-        uint32_t keyOffset;
+        uint32_t keyOffset;  // of the first window
     };
 
     const std::vector<BodySignature>* bodies_ = nullptr;

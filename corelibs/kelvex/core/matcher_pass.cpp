@@ -53,9 +53,11 @@ private:
             size_t want = size_t(std::min<uint64_t>(kBlockSize, end - readAt));
             size_t got = 0;
             if (want && !source_.Read(readAt, buf_.data() + have_, want, got)) return MatchResult::ReadError;
+            // A file that ends before its size said was not read whole: never clean.
+            if (want && got == 0) return MatchResult::ReadError;
             readAt += got;
             have_ += got;
-            bool last = readAt >= end || got == 0;
+            bool last = readAt >= end;
             uint64_t top = base_ + have_;
             uint64_t limit4 = last ? (top >= 3 ? top - 3 : 0) : (top > span ? top - span : 0);
             uint64_t limit2 = last ? (top >= 1 ? top - 1 : 0) : limit4;
@@ -103,7 +105,7 @@ private:
         const uint8_t* p = At(pos, part.length);
         if (!p) return false;
         for (const PatternToken& t : part.tokens) {
-            if (t.alt < 0) {
+            if (!t.IsAlt()) {
                 if ((*p & t.mask) != t.value) return false;
             } else {
                 const AltSet& set = pattern_->alts[size_t(t.alt)];
@@ -111,7 +113,7 @@ private:
                 for (const std::string& c : set.choices) any = any || std::memcmp(p, c.data(), c.size()) == 0;
                 if (!any) return false;
             }
-            p += t.length;
+            p += t.Length();
         }
         return true;
     }
@@ -161,7 +163,9 @@ private:
     }
 
     bool Candidate(uint64_t keyPos, uint32_t refIndex) {
-        const SegmentRef& ref = m_.refs_[refIndex];
+        // A key names its segment and which of the stretch's windows it is.
+        const SegmentRef& ref = m_.refs_[refIndex >> kWindowBits];
+        const uint32_t keyOffset = ref.keyOffset + (refIndex & ((1u << kWindowBits) - 1));
         const BodySignature& sig = (*m_.bodies_)[ref.body];
         if ((sig.flags & kReviewerOnly) && !reviewer_) return false;
         if (size_ < sig.minSize || (sig.maxSize && size_ > sig.maxSize)) return false;
@@ -197,8 +201,8 @@ private:
 
         pattern_ = &sig.pattern;
         budget_ = kStepBudget;
-        if (keyPos < ref.keyOffset) return false;
-        uint64_t partStart = keyPos - ref.keyOffset;
+        if (keyPos < keyOffset) return false;
+        uint64_t partStart = keyPos - keyOffset;
         const PatternPart& keyed = seg.parts[ref.part];
         uint64_t start = 0, end = 0;
         if (!MatchPart(keyed, partStart)) return false;

@@ -25,6 +25,8 @@ bool Scanner::Load(SignatureSet set, std::string& error) {
     set_ = std::move(set);
     // The parsed pattern is all the matcher needs; the text would only take memory.
     for (BodySignature& b : set_.bodies) std::string().swap(b.hex);
+    set_.bodies.shrink_to_fit();
+    set_.hashes.shrink_to_fit();
     if (!matcher_.Build(&set_.bodies, error)) return false;
     hashSizes_.clear();
     for (const HashSignature& h : set_.hashes) hashSizes_.push_back(h.size);
@@ -33,15 +35,18 @@ bool Scanner::Load(SignatureSet set, std::string& error) {
     return true;
 }
 
-bool Scanner::HashMatch(FileSource& source, Detection& out) const {
+ScanOutcome Scanner::HashMatch(FileSource& source, Detection& out) const {
     const uint64_t size = source.Size();
-    if (size > UINT32_MAX || !std::binary_search(hashSizes_.begin(), hashSizes_.end(), uint32_t(size))) return false;
+    if (size > UINT32_MAX || !std::binary_search(hashSizes_.begin(), hashSizes_.end(), uint32_t(size)))
+        return ScanOutcome::Clean;
     Md5 md5;
     std::vector<uint8_t> buf(64 * 1024);
     uint64_t at = 0;
     while (at < size) {
         size_t got = 0;
-        if (!source.Read(at, buf.data(), buf.size(), got) || got == 0) return false;
+        // A file that cannot be hashed whole was not scanned whole.
+        if (!source.Read(at, buf.data(), size_t(std::min<uint64_t>(buf.size(), size - at)), got) || got == 0)
+            return ScanOutcome::ReadError;
         md5.Update(buf.data(), got);
         at += got;
     }
@@ -49,10 +54,10 @@ bool Scanner::HashMatch(FileSource& source, Detection& out) const {
     for (size_t i = 0; i < set_.hashes.size(); ++i) {
         if (set_.hashes[i].size == size && set_.hashes[i].md5 == digest) {
             out = Detection{true, int32_t(i), 0, size};
-            return true;
+            return ScanOutcome::Infected;
         }
     }
-    return false;
+    return ScanOutcome::Clean;
 }
 
 ScanOutcome Scanner::Scan(FileSource& source, const ScanOptions& options, Detection& out) const {
@@ -77,10 +82,11 @@ ScanOutcome Scanner::Scan(FileSource& source, const ScanOptions& options, Detect
                 break;
         }
     }
-    if (options.hashes && HashMatch(source, out)) {
-        if (!(set_.hashes[size_t(out.index)].flags & kReviewerOnly) || options.reviewer) return ScanOutcome::Infected;
-        out = Detection{};
-    }
+    if (!options.hashes) return ScanOutcome::Clean;
+    const ScanOutcome hashed = HashMatch(source, out);
+    if (hashed != ScanOutcome::Infected) return hashed;
+    if (!(set_.hashes[size_t(out.index)].flags & kReviewerOnly) || options.reviewer) return ScanOutcome::Infected;
+    out = Detection{};
     return ScanOutcome::Clean;
 }
 

@@ -48,7 +48,7 @@ public:
     size_t MemoryBytes() const;
 
 private:
-    bool HashMatch(FileSource& source, Detection& out) const;
+    ScanOutcome HashMatch(FileSource& source, Detection& out) const;
 
     SignatureSet set_;
     Matcher matcher_;

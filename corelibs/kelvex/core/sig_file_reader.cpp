@@ -88,7 +88,8 @@ LoadStatus SigFileReader::Parse(const std::string& bytes, SignatureSet& out) {
     return kLoadOk;
 }
 
-LoadStatus SigFileReader::ReadFile(const std::string& path, SignatureSet& out) {
+LoadStatus SigFileReader::ReadFile(const std::string& path, SignatureSet& out, size_t maxBytes) {
+    out = SignatureSet{};
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return kLoadNotOpened;
     LoadStatus status = kLoadOk;
@@ -96,8 +97,14 @@ LoadStatus SigFileReader::ReadFile(const std::string& path, SignatureSet& out) {
         std::string bytes;
         char chunk[65536];
         size_t got;
-        while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
-        if (std::ferror(f))
+        bool tooLarge = false;
+        while (!tooLarge && (got = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+            tooLarge = got > maxBytes - bytes.size();
+            if (!tooLarge) bytes.append(chunk, got);
+        }
+        if (tooLarge)
+            status = kLoadBadFormat;
+        else if (std::ferror(f))
             status = kLoadReadError;
         else
             status = Parse(bytes, out);

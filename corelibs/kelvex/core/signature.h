@@ -20,13 +20,14 @@ enum class CureMethod : uint8_t {
     Destructive = 4,  // the host was overwritten: nothing to restore
 };
 
+// Every signature holds one, so its fields are packed (the database stores 32-bit values).
 struct CureSpec {
     CureMethod method = CureMethod::None;
-    int64_t offset = 0;
-    uint32_t length = 0;
     uint8_t fill = 0;
     bool hasTruncate = false;
-    int64_t truncateDelta = 0;
+    int32_t offset = 0;
+    uint32_t length = 0;
+    int32_t truncateDelta = 0;
     std::string data;
 };
 
@@ -38,12 +39,12 @@ enum SignatureFlags : uint16_t {
 struct BodySignature {
     uint16_t id = 0;
     uint16_t flags = 0;
-    std::string name;
     AnchorKind anchor = AnchorKind::Floating;
     uint32_t anchorOffset = 0;
     uint32_t anchorWindow = 0;
     uint32_t minSize = 0;
     uint32_t maxSize = 0;  // 0: no limit
+    std::string name;
     std::string hex;       // the pattern as written; parsed into pattern
     HexPattern pattern;
     CureSpec cure;

@@ -104,6 +104,23 @@ void SourceCompiler::Error(const std::string& why) {
     errors_.push_back(file_ + ":" + std::to_string(line_) + ": " + why);
 }
 
+bool SourceCompiler::NameAccepted(const std::string& name) {
+    if (name.size() > kMaxNameChars) {
+        Error("name \"" + name.substr(0, kMaxNameChars) + "...\" is longer than " + std::to_string(kMaxNameChars) +
+              " characters");
+        return false;
+    }
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", c);
+            Error("name holds the control character " + std::string(code));
+            return false;
+        }
+    }
+    return true;
+}
+
 void SourceCompiler::Add(std::string_view text, Format format, const std::string& fileName) {
     file_ = fileName;
     line_ = 0;
@@ -230,7 +247,8 @@ void SourceCompiler::KvsLine(std::string_view line) {
     std::string_view rest = space == line.npos ? std::string_view() : Trim(line.substr(space));
     VersionValues& v = set_.versions;
     if (keyword == "version") {
-        if (!EncodeVersion(rest, v.signatureVersion)) Error("bad version \"" + std::string(rest) + "\" (want M.mm)");
+        if (!EncodeVersion(rest, v.signatureVersion))
+            Error("bad version \"" + std::string(rest) + "\" (want M.mm, M from 0 to 9)");
         return;
     }
     if (keyword == "date") {
@@ -240,7 +258,7 @@ void SourceCompiler::KvsLine(std::string_view line) {
     if (keyword == "engine") {
         std::vector<std::string_view> p = Split(rest, ' ');
         if (p.size() != 2 || !EncodeVersion(p[0], v.engineVersion) || !EncodeDate(p[1], v.engineDate))
-            Error("bad engine line (want: engine M.mm YYYY-MM-DD)");
+            Error("bad engine line (want: engine M.mm YYYY-MM-DD, M from 0 to 9)");
         return;
     }
     if (keyword != "body" && keyword != "hash") {
@@ -285,6 +303,7 @@ void SourceCompiler::KvsLine(std::string_view line) {
         Error(keyword == "body" ? "a body line needs id, name and sig" : "a hash line needs id, name, md5 and size");
         return;
     }
+    if (!NameAccepted(name)) return;
     if ((flags & kSpaceTail) && (b.maxSize == 0 || b.maxSize > 65536)) {
         Error("tail=space needs maxsize of at most 65536");
         return;
@@ -323,6 +342,7 @@ void SourceCompiler::NdbLine(std::string_view line) {
     }
     BodySignature b;
     b.name = std::string(p[0]);
+    if (!NameAccepted(b.name)) return;
     if (!Offset(p[2], b)) {
         Error("offset \"" + std::string(p[2]) + "\" is not supported (use *, n, n,m, EOF-n or EOF-n,m)");
         return;
@@ -350,6 +370,7 @@ void SourceCompiler::HdbLine(std::string_view line) {
         Error("empty name");
         return;
     }
+    if (!NameAccepted(h.name)) return;
     h.id = ImportedId(h.name);
     set_.hashes.push_back(std::move(h));
 }

@@ -12,6 +12,8 @@ namespace kelvex {
 class SourceCompiler {
 public:
     enum class Format { Kvs, Ndb, Hdb };
+    // Longest virus name accepted, in characters.
+    static constexpr size_t kMaxNameChars = 64;
     static bool FormatOf(const std::string& fileName, Format& out);
 
     // Adds the lines of one source; each bad line adds "file:line: reason" to Errors().
@@ -30,6 +32,9 @@ private:
     bool Cure(std::string_view text, CureSpec& cure);
     uint16_t ImportedId(const std::string& name);
     void Error(const std::string& why);
+    // A name is one virus.lst line and what ordinal 23 answers: false (with the error
+    // given) when it is too long or holds a control character.
+    bool NameAccepted(const std::string& name);
 
     SignatureSet set_;
     std::vector<std::string> errors_;

@@ -20,7 +20,8 @@ bool EncodeVersion(std::string_view text, uint16_t& out) {
     unsigned major = 0, minor = 0;
     if (dot == std::string_view::npos || text.size() - dot - 1 != 2) return false;
     if (!Number(text.substr(0, dot), major) || !Number(text.substr(dot + 1), minor)) return false;
-    if (major > 600) return false;
+    // virus.lst and the scanner show a version in four characters: "M.mm".
+    if (major > 9) return false;
     out = uint16_t((major + 18) * 100 + minor);
     return true;
 }

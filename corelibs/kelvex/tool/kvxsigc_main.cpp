@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     set.versions.engineDate = kelvex::kEngineDate;
     for (const std::string& s : sources) compiler.AddFile(s);
     if (!version.empty() && !kelvex::EncodeVersion(version, set.versions.signatureVersion)) {
-        std::fprintf(stderr, "kvxsigc: bad --version \"%s\" (want M.mm)\n", version.c_str());
+        std::fprintf(stderr, "kvxsigc: bad --version \"%s\" (want M.mm, M from 0 to 9)\n", version.c_str());
         return 1;
     }
     if (!date.empty() && !kelvex::EncodeDate(date, set.versions.signatureDate)) {

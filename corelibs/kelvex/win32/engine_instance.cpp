@@ -5,6 +5,7 @@
 #include <new>
 
 #include "curer.h"
+#include "sector_source.h"
 #include "sig_file_reader.h"
 #include "version_values.h"
 #include "win32_file.h"
@@ -149,9 +150,19 @@ unsigned EngineInstance::ScanBoot(int drive) {
     std::string sector;
     unsigned status = kStatusUnreadable;
     if (ReadSector(h, sector)) {
-        MemorySource source(sector);
+        SectorSource source(sector);
         status = ScanSource(source);
-        if (options_.cure && source.Bytes() != sector && !WriteSector(h, source.Bytes())) status = kCureFailed;
+        // A sector is written back only whole and only after a cure that succeeded: a
+        // refused or failed repair leaves the disk as it was.
+        const std::string& cured = source.Bytes();
+        const bool curedWell = status == kCureTruncated || status == kCureRestored || status == kCureOverwritten ||
+                              status == kCureMixed;
+        if (options_.cure && curedWell && cured != sector) {
+            if (cured.size() != kSectorSize)
+                status = kCureCannot;
+            else if (!WriteSector(h, cured))
+                status = kCureFailed;
+        }
     }
     CloseHandle(h);
     return status;

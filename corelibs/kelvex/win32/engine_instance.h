@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "scanner.h"
@@ -40,6 +41,8 @@ public:
     void ForgetLast();
     uint16_t LastId() const { return lastId_; }
     const char* LastName() const { return lastName_; }
+    // Held by each call for its whole length: one instance does one thing at a time.
+    std::mutex& Busy() { return busy_; }
 
 private:
     unsigned ScanSource(FileSource& source);
@@ -51,6 +54,7 @@ private:
     std::unique_ptr<Scanner> scanner_;
     uint16_t lastId_ = 0;
     char lastName_[260] = {};
+    std::mutex busy_;
 };
 
 }  // namespace kelvex

@@ -16,20 +16,24 @@ namespace {
 constexpr unsigned kBadInstance = 1;
 
 std::mutex g_lock;
-std::vector<std::unique_ptr<EngineInstance>> g_instances;  // handle n is slot n - 1
+// Handle n is slot n - 1. A call holds its own reference, so that an instance closed by
+// another thread meanwhile lives until that call is done.
+std::vector<std::shared_ptr<EngineInstance>> g_instances;
 
-EngineInstance* Find(uint32_t handle) {
+std::shared_ptr<EngineInstance> Find(uint32_t handle) {
     std::lock_guard<std::mutex> guard(g_lock);
     if (handle == 0 || handle > g_instances.size()) return nullptr;
-    return g_instances[handle - 1].get();
+    return g_instances[handle - 1];
 }
 
 // Runs work on the instance, answering failure for an unknown handle or an exception.
 template <typename Work>
 unsigned With(uint32_t handle, unsigned failure, Work work) {
     try {
-        EngineInstance* e = Find(handle);
-        return e ? work(*e) : failure;
+        std::shared_ptr<EngineInstance> e = Find(handle);
+        if (!e) return failure;
+        std::lock_guard<std::mutex> busy(e->Busy());
+        return work(*e);
     } catch (...) {
         return failure;
     }
@@ -43,7 +47,7 @@ unsigned KvxOpen(uint32_t* handle) {
     if (!handle) return kBadInstance;
     try {
         std::lock_guard<std::mutex> guard(g_lock);
-        g_instances.push_back(std::make_unique<EngineInstance>());
+        g_instances.push_back(std::make_shared<EngineInstance>());
         *handle = uint32_t(g_instances.size());
         return 0;
     } catch (...) {
@@ -119,8 +123,14 @@ unsigned KvxLastVirusId(uint32_t handle) {
 }
 
 const char* KvxLastVirusName(uint32_t handle) {
-    EngineInstance* e = Find(handle);
-    return e ? e->LastName() : "";
+    try {
+        std::shared_ptr<EngineInstance> e = Find(handle);
+        if (!e) return "";
+        std::lock_guard<std::mutex> busy(e->Busy());
+        return e->LastName();
+    } catch (...) {
+        return "";
+    }
 }
 
 const char* KvxEngineText(uint32_t) { return "KELVEX32 scanning engine 1.00"; }

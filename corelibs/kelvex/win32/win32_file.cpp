@@ -11,6 +11,14 @@ bool Usable(HANDLE h) {
     return h && h != INVALID_HANDLE_VALUE && GetFileSizeEx(h, &size);
 }
 
+// True when both handles are open on one and the same file (volume and file index).
+bool SameFile(HANDLE a, HANDLE b) {
+    BY_HANDLE_FILE_INFORMATION x, y;
+    if (!GetFileInformationByHandle(a, &x) || !GetFileInformationByHandle(b, &y)) return false;
+    return x.dwVolumeSerialNumber == y.dwVolumeSerialNumber && x.nFileIndexHigh == y.nFileIndexHigh &&
+           x.nFileIndexLow == y.nFileIndexLow;
+}
+
 bool Seek(HANDLE h, uint64_t offset) {
     LARGE_INTEGER at;
     at.QuadPart = LONGLONG(offset);
@@ -51,12 +59,18 @@ bool Win32File::Read(uint64_t offset, void* buffer, size_t size, size_t& got) {
 }
 
 // The handle the scanner passed may be read-only: try it, then the path with write access.
+// The path may by now name another file (renamed or replaced since the scan): a repair is
+// written only through a handle on the very file that was scanned.
 HANDLE Win32File::Writer() {
     if (write_ != INVALID_HANDLE_VALUE || writerTried_) return write_;
     writerTried_ = true;
-    if (!path_.empty())
-        write_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (path_.empty()) return write_;
+    write_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (write_ != INVALID_HANDLE_VALUE && !SameFile(read_, write_)) {
+        CloseHandle(write_);
+        write_ = INVALID_HANDLE_VALUE;
+    }
     return write_;
 }
 

@@ -201,6 +201,18 @@ BOOL WINAPI DecompressMSCompressedFile(DWORD handle, LPCSTR path, LPSTR expanded
     }
 }
 
+int WINAPI GetLastExtractStatus(void* state) {
+    static_assert(static_cast<int>(torpin::ExtractStatus::WriteFailed) == TORPIN_EXTRACT_WRITE_FAILED);
+    static_assert(static_cast<int>(torpin::ExtractStatus::Corrupt) == TORPIN_EXTRACT_DAMAGED);
+    try {
+        std::lock_guard<std::mutex> hold(callLock());
+        ArchiveWalk* walk = walkOf(state);
+        return walk ? static_cast<int>(walk->lastStatus()) : TORPIN_EXTRACT_NO_MEMBER;
+    } catch (...) {
+        return TORPIN_EXTRACT_NO_MEMBER;
+    }
+}
+
 BOOL WINAPI DeInitDecompression(DWORD handle) {
     try {
         std::lock_guard<std::mutex> hold(callLock());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "curer.h"
+#include "sector_source.h"
 #include "test_support.h"
 
 namespace kelvex {
@@ -123,6 +124,62 @@ TEST(Curer, BootMarkerIsBlankedByItsCure) {
     Outcome o = CureBytes(Shipped(), sector);
     EXPECT_EQ(o.status, kCureOverwritten);
     EXPECT_EQ(o.bytes, std::string(512, '\0'));
+}
+
+// A sector keeps its 512 bytes: a cure that would cut it is refused, and nothing changes.
+TEST(Curer, ACutInsideASectorIsRefusedAndTheSectorKeepsItsSize) {
+    std::string sector(512, '\x33');
+    sector.replace(100, AppendBody().size(), AppendBody());
+    SectorSource source(sector);
+    Detection d;
+    EXPECT_EQ(Curer(Shipped()).Cure(source, ScanOptions{}, d), kCureCannot);
+    EXPECT_EQ(source.Bytes(), sector);
+    // Restoring saved bytes and then cutting is refused the same way.
+    std::string restore(512, '\x44');
+    const std::string body = test::Rev("YDOB.EROTSER.XVK") + std::string("0123456789") + test::Rev("RTSR");
+    restore.replace(200, body.size(), body);
+    SectorSource second(restore);
+    EXPECT_EQ(Curer(Shipped()).Cure(second, ScanOptions{}, d), kCureCannot);
+    EXPECT_EQ(second.Bytes(), restore);
+    // A write past the sector's end is refused rather than growing it.
+    EXPECT_FALSE(second.Write(510, "abc", 3));
+    EXPECT_EQ(second.Size(), 512u);
+}
+
+TEST(Curer, AnOverwriteInsideASectorStillCures) {
+    std::string sector(512, '\0');
+    sector.replace(62, 16, test::Rev("!ROTCES.TOOB.XVK"));
+    SectorSource source(sector);
+    Detection d;
+    EXPECT_EQ(Curer(Shipped()).Cure(source, ScanOptions{}, d), kCureOverwritten);
+    EXPECT_EQ(source.Bytes(), std::string(512, '\0'));
+}
+
+// Records the largest single write, to see that a long fill goes out in pieces.
+class WriteRecorder : public MemorySource {
+public:
+    using MemorySource::MemorySource;
+    bool Write(uint64_t offset, const void* data, size_t size) override {
+        largest = std::max(largest, size);
+        return MemorySource::Write(offset, data, size);
+    }
+    size_t largest = 0;
+};
+
+TEST(Curer, ALongOverwriteIsWrittenInPiecesWithTheExactFill) {
+    Scanner s = test::MakeScanner("body id=9 name=Long cure=overwrite:-4:200000:41 sig=b1b2b3b4\n");
+    std::string file(300000, 'z');
+    file.replace(4, 4, test::FromHex("b1b2b3b4"));
+    WriteRecorder source(file);
+    Detection d;
+    EXPECT_EQ(Curer(s).Cure(source, ScanOptions{}, d), kCureOverwritten);
+    EXPECT_EQ(source.Bytes(), std::string(200000, 'A') + std::string(100000, 'z'));
+    EXPECT_LE(source.largest, 64u * 1024);
+    // A range running past the end is refused before anything is written.
+    Scanner past = test::MakeScanner("body id=9 name=Past cure=overwrite:0:300000:41 sig=b1b2b3b4\n");
+    WriteRecorder untouched(file);
+    EXPECT_EQ(Curer(past).Cure(untouched, ScanOptions{}, d), kCureFailed);
+    EXPECT_EQ(untouched.largest, 0u);
 }
 
 }  // namespace

@@ -62,6 +62,20 @@ TEST(HexPattern, AlternativesOfEqualLength) {
     ASSERT_EQ(p.alts.size(), 1u);
     EXPECT_EQ(p.alts[0].choices, (std::vector<std::string>{"\x01\x02", "\x03\x04"}));
     EXPECT_EQ(p.segments[0].parts[0].length, 4u);
+    const auto& t = p.segments[0].parts[0].tokens;
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_FALSE(t[0].IsAlt());
+    EXPECT_EQ(t[0].Length(), 1u);
+    EXPECT_TRUE(t[1].IsAlt());
+    EXPECT_EQ(t[1].alt, 0u);
+    EXPECT_EQ(t[1].Length(), 2u);
+    EXPECT_EQ(sizeof(PatternToken), 4u);
+    // The longest group a token can stand for, and the most groups a pattern may hold.
+    HexPattern wide = Parse("aabb(" + std::string(510, '1') + "|" + std::string(510, '2') + ")");
+    EXPECT_EQ(wide.segments[0].parts[0].tokens[2].Length(), 255u);
+    std::string many = "aabb";
+    for (int i = 0; i < 0x8000; ++i) many += "(01|02)(03|04)*";
+    EXPECT_EQ(Refusal(many), "too many alternatives");
 }
 
 TEST(HexPattern, RefusesWhatItCannotMatch) {

@@ -26,6 +26,7 @@ typedef unsigned(__cdecl* DriveFn)(uint32_t, int);
 typedef unsigned(__cdecl* NeutralizeFn)(uint32_t, int, int, int, int, int);
 typedef const char*(__cdecl* NameFn)(uint32_t);
 typedef unsigned(__cdecl* LoadFromFn)(uint32_t, const char*);
+typedef unsigned(__cdecl* BufferFn)(uint32_t, const void*, uint32_t);
 
 std::string ModuleDir() {
     char path[MAX_PATH];
@@ -227,6 +228,62 @@ TEST_F(Kelvex32, CureModeRepairsThroughTheHandleOrThePath) {
     WriteBytes(path, kelvex::test::Rev(".RETIRWREVO.XVK") + std::string("x") + kelvex::test::Rev("DNE.RWVO"));
     EXPECT_EQ(Cure(path, GENERIC_READ), 3u);
     DeleteFileA(path.c_str());
+}
+
+// The scanner's handle is on one file while the path names another (the file was swapped
+// after it was opened): the repair must not land on the other file.
+TEST_F(Kelvex32, CureNeverWritesToAFileOtherThanTheOneScanned) {
+    ASSERT_EQ(Load(), 0u);
+    const std::string scanned = TempDir() + "scanned.exe", other = TempDir() + "other.exe";
+    WriteBytes(scanned, kHost + AppendBody());
+    WriteBytes(other, kHost + AppendBody() + "other");
+    HANDLE h = CreateFileA(scanned.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    SetWords(1, 0, 14, 1);
+    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, other.c_str(), h), 4u);
+    SetWords(1, 0, 14, 0);
+    CloseHandle(h);
+    EXPECT_EQ(ReadBytes(scanned), kHost + AppendBody());
+    EXPECT_EQ(ReadBytes(other), kHost + AppendBody() + "other");
+    DeleteFileA(scanned.c_str());
+    DeleteFileA(other.c_str());
+}
+
+struct BufferScans {
+    BufferFn scan;
+    uint32_t engine;
+    std::string data;
+    volatile LONG started = 0;
+    unsigned unexpected = 0;  // a status other than clean or "unknown instance"
+    unsigned afterClose = 0;
+};
+
+DWORD WINAPI ScanUntilClosed(void* arg) {
+    auto* job = static_cast<BufferScans*>(arg);
+    // Bounded either way; it ends soon after the close is seen.
+    for (int i = 0; i < 20000 && job->afterClose < 20; ++i) {
+        unsigned status = job->scan(job->engine, job->data.data(), uint32_t(job->data.size()));
+        InterlockedExchange(&job->started, 1);
+        if (status == 0x4020) ++job->afterClose;
+        else if (status != 0) ++job->unexpected;
+    }
+    return 0;
+}
+
+// Closing an instance while another thread scans with it: the scan in progress finishes on
+// the instance it started with, and later ones are told the instance is gone.
+TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread) {
+    ASSERT_EQ(Load(), 0u);
+    BufferScans job{Call<BufferFn>(11), engine_, std::string(256 * 1024, 'q')};
+    HANDLE thread = CreateThread(nullptr, 0, ScanUntilClosed, &job, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    while (!job.started) Sleep(0);
+    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 0u);
+    ASSERT_EQ(WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
+    CloseHandle(thread);
+    EXPECT_EQ(job.unexpected, 0u);
+    EXPECT_GT(job.afterClose, 0u);
 }
 
 TEST_F(Kelvex32, MissingBootDriveIsClean) {

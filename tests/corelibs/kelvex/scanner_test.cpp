@@ -120,6 +120,32 @@ TEST(Scanner, ReadFailureIsReportedNotClean) {
     EXPECT_EQ(s.Scan(f, ScanOptions{}, d), ScanOutcome::ReadError);
 }
 
+// A file that says it is larger than what can be read (cut short while being scanned).
+class ShortSource : public MemorySource {
+public:
+    ShortSource(std::string bytes, uint64_t claimed) : MemorySource(std::move(bytes)), claimed_(claimed) {}
+    uint64_t Size() const override { return claimed_; }
+
+private:
+    uint64_t claimed_;
+};
+
+TEST(Scanner, AFileThatEndsEarlyIsNotReportedClean) {
+    Scanner s = Shipped();
+    Detection d;
+    ShortSource bodyScan(std::string(70000, 'a'), 200000);
+    EXPECT_EQ(s.Scan(bodyScan, ScanOptions{}, d), ScanOutcome::ReadError);
+    // Hashing alone: the size has a hash signature, but the bytes run out before it.
+    uint16_t hashesOnly[17] = {1, 0, 12};
+    ScanOptions o;
+    ASSERT_TRUE(ScanOptions::FromWords(hashesOnly, 17, o));
+    ShortSource hashed("Vexomar harmless", 33);
+    EXPECT_EQ(s.Scan(hashed, o, d), ScanOutcome::ReadError);
+    // The same bytes with their true size are simply clean.
+    ShortSource whole("Vexomar harmless", 16);
+    EXPECT_EQ(s.Scan(whole, ScanOptions{}, d), ScanOutcome::Clean);
+}
+
 TEST(Scanner, ShippedSignaturesLeaveOrdinaryDataAlone) {
     Scanner s = Shipped();
     std::string text;

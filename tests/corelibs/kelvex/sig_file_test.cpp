@@ -152,5 +152,22 @@ TEST(SigFile, MissingFileIsNotOpenedAndAWrittenFileLoads) {
     std::remove(path.c_str());
 }
 
+TEST(SigFile, AFileOverTheSizeBoundIsRefusedWithoutReadingItWhole) {
+    const std::string path = testing::TempDir() + "kelvex_sig_bound.dat";
+    std::string error;
+    ASSERT_TRUE(SigFileWriter::WriteFile(Sample(), path, error)) << error;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::fseek(f, 0, SEEK_END);
+    const size_t size = size_t(std::ftell(f));
+    std::fclose(f);
+    SignatureSet out;
+    EXPECT_EQ(SigFileReader::ReadFile(path, out, size), kLoadOk);
+    EXPECT_EQ(SigFileReader::ReadFile(path, out, size - 1), kLoadBadFormat);
+    EXPECT_TRUE(out.bodies.empty());
+    EXPECT_EQ(SigFileReader::kMaxFileBytes, size_t(128) << 20);
+    std::remove(path.c_str());
+}
+
 }  // namespace
 }  // namespace kelvex

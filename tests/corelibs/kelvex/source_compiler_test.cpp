@@ -36,7 +36,7 @@ TEST(SourceCompiler, KvsErrorsNameFileAndLine) {
         "body id=7 name=G cure=restore:0:zz sig=aabbccdd\n",
         SourceCompiler::Format::Kvs, "x.kvs");
     EXPECT_EQ(c.Errors(), (std::vector<std::string>{
-                              "x.kvs:1: bad version \"2.1\" (want M.mm)",
+                              "x.kvs:1: bad version \"2.1\" (want M.mm, M from 0 to 9)",
                               "x.kvs:2: bad field \"colour=red\"",
                               "x.kvs:3: bad field \"id=0\"",
                               "x.kvs:4: a body line needs id, name and sig",
@@ -140,6 +140,42 @@ TEST(SourceCompiler, ShippedSourceCompilesCompletely) {
     EXPECT_EQ(c.Set().bodies.size(), 8u);
     EXPECT_EQ(c.Set().hashes.size(), 1u);
     EXPECT_EQ(VersionText(c.Set().versions.signatureVersion), "1.01");
+}
+
+TEST(SourceCompiler, NamesAreOneShortPrintableLineAndVersionsFourCharacters) {
+    const std::string name64(64, 'n');
+    SourceCompiler ok = Compile("body id=1 name=" + name64 + " sig=aabbccdd\n", SourceCompiler::Format::Kvs);
+    EXPECT_TRUE(ok.Errors().empty());
+    SourceCompiler kvs = Compile(
+        "body id=1 name=" + name64 + "x sig=aabbccdd\n"
+        "body id=2 name=\"tab\there\" sig=aabbccdd\n"
+        "hash id=3 name=\"ctrl\x1az\" size=4 md5=00112233445566778899aabbccddeeff\n"
+        "version 10.00\n"
+        "version 9.99\n"
+        "engine 12.00 2026-01-01\n",
+        SourceCompiler::Format::Kvs, "n.kvs");
+    EXPECT_EQ(kvs.Errors(), (std::vector<std::string>{
+                                "n.kvs:1: name \"" + name64 + "...\" is longer than 64 characters",
+                                "n.kvs:2: name holds the control character 0x09",
+                                "n.kvs:3: name holds the control character 0x1A",
+                                "n.kvs:4: bad version \"10.00\" (want M.mm, M from 0 to 9)",
+                                "n.kvs:6: bad engine line (want: engine M.mm YYYY-MM-DD, M from 0 to 9)",
+                            }));
+    EXPECT_TRUE(kvs.Set().bodies.empty());
+    EXPECT_TRUE(kvs.Set().hashes.empty());
+    SourceCompiler ndb = Compile("Long" + name64 + ":0:*:aabbccdd\nBell\x07:0:*:aabbccdd\nFine:0:*:aabbccdd\n",
+                                 SourceCompiler::Format::Ndb, "i.ndb");
+    EXPECT_EQ(ndb.Errors(), (std::vector<std::string>{
+                                "i.ndb:1: name \"Long" + name64.substr(0, 60) + "...\" is longer than 64 characters",
+                                "i.ndb:2: name holds the control character 0x07",
+                            }));
+    EXPECT_EQ(ndb.Set().bodies.size(), 1u);
+    SourceCompiler hdb = Compile("00112233445566778899aabbccddeeff:10:Del\x7f\n", SourceCompiler::Format::Hdb, "i.hdb");
+    EXPECT_EQ(hdb.Errors(), (std::vector<std::string>{"i.hdb:1: name holds the control character 0x7F"}));
+    uint16_t v = 0;
+    EXPECT_TRUE(EncodeVersion("9.99", v));
+    EXPECT_EQ(VersionText(v), "9.99");
+    EXPECT_FALSE(EncodeVersion("10.00", v));
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ TEST_F(ArchiveWalkTest, GeneratedNamesKeepOnlyPlainExtensions) {
     EXPECT_EQ(TempFileFactory::safeExtension("x.abcdefgh"), "abcdefgh");
     EXPECT_EQ(TempFileFactory::safeExtension("x.abcdefghi"), "");
     EXPECT_EQ(TempFileFactory::safeExtension("x.e:x"), "");
+    EXPECT_EQ(TempFileFactory::safeExtension("SETUP.EX_"), "EX_");
 }
 
 TEST_F(ArchiveWalkTest, AnExistingFileIsNeverReused) {
@@ -257,6 +258,65 @@ TEST_F(ArchiveWalkTest, NoArchiveNoWalk) {
     EXPECT_EQ(walk.extractCurrent(), nullptr);
     EXPECT_TRUE(walk.removeCurrent());
     EXPECT_FALSE(walk.open((dir.path() / "absent.zip").string()));
+}
+
+TEST_F(ArchiveWalkTest, TheCurrentNameOutlivesExtractAndRemove) {
+    ZipBuilder zip;
+    zip.add({.name = "first.exe", .data = test::textContent(3000, 8)});
+    zip.add({.name = "second.com", .data = test::textContent(10, 9)});
+    ArchiveWalk walk(temps);
+    ASSERT_TRUE(open(walk, zip.finish()));
+    const char* name = walk.first();
+    ASSERT_STREQ(name, "first.exe");
+    ASSERT_NE(walk.extractCurrent(), nullptr);
+    EXPECT_TRUE(walk.removeCurrent());
+    EXPECT_STREQ(name, "first.exe");
+    EXPECT_STREQ(walk.next(), "second.com");
+}
+
+TEST_F(ArchiveWalkTest, StartingAgainRenewsNoLimit) {
+    WalkLimits narrow;
+    narrow.maxArchiveBytes = 10000;
+    narrow.maxMembers = 3;
+    ZipBuilder zip;
+    zip.add({.name = "a.bin", .data = test::noiseContent(6000, 5)});
+    zip.add({.name = "b.bin", .data = test::noiseContent(10, 6)});
+    ArchiveWalk walk(temps, narrow);
+    ASSERT_TRUE(open(walk, zip.finish()));
+    ASSERT_STREQ(walk.first(), "a.bin");
+    ASSERT_NE(walk.extractCurrent(), nullptr);
+    // The second pass: a.bin's bytes were extracted once already, and the total stays.
+    ASSERT_STREQ(walk.first(), "a.bin");
+    EXPECT_EQ(walk.extractCurrent(), nullptr);
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::Overlap);
+    EXPECT_EQ(walk.bytesWritten(), 6000u);
+    // Three members listed over both passes is the limit: a third pass lists nothing.
+    EXPECT_STREQ(walk.next(), "b.bin");
+    EXPECT_EQ(walk.first(), nullptr);
+    EXPECT_EQ(walk.extractCurrent(), nullptr);
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember);
+}
+
+TEST_F(ArchiveWalkTest, EverySkippedMemberSaysWhy) {
+    ZipBuilder zip;
+    zip.add({.name = "locked.exe", .data = {'x'}, .flags = 0x0001});
+    zip.add({.name = "odd.exe", .data = {'x'}, .method = 99});
+    zip.add({.name = "crc.exe", .data = {'x'}, .crc = 1});
+    zip.add({.name = "fine.exe", .data = {'y'}});
+    ArchiveWalk walk(temps);
+    ASSERT_TRUE(open(walk, zip.finish()));
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember);
+    std::vector<ExtractStatus> seen;
+    for (const char* n = walk.first(); n; n = walk.next()) {
+        EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember) << n;
+        walk.extractCurrent();
+        seen.push_back(walk.lastStatus());
+    }
+    EXPECT_EQ(seen, (std::vector<ExtractStatus>{ExtractStatus::Encrypted, ExtractStatus::Unsupported,
+                                                ExtractStatus::BadCrc, ExtractStatus::Ok}));
+    EXPECT_EQ(walk.extractCurrent(), nullptr);
+    EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember);
+    EXPECT_EQ(static_cast<int>(ExtractStatus::WriteFailed), 8);
 }
 
 }  // namespace

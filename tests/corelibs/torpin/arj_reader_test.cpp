@@ -5,6 +5,7 @@
 #include "arj_builder.h"
 #include "arj_reader.h"
 #include "archive_type.h"
+#include "bounded_source.h"
 #include "test_files.h"
 
 namespace torpin {
@@ -191,6 +192,151 @@ TEST(ArjReader, StoredSizeMismatchIsCorrupt) {
     ASSERT_EQ(members.size(), 1u);
     Bytes out;
     EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Corrupt);
+}
+
+// Puts count extended headers of size bytes each (with good CRCs, unless crcOk is false)
+// behind the header at offset.
+void addExtendedHeaders(Bytes& archive, std::size_t offset, int count, std::size_t size, bool crcOk = true) {
+    std::size_t basic = archive[offset + 2] | (archive[offset + 3] << 8);
+    std::size_t at = offset + 4 + basic + 4;
+    Bytes extended;
+    for (int i = 0; i < count; ++i) {
+        Bytes data(size, static_cast<std::uint8_t>('a' + i % 26));
+        test::put16(extended, static_cast<std::uint32_t>(size));
+        extended.insert(extended.end(), data.begin(), data.end());
+        test::put32(extended, test::crcOf(data) ^ (crcOk ? 0u : 1u));
+    }
+    archive.insert(archive.begin() + static_cast<std::ptrdiff_t>(at), extended.begin(), extended.end());
+}
+
+Bytes twoMembers() {
+    test::ArjBuilder arj;
+    arj.add({.name = "one.txt", .data = {'1'}});
+    arj.add({.name = "two.txt", .data = {'2'}});
+    return arj.finish();
+}
+
+std::vector<std::string> namesOf(const Bytes& archive) {
+    MemorySource source(archive.data(), archive.size());
+    ArjReader reader(source);
+    std::vector<std::string> names;
+    for (const MemberInfo& m : listAll(reader)) names.push_back(m.name);
+    return names;
+}
+
+TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed) {
+    Bytes archive = twoMembers();
+    std::vector<std::size_t> headers = test::arjHeaders(archive);
+    ASSERT_EQ(headers.size(), 3u);
+    Bytes most = archive;
+    addExtendedHeaders(most, headers[1], int(limits::kMaxExtendedHeaders), 5);
+    EXPECT_EQ(namesOf(most), (std::vector<std::string>{"one.txt", "two.txt"}));
+    {
+        MemorySource source(most.data(), most.size());
+        ArjReader reader(source);
+        auto members = listAll(reader);
+        Bytes out;
+        ASSERT_EQ(members.size(), 2u);
+        EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Ok);
+        EXPECT_EQ(out, Bytes{'1'});
+    }
+    // One more than allowed, a bad CRC or one running past the end: the walk ends there.
+    Bytes tooMany = archive;
+    addExtendedHeaders(tooMany, headers[1], int(limits::kMaxExtendedHeaders) + 1, 5);
+    EXPECT_TRUE(namesOf(tooMany).empty());
+    Bytes badCrc = archive;
+    addExtendedHeaders(badCrc, headers[2], 1, 9, false);
+    EXPECT_EQ(namesOf(badCrc), (std::vector<std::string>{"one.txt"}));
+    Bytes pastEnd = archive;
+    std::size_t basic = pastEnd[headers[2] + 2] | (pastEnd[headers[2] + 3] << 8);
+    pastEnd[headers[2] + 4 + basic + 4] = 0xFF;
+    pastEnd[headers[2] + 4 + basic + 5] = 0xFF;
+    EXPECT_EQ(namesOf(pastEnd), (std::vector<std::string>{"one.txt"}));
+    // The main header's own extended headers count the same way.
+    Bytes mainMany = archive;
+    addExtendedHeaders(mainMany, headers[0], int(limits::kMaxExtendedHeaders) + 1, 3);
+    MemorySource source(mainMany.data(), mainMany.size());
+    EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
+}
+
+TEST(ArjReader, ExtendedHeadersAreBoundedOverTheWholeArchive) {
+    test::ArjBuilder arj;
+    const int members = int(limits::kMaxArchiveExtendedHeaders / limits::kMaxExtendedHeaders) + 2;
+    for (int i = 0; i < members; ++i) arj.add({.name = "m" + std::to_string(i), .data = {'x'}});
+    Bytes archive = arj.finish();
+    std::vector<std::size_t> headers = test::arjHeaders(archive);
+    ASSERT_EQ(headers.size(), std::size_t(members) + 1);
+    // From the back, so that the offsets in front stay right.
+    for (std::size_t i = headers.size() - 1; i >= 1; --i)
+        addExtendedHeaders(archive, headers[i], int(limits::kMaxExtendedHeaders), 1);
+    std::size_t within = limits::kMaxArchiveExtendedHeaders / limits::kMaxExtendedHeaders;
+    EXPECT_EQ(namesOf(archive).size(), within);
+}
+
+// Counts what a type check reads.
+class CountingSource final : public ByteSource {
+public:
+    explicit CountingSource(const Bytes& bytes) : inner_(bytes.data(), bytes.size()) {}
+    std::uint64_t size() const override { return inner_.size(); }
+    std::size_t read(std::uint64_t offset, void* out, std::size_t n) override {
+        std::size_t got = inner_.read(offset, out, n);
+        bytes += got;
+        return got;
+    }
+    std::uint64_t bytes = 0;
+
+private:
+    MemorySource inner_;
+};
+
+// A program whose first 256 KiB are nothing but would-be main headers, eight bytes apart,
+// each claiming 2,562 bytes with a CRC that never holds.
+Bytes craftedHeaderField(std::size_t length) {
+    Bytes file(length, 0);
+    file[0] = 'M';
+    file[1] = 'Z';
+    const std::uint8_t unit[8] = {0x60, 0xEA, 0x02, 0x0A, 0x1E, 0, 0, 0};
+    for (std::size_t at = 8; at + 8 <= limits::kMaxLeadingBytes && at + 8 <= length; at += 8)
+        std::copy(unit, unit + 8, file.begin() + static_cast<std::ptrdiff_t>(at));
+    return file;
+}
+
+TEST(ArchiveType, ACraftedHeaderFieldIsReadOnceNotAtEveryCandidate) {
+    Bytes crafted = craftedHeaderField(limits::kMaxLeadingBytes + 4096);
+    CountingSource source(crafted);
+    EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
+    EXPECT_LT(source.bytes, 2u * limits::kMaxLeadingBytes);
+}
+
+TEST(ArchiveType, MainHeadersWithBrokenExtendedChainsStopAtTheArchiveBudget) {
+    // Each candidate main header is sound, but its extended header fails its CRC.
+    test::ArjBuilder arj;
+    Bytes one = arj.finish();
+    std::size_t basic = one[2] | (one[3] << 8);
+    Bytes main(one.begin(), one.begin() + static_cast<std::ptrdiff_t>(4 + basic + 4 + 2));
+    Bytes unit = main;
+    addExtendedHeaders(unit, 0, 1, 60000, false);
+    Bytes file = {'M', 'Z'};
+    while (file.size() + unit.size() < limits::kMaxLeadingBytes * 3) file.insert(file.end(), unit.begin(), unit.end());
+    CountingSource source(file);
+    EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
+    EXPECT_LE(source.bytes, limits::kMaxTypeCheckBytes);
+}
+
+TEST(BoundedSource, StopsAnsweringOnceItsBudgetIsSpent) {
+    Bytes data(100, 7);
+    MemorySource inner(data.data(), data.size());
+    BoundedSource bounded(inner, 60, std::chrono::milliseconds(60000));
+    std::uint8_t out[40];
+    EXPECT_EQ(bounded.read(0, out, 40), 40u);
+    EXPECT_EQ(bounded.read(40, out, 20), 20u);
+    EXPECT_FALSE(bounded.exhausted());
+    EXPECT_EQ(bounded.read(60, out, 1), 0u);
+    EXPECT_TRUE(bounded.exhausted());
+    EXPECT_EQ(bounded.read(0, out, 1), 0u);
+    BoundedSource late(inner, 1000, std::chrono::milliseconds(-1));
+    EXPECT_EQ(late.read(0, out, 1), 0u);
+    EXPECT_TRUE(late.exhausted());
 }
 
 }  // namespace

@@ -59,6 +59,13 @@ TEST(SzddDecoder, HeaderAndNames) {
     EXPECT_EQ(h.size, 10u);
     EXPECT_EQ(SzddDecoder::expandedName("SETUP.EX_", 'E'), "SETUP.EXE");
     EXPECT_EQ(SzddDecoder::expandedName("SETUP.EXE_", 0), "SETUP.EXE");
+    // Without a missing character the name keeps its '_', so "EX_" still reads as a program.
+    EXPECT_EQ(SzddDecoder::expandedName("SETUP.EX_", 0), "SETUP.EX_");
+    EXPECT_EQ(SzddDecoder::expandedName("A.C_", 0), "A.C_");
+    EXPECT_EQ(SzddDecoder::expandedName("NOEXT_", 0), "NOEXT_");
+    EXPECT_EQ(SzddDecoder::expandedName("SETUP.EX_", '.'), "SETUP.EX_");
+    EXPECT_EQ(SzddDecoder::expandedName("SETUP.EX_", '\\'), "SETUP.EX_");
+    EXPECT_EQ(SzddDecoder::expandedName("DIR.LONG\\X_", 0), "DIR.LONG\\X_");
     EXPECT_EQ(SzddDecoder::expandedName("PLAIN.TXT", 'X'), "PLAIN.TXT");
     Bytes wrongMethod = file;
     wrongMethod[8] = 'B';
@@ -117,6 +124,10 @@ TEST(CompressedFile, ExpandsIntoAGeneratedNameWithTheOriginalExtension) {
     EXPECT_EQ(expandCompressedFile((source.path() / "MISSING.EX_").string(), temps, none), ExtractStatus::Unsupported);
     EXPECT_TRUE(none.empty());
     EXPECT_EQ(temp.files().size(), 1u);
+    // A header without the missing character: the copy carries "EX_", not "EX".
+    test::writeFile(source.path() / "TOOL.EX_", test::szddEncode(data, 0));
+    ASSERT_EQ(expandCompressedFile((source.path() / "TOOL.EX_").string(), temps, path), ExtractStatus::Ok);
+    EXPECT_EQ(std::filesystem::path(path).extension().string(), ".EX_");
 }
 
 }  // namespace

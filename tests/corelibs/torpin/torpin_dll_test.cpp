@@ -28,6 +28,7 @@ struct Api {
     decltype(&CloseArchiveFile) close;
     decltype(&DecompressMSCompressedFile) expand;
     decltype(&DeInitDecompression) deinit;
+    decltype(&GetLastExtractStatus) status;
 };
 
 template <typename F>
@@ -53,6 +54,7 @@ protected:
         bind(module, api.close, "CloseArchiveFile");
         bind(module, api.expand, "DecompressMSCompressedFile");
         bind(module, api.deinit, "DeInitDecompression");
+        bind(module, api.status, "GetLastExtractStatus");
         handle = api.init(0x4000);
         ASSERT_NE(handle, 0u);
         ASSERT_TRUE(api.setTemp(handle, temp.str().c_str()));
@@ -146,13 +148,42 @@ TEST_F(TorpinDll, SkippedMembersReturnNullAndTheWalkGoesOn) {
     std::string path = put("hostile.zip", zip.finish());
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
     std::vector<std::string> extracted;
+    std::vector<int> why;
+    EXPECT_EQ(api.status(state), TORPIN_EXTRACT_NO_MEMBER);
     for (LPCSTR n = api.first(state); n; n = api.next(state)) {
         LPCSTR p = api.extract(state);
-        if (p) extracted.emplace_back(n);
+        why.push_back(api.status(state));
+        if (p) {
+            EXPECT_TRUE(api.remove(state));
+            // The scanner reports the member by this name after removing its file.
+            extracted.emplace_back(n);
+        }
     }
     EXPECT_EQ(extracted, std::vector<std::string>{"ok.txt"});
+    EXPECT_EQ(why, (std::vector<int>{TORPIN_EXTRACT_LIMIT, TORPIN_EXTRACT_BAD_CRC, TORPIN_EXTRACT_ENCRYPTED,
+                                     TORPIN_EXTRACT_OK, TORPIN_EXTRACT_OVERLAP}));
+    EXPECT_EQ(api.status(state), TORPIN_EXTRACT_NO_MEMBER);
     EXPECT_TRUE(api.close(state));
+    EXPECT_EQ(api.status(state), TORPIN_EXTRACT_NO_MEMBER);
+    EXPECT_EQ(api.status(nullptr), TORPIN_EXTRACT_NO_MEMBER);
     EXPECT_TRUE(temp.files().empty());
+}
+
+TEST_F(TorpinDll, NamesAreShortPrintableAndOutliveExtractAndRemove) {
+    torpin::test::ZipBuilder zip;
+    zip.add({.name = "row\tsplit\r\n.exe", .data = {'a'}});
+    zip.add({.name = std::string(1000, 'L') + ".com", .data = {'b'}});
+    std::string path = put("names.zip", zip.finish());
+    ASSERT_TRUE(api.open(handle, path.c_str(), state));
+    LPCSTR name = api.first(state);
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(api.extract(state), nullptr);
+    EXPECT_TRUE(api.remove(state));
+    EXPECT_STREQ(name, "row_split__.exe");
+    LPCSTR second = api.next(state);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(std::string(second), std::string(251, 'L') + ".com");
+    EXPECT_TRUE(api.close(state));
 }
 
 TEST_F(TorpinDll, ArjArchivesOfEveryMethod) {

@@ -206,5 +206,28 @@ TEST(ZipReader, NamesAreCutAtNulAndAtTheLimit) {
     EXPECT_EQ(sink.bytes, Bytes{'x'});
 }
 
+TEST(ZipReader, NamesAreShortAndPrintableForTheScannersRowsAndBuffers) {
+    EXPECT_EQ(limits::kMaxNameBytes, 255u);
+    std::string longProgram = std::string(300, 'p') + ".exe";
+    std::string longFolder = std::string(400, 'd') + "/";
+    std::string longDotted = "a.b" + std::string(600, 'z');
+    ZipBuilder zip;
+    zip.add({.name = "tab\there\r\nline\x1a\x7f.com", .data = {'1'}});
+    zip.add({.name = longProgram, .data = {'2'}});
+    zip.add({.name = longFolder, .data = {}});
+    zip.add({.name = longDotted, .data = {'3'}});
+    Bytes archive = zip.finish();
+    MemorySource source(archive.data(), archive.size());
+    ZipReader reader(source);
+    auto members = listAll(reader);
+    ASSERT_EQ(members.size(), 4u);
+    EXPECT_EQ(members[0].name, "tab_here__line__.com");
+    EXPECT_EQ(members[1].name, std::string(251, 'p') + ".exe");
+    EXPECT_EQ(members[2].name, std::string(254, 'd') + "/");
+    EXPECT_TRUE(members[2].directory);
+    // An extension too long to be one is not kept: the name is simply cut.
+    EXPECT_EQ(members[3].name, longDotted.substr(0, 255));
+}
+
 }  // namespace
 }  // namespace torpin
