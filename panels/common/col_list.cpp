@@ -19,9 +19,8 @@ LeadByteTable CurrentLeadBytes()
 
 }  // namespace
 
-CColList::CColList(ColListEdition edition)
-    : edition_(edition),
-      list_(*this),
+CColList::CColList()
+    : list_(*this),
       headerFont_(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
       listFont_(headerFont_)
 {
@@ -52,6 +51,8 @@ const MessageMap& CColList::GetMessageMap() const
         on::Message(kEndFillMessage, &CColList::OnEndFill),
         on::SetFocus(&CColList::OnSetFocus),
         on::LButtonDown(&CColList::OnLButtonDown),
+        // The class takes double clicks, so the second press of a fast pair comes as one.
+        on::LButtonDblClk(&CColList::OnLButtonDown),
         on::LButtonUp(&CColList::OnLButtonUp),
         on::MouseMove(&CColList::OnMouseMove),
         on::RButtonDown(&CColList::OnOtherButtonDown),
@@ -62,7 +63,7 @@ const MessageMap& CColList::GetMessageMap() const
 
 bool CColList::RegisterColListClass()
 {
-    if (edition_ == ColListEdition::Orvane) {
+    if (flags_ & ColListFlags::kGlobalClass) {
         // One process-wide registration, remembered by its atom.
         static ATOM atom = 0;
         if (atom)
@@ -430,7 +431,7 @@ void CColList::SetEmptyMessage(int mode, const char* text, COLORREF colour, HFON
     emptyMode_ = mode;
     if (text)
         emptyText_ = text;
-    emptyColour_ = edition_ == ColListEdition::Orvane ? 0 : colour;
+    emptyColour_ = (flags_ & ColListFlags::kPlainEmptyMessage) ? 0 : colour;
     emptyFont_ = font;
     if (m_hWnd) {
         ApplyEmptyRule();

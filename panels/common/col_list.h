@@ -24,7 +24,7 @@ public:
     // Posted to itself after a run of row operations, to draw the list once.
     static constexpr UINT kEndFillMessage = WM_USER + 100;
 
-    explicit CColList(ColListEdition edition = ColListEdition::Panel);
+    CColList();
     ~CColList() override;
 
     const MessageMap& GetMessageMap() const override;
@@ -131,7 +131,6 @@ private:
     void InvertTrackingLine();
     void EndDrag(bool apply);
 
-    const ColListEdition edition_;
     UINT id_ = 0;
     HWND owner_ = nullptr;
     CColListBox list_;

@@ -33,7 +33,7 @@ LRESULT CColList::OnCompareItem(WPARAM, LPARAM lParam)
 
 LRESULT CColList::OnVKeyToItem(WPARAM wParam, LPARAM lParam)
 {
-    if (edition_ == ColListEdition::Orvane || !owner_)
+    if ((flags_ & ColListFlags::kKeysStayInList) || !owner_)
         return -1;
     // Below -1 the owner has dealt with the key. Any other answer, including the 0 of an
     // owner that ignores the message, leaves the key to the list box: passing a 0 back
