@@ -44,7 +44,6 @@ const MessageMap& CColList::GetMessageMap() const
         on::Message(WM_MEASUREITEM, &CColList::OnMeasureItem),
         on::DrawItem(&CColList::OnDrawItem),
         on::Message(WM_DELETEITEM, &CColList::OnDeleteItem),
-        on::Message(WM_COMPAREITEM, &CColList::OnCompareItem),
         on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
         on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
         on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
@@ -109,7 +108,7 @@ int CColList::OnCreate(CREATESTRUCTA& create)
     headerOffset_ = -checkWidth_;
 
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                  | LBS_OWNERDRAWFIXED | LBS_SORT;
+                  | LBS_OWNERDRAWFIXED | LBS_NODATA;
     if (flags_ & ColListFlags::kHorizontalScroll)
         style |= WS_HSCROLL;
     if (flags_ & ColListFlags::kNotify)
@@ -220,10 +219,7 @@ void CColList::Resort()
     LRESULT count = list_.SendMessage(LB_GETCOUNT);
     if (count <= 0)
         return;
-    std::vector<ColListItem*> items;
-    items.reserve(static_cast<size_t>(count));
-    for (LRESULT i = 0; i < count; ++i)
-        items.push_back(reinterpret_cast<ColListItem*>(list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i))));
+    std::vector<ColListItem*> items = rows_.All();
 
     std::vector<const ColListItem*> remembered;
     if (flags_ & ColListFlags::kKeepSelection) {
@@ -239,18 +235,16 @@ void CColList::Resort()
         }
     }
 
-    // The rows are ordered here in one pass and written back into the same slots. Emptying
-    // the list and adding every record again would cost a message per comparison, one per
-    // deletion and one per insertion; the outcome is the same sorted list, with ties kept
-    // in their previous order.
+    // The rows are ordered here in one pass and the list box, which only counts them, keeps
+    // its rows; the outcome is the sorted list that emptying the list and adding every record
+    // again would give, with ties kept in their previous order.
     order_.Sort(items);
+    rows_.Reorder(items);
     list_.SendMessage(WM_SETREDRAW, FALSE);
     if (MultiSelect())
         list_.SendMessage(LB_SETSEL, FALSE, -1);
     else
         list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
-    for (size_t i = 0; i < items.size(); ++i)
-        list_.SendMessage(LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(items[i]));
     list_.SendMessage(LB_SETTOPINDEX, 0);
     for (int position : PositionsOf(items, remembered)) {
         if (MultiSelect())
@@ -265,18 +259,26 @@ void CColList::Resort()
 
 int CColList::ItemCount() const
 {
-    if (!list_.m_hWnd)
-        return 0;
-    LRESULT count = list_.SendMessage(LB_GETCOUNT);
-    return count < 0 ? 0 : static_cast<int>(count);
+    return list_.m_hWnd ? rows_.Count() : 0;
 }
 
 ColListItem* CColList::Item(int position) const
 {
-    if (!list_.m_hWnd || position < 0 || position >= ItemCount())
-        return nullptr;
-    LRESULT data = list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(position));
-    return data == LB_ERR ? nullptr : reinterpret_cast<ColListItem*>(data);
+    return list_.m_hWnd ? rows_.At(position) : nullptr;
+}
+
+int CColList::PlaceItem(int position, std::unique_ptr<ColListItem> item)
+{
+    // The list box counts the row first: it refuses what it cannot hold, and it moves its
+    // selection and caret past the new row.
+    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), 0);
+    if (placed < 0)
+        return static_cast<int>(placed);
+    if (!rows_.Insert(static_cast<int>(placed), std::move(item))) {
+        list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(placed));
+        return LB_ERR;
+    }
+    return static_cast<int>(placed);
 }
 
 int CColList::AddItem(const std::string& text)
@@ -287,13 +289,11 @@ int CColList::AddItem(const std::string& text)
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     item->sortKey = order_.KeyOf(text);
-    LRESULT position = list_.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.get()));
-    if (position < 0)
-        return static_cast<int>(position);
-    item.release();
-    if (wasEmpty)
+    int sorted = rows_.SortedPosition(*item, order_);
+    int position = PlaceItem(sorted, std::move(item));
+    if (position >= 0 && wasEmpty)
         Invalidate(true);
-    return static_cast<int>(position);
+    return position;
 }
 
 int CColList::InsertItem(int position, const std::string& text)
@@ -303,13 +303,10 @@ int CColList::InsertItem(int position, const std::string& text)
     bool wasEmpty = ItemCount() == 0;
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
-    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item.get()));
-    if (placed < 0)
-        return static_cast<int>(placed);
-    item.release();
-    if (wasEmpty)
+    int placed = PlaceItem(position, std::move(item));
+    if (placed >= 0 && wasEmpty)
         Invalidate(true);
-    return static_cast<int>(placed);
+    return placed;
 }
 
 int CColList::DeleteItem(int position)
@@ -318,6 +315,9 @@ int CColList::DeleteItem(int position)
         return -1;
     BeginFill();
     LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
+    if (remaining < 0)
+        return -1;
+    rows_.Remove(position);
     if (remaining == 0) {
         headerOffset_ = -checkWidth_;
         Invalidate(true);
@@ -330,6 +330,7 @@ void CColList::DeleteAllItems()
     if (!list_.m_hWnd)
         return;
     list_.SendMessage(LB_RESETCONTENT);
+    rows_.Clear();
     headerOffset_ = -checkWidth_;
     Invalidate(true);
 }

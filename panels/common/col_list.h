@@ -12,6 +12,7 @@
 #include "col_list_flags.h"
 #include "col_list_gdi.h"
 #include "col_list_item.h"
+#include "col_list_rows.h"
 #include "col_list_sort_order.h"
 #include "wnd.h"
 
@@ -92,6 +93,8 @@ private:
         return (flags_ & (ColListFlags::kMultipleSelection | ColListFlags::kExtendedSelection)) != 0;
     }
     ColListItem* Item(int position) const;
+    // Counts the row in the list box and stores its record; the position, or negative.
+    int PlaceItem(int position, std::unique_ptr<ColListItem> item);
     void Resort();
     void UpdateExtent();
     void ApplyEmptyRule();
@@ -110,7 +113,6 @@ private:
     LRESULT OnMeasureItem(WPARAM, LPARAM lParam);
     void OnDrawItem(UINT id, DRAWITEMSTRUCT& draw);
     LRESULT OnDeleteItem(WPARAM, LPARAM lParam);
-    LRESULT OnCompareItem(WPARAM, LPARAM lParam);
     LRESULT OnVKeyToItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCursor(WPARAM, LPARAM);
     LRESULT OnCaptureChanged(WPARAM, LPARAM);
@@ -133,6 +135,8 @@ private:
 
     UINT id_ = 0;
     HWND owner_ = nullptr;
+    // The records of the rows, in list order; the list box holds only their count.
+    ColListRows rows_;
     CColListBox list_;
     DWORD flags_ = 0;
     ColListColumns columns_{0};

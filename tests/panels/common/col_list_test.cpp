@@ -49,7 +49,7 @@ TEST_F(ColListTest, CreationMakesTheControlAndItsListBox)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(box, GetDlgItem(window, 7));
     LONG expected = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                    | LBS_OWNERDRAWFIXED | LBS_SORT;
+                    | LBS_OWNERDRAWFIXED | LBS_NODATA;
     ASSERT_EQ(1u, spy.created.size());
     EXPECT_EQ(static_cast<DWORD>(expected), spy.created[0].style);
     EXPECT_TRUE(spy.created[0].exStyle & WS_EX_CLIENTEDGE);

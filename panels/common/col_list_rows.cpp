@@ -1,0 +1,139 @@
+// The column list's block-wise row storage.
+#include "col_list_rows.h"
+
+#include <algorithm>
+
+bool ColListRows::Locate(int position, size_t& block, int& blockStart) const
+{
+    if (position < 0 || position >= count_)
+        return false;
+    auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+    block = static_cast<size_t>(after - starts_.begin()) - 1;
+    blockStart = starts_[block];
+    return true;
+}
+
+void ColListRows::RecountStarts()
+{
+    starts_.resize(blocks_.size());
+    int start = 0;
+    for (size_t b = 0; b < blocks_.size(); ++b) {
+        starts_[b] = start;
+        start += static_cast<int>(blocks_[b].size());
+    }
+}
+
+ColListItem* ColListRows::At(int position) const
+{
+    size_t block = 0;
+    int start = 0;
+    if (!Locate(position, block, start))
+        return nullptr;
+    return blocks_[block][static_cast<size_t>(position - start)].get();
+}
+
+bool ColListRows::Insert(int position, std::unique_ptr<ColListItem> item)
+{
+    if (!item || position < 0 || position > count_)
+        return false;
+    size_t block = 0;
+    int start = 0;
+    if (position == count_) {
+        // Appending: to the last block.
+        if (blocks_.empty())
+            blocks_.emplace_back();
+        block = blocks_.size() - 1;
+        start = count_ - static_cast<int>(blocks_[block].size());
+    } else {
+        Locate(position, block, start);
+    }
+    Block& target = blocks_[block];
+    target.insert(target.begin() + (position - start), std::move(item));
+    ++count_;
+    SplitIfFull(block);
+    RecountStarts();
+    return true;
+}
+
+void ColListRows::SplitIfFull(size_t block)
+{
+    if (blocks_[block].size() <= kBlockLimit)
+        return;
+    Block& full = blocks_[block];
+    Block upper;
+    upper.reserve(kBlockLimit);
+    size_t half = full.size() / 2;
+    std::move(full.begin() + static_cast<std::ptrdiff_t>(half), full.end(), std::back_inserter(upper));
+    full.resize(half);
+    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
+}
+
+int ColListRows::SortedPosition(const ColListItem& item, const ColListSortOrder& order) const
+{
+    int low = 0;
+    int high = count_;
+    while (low != high) {
+        int middle = (low + high) / 2;
+        int result = order.Compare(*At(middle), item);
+        if (result == 0)
+            return middle;
+        if (result > 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return high;
+}
+
+std::unique_ptr<ColListItem> ColListRows::Remove(int position)
+{
+    size_t block = 0;
+    int start = 0;
+    if (!Locate(position, block, start))
+        return nullptr;
+    Block& source = blocks_[block];
+    auto at = source.begin() + (position - start);
+    std::unique_ptr<ColListItem> item = std::move(*at);
+    source.erase(at);
+    if (source.empty())
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+    --count_;
+    RecountStarts();
+    return item;
+}
+
+void ColListRows::Clear()
+{
+    blocks_.clear();
+    starts_.clear();
+    count_ = 0;
+}
+
+std::vector<ColListItem*> ColListRows::All() const
+{
+    std::vector<ColListItem*> items;
+    items.reserve(static_cast<size_t>(count_));
+    for (const Block& block : blocks_)
+        for (const auto& item : block)
+            items.push_back(item.get());
+    return items;
+}
+
+void ColListRows::Reorder(const std::vector<ColListItem*>& order)
+{
+    // Every record leaves its block and is taken back in the new order; none is destroyed.
+    for (Block& block : blocks_)
+        for (auto& item : block)
+            item.release();
+    blocks_.clear();
+    const size_t fill = kBlockLimit / 2;
+    for (size_t i = 0; i < order.size(); i += fill) {
+        Block block;
+        block.reserve(kBlockLimit);
+        for (size_t j = i; j < std::min(order.size(), i + fill); ++j)
+            block.emplace_back(order[j]);
+        blocks_.push_back(std::move(block));
+    }
+    count_ = static_cast<int>(order.size());
+    RecountStarts();
+}

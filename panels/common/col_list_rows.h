@@ -1,0 +1,49 @@
+// ColListRows: the column list's own row records in list order, cheap to insert anywhere.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "col_list_item.h"
+#include "col_list_sort_order.h"
+
+// The rows are kept in blocks of a few hundred records, so an insertion moves at most one
+// block's pointers however long the list is; the first position of every block is kept, so a
+// position is found by a binary search over the blocks.
+class ColListRows {
+public:
+    static constexpr size_t kBlockLimit = 512;
+
+    ColListRows() = default;
+    ColListRows(const ColListRows&) = delete;
+    ColListRows& operator=(const ColListRows&) = delete;
+
+    int Count() const { return count_; }
+    // The record at a list position; null outside 0 ... Count()-1.
+    ColListItem* At(int position) const;
+    // Places the record at `position` (0 ... Count()); false, and the record dropped, otherwise.
+    bool Insert(int position, std::unique_ptr<ColListItem> item);
+    // Where a record goes among rows sorted by `order`, found as a sorted list box finds it:
+    // a binary search over the positions that stops at the first row comparing equal and
+    // puts the record before it.
+    int SortedPosition(const ColListItem& item, const ColListSortOrder& order) const;
+    // Takes the record out of the list; null for an invalid position.
+    std::unique_ptr<ColListItem> Remove(int position);
+    void Clear();
+
+    // The records in list order, still owned here.
+    std::vector<ColListItem*> All() const;
+    // Puts the records into the order given; `order` must hold exactly the records of All().
+    void Reorder(const std::vector<ColListItem*>& order);
+
+private:
+    using Block = std::vector<std::unique_ptr<ColListItem>>;
+    // The block that holds `position` and the position of its first row; false when outside.
+    bool Locate(int position, size_t& block, int& blockStart) const;
+    void SplitIfFull(size_t block);
+    void RecountStarts();
+
+    std::vector<Block> blocks_;
+    std::vector<int> starts_;  // the position of each block's first row
+    int count_ = 0;
+};
