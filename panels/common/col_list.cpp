@@ -484,6 +484,9 @@ void CColList::InvalidateHeader(int fromX)
 
 void CColList::InvalidateRow(int position)
 {
+    // A run of row operations redraws the whole list at its end.
+    if (filling_)
+        return;
     RECT row = {};
     if (list_.m_hWnd && list_.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
         InvalidateRect(list_.m_hWnd, &row, FALSE);
