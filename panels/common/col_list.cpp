@@ -217,8 +217,10 @@ void CColList::Resort()
     if (!list_.m_hWnd)
         return;
     LRESULT count = list_.SendMessage(LB_GETCOUNT);
-    if (count <= 0)
+    if (count <= 0) {
+        rowsInOrder_ = true;
         return;
+    }
     std::vector<ColListItem*> items = rows_.All();
 
     std::vector<const ColListItem*> remembered;
@@ -240,6 +242,7 @@ void CColList::Resort()
     // again would give, with ties kept in their previous order.
     order_.Sort(items);
     rows_.Reorder(items);
+    rowsInOrder_ = true;
     list_.SendMessage(WM_SETREDRAW, FALSE);
     if (MultiSelect())
         list_.SendMessage(LB_SETSEL, FALSE, -1);
@@ -289,7 +292,7 @@ int CColList::AddItem(const std::string& text)
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     item->sortKey = order_.KeyOf(text);
-    int sorted = rows_.SortedPosition(*item, order_);
+    int sorted = rows_.SortedPosition(*item, order_, rowsInOrder_);
     int position = PlaceItem(sorted, std::move(item));
     if (position >= 0 && wasEmpty)
         Invalidate(true);
@@ -304,6 +307,8 @@ int CColList::InsertItem(int position, const std::string& text)
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     int placed = PlaceItem(position, std::move(item));
+    if (placed >= 0)
+        rowsInOrder_ = false;
     if (placed >= 0 && wasEmpty)
         Invalidate(true);
     return placed;
@@ -319,6 +324,7 @@ int CColList::DeleteItem(int position)
         return -1;
     rows_.Remove(position);
     if (remaining == 0) {
+        rowsInOrder_ = true;
         headerOffset_ = -checkWidth_;
         Invalidate(true);
     }
@@ -331,6 +337,7 @@ void CColList::DeleteAllItems()
         return;
     list_.SendMessage(LB_RESETCONTENT);
     rows_.Clear();
+    rowsInOrder_ = true;
     headerOffset_ = -checkWidth_;
     Invalidate(true);
 }

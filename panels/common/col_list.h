@@ -137,6 +137,8 @@ private:
     HWND owner_ = nullptr;
     // The records of the rows, in list order; the list box holds only their count.
     ColListRows rows_;
+    // The rows stand in the order of order_: no row was inserted by position since the last sort.
+    bool rowsInOrder_ = true;
     CColListBox list_;
     DWORD flags_ = 0;
     ColListColumns columns_{0};

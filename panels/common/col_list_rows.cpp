@@ -68,13 +68,47 @@ void ColListRows::SplitIfFull(size_t block)
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
 }
 
-int ColListRows::SortedPosition(const ColListItem& item, const ColListSortOrder& order) const
+int ColListRows::Bound(const ColListItem& item, const ColListSortOrder& order, bool after) const
 {
+    auto past = [&](const ColListItem& row) {
+        int result = order.Compare(row, item);
+        return after ? result > 0 : result >= 0;
+    };
+    // The first block whose last row is past the record; the bound lies inside it. The last
+    // rows of the blocks are few and asked every time, so they stay at hand.
+    size_t low = 0;
+    size_t high = blocks_.size();
+    while (low < high) {
+        size_t middle = (low + high) / 2;
+        if (past(*blocks_[middle].back()))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low == blocks_.size())
+        return count_;
+    const Block& block = blocks_[low];
+    auto at = std::partition_point(block.begin(), block.end(), [&](const auto& row) { return !past(*row); });
+    return starts_[low] + static_cast<int>(at - block.begin());
+}
+
+int ColListRows::SortedPosition(const ColListItem& item, const ColListSortOrder& order, bool rowsInOrder) const
+{
+    int lower = 0;
+    int upper = 0;
+    if (rowsInOrder) {
+        // In sorted rows the probes' answers follow from the positions alone: before `lower`
+        // a row sorts before the record, from `upper` on after it, and in between it is equal.
+        lower = Bound(item, order, false);
+        upper = lower;
+        if (lower < count_ && order.Compare(*At(lower), item) == 0)
+            upper = Bound(item, order, true);
+    }
     int low = 0;
     int high = count_;
     while (low != high) {
         int middle = (low + high) / 2;
-        int result = order.Compare(*At(middle), item);
+        int result = rowsInOrder ? (middle < lower ? -1 : middle < upper ? 0 : 1) : order.Compare(*At(middle), item);
         if (result == 0)
             return middle;
         if (result > 0)

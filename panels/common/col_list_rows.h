@@ -23,10 +23,11 @@ public:
     ColListItem* At(int position) const;
     // Places the record at `position` (0 ... Count()); false, and the record dropped, otherwise.
     bool Insert(int position, std::unique_ptr<ColListItem> item);
-    // Where a record goes among rows sorted by `order`, found as a sorted list box finds it:
-    // a binary search over the positions that stops at the first row comparing equal and
-    // puts the record before it.
-    int SortedPosition(const ColListItem& item, const ColListSortOrder& order) const;
+    // Where a record goes, found as a sorted list box finds it: a binary search over the
+    // positions that stops at the first row comparing equal and puts the record before it.
+    // `rowsInOrder` says the rows are sorted by `order`; the search is then replayed on the
+    // range of equal rows, found block by block, and touches far fewer records.
+    int SortedPosition(const ColListItem& item, const ColListSortOrder& order, bool rowsInOrder = false) const;
     // Takes the record out of the list; null for an invalid position.
     std::unique_ptr<ColListItem> Remove(int position);
     void Clear();
@@ -42,6 +43,9 @@ private:
     bool Locate(int position, size_t& block, int& blockStart) const;
     void SplitIfFull(size_t block);
     void RecountStarts();
+    // The first position whose row does not sort before the record (or, with `after`, that
+    // sorts after it), for rows sorted by `order`.
+    int Bound(const ColListItem& item, const ColListSortOrder& order, bool after) const;
 
     std::vector<Block> blocks_;
     std::vector<int> starts_;  // the position of each block's first row
