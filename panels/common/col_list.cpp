@@ -273,14 +273,12 @@ ColListItem* CColList::Item(int position) const
 int CColList::PlaceItem(int position, std::unique_ptr<ColListItem> item)
 {
     // The list box counts the row first: it refuses what it cannot hold, and it moves its
-    // selection and caret past the new row.
+    // selection and caret past the new row. Its count and the row array's agree, so the
+    // position it gives lies within the array.
     LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), 0);
     if (placed < 0)
         return static_cast<int>(placed);
-    if (!rows_.Insert(static_cast<int>(placed), std::move(item))) {
-        list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(placed));
-        return LB_ERR;
-    }
+    rows_.Insert(static_cast<int>(placed), std::move(item));
     return static_cast<int>(placed);
 }
 
@@ -314,6 +312,16 @@ int CColList::InsertItem(int position, const std::string& text)
     return placed;
 }
 
+void CColList::RowsLeftListBox(int position)
+{
+    if (position < 0)
+        rows_.Clear();
+    else
+        rows_.Remove(position);
+    if (rows_.Count() == 0)
+        rowsInOrder_ = true;
+}
+
 int CColList::DeleteItem(int position)
 {
     if (!Item(position))
@@ -322,9 +330,7 @@ int CColList::DeleteItem(int position)
     LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
     if (remaining < 0)
         return -1;
-    rows_.Remove(position);
     if (remaining == 0) {
-        rowsInOrder_ = true;
         headerOffset_ = -checkWidth_;
         Invalidate(true);
     }
@@ -336,8 +342,6 @@ void CColList::DeleteAllItems()
     if (!list_.m_hWnd)
         return;
     list_.SendMessage(LB_RESETCONTENT);
-    rows_.Clear();
-    rowsInOrder_ = true;
     headerOffset_ = -checkWidth_;
     Invalidate(true);
 }

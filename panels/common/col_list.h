@@ -95,6 +95,8 @@ private:
     ColListItem* Item(int position) const;
     // Counts the row in the list box and stores its record; the position, or negative.
     int PlaceItem(int position, std::unique_ptr<ColListItem> item);
+    // The list box let go of the row at `position`, or of every row for -1.
+    void RowsLeftListBox(int position);
     void Resort();
     void UpdateExtent();
     void ApplyEmptyRule();

@@ -53,6 +53,28 @@ TEST(ColListRows, SortedPlacesAreFoundAsASortedListBoxFindsThem)
     EXPECT_EQ((std::vector<std::string>{"a\t2", "a\t1", "b\t3", "b\t2", "b\t1", "c\t1"}), Texts(rows));
 }
 
+// In sorted rows the block-wise search gives the same place as the plain one, ties included,
+// whether the equal rows sit inside one block or across a block boundary.
+TEST(ColListRows, TheBlockWiseSearchPlacesRowsAsThePlainOne)
+{
+    for (int keys : {3, 40, 5000}) {
+        ColListRows rows;
+        ColListSortOrder order;
+        order.type = SortType::Numeric;
+        order.direction = keys == 40 ? SortDirection::Descending : SortDirection::Ascending;
+        std::mt19937 random(static_cast<unsigned>(keys));
+        for (int i = 0; i < 3000; ++i) {
+            auto item = Row(std::to_string(random() % keys) + "\t" + std::to_string(i));
+            int plain = rows.SortedPosition(*item, order, false);
+            int blockWise = rows.SortedPosition(*item, order, true);
+            ASSERT_EQ(plain, blockWise) << keys << " " << i;
+            ASSERT_TRUE(rows.Insert(blockWise, std::move(item)));
+        }
+        for (int i = 1; i < rows.Count(); ++i)
+            ASSERT_LE(order.Compare(*rows.At(i - 1), *rows.At(i)), 0) << keys << " " << i;
+    }
+}
+
 // Thousands of rows across many blocks: inserts at the front, the back, the middle and in
 // sorted places, removals and a reorder, checked row by row against a vector.
 TEST(ColListRows, ManyBlocksAgreeWithAPlainVector)

@@ -228,6 +228,26 @@ TEST_F(ColListTest, MultipleSelectionIsKeptByItemAcrossAReSort)
     EXPECT_EQ(3, selected[1]);
 }
 
+// Owners may empty the list or take a row out through the list box itself; the control's
+// rows follow.
+TEST_F(ColListTest, RowsTakenOutThroughTheListBoxLeaveTheControl)
+{
+    Make(0);
+    for (const char* row : {"a\t1", "b\t2", "c\t3"})
+        list->AddItem(row);
+    EXPECT_EQ(2, SendMessageA(list->ListBox(), LB_DELETESTRING, 1, 0));
+    EXPECT_EQ(2, list->ItemCount());
+    EXPECT_EQ((Fields{"a", "c"}), Column(0));
+    EXPECT_EQ(LB_ERR, SendMessageA(list->ListBox(), LB_DELETESTRING, 5, 0));
+    EXPECT_EQ(2, list->ItemCount());
+    SendMessageA(list->ListBox(), LB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(0, list->ItemCount());
+    EXPECT_EQ(0, list->AddItem("d\t4"));
+    EXPECT_EQ((Fields{"d"}), Column(0));
+    EXPECT_EQ(0, list->DeleteItem(0));
+    EXPECT_EQ(0, SendMessageA(list->ListBox(), LB_GETCOUNT, 0, 0));
+}
+
 TEST_F(ColListTest, RowTextsAndFields)
 {
     Make(0);
