@@ -290,7 +290,7 @@ int CColList::AddItem(const std::string& text)
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     item->sortKey = order_.KeyOf(text);
-    int sorted = rows_.SortedPosition(*item, order_, rowsInOrder_);
+    int sorted = rows_.SortedPosition(*item, rowsInOrder_);
     int position = PlaceItem(sorted, std::move(item));
     if (position >= 0 && wasEmpty)
         Invalidate(true);

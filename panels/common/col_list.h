@@ -138,7 +138,7 @@ private:
     UINT id_ = 0;
     HWND owner_ = nullptr;
     // The records of the rows, in list order; the list box holds only their count.
-    ColListRows rows_;
+    ColListRows rows_{order_};
     // The rows stand in the order of order_: no row was inserted by position since the last sort.
     bool rowsInOrder_ = true;
     CColListBox list_;

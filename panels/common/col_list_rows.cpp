@@ -29,7 +29,7 @@ ColListItem* ColListRows::At(int position) const
     int start = 0;
     if (!Locate(position, block, start))
         return nullptr;
-    return blocks_[block][static_cast<size_t>(position - start)].get();
+    return blocks_[block][static_cast<size_t>(position - start)].item.get();
 }
 
 bool ColListRows::Insert(int position, std::unique_ptr<ColListItem> item)
@@ -48,7 +48,7 @@ bool ColListRows::Insert(int position, std::unique_ptr<ColListItem> item)
         Locate(position, block, start);
     }
     Block& target = blocks_[block];
-    target.insert(target.begin() + (position - start), std::move(item));
+    target.insert(target.begin() + (position - start), MakeEntry(std::move(item)));
     ++count_;
     SplitIfFull(block);
     RecountStarts();
@@ -61,26 +61,48 @@ void ColListRows::SplitIfFull(size_t block)
         return;
     Block& full = blocks_[block];
     Block upper;
-    upper.reserve(kBlockLimit);
     size_t half = full.size() / 2;
+    // Each half gets room for what it holds and as much again, no more: a block that grew
+    // past the limit has twice the room it needs.
+    upper.reserve(kBlockLimit);
     std::move(full.begin() + static_cast<std::ptrdiff_t>(half), full.end(), std::back_inserter(upper));
     full.resize(half);
+    Block lower;
+    lower.reserve(kBlockLimit);
+    std::move(full.begin(), full.end(), std::back_inserter(lower));
+    full = std::move(lower);
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
 }
 
-int ColListRows::Bound(const ColListItem& item, const ColListSortOrder& order, bool after) const
+ColListRows::Entry ColListRows::MakeEntry(std::unique_ptr<ColListItem> item) const
 {
-    auto past = [&](const ColListItem& row) {
-        int result = order.Compare(row, item);
+    Entry entry;
+    entry.digest = order_.HasDigests() ? order_.Digest(item->sortKey) : 0;
+    entry.item = std::move(item);
+    return entry;
+}
+
+int ColListRows::CompareEntry(const Entry& row, const ColListItem& item, std::uint64_t digest) const
+{
+    if (order_.HasDigests() && row.digest != digest) {
+        int ascending = row.digest < digest ? -1 : 1;
+        return order_.direction == SortDirection::Ascending ? ascending : -ascending;
+    }
+    return order_.Compare(*row.item, item);
+}
+
+int ColListRows::Bound(const ColListItem& item, std::uint64_t digest, bool after) const
+{
+    auto past = [&](const Entry& row) {
+        int result = CompareEntry(row, item, digest);
         return after ? result > 0 : result >= 0;
     };
-    // The first block whose last row is past the record; the bound lies inside it. The last
-    // rows of the blocks are few and asked every time, so they stay at hand.
+    // The first block whose last row is past the record; the bound lies inside it.
     size_t low = 0;
     size_t high = blocks_.size();
     while (low < high) {
         size_t middle = (low + high) / 2;
-        if (past(*blocks_[middle].back()))
+        if (past(blocks_[middle].back()))
             high = middle;
         else
             low = middle + 1;
@@ -88,21 +110,23 @@ int ColListRows::Bound(const ColListItem& item, const ColListSortOrder& order, b
     if (low == blocks_.size())
         return count_;
     const Block& block = blocks_[low];
-    auto at = std::partition_point(block.begin(), block.end(), [&](const auto& row) { return !past(*row); });
+    auto at = std::partition_point(block.begin(), block.end(), [&](const Entry& row) { return !past(row); });
     return starts_[low] + static_cast<int>(at - block.begin());
 }
 
-int ColListRows::SortedPosition(const ColListItem& item, const ColListSortOrder& order, bool rowsInOrder) const
+int ColListRows::SortedPosition(const ColListItem& item, bool rowsInOrder) const
 {
+    const ColListSortOrder& order = order_;
     int lower = 0;
     int upper = 0;
     if (rowsInOrder) {
+        const std::uint64_t digest = order.HasDigests() ? order.Digest(item.sortKey) : 0;
         // In sorted rows the probes' answers follow from the positions alone: before `lower`
         // a row sorts before the record, from `upper` on after it, and in between it is equal.
-        lower = Bound(item, order, false);
+        lower = Bound(item, digest, false);
         upper = lower;
         if (lower < count_ && order.Compare(*At(lower), item) == 0)
-            upper = Bound(item, order, true);
+            upper = Bound(item, digest, true);
     }
     int low = 0;
     int high = count_;
@@ -127,7 +151,7 @@ std::unique_ptr<ColListItem> ColListRows::Remove(int position)
         return nullptr;
     Block& source = blocks_[block];
     auto at = source.begin() + (position - start);
-    std::unique_ptr<ColListItem> item = std::move(*at);
+    std::unique_ptr<ColListItem> item = std::move(at->item);
     source.erase(at);
     if (source.empty())
         blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
@@ -148,8 +172,8 @@ std::vector<ColListItem*> ColListRows::All() const
     std::vector<ColListItem*> items;
     items.reserve(static_cast<size_t>(count_));
     for (const Block& block : blocks_)
-        for (const auto& item : block)
-            items.push_back(item.get());
+        for (const Entry& entry : block)
+            items.push_back(entry.item.get());
     return items;
 }
 
@@ -157,15 +181,15 @@ void ColListRows::Reorder(const std::vector<ColListItem*>& order)
 {
     // Every record leaves its block and is taken back in the new order; none is destroyed.
     for (Block& block : blocks_)
-        for (auto& item : block)
-            item.release();
+        for (Entry& entry : block)
+            entry.item.release();
     blocks_.clear();
     const size_t fill = kBlockLimit / 2;
     for (size_t i = 0; i < order.size(); i += fill) {
         Block block;
         block.reserve(kBlockLimit);
         for (size_t j = i; j < std::min(order.size(), i + fill); ++j)
-            block.emplace_back(order[j]);
+            block.push_back(MakeEntry(std::unique_ptr<ColListItem>(order[j])));
         blocks_.push_back(std::move(block));
     }
     count_ = static_cast<int>(order.size());

@@ -27,7 +27,8 @@ std::vector<std::string> Texts(const ColListRows& rows)
 
 TEST(ColListRows, PositionsOutsideTheRowsAreRefused)
 {
-    ColListRows rows;
+    ColListSortOrder order;
+    ColListRows rows(order);
     EXPECT_EQ(nullptr, rows.At(0));
     EXPECT_FALSE(rows.Insert(1, Row("a")));
     EXPECT_FALSE(rows.Insert(-1, Row("a")));
@@ -43,30 +44,45 @@ TEST(ColListRows, PositionsOutsideTheRowsAreRefused)
 // before it; owners see that order, so the rows are placed the same way.
 TEST(ColListRows, SortedPlacesAreFoundAsASortedListBoxFindsThem)
 {
-    ColListRows rows;
     ColListSortOrder order;
+    ColListRows rows(order);
     for (const char* text : {"b\t1", "a\t1", "b\t2", "c\t1", "a\t2", "b\t3"}) {
         auto item = Row(text);
-        int at = rows.SortedPosition(*item, order);
+        int at = rows.SortedPosition(*item);
         ASSERT_TRUE(rows.Insert(at, std::move(item)));
     }
     EXPECT_EQ((std::vector<std::string>{"a\t2", "a\t1", "b\t3", "b\t2", "b\t1", "c\t1"}), Texts(rows));
 }
 
 // In sorted rows the block-wise search gives the same place as the plain one, ties included,
-// whether the equal rows sit inside one block or across a block boundary.
+// whether the equal rows sit inside one block or across a block boundary, and for text keys
+// that agree in their first eight bytes or differ only in length.
 TEST(ColListRows, TheBlockWiseSearchPlacesRowsAsThePlainOne)
 {
-    for (int keys : {3, 40, 5000}) {
-        ColListRows rows;
+    struct Case {
+        SortType type;
+        SortDirection direction;
+        int keys;
+        const char* prefix;
+    };
+    for (Case c : {Case{SortType::Numeric, SortDirection::Ascending, 3, ""},
+                   Case{SortType::Numeric, SortDirection::Descending, 40, ""},
+                   Case{SortType::Numeric, SortDirection::Ascending, 5000, ""},
+                   Case{SortType::Text, SortDirection::Ascending, 700, "10.1.1."},
+                   Case{SortType::Text, SortDirection::Descending, 50, "\xE9same-prefix"},
+                   Case{SortType::Text, SortDirection::Ascending, 90, nullptr}}) {
+        const int keys = c.keys;
         ColListSortOrder order;
-        order.type = SortType::Numeric;
-        order.direction = keys == 40 ? SortDirection::Descending : SortDirection::Ascending;
+        ColListRows rows(order);
+        order.type = c.type;
+        order.direction = c.direction;
         std::mt19937 random(static_cast<unsigned>(keys));
         for (int i = 0; i < 3000; ++i) {
-            auto item = Row(std::to_string(random() % keys) + "\t" + std::to_string(i));
-            int plain = rows.SortedPosition(*item, order, false);
-            int blockWise = rows.SortedPosition(*item, order, true);
+            // Without a prefix each key starts with a byte of its own, high bit or not.
+            std::string prefix = c.prefix ? c.prefix : std::string(1, static_cast<char>(1 + random() % 255));
+            auto item = Row(prefix + std::to_string(random() % keys) + "\t" + std::to_string(i));
+            int plain = rows.SortedPosition(*item, false);
+            int blockWise = rows.SortedPosition(*item, true);
             ASSERT_EQ(plain, blockWise) << keys << " " << i;
             ASSERT_TRUE(rows.Insert(blockWise, std::move(item)));
         }
@@ -79,10 +95,10 @@ TEST(ColListRows, TheBlockWiseSearchPlacesRowsAsThePlainOne)
 // sorted places, removals and a reorder, checked row by row against a vector.
 TEST(ColListRows, ManyBlocksAgreeWithAPlainVector)
 {
-    ColListRows rows;
+    ColListSortOrder order;
+    ColListRows rows(order);
     std::vector<std::string> model;
     std::mt19937 random(5);
-    ColListSortOrder order;
     for (int i = 0; i < 6000; ++i) {
         std::string text = std::to_string(random() % 1000) + "\t" + std::to_string(i);
         int at = 0;
@@ -118,7 +134,7 @@ TEST(ColListRows, ManyBlocksAgreeWithAPlainVector)
     rows.Reorder(reversed);
     for (int i = 0; i < 300; ++i) {
         auto item = Row(std::to_string(random() % 1000));
-        int at = rows.SortedPosition(*item, order);
+        int at = rows.SortedPosition(*item, true);
         ASSERT_TRUE(rows.Insert(at, std::move(item)));
     }
     for (int i = 1; i < rows.Count(); ++i)
