@@ -62,8 +62,8 @@ void ColListRows::SplitIfFull(size_t block)
     Block& full = blocks_[block];
     Block upper;
     size_t half = full.size() / 2;
-    // Each half gets room for what it holds and as much again, no more: a block that grew
-    // past the limit has twice the room it needs.
+    // Both halves get room for a full block, so neither grows before it splits again; the
+    // block that ran over the limit had doubled its room, and lets it go here.
     upper.reserve(kBlockLimit);
     std::move(full.begin() + static_cast<std::ptrdiff_t>(half), full.end(), std::back_inserter(upper));
     full.resize(half);
