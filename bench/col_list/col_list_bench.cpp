@@ -1,4 +1,4 @@
-// Times filling a sorted column list with IP-net-table rows and re-sorting it by another column.
+// Times filling a sorted column list and re-sorting it, and counts the heap the rows take.
 #include <windows.h>
 
 #include <algorithm>
@@ -33,57 +33,104 @@ void Flush()
     }
 }
 
-std::vector<std::string> Rows(int count)
+// Bytes in use in every heap of the process: the list box's storage and the row records alike.
+unsigned long long HeapBytesInUse()
+{
+    std::vector<HANDLE> heaps(64);
+    DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+    heaps.resize(std::min<size_t>(count, heaps.size()));
+    unsigned long long bytes = 0;
+    for (HANDLE heap : heaps) {
+        PROCESS_HEAP_ENTRY entry = {};
+        if (!HeapLock(heap))
+            continue;
+        while (HeapWalk(heap, &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                bytes += entry.cbData;
+        }
+        HeapUnlock(heap);
+    }
+    return bytes;
+}
+
+// IP-net-table rows: a network, a numeric field, a name and a site.
+std::vector<std::string> Rows(int count, bool rising)
 {
     std::mt19937 random(11);
     std::vector<std::string> rows;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
+        unsigned number = rising ? static_cast<unsigned>(i) : random() % 100000;
         rows.push_back("10." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + ".0\t"
-                       + std::to_string(random() % 100000) + "\tNet " + std::to_string(i) + "\tsite");
+                       + std::to_string(number) + "\tNet " + std::to_string(i) + "\tsite");
+    }
     return rows;
 }
 
 struct Figures {
-    double add;
-    unsigned long long addComparisons;
-    double paint;
-    double resort;
-    unsigned long long sortComparisons;
+    double add = 0;
+    double paint = 0;
+    double resort = 0;
+    double frontAdd = 0;  // rising numbers under a descending sort: every row goes first
+    long long bytes = 0;
 };
 
-Figures Measure(HWND owner, int count)
+bool MakeList(CColList& list, HWND owner)
 {
-    Figures figures = {};
-    CColList list;
-    if (!list.Create(4, WS_VISIBLE, RECT{0, 0, 600, 400}, owner, 100, ColListFlags::kNotify | ColListFlags::kKeepSelection)) {
-        std::printf("creation failed\n");
-        return figures;
-    }
+    if (!list.Create(4, WS_VISIBLE, RECT{0, 0, 600, 400}, owner, 100, ColListFlags::kNotify | ColListFlags::kKeepSelection))
+        return false;
     for (int column = 0; column < 4; ++column)
         list.SetColumnWidth(column, 120);
     list.SetColumnSortType(1, SortType::Numeric);
     Flush();
-    std::vector<std::string> rows = Rows(count);
+    return true;
+}
 
-    const_cast<ColListSortOrder&>(list.SortOrder()).ResetComparisons();
-    double start = Now();
-    for (const std::string& row : rows)
-        list.AddItem(row);
-    double added = Now() - start;
-    unsigned long long addComparisons = list.SortOrder().Comparisons();
-    start = Now();
-    Flush();
-    UpdateWindow(owner);
-    double painted = Now() - start;
+Figures Measure(HWND owner, int count, bool countBytes)
+{
+    Figures figures;
+    std::vector<std::string> rows = Rows(count, false);
+    std::vector<std::string> rising = Rows(count, true);
+    unsigned long long before = countBytes ? HeapBytesInUse() : 0;
+    {
+        CColList list;
+        if (!MakeList(list, owner)) {
+            std::printf("creation failed\n");
+            return figures;
+        }
+        double start = Now();
+        for (const std::string& row : rows)
+            list.AddItem(row);
+        figures.add = Now() - start;
+        start = Now();
+        Flush();
+        UpdateWindow(owner);
+        figures.paint = Now() - start;
+        if (countBytes)
+            figures.bytes = static_cast<long long>(HeapBytesInUse()) - static_cast<long long>(before);
 
-    SendMessageA(list.ListBox(), LB_SETCURSEL, static_cast<WPARAM>(count / 2), 0);
-    const_cast<ColListSortOrder&>(list.SortOrder()).ResetComparisons();
-    start = Now();
-    list.SortByColumn(1, false, -1);
-    double resorted = Now() - start;
-    unsigned long long sortComparisons = list.SortOrder().Comparisons();
+        SendMessageA(list.ListBox(), LB_SETCURSEL, static_cast<WPARAM>(count / 2), 0);
+        start = Now();
+        list.SortByColumn(1, false, -1);
+        figures.resort = Now() - start;
+        Flush();
+    }
+    {
+        CColList list;
+        MakeList(list, owner);
+        list.SortByColumn(1, true, 0);
+        double start = Now();
+        for (const std::string& row : rising)
+            list.AddItem(row);
+        figures.frontAdd = Now() - start;
+        Flush();
+    }
+    return figures;
+}
 
-    return Figures{added, addComparisons, painted, resorted, sortComparisons};
+double Median(std::vector<Figures> runs, double Figures::*field)
+{
+    std::sort(runs.begin(), runs.end(), [field](const Figures& a, const Figures& b) { return a.*field < b.*field; });
+    return runs[runs.size() / 2].*field;
 }
 
 }  // namespace
@@ -92,21 +139,23 @@ int main()
 {
     HWND owner = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 620, 420,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    // Each size runs five times; the median run is shown, as the machine may be busy.
-    std::printf("rows: add time, comparisons / (n log2 n); first paint; re-sort by a numeric column, comparisons\n");
-    for (int count : {1024, 4096, 16384}) {
+    // Each size runs several times and the median is shown, as the machine may be busy; the
+    // best add shows what an idle machine does. The heap count is taken on a first run, before
+    // any row of that size was freed.
+    std::printf("%6s  %9s  %9s  %9s  %9s  %9s  %9s  %10s\n", "rows", "add ms", "best add", "best/1k", "front ms",
+                "paint ms", "sort ms", "heap bytes");
+    for (int count : {1024, 4096, 16384, 65536}) {
         std::vector<Figures> runs;
-        for (int run = 0; run < 5; ++run)
-            runs.push_back(Measure(owner, count));
-        std::sort(runs.begin(), runs.end(), [](const Figures& a, const Figures& b) { return a.add < b.add; });
-        Figures add = runs[2];
-        std::sort(runs.begin(), runs.end(), [](const Figures& a, const Figures& b) { return a.resort < b.resort; });
-        Figures resort = runs[2];
-        double nLogN = count * std::log2(static_cast<double>(count));
-        std::printf("%6d rows  add %7.1f ms  %7llu comparisons (%.2f)  paint %5.1f ms  re-sort %6.1f ms  "
-                    "%7llu comparisons (%.2f)\n",
-                    count, add.add, add.addComparisons, add.addComparisons / nLogN, add.paint, resort.resort,
-                    resort.sortComparisons, resort.sortComparisons / nLogN);
+        const int repeats = count > 16384 ? 3 : 5;
+        for (int run = 0; run < repeats; ++run)
+            runs.push_back(Measure(owner, count, run == 0));
+        double best = std::min_element(runs.begin(), runs.end(), [](const Figures& a, const Figures& b) {
+                          return a.add < b.add;
+                      })->add;
+        std::printf("%6d  %9.1f  %9.1f  %9.2f  %9.1f  %9.1f  %9.1f  %10lld (%lld per row)\n", count,
+                    Median(runs, &Figures::add), best, best * 1024 / count, Median(runs, &Figures::frontAdd),
+                    Median(runs, &Figures::paint), Median(runs, &Figures::resort), runs[0].bytes, runs[0].bytes / count);
+        std::fflush(stdout);
     }
     DestroyWindow(owner);
     return 0;

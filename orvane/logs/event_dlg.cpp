@@ -29,8 +29,7 @@ std::string LocalDateTimeText(std::int32_t seconds)
 
 }  // namespace
 
-CEventDlg::CEventDlg(ProgramValues& values)
-    : CAdminFV(IDD_EVENT_LOG), m_values(values), m_list(ColListEdition::Orvane), m_table(values)
+CEventDlg::CEventDlg(ProgramValues& values) : CAdminFV(IDD_EVENT_LOG), m_values(values), m_table(values)
 {
     const UINT images[3] = {IDB_EVENT_CRITICAL, IDB_EVENT_WARNING, IDB_EVENT_INFORMATIONAL};
     const UINT masks[3] = {IDB_EVENT_CRITICAL_MASK, IDB_EVENT_WARNING_MASK, IDB_EVENT_INFORMATIONAL_MASK};
@@ -82,7 +81,8 @@ void CEventDlg::Load(int first)
             ::ShowWindow(box, SW_HIDE);
         }
         const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages
-                            | ColListFlags::kExtendedSelection;
+                            | ColListFlags::kExtendedSelection | ColListFlags::kGlobalClass
+                            | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage;
         m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, m_hWnd, kListId, flags);
     }
     if (!m_list.m_hWnd)

@@ -19,9 +19,8 @@ LeadByteTable CurrentLeadBytes()
 
 }  // namespace
 
-CColList::CColList(ColListEdition edition)
-    : edition_(edition),
-      list_(*this),
+CColList::CColList()
+    : list_(*this),
       headerFont_(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
       listFont_(headerFont_)
 {
@@ -45,13 +44,14 @@ const MessageMap& CColList::GetMessageMap() const
         on::Message(WM_MEASUREITEM, &CColList::OnMeasureItem),
         on::DrawItem(&CColList::OnDrawItem),
         on::Message(WM_DELETEITEM, &CColList::OnDeleteItem),
-        on::Message(WM_COMPAREITEM, &CColList::OnCompareItem),
         on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
         on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
         on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
         on::Message(kEndFillMessage, &CColList::OnEndFill),
         on::SetFocus(&CColList::OnSetFocus),
         on::LButtonDown(&CColList::OnLButtonDown),
+        // The class takes double clicks, so the second press of a fast pair comes as one.
+        on::LButtonDblClk(&CColList::OnLButtonDown),
         on::LButtonUp(&CColList::OnLButtonUp),
         on::MouseMove(&CColList::OnMouseMove),
         on::RButtonDown(&CColList::OnOtherButtonDown),
@@ -62,7 +62,7 @@ const MessageMap& CColList::GetMessageMap() const
 
 bool CColList::RegisterColListClass()
 {
-    if (edition_ == ColListEdition::Orvane) {
+    if (flags_ & ColListFlags::kGlobalClass) {
         // One process-wide registration, remembered by its atom.
         static ATOM atom = 0;
         if (atom)
@@ -108,7 +108,7 @@ int CColList::OnCreate(CREATESTRUCTA& create)
     headerOffset_ = -checkWidth_;
 
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                  | LBS_OWNERDRAWFIXED | LBS_SORT;
+                  | LBS_OWNERDRAWFIXED | LBS_NODATA;
     if (flags_ & ColListFlags::kHorizontalScroll)
         style |= WS_HSCROLL;
     if (flags_ & ColListFlags::kNotify)
@@ -217,12 +217,11 @@ void CColList::Resort()
     if (!list_.m_hWnd)
         return;
     LRESULT count = list_.SendMessage(LB_GETCOUNT);
-    if (count <= 0)
+    if (count <= 0) {
+        rowsInOrder_ = true;
         return;
-    std::vector<ColListItem*> items;
-    items.reserve(static_cast<size_t>(count));
-    for (LRESULT i = 0; i < count; ++i)
-        items.push_back(reinterpret_cast<ColListItem*>(list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i))));
+    }
+    std::vector<ColListItem*> items = rows_.All();
 
     std::vector<const ColListItem*> remembered;
     if (flags_ & ColListFlags::kKeepSelection) {
@@ -238,18 +237,17 @@ void CColList::Resort()
         }
     }
 
-    // The rows are ordered here in one pass and written back into the same slots. Emptying
-    // the list and adding every record again would cost a message per comparison, one per
-    // deletion and one per insertion; the outcome is the same sorted list, with ties kept
-    // in their previous order.
+    // The rows are ordered here in one pass and the list box, which only counts them, keeps
+    // its rows; the outcome is the sorted list that emptying the list and adding every record
+    // again would give, with ties kept in their previous order.
     order_.Sort(items);
+    rows_.Reorder(items);
+    rowsInOrder_ = true;
     list_.SendMessage(WM_SETREDRAW, FALSE);
     if (MultiSelect())
         list_.SendMessage(LB_SETSEL, FALSE, -1);
     else
         list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
-    for (size_t i = 0; i < items.size(); ++i)
-        list_.SendMessage(LB_SETITEMDATA, i, reinterpret_cast<LPARAM>(items[i]));
     list_.SendMessage(LB_SETTOPINDEX, 0);
     for (int position : PositionsOf(items, remembered)) {
         if (MultiSelect())
@@ -264,18 +262,24 @@ void CColList::Resort()
 
 int CColList::ItemCount() const
 {
-    if (!list_.m_hWnd)
-        return 0;
-    LRESULT count = list_.SendMessage(LB_GETCOUNT);
-    return count < 0 ? 0 : static_cast<int>(count);
+    return list_.m_hWnd ? rows_.Count() : 0;
 }
 
 ColListItem* CColList::Item(int position) const
 {
-    if (!list_.m_hWnd || position < 0 || position >= ItemCount())
-        return nullptr;
-    LRESULT data = list_.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(position));
-    return data == LB_ERR ? nullptr : reinterpret_cast<ColListItem*>(data);
+    return list_.m_hWnd ? rows_.At(position) : nullptr;
+}
+
+int CColList::PlaceItem(int position, std::unique_ptr<ColListItem> item)
+{
+    // The list box counts the row first: it refuses what it cannot hold, and it moves its
+    // selection and caret past the new row. Its count and the row array's agree, so the
+    // position it gives lies within the array.
+    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), 0);
+    if (placed < 0)
+        return static_cast<int>(placed);
+    rows_.Insert(static_cast<int>(placed), std::move(item));
+    return static_cast<int>(placed);
 }
 
 int CColList::AddItem(const std::string& text)
@@ -286,13 +290,11 @@ int CColList::AddItem(const std::string& text)
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
     item->sortKey = order_.KeyOf(text);
-    LRESULT position = list_.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.get()));
-    if (position < 0)
-        return static_cast<int>(position);
-    item.release();
-    if (wasEmpty)
+    int sorted = rows_.SortedPosition(*item, rowsInOrder_);
+    int position = PlaceItem(sorted, std::move(item));
+    if (position >= 0 && wasEmpty)
         Invalidate(true);
-    return static_cast<int>(position);
+    return position;
 }
 
 int CColList::InsertItem(int position, const std::string& text)
@@ -302,13 +304,22 @@ int CColList::InsertItem(int position, const std::string& text)
     bool wasEmpty = ItemCount() == 0;
     BeginFill();
     auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
-    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item.get()));
-    if (placed < 0)
-        return static_cast<int>(placed);
-    item.release();
-    if (wasEmpty)
+    int placed = PlaceItem(position, std::move(item));
+    if (placed >= 0)
+        rowsInOrder_ = false;
+    if (placed >= 0 && wasEmpty)
         Invalidate(true);
-    return static_cast<int>(placed);
+    return placed;
+}
+
+void CColList::RowsLeftListBox(int position)
+{
+    if (position < 0)
+        rows_.Clear();
+    else
+        rows_.Remove(position);
+    if (rows_.Count() == 0)
+        rowsInOrder_ = true;
 }
 
 int CColList::DeleteItem(int position)
@@ -317,6 +328,8 @@ int CColList::DeleteItem(int position)
         return -1;
     BeginFill();
     LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
+    if (remaining < 0)
+        return -1;
     if (remaining == 0) {
         headerOffset_ = -checkWidth_;
         Invalidate(true);
@@ -430,7 +443,7 @@ void CColList::SetEmptyMessage(int mode, const char* text, COLORREF colour, HFON
     emptyMode_ = mode;
     if (text)
         emptyText_ = text;
-    emptyColour_ = edition_ == ColListEdition::Orvane ? 0 : colour;
+    emptyColour_ = (flags_ & ColListFlags::kPlainEmptyMessage) ? 0 : colour;
     emptyFont_ = font;
     if (m_hWnd) {
         ApplyEmptyRule();
@@ -482,6 +495,9 @@ void CColList::InvalidateHeader(int fromX)
 
 void CColList::InvalidateRow(int position)
 {
+    // A run of row operations redraws the whole list at its end.
+    if (filling_)
+        return;
     RECT row = {};
     if (list_.m_hWnd && list_.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
         InvalidateRect(list_.m_hWnd, &row, FALSE);

@@ -12,6 +12,7 @@
 #include "col_list_flags.h"
 #include "col_list_gdi.h"
 #include "col_list_item.h"
+#include "col_list_rows.h"
 #include "col_list_sort_order.h"
 #include "wnd.h"
 
@@ -24,7 +25,7 @@ public:
     // Posted to itself after a run of row operations, to draw the list once.
     static constexpr UINT kEndFillMessage = WM_USER + 100;
 
-    explicit CColList(ColListEdition edition = ColListEdition::Panel);
+    CColList();
     ~CColList() override;
 
     const MessageMap& GetMessageMap() const override;
@@ -92,6 +93,10 @@ private:
         return (flags_ & (ColListFlags::kMultipleSelection | ColListFlags::kExtendedSelection)) != 0;
     }
     ColListItem* Item(int position) const;
+    // Counts the row in the list box and stores its record; the position, or negative.
+    int PlaceItem(int position, std::unique_ptr<ColListItem> item);
+    // The list box let go of the row at `position`, or of every row for -1.
+    void RowsLeftListBox(int position);
     void Resort();
     void UpdateExtent();
     void ApplyEmptyRule();
@@ -110,7 +115,6 @@ private:
     LRESULT OnMeasureItem(WPARAM, LPARAM lParam);
     void OnDrawItem(UINT id, DRAWITEMSTRUCT& draw);
     LRESULT OnDeleteItem(WPARAM, LPARAM lParam);
-    LRESULT OnCompareItem(WPARAM, LPARAM lParam);
     LRESULT OnVKeyToItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCursor(WPARAM, LPARAM);
     LRESULT OnCaptureChanged(WPARAM, LPARAM);
@@ -131,9 +135,12 @@ private:
     void InvertTrackingLine();
     void EndDrag(bool apply);
 
-    const ColListEdition edition_;
     UINT id_ = 0;
     HWND owner_ = nullptr;
+    // The records of the rows, in list order; the list box holds only their count.
+    ColListRows rows_{order_};
+    // The rows stand in the order of order_: no row was inserted by position since the last sort.
+    bool rowsInOrder_ = true;
     CColListBox list_;
     DWORD flags_ = 0;
     ColListColumns columns_{0};

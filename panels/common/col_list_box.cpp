@@ -11,6 +11,8 @@ const MessageMap& CColListBox::GetMessageMap() const
         on::RButtonDown(&CColListBox::OnRButtonDown),
         on::HScroll(&CColListBox::OnHScroll),
         on::SysColorChange(&CColListBox::OnSysColorChange),
+        on::Message(LB_DELETESTRING, &CColListBox::OnDeleteString),
+        on::Message(LB_RESETCONTENT, &CColListBox::OnResetContent),
     });
     return map;
 }
@@ -75,4 +77,19 @@ void CColListBox::OnSysColorChange()
     control_.gdi_.Recreate();
     Invalidate(true);
     control_.Invalidate(true);
+}
+
+LRESULT CColListBox::OnDeleteString(WPARAM position, LPARAM)
+{
+    LRESULT remaining = Default();
+    if (remaining != LB_ERR)
+        control_.RowsLeftListBox(static_cast<int>(position));
+    return remaining;
+}
+
+LRESULT CColListBox::OnResetContent(WPARAM, LPARAM)
+{
+    LRESULT result = Default();
+    control_.RowsLeftListBox(-1);
+    return result;
 }

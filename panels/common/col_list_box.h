@@ -20,6 +20,9 @@ private:
     void OnRButtonDown(UINT flags, POINT point);
     void OnHScroll(UINT code, UINT position, HWND scrollBar);
     void OnSysColorChange();
+    // Rows taken out of the list box, by the control or by anyone else, leave the row array too.
+    LRESULT OnDeleteString(WPARAM position, LPARAM);
+    LRESULT OnResetContent(WPARAM, LPARAM);
     // Whether the point lies in the check cell of the current row.
     bool InCurrentCheckCell(POINT point) const;
 

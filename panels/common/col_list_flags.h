@@ -1,4 +1,4 @@
-// Option flags, owner messages and editions of the column list window.
+// Option flags and owner messages of the column list window.
 #pragma once
 
 #include <windows.h>
@@ -21,8 +21,13 @@ struct ColListFlags {
     static constexpr DWORD kMultipleSelection = 0x0200;
     static constexpr DWORD kExtendedSelection = 0x0400;
     static constexpr DWORD kNoSelection = 0x0800;    // no highlight and no focus rectangle
-};
 
-// The Alert Manager carries an older copy of the control: a process-wide class registered
-// once, key presses not passed to the owner, and an empty-list message without its own colour.
-enum class ColListEdition { Panel, Orvane };
+    // The Alert Manager's older copy of the control differs in three ways; each is a flag.
+    // The window class is registered once per process with CS_GLOBALCLASS, by its remembered
+    // atom, instead of once per module.
+    static constexpr DWORD kGlobalClass = 0x00010000;
+    // Key presses in the list stay with the list box: WM_VKEYTOITEM is not passed to the owner.
+    static constexpr DWORD kKeysStayInList = 0x00020000;
+    // The empty-list message is drawn in the default text colour whatever colour it is given.
+    static constexpr DWORD kPlainEmptyMessage = 0x00040000;
+};

@@ -12,28 +12,15 @@ void CColList::OnSize(UINT, int cx, int cy)
     ApplyEmptyRule();
 }
 
-LRESULT CColList::OnDeleteItem(WPARAM, LPARAM lParam)
+LRESULT CColList::OnDeleteItem(WPARAM, LPARAM)
 {
-    auto* deleted = reinterpret_cast<DELETEITEMSTRUCT*>(lParam);
-    if (deleted && deleted->hwndItem == list_.m_hWnd)
-        delete reinterpret_cast<ColListItem*>(deleted->itemData);
+    // The list box carries no data of its own: the records belong to the row array.
     return TRUE;
-}
-
-LRESULT CColList::OnCompareItem(WPARAM, LPARAM lParam)
-{
-    auto* compare = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam);
-    auto* first = reinterpret_cast<const ColListItem*>(compare->itemData1);
-    auto* second = reinterpret_cast<const ColListItem*>(compare->itemData2);
-    if (!first || !second)
-        return 0;
-    int order = order_.Compare(*first, *second);
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 LRESULT CColList::OnVKeyToItem(WPARAM wParam, LPARAM lParam)
 {
-    if (edition_ == ColListEdition::Orvane || !owner_)
+    if ((flags_ & ColListFlags::kKeysStayInList) || !owner_)
         return -1;
     // Below -1 the owner has dealt with the key. Any other answer, including the 0 of an
     // owner that ignores the message, leaves the key to the list box: passing a 0 back

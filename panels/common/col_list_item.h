@@ -1,18 +1,43 @@
 // The record behind one column list row: its text, sort key, check state, colour and images.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
+
+// One bitmap handle per column, zero at the start. Lists of a few columns keep them inside
+// the record: a row then costs no allocation beyond the record and its text.
+class ColListHandles {
+public:
+    using Handle = void*;
+    static constexpr size_t kInline = 4;
+
+    explicit ColListHandles(size_t count) : size_(count)
+    {
+        if (count > kInline)
+            spilled_ = std::make_unique<Handle[]>(count);
+    }
+
+    size_t size() const { return size_; }
+    Handle& operator[](size_t column) { return spilled_ ? spilled_[column] : inline_[column]; }
+    const Handle& operator[](size_t column) const { return spilled_ ? spilled_[column] : inline_[column]; }
+
+private:
+    size_t size_;
+    Handle inline_[kInline] = {};
+    std::unique_ptr<Handle[]> spilled_;
+};
 
 struct ColListItem {
     // Bitmap handles of the windowing layer; this record only keeps them per column.
-    using ImageHandle = void*;
+    using ImageHandle = ColListHandles::Handle;
 
     ColListItem(std::string rowText, int columnCount, std::uint32_t colour)
         : text(std::move(rowText)),
           textColour(colour),
-          images(static_cast<size_t>(columnCount > 0 ? columnCount : 0)),
+          images(static_cast<size_t>(std::max(columnCount, 0))),
           masks(images.size())
     {
     }
@@ -24,6 +49,6 @@ struct ColListItem {
     std::string sortKey;
     int check = 0;
     std::uint32_t textColour;
-    std::vector<ImageHandle> images;
-    std::vector<ImageHandle> masks;
+    ColListHandles images;
+    ColListHandles masks;
 };

@@ -148,7 +148,7 @@ void CColList::OnDrawItem(UINT, DRAWITEMSTRUCT& draw)
 {
     if (draw.hwndItem != list_.m_hWnd || draw.itemID == static_cast<UINT>(-1))
         return;
-    auto* item = reinterpret_cast<ColListItem*>(draw.itemData);
+    ColListItem* item = Item(static_cast<int>(draw.itemID));
     if (!item)
         return;
     if (draw.itemAction == ODA_DRAWENTIRE && draw.rcItem.right != lastRowRight_) {

@@ -17,6 +17,17 @@ int ColListSortOrder::Compare(const ColListItem& first, const ColListItem& secon
     return CompareSortKeys(first.sortKey, second.sortKey, type, direction, leadBytes);
 }
 
+std::uint64_t ColListSortOrder::Digest(std::string_view key) const
+{
+    if (type == SortType::Numeric)
+        return static_cast<std::uint64_t>(LeadingNumber(key));
+    // Byte by byte from the first, a missing byte as 0: the unsigned order of the text.
+    std::uint64_t digest = 0;
+    for (size_t i = 0; i < 8; ++i)
+        digest = (digest << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return digest;
+}
+
 void ColListSortOrder::Sort(std::vector<ColListItem*>& items) const
 {
     for (ColListItem* item : items)

@@ -26,6 +26,12 @@ public:
     // keep their previous order, so a re-sort never shuffles ties.
     void Sort(std::vector<ColListItem*>& items) const;
 
+    // A number that orders two keys as Compare does (before the direction is applied)
+    // whenever the numbers differ: the value of a numeric key, the first eight bytes of a text
+    // key. Equal numbers decide nothing. Text keys of a double-byte code page have none.
+    bool HasDigests() const { return type == SortType::Numeric || leadBytes.none(); }
+    std::uint64_t Digest(std::string_view key) const;
+
     std::uint64_t Comparisons() const { return comparisons_; }
     void ResetComparisons() { comparisons_ = 0; }
 

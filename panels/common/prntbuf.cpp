@@ -77,8 +77,13 @@ std::string WPrntbuf::CurrentHeading(const std::string& title) const
 
 ReportResult WPrntbuf::Print(ReportLineSource& source, ReportPageLayout layout)
 {
-    if (m_cancel || !m_documentOpen || source.Empty())
+    if (m_cancel || !m_documentOpen)
         return {};
+    if (source.Empty()) {
+        // Nothing to print; the started document is still ended.
+        EndJob();
+        return {};
+    }
     layout.linesPerPage = m_linesPerPage;
 
     CPrintProgressDlg progress(m_owner, m_cancel);
@@ -109,6 +114,7 @@ ReportResult WPrntbuf::PrintFile(const std::string& path, int tabWidth)
     TextFileSource source(path);
     if (!source.IsOpen()) {
         Prompt("File Does Not Exist", MB_OK | MB_ICONEXCLAMATION);
+        EndJob();
         return {};
     }
     ReportPageLayout layout;

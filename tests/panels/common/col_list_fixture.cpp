@@ -50,9 +50,9 @@ void ColListTest::TearDown()
     FlushQueue();
 }
 
-void ColListTest::Make(DWORD flags, ColListEdition edition)
+void ColListTest::Make(DWORD flags)
 {
-    list = std::make_unique<CColList>(edition);
+    list = std::make_unique<CColList>();
     ASSERT_TRUE(list->Create(3, WS_VISIBLE, RECT{10, 10, 410, 210}, owner.m_hWnd, kId, flags));
     list->SetColumnWidth(0, 100);
     list->SetColumnWidth(1, 50);

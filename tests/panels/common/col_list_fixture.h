@@ -33,6 +33,10 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// The flags that make the Alert Manager's copy of the control.
+constexpr DWORD kAlertManagerFlags =
+    ColListFlags::kGlobalClass | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage;
+
 class ColListTest : public ::testing::Test {
 protected:
     static constexpr UINT kId = 1234;
@@ -41,7 +45,7 @@ protected:
     void TearDown() override;
 
     // Creates the control at (10, 10, 410, 210) with three columns 100, 50 and 80 wide.
-    void Make(DWORD flags, ColListEdition edition = ColListEdition::Panel);
+    void Make(DWORD flags);
     // The rows' first fields, top to bottom.
     std::vector<std::string> Column(int column) const;
     // Paints everything that is waiting.

@@ -54,6 +54,24 @@ TEST_F(ColListMouseTest, HeaderClickIsReportedWithTheColumn)
     EXPECT_EQ(0, list->SortColumn());
 }
 
+TEST_F(ColListMouseTest, AFastSecondClickOnTheHeaderIsAClickToo)
+{
+    // The class takes double clicks: the second press of a fast pair arrives as a double click.
+    Make(ColListFlags::kNotify);
+    ClickHeader(125);
+    Header(WM_LBUTTONDBLCLK, 40);
+    EXPECT_EQ(0, list->PressedColumn());
+    EXPECT_EQ(list->m_hWnd, GetCapture());
+    Header(WM_LBUTTONUP, 40);
+    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_HEADERCLICK, kId, 1}, {WM_COLLIST_HEADERCLICK, kId, 0}}),
+              owner.Of(WM_COLLIST_HEADERCLICK));
+    // A double click on a boundary starts a drag as a press does.
+    Header(WM_LBUTTONDBLCLK, 150);
+    Header(WM_MOUSEMOVE, 170);
+    Header(WM_LBUTTONUP, 170);
+    EXPECT_EQ(70, list->Columns()[1].width);
+}
+
 TEST_F(ColListMouseTest, HeaderClickSortsUnderTheSortFlag)
 {
     Make(ColListFlags::kSortOnClick);
@@ -319,7 +337,7 @@ TEST_F(ColListMouseTest, KeysAskTheOwnerFirst)
 
 TEST_F(ColListMouseTest, TheAlertManagerCopyKeepsKeysToItself)
 {
-    Make(0, ColListEdition::Orvane);
+    Make(kAlertManagerFlags);
     for (const char* row : {"a", "b"})
         list->AddItem(row);
     SendMessageA(list->ListBox(), LB_SETCURSEL, 0, 0);

@@ -5,17 +5,17 @@ namespace {
 
 TEST_F(ColListTest, AlertManagerCopyRegistersAGlobalClassOnce)
 {
-    Make(0, ColListEdition::Orvane);
+    Make(kAlertManagerFlags);
     EXPECT_EQ(static_cast<DWORD>(CS_GLOBALCLASS | CS_PARENTDC | CS_DBLCLKS), GetClassLongA(list->m_hWnd, GCL_STYLE));
     // A second control uses the remembered registration.
-    CColList second(ColListEdition::Orvane);
-    EXPECT_TRUE(second.Create(1, WS_VISIBLE, RECT{0, 250, 100, 300}, owner.m_hWnd, 2, 0));
+    CColList second;
+    EXPECT_TRUE(second.Create(1, WS_VISIBLE, RECT{0, 250, 100, 300}, owner.m_hWnd, 2, kAlertManagerFlags));
 }
 
 TEST_F(ColListTest, AlertManagerCopyDrawsTheEmptyMessageWithoutItsColour)
 {
     const COLORREF red = RGB(255, 0, 0);
-    Make(0, ColListEdition::Orvane);
+    Make(kAlertManagerFlags);
     list->SetEmptyMessage(1, "Nothing to show here", red, nullptr);
     Paint();
     EXPECT_FALSE(IsWindowVisible(list->ListBox()));

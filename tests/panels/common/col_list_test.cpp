@@ -49,7 +49,7 @@ TEST_F(ColListTest, CreationMakesTheControlAndItsListBox)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(box, GetDlgItem(window, 7));
     LONG expected = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                    | LBS_OWNERDRAWFIXED | LBS_SORT;
+                    | LBS_OWNERDRAWFIXED | LBS_NODATA;
     ASSERT_EQ(1u, spy.created.size());
     EXPECT_EQ(static_cast<DWORD>(expected), spy.created[0].style);
     EXPECT_TRUE(spy.created[0].exStyle & WS_EX_CLIENTEDGE);
@@ -226,6 +226,26 @@ TEST_F(ColListTest, MultipleSelectionIsKeptByItemAcrossAReSort)
     ASSERT_EQ(2, SendMessageA(list->ListBox(), LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(selected)));
     EXPECT_EQ(2, selected[0]);
     EXPECT_EQ(3, selected[1]);
+}
+
+// Owners may empty the list or take a row out through the list box itself; the control's
+// rows follow.
+TEST_F(ColListTest, RowsTakenOutThroughTheListBoxLeaveTheControl)
+{
+    Make(0);
+    for (const char* row : {"a\t1", "b\t2", "c\t3"})
+        list->AddItem(row);
+    EXPECT_EQ(2, SendMessageA(list->ListBox(), LB_DELETESTRING, 1, 0));
+    EXPECT_EQ(2, list->ItemCount());
+    EXPECT_EQ((Fields{"a", "c"}), Column(0));
+    EXPECT_EQ(LB_ERR, SendMessageA(list->ListBox(), LB_DELETESTRING, 5, 0));
+    EXPECT_EQ(2, list->ItemCount());
+    SendMessageA(list->ListBox(), LB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(0, list->ItemCount());
+    EXPECT_EQ(0, list->AddItem("d\t4"));
+    EXPECT_EQ((Fields{"d"}), Column(0));
+    EXPECT_EQ(0, list->DeleteItem(0));
+    EXPECT_EQ(0, SendMessageA(list->ListBox(), LB_GETCOUNT, 0, 0));
 }
 
 TEST_F(ColListTest, RowTextsAndFields)

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -279,6 +280,43 @@ TEST_F(PrntbufTest, AMissingFileIsToldAndPrintsNothing)
     printer.SetOutputFile(output);
     ASSERT_TRUE(printer.StartJob("Missing"));
     EXPECT_EQ(0, printer.PrintFile("C:\\no such file.txt", 8).lines);
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(0, script.Driven());
+}
+
+TEST_F(PrntbufTest, ASourceWithNothingToPrintStillEndsTheDocument)
+{
+    const std::string empty = (std::filesystem::temp_directory_path() / "vex-prntbuf-empty.txt").string();
+    std::ofstream(empty, std::ios::binary).close();
+    ScriptedPrompter prompter;
+    prompter.Expect("File Does Not Exist");
+    ModalScript script;
+    struct Case {
+        const char* name;
+        std::function<ReportResult(WPrntbuf&)> print;
+    };
+    const Case cases[] = {
+        {"no strings", [](WPrntbuf& p) { return p.PrintStrings({}, 8); }},
+        {"empty file", [&](WPrntbuf& p) { return p.PrintFile(empty, 8); }},
+        {"missing file", [](WPrntbuf& p) { return p.PrintFile("C:\\no such file.txt", 8); }},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(output);
+        WPrntbuf printer(&owner);
+        printer.SetOutputFile(output);
+        ASSERT_TRUE(printer.StartJob("Empty"));
+        EXPECT_EQ(0, c.print(printer).lines) << c.name;
+        // The document is closed while the object lives on, and later calls print nothing.
+        EXPECT_TRUE(printer.Cancelled()) << c.name;
+        // The spooler lets go of the output only when the document has ended.
+        HANDLE file = CreateFileA(output.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_NE(INVALID_HANDLE_VALUE, file) << c.name << " " << GetLastError();
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        EXPECT_TRUE(PostScriptPages(ReadAll(output)).empty()) << c.name;
+        EXPECT_EQ(0, printer.PrintStrings({"late"}, 8).lines) << c.name;
+    }
+    std::filesystem::remove(empty);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(0, script.Driven());
 }
