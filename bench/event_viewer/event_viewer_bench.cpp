@@ -16,6 +16,7 @@
 #include "event_dlg.h"
 #include "fake_alert_core.h"
 #include "program_values.h"
+#include "test_program.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ Figures Measure(HWND frame, const std::string& tablePath, const std::vector<BYTE
     GetClientRect(frame, &client);
     CASTabWnd tab;
     tab.Create(frame, client, 1, 1);
-    CEventDlg page;
+    CEventDlg page{TestProgram()};
     page.CreateInTab(tab, 0);
     tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
     tab.Select(0);
@@ -201,8 +202,8 @@ int main()
     directory.data.assign(folder.begin(), folder.end());
     directory.data.push_back(0);
     core.AnswerAlways("AlertGetHomeEventLog", directory);
-    Program().core = &core;
-    std::strcpy(Program().serverName, "BENCH");
+    TestProgram().core = &core;
+    std::strcpy(TestProgram().serverName, "BENCH");
     CAlertRecordTable::ForgetPaths();
 
     WNDCLASSA windowClass = {};
