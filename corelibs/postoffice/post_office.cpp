@@ -16,6 +16,11 @@ namespace {
 
 constexpr char kMailboxExtension[] = ".mbx";
 constexpr std::size_t kMaxIniBytes = 1024 * 1024;
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
 
 std::string PasswordDigest(std::string_view name, std::string_view password) {
     return IdentityToHex(Digest128("vxmail-password:" + ToLower(name) + ":" + std::string(password)));
@@ -119,10 +124,10 @@ std::optional<std::string> PostOffice::FindMailbox(std::string_view name) const 
 }
 
 std::string PostOffice::MailboxPath(std::string_view name) const {
-    return folder_ + "/" + std::string(name) + kMailboxExtension;
+    return folder_ + kSeparator + std::string(name) + kMailboxExtension;
 }
 
-std::string PostOffice::IniPath(std::string_view file) const { return folder_ + "/" + std::string(file); }
+std::string PostOffice::IniPath(std::string_view file) const { return folder_ + kSeparator + std::string(file); }
 
 bool PostOffice::CreateMailbox(std::string_view name, std::string_view fullName, std::string_view password) {
     if (!ValidMailboxName(name) || FindMailbox(name)) return false;
