@@ -97,7 +97,8 @@ void FillRef(MailAttachmentRef& ref, const AttachmentEntry& entry) {
 
 // Writes NUL-separated texts ended by an empty one; what fits is written whole. The size
 // becomes the bytes written, or the bytes needed when not all fitted.
-DWORD WriteList(const std::vector<std::string>& items, LPSTR buffer, DWORD* size, DWORD* written = nullptr) {
+DWORD WriteList(const std::vector<std::string>& items, LPSTR buffer, DWORD* size, DWORD* written = nullptr,
+                DWORD* bytesUsed = nullptr) {
     DWORD capacity = *size;
     DWORD used = 0, needed = 1, count = 0;
     bool allFit = true;
@@ -117,6 +118,7 @@ DWORD WriteList(const std::vector<std::string>& items, LPSTR buffer, DWORD* size
     }
     buffer[used++] = '\0';
     if (written) *written = count;
+    if (bytesUsed) *bytesUsed = used;
     *size = allFit ? used : needed;
     return allFit ? PLV_OK : PLV_E_MORE_DATA;
 }
@@ -185,14 +187,14 @@ DWORD WINAPI PLVEnumObjects(DWORD agent, DWORD type, DWORD, DWORD, DWORD, DWORD,
         DWORD first = continuation ? *continuation : 0;
         if (first > all.size()) return PLV_E_INVALID;
         std::vector<std::string> rest(all.begin() + first, all.end());
-        DWORD capacity = *size, count = 0;
-        DWORD result = WriteList(rest, buffer, size, &count);
+        DWORD capacity = *size, count = 0, used = 0;
+        DWORD result = WriteList(rest, buffer, size, &count, &used);
         if (result == PLV_E_MORE_DATA && capacity == 0) return result;
         if (namesWritten) *namesWritten = count;
         if (namesTotal) *namesTotal = static_cast<DWORD>(all.size());
         if (reservedOut) *reservedOut = 0;
         if (continuation) *continuation = result == PLV_OK ? 0 : first + count;
-        if (bytesWritten) *bytesWritten = result == PLV_OK ? *size : capacity;
+        if (bytesWritten) *bytesWritten = used;
         return result;
     });
 }

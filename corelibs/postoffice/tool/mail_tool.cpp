@@ -152,7 +152,13 @@ int Run(std::vector<std::string> args) {
         if (!office.CreateMailbox(args[1], postoffice::AnsiToUtf8(args[2]), args[3])) return Fail("the mailbox \"" + args[1] + "\" could not be created");
         return 0;
     }
-    if (command == "admin" && args.size() == 2) return office.SetAdministrator(args[1]) ? 0 : Fail("notes.ini could not be written");
+    if (command == "admin" && args.size() == 2) {
+        if (!office.SetAdministrator(args[1])) return Fail("notes.ini could not be written");
+        // The scanner reads "notes.ini" by its bare name, which the profile functions look
+        // for in the Windows folder: that copy names the same administrator.
+        if (!WritePrivateProfileStringA("Notes", "Admin", args[1].c_str(), "notes.ini")) return Fail("the Windows folder's notes.ini could not be written");
+        return 0;
+    }
     return std::fputs(kUsage, stderr), 2;
 }
 

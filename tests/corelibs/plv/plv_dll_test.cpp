@@ -72,6 +72,8 @@ TEST_F(PlvAgents, ASmallBufferTakesTheMailboxesInTurns) {
     ASSERT_EQ(PLVEnumObjects(agent, 4, 0, 0, 0, 0, &written, &total, &spare, buffer, &size, &more, &bytes, 0), 234u);
     EXPECT_EQ(std::string(buffer, 13), std::string("admin\0alice\0\0", 13));
     EXPECT_EQ(written, 2u);
+    EXPECT_EQ(bytes, 13u);
+    EXPECT_EQ(size, 17u);  // what the whole list needs
     EXPECT_EQ(more, 2u);
     size = 14;
     ASSERT_EQ(PLVEnumObjects(agent, 4, 0, 0, 0, 0, &written, &total, &spare, buffer, &size, &more, &bytes, 0), 0u);
