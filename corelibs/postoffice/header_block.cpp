@@ -74,7 +74,7 @@ HeaderBlock ParseHeaderBlock(std::string_view text, std::size_t begin, std::size
     }
     for (HeaderField& field : block.fields) field.value = std::string(TrimSpace(field.value));
     block.bodyBegin = pos;
-    if (fieldsEnd - begin > limits::kMaxHeaderBytes) block.withinLimits = false;
+    if (fieldsEnd - begin > limits::kMaxHeaderBytes || block.fields.size() > limits::kMaxHeaderFields) block.withinLimits = false;
     return block;
 }
 

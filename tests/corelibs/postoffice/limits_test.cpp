@@ -56,6 +56,19 @@ TEST(Limits, AHeaderUpToTheLimitIsRead) {
     EXPECT_EQ(past.failure, "a header is larger than the limit");
 }
 
+TEST(Limits, FieldsUpToTheLimitAreRead) {
+    auto withFields = [](std::size_t count, const char* end) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) text += "X-" + std::to_string(i) + ": v\n";
+        return text + end;
+    };
+    EXPECT_TRUE(ParseMimeMessage(withFields(limits::kMaxHeaderFields, "\nbody")).readable);
+    EXPECT_FALSE(ParseMimeMessage(withFields(limits::kMaxHeaderFields + 1, "\nbody")).readable);
+    // A header that runs to the end of the message is held to the same limit.
+    EXPECT_TRUE(ParseMimeMessage(withFields(limits::kMaxHeaderFields, "")).readable);
+    EXPECT_FALSE(ParseMimeMessage(withFields(limits::kMaxHeaderFields + 1, "")).readable);
+}
+
 TEST(Limits, AMessageUpToTheSizeLimitIsRead) {
     std::string head = "Content-Type: application/x; name=big\n\n";
     std::string within = head + std::string(limits::kMaxMessageBytes - head.size(), 'z');
