@@ -1,0 +1,66 @@
+// A mailbox held in memory: its messages, their identities, times and attachments, and
+// the changes a rewrite makes to them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mbox_file.h"
+#include "message_identity.h"
+#include "mime_message.h"
+
+namespace postoffice {
+
+class Mailbox {
+public:
+    // Nothing when the bytes are larger than the mailbox limit.
+    static std::optional<Mailbox> Load(std::string_view bytes);
+
+    // Messages listed: at most the message limit; any after it stay in the file untouched.
+    std::size_t Count() const { return messages_.size(); }
+    bool HasUnlistedMessages() const { return file_.Count() > messages_.size(); }
+    bool IsBare() const { return file_.IsBare(); }
+
+    const MessageIdentity& Identity(std::size_t i) const { return messages_[i].identity; }
+    std::optional<std::size_t> Find(const MessageIdentity& identity) const;
+    std::string_view Content(std::size_t i) const { return file_.Entry(i).content; }
+    const MimeMessage& Parsed(std::size_t i) const { return messages_[i].parsed; }
+    bool Readable(std::size_t i) const { return messages_[i].parsed.readable; }
+
+    // The Date field's time, else the separator line's; seconds since 1970 (UTC).
+    std::optional<std::int64_t> Time(std::size_t i) const;
+    // A header field's value with encoded words decoded; empty when missing.
+    std::string Field(std::size_t i, std::string_view name) const;
+    bool HasField(std::size_t i, std::string_view name) const;
+
+    std::vector<std::string> AttachmentNames(std::size_t i) const;
+    std::optional<std::string> AttachmentBytes(std::size_t i, std::size_t attachment) const;
+
+    // Each change fails, leaving the message as it was, when the message is not readable
+    // or the attachment does not exist.
+    bool DeleteAttachment(std::size_t i, std::size_t attachment);
+    bool AddAttachment(std::size_t i, std::string_view name, std::string_view bytes);
+    bool ReplaceAttachment(std::size_t i, std::size_t attachment, std::string_view name, std::string_view bytes);
+    // False when the mailbox already holds the message limit.
+    bool Append(std::string content, std::string_view sender, std::int64_t time);
+
+    std::string Serialize() const { return file_.Serialize(); }
+
+private:
+    struct Message {
+        MessageIdentity identity;
+        MimeMessage parsed;
+    };
+    bool Rewrite(std::size_t i, std::optional<std::string> content);
+    void AddListed(std::size_t entry);
+
+    MboxFile file_;
+    std::vector<Message> messages_;
+    std::vector<std::pair<MessageIdentity, std::uint32_t>> copies_;  // header digest, messages seen with it
+};
+
+}  // namespace postoffice

@@ -1,0 +1,78 @@
+// The test post office: bob holds a nested message and a plain one, alice an attachment
+// with an unsafe name, admin nothing.
+#include "post_office_fixture.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "post_office_location.h"
+#include "sample_messages.h"
+
+namespace {
+
+const std::string kUnsafe =
+    "From: carol@site\r\nTo: alice\r\nSubject: tools\r\nDate: Thu, 3 Jul 2003 00:00:00 +0000\r\n"
+    "Content-Type: application/octet-stream; name=\"..\\\\..\\\\evil.exe\"\r\nContent-Transfer-Encoding: base64\r\n\r\n"
+    "TVpQAA==\r\n";
+
+}  // namespace
+
+void PostOfficeFixture::SetUp() {
+    previous_ = postoffice::PostOfficeFolder();
+    office_ = folder_.Path() + "\\po";
+    detached_ = folder_.Path() + "\\out";
+    CreateDirectoryA(detached_.c_str(), nullptr);
+    postoffice::PostOffice office(office_);
+    ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", "bobpw"));
+    ASSERT_TRUE(office.CreateMailbox("alice", "Alice Jones", ""));
+    ASSERT_TRUE(office.CreateMailbox("admin", "Administrator", "root"));
+    ASSERT_TRUE(office.SetAdministrator("admin"));
+    ASSERT_EQ(office.Deliver("bob", samples::kNested, "alice@site", 1057049557), postoffice::StoreStatus::kOk);
+    ASSERT_EQ(office.Deliver("bob", samples::kPlain, "carol@site", 1057147200), postoffice::StoreStatus::kOk);
+    ASSERT_EQ(office.Deliver("alice", kUnsafe, "carol@site", 1057190400), postoffice::StoreStatus::kOk);
+    ASSERT_TRUE(postoffice::SetPostOfficeFolder(office_));
+}
+
+void PostOfficeFixture::TearDown() {
+    if (agent_) PLVDisconnectAgent(agent_, 0);
+    if (previous_) {
+        postoffice::SetPostOfficeFolder(*previous_);
+    } else {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, postoffice::kPostOfficeKey);
+    }
+}
+
+DWORD PostOfficeFixture::Connect() {
+    char names[512] = {};
+    DWORD size = 1024;  // the scanner passes twice its buffer's size; the name is short
+    EXPECT_EQ(PLVEnumAgents(0, names, &size, 0), 0u);
+    EXPECT_EQ(PLVConnectAgent(0, names, "", "", "", &agent_, 0), 0u);
+    EXPECT_EQ(PLVSetDetachedDir(agent_, detached_.c_str(), 0), 0u);
+    return agent_;
+}
+
+DWORD PostOfficeFixture::Open(const char* name) {
+    DWORD database = 0;
+    EXPECT_EQ(PLVOpenDatabase(agent_, name, 0, &database, 0), 0u) << name;
+    return database;
+}
+
+std::vector<PLVMessageId> PostOfficeFixture::Ids(DWORD database) {
+    BYTE buffer[16000];
+    DWORD size = sizeof buffer;
+    EXPECT_EQ(PLVGetAllMsgUids(agent_, database, buffer, &size, 0), 0u);
+    std::vector<PLVMessageId> ids(size / 16);
+    std::memcpy(ids.data(), buffer, ids.size() * 16);
+    return ids;
+}
+
+MailAttachmentRef PostOfficeFixture::Ref(DWORD database, const PLVMessageId& id, DWORD index, const char* name) {
+    MailAttachmentRef ref;
+    std::memset(&ref, 0, sizeof ref);
+    ref.database = database;
+    ref.message = id;
+    ref.index = index;
+    std::strncpy(ref.name, name, sizeof ref.name - 1);
+    return ref;
+}
