@@ -56,11 +56,12 @@ std::uint32_t AddressTable::Save(const std::uint8_t* entries, std::uint32_t coun
 
 std::vector<std::uint8_t> AddressTable::Encode() const
 {
-    std::vector<std::uint8_t> payload(12);
+    std::vector<std::uint8_t> payload(12 + bytes_.size());
     PutU32(&payload[0], shape_->number);
     PutU32(&payload[4], shape_->entrySize);
     PutU32(&payload[8], Count());
-    payload.insert(payload.end(), bytes_.begin(), bytes_.end());
+    if (!bytes_.empty())
+        std::memcpy(&payload[12], bytes_.data(), bytes_.size());
     return payload;
 }
 

@@ -15,7 +15,7 @@ inline constexpr std::size_t kBroadcastRecordSize = 32;
 struct ServiceConfig {
     std::uint32_t holdDays = 7;
     std::uint32_t activeTimeoutSeconds = 600;
-    std::uint32_t automaticStartup = 1;
+    std::uint32_t automaticStartup = 0;  // instances are installed for demand start
 };
 
 // Activity log and scan log: messages kept, purge age in days (0 keeps all), filter bits.
