@@ -53,7 +53,7 @@ std::string ServerLocator::LocalDataFolder()
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string drive = windows[0] && windows[1] == ':' ? std::string(windows, 2) : std::string("C:");
-    return drive + "\\MORWICK\\VEXOMAR";
+    return drive + "\\MORWICK\\DATA";
 }
 
 ServerLocator ServerLocator::FromRegistry()

@@ -47,7 +47,7 @@ public:
     const ServerPlace& Local() const { return local_; }
 
     // The local computer's data folder: HKLM\...\Vexomar\CurrentVersion "DataFolder", else
-    // "<system drive>\MORWICK\VEXOMAR".
+    // "<system drive>\MORWICK\DATA".
     static std::string LocalDataFolder();
 
 private:

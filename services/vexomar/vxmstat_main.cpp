@@ -95,7 +95,10 @@ int main(int argc, char** argv)
         return 1;
     }
     int failures = 0;
-    for (const ServerPlace& place : targets)
-        failures += Print(place);
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (i)
+            std::printf("\n");
+        failures += Print(targets[i]);
+    }
     return failures ? 1 : 0;
 }
