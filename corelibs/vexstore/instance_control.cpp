@@ -78,8 +78,12 @@ DWORD InstanceControl::Start() const
         return GetLastError();
     if (status.dwCurrentState == SERVICE_START_PENDING)
         return ERROR_SERVICE_REQUEST_TIMEOUT;
-    if (status.dwCurrentState == SERVICE_STOPPED)
+    if (status.dwCurrentState == SERVICE_STOPPED) {
+        // An instance that refuses to run says why in its own exit code.
+        if (status.dwWin32ExitCode == ERROR_SERVICE_SPECIFIC_ERROR && status.dwServiceSpecificExitCode)
+            return status.dwServiceSpecificExitCode;
         return status.dwWin32ExitCode ? status.dwWin32ExitCode : ERROR_SERVICE_NEVER_STARTED;
+    }
     return 0;
 }
 

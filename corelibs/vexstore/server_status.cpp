@@ -52,8 +52,9 @@ std::optional<ServerStatus> DecodeServerStatus(const std::vector<std::uint8_t>& 
 
 std::uint32_t LiveStateWord(const ServerStatus& status, std::uint64_t now, std::uint32_t timeoutSeconds)
 {
+    const std::uint32_t silence = timeoutSeconds < kMinimumSilenceSeconds ? kMinimumSilenceSeconds : timeoutSeconds;
     // A clock set back must not make a live instance look dead either.
-    if (now > status.heartbeat && now - status.heartbeat > timeoutSeconds)
+    if (now > status.heartbeat && now - status.heartbeat > silence)
         return 0;
     return status.stateWord;
 }

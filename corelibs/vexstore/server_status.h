@@ -33,5 +33,9 @@ std::vector<std::uint8_t> EncodeServerStatus(const ServerStatus& status);
 std::optional<ServerStatus> DecodeServerStatus(const std::vector<std::uint8_t>& payload);
 
 // The state word a reader shows: 0 when the instance has not written for longer than the
-// time-out (it does not answer), else what it wrote.
+// time-out (it does not answer), else what it wrote. A running instance writes at least every
+// 30 s, so a time-out below kMinimumSilenceSeconds is taken as that: a smaller one would show
+// every live server inactive between two writes.
 std::uint32_t LiveStateWord(const ServerStatus& status, std::uint64_t now, std::uint32_t timeoutSeconds);
+inline constexpr std::uint32_t kHeartbeatSeconds = 30;
+inline constexpr std::uint32_t kMinimumSilenceSeconds = 3 * kHeartbeatSeconds;

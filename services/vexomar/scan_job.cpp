@@ -25,11 +25,11 @@ void Collect(const std::string& folder, int depth, Walk& walk, JobHost& host)
 {
     if (depth > kJobDepthLimit || walk.files.size() >= kJobFileLimit || host.Cancelled())
         return;
-    ++walk.folders;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
+    ++walk.folders;
     std::vector<std::string> subfolders;
     do {
         const std::string name = found.cFileName;

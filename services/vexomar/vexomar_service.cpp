@@ -11,7 +11,7 @@ VexomarService* g_service = nullptr;
 std::string g_server;
 
 constexpr DWORD kTickMs = 250;
-constexpr DWORD kHeartbeatMs = 30000;
+constexpr DWORD kHeartbeatMs = kHeartbeatSeconds * 1000;
 constexpr DWORD kFilterPollMs = 5000;
 constexpr DWORD kProgressPublishMs = 250;
 constexpr DWORD kJobStopWaitMs = 10000;
@@ -206,19 +206,24 @@ void VexomarService::Publish()
     store_.WriteStatus(copy);
 }
 
+bool VexomarService::PollFilter()
+{
+    lastFilterTick_ = GetTickCount();
+    vxmflt::FilterState state = {};
+    std::uint32_t returned = 0;
+    const FilterAnswer answer = filter_.Query(state, returned);
+    Locked guard(lock_);
+    const std::uint32_t bits = RealTimeBits(answer, state, returned, published_.stateWord);
+    const bool changed = bits != (published_.stateWord & kRealTimeMask);
+    published_.stateWord = (published_.stateWord & ~kRealTimeMask) | bits;
+    return changed;
+}
+
 void VexomarService::Tick(std::uint64_t now)
 {
     bool changed = false;
-    if (GetTickCount() - lastFilterTick_ >= kFilterPollMs || !lastFilterTick_) {
-        lastFilterTick_ = GetTickCount();
-        vxmflt::FilterState state = {};
-        std::uint32_t returned = 0;
-        const FilterAnswer answer = filter_.Query(state, returned);
-        Locked guard(lock_);
-        const std::uint32_t bits = RealTimeBits(answer, state, returned, published_.stateWord);
-        changed = bits != (published_.stateWord & kRealTimeMask);
-        published_.stateWord = (published_.stateWord & ~kRealTimeMask) | bits;
-    }
+    if (GetTickCount() - lastFilterTick_ >= kFilterPollMs)
+        changed = PollFilter();
     if (jobThread_ && !jobRunning_)
         EndJob();
     bool due = false;
@@ -344,6 +349,9 @@ void VexomarService::Run()
                 published_.statistics = previous.statistics;
         }
     }
+    // Until the device has answered once, a busy one leaves the real-time state unknown.
+    published_.stateWord = kRealTimeUnknown;
+    PollFilter();
     Log(kActivityLogFile, kLogInformational, "The service started.");
     Report(SERVICE_RUNNING);
     Publish();

@@ -30,6 +30,8 @@ private:
     DWORD OnControl(DWORD control);
     void Report(DWORD state, DWORD exitCode = NO_ERROR, DWORD waitHintMs = 0);
     void Tick(std::uint64_t now);
+    // Reads the filter device's state into the real-time bits; true when they changed.
+    bool PollFilter();
     void LoadConfig();
     void LoadTable(std::size_t index);
     void Publish();

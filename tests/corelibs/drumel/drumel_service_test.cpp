@@ -5,6 +5,7 @@
 #include "instance_control.h"
 #include "scan_statistics.h"
 #include "scratch_site.h"
+#include "server_store.h"
 #include "state_word.h"
 
 namespace {
@@ -58,6 +59,7 @@ TEST_F(DrumelService, StartAndStopOneServerWithTheErrorsWindowsGives)
     EXPECT_EQ(10001u, Status("ALPHA"));
     EXPECT_EQ(1062u, VexomarStopService("ALPHA")) << "not active";
     EXPECT_EQ(0u, StateWord("ALPHA"));
+    EXPECT_EQ(1062u, VexomarRunJob("ALPHA")) << "no job without a running instance";
     EXPECT_EQ(1060u, VexomarStartService("BETA", 0));
     EXPECT_EQ(1060u, VexomarStopService("BETA"));
     EXPECT_EQ(1722u, VexomarStartService("NOWHERE", 0));
@@ -143,4 +145,9 @@ TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
 
     const std::string log = ScratchAlertHome::ReadText(site_.DataFolder("ALPHA") + "\\VEXOMAR\\SCANLOG.LOG");
     EXPECT_NE(std::string::npos, log.find("\tC\tVirus EICAR-Test-File found in " + s.lastInfectedFile + ".\r\n"));
+
+    // A job asked for runs at once, although the schedule's next one is an hour away.
+    ASSERT_EQ(0u, VexomarRunJob("ALPHA"));
+    ServerStatus status;
+    EXPECT_TRUE(WaitFor([&] { return ServerStore(site_.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
 }

@@ -134,6 +134,16 @@ TEST(ServerStatus, AnInstanceSilentBeyondTheTimeOutIsInactive)
     EXPECT_EQ(kStateRunning, LiveStateWord(status, 500, 180)) << "a clock set back";
 }
 
+TEST(ServerStatus, ATimeOutShorterThanTheHeartbeatsIsTakenAsThreeHeartbeats)
+{
+    ServerStatus status;
+    status.stateWord = kStateRunning;
+    status.heartbeat = 1000;
+    EXPECT_EQ(kStateRunning, LiveStateWord(status, 1000 + 90, 0));
+    EXPECT_EQ(0u, LiveStateWord(status, 1000 + 91, 0));
+    EXPECT_EQ(0u, LiveStateWord(status, 1000 + 91, 60));
+}
+
 TEST(StateWord, EngineVersionsBecomePanelVersions)
 {
     EXPECT_EQ(0x00010000u, VersionFromEngine(1900));
