@@ -150,7 +150,7 @@ const char* CVexomarServer::DataFolder()
 
 DWORD CVexomarServer::IsLocal()
 {
-    return ServerLocator::FromRegistry().Local().name == name_ && kind_ != kVexomarKindDomain ? 1 : 0;
+    return SameComputerName(ServerLocator::FromRegistry().Local().name, name_) && kind_ != kVexomarKindDomain ? 1 : 0;
 }
 
 DWORD CVexomarServer::Reserved23() { return ERROR_CALL_NOT_IMPLEMENTED; }

@@ -188,6 +188,7 @@ void VexomarService::Log(const char* file, std::uint32_t level, const std::strin
 
 void VexomarService::Publish()
 {
+    Locked publishing(publishLock_);
     const std::uint64_t now = UnixNow();
     ServerStatus copy;
     {
@@ -314,6 +315,7 @@ void VexomarService::NotScanned(const std::string& path)
 void VexomarService::Run()
 {
     InitializeCriticalSection(&lock_);
+    InitializeCriticalSection(&publishLock_);
     // The control handler may be called as soon as it is registered, so what it touches exists first.
     schedule_ = std::make_unique<JobSchedule>(UnixNow(), 0, 0);
     stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -321,12 +323,14 @@ void VexomarService::Run()
     statusHandle_ = RegisterServiceCtrlHandlerExA(place_.ServiceName().c_str(), &VexomarService::Control, this);
     if (!statusHandle_) {
         DeleteCriticalSection(&lock_);
+        DeleteCriticalSection(&publishLock_);
         return;
     }
     Report(SERVICE_START_PENDING, NO_ERROR, 5000);
     if (!stopEvent_ || !resumeEvent_ || !EnsureFolder(place_.StoreFolder())) {
         Report(SERVICE_STOPPED, GetLastError() ? GetLastError() : ERROR_GEN_FAILURE);
         DeleteCriticalSection(&lock_);
+        DeleteCriticalSection(&publishLock_);
         return;
     }
     LoadConfig();
@@ -365,4 +369,5 @@ void VexomarService::Run()
     CloseHandle(stopEvent_);
     CloseHandle(resumeEvent_);
     DeleteCriticalSection(&lock_);
+    DeleteCriticalSection(&publishLock_);
 }

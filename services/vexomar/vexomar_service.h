@@ -50,6 +50,7 @@ private:
     ServerStore store_;
     SERVICE_STATUS_HANDLE statusHandle_ = nullptr;
     SERVICE_STATUS status_ = {};
+    CRITICAL_SECTION publishLock_;   // one publication at a time, so an older copy never follows a newer
     CRITICAL_SECTION lock_;          // everything below that two threads touch
     HANDLE stopEvent_ = nullptr;
     HANDLE resumeEvent_ = nullptr;   // set while not paused

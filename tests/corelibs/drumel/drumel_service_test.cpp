@@ -77,6 +77,53 @@ TEST_F(DrumelService, ADomainNameStartsAndStopsEveryServerOfIt)
     EXPECT_EQ(10001u, Status("BETA"));
 }
 
+namespace {
+
+DWORD StartType(const std::string& serviceName, DWORD change = SERVICE_NO_CHANGE)
+{
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = OpenServiceA(manager, serviceName.c_str(), SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG);
+    DWORD type = 0;
+    if (service) {
+        if (change != SERVICE_NO_CHANGE)
+            ChangeServiceConfigA(service, SERVICE_NO_CHANGE, change, SERVICE_NO_CHANGE, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr);
+        union {
+            QUERY_SERVICE_CONFIGA config;
+            BYTE room[8192];
+        } buffer;
+        DWORD needed = 0;
+        if (QueryServiceConfigA(service, &buffer.config, sizeof buffer, &needed))
+            type = buffer.config.dwStartType;
+        CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager);
+    return type;
+}
+
+}  // namespace
+
+TEST_F(DrumelService, TheStartupFieldIsTheInstancesStartType)
+{
+    site_.Install({"ALPHA"});
+    const std::string name = site_.Place("ALPHA").ServiceName();
+    EXPECT_EQ(DWORD(SERVICE_DEMAND_START), StartType(name));
+    const BYTE automatic[12] = {7, 0, 0, 0, 0x58, 2, 0, 0, 1, 0, 0, 0};
+    ASSERT_EQ(0u, VexomarSetServiceConfig("ALPHA", automatic, 12, 0));
+    EXPECT_EQ(DWORD(SERVICE_AUTO_START), StartType(name));
+    const BYTE manual[12] = {7, 0, 0, 0, 0x58, 2, 0, 0, 0, 0, 0, 0};
+    ASSERT_EQ(0u, VexomarSetServiceConfig("ALPHA", manual, 12, 0));
+    EXPECT_EQ(DWORD(SERVICE_DEMAND_START), StartType(name));
+}
+
+TEST_F(DrumelService, ADisabledInstanceAnswers1058)
+{
+    site_.Install({"ALPHA"});
+    StartType(site_.Place("ALPHA").ServiceName(), SERVICE_DISABLED);
+    EXPECT_EQ(1058u, VexomarStartService("ALPHA", 0));
+    EXPECT_EQ(10001u, Status("ALPHA"));
+}
+
 TEST_F(DrumelService, PauseAndContinueShowInTheStateWord)
 {
     site_.Install({"ALPHA"});
