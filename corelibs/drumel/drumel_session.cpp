@@ -1,0 +1,73 @@
+// The process's logons and the steps shared by DRUMEL's calls.
+#include "drumel_session.h"
+
+#include <cctype>
+#include <mutex>
+#include <set>
+
+#include "atomic_file.h"
+#include "credentials_file.h"
+#include "instance_control.h"
+
+namespace drumel {
+namespace {
+
+constexpr std::size_t kMaxCredentialsFile = 64 * 1024;
+constexpr std::size_t kMaxName = 63;
+
+std::mutex g_logonLock;
+std::set<std::string> g_loggedOn;  // upper-case server names
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& error)
+{
+    const std::string text = name ? name : "";
+    if (BareServerName(text).size() > kMaxName) {
+        error = kNoSuchServer;
+        return {};
+    }
+    std::vector<ServerPlace> targets = ServerLocator::FromRegistry().Targets(text, wholeDomain);
+    error = targets.empty() ? kNoSuchServer : 0;
+    return targets;
+}
+
+DWORD CheckAccess(const ServerPlace& place)
+{
+    if (!FileExists(place.CredentialsPath()))
+        return 0;
+    std::lock_guard<std::mutex> guard(g_logonLock);
+    return g_loggedOn.count(Upper(place.name)) ? 0 : ERROR_ACCESS_DENIED;
+}
+
+DWORD Logon(const ServerPlace& place, const std::string& user, const std::string& password)
+{
+    if (!FileExists(place.CredentialsPath()))
+        return 0;
+    // A logon file that cannot be read admits nobody.
+    const auto bytes = ReadWholeFile(place.CredentialsPath(), kMaxCredentialsFile);
+    const CredentialsFile accounts =
+        CredentialsFile::Parse(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
+    const CredentialsFile::Check check = accounts.Verify(user, password);
+    std::lock_guard<std::mutex> guard(g_logonLock);
+    if (check != CredentialsFile::Check::Accepted) {
+        g_loggedOn.erase(Upper(place.name));
+        return check == CredentialsFile::Check::UnknownUser ? kLogonUnknownUser : kLogonWrongPassword;
+    }
+    g_loggedOn.insert(Upper(place.name));
+    return 0;
+}
+
+void TellInstance(const ServerPlace& place, DWORD control)
+{
+    InstanceControl(place).Send(control);
+}
+
+}  // namespace drumel

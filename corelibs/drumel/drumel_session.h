@@ -1,0 +1,36 @@
+// What DRUMEL keeps for the calling process: the servers it has logged on to, and the common
+// steps of every call (finding the targets, the logon rule, telling instances to reload).
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "server_locator.h"
+
+namespace drumel {
+
+// The servers a call names; 1722 in `error` when the name is no server or domain of the site.
+std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& error);
+
+// A server whose data folder holds a logon file answers 5 until this process has logged on.
+DWORD CheckAccess(const ServerPlace& place);
+DWORD Logon(const ServerPlace& place, const std::string& user, const std::string& password);
+
+// Tells a running instance to take up what was saved; a stopped one reads it when it starts.
+void TellInstance(const ServerPlace& place, DWORD control);
+
+// Keeps exceptions inside the DLL: a call that throws answers ERROR_GEN_FAILURE.
+template <typename Body>
+DWORD Guarded(Body body) noexcept
+{
+    try {
+        return body();
+    } catch (...) {
+        return ERROR_GEN_FAILURE;
+    }
+}
+
+}  // namespace drumel

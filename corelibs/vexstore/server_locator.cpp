@@ -1,0 +1,132 @@
+// Turning server and domain names into the places of their service instances.
+#include "server_locator.h"
+
+#include "alert_home.h"
+#include "atomic_file.h"
+#include "registry_value.h"
+#include "site_description.h"
+
+namespace {
+
+constexpr std::size_t kMaxSiteFile = 1 << 20;
+
+std::string WithoutTrailingBackslash(std::string path)
+{
+    while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
+        path.pop_back();
+    return path;
+}
+
+std::optional<SiteDescription> ReadSite()
+{
+    const std::optional<std::string> file = ReadMachineString(kSiteKey, "File");
+    if (!file || file->empty())
+        return std::nullopt;
+    const auto bytes = ReadWholeFile(*file, kMaxSiteFile);
+    if (!bytes)
+        return std::nullopt;
+    bool ok = false;
+    SiteDescription site = SiteDescription::Parse(std::string(bytes->begin(), bytes->end()), nullptr, &ok);
+    return ok ? std::optional<SiteDescription>(site) : std::nullopt;
+}
+
+}  // namespace
+
+std::string ServerPlace::ServiceName() const
+{
+    return local ? std::string(kVexomarServiceName) : std::string(kVexomarServiceName) + " (" + name + ")";
+}
+
+std::string BareServerName(const std::string& name)
+{
+    std::size_t start = 0;
+    while (start < name.size() && name[start] == '\\')
+        ++start;
+    return name.substr(start);
+}
+
+std::string ServerLocator::LocalDataFolder()
+{
+    const std::optional<std::string> folder = ReadMachineString(kVexomarKey, "DataFolder");
+    if (folder && !folder->empty())
+        return WithoutTrailingBackslash(*folder);
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string drive = windows[0] && windows[1] == ':' ? std::string(windows, 2) : std::string("C:");
+    return drive + "\\MORWICK\\DATA";
+}
+
+ServerLocator ServerLocator::FromRegistry()
+{
+    ServerLocator locator;
+    const std::string computer = AlertHome::LocalComputerName();
+    const SiteDescription site = ReadSite().value_or(SiteDescription::Default(computer));
+    locator.domains_ = site.Domains();
+    // The local computer belongs to a domain only when the site names it there.
+    locator.local_ = {computer, "", LocalDataFolder(), true};
+    for (const SiteServer& server : site.Servers()) {
+        if (SameComputerName(server.name, computer)) {
+            locator.local_.domain = server.domain;
+            if (!server.dataDirectory.empty())
+                locator.local_.dataFolder = WithoutTrailingBackslash(server.dataDirectory);
+        }
+    }
+    locator.servers_.push_back(locator.local_);
+    for (const SiteServer& server : site.Servers()) {
+        if (!SameComputerName(server.name, computer))
+            locator.servers_.push_back({server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
+    }
+    return locator;
+}
+
+std::optional<ServerPlace> ServerLocator::Server(const std::string& raw) const
+{
+    const std::string name = BareServerName(raw);
+    if (name.empty() || name == ".")
+        return local_;
+    for (const ServerPlace& server : servers_) {
+        if (SameComputerName(server.name, name))
+            return server;
+    }
+    return std::nullopt;
+}
+
+bool ServerLocator::IsDomain(const std::string& name) const
+{
+    for (const std::string& domain : domains_) {
+        if (SameComputerName(domain, name))
+            return true;
+    }
+    return false;
+}
+
+std::vector<ServerPlace> ServerLocator::ServersOf(const std::string& domain) const
+{
+    std::vector<ServerPlace> members;
+    for (const ServerPlace& server : servers_) {
+        if (!server.domain.empty() && SameComputerName(server.domain, domain))
+            members.push_back(server);
+    }
+    return members;
+}
+
+std::vector<ServerPlace> ServerLocator::Targets(const std::string& raw, bool wholeDomain) const
+{
+    const std::string name = BareServerName(raw);
+    // A server's own name wins over a domain of the same spelling.
+    if (const std::optional<ServerPlace> server = Server(name))
+        return wholeDomain && !server->domain.empty() ? ServersOf(server->domain) : std::vector<ServerPlace>{*server};
+    if (IsDomain(name))
+        return ServersOf(name);
+    return {};
+}
+
+std::vector<std::string> ServerLocator::Domains() const
+{
+    return domains_;
+}
+
+std::vector<ServerPlace> ServerLocator::AllServers() const
+{
+    return servers_;
+}

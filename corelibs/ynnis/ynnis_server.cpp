@@ -1,0 +1,152 @@
+// The server objects: the site's tree, states from the query, connect and logon through DRUMEL.
+#include "ynnis.h"
+
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <mutex>
+
+#include "drumel.h"
+#include "server_locator.h"
+#include "server_query.h"
+#include "site_description.h"
+
+namespace {
+
+constexpr std::size_t kEntryKey = 48;
+
+// The library's own objects; destroyed only when the library is unloaded.
+class OwnedServer : public CVexomarServer {
+public:
+    using CVexomarServer::CVexomarServer;
+    ~OwnedServer() = default;
+};
+
+std::mutex g_objectsLock;
+std::deque<std::unique_ptr<OwnedServer>> g_objects;
+
+void Copy(char* target, std::size_t size, const std::string& text)
+{
+    const std::size_t length = text.size() < size ? text.size() : size - 1;
+    std::memcpy(target, text.data(), length);
+    target[length] = '\0';
+}
+
+CVexomarServer* FindOrMake(DWORD kind, const std::string& name, const std::string& domain)
+{
+    std::lock_guard<std::mutex> guard(g_objectsLock);
+    for (const auto& object : g_objects) {
+        if (object->Kind() == kind && SameComputerName(object->Name(0), name))
+            return object.get();
+    }
+    g_objects.push_back(std::make_unique<OwnedServer>(kind, name.c_str(), domain.c_str()));
+    return g_objects.back().get();
+}
+
+std::string LocalName()
+{
+    return ServerLocator::FromRegistry().Local().name;
+}
+
+}  // namespace
+
+CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain) : kind_(kind)
+{
+    Copy(name_, sizeof name_, name ? name : "");
+    Copy(domain_, sizeof domain_, domain ? domain : "");
+    char user[128] = {};
+    DWORD size = sizeof user;
+    Copy(user_, sizeof user_, GetUserNameA(user, &size) ? user : "");
+    password_[0] = '\0';
+    const std::string where = kind == kVexomarKindDomain ? std::string("the servers of domain ") + name_ : std::string(name_);
+    Copy(logonText_, sizeof logonText_, "Vexomar Service on " + where);
+    const auto place = ServerLocator::FromRegistry().Server(name_);
+    Copy(folder_, sizeof folder_, place && kind != kVexomarKindDomain ? place->dataFolder : std::string());
+}
+
+CVexomarServer* CVexomarWindowsNTServer::GetNTSelfServer()
+{
+    return FindOrMake(kVexomarKindNetwork, "Microsoft Networks", "");
+}
+
+CVexomarServer* CVexomarptpServer::GetPTPSelfServer()
+{
+    // The Point To Point branch stands for this computer: its node and its child share it.
+    return FindOrMake(kVexomarKindNetwork, LocalName(), "");
+}
+
+DWORD CVexomarServer::Kind()
+{
+    return kind_;
+}
+
+DWORD CVexomarServer::QueryStateWord(DWORD* stateWord)
+{
+    if (!stateWord)
+        return ERROR_INVALID_PARAMETER;
+    CachedState state;
+    if (!server_query::Running() || !server_query::Lookup(name_, state))
+        server_query::ReadNow(name_, state);
+    *stateWord = state.stateWord;
+    return 0;
+}
+
+DWORD CVexomarServer::QueryVersions(DWORD* versions4)
+{
+    if (!versions4)
+        return ERROR_INVALID_PARAMETER;
+    CachedState state;
+    if (!server_query::Running() || !server_query::Lookup(name_, state))
+        server_query::ReadNow(name_, state);
+    std::memcpy(versions4, state.versions, sizeof state.versions);
+    return 0;
+}
+
+CVexomarServer* CVexomarServer::ChildServer(const char* key)
+{
+    if (!key)
+        return nullptr;
+    const std::string name(key, strnlen(key, kEntryKey - 1));
+    const ServerLocator site = ServerLocator::FromRegistry();
+    if (kind_ == kVexomarKindNetwork && site.IsDomain(name))
+        return FindOrMake(kVexomarKindDomain, name, "");
+    if (kind_ == kVexomarKindDomain) {
+        const auto place = site.Server(name);
+        if (place && SameComputerName(place->domain, domain_[0] ? domain_ : name_))
+            return FindOrMake(kVexomarKindServer, place->name, place->domain);
+    }
+    return nullptr;
+}
+
+const char* CVexomarServer::Name(DWORD)
+{
+    // A domain object's name is its domain's, a server's its own: the flag only confirms it.
+    return name_;
+}
+
+DWORD CVexomarServer::QueryLastScan(DWORD* seconds)
+{
+    if (!seconds)
+        return ERROR_INVALID_PARAMETER;
+    CachedState state;
+    if (!server_query::Running() || !server_query::Lookup(name_, state))
+        server_query::ReadNow(name_, state);
+    *seconds = state.lastScan;
+    return 0;
+}
+
+const char* CVexomarServer::DomainName()
+{
+    return kind_ == kVexomarKindDomain ? name_ : domain_;
+}
+
+DWORD CVexomarServer::NeedsLogon()
+{
+    return VexomarCheckAccess(name_) == ERROR_ACCESS_DENIED ? 1 : 0;
+}
+
+DWORD CVexomarServer::Refresh()
+{
+    CachedState state;
+    return server_query::ReadNow(name_, state);
+}

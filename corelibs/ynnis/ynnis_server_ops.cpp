@@ -1,0 +1,176 @@
+// The server objects' logon, listings, service commands and statistics.
+#include <cstring>
+
+#include "drumel.h"
+#include "server_locator.h"
+#include "server_query.h"
+#include "site_description.h"
+#include "ynnis.h"
+
+namespace {
+
+void Copy(char* target, std::size_t size, const char* text)
+{
+    const std::size_t length = strnlen(text ? text : "", size - 1);
+    std::memcpy(target, text ? text : "", length);
+    target[length] = '\0';
+}
+
+DWORD Answer(const std::vector<VexomarServerEntry>& entries, VexomarServerEntry* buffer, DWORD* count)
+{
+    if (!count)
+        return ERROR_INVALID_PARAMETER;
+    const DWORD room = *count;
+    *count = static_cast<DWORD>(entries.size());
+    if (entries.empty())
+        return 0;
+    if (!buffer || room < entries.size())
+        return ERROR_INSUFFICIENT_BUFFER;
+    std::memcpy(buffer, entries.data(), entries.size() * sizeof(VexomarServerEntry));
+    return 0;
+}
+
+VexomarServerEntry Entry(const std::string& name, const std::string& domain, const std::string& server, DWORD kind,
+                         bool local)
+{
+    VexomarServerEntry entry = {};
+    Copy(entry.name, sizeof entry.name, name.c_str());
+    Copy(entry.domainKey, sizeof entry.domainKey, domain.c_str());
+    Copy(entry.serverKey, sizeof entry.serverKey, server.c_str());
+    entry.kind = kind;
+    CachedState state;
+    if (!server.empty() && server_query::Lookup(server, state))
+        entry.stateWord = state.stateWord;
+    const std::string target = server.empty() ? domain : server;
+    entry.flags = (VexomarCheckAccess(target.c_str()) == ERROR_ACCESS_DENIED ? 1 : 0) | (local ? 2 : 0);
+    return entry;
+}
+
+}  // namespace
+
+DWORD CVexomarServer::Connect(DWORD* message, DWORD force)
+{
+    DWORD ignored = 0;
+    DWORD& number = message ? *message : ignored;
+    number = 0;
+    if (kind_ == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(name_))
+        return kConnectDone;  // the Microsoft Networks branch itself needs nothing
+    const DWORD access = VexomarCheckAccess(name_);
+    if (access == kNoSuchServer) {
+        number = kNoSuchServer;
+        return kConnectFailed;
+    }
+    if (access == 0 && !(force && credentialsGiven_))
+        return kConnectDone;
+    if (!credentialsGiven_)
+        return kConnectNeedsCredentials;
+    const DWORD logon = VexomarLogon(name_, user_, password_);
+    if (logon == 0)
+        return kConnectDone;
+    number = logon;
+    return kConnectCredentialsRefused;
+}
+
+const char* CVexomarServer::UserName()
+{
+    return user_;
+}
+
+const char* CVexomarServer::LogonText()
+{
+    return logonText_;
+}
+
+DWORD CVexomarServer::SetCredentials(const char* user, const char* password)
+{
+    Copy(user_, sizeof user_, user);
+    Copy(password_, sizeof password_, password);
+    credentialsGiven_ = true;
+    return 0;
+}
+
+DWORD CVexomarServer::ListDomains(VexomarServerEntry* buffer, DWORD* count)
+{
+    std::vector<VexomarServerEntry> entries;
+    if (kind_ == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(name_)) {
+        for (const std::string& domain : ServerLocator::FromRegistry().Domains())
+            entries.push_back(Entry(domain, domain, "", kVexomarKindDomain, false));
+    }
+    return Answer(entries, buffer, count);
+}
+
+DWORD CVexomarServer::ListSelf(VexomarServerEntry* buffer, DWORD* count)
+{
+    std::vector<VexomarServerEntry> entries;
+    const ServerLocator site = ServerLocator::FromRegistry();
+    if (kind_ == kVexomarKindNetwork && SameComputerName(site.Local().name, name_))
+        entries.push_back(Entry(site.Local().name, site.Local().domain, site.Local().name, kVexomarKindServer, true));
+    return Answer(entries, buffer, count);
+}
+
+DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* buffer, DWORD* count)
+{
+    std::vector<VexomarServerEntry> entries;
+    if (kind_ == kVexomarKindDomain) {
+        for (const ServerPlace& place : ServerLocator::FromRegistry().ServersOf(name_))
+            entries.push_back(Entry(place.name, place.domain, place.name, kVexomarKindServer, place.local));
+    }
+    return Answer(entries, buffer, count);
+}
+
+DWORD CVexomarServer::MemberCount()
+{
+    return kind_ == kVexomarKindDomain ? static_cast<DWORD>(ServerLocator::FromRegistry().ServersOf(name_).size()) : 0;
+}
+
+DWORD CVexomarServer::StartServerService()
+{
+    return VexomarStartService(name_, 0);
+}
+
+DWORD CVexomarServer::StopServerService()
+{
+    return VexomarStopService(name_);
+}
+
+DWORD CVexomarServer::QueryServiceState(DWORD* state)
+{
+    return VexomarGetServiceStatus(name_, state);
+}
+
+DWORD CVexomarServer::RunJob()
+{
+    return VexomarRunJob(name_);
+}
+
+const char* CVexomarServer::DataFolder()
+{
+    return folder_;
+}
+
+DWORD CVexomarServer::IsLocal()
+{
+    return SameComputerName(ServerLocator::FromRegistry().Local().name, name_) && kind_ != kVexomarKindDomain ? 1 : 0;
+}
+
+DWORD CVexomarServer::Reserved23() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved24() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved25() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved26() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved27() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved28() { return ERROR_CALL_NOT_IMPLEMENTED; }
+
+DWORD CVexomarServer::ReadScanStatistics(void* record, DWORD size)
+{
+    return VexomarGetScanStatistics(name_, record, size);
+}
+
+extern "C" DWORD WINAPI VexomarStartQuery()
+{
+    return server_query::Start();
+}
+
+extern "C" DWORD WINAPI VexomarStopQuery()
+{
+    return server_query::Stop();
+}
