@@ -253,7 +253,8 @@ void CPortSetupDlg::OnCancel()
 
 void CPortSetupDlg::OnOK()
 {
-    // Enter in the list is no reason to leave: only Close and Escape end the dialog.
+    // The dialog has no OK button: an OK that reaches it anyway closes it as Close does.
+    OnClose();
 }
 
 bool CPortSetupDlg::PreTranslateMessage(MSG& message)

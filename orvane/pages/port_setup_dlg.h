@@ -21,7 +21,7 @@ public:
     ~CPortSetupDlg() override;
 
     BOOL OnInitDialog() override;
-    // Close and Escape alike save both files.
+    // Close and Escape (and an OK sent to the dialog) alike save both files.
     void OnCancel() override;
     void OnOK() override;
     bool PreTranslateMessage(MSG& message) override;

@@ -222,3 +222,12 @@ TEST_F(PortSetupTest, TheEditorRefusesAnEmptyDescriptionAndStoresTheChosenPositi
     EXPECT_EQ("5\tCOM3\t9600\tNONE\t8\t1\tmodem on the third port", port_file::DisplayLine(editor.m_record));
     EXPECT_EQ(3, editor.m_record.portNumber);
 }
+
+TEST_F(PortSetupTest, AnOkSentToTheDialogSavesLikeClose)
+{
+    CPortSetupDlg dialog(TestProgram(), &owner);
+    script.Then([](CWnd& modal) { modal.SendMessage(WM_COMMAND, IDOK, 0); });
+    dialog.DoModal();
+    EXPECT_EQ(1024u, PortFileBytes().size());
+    EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
+}
