@@ -62,7 +62,7 @@ BOOL CPortSetupDlg::OnInitDialog()
         ::ShowWindow(frame, SW_HIDE);
     }
     if (!m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, place, m_hWnd, IDC_PORT_LIST,
-                       ColListFlags::kNotify)) {
+                       ColListFlags::kNotify | ColListFlags::kHorizontalScroll)) {
         PromptId(IDS_PORT_LIST_FAILED, MB_OK | MB_ICONSTOP);
         EndDialog(IDCANCEL);
         return TRUE;
