@@ -231,3 +231,20 @@ TEST_F(PortSetupTest, AnOkSentToTheDialogSavesLikeClose)
     EXPECT_EQ(1024u, PortFileBytes().size());
     EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
 }
+
+TEST_F(PortSetupTest, InsertAndDeleteInTheListAddAndDelete)
+{
+    ScriptedPrompter prompter;
+    prompter.Expect("Port ID 1 is reserved as a default Port and may not be deleted.");
+    std::vector<std::string> lines;
+    Run([&](CPortSetupDlg& dialog) {
+        MSG key = {dialog.List().ListBox(), WM_KEYDOWN, VK_DELETE, 0, 0, {}};
+        EXPECT_TRUE(dialog.PreTranslateMessage(key));
+        key.wParam = VK_INSERT;
+        EXPECT_TRUE(dialog.PreTranslateMessage(key));
+        lines = Lines(dialog);
+    }, [this] { ThenEditor("inserted"); });
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ((std::vector<std::string>{kDefaultLine, "2\tCOM1\t300\tEVEN\t7\t1\tinserted"}), lines);
+    EXPECT_EQ((std::vector<std::uint16_t>{1, 2}), SavedIds());
+}
