@@ -1,6 +1,8 @@
 // "Port Configuration" over a scratch Alert home: the list, Add, Edit, Delete, Set Default and the save.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "list_box.h"
 #include "modal_script.h"
 #include "page_fixture.h"
@@ -247,4 +249,25 @@ TEST_F(PortSetupTest, InsertAndDeleteInTheListAddAndDelete)
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ((std::vector<std::string>{kDefaultLine, "2\tCOM1\t300\tEVEN\t7\t1\tinserted"}), lines);
     EXPECT_EQ((std::vector<std::uint16_t>{1, 2}), SavedIds());
+}
+
+TEST_F(PortSetupTest, StoredPositionsOutsideTheListsSelectNothingAndAreKept)
+{
+    PortRecord record = Port(8, 1, "odd");
+    record.portNumber = 9;
+    record.baudIndex = 7;
+    record.stopBitsIndex = -2;
+    CPortEditDlg editor(&record, CPortEditDlg::kEditMode, &owner);
+    std::vector<int> shown;
+    script.Then([&](CWnd& modal) {
+        for (int id : {IDC_PORT_NAME, IDC_PORT_BAUD, IDC_PORT_STOP_BITS})
+            shown.push_back(static_cast<int>(SendMessageA(modal.GetDlgItem(id), CB_GETCURSEL, 0, 0)));
+        Click(modal.m_hWnd, IDOK);
+    });
+    EXPECT_EQ(IDOK, editor.DoModal());
+    EXPECT_EQ((std::vector<int>{-1, -1, -1}), shown);
+    EXPECT_EQ(9, editor.m_record.portNumber);
+    EXPECT_EQ(7, editor.m_record.baudIndex);
+    EXPECT_EQ(-2, editor.m_record.stopBitsIndex);
+    EXPECT_EQ(0, std::memcmp(&editor.m_record, &record, sizeof record));
 }
