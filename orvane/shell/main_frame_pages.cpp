@@ -5,7 +5,9 @@
 #include "activity_log_view.h"
 #include "al_static_wnd.h"
 #include "event_dlg.h"
+#include "pager_page.h"
 #include "placeholder_page.h"
+#include "snmp_page.h"
 #include "resource.h"
 
 namespace {
@@ -34,8 +36,8 @@ const std::vector<PageRow>& AlertManagerPages()
         {Configuration, IDS_TITLE_SUMMARY, IDR_MENU_BROADCAST, &MakePlaceholder, Load, nullptr, 0, true},
         {Configuration, IDS_TITLE_BROADCAST, IDR_MENU_BROADCAST, &MakePlaceholder, Recipients,
          &AlertCore::AlertGetBroadcast, 1},
-        {Configuration, IDS_TITLE_PAGER, IDR_MENU_PAGER, &MakePlaceholder, Recipients, &AlertCore::AlertGetPager, 3},
-        {Configuration, IDS_TITLE_SNMP, IDR_MENU_SNMP, &MakePlaceholder, Recipients, &AlertCore::AlertGetSnmp, 7},
+        {Configuration, IDS_TITLE_PAGER, IDR_MENU_PAGER, &Make<CPager>, Recipients, &AlertCore::AlertGetPager, 3},
+        {Configuration, IDS_TITLE_SNMP, IDR_MENU_SNMP, &Make<CSnmp>, Recipients, &AlertCore::AlertGetSnmp, 7},
         {Configuration, IDS_TITLE_TICKET, IDR_MENU_TICKET, &MakePlaceholder, Recipients,
          &AlertCore::AlertGetTTixPRINTQ_HEADER, 8},
         {Configuration, IDS_TITLE_EMAIL, IDR_MENU_EMAIL, &MakePlaceholder, Recipients, &AlertCore::AlertGetEMail, 2},
