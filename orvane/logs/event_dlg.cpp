@@ -81,8 +81,7 @@ void CEventDlg::Load(int first)
             ::ShowWindow(box, SW_HIDE);
         }
         const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages
-                            | ColListFlags::kExtendedSelection | ColListFlags::kGlobalClass
-                            | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage;
+                            | ColListFlags::kExtendedSelection | ColListFlags::kAlertManagerCopy;
         m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, m_hWnd, kListId, flags);
     }
     if (!m_list.m_hWnd)

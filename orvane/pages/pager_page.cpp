@@ -37,23 +37,12 @@ CPager::CPager(ProgramValues& values)
                      Shape{IDD_PAGER_PAGE, IDC_PAGER_LIST_PLACE, sizeof(PagerRecord), 3, kHelpTopic,
                            {{"Pager Type", 100}, {"Owner Name", 160}, {"Pager Number", -1}}, 2},
                      LastDate()),
-      m_numeric(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_PAGER_NUMERIC))),
-      m_alphanumeric(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_PAGER_ALPHA))),
-      m_mask(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_PAGER_MASK)))
+      m_numeric(LoadMarker(IDB_PAGER_NUMERIC)),
+      m_alphanumeric(LoadMarker(IDB_PAGER_ALPHA)),
+      m_mask(LoadMarker(IDB_PAGER_MASK))
 {
 }
 
-CPager::~CPager()
-{
-    // The lines point at the bitmaps: the list goes first, with the records behind its lines.
-    FreeLines();
-    if (m_list.m_hWnd)
-        m_list.DestroyWindow();
-    for (HBITMAP bitmap : {m_numeric, m_alphanumeric, m_mask}) {
-        if (bitmap)
-            DeleteObject(bitmap);
-    }
-}
 
 const MessageMap& CPager::GetMessageMap() const
 {
@@ -115,8 +104,8 @@ void CPager::OnNew()
 
 void CPager::OnModify()
 {
-    const int selected = SelectedLine();
-    BYTE* record = selected < 0 ? nullptr : RecordAt(selected);
+    int selected = -1;
+    BYTE* record = SelectedRecord(selected);
     if (!record || !Edit(record))
         return;
     RemoveLine(selected);
@@ -129,18 +118,6 @@ void CPager::OnModify()
         Commit();
 }
 
-void CPager::OnDelete()
-{
-    const int selected = SelectedLine();
-    BYTE* record = selected < 0 ? nullptr : RecordAt(selected);
-    if (!record)
-        return;
-    if (PromptId(IDS_ASK_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION) == IDNO)
-        return;
-    RemoveLine(selected);
-    FreeRecord(record);
-    Commit();
-}
 
 void CPager::OnPortSetup()
 {

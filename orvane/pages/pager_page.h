@@ -10,11 +10,9 @@ public:
     static constexpr UINT kHelpTopic = 3031;
 
     explicit CPager(ProgramValues& values);
-    ~CPager() override;
 
     void OnNew() override;
     void OnModify() override;
-    void OnDelete();
     void OnPortSetup();
 
     // The pager text received with the list and sent back unchanged.

@@ -27,7 +27,7 @@ bool ReadPortDate(const ProgramValues& values, std::string& date)
 }  // namespace
 
 CPortSetupDlg::CPortSetupDlg(const ProgramValues& values, CWnd* parent)
-    : CDialog(IDD_PORT_SETUP, parent), m_values(values), m_list(ColListEdition::Orvane)
+    : CDialog(IDD_PORT_SETUP, parent), m_values(values)
 {
     char home[512] = {};
     if (AlertCore::HomeSucceeded(values.Core().AlertGetHomeDir(values.serverName, home)))
@@ -62,7 +62,7 @@ BOOL CPortSetupDlg::OnInitDialog()
         ::ShowWindow(frame, SW_HIDE);
     }
     if (!m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, place, m_hWnd, IDC_PORT_LIST,
-                       ColListFlags::kNotify | ColListFlags::kHorizontalScroll)) {
+                       ColListFlags::kNotify | ColListFlags::kHorizontalScroll | ColListFlags::kAlertManagerCopy)) {
         PromptId(IDS_PORT_LIST_FAILED, MB_OK | MB_ICONSTOP);
         EndDialog(IDCANCEL);
         return TRUE;

@@ -18,16 +18,45 @@ CRecipientPage::CRecipientPage(ProgramValues& values, Shape shape, std::string& 
     : CAdminFV(shape.templateId),
       m_values(values),
       m_shape(std::move(shape)),
-      m_list(ColListEdition::Orvane),
       m_lastDate(lastDate)
 {
 }
 
 CRecipientPage::~CRecipientPage()
 {
+    // The lines point at the markers: the list goes first, with the records behind its lines.
     FreeLines();
     if (m_list.m_hWnd)
         m_list.DestroyWindow();
+    for (HBITMAP marker : m_markers)
+        if (marker)
+            DeleteObject(marker);
+}
+
+HBITMAP CRecipientPage::LoadMarker(UINT bitmapId)
+{
+    HBITMAP marker = LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(bitmapId));
+    m_markers.push_back(marker);
+    return marker;
+}
+
+BYTE* CRecipientPage::SelectedRecord(int& position) const
+{
+    position = SelectedLine();
+    return position < 0 ? nullptr : RecordAt(position);
+}
+
+void CRecipientPage::OnDelete()
+{
+    int selected = -1;
+    BYTE* record = SelectedRecord(selected);
+    if (!record)
+        return;
+    if (PromptId(IDS_ASK_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return;
+    RemoveLine(selected);
+    FreeRecord(record);
+    Commit();
 }
 
 const MessageMap& CRecipientPage::GetMessageMap() const
@@ -54,7 +83,7 @@ void CRecipientPage::Load(int first)
         }
         const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages;
         if (!m_list.Create(static_cast<int>(m_shape.columns.size()), WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, m_hWnd,
-                           kListId, flags))
+                           kListId, flags | ColListFlags::kAlertManagerCopy))
             return;
         const int clientWidth = m_createdClient.right - m_createdClient.left;
         for (std::size_t i = 0; i < m_shape.columns.size(); ++i) {

@@ -32,6 +32,8 @@ public:
     void Commit();
     void OnToggle();
     void OnHelp();
+    // Asks, then removes the selected line and sends the rest to the core.
+    void OnDelete();
 
     // State, for tests.
     CColList& List() { return m_list; }
@@ -71,6 +73,10 @@ protected:
     void FreeLines();
     // Removes the line; its record stays with the caller.
     void RemoveLine(int position);
+    // The record behind the selected line and its position, or null.
+    BYTE* SelectedRecord(int& position) const;
+    // A marker picture of the list; the page keeps it until the list is gone.
+    HBITMAP LoadMarker(UINT bitmapId);
     CAlertSettings* Settings() const;
     void OnDoubleClick();
     // The label of the enable command: "&Disable" while enabled, "&Enable" while not.
@@ -91,4 +97,5 @@ private:
     void OnDestroyPage();
 
     std::string& m_lastDate;
+    std::vector<HBITMAP> m_markers;
 };

@@ -29,23 +29,12 @@ CSnmp::CSnmp(ProgramValues& values)
                      Shape{IDD_SNMP_PAGE, IDC_SNMP_LIST_PLACE, sizeof(SnmpRecord), 7, kHelpTopic,
                            {{"SNMP Type", 80}, {"Manager Name", -1}}, 1},
                      LastDate()),
-      m_ipx(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_SNMP_IPX))),
-      m_ip(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_SNMP_IP))),
-      m_mask(LoadBitmapA(ResourceInstance(), MAKEINTRESOURCEA(IDB_SNMP_MASK)))
+      m_ipx(LoadMarker(IDB_SNMP_IPX)),
+      m_ip(LoadMarker(IDB_SNMP_IP)),
+      m_mask(LoadMarker(IDB_SNMP_MASK))
 {
 }
 
-CSnmp::~CSnmp()
-{
-    // The lines point at the bitmaps: the list goes first, with the records behind its lines.
-    FreeLines();
-    if (m_list.m_hWnd)
-        m_list.DestroyWindow();
-    for (HBITMAP bitmap : {m_ipx, m_ip, m_mask}) {
-        if (bitmap)
-            DeleteObject(bitmap);
-    }
-}
 
 const MessageMap& CSnmp::GetMessageMap() const
 {
@@ -109,8 +98,8 @@ void CSnmp::OnNew()
 
 void CSnmp::OnModify()
 {
-    const int selected = SelectedLine();
-    BYTE* record = selected < 0 ? nullptr : RecordAt(selected);
+    int selected = -1;
+    BYTE* record = SelectedRecord(selected);
     if (!record || !Edit(record))
         return;
     RemoveLine(selected);
@@ -118,15 +107,3 @@ void CSnmp::OnModify()
         Commit();
 }
 
-void CSnmp::OnDelete()
-{
-    const int selected = SelectedLine();
-    BYTE* record = selected < 0 ? nullptr : RecordAt(selected);
-    if (!record)
-        return;
-    if (PromptId(IDS_ASK_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION) == IDNO)
-        return;
-    RemoveLine(selected);
-    FreeRecord(record);
-    Commit();
-}

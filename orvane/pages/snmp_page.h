@@ -10,11 +10,9 @@ public:
     static constexpr UINT kHelpTopic = 3041;
 
     explicit CSnmp(ProgramValues& values);
-    ~CSnmp() override;
 
     void OnNew() override;
     void OnModify() override;
-    void OnDelete();
 
     // The date last loaded by any SNMP page.
     static std::string& LastDate();

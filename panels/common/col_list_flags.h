@@ -30,4 +30,6 @@ struct ColListFlags {
     static constexpr DWORD kKeysStayInList = 0x00020000;
     // The empty-list message is drawn in the default text colour whatever colour it is given.
     static constexpr DWORD kPlainEmptyMessage = 0x00040000;
+    // All three: the copy the Alert Manager's windows use.
+    static constexpr DWORD kAlertManagerCopy = kGlobalClass | kKeysStayInList | kPlainEmptyMessage;
 };
