@@ -82,7 +82,8 @@ int HostApplication::Run()
 void HostApplication::RunPending()
 {
     MSG message = {};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    // Bounded: a message that is never dispatched (a paint a panel swallowed) comes back.
+    for (int handled = 0; handled < 500 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++handled) {
         if (message.message == WM_QUIT)
             break;
         HandleMessage(message);
