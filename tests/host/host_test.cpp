@@ -8,6 +8,8 @@
 
 #include "host_application.h"
 #include "host_resource.h"
+#include "module_seams.h"
+#include "prompter.h"
 
 namespace {
 
@@ -238,6 +240,68 @@ TEST(PanelHost, ReadsThePanelListOrFallsBackToTheTwoPanels)
     EXPECT_EQ((std::vector<std::string>{directory + "\\SERVICE.DLL", "C:\\other\\X.DLL"}), ReadPanelList(directory));
     DeleteFileA(ini.c_str());
     RemoveDirectoryA(directory.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// Answers every message box of the real panels (the service core may be absent here) with No.
+class AnsweringPrompter : public Prompter {
+public:
+    int Show(HWND, const std::string& text, const std::string&, UINT) override
+    {
+        shown.push_back(text);
+        return IDNO;
+    }
+    void Beep(UINT) override {}
+    std::vector<std::string> shown;
+};
+
+using InstallSeamsCall = void(WINAPI*)(const ModuleSeams*, ModuleSeams*);
+
+void InstallPrompter(const char* dll, Prompter* prompter)
+{
+    HMODULE module = GetModuleHandleA(dll);
+    auto install = reinterpret_cast<InstallSeamsCall>(
+        reinterpret_cast<void*>(GetProcAddress(module, "FrameworkInstallSeams")));
+    ASSERT_NE(nullptr, install);
+    ModuleSeams seams;
+    seams.prompter = prompter;
+    install(&seams, nullptr);
+}
+
+TEST(PanelHostWithThePanels, OpensBothRealPanelsAsMdiChildren)
+{
+    AnsweringPrompter prompter;
+    HMODULE quillet = LoadLibraryA(ProbePath("QUILLET.DLL").c_str());
+    HMODULE service = LoadLibraryA(ProbePath("SERVICE.DLL").c_str());
+    InstallPrompter("QUILLET.DLL", &prompter);
+    InstallPrompter("SERVICE.DLL", &prompter);
+    HostApplication host;
+    ASSERT_TRUE(host.Start(GetModuleHandleA(nullptr),
+                           {ProbePath("QUILLET.DLL"), ProbePath("SERVICE.DLL")}, SW_SHOWNORMAL));
+    ASSERT_EQ(2u, host.Panels().size());
+    SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST, 0);
+    SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST + 1, 0);
+    host.RunPending();
+    std::vector<std::string> titles;
+    for (HWND child = GetWindow(host.Frame().Client(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char title[128] = {};
+        GetWindowTextA(child, title, sizeof title);
+        titles.push_back(title);
+    }
+    ASSERT_EQ(2u, titles.size());
+    EXPECT_EQ("Service Manager", titles[0]);
+    EXPECT_EQ(0u, titles[1].rfind("Local Scanner : [", 0));
+    SendMessageA(host.Frame().Window(), WM_CLOSE, 0, 0);
+    host.Finish();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    InstallPrompter("QUILLET.DLL", nullptr);
+    InstallPrompter("SERVICE.DLL", nullptr);
+    FreeLibrary(service);
+    FreeLibrary(quillet);
 }
 
 }  // namespace
