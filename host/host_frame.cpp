@@ -192,9 +192,14 @@ LRESULT HostFrame::CreatePanelChild(HMODULE module, MdiChildRequest* request)
     SendMessageA(child, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(child, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SetPropA(child, kModuleProperty, reinterpret_cast<HANDLE>(module));
-    // The child owns the plug-in's menu from now on and shows it while it is active.
-    if (request->menu)
+    // The child owns the plug-in's menu from now on and shows it while it is active; the
+    // host's Panels and Help menus stay reachable in it.
+    if (request->menu) {
+        InsertMenuA(request->menu, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(m_menu, 1)),
+                    "&Panels");
+        AppendMenuA(request->menu, MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(m_menu, 3)), "&Help");
         SetPropA(child, kMenuProperty, reinterpret_cast<HANDLE>(request->menu));
+    }
     SetFrameMenuFor(child);
     return reinterpret_cast<LRESULT>(child);
 }
@@ -213,8 +218,15 @@ LRESULT CALLBACK HostFrame::ChildProc(HWND window, UINT message, WPARAM wParam, 
         RemovePropA(window, kModuleProperty);
         if (self && menu && GetMenu(self->m_frame) == menu)
             self->SetFrameMenuFor(nullptr);
-        if (menu)
+        if (menu) {
+            // The host's own popups are lent, not given: they leave before the menu goes.
+            for (int position = GetMenuItemCount(menu) - 1; position >= 0; --position) {
+                HMENU popup = GetSubMenu(menu, position);
+                if (self && (popup == GetSubMenu(self->m_menu, 1) || popup == GetSubMenu(self->m_menu, 3)))
+                    RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+            }
             DestroyMenu(menu);
+        }
         break;
     }
     default:

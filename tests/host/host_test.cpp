@@ -305,3 +305,36 @@ TEST(PanelHostWithThePanels, OpensBothRealPanelsAsMdiChildren)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PanelHostMenus, APanelsMenuCarriesTheHostsPanelsAndHelpAndGivesThemBackWhenClosed)
+{
+    AnsweringPrompter prompter;
+    HMODULE quillet = LoadLibraryA(ProbePath("QUILLET.DLL").c_str());
+    InstallPrompter("QUILLET.DLL", &prompter);
+    HostApplication host;
+    ASSERT_TRUE(host.Start(GetModuleHandleA(nullptr), {ProbePath("QUILLET.DLL")}, SW_SHOWNORMAL));
+    HMENU hostMenu = GetMenu(host.Frame().Window());
+    HMENU panels = GetSubMenu(hostMenu, 1);
+    SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST, 0);
+    HMENU panelMenu = GetMenu(host.Frame().Window());
+    ASSERT_NE(hostMenu, panelMenu);
+    char text[32] = {};
+    GetMenuStringA(panelMenu, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&Panels", text);
+    EXPECT_EQ(panels, GetSubMenu(panelMenu, 1));
+    HWND child = reinterpret_cast<HWND>(SendMessageA(host.Frame().Client(), WM_MDIGETACTIVE, 0, 0));
+    SendMessageA(host.Frame().Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    EXPECT_EQ(hostMenu, GetMenu(host.Frame().Window()));
+    // The lent popup survived the panel's menu.
+    EXPECT_TRUE(IsMenu(panels));
+    EXPECT_EQ(1, GetMenuItemCount(panels));
+    SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST, 0);
+    EXPECT_NE(nullptr, reinterpret_cast<HWND>(SendMessageA(host.Frame().Client(), WM_MDIGETACTIVE, 0, 0)));
+    host.Finish();
+    InstallPrompter("QUILLET.DLL", nullptr);
+    FreeLibrary(quillet);
+}
+
+}  // namespace
