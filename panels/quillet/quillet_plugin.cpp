@@ -57,11 +57,15 @@ QuilletPlugin::QuilletPlugin(CExtensionApp& app, QuilletServices services)
 {
 }
 
-void QuilletPlugin::OnInitialise()
+void QuilletPlugin::OnAttached()
 {
     char hostPath[MAX_PATH] = {};
     if (GetModuleFileNameA(nullptr, hostPath, MAX_PATH))
         m_helpFile = HelpFileForHost(hostPath);
+}
+
+void QuilletPlugin::OnInitialise()
+{
     if (!StartEngine()) {
         m_available = false;
         PromptId(IDS_ENGINE_NOT_INITIALISED);

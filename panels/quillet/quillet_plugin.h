@@ -33,6 +33,7 @@ public:
     bool EngineLoaded() const { return m_engineLoaded; }
 
 protected:
+    void OnAttached() override;
     void OnInitialise() override;
     void OnTerminate() override;
     CPanelFrameWnd* MakePanelFrame() override;

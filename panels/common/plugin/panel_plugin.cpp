@@ -74,6 +74,7 @@ void PanelPlugin::Initialise(HWND host)
     m_host = host;
     m_app.AttachHost(host);
     m_app.m_profileName = "VEXOMAR.INI";
+    OnAttached();
     if (!RegisterPanelClass()) {
         Prompt(m_description.classFailureText);
         m_available = false;

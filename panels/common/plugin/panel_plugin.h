@@ -41,6 +41,8 @@ public:
     HWND HostWindow() const { return m_host; }
 
 protected:
+    // Start-up once the host is bound, before the panel class is registered.
+    virtual void OnAttached() {}
     // Start-up after the panel class is registered; the availability flag may be cleared.
     virtual void OnInitialise() {}
     virtual void OnTerminate() {}

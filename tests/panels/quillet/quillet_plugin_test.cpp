@@ -150,9 +150,15 @@ TEST_F(QuilletTest, ARefusedWindowClassIsToldAndNothingElseStarts)
     plugin.refuseClass = true;
     ScriptedPrompter prompter;
     prompter.Expect("QUILLET.DLL -  Failed to Register 'MDIFiller_Quillet' Class !");
+    EXPECT_EQ("VEXOMAR.HLP", plugin.HelpFile());
     Send(kInitialise);
     EXPECT_TRUE(engine.calls.empty());
     EXPECT_EQ(0, Send(kQueryAvailable));
+    // The help file follows the host's path even so.
+    char hostPath[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, hostPath, MAX_PATH);
+    EXPECT_EQ(HelpFileForHost(hostPath), plugin.HelpFile());
+    EXPECT_EQ("HLP", plugin.HelpFile().substr(plugin.HelpFile().size() - 3));
 }
 
 TEST_F(QuilletTest, AnswersEveryMessageOfTheProtocol)
