@@ -25,8 +25,9 @@ bool HostApplication::Start(HINSTANCE instance, const std::vector<std::string>& 
     m_frame->BuildPanelMenu();
     ShowWindow(m_frame->Window(), show);
     UpdateWindow(m_frame->Window());
-    for (const LoadedPanel& panel : m_panels)
-        panel.Send(kStart);
+    // 1547 comes from the loop's first turn, once the frame has shown; a panel opened from
+    // the command line is then already there when a start-up question is asked.
+    PostMessageA(m_frame->Window(), HostFrame::kStartPanels, 0, 0);
     m_frame->StartPanelTimer();
     return true;
 }

@@ -111,6 +111,10 @@ LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return CreatePanelChild(reinterpret_cast<HMODULE>(wParam), reinterpret_cast<MdiChildRequest*>(lParam));
     case kStatusText:
         return OnStatusText(wParam, lParam);
+    case kStartPanels:
+        for (const LoadedPanel& panel : m_panels)
+            panel.Send(kStart);
+        return 0;
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam)))
             return 0;

@@ -12,6 +12,8 @@ class HostFrame {
 public:
     static constexpr UINT_PTR kPanelTimer = 1;
     static constexpr UINT kPanelTimerMilliseconds = 1000;
+    // Posted to the frame at the end of start-up: 1547 to each panel.
+    static constexpr UINT kStartPanels = WM_APP + 1;
 
     explicit HostFrame(std::vector<LoadedPanel>& panels);
     ~HostFrame();
