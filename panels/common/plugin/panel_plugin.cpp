@@ -91,6 +91,11 @@ bool PanelPlugin::RegisterPanelClass()
 
 void PanelPlugin::Terminate()
 {
+    // A panel still open would keep this module's window procedures on the host's windows
+    // after the host frees the library.
+    if (m_panel && IsWindow(m_panel))
+        ::SendMessageA(GetParent(m_panel), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_panel), 0);
+    m_panel = nullptr;
     OnTerminate();
     m_app.DetachHost();
 }

@@ -229,6 +229,18 @@ TEST_F(QuilletTest, ReopensAPanelTheUserClosedAndActivatesAnOpenOne)
     EXPECT_TRUE(IsWindow(plugin.PanelWindow()));
 }
 
+TEST_F(QuilletTest, TerminateClosesAPanelStillOpen)
+{
+    ScriptedPrompter prompter;
+    Send(kInitialise);
+    Send(kOpen);
+    HWND panel = plugin.PanelWindow();
+    ASSERT_TRUE(IsWindow(panel));
+    Send(kTerminate);
+    EXPECT_FALSE(IsWindow(panel));
+    EXPECT_EQ(nullptr, plugin.PanelWindow());
+}
+
 TEST_F(QuilletTest, ASecondOpenDuringAnOpenOnlyBeeps)
 {
     ScriptedPrompter prompter;
