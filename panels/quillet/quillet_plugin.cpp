@@ -1,0 +1,174 @@
+// QuilletPlugin: engine start and stop, the archive library's start and the filter devices.
+#include "quillet_plugin.h"
+
+#include <vector>
+
+#include "module.h"
+#include "prompter.h"
+#include "quillet_resource.h"
+
+const PanelDescription QuilletPlugin::kDescription = {
+    "MDIFiller_Quillet",
+    "QUILLET.DLL -  Failed to Register 'MDIFiller_Quillet' Class !",
+    IDI_QUILLET_PANEL,
+    9,
+    "",
+    true,
+    true,
+    false,
+};
+
+namespace {
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+// Keeps the current directory for the time the engine is bound from the plug-in's folder.
+class DirectoryScope {
+public:
+    explicit DirectoryScope(const std::string& directory)
+    {
+        char current[MAX_PATH] = {};
+        if (GetCurrentDirectoryA(MAX_PATH, current))
+            m_previous = current;
+        SetCurrentDirectoryA(directory.c_str());
+    }
+    ~DirectoryScope()
+    {
+        if (!m_previous.empty())
+            SetCurrentDirectoryA(m_previous.c_str());
+    }
+
+private:
+    std::string m_previous;
+};
+
+}  // namespace
+
+QuilletPlugin::QuilletPlugin(CExtensionApp& app, QuilletServices services)
+    : PanelPlugin(app, kDescription), m_services(services)
+{
+}
+
+void QuilletPlugin::OnAttached()
+{
+    char hostPath[MAX_PATH] = {};
+    if (GetModuleFileNameA(nullptr, hostPath, MAX_PATH))
+        m_helpFile = HelpFileForHost(hostPath);
+}
+
+void QuilletPlugin::OnInitialise()
+{
+    if (!StartEngine()) {
+        m_available = false;
+        PromptId(IDS_ENGINE_NOT_INITIALISED);
+        return;
+    }
+    m_temporaryDirectory = TemporaryDirectory();
+    m_archive = m_services.archive.Init(kArchiveStartFlags);
+    if (m_archive)
+        m_services.archive.SetTemporaryDirectory(m_archive, m_temporaryDirectory);
+    TellFiltersScannerStarted(m_services.filters, Widen(m_temporaryDirectory));
+}
+
+bool QuilletPlugin::StartEngine()
+{
+    // The directory is given back on every path, not only after a load.
+    DirectoryScope scope(ModuleDirectory());
+    if (!m_services.engine.Bind())
+        return false;
+    if (LoadEngine())
+        return true;
+    m_services.engine.Free();
+    return false;
+}
+
+bool QuilletPlugin::LoadEngine()
+{
+    EngineLibrary& engine = m_services.engine;
+    if (engine.Open(&m_instance) != 0)
+        return false;
+    // The fast mode until the scan options are read.
+    std::vector<std::uint16_t> block(kOptionWords, 0);
+    block[2] = 6;
+    if (engine.SetOptions(m_instance, block.data(), kOptionWords) != 0)
+        return false;
+    switch (engine.LoadSignatures(m_instance)) {
+    case 0:
+        engine.Versions(m_instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate,
+                        &m_versions.signatureDate);
+        m_engineLoaded = true;
+        return true;
+    case 10:
+        ShowEngineBox("Error allocating memory for data file");
+        return false;
+    case 11:
+        ShowEngineBox("Error opening data file");
+        return false;
+    case 20:
+        ShowEngineBox("Invalid format of ");
+        ShowEngineBox("VIRSIG.DAT");
+        return false;
+    default:
+        ShowEngineBox("Error loading data file");
+        return false;
+    }
+}
+
+void QuilletPlugin::ShowEngineBox(const char* text) const
+{
+    Prompter::Current().Show(HostWindow(), text, "Vexomar", MB_OK | MB_ICONERROR);
+}
+
+void QuilletPlugin::OnTerminate()
+{
+    if (!m_engineLoaded)
+        return;
+    TellFiltersScannerStopped(m_services.filters, Widen(m_temporaryDirectory));
+    if (m_archive)
+        m_services.archive.DeInit(m_archive);
+    m_archive = 0;
+    m_services.engine.ReleaseSignatures(m_instance);
+    m_services.engine.Close(m_instance);
+    m_services.engine.Free();
+    m_engineLoaded = false;
+}
+
+CPanelFrameWnd* QuilletPlugin::MakePanelFrame()
+{
+    return new CPanelFrameWnd(PanelToolbar{IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR,
+                                                                 ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
+}
+
+std::string QuilletPlugin::TemporaryDirectory() const
+{
+    HKEY key = nullptr;
+    std::string directory = "c:\\";
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Morwick\\Vexomar\\CurrentVersion\\Path", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return directory;
+    char value[MAX_PATH + 1] = {};
+    DWORD size = MAX_PATH;
+    DWORD type = 0;
+    if (RegQueryValueExA(key, "TMP", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ) && value[0])
+        directory = value;
+    RegCloseKey(key);
+    return directory;
+}
+
+std::string QuilletPlugin::ModuleDirectory() const
+{
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(ModuleInstance(), path, MAX_PATH);
+    std::string directory(path, length);
+    size_t slash = directory.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : directory.substr(0, slash);
+}

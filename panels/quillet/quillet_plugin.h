@@ -1,0 +1,57 @@
+// QuilletPlugin: the Local Scanner's side of the protocol: the engine, archive and filter start-up.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "archive_library.h"
+#include "engine_library.h"
+#include "filter_link.h"
+#include "panel_plugin.h"
+
+enum : UINT { IDS_ENGINE_NOT_INITIALISED = 2039 };
+constexpr DWORD kArchiveStartFlags = 0x4000;
+
+struct QuilletServices {
+    EngineLibrary& engine;
+    ArchiveLibrary& archive;
+    FilterLink& filters;
+};
+
+struct EngineVersions {
+    std::uint32_t engine = 0, signatures = 0, engineDate = 0, signatureDate = 0;
+};
+
+class QuilletPlugin : public PanelPlugin {
+public:
+    static const PanelDescription kDescription;
+
+    QuilletPlugin(CExtensionApp& app, QuilletServices services);
+
+    const std::string& HelpFile() const { return m_helpFile; }
+    const EngineVersions& Versions() const { return m_versions; }
+    bool EngineLoaded() const { return m_engineLoaded; }
+
+protected:
+    void OnAttached() override;
+    void OnInitialise() override;
+    void OnTerminate() override;
+    CPanelFrameWnd* MakePanelFrame() override;
+    // The registry's temporary directory (Path\TMP, "c:\" when absent).
+    virtual std::string TemporaryDirectory() const;
+    // The folder the engine and its data file lie in: the plug-in's own.
+    virtual std::string ModuleDirectory() const;
+
+private:
+    bool StartEngine();
+    bool LoadEngine();
+    void ShowEngineBox(const char* text) const;
+
+    QuilletServices m_services;
+    std::string m_helpFile = "VEXOMAR.HLP";
+    std::uint32_t m_instance = 0;
+    bool m_engineLoaded = false;
+    EngineVersions m_versions;
+    DWORD m_archive = 0;
+    std::string m_temporaryDirectory;
+};

@@ -1,0 +1,64 @@
+// LoadedServiceCore: the service core's calls through the libraries found at run time.
+#include "service_core.h"
+
+namespace {
+using StatusCall = DWORD(WINAPI*)(const char*, DWORD*);
+using StartCall = DWORD(WINAPI*)(const char*, DWORD);
+using QueryCall = DWORD(WINAPI*)();
+
+template <class Call>
+Call As(FARPROC entry)
+{
+    return reinterpret_cast<Call>(reinterpret_cast<void*>(entry));
+}
+}  // namespace
+
+LoadedServiceCore::~LoadedServiceCore()
+{
+    if (m_drumel)
+        FreeLibrary(m_drumel);
+    if (m_ynnis)
+        FreeLibrary(m_ynnis);
+}
+
+FARPROC LoadedServiceCore::Bind(HMODULE& module, const char* library, const char* name, DWORD& error)
+{
+    if (!module)
+        module = LoadLibraryA(library);
+    if (!module) {
+        error = ERROR_MOD_NOT_FOUND;
+        return nullptr;
+    }
+    FARPROC entry = GetProcAddress(module, name);
+    if (!entry)
+        error = ERROR_PROC_NOT_FOUND;
+    return entry;
+}
+
+DWORD LoadedServiceCore::GetServiceStatus(const std::string& computer, DWORD* status)
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_drumel, "DRUMEL.DLL", "VexomarGetServiceStatus", error);
+    return entry ? As<StatusCall>(entry)(computer.c_str(), status) : error;
+}
+
+DWORD LoadedServiceCore::StartService(const std::string& server)
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_drumel, "DRUMEL.DLL", "VexomarStartService", error);
+    return entry ? As<StartCall>(entry)(server.c_str(), 0) : error;
+}
+
+DWORD LoadedServiceCore::StartQuery()
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_ynnis, "YNNIS.DLL", "VexomarStartQuery", error);
+    return entry ? As<QueryCall>(entry)() : error;
+}
+
+DWORD LoadedServiceCore::StopQuery()
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_ynnis, "YNNIS.DLL", "VexomarStopQuery", error);
+    return entry ? As<QueryCall>(entry)() : error;
+}

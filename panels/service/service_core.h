@@ -1,0 +1,31 @@
+// ServiceCore: the antivirus service core's calls the panel's start-up and shut-down make.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ServiceCore {
+public:
+    virtual ~ServiceCore() = default;
+    virtual DWORD GetServiceStatus(const std::string& computer, DWORD* status) = 0;
+    virtual DWORD StartService(const std::string& server) = 0;
+    virtual DWORD StartQuery() = 0;
+    virtual DWORD StopQuery() = 0;
+};
+
+// DRUMEL.DLL and YNNIS.DLL loaded by name, their functions bound by their plain names. A
+// library or function that is not there answers ERROR_MOD_NOT_FOUND or ERROR_PROC_NOT_FOUND.
+class LoadedServiceCore : public ServiceCore {
+public:
+    ~LoadedServiceCore() override;
+    DWORD GetServiceStatus(const std::string& computer, DWORD* status) override;
+    DWORD StartService(const std::string& server) override;
+    DWORD StartQuery() override;
+    DWORD StopQuery() override;
+
+private:
+    FARPROC Bind(HMODULE& module, const char* library, const char* name, DWORD& error);
+    HMODULE m_drumel = nullptr;
+    HMODULE m_ynnis = nullptr;
+};
