@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "filter_device.h"
+#include "filter_state_source.h"
 #include "job_schedule.h"
 #include "scan_engine.h"
 #include "scan_job.h"
