@@ -31,11 +31,11 @@ kelvex::SignatureSet CorpusBuilder::Signatures(size_t bodies, size_t hashes, dou
         kelvex::BodySignature b;
         b.id = uint16_t(1 + i % 65000);
         b.name = "Bench.Body." + std::to_string(i);
-        const size_t len = 12 + rng_() % 29;
+        const size_t len = 12 + m_rng() % 29;
         std::string bytes;
-        for (size_t k = 0; k < len; ++k) bytes.push_back(char(rng_()));
+        for (size_t k = 0; k < len; ++k) bytes.push_back(char(m_rng()));
         std::string hex = HexOf(bytes);
-        if (share(rng_) < wildcardShare) {
+        if (share(m_rng) < wildcardShare) {
             // A wildcard byte, a nibble and a bounded gap in the second half.
             const size_t at = (len / 2) * 2;
             hex = hex.substr(0, at) + "??" + hex.substr(at + 2, 2) + "{2-6}" + hex.substr(at + 4, 1) + "?" + hex.substr(at + 6);
@@ -49,8 +49,8 @@ kelvex::SignatureSet CorpusBuilder::Signatures(size_t bodies, size_t hashes, dou
         kelvex::HashSignature h;
         h.id = uint16_t(1 + i % 65000);
         h.name = "Bench.Hash." + std::to_string(i);
-        h.size = uint32_t(1000 + rng_() % 200000);
-        for (auto& byte : h.md5) byte = uint8_t(rng_());
+        h.size = uint32_t(1000 + m_rng() % 200000);
+        for (auto& byte : h.md5) byte = uint8_t(m_rng());
         set.hashes.push_back(std::move(h));
     }
     kelvex::BodySignature e;
@@ -84,26 +84,26 @@ std::string CorpusBuilder::FileBytes(size_t size, int kind) {
     s.reserve(size + 64);
     switch (kind) {
         case 0:  // text
-            while (s.size() < size) s += kWords[rng_() % 20];
+            while (s.size() < size) s += kWords[m_rng() % 20];
             break;
         case 1:  // compressed-looking data
             while (s.size() < size) {
-                uint64_t v = rng_();
+                uint64_t v = m_rng();
                 s.append(reinterpret_cast<const char*>(&v), 8);
             }
             break;
         case 2:  // sparse: mostly zeros with records
             while (s.size() < size) {
-                s.append(size_t(rng_() % 512), '\0');
-                for (int k = 0; k < 32; ++k) s.push_back(char(rng_() % 64));
+                s.append(size_t(m_rng() % 512), '\0');
+                for (int k = 0; k < 32; ++k) s.push_back(char(m_rng() % 64));
             }
             break;
         default:  // executable-like: header, code bytes of a narrow alphabet, strings, padding
             s = std::string("MZ\x90\x00\x03\x00\x00\x00\x04\x00\x00\x00\xff\xff\x00\x00", 16);
             while (s.size() < size) {
-                for (int k = 0; k < 200; ++k) s.push_back(char("\x8b\x45\x89\xe8\x00\x83\xc4\x50\x6a\xff"[rng_() % 10]));
-                s += kWords[rng_() % 20];
-                s.append(size_t(rng_() % 64), '\0');
+                for (int k = 0; k < 200; ++k) s.push_back(char("\x8b\x45\x89\xe8\x00\x83\xc4\x50\x6a\xff"[m_rng() % 10]));
+                s += kWords[m_rng() % 20];
+                s.append(size_t(m_rng() % 64), '\0');
             }
     }
     s.resize(size);
@@ -121,13 +121,13 @@ bool CorpusBuilder::Corpus(const std::string& dir, size_t files, size_t megabyte
     std::vector<double> weights(files);
     double sum = 0;
     std::exponential_distribution<double> expo(1.0);
-    for (double& w : weights) sum += (w = expo(rng_) * expo(rng_) + 0.01);
+    for (double& w : weights) sum += (w = expo(m_rng) * expo(m_rng) + 0.01);
     for (size_t i = 0; i < files; ++i) {
         const size_t size = size_t(double(total) * weights[i] / sum) + 1;
         std::string bytes = FileBytes(size, int(i % 4));
         if (i % 997 == 0 && !set.bodies.empty()) {
             // A planted signature (wildcards filled with zeros) somewhere in the file.
-            const auto& b = set.bodies[size_t(rng_() % (set.bodies.size() - 1))];
+            const auto& b = set.bodies[size_t(m_rng() % (set.bodies.size() - 1))];
             std::string sig;
             for (const auto& seg : b.pattern.segments)
                 for (const auto& part : seg.parts) {
@@ -135,7 +135,7 @@ bool CorpusBuilder::Corpus(const std::string& dir, size_t files, size_t megabyte
                     for (const auto& t : part.tokens) sig.push_back(char(t.value));
                 }
             if (bytes.size() > sig.size()) {
-                bytes.replace(rng_() % (bytes.size() - sig.size()), sig.size(), sig);
+                bytes.replace(m_rng() % (bytes.size() - sig.size()), sig.size(), sig);
                 ++planted;
             }
         }

@@ -9,7 +9,7 @@
 
 class CorpusBuilder {
 public:
-    explicit CorpusBuilder(uint32_t seed) : rng_(seed) {}
+    explicit CorpusBuilder(uint32_t seed) : m_rng(seed) {}
 
     // bodies random body signatures (wildcardShare of them with wildcards and gaps), hashes MD5
     // signatures of made-up files, and the test file's signature.
@@ -21,5 +21,5 @@ public:
 
 private:
     std::string FileBytes(size_t size, int kind);
-    std::mt19937_64 rng_;
+    std::mt19937_64 m_rng;
 };

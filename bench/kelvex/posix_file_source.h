@@ -8,13 +8,13 @@ public:
     ~PosixFileSource() override;
     PosixFileSource(const PosixFileSource&) = delete;
     PosixFileSource& operator=(const PosixFileSource&) = delete;
-    bool Valid() const { return fd_ >= 0; }
-    uint64_t Size() const override { return size_; }
+    bool Valid() const { return m_fd >= 0; }
+    uint64_t Size() const override { return m_size; }
     bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
     bool Write(uint64_t, const void*, size_t) override { return false; }
     bool Truncate(uint64_t) override { return false; }
 
 private:
-    int fd_ = -1;
-    uint64_t size_ = 0;
+    int m_fd = -1;
+    uint64_t m_size = 0;
 };

@@ -31,7 +31,7 @@ std::optional<AlertMessage> AlertComposer::Accept(const std::string& server, int
     const std::string key = KeyOf(server, product);
     const std::string cut = text.substr(0, kMaxAlertText);
     if (type < 0) {
-        staged_[key] = cut;
+        m_staged[key] = cut;
         return std::nullopt;
     }
     AlertMessage message;
@@ -40,11 +40,11 @@ std::optional<AlertMessage> AlertComposer::Accept(const std::string& server, int
     message.priority = PriorityOfType(type);
     message.product = product;
     message.server = server;
-    const auto staged = staged_.find(key);
-    if (staged != staged_.end()) {
+    const auto staged = m_staged.find(key);
+    if (staged != m_staged.end()) {
         message.text = staged->second;
         message.code = cut.substr(0, 63);
-        staged_.erase(staged);
+        m_staged.erase(staged);
     } else {
         message.text = cut;
     }
@@ -53,5 +53,5 @@ std::optional<AlertMessage> AlertComposer::Accept(const std::string& server, int
 
 void AlertComposer::Drop(const std::string& server, const std::string& product)
 {
-    staged_.erase(KeyOf(server, product));
+    m_staged.erase(KeyOf(server, product));
 }

@@ -24,5 +24,5 @@ public:
 
 private:
     static std::string KeyOf(const std::string& server, const std::string& product);
-    std::map<std::string, std::string> staged_;
+    std::map<std::string, std::string> m_staged;
 };

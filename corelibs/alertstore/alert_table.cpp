@@ -6,12 +6,12 @@
 
 std::optional<std::uint32_t> AlertTable::FindFreeSlot()
 {
-    const std::optional<std::uint64_t> size = file_.Size();
+    const std::optional<std::uint64_t> size = m_file.Size();
     if (!size)
         return std::nullopt;
     if (*size < kSlotSize) {
         const Slot header = TableHeader().Encode();
-        if (!file_.WriteAt(0, header.data(), header.size()))
+        if (!m_file.WriteAt(0, header.data(), header.size()))
             return std::nullopt;
     }
     const std::uint64_t wholeSlots = *size / kSlotSize;
@@ -20,7 +20,7 @@ std::optional<std::uint32_t> AlertTable::FindFreeSlot()
     std::vector<std::uint8_t> block(kSlotsPerRead * kSlotSize);
     for (std::uint64_t first = 1; first < wholeSlots && first <= kMaxSlot; first += kSlotsPerRead) {
         const std::uint64_t count = std::min(kSlotsPerRead, wholeSlots - first);
-        if (!file_.ReadAt(first * kSlotSize, block.data(), count * kSlotSize))
+        if (!m_file.ReadAt(first * kSlotSize, block.data(), count * kSlotSize))
             return std::nullopt;
         for (std::uint64_t i = 0; i < count && first + i <= kMaxSlot; ++i) {
             Slot slot;
@@ -43,8 +43,8 @@ bool AlertTable::WriteRecord(std::uint32_t slot, const AlertRecord& record)
     const Slot bytes = record.Encode();
     const std::uint64_t at = static_cast<std::uint64_t>(slot) * kSlotSize;
     const std::uint8_t cleared = 0;
-    return file_.WriteAt(at, &cleared, 1) && file_.WriteAt(at + 1, bytes.data() + 1, bytes.size() - 1)
-           && file_.WriteAt(at, bytes.data(), 1);
+    return m_file.WriteAt(at, &cleared, 1) && m_file.WriteAt(at + 1, bytes.data() + 1, bytes.size() - 1)
+           && m_file.WriteAt(at, bytes.data(), 1);
 }
 
 bool AlertTable::CountRecord(int priority)
@@ -55,13 +55,13 @@ bool AlertTable::CountRecord(int priority)
     header->Count(priority);
     const Slot bytes = header->Encode();
     // Only the three counts change; the rest of the header slot stays as it is.
-    return file_.WriteAt(0, bytes.data(), 12);
+    return m_file.WriteAt(0, bytes.data(), 12);
 }
 
 std::optional<TableHeader> AlertTable::ReadHeader()
 {
     Slot slot{};
-    if (!file_.ReadAt(0, slot.data(), slot.size()))
+    if (!m_file.ReadAt(0, slot.data(), slot.size()))
         return std::nullopt;
     return TableHeader::Decode(slot);
 }

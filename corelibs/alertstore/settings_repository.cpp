@@ -16,7 +16,7 @@ constexpr std::size_t kMaxSettingsFile = 64u << 20;
 
 std::string SettingsRepository::PathOf(const std::string& application) const
 {
-    return home_.SettingsFolder() + "\\" + application + ".ALS";
+    return m_home.SettingsFolder() + "\\" + application + ".ALS";
 }
 
 std::optional<ApplicationSettings> SettingsRepository::Load(const std::string& application) const
@@ -57,7 +57,7 @@ bool SettingsRepository::Update(const std::string& application,
     if (!settings || !change(*settings))
         return false;
     settings->Touch(static_cast<std::int64_t>(std::time(nullptr)));
-    return EnsureFolder(home_.SettingsFolder()) && ReplaceFileContents(PathOf(*name), settings->Encode());
+    return EnsureFolder(m_home.SettingsFolder()) && ReplaceFileContents(PathOf(*name), settings->Encode());
 }
 
 bool SettingsRepository::HasOwnSettings(const std::string& application) const
@@ -76,14 +76,14 @@ bool SettingsRepository::Register(const std::string& application)
         return false;
     if (FileExists(PathOf(*name)))
         return true;
-    return EnsureFolder(home_.SettingsFolder()) && ReplaceFileContents(PathOf(*name), ApplicationSettings().Encode());
+    return EnsureFolder(m_home.SettingsFolder()) && ReplaceFileContents(PathOf(*name), ApplicationSettings().Encode());
 }
 
 std::vector<std::string> SettingsRepository::Applications() const
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    const std::string pattern = home_.SettingsFolder() + "\\*.ALS";
+    const std::string pattern = m_home.SettingsFolder() + "\\*.ALS";
     HANDLE search = FindFirstFileA(pattern.c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {

@@ -66,22 +66,22 @@ SiteDescription SiteDescription::Parse(const std::string& text, ParseError* erro
             const std::string domain = Trim(line.substr(1, line.size() - 2));
             if (!ValidName(domain))
                 return fail("bad domain name");
-            site.domains_.push_back(domain);
+            site.m_domains.push_back(domain);
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)
             return fail("expected [DOMAIN] or SERVER=DIRECTORY");
-        if (site.domains_.empty())
+        if (site.m_domains.empty())
             return fail("a server must follow a domain");
-        SiteServer server{Trim(line.substr(0, equals)), site.domains_.back(), Trim(line.substr(equals + 1))};
+        SiteServer server{Trim(line.substr(0, equals)), site.m_domains.back(), Trim(line.substr(equals + 1))};
         if (!ValidName(server.name))
             return fail("bad server name");
         if (server.dataDirectory.empty())
             return fail("a server needs a data directory");
         if (site.Find(server.name))
             return fail("server named twice");
-        site.servers_.push_back(server);
+        site.m_servers.push_back(server);
     }
     if (ok)
         *ok = true;
@@ -91,14 +91,14 @@ SiteDescription SiteDescription::Parse(const std::string& text, ParseError* erro
 SiteDescription SiteDescription::Default(const std::string& localComputer)
 {
     SiteDescription site;
-    site.domains_.push_back("WORKGROUP");
-    site.servers_.push_back({localComputer, "WORKGROUP", ""});
+    site.m_domains.push_back("WORKGROUP");
+    site.m_servers.push_back({localComputer, "WORKGROUP", ""});
     return site;
 }
 
 const SiteServer* SiteDescription::Find(const std::string& name) const
 {
-    for (const SiteServer& server : servers_) {
+    for (const SiteServer& server : m_servers) {
         if (SameComputerName(server.name, name))
             return &server;
     }
@@ -107,5 +107,5 @@ const SiteServer* SiteDescription::Find(const std::string& name) const
 
 std::vector<std::string> SiteDescription::Domains() const
 {
-    return domains_;
+    return m_domains;
 }

@@ -29,12 +29,12 @@ public:
 
     // The server of that name, ignoring case.
     const SiteServer* Find(const std::string& name) const;
-    const std::vector<SiteServer>& Servers() const { return servers_; }
+    const std::vector<SiteServer>& Servers() const { return m_servers; }
     std::vector<std::string> Domains() const;
 
 private:
-    std::vector<SiteServer> servers_;
-    std::vector<std::string> domains_;
+    std::vector<SiteServer> m_servers;
+    std::vector<std::string> m_domains;
 };
 
 bool SameComputerName(const std::string& a, const std::string& b);

@@ -5,19 +5,19 @@ StoreLock::StoreLock(DWORD timeoutMs)
 {
     // The service runs in another session than the Alert Manager: only a global name is
     // shared by both. A process that may not create global objects falls back to its session.
-    mutex_ = CreateMutexA(nullptr, FALSE, "Global\\MorwickAlertSettingsLock");
-    if (!mutex_)
-        mutex_ = CreateMutexA(nullptr, FALSE, "MorwickAlertSettingsLock");
-    if (!mutex_)
+    m_mutex = CreateMutexA(nullptr, FALSE, "Global\\MorwickAlertSettingsLock");
+    if (!m_mutex)
+        m_mutex = CreateMutexA(nullptr, FALSE, "MorwickAlertSettingsLock");
+    if (!m_mutex)
         return;
-    const DWORD wait = WaitForSingleObject(mutex_, timeoutMs);
-    held_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    const DWORD wait = WaitForSingleObject(m_mutex, timeoutMs);
+    m_held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
 }
 
 StoreLock::~StoreLock()
 {
-    if (held_)
-        ReleaseMutex(mutex_);
-    if (mutex_)
-        CloseHandle(mutex_);
+    if (m_held)
+        ReleaseMutex(m_mutex);
+    if (m_mutex)
+        CloseHandle(m_mutex);
 }

@@ -12,9 +12,9 @@ public:
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
-    bool Held() const { return held_; }
+    bool Held() const { return m_held; }
 
 private:
-    HANDLE mutex_ = nullptr;
-    bool held_ = false;
+    HANDLE m_mutex = nullptr;
+    bool m_held = false;
 };

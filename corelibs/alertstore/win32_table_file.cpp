@@ -7,11 +7,11 @@ Win32TableFile::Win32TableFile(const std::string& path, Mode mode)
     const DWORD share = mode == Mode::Write ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const DWORD disposition = mode == Mode::Write ? OPEN_ALWAYS : OPEN_EXISTING;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        handle_ = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle_ != INVALID_HANDLE_VALUE)
+        m_handle = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (m_handle != INVALID_HANDLE_VALUE)
             return;
-        openError_ = GetLastError();
-        if (openError_ != ERROR_SHARING_VIOLATION && openError_ != ERROR_LOCK_VIOLATION)
+        m_openError = GetLastError();
+        if (m_openError != ERROR_SHARING_VIOLATION && m_openError != ERROR_LOCK_VIOLATION)
             return;
         Sleep(20);
     }
@@ -19,14 +19,14 @@ Win32TableFile::Win32TableFile(const std::string& path, Mode mode)
 
 Win32TableFile::~Win32TableFile()
 {
-    if (handle_ != INVALID_HANDLE_VALUE)
-        CloseHandle(handle_);
+    if (m_handle != INVALID_HANDLE_VALUE)
+        CloseHandle(m_handle);
 }
 
 std::optional<std::uint64_t> Win32TableFile::Size()
 {
     LARGE_INTEGER size;
-    if (handle_ == INVALID_HANDLE_VALUE || !GetFileSizeEx(handle_, &size))
+    if (m_handle == INVALID_HANDLE_VALUE || !GetFileSizeEx(m_handle, &size))
         return std::nullopt;
     return static_cast<std::uint64_t>(size.QuadPart);
 }
@@ -37,7 +37,7 @@ bool Win32TableFile::ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    return handle_ != INVALID_HANDLE_VALUE && ReadFile(handle_, data, static_cast<DWORD>(size), &done, &at)
+    return m_handle != INVALID_HANDLE_VALUE && ReadFile(m_handle, data, static_cast<DWORD>(size), &done, &at)
            && done == size;
 }
 
@@ -47,6 +47,6 @@ bool Win32TableFile::WriteAt(std::uint64_t offset, const std::uint8_t* data, std
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    return handle_ != INVALID_HANDLE_VALUE && WriteFile(handle_, data, static_cast<DWORD>(size), &done, &at)
+    return m_handle != INVALID_HANDLE_VALUE && WriteFile(m_handle, data, static_cast<DWORD>(size), &done, &at)
            && done == size;
 }

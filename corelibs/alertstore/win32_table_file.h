@@ -20,14 +20,14 @@ public:
     Win32TableFile(const Win32TableFile&) = delete;
     Win32TableFile& operator=(const Win32TableFile&) = delete;
 
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    DWORD OpenError() const { return openError_; }
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    DWORD OpenError() const { return m_openError; }
 
     std::optional<std::uint64_t> Size() override;
     bool ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_t size) override;
     bool WriteAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size) override;
 
 private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-    DWORD openError_ = 0;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    DWORD m_openError = 0;
 };

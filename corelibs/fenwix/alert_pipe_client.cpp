@@ -10,19 +10,19 @@ constexpr DWORD kAnswerTimeoutMs = 10000;
 
 class Handle {
 public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
     ~Handle()
     {
-        if (handle_ && handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
+        if (m_handle && m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
     }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+    bool Valid() const { return m_handle && m_handle != INVALID_HANDLE_VALUE; }
 
 private:
-    HANDLE handle_;
+    HANDLE m_handle;
 };
 
 bool NoListener(DWORD error)
@@ -60,7 +60,7 @@ bool Transfer(HANDLE pipe, bool write, void* data, DWORD size, DWORD* done)
 
 std::uint32_t AlertPipeClient::Probe() const
 {
-    if (WaitNamedPipeA(pipeName_.c_str(), 1))
+    if (WaitNamedPipeA(m_pipeName.c_str(), 1))
         return kAlertDelivered;
     const DWORD error = GetLastError();
     if (NoListener(error))
@@ -74,7 +74,7 @@ std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
     const DWORD start = GetTickCount();
     HANDLE opened = INVALID_HANDLE_VALUE;
     for (;;) {
-        opened = CreateFileA(pipeName_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        opened = CreateFileA(m_pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_FLAG_OVERLAPPED, nullptr);
         if (opened != INVALID_HANDLE_VALUE)
             break;
@@ -87,7 +87,7 @@ std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
         const DWORD spent = GetTickCount() - start;
         if (error != ERROR_PIPE_BUSY || spent >= kConnectBudgetMs)
             return error;
-        WaitNamedPipeA(pipeName_.c_str(), kConnectBudgetMs - spent);
+        WaitNamedPipeA(m_pipeName.c_str(), kConnectBudgetMs - spent);
     }
     Handle pipe(opened);
     DWORD mode = PIPE_READMODE_MESSAGE;

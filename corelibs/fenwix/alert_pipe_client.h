@@ -10,7 +10,7 @@
 
 class AlertPipeClient {
 public:
-    explicit AlertPipeClient(std::string pipeName) : pipeName_(std::move(pipeName)) {}
+    explicit AlertPipeClient(std::string pipeName) : m_pipeName(std::move(pipeName)) {}
 
     // kAlertDelivered when a service listens (busy or not), else why it cannot be reached.
     std::uint32_t Probe() const;
@@ -18,5 +18,5 @@ public:
     std::uint32_t Send(const AlertMessage& message) const;
 
 private:
-    std::string pipeName_;
+    std::string m_pipeName;
 };

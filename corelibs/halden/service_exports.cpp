@@ -11,18 +11,18 @@ constexpr DWORD kWaitMs = 15000;
 
 class ServiceHandle {
 public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
+    explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) {}
     ~ServiceHandle()
     {
-        if (handle_)
-            CloseServiceHandle(handle_);
+        if (m_handle)
+            CloseServiceHandle(m_handle);
     }
     ServiceHandle(const ServiceHandle&) = delete;
     ServiceHandle& operator=(const ServiceHandle&) = delete;
-    SC_HANDLE Get() const { return handle_; }
+    SC_HANDLE Get() const { return m_handle; }
 
 private:
-    SC_HANDLE handle_;
+    SC_HANDLE m_handle;
 };
 
 // Waits, bounded, until the service leaves its pending state; false when it cannot be read.

@@ -88,18 +88,18 @@ std::string SafeExtension(const std::string& name) {
 }
 
 MailAgent::MailAgent(postoffice::PostOffice office, std::uint32_t seed)
-    : office_(std::move(office)), nextHandle_(0x50C00001), nameCounter_(seed) {}
+    : m_office(std::move(office)), m_nextHandle(0x50C00001), m_nameCounter(seed) {}
 
 MailAgent::Database* MailAgent::Find(std::uint32_t handle) {
-    auto found = databases_.find(handle);
-    return found == databases_.end() ? nullptr : &found->second;
+    auto found = m_databases.find(handle);
+    return found == m_databases.end() ? nullptr : &found->second;
 }
 
 Result MailAgent::OpenDatabase(const std::string& name, std::uint32_t& handle) {
     Database database;
-    if (std::optional<std::string> mailbox = office_.FindMailbox(name)) {
+    if (std::optional<std::string> mailbox = m_office.FindMailbox(name)) {
         database.mailbox = *mailbox;
-        database.path = office_.MailboxPath(*mailbox);
+        database.path = m_office.MailboxPath(*mailbox);
     } else {
         std::error_code error;
         if (name.empty() || !std::filesystem::is_regular_file(name, error)) return Result::kNotFound;
@@ -107,15 +107,15 @@ Result MailAgent::OpenDatabase(const std::string& name, std::uint32_t& handle) {
     }
     const Mailbox* loaded = nullptr;
     if (Result result = Current(database, loaded); result != Result::kOk) return result;
-    handle = nextHandle_++;
-    databases_[handle] = std::move(database);
+    handle = m_nextHandle++;
+    m_databases[handle] = std::move(database);
     return Result::kOk;
 }
 
 Result MailAgent::CloseDatabase(std::uint32_t handle) {
-    if (!databases_.erase(handle)) return Result::kBadHandle;
-    for (auto it = searches_.begin(); it != searches_.end();)
-        it = it->second.database == handle ? searches_.erase(it) : std::next(it);
+    if (!m_databases.erase(handle)) return Result::kBadHandle;
+    for (auto it = m_searches.begin(); it != m_searches.end();)
+        it = it->second.database == handle ? m_searches.erase(it) : std::next(it);
     return Result::kOk;
 }
 
@@ -169,7 +169,7 @@ Result MailAgent::AttachmentNames(std::uint32_t handle, const MessageIdentity& i
     if (!i) return Result::kNotFound;
     if (!box->Readable(*i)) return Result::kUnreadable;
     names.clear();
-    for (const std::string& name : box->AttachmentNames(*i)) names.push_back(nameForm_(name));
+    for (const std::string& name : box->AttachmentNames(*i)) names.push_back(m_nameForm(name));
     return Result::kOk;
 }
 
@@ -197,7 +197,7 @@ Result MailAgent::Locate(const AttachmentEntry& entry, Database*& database, std:
     if (!i) return Result::kNotFound;
     if (!box->Readable(*i)) return Result::kUnreadable;
     std::vector<std::string> names;
-    for (const std::string& name : box->AttachmentNames(*i)) names.push_back(nameForm_(name));
+    for (const std::string& name : box->AttachmentNames(*i)) names.push_back(m_nameForm(name));
     message = *i;
     // The index is trusted while the name there still matches; after another change moved
     // the attachments, the name finds it.
@@ -219,13 +219,13 @@ Result MailAgent::Extract(const AttachmentEntry& entry, const std::string& direc
     if (Result result = Locate(entry, database, message, attachment); result != Result::kOk) return result;
     std::optional<std::string> bytes = database->cached->AttachmentBytes(message, attachment);
     if (!bytes) return Result::kUnreadable;
-    std::string base = directory.empty() ? detachedDir_ : directory;
+    std::string base = directory.empty() ? m_detachedDir : directory;
     if (base.empty()) return Result::kInvalid;
     if (!IsSeparator(base.back())) base += kSeparator;
     std::string extension = SafeExtension(database->cached->AttachmentNames(message)[attachment]);
     for (std::uint32_t attempt = 0; attempt < kMaxNameTries; ++attempt) {
         char name[16];
-        std::snprintf(name, sizeof name, "PLV%08X", static_cast<unsigned>(nameCounter_++));
+        std::snprintf(name, sizeof name, "PLV%08X", static_cast<unsigned>(m_nameCounter++));
         std::string candidate = base + name + (extension.empty() ? "" : "." + extension);
         if (candidate.size() > kMaxPathBytes) return Result::kInvalid;
         bool exists = false;
@@ -293,24 +293,24 @@ Result MailAgent::FindFirst(const std::string& path, std::uint32_t& find, Attach
     std::uint32_t database = 0;
     if (Result result = OpenDatabase(path, database); result != Result::kOk) return result;
     Search search{database, {}, 0};
-    const Mailbox& box = *databases_[database].cached;
+    const Mailbox& box = *m_databases[database].cached;
     for (std::size_t i = 0; i < box.Count(); ++i) {
         std::vector<std::string> names = box.AttachmentNames(i);
         for (std::size_t a = 0; a < names.size(); ++a)
-            search.entries.push_back({database, box.Identity(i), static_cast<std::uint32_t>(a), nameForm_(names[a])});
+            search.entries.push_back({database, box.Identity(i), static_cast<std::uint32_t>(a), m_nameForm(names[a])});
     }
     if (search.entries.empty()) {
         CloseDatabase(database);
         return Result::kNoMore;
     }
-    find = nextHandle_++;
-    searches_[find] = std::move(search);
+    find = m_nextHandle++;
+    m_searches[find] = std::move(search);
     return FindNext(find, entry);
 }
 
 Result MailAgent::FindNext(std::uint32_t find, AttachmentEntry& entry) {
-    auto found = searches_.find(find);
-    if (found == searches_.end()) return Result::kBadHandle;
+    auto found = m_searches.find(find);
+    if (found == m_searches.end()) return Result::kBadHandle;
     Search& search = found->second;
     if (search.next >= search.entries.size()) return Result::kNoMore;
     entry = search.entries[search.next++];
@@ -318,10 +318,10 @@ Result MailAgent::FindNext(std::uint32_t find, AttachmentEntry& entry) {
 }
 
 Result MailAgent::CloseFind(std::uint32_t find) {
-    auto found = searches_.find(find);
-    if (found == searches_.end()) return Result::kBadHandle;
+    auto found = m_searches.find(find);
+    if (found == m_searches.end()) return Result::kBadHandle;
     std::uint32_t database = found->second.database;
-    searches_.erase(found);
+    m_searches.erase(found);
     CloseDatabase(database);
     return Result::kOk;
 }
@@ -330,9 +330,9 @@ Result MailAgent::Send(std::uint32_t database, const std::string& mailbox, const
                        const std::string& subject, const std::string& body, const std::string& charset, std::int64_t time) {
     std::optional<std::string> target;
     if (!recipient.empty()) {
-        target = office_.Resolve(recipient);
+        target = m_office.Resolve(recipient);
     } else {
-        target = office_.FindMailbox(mailbox);
+        target = m_office.FindMailbox(mailbox);
         if (!target)
             if (Database* open = Find(database); open && !open->mailbox.empty()) target = open->mailbox;
     }
@@ -344,7 +344,7 @@ Result MailAgent::Send(std::uint32_t database, const std::string& mailbox, const
     mail.body = body;
     mail.charset = charset;
     mail.time = time;
-    return FromStore(office_.Deliver(*target, postoffice::ComposeMessage(mail), sender, time));
+    return FromStore(m_office.Deliver(*target, postoffice::ComposeMessage(mail), sender, time));
 }
 
 }  // namespace plv

@@ -43,12 +43,12 @@ class MailAgent {
 public:
     explicit MailAgent(postoffice::PostOffice office, std::uint32_t seed);
 
-    const postoffice::PostOffice& Office() const { return office_; }
+    const postoffice::PostOffice& Office() const { return m_office; }
     // The form attachment names are handed out and compared in (the caller's code page);
     // the names inside the post office stay UTF-8.
-    void SetNameForm(std::function<std::string(const std::string&)> form) { nameForm_ = std::move(form); }
-    void SetDetachedDir(std::string directory) { detachedDir_ = std::move(directory); }
-    const std::string& DetachedDir() const { return detachedDir_; }
+    void SetNameForm(std::function<std::string(const std::string&)> form) { m_nameForm = std::move(form); }
+    void SetDetachedDir(std::string directory) { m_detachedDir = std::move(directory); }
+    const std::string& DetachedDir() const { return m_detachedDir; }
 
     // A mailbox name of the post office, or the path of a mail-database file.
     Result OpenDatabase(const std::string& name, std::uint32_t& handle);
@@ -97,13 +97,13 @@ private:
     Result Change(Database& database, const postoffice::MessageIdentity& id,
                   const std::function<bool(postoffice::Mailbox&, std::size_t)>& change);
 
-    postoffice::PostOffice office_;
-    std::string detachedDir_;
-    std::function<std::string(const std::string&)> nameForm_ = [](const std::string& name) { return name; };
-    std::map<std::uint32_t, Database> databases_;
-    std::map<std::uint32_t, Search> searches_;
-    std::uint32_t nextHandle_;
-    std::uint32_t nameCounter_;
+    postoffice::PostOffice m_office;
+    std::string m_detachedDir;
+    std::function<std::string(const std::string&)> m_nameForm = [](const std::string& name) { return name; };
+    std::map<std::uint32_t, Database> m_databases;
+    std::map<std::uint32_t, Search> m_searches;
+    std::uint32_t m_nextHandle;
+    std::uint32_t m_nameCounter;
 };
 
 // The generated name of an extracted attachment: "PLV" and eight hex digits, with the

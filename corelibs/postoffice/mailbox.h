@@ -21,15 +21,15 @@ public:
     static std::optional<Mailbox> Load(std::string_view bytes);
 
     // Messages listed: at most the message limit; any after it stay in the file untouched.
-    std::size_t Count() const { return messages_.size(); }
-    bool HasUnlistedMessages() const { return file_.Count() > messages_.size(); }
-    bool IsBare() const { return file_.IsBare(); }
+    std::size_t Count() const { return m_messages.size(); }
+    bool HasUnlistedMessages() const { return m_file.Count() > m_messages.size(); }
+    bool IsBare() const { return m_file.IsBare(); }
 
-    const MessageIdentity& Identity(std::size_t i) const { return messages_[i].identity; }
+    const MessageIdentity& Identity(std::size_t i) const { return m_messages[i].identity; }
     std::optional<std::size_t> Find(const MessageIdentity& identity) const;
-    std::string_view Content(std::size_t i) const { return file_.Entry(i).content; }
-    const MimeMessage& Parsed(std::size_t i) const { return messages_[i].parsed; }
-    bool Readable(std::size_t i) const { return messages_[i].parsed.readable; }
+    std::string_view Content(std::size_t i) const { return m_file.Entry(i).content; }
+    const MimeMessage& Parsed(std::size_t i) const { return m_messages[i].parsed; }
+    bool Readable(std::size_t i) const { return m_messages[i].parsed.readable; }
 
     // The Date field's time, else the separator line's; seconds since 1970 (UTC).
     std::optional<std::int64_t> Time(std::size_t i) const;
@@ -48,7 +48,7 @@ public:
     // False when the mailbox already holds the message limit.
     bool Append(std::string content, std::string_view sender, std::int64_t time);
 
-    std::string Serialize() const { return file_.Serialize(); }
+    std::string Serialize() const { return m_file.Serialize(); }
 
 private:
     struct Message {
@@ -58,9 +58,9 @@ private:
     bool Rewrite(std::size_t i, std::optional<std::string> content);
     void AddListed(std::size_t entry);
 
-    MboxFile file_;
-    std::vector<Message> messages_;
-    std::vector<std::pair<MessageIdentity, std::uint32_t>> copies_;  // header digest, messages seen with it
+    MboxFile m_file;
+    std::vector<Message> m_messages;
+    std::vector<std::pair<MessageIdentity, std::uint32_t>> m_copies;  // header digest, messages seen with it
 };
 
 }  // namespace postoffice

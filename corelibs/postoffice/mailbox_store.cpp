@@ -45,18 +45,18 @@ MailboxLock::MailboxLock(const std::string& mailboxPath, int waitMs) {
     const std::string lockPath = mailboxPath + ".lck";
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
-        handle_ = TryLock(lockPath);
-        if (handle_ >= 0 || std::chrono::steady_clock::now() >= deadline) return;
+        m_handle = TryLock(lockPath);
+        if (m_handle >= 0 || std::chrono::steady_clock::now() >= deadline) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
 
 MailboxLock::~MailboxLock() {
-    if (handle_ < 0) return;
+    if (m_handle < 0) return;
 #ifdef _WIN32
-    _close(handle_);
+    _close(m_handle);
 #else
-    close(handle_);
+    close(m_handle);
 #endif
 }
 

@@ -28,10 +28,10 @@ public:
     ~MailboxLock();
     MailboxLock(const MailboxLock&) = delete;
     MailboxLock& operator=(const MailboxLock&) = delete;
-    bool Held() const { return handle_ >= 0; }
+    bool Held() const { return m_handle >= 0; }
 
 private:
-    int handle_ = -1;
+    int m_handle = -1;
 };
 
 StoreStatus LoadMailbox(const std::string& path, std::optional<Mailbox>& mailbox);

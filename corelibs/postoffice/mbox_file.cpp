@@ -69,11 +69,11 @@ std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
     MboxFile file;
     if (bytes.empty()) return file;
     if (!StartsWithFrom(bytes)) {
-        file.bare_ = true;
+        file.m_bare = true;
         MboxEntry entry;
         entry.raw = std::string(bytes);
         entry.content = entry.raw;
-        file.entries_.push_back(std::move(entry));
+        file.m_entries.push_back(std::move(entry));
         return file;
     }
     std::size_t pos = 0;
@@ -91,8 +91,8 @@ std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
         std::string_view line = bytes.substr(pos, end - pos);
         if (StartsWithFrom(line) && (previousEmpty || LooksLikeSeparator(line))) {
             finish(pos);
-            file.entries_.emplace_back();
-            current = &file.entries_.back();
+            file.m_entries.emplace_back();
+            current = &file.m_entries.back();
             current->separator = std::string(line);
             spanBegin = end;
         }
@@ -105,9 +105,9 @@ std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
 
 std::string MboxFile::Serialize() const {
     std::string out;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const MboxEntry& entry = entries_[i];
-        if (bare_ && entries_.size() == 1) return entry.changed ? entry.content : entry.raw;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const MboxEntry& entry = m_entries[i];
+        if (m_bare && m_entries.size() == 1) return entry.changed ? entry.content : entry.raw;
         // A file that ended inside a line (a message or separator cut short) gets its line
         // break before another message follows, or the separator would join that line.
         if (!out.empty() && out.back() != '\n') out += '\n';
@@ -126,20 +126,20 @@ std::string MboxFile::Serialize() const {
 }
 
 void MboxFile::ReplaceContent(std::size_t i, std::string content) {
-    entries_[i].content = std::move(content);
-    entries_[i].changed = true;
+    m_entries[i].content = std::move(content);
+    m_entries[i].changed = true;
 }
 
-void MboxFile::Remove(std::size_t i) { entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i)); }
+void MboxFile::Remove(std::size_t i) { m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i)); }
 
 void MboxFile::Append(std::string content, std::string_view sender, std::int64_t time) {
     // A bare message gains a separator of its own once the file holds a second one.
-    if (bare_ && !entries_.empty()) {
-        MboxEntry& first = entries_.front();
+    if (m_bare && !m_entries.empty()) {
+        MboxEntry& first = m_entries.front();
         first.separator = "From MAILER-DAEMON " + FormatSeparatorDate(time) + "\n";
         first.changed = true;
     }
-    bare_ = false;
+    m_bare = false;
     std::string envelope;
     for (char c : sender)
         if (c > 32 && c < 127) envelope += c;
@@ -148,7 +148,7 @@ void MboxFile::Append(std::string content, std::string_view sender, std::int64_t
     entry.separator = "From " + envelope + " " + FormatSeparatorDate(time) + "\n";
     entry.content = std::move(content);
     entry.changed = true;
-    entries_.push_back(std::move(entry));
+    m_entries.push_back(std::move(entry));
 }
 
 }  // namespace postoffice

@@ -26,9 +26,9 @@ public:
     // The file's bytes: untouched messages exactly as read, changed ones quoted again.
     std::string Serialize() const;
 
-    bool IsBare() const { return bare_; }
-    std::size_t Count() const { return entries_.size(); }
-    const MboxEntry& Entry(std::size_t i) const { return entries_[i]; }
+    bool IsBare() const { return m_bare; }
+    std::size_t Count() const { return m_entries.size(); }
+    const MboxEntry& Entry(std::size_t i) const { return m_entries[i]; }
 
     void ReplaceContent(std::size_t i, std::string content);
     void Remove(std::size_t i);
@@ -41,8 +41,8 @@ public:
     static std::string Unquote(std::string_view stored);
 
 private:
-    std::vector<MboxEntry> entries_;
-    bool bare_ = false;
+    std::vector<MboxEntry> m_entries;
+    bool m_bare = false;
 };
 
 }  // namespace postoffice

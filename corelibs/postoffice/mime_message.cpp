@@ -48,47 +48,47 @@ std::vector<Delimiter> FindDelimiters(std::string_view text, std::size_t begin, 
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : text_(text) {}
+    explicit Parser(std::string_view text) : m_text(text) {}
 
     MimeMessage Run() {
-        message_.lineBreak = LineBreakOf(text_);
-        if (text_.size() > limits::kMaxMessageBytes) {
+        m_message.lineBreak = LineBreakOf(m_text);
+        if (m_text.size() > limits::kMaxMessageBytes) {
             Reject("the message is larger than the limit");
-        } else if (ReadPart(0, text_.size(), -1, 0, 0)) {
-            for (std::size_t i = 0; i < message_.parts.size(); ++i)
-                if (IsAttachment(message_.parts[i])) message_.attachments.push_back(static_cast<int>(i));
-            message_.readable = true;
+        } else if (ReadPart(0, m_text.size(), -1, 0, 0)) {
+            for (std::size_t i = 0; i < m_message.parts.size(); ++i)
+                if (IsAttachment(m_message.parts[i])) m_message.attachments.push_back(static_cast<int>(i));
+            m_message.readable = true;
         }
-        return std::move(message_);
+        return std::move(m_message);
     }
 
 private:
     bool Reject(std::string why) {
-        message_.readable = false;
-        message_.failure = std::move(why);
+        m_message.readable = false;
+        m_message.failure = std::move(why);
         return false;
     }
 
     bool ReadPart(std::size_t begin, std::size_t end, int parent, int depth, std::size_t delimiterBegin) {
         if (depth > limits::kMaxDepth) return Reject("the parts are nested deeper than the limit");
-        if (message_.parts.size() >= limits::kMaxParts) return Reject("the message has more parts than the limit");
+        if (m_message.parts.size() >= limits::kMaxParts) return Reject("the message has more parts than the limit");
         MimePart part;
         part.parent = parent;
         part.depth = depth;
         part.begin = begin;
         part.end = end;
         part.delimiterBegin = delimiterBegin;
-        part.header = ParseHeaderBlock(text_, begin, end);
+        part.header = ParseHeaderBlock(m_text, begin, end);
         if (!part.header.withinLimits) return Reject("a header is larger than the limit");
         part.bodyBegin = part.header.bodyBegin;
         Describe(part, parent);
-        int index = static_cast<int>(message_.parts.size());
-        message_.parts.push_back(part);
-        if (parent >= 0) message_.parts[parent].children.push_back(index);
-        if (!message_.parts[index].IsMultipart()) return true;
+        int index = static_cast<int>(m_message.parts.size());
+        m_message.parts.push_back(part);
+        if (parent >= 0) m_message.parts[parent].children.push_back(index);
+        if (!m_message.parts[index].IsMultipart()) return true;
 
-        std::string boundary = message_.parts[index].boundary;
-        std::vector<Delimiter> delimiters = FindDelimiters(text_, part.bodyBegin, end, boundary);
+        std::string boundary = m_message.parts[index].boundary;
+        std::vector<Delimiter> delimiters = FindDelimiters(m_text, part.bodyBegin, end, boundary);
         std::size_t closeBegin = end;
         bool closed = false;
         std::vector<std::pair<std::size_t, std::size_t>> spans;  // part begin and delimiter line start
@@ -100,8 +100,8 @@ private:
             }
             spans.push_back({delimiters[i].afterLine, delimiters[i].lineBegin});
         }
-        message_.parts[index].closeBegin = closeBegin;
-        message_.parts[index].closed = closed;
+        m_message.parts[index].closeBegin = closeBegin;
+        m_message.parts[index].closed = closed;
         for (std::size_t i = 0; i < spans.size(); ++i) {
             std::size_t partEnd = i + 1 < spans.size() ? spans[i + 1].second : closeBegin;
             if (partEnd < spans[i].first) partEnd = spans[i].first;
@@ -112,7 +112,7 @@ private:
 
     void Describe(MimePart& part, int parent) {
         const HeaderBlock& header = part.header;
-        bool digest = parent >= 0 && message_.parts[parent].subtype == "digest";
+        bool digest = parent >= 0 && m_message.parts[parent].subtype == "digest";
         if (digest) {
             part.type = "message";
             part.subtype = "rfc822";
@@ -161,8 +161,8 @@ private:
         return part.type != "text";
     }
 
-    std::string_view text_;
-    MimeMessage message_;
+    std::string_view m_text;
+    MimeMessage m_message;
 };
 
 }  // namespace

@@ -90,8 +90,8 @@ std::string ComposeMessage(const OutgoingMail& mail) {
     return out;
 }
 
-PostOffice::PostOffice(std::string folder) : folder_(std::move(folder)) {
-    while (folder_.size() > 1 && (folder_.back() == '/' || folder_.back() == '\\')) folder_.pop_back();
+PostOffice::PostOffice(std::string folder) : m_folder(std::move(folder)) {
+    while (m_folder.size() > 1 && (m_folder.back() == '/' || m_folder.back() == '\\')) m_folder.pop_back();
 }
 
 bool PostOffice::ValidMailboxName(std::string_view name) {
@@ -106,7 +106,7 @@ bool PostOffice::ValidMailboxName(std::string_view name) {
 std::vector<std::string> PostOffice::Mailboxes() const {
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(m_folder, error), end; !error && it != end; it.increment(error)) {
         std::string file = it->path().filename().string();
         if (file.size() <= 4 || !EqualsIgnoreCase(std::string_view(file).substr(file.size() - 4), kMailboxExtension)) continue;
         std::string name = file.substr(0, file.size() - 4);
@@ -124,15 +124,15 @@ std::optional<std::string> PostOffice::FindMailbox(std::string_view name) const 
 }
 
 std::string PostOffice::MailboxPath(std::string_view name) const {
-    return folder_ + kSeparator + std::string(name) + kMailboxExtension;
+    return m_folder + kSeparator + std::string(name) + kMailboxExtension;
 }
 
-std::string PostOffice::IniPath(std::string_view file) const { return folder_ + kSeparator + std::string(file); }
+std::string PostOffice::IniPath(std::string_view file) const { return m_folder + kSeparator + std::string(file); }
 
 bool PostOffice::CreateMailbox(std::string_view name, std::string_view fullName, std::string_view password) {
     if (!ValidMailboxName(name) || FindMailbox(name)) return false;
     std::error_code error;
-    std::filesystem::create_directories(folder_, error);
+    std::filesystem::create_directories(m_folder, error);
     if (!ReplaceFileAtomically(MailboxPath(name), std::string())) return false;
     MailboxLock lock(IniPath("users.ini"), limits::kLockWaitMs);
     if (!lock.Held()) return false;

@@ -31,7 +31,7 @@ class PostOffice {
 public:
     explicit PostOffice(std::string folder);
 
-    const std::string& Folder() const { return folder_; }
+    const std::string& Folder() const { return m_folder; }
 
     // Letters, digits, '.', '-' and '_', 1 to 48 characters, not starting with '.'.
     static bool ValidMailboxName(std::string_view name);
@@ -61,7 +61,7 @@ public:
 
 private:
     std::string IniPath(std::string_view file) const;
-    std::string folder_;
+    std::string m_folder;
 };
 
 // Reads one value of an INI file's text: section and key in any case; empty when missing.

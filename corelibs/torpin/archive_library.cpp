@@ -17,38 +17,38 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-ArchiveLibrary::ArchiveLibrary(std::uint32_t seed) : temps_(seed) {}
+ArchiveLibrary::ArchiveLibrary(std::uint32_t seed) : m_temps(seed) {}
 
 ArchiveLibrary::~ArchiveLibrary() {
-    for (ArchiveWalk* walk : walks_) delete walk;
-    for (const std::string& path : expanded_) removeFile(path);
+    for (ArchiveWalk* walk : m_walks) delete walk;
+    for (const std::string& path : m_expanded) removeFile(path);
 }
 
 ArchiveType ArchiveLibrary::typeOf(const std::string& path) const {
-    if (!extensions_.admits(path)) return ArchiveType::None;
+    if (!m_extensions.admits(path)) return ArchiveType::None;
     FileSource source;
     if (!source.open(path)) return ArchiveType::None;
     return detectArchiveType(source);
 }
 
 ArchiveWalk* ArchiveLibrary::openWalk(const std::string& path) {
-    if (!extensions_.admits(path)) return nullptr;
-    auto walk = std::make_unique<ArchiveWalk>(temps_);
+    if (!m_extensions.admits(path)) return nullptr;
+    auto walk = std::make_unique<ArchiveWalk>(m_temps);
     if (!walk->open(path)) return nullptr;
     ArchiveWalk* raw = walk.release();
-    walks_.insert(raw);
+    m_walks.insert(raw);
     return raw;
 }
 
 void ArchiveLibrary::closeWalk(ArchiveWalk* walk) {
-    if (walks_.erase(walk) != 0) delete walk;
+    if (m_walks.erase(walk) != 0) delete walk;
 }
 
 bool ArchiveLibrary::expand(const std::string& path, std::string& expanded) {
-    if (expandCompressedFile(path, temps_, expanded) != ExtractStatus::Ok) return false;
+    if (expandCompressedFile(path, m_temps, expanded) != ExtractStatus::Ok) return false;
     // The caller deletes the copies it is done with; forget those before the list grows.
-    if (expanded_.size() >= kPruneExpandedAt) std::erase_if(expanded_, [](const std::string& p) { return !exists(p); });
-    expanded_.push_back(expanded);
+    if (m_expanded.size() >= kPruneExpandedAt) std::erase_if(m_expanded, [](const std::string& p) { return !exists(p); });
+    m_expanded.push_back(expanded);
     return true;
 }
 

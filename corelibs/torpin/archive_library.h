@@ -17,23 +17,23 @@ public:
     explicit ArchiveLibrary(std::uint32_t seed);
     ~ArchiveLibrary();  // closes every walk and deletes every file it left
 
-    void setTemporaryDirectory(const std::string& directory) { temps_.setDirectory(directory); }
-    void setExtensions(const char* entries, int count) { extensions_.assign(entries, count); }
+    void setTemporaryDirectory(const std::string& directory) { m_temps.setDirectory(directory); }
+    void setExtensions(const char* entries, int count) { m_extensions.assign(entries, count); }
     ArchiveType typeOf(const std::string& path) const;
 
     // A new walk over the archive at path, owned here; null when it is no archive.
     ArchiveWalk* openWalk(const std::string& path);
-    bool owns(ArchiveWalk* walk) const { return walks_.count(walk) != 0; }
+    bool owns(ArchiveWalk* walk) const { return m_walks.count(walk) != 0; }
     void closeWalk(ArchiveWalk* walk);
 
     // Expands a compressed single file; the copy is deleted at the latest with the library.
     bool expand(const std::string& path, std::string& expanded);
 
 private:
-    TempFileFactory temps_;
-    ExtensionList extensions_;
-    std::set<ArchiveWalk*> walks_;
-    std::vector<std::string> expanded_;
+    TempFileFactory m_temps;
+    ExtensionList m_extensions;
+    std::set<ArchiveWalk*> m_walks;
+    std::vector<std::string> m_expanded;
 };
 
 }  // namespace torpin

@@ -61,17 +61,17 @@ std::unique_ptr<ArchiveReader> makeReader(ArchiveType type, ByteSource& source) 
     }
 }
 
-ExtensionList::ExtensionList() : entries_{"ZIP", "ARJ", "CAB"} {}
+ExtensionList::ExtensionList() : m_entries{"ZIP", "ARJ", "CAB"} {}
 
 void ExtensionList::assign(const char* entries, int count) {
-    entries_.clear();
+    m_entries.clear();
     if (!entries || count <= 0) return;
     if (count > kMaxExtensions) count = kMaxExtensions;
     for (int i = 0; i < count; ++i) {
         const char* entry = entries + i * kExtensionChars;
         std::size_t length = 0;
         while (length < kExtensionChars && entry[length] != '\0') ++length;
-        if (length > 0) entries_.emplace_back(entry, length);
+        if (length > 0) m_entries.emplace_back(entry, length);
     }
 }
 
@@ -85,7 +85,7 @@ bool extensionOf(const std::string& path, std::string& extension) {
 bool ExtensionList::admits(const std::string& path) const {
     std::string extension;
     if (!extensionOf(path, extension) || extension.empty()) return true;
-    for (const std::string& entry : entries_)
+    for (const std::string& entry : m_entries)
         if (sameIgnoringCase(entry, extension)) return true;
     return false;
 }

@@ -32,7 +32,7 @@ public:
     bool admits(const std::string& path) const;
 
 private:
-    std::vector<std::string> entries_;
+    std::vector<std::string> m_entries;
 };
 
 // The text after the last '.' of a path, when no folder separator follows it.

@@ -12,16 +12,16 @@ namespace {
 // Counts what reaches the file, so that a failed member still uses up the budget.
 class CountingSink final : public ByteSink {
 public:
-    explicit CountingSink(ByteSink& inner) : inner_(inner) {}
+    explicit CountingSink(ByteSink& inner) : m_inner(inner) {}
     bool write(const std::uint8_t* data, std::size_t n) override {
-        if (!inner_.write(data, n)) return false;
+        if (!m_inner.write(data, n)) return false;
         count += n;
         return true;
     }
     std::uint64_t count = 0;
 
 private:
-    ByteSink& inner_;
+    ByteSink& m_inner;
 };
 
 }  // namespace
@@ -36,105 +36,105 @@ bool ArchiveWalk::open(const std::string& path) {
 
 bool ArchiveWalk::open(std::unique_ptr<ByteSource> source) {
     close();
-    source_ = std::move(source);
-    type_ = detectArchiveType(*source_);
-    reader_ = makeReader(type_, *source_);
-    return reader_ != nullptr;
+    m_source = std::move(source);
+    m_type = detectArchiveType(*m_source);
+    m_reader = makeReader(m_type, *m_source);
+    return m_reader != nullptr;
 }
 
 const char* ArchiveWalk::first() {
     removeCurrent();
-    hasCurrent_ = false;
-    lastStatus_ = ExtractStatus::NoMember;
-    if (!reader_) return nullptr;
-    return advance(reader_->first(current_));
+    m_hasCurrent = false;
+    m_lastStatus = ExtractStatus::NoMember;
+    if (!m_reader) return nullptr;
+    return advance(m_reader->first(m_current));
 }
 
 const char* ArchiveWalk::next() {
     removeCurrent();
-    lastStatus_ = ExtractStatus::NoMember;
-    if (!reader_ || !hasCurrent_) return nullptr;
-    return advance(reader_->next(current_));
+    m_lastStatus = ExtractStatus::NoMember;
+    if (!m_reader || !m_hasCurrent) return nullptr;
+    return advance(m_reader->next(m_current));
 }
 
 const char* ArchiveWalk::advance(bool found) {
     while (found) {
-        if (++seen_ > limits_.maxMembers) break;
-        if (!current_.directory) {
-            hasCurrent_ = true;
-            return current_.name.c_str();
+        if (++m_seen > m_limits.maxMembers) break;
+        if (!m_current.directory) {
+            m_hasCurrent = true;
+            return m_current.name.c_str();
         }
-        found = reader_->next(current_);
+        found = m_reader->next(m_current);
     }
-    hasCurrent_ = false;
+    m_hasCurrent = false;
     return nullptr;
 }
 
 const char* ArchiveWalk::extractCurrent() {
-    if (!hasCurrent_) {
-        lastStatus_ = ExtractStatus::NoMember;
+    if (!m_hasCurrent) {
+        m_lastStatus = ExtractStatus::NoMember;
         return nullptr;
     }
-    if (!extracted_.empty()) {
-        lastStatus_ = ExtractStatus::Ok;
-        return extracted_.c_str();
+    if (!m_extracted.empty()) {
+        m_lastStatus = ExtractStatus::Ok;
+        return m_extracted.c_str();
     }
-    if (current_.encrypted) {
-        lastStatus_ = ExtractStatus::Encrypted;
+    if (m_current.encrypted) {
+        m_lastStatus = ExtractStatus::Encrypted;
         return nullptr;
     }
-    if (!reader_->locate(current_)) {
-        lastStatus_ = ExtractStatus::Corrupt;
+    if (!m_reader->locate(m_current)) {
+        m_lastStatus = ExtractStatus::Corrupt;
         return nullptr;
     }
-    if (!written_.claim(current_.rangeStart, current_.rangeEnd)) {
-        lastStatus_ = ExtractStatus::Overlap;
+    if (!m_written.claim(m_current.rangeStart, m_current.rangeEnd)) {
+        m_lastStatus = ExtractStatus::Overlap;
         return nullptr;
     }
-    std::uint64_t left = limits_.maxArchiveBytes > bytesWritten_ ? limits_.maxArchiveBytes - bytesWritten_ : 0;
-    std::uint64_t budget = std::min(limits_.maxMemberBytes, left);
-    if (current_.size > budget) {
-        lastStatus_ = ExtractStatus::Limit;
+    std::uint64_t left = m_limits.maxArchiveBytes > m_bytesWritten ? m_limits.maxArchiveBytes - m_bytesWritten : 0;
+    std::uint64_t budget = std::min(m_limits.maxMemberBytes, left);
+    if (m_current.size > budget) {
+        m_lastStatus = ExtractStatus::Limit;
         return nullptr;
     }
     std::string path;
-    std::FILE* file = temps_.create(TempFileFactory::safeExtension(current_.name), path);
+    std::FILE* file = m_temps.create(TempFileFactory::safeExtension(m_current.name), path);
     if (!file) {
-        lastStatus_ = ExtractStatus::WriteFailed;
+        m_lastStatus = ExtractStatus::WriteFailed;
         return nullptr;
     }
     FileSink fileSink(file);
     CountingSink counted(fileSink);
-    ExtractStatus status = reader_->extract(current_, counted, budget);
-    bytesWritten_ += counted.count;
+    ExtractStatus status = m_reader->extract(m_current, counted, budget);
+    m_bytesWritten += counted.count;
     if (std::fclose(file) != 0 && status == ExtractStatus::Ok) status = ExtractStatus::WriteFailed;
-    lastStatus_ = status;
+    m_lastStatus = status;
     if (status != ExtractStatus::Ok) {
         removeFile(path);
         return nullptr;
     }
-    extracted_ = path;
-    return extracted_.c_str();
+    m_extracted = path;
+    return m_extracted.c_str();
 }
 
 bool ArchiveWalk::removeCurrent() {
-    if (extracted_.empty()) return true;
-    bool gone = removeFile(extracted_);
+    if (m_extracted.empty()) return true;
+    bool gone = removeFile(m_extracted);
     // A file still held open by a reader cannot go yet; it is tried again at close.
-    if (!gone) leftovers_.push_back(extracted_);
-    extracted_.clear();
+    if (!gone) m_leftovers.push_back(m_extracted);
+    m_extracted.clear();
     return gone;
 }
 
 void ArchiveWalk::close() {
     removeCurrent();
-    for (const std::string& path : leftovers_) removeFile(path);
-    leftovers_.clear();
-    hasCurrent_ = false;
-    lastStatus_ = ExtractStatus::NoMember;
-    reader_.reset();
-    source_.reset();
-    type_ = ArchiveType::None;
+    for (const std::string& path : m_leftovers) removeFile(path);
+    m_leftovers.clear();
+    m_hasCurrent = false;
+    m_lastStatus = ExtractStatus::NoMember;
+    m_reader.reset();
+    m_source.reset();
+    m_type = ArchiveType::None;
 }
 
 }  // namespace torpin

@@ -27,7 +27,7 @@ struct WalkLimits {
 class ArchiveWalk {
 public:
     explicit ArchiveWalk(TempFileFactory& temps, const WalkLimits& limits = WalkLimits{})
-        : temps_(temps), limits_(limits) {}
+        : m_temps(temps), m_limits(limits) {}
     ~ArchiveWalk();
     ArchiveWalk(const ArchiveWalk&) = delete;
     ArchiveWalk& operator=(const ArchiveWalk&) = delete;
@@ -54,27 +54,27 @@ public:
     // Ends the walk and deletes what it wrote.
     void close();
 
-    ArchiveType type() const { return type_; }
-    ExtractStatus lastStatus() const { return lastStatus_; }
-    const MemberInfo& current() const { return current_; }
-    std::uint64_t bytesWritten() const { return bytesWritten_; }
+    ArchiveType type() const { return m_type; }
+    ExtractStatus lastStatus() const { return m_lastStatus; }
+    const MemberInfo& current() const { return m_current; }
+    std::uint64_t bytesWritten() const { return m_bytesWritten; }
 
 private:
     const char* advance(bool found);
 
-    TempFileFactory& temps_;
-    WalkLimits limits_;
-    std::unique_ptr<ByteSource> source_;
-    std::unique_ptr<ArchiveReader> reader_;
-    ArchiveType type_ = ArchiveType::None;
-    MemberInfo current_;
-    bool hasCurrent_ = false;
-    std::uint32_t seen_ = 0;
-    std::uint64_t bytesWritten_ = 0;
-    OverlapGuard written_;
-    std::string extracted_;
-    std::vector<std::string> leftovers_;
-    ExtractStatus lastStatus_ = ExtractStatus::NoMember;
+    TempFileFactory& m_temps;
+    WalkLimits m_limits;
+    std::unique_ptr<ByteSource> m_source;
+    std::unique_ptr<ArchiveReader> m_reader;
+    ArchiveType m_type = ArchiveType::None;
+    MemberInfo m_current;
+    bool m_hasCurrent = false;
+    std::uint32_t m_seen = 0;
+    std::uint64_t m_bytesWritten = 0;
+    OverlapGuard m_written;
+    std::string m_extracted;
+    std::vector<std::string> m_leftovers;
+    ExtractStatus m_lastStatus = ExtractStatus::NoMember;
 };
 
 }  // namespace torpin

@@ -53,24 +53,24 @@ bool readConstantTable(BitReader& bits, HuffmanTable& table, int symbols, int co
 
 }  // namespace
 
-ArjDecoder::ArjDecoder() : literals_(12), positions_(8), lengths_(8), buffer_(kHistory + kChunk + kMaxMatch + 8) {}
+ArjDecoder::ArjDecoder() : m_literals(12), m_positions(8), m_lengths(8), m_buffer(kHistory + kChunk + kMaxMatch + 8) {}
 
 bool ArjDecoder::flushIfFull(MemberOutput& output) {
-    if (write_ < kHistory + kChunk) return true;
-    if (!output.write(buffer_.data() + kHistory, write_ - kHistory)) return false;
-    std::memmove(buffer_.data(), buffer_.data() + write_ - kHistory, kHistory);
-    write_ = kHistory;
+    if (m_write < kHistory + kChunk) return true;
+    if (!output.write(m_buffer.data() + kHistory, m_write - kHistory)) return false;
+    std::memmove(m_buffer.data(), m_buffer.data() + m_write - kHistory, kHistory);
+    m_write = kHistory;
     return true;
 }
 
 bool ArjDecoder::finish(MemberOutput& output) {
-    return write_ == kHistory || output.write(buffer_.data() + kHistory, write_ - kHistory);
+    return m_write == kHistory || output.write(m_buffer.data() + kHistory, m_write - kHistory);
 }
 
 ExtractStatus ArjDecoder::decode(int method, InputRange& input, MemberOutput& output, std::uint64_t size) {
     // References before the first byte read zeros rather than stale data.
-    std::memset(buffer_.data(), 0, kHistory);
-    write_ = kHistory;
+    std::memset(m_buffer.data(), 0, kHistory);
+    m_write = kHistory;
     BitReader bits(input);
     ExtractStatus status = method == 4 ? decodeFastest(bits, output, size) : decodeHuffman(bits, output, size);
     if (status != ExtractStatus::Ok) return status;
@@ -105,12 +105,12 @@ bool ArjDecoder::readLengthTable(BitReader& bits, HuffmanTable& table, int symbo
 
 bool ArjDecoder::readLiteralTable(BitReader& bits) {
     int n = static_cast<int>(bits.get(kLiteralCountBits));
-    if (n == 0) return readConstantTable(bits, literals_, kLiteralSymbols, kLiteralCountBits);
+    if (n == 0) return readConstantTable(bits, m_literals, kLiteralSymbols, kLiteralCountBits);
     if (n > kLiteralSymbols) return false;
     std::uint8_t lengths[kLiteralSymbols] = {};
     int i = 0;
     while (i < n) {
-        int c = lengths_.decode(bits);
+        int c = m_lengths.decode(bits);
         if (c < 0) return false;
         if (c <= 2) {
             int zeros = c == 0 ? 1 : c == 1 ? static_cast<int>(bits.get(4)) + 3 : static_cast<int>(bits.get(kLiteralCountBits)) + 20;
@@ -120,35 +120,35 @@ bool ArjDecoder::readLiteralTable(BitReader& bits) {
             lengths[i++] = static_cast<std::uint8_t>(c - 2);
         }
     }
-    return literals_.build(lengths, kLiteralSymbols);
+    return m_literals.build(lengths, kLiteralSymbols);
 }
 
 ExtractStatus ArjDecoder::decodeHuffman(BitReader& bits, MemberOutput& output, std::uint64_t size) {
     std::uint64_t total = 0;
     std::uint32_t blockLeft = 0;
-    std::uint8_t* buffer = buffer_.data();
+    std::uint8_t* buffer = m_buffer.data();
     while (total < size) {
         if (blockLeft == 0) {
             blockLeft = bits.get(16);
             if (blockLeft == 0) blockLeft = 0x10000;  // the count wraps like a 16-bit counter
-            if (!readLengthTable(bits, lengths_, kLengthSymbols, kLengthCountBits, 3) || !readLiteralTable(bits) ||
-                !readLengthTable(bits, positions_, kPositionSymbols, kPositionCountBits, -1))
+            if (!readLengthTable(bits, m_lengths, kLengthSymbols, kLengthCountBits, 3) || !readLiteralTable(bits) ||
+                !readLengthTable(bits, m_positions, kPositionSymbols, kPositionCountBits, -1))
                 return ExtractStatus::Corrupt;
         }
         --blockLeft;
-        int c = literals_.decode(bits);
+        int c = m_literals.decode(bits);
         if (c < 0) return ExtractStatus::Corrupt;
         if (c < 256) {
-            buffer[write_++] = static_cast<std::uint8_t>(c);
+            buffer[m_write++] = static_cast<std::uint8_t>(c);
             ++total;
         } else {
             std::size_t length = static_cast<std::size_t>(c) - (256 - kThreshold);
-            int p = positions_.decode(bits);
+            int p = m_positions.decode(bits);
             if (p < 0) return ExtractStatus::Corrupt;
             std::size_t distance = p == 0 ? 1 : (std::size_t{1} << (p - 1)) + bits.get(p - 1) + 1;
             if (length > size - total) length = static_cast<std::size_t>(size - total);
-            copyMatch(buffer + write_, distance, length);
-            write_ += length;
+            copyMatch(buffer + m_write, distance, length);
+            m_write += length;
             total += length;
         }
         if (bits.overrun()) return ExtractStatus::Corrupt;
@@ -159,14 +159,14 @@ ExtractStatus ArjDecoder::decodeHuffman(BitReader& bits, MemberOutput& output, s
 
 ExtractStatus ArjDecoder::decodeFastest(BitReader& bits, MemberOutput& output, std::uint64_t size) {
     std::uint64_t total = 0;
-    std::uint8_t* buffer = buffer_.data();
+    std::uint8_t* buffer = m_buffer.data();
     while (total < size) {
         // A length code: up to 7 leading 1 bits (ended by a 0 below 7) select a range of
         // 2^n values starting at 2^n - 1, then n bits pick one.
         int width = leadingOnes(bits, 7);
         std::uint32_t c = bits.get(width) + ((1u << width) - 1);
         if (c == 0) {
-            buffer[write_++] = static_cast<std::uint8_t>(bits.get(8));
+            buffer[m_write++] = static_cast<std::uint8_t>(bits.get(8));
             ++total;
         } else {
             std::size_t length = c - 1 + kThreshold;
@@ -174,8 +174,8 @@ ExtractStatus ArjDecoder::decodeFastest(BitReader& bits, MemberOutput& output, s
             int ones = leadingOnes(bits, 4);
             std::size_t distance = bits.get(9 + ones) + (512u << ones) - 512u + 1;
             if (length > size - total) length = static_cast<std::size_t>(size - total);
-            copyMatch(buffer + write_, distance, length);
-            write_ += length;
+            copyMatch(buffer + m_write, distance, length);
+            m_write += length;
             total += length;
         }
         if (bits.overrun()) return ExtractStatus::Corrupt;

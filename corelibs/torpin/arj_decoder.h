@@ -29,11 +29,11 @@ private:
     bool flushIfFull(MemberOutput& output);
     bool finish(MemberOutput& output);
 
-    HuffmanTable literals_;
-    HuffmanTable positions_;
-    HuffmanTable lengths_;
-    std::vector<std::uint8_t> buffer_;
-    std::size_t write_ = 0;
+    HuffmanTable m_literals;
+    HuffmanTable m_positions;
+    HuffmanTable m_lengths;
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_write = 0;
 };
 
 }  // namespace torpin

@@ -30,8 +30,8 @@ std::uint32_t crcOf(const std::uint8_t* data, std::size_t n) {
 
 }  // namespace
 
-ArjReader::ArjReader(ByteSource& source) : source_(source), extendedLeft_(limits::kMaxArchiveExtendedHeaders) {
-    found_ = findMainHeader(source_, mainAt_);
+ArjReader::ArjReader(ByteSource& source) : m_source(source), m_extendedLeft(limits::kMaxArchiveExtendedHeaders) {
+    m_found = findMainHeader(m_source, m_mainAt);
 }
 
 bool ArjReader::basicHeaderValid(const std::uint8_t* data, std::size_t available, std::size_t& size) {
@@ -104,21 +104,21 @@ bool ArjReader::findMainHeader(ByteSource& source, std::uint64_t& at) {
 }
 
 bool ArjReader::first(MemberInfo& member) {
-    if (!found_) return false;
+    if (!m_found) return false;
     Header main;
     // The extended-header budget is the archive's, not the pass's: a second pass does
     // not renew it.
-    if (!readHeader(source_, mainAt_, main, extendedLeft_)) return false;
-    cursor_ = main.end;
+    if (!readHeader(m_source, m_mainAt, main, m_extendedLeft)) return false;
+    m_cursor = main.end;
     return next(member);
 }
 
 bool ArjReader::next(MemberInfo& member) {
-    if (!found_) return false;
+    if (!m_found) return false;
     Header header;
-    std::uint64_t at = cursor_;
-    if (!readHeader(source_, at, header, extendedLeft_)) {
-        found_ = false;  // the end marker or a damaged header ends the walk for good
+    std::uint64_t at = m_cursor;
+    if (!readHeader(m_source, at, header, m_extendedLeft)) {
+        m_found = false;  // the end marker or a damaged header ends the walk for good
         return false;
     }
     const std::uint8_t* b = header.basic.data();
@@ -137,8 +137,8 @@ bool ArjReader::next(MemberInfo& member) {
     member.rangeStart = at;
     member.rangeEnd = dataEnd;
     member.locator = header.end;
-    cursor_ = dataEnd;
-    found_ = true;
+    m_cursor = dataEnd;
+    m_found = true;
     return true;
 }
 
@@ -146,11 +146,11 @@ ExtractStatus ArjReader::extract(const MemberInfo& member, ByteSink& sink, std::
     if (member.encrypted) return ExtractStatus::Encrypted;
     if (member.method > 4) return ExtractStatus::Unsupported;
     if (member.size > maxBytes) return ExtractStatus::Limit;
-    std::uint64_t total = source_.size();
+    std::uint64_t total = m_source.size();
     if (member.locator > total || member.packedSize > total - member.locator) return ExtractStatus::Corrupt;
     if (member.method == 0 && member.packedSize != member.size) return ExtractStatus::Corrupt;
     MemberOutput output(sink, maxBytes, member.packedSize);
-    InputRange input(source_, member.locator, member.locator + member.packedSize);
+    InputRange input(m_source, member.locator, member.locator + member.packedSize);
     if (member.method == 0) {
         const std::uint8_t* data = nullptr;
         std::size_t n = 0;
@@ -160,8 +160,8 @@ ExtractStatus ArjReader::extract(const MemberInfo& member, ByteSink& sink, std::
         }
         if (output.written() != member.size) return ExtractStatus::Corrupt;
     } else {
-        if (!decoder_) decoder_ = std::make_unique<ArjDecoder>();
-        ExtractStatus status = decoder_->decode(member.method, input, output, member.size);
+        if (!m_decoder) m_decoder = std::make_unique<ArjDecoder>();
+        ExtractStatus status = m_decoder->decode(member.method, input, output, member.size);
         if (status != ExtractStatus::Ok) return status;
     }
     return output.crc() == member.crc ? ExtractStatus::Ok : ExtractStatus::BadCrc;

@@ -36,12 +36,12 @@ private:
     // Follows the extended headers starting at pos; end receives the first byte after them.
     static bool skipExtended(ByteSource& source, std::uint64_t pos, std::uint64_t& end, std::uint32_t& extendedLeft);
 
-    ByteSource& source_;
-    bool found_ = false;
-    std::uint64_t mainAt_ = 0;
-    std::uint64_t cursor_ = 0;
-    std::uint32_t extendedLeft_;
-    std::unique_ptr<ArjDecoder> decoder_;
+    ByteSource& m_source;
+    bool m_found = false;
+    std::uint64_t m_mainAt = 0;
+    std::uint64_t m_cursor = 0;
+    std::uint32_t m_extendedLeft;
+    std::unique_ptr<ArjDecoder> m_decoder;
 };
 
 }  // namespace torpin

@@ -9,17 +9,17 @@ namespace torpin {
 
 class BitReader {
 public:
-    explicit BitReader(InputRange& input) : input_(input) {}
+    explicit BitReader(InputRange& input) : m_input(input) {}
 
     // The next n bits (1..16) without using them up. Past the end of the input the
     // stream reads as zeros; overrun() then tells.
     std::uint32_t peek(int n) {
-        if (count_ < n) refill();
-        return static_cast<std::uint32_t>(bits_ >> (64 - n));
+        if (m_count < n) refill();
+        return static_cast<std::uint32_t>(m_bits >> (64 - n));
     }
     void skip(int n) {
-        bits_ <<= n;
-        count_ -= n;
+        m_bits <<= n;
+        m_count -= n;
     }
     std::uint32_t get(int n) {
         if (n == 0) return 0;
@@ -29,38 +29,38 @@ public:
     }
     // True once more bits were used than the input held (a few bytes of slack allow
     // for the look-ahead).
-    bool overrun() const { return zeros_ > 8; }
+    bool overrun() const { return m_zeros > 8; }
 
 private:
     void refill() {
-        while (count_ <= 56) {
+        while (m_count <= 56) {
             std::uint8_t b = 0;
-            if (at_ == end_ && !more()) {
-                ++zeros_;
+            if (m_at == m_end && !more()) {
+                ++m_zeros;
             } else {
-                b = *at_++;
+                b = *m_at++;
             }
-            bits_ |= static_cast<std::uint64_t>(b) << (56 - count_);
-            count_ += 8;
+            m_bits |= static_cast<std::uint64_t>(b) << (56 - m_count);
+            m_count += 8;
         }
     }
     bool more() {
-        input_.consume(consumed_);
-        consumed_ = 0;
+        m_input.consume(m_consumed);
+        m_consumed = 0;
         std::size_t n = 0;
-        if (!input_.fill(at_, n)) return false;
-        end_ = at_ + n;
-        consumed_ = n;
+        if (!m_input.fill(m_at, n)) return false;
+        m_end = m_at + n;
+        m_consumed = n;
         return true;
     }
 
-    InputRange& input_;
-    const std::uint8_t* at_ = nullptr;
-    const std::uint8_t* end_ = nullptr;
-    std::size_t consumed_ = 0;
-    std::uint64_t bits_ = 0;
-    int count_ = 0;
-    std::uint32_t zeros_ = 0;
+    InputRange& m_input;
+    const std::uint8_t* m_at = nullptr;
+    const std::uint8_t* m_end = nullptr;
+    std::size_t m_consumed = 0;
+    std::uint64_t m_bits = 0;
+    int m_count = 0;
+    std::uint32_t m_zeros = 0;
 };
 
 }  // namespace torpin

@@ -4,16 +4,16 @@
 namespace torpin {
 
 BoundedSource::BoundedSource(ByteSource& inner, std::uint64_t maxBytes, std::chrono::milliseconds maxTime)
-    : inner_(inner), maxBytes_(maxBytes), deadline_(std::chrono::steady_clock::now() + maxTime) {}
+    : m_inner(inner), m_maxBytes(maxBytes), m_deadline(std::chrono::steady_clock::now() + maxTime) {}
 
 std::size_t BoundedSource::read(std::uint64_t offset, void* out, std::size_t n) {
-    if (exhausted_) return 0;
-    if (n > maxBytes_ - bytesRead_ || std::chrono::steady_clock::now() > deadline_) {
-        exhausted_ = true;
+    if (m_exhausted) return 0;
+    if (n > m_maxBytes - m_bytesRead || std::chrono::steady_clock::now() > m_deadline) {
+        m_exhausted = true;
         return 0;
     }
-    std::size_t got = inner_.read(offset, out, n);
-    bytesRead_ += got;
+    std::size_t got = m_inner.read(offset, out, n);
+    m_bytesRead += got;
     return got;
 }
 

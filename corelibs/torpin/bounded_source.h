@@ -13,19 +13,19 @@ class BoundedSource final : public ByteSource {
 public:
     BoundedSource(ByteSource& inner, std::uint64_t maxBytes, std::chrono::milliseconds maxTime);
 
-    std::uint64_t size() const override { return inner_.size(); }
+    std::uint64_t size() const override { return m_inner.size(); }
     // Reads as the inner source does until the budget is spent; then reads nothing.
     std::size_t read(std::uint64_t offset, void* out, std::size_t n) override;
 
-    bool exhausted() const { return exhausted_; }
-    std::uint64_t bytesRead() const { return bytesRead_; }
+    bool exhausted() const { return m_exhausted; }
+    std::uint64_t bytesRead() const { return m_bytesRead; }
 
 private:
-    ByteSource& inner_;
-    std::uint64_t maxBytes_;
-    std::chrono::steady_clock::time_point deadline_;
-    std::uint64_t bytesRead_ = 0;
-    bool exhausted_ = false;
+    ByteSource& m_inner;
+    std::uint64_t m_maxBytes;
+    std::chrono::steady_clock::time_point m_deadline;
+    std::uint64_t m_bytesRead = 0;
+    bool m_exhausted = false;
 };
 
 }  // namespace torpin

@@ -32,13 +32,13 @@ public:
 // Writes to a file the caller opened and closes.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(std::FILE* file) : file_(file) {}
+    explicit FileSink(std::FILE* file) : m_file(file) {}
     bool write(const std::uint8_t* data, std::size_t n) override {
-        return std::fwrite(data, 1, n, file_) == n;
+        return std::fwrite(data, 1, n, m_file) == n;
     }
 
 private:
-    std::FILE* file_;
+    std::FILE* m_file;
 };
 
 }  // namespace torpin

@@ -26,34 +26,34 @@ std::uint64_t tellOf(std::FILE* f) {
 }  // namespace
 
 std::size_t MemorySource::read(std::uint64_t offset, void* out, std::size_t n) {
-    if (n == 0 || offset >= size_) return 0;
-    std::size_t available = size_ - static_cast<std::size_t>(offset);
+    if (n == 0 || offset >= m_size) return 0;
+    std::size_t available = m_size - static_cast<std::size_t>(offset);
     std::size_t count = n < available ? n : available;
-    std::memcpy(out, data_ + offset, count);
+    std::memcpy(out, m_data + offset, count);
     return count;
 }
 
 FileSource::~FileSource() {
-    if (file_) std::fclose(file_);
+    if (m_file) std::fclose(m_file);
 }
 
 bool FileSource::open(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) return false;
-    if (seekTo(file_, 0, SEEK_END) != 0) return false;
-    size_ = tellOf(file_);
-    position_ = size_;
+    m_file = std::fopen(path.c_str(), "rb");
+    if (!m_file) return false;
+    if (seekTo(m_file, 0, SEEK_END) != 0) return false;
+    m_size = tellOf(m_file);
+    m_position = m_size;
     return true;
 }
 
 std::size_t FileSource::read(std::uint64_t offset, void* out, std::size_t n) {
-    if (!file_ || n == 0 || offset >= size_) return 0;
-    if (position_ != offset) {
-        if (seekTo(file_, offset, SEEK_SET) != 0) return 0;
-        position_ = offset;
+    if (!m_file || n == 0 || offset >= m_size) return 0;
+    if (m_position != offset) {
+        if (seekTo(m_file, offset, SEEK_SET) != 0) return 0;
+        m_position = offset;
     }
-    std::size_t count = std::fread(out, 1, n, file_);
-    position_ += count;
+    std::size_t count = std::fread(out, 1, n, m_file);
+    m_position += count;
     return count;
 }
 

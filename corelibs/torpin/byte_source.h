@@ -23,13 +23,13 @@ public:
 
 class MemorySource final : public ByteSource {
 public:
-    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    std::uint64_t size() const override { return size_; }
+    MemorySource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    std::uint64_t size() const override { return m_size; }
     std::size_t read(std::uint64_t offset, void* out, std::size_t n) override;
 
 private:
-    const std::uint8_t* data_;
-    std::size_t size_;
+    const std::uint8_t* m_data;
+    std::size_t m_size;
 };
 
 class FileSource final : public ByteSource {
@@ -40,13 +40,13 @@ public:
     FileSource& operator=(const FileSource&) = delete;
 
     bool open(const std::string& path);
-    std::uint64_t size() const override { return size_; }
+    std::uint64_t size() const override { return m_size; }
     std::size_t read(std::uint64_t offset, void* out, std::size_t n) override;
 
 private:
-    std::FILE* file_ = nullptr;
-    std::uint64_t size_ = 0;
-    std::uint64_t position_ = 0;
+    std::FILE* m_file = nullptr;
+    std::uint64_t m_size = 0;
+    std::uint64_t m_position = 0;
 };
 
 }  // namespace torpin

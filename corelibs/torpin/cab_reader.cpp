@@ -36,13 +36,13 @@ bool skipString(ByteSource& source, std::uint64_t& pos) {
 
 }  // namespace
 
-CabReader::CabReader(ByteSource& source, std::uint64_t decodeLimit) : source_(source), decodeLimit_(decodeLimit) {
-    zlibReady_ = inflateInit2(&zlib_, -MAX_WBITS) == Z_OK;
-    valid_ = zlibReady_ && readHeader();
+CabReader::CabReader(ByteSource& source, std::uint64_t decodeLimit) : m_source(source), m_decodeLimit(decodeLimit) {
+    m_zlibReady = inflateInit2(&m_zlib, -MAX_WBITS) == Z_OK;
+    m_valid = m_zlibReady && readHeader();
 }
 
 CabReader::~CabReader() {
-    if (zlibReady_) inflateEnd(&zlib_);
+    if (m_zlibReady) inflateEnd(&m_zlib);
 }
 
 bool CabReader::recognise(ByteSource& source) {
@@ -53,44 +53,44 @@ bool CabReader::recognise(ByteSource& source) {
 
 bool CabReader::readHeader() {
     std::uint8_t head[kHeaderSize];
-    if (!source_.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0) return false;
-    filesAt_ = le32(head + 16);
+    if (!m_source.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0) return false;
+    m_filesAt = le32(head + 16);
     std::uint16_t folderCount = le16(head + 26);
-    fileCount_ = le16(head + 28);
+    m_fileCount = le16(head + 28);
     std::uint16_t flags = le16(head + 30);
     std::uint64_t pos = kHeaderSize;
     std::uint8_t folderReserve = 0;
     if (flags & kFlagReserve) {
         std::uint8_t reserve[4];
-        if (!source_.readExact(pos, reserve, 4)) return false;
+        if (!m_source.readExact(pos, reserve, 4)) return false;
         folderReserve = reserve[2];
-        dataReserve_ = reserve[3];
+        m_dataReserve = reserve[3];
         pos += 4 + le16(reserve);
     }
-    if ((flags & kFlagPrevious) && !(skipString(source_, pos) && skipString(source_, pos))) return false;
-    if ((flags & kFlagNext) && !(skipString(source_, pos) && skipString(source_, pos))) return false;
+    if ((flags & kFlagPrevious) && !(skipString(m_source, pos) && skipString(m_source, pos))) return false;
+    if ((flags & kFlagNext) && !(skipString(m_source, pos) && skipString(m_source, pos))) return false;
     for (std::uint16_t i = 0; i < folderCount; ++i) {
         std::uint8_t entry[8];
-        if (!source_.readExact(pos, entry, sizeof entry)) return false;
-        folders_.push_back(Folder{le32(entry), le16(entry + 4), le16(entry + 6)});
+        if (!m_source.readExact(pos, entry, sizeof entry)) return false;
+        m_folders.push_back(Folder{le32(entry), le16(entry + 4), le16(entry + 6)});
         pos += 8 + folderReserve;
     }
     return true;
 }
 
 bool CabReader::first(MemberInfo& member) {
-    if (!valid_) return false;
-    fileIndex_ = 0;
-    cursorAt_ = filesAt_;
+    if (!m_valid) return false;
+    m_fileIndex = 0;
+    m_cursorAt = m_filesAt;
     return next(member);
 }
 
 bool CabReader::next(MemberInfo& member) {
-    if (!valid_ || fileIndex_ >= fileCount_) return false;
+    if (!m_valid || m_fileIndex >= m_fileCount) return false;
     std::uint8_t entry[kFileEntrySize];
     std::uint8_t name[kMaxCabName];
-    if (!source_.readExact(cursorAt_, entry, sizeof entry)) return stopWalk();
-    std::size_t n = source_.read(cursorAt_ + kFileEntrySize, name, sizeof name);
+    if (!m_source.readExact(m_cursorAt, entry, sizeof entry)) return stopWalk();
+    std::size_t n = m_source.read(m_cursorAt + kFileEntrySize, name, sizeof name);
     const void* end = n > 0 ? std::memchr(name, 0, n) : nullptr;
     if (!end) return stopWalk();
     std::size_t nameLength = static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - name);
@@ -101,110 +101,110 @@ bool CabReader::next(MemberInfo& member) {
     member.name = memberName(reinterpret_cast<const char*>(name), nameLength);
     member.size = size;
     member.packedSize = size;
-    member.method = folder < folders_.size() ? (folders_[folder].compression & 0x000F) : 0xFFFF;
+    member.method = folder < m_folders.size() ? (m_folders[folder].compression & 0x000F) : 0xFFFF;
     member.locator = folder;
     member.rangeStart = (static_cast<std::uint64_t>(folder) << kFolderShift) + offset;
     member.rangeEnd = member.rangeStart + size;
-    cursorAt_ += kFileEntrySize + nameLength + 1;
-    ++fileIndex_;
+    m_cursorAt += kFileEntrySize + nameLength + 1;
+    ++m_fileIndex;
     return true;
 }
 
 bool CabReader::stopWalk() {
-    valid_ = false;
+    m_valid = false;
     return false;
 }
 
 void CabReader::rewind(int folder) {
-    cursor_.folder = folder;
-    cursor_.nextBlockAt = folders_[folder].dataAt;
-    cursor_.blocksLeft = folders_[folder].blocks;
-    cursor_.position = 0;
-    cursor_.block.clear();
-    cursor_.blockUsed = 0;
-    cursor_.history.clear();
+    m_cursor.folder = folder;
+    m_cursor.nextBlockAt = m_folders[folder].dataAt;
+    m_cursor.blocksLeft = m_folders[folder].blocks;
+    m_cursor.position = 0;
+    m_cursor.block.clear();
+    m_cursor.blockUsed = 0;
+    m_cursor.history.clear();
 }
 
 ExtractStatus CabReader::decodeBlock() {
-    if (cursor_.blocksLeft == 0) return ExtractStatus::Corrupt;
+    if (m_cursor.blocksLeft == 0) return ExtractStatus::Corrupt;
     std::uint8_t head[8];
-    if (!source_.readExact(cursor_.nextBlockAt, head, sizeof head)) return ExtractStatus::Corrupt;
+    if (!m_source.readExact(m_cursor.nextBlockAt, head, sizeof head)) return ExtractStatus::Corrupt;
     std::size_t packed = le16(head + 4);
     std::size_t expanded = le16(head + 6);
-    std::uint64_t dataAt = cursor_.nextBlockAt + 8 + dataReserve_;
+    std::uint64_t dataAt = m_cursor.nextBlockAt + 8 + m_dataReserve;
     std::vector<std::uint8_t> data(packed);
-    if (!source_.readExact(dataAt, data.data(), packed) || expanded > kMaxBlock) return ExtractStatus::Corrupt;
-    cursor_.nextBlockAt = dataAt + packed;
-    --cursor_.blocksLeft;
-    if (decoded_ + expanded > decodeLimit_) return ExtractStatus::Limit;
-    decoded_ += expanded;
+    if (!m_source.readExact(dataAt, data.data(), packed) || expanded > kMaxBlock) return ExtractStatus::Corrupt;
+    m_cursor.nextBlockAt = dataAt + packed;
+    --m_cursor.blocksLeft;
+    if (m_decoded + expanded > m_decodeLimit) return ExtractStatus::Limit;
+    m_decoded += expanded;
 
-    std::uint16_t compression = folders_[cursor_.folder].compression & 0x000F;
-    cursor_.block.assign(expanded, 0);
-    cursor_.blockUsed = 0;
+    std::uint16_t compression = m_folders[m_cursor.folder].compression & 0x000F;
+    m_cursor.block.assign(expanded, 0);
+    m_cursor.blockUsed = 0;
     if (compression == kCompressionNone) {
         if (packed != expanded) return ExtractStatus::Corrupt;
-        std::copy(data.begin(), data.end(), cursor_.block.begin());
+        std::copy(data.begin(), data.end(), m_cursor.block.begin());
     } else {
         if (packed < 2 || data[0] != 'C' || data[1] != 'K') return ExtractStatus::Corrupt;
-        if (inflateReset(&zlib_) != Z_OK) return ExtractStatus::Corrupt;
-        if (!cursor_.history.empty() &&
-            inflateSetDictionary(&zlib_, cursor_.history.data(), static_cast<uInt>(cursor_.history.size())) != Z_OK)
+        if (inflateReset(&m_zlib) != Z_OK) return ExtractStatus::Corrupt;
+        if (!m_cursor.history.empty() &&
+            inflateSetDictionary(&m_zlib, m_cursor.history.data(), static_cast<uInt>(m_cursor.history.size())) != Z_OK)
             return ExtractStatus::Corrupt;
         std::uint8_t spill = 0;
-        zlib_.next_in = data.data() + 2;
-        zlib_.avail_in = static_cast<uInt>(packed - 2);
-        zlib_.next_out = expanded ? cursor_.block.data() : &spill;
-        zlib_.avail_out = static_cast<uInt>(expanded ? expanded : 1);
-        int rc = inflate(&zlib_, Z_FINISH);
+        m_zlib.next_in = data.data() + 2;
+        m_zlib.avail_in = static_cast<uInt>(packed - 2);
+        m_zlib.next_out = expanded ? m_cursor.block.data() : &spill;
+        m_zlib.avail_out = static_cast<uInt>(expanded ? expanded : 1);
+        int rc = inflate(&m_zlib, Z_FINISH);
         if (rc != Z_STREAM_END && rc != Z_OK && rc != Z_BUF_ERROR) return ExtractStatus::Corrupt;
-        if (zlib_.total_out != expanded) return ExtractStatus::Corrupt;
+        if (m_zlib.total_out != expanded) return ExtractStatus::Corrupt;
     }
-    cursor_.position += expanded;
+    m_cursor.position += expanded;
     // The next block may reach back 32 KB into everything decoded so far.
-    cursor_.history.insert(cursor_.history.end(), cursor_.block.begin(), cursor_.block.end());
-    if (cursor_.history.size() > kMaxBlock)
-        cursor_.history.erase(cursor_.history.begin(), cursor_.history.end() - kMaxBlock);
+    m_cursor.history.insert(m_cursor.history.end(), m_cursor.block.begin(), m_cursor.block.end());
+    if (m_cursor.history.size() > kMaxBlock)
+        m_cursor.history.erase(m_cursor.history.begin(), m_cursor.history.end() - kMaxBlock);
     return ExtractStatus::Ok;
 }
 
 ExtractStatus CabReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) {
-    if (member.locator >= folders_.size()) return ExtractStatus::Unsupported;  // spans cabinets
+    if (member.locator >= m_folders.size()) return ExtractStatus::Unsupported;  // spans cabinets
     int folder = static_cast<int>(member.locator);
-    std::uint16_t compression = folders_[folder].compression & 0x000F;
+    std::uint16_t compression = m_folders[folder].compression & 0x000F;
     if (compression != kCompressionNone && compression != kCompressionMszip) return ExtractStatus::Unsupported;
     if (member.size > maxBytes) return ExtractStatus::Limit;
     std::uint64_t offset = member.rangeStart - (static_cast<std::uint64_t>(folder) << kFolderShift);
 
     // Bytes of the folder already passed on: the block start plus what was used of it.
-    std::uint64_t consumed = cursor_.position - (cursor_.block.size() - cursor_.blockUsed);
-    if (cursor_.folder != folder || consumed > offset) {
+    std::uint64_t consumed = m_cursor.position - (m_cursor.block.size() - m_cursor.blockUsed);
+    if (m_cursor.folder != folder || consumed > offset) {
         rewind(folder);
         consumed = 0;
     }
     // Members share their folder's blocks, so the ratio is taken against the whole
     // cabinet: no member may expand to more than the limit's multiple of it.
-    MemberOutput output(sink, maxBytes, source_.size());
+    MemberOutput output(sink, maxBytes, m_source.size());
     std::uint64_t end = offset + member.size;
     while (consumed < end) {
-        if (cursor_.blockUsed == cursor_.block.size()) {
+        if (m_cursor.blockUsed == m_cursor.block.size()) {
             ExtractStatus status = decodeBlock();
             if (status != ExtractStatus::Ok) {
-                cursor_.folder = -1;
+                m_cursor.folder = -1;
                 return status;
             }
             continue;
         }
-        std::size_t available = cursor_.block.size() - cursor_.blockUsed;
+        std::size_t available = m_cursor.block.size() - m_cursor.blockUsed;
         if (consumed < offset) {
             std::size_t skip = static_cast<std::size_t>(std::min<std::uint64_t>(available, offset - consumed));
-            cursor_.blockUsed += skip;
+            m_cursor.blockUsed += skip;
             consumed += skip;
             continue;
         }
         std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(available, end - consumed));
-        if (!output.write(cursor_.block.data() + cursor_.blockUsed, take)) return output.status();
-        cursor_.blockUsed += take;
+        if (!output.write(m_cursor.block.data() + m_cursor.blockUsed, take)) return output.status();
+        m_cursor.blockUsed += take;
         consumed += take;
     }
     return ExtractStatus::Ok;

@@ -51,19 +51,19 @@ private:
     void rewind(int folder);
     ExtractStatus decodeBlock();
 
-    ByteSource& source_;
-    bool valid_ = false;
-    std::uint64_t filesAt_ = 0;
-    std::uint32_t fileCount_ = 0;
-    std::uint32_t fileIndex_ = 0;
-    std::uint64_t cursorAt_ = 0;
-    std::uint8_t dataReserve_ = 0;
-    std::vector<Folder> folders_;
-    Cursor cursor_;
-    std::uint64_t decoded_ = 0;
-    std::uint64_t decodeLimit_;
-    z_stream zlib_{};
-    bool zlibReady_ = false;
+    ByteSource& m_source;
+    bool m_valid = false;
+    std::uint64_t m_filesAt = 0;
+    std::uint32_t m_fileCount = 0;
+    std::uint32_t m_fileIndex = 0;
+    std::uint64_t m_cursorAt = 0;
+    std::uint8_t m_dataReserve = 0;
+    std::vector<Folder> m_folders;
+    Cursor m_cursor;
+    std::uint64_t m_decoded = 0;
+    std::uint64_t m_decodeLimit;
+    z_stream m_zlib{};
+    bool m_zlibReady = false;
 };
 
 }  // namespace torpin

@@ -6,46 +6,46 @@
 namespace torpin {
 
 void HuffmanTable::constant(std::uint16_t symbol) {
-    std::fill(table_.begin(), table_.end(), static_cast<std::uint32_t>(symbol));
+    std::fill(m_table.begin(), m_table.end(), static_cast<std::uint32_t>(symbol));
 }
 
 bool HuffmanTable::build(const std::uint8_t* lengths, int count) {
-    std::fill(std::begin(count_), std::end(count_), 0u);
+    std::fill(std::begin(m_count), std::end(m_count), 0u);
     for (int s = 0; s < count; ++s) {
         if (lengths[s] > 16) return false;
-        ++count_[lengths[s]];
+        ++m_count[lengths[s]];
     }
-    count_[0] = 0;
+    m_count[0] = 0;
     int left = 1;
     for (int len = 1; len <= 16; ++len) {
-        left = (left << 1) - static_cast<int>(count_[len]);
+        left = (left << 1) - static_cast<int>(m_count[len]);
         if (left < 0) return false;
     }
     std::uint32_t code = 0, index = 0;
     for (int len = 1; len <= 16; ++len) {
-        first_[len] = code;
-        offset_[len] = index;
-        code = (code + count_[len]) << 1;
-        index += count_[len];
+        m_first[len] = code;
+        m_offset[len] = index;
+        code = (code + m_count[len]) << 1;
+        index += m_count[len];
     }
-    sorted_.assign(index, 0);
+    m_sorted.assign(index, 0);
     std::uint32_t next[17];
-    std::copy(std::begin(offset_), std::end(offset_), next);
+    std::copy(std::begin(m_offset), std::end(m_offset), next);
     for (int s = 0; s < count; ++s)
-        if (lengths[s]) sorted_[next[lengths[s]]++] = static_cast<std::uint16_t>(s);
+        if (lengths[s]) m_sorted[next[lengths[s]]++] = static_cast<std::uint16_t>(s);
 
-    std::fill(table_.begin(), table_.end(), kInvalid);
+    std::fill(m_table.begin(), m_table.end(), kInvalid);
     for (int len = 1; len <= 16; ++len) {
-        for (std::uint32_t k = 0; k < count_[len]; ++k) {
-            std::uint32_t c = first_[len] + k;
-            std::uint16_t symbol = sorted_[offset_[len] + k];
-            if (len <= tableBits_) {
-                std::uint32_t start = c << (tableBits_ - len);
-                std::uint32_t span = 1u << (tableBits_ - len);
+        for (std::uint32_t k = 0; k < m_count[len]; ++k) {
+            std::uint32_t c = m_first[len] + k;
+            std::uint16_t symbol = m_sorted[m_offset[len] + k];
+            if (len <= m_tableBits) {
+                std::uint32_t start = c << (m_tableBits - len);
+                std::uint32_t span = 1u << (m_tableBits - len);
                 std::uint32_t entry = (static_cast<std::uint32_t>(len) << 16) | symbol;
-                std::fill(table_.begin() + start, table_.begin() + start + span, entry);
+                std::fill(m_table.begin() + start, m_table.begin() + start + span, entry);
             } else {
-                table_[c >> (len - tableBits_)] = kLong;
+                m_table[c >> (len - m_tableBits)] = kLong;
             }
         }
     }
@@ -53,11 +53,11 @@ bool HuffmanTable::build(const std::uint8_t* lengths, int count) {
 }
 
 int HuffmanTable::decodeLong(BitReader& bits, std::uint32_t v) const {
-    for (int len = tableBits_ + 1; len <= 16; ++len) {
+    for (int len = m_tableBits + 1; len <= 16; ++len) {
         std::uint32_t c = v >> (16 - len);
-        if (c - first_[len] < count_[len]) {
+        if (c - m_first[len] < m_count[len]) {
             bits.skip(len);
-            return sorted_[offset_[len] + (c - first_[len])];
+            return m_sorted[m_offset[len] + (c - m_first[len])];
         }
     }
     return -1;

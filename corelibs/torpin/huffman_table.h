@@ -10,7 +10,7 @@ namespace torpin {
 
 class HuffmanTable {
 public:
-    explicit HuffmanTable(int tableBits) : tableBits_(tableBits), table_(std::size_t{1} << tableBits) {}
+    explicit HuffmanTable(int tableBits) : m_tableBits(tableBits), m_table(std::size_t{1} << tableBits) {}
 
     // False for an over-subscribed set of lengths; an incomplete set is kept and its
     // unused codes decode as errors.
@@ -21,7 +21,7 @@ public:
     // The next symbol, or -1 for a code that no symbol has.
     int decode(BitReader& bits) const {
         std::uint32_t v = bits.peek(16);
-        std::uint32_t e = table_[v >> (16 - tableBits_)];
+        std::uint32_t e = m_table[v >> (16 - m_tableBits)];
         if (e < kLong) {
             bits.skip(static_cast<int>(e >> 16));
             return static_cast<int>(e & 0xFFFF);
@@ -35,12 +35,12 @@ private:
 
     int decodeLong(BitReader& bits, std::uint32_t v) const;
 
-    int tableBits_;
-    std::vector<std::uint32_t> table_;  // (length << 16) | symbol, or a marker
-    std::uint32_t first_[17] = {};
-    std::uint32_t count_[17] = {};
-    std::uint32_t offset_[17] = {};
-    std::vector<std::uint16_t> sorted_;
+    int m_tableBits;
+    std::vector<std::uint32_t> m_table;  // (length << 16) | symbol, or a marker
+    std::uint32_t m_first[17] = {};
+    std::uint32_t m_count[17] = {};
+    std::uint32_t m_offset[17] = {};
+    std::vector<std::uint16_t> m_sorted;
 };
 
 }  // namespace torpin

@@ -4,24 +4,24 @@
 namespace torpin {
 
 InputRange::InputRange(ByteSource& source, std::uint64_t start, std::uint64_t end, std::size_t bufferSize)
-    : source_(source), next_(start), end_(end < start ? start : end), buffer_(bufferSize) {}
+    : m_source(source), m_next(start), m_end(end < start ? start : end), m_buffer(bufferSize) {}
 
 bool InputRange::fill(const std::uint8_t*& data, std::size_t& n) {
-    if (head_ == tail_) {
-        head_ = tail_ = 0;
-        if (next_ >= end_) return false;
-        std::uint64_t left = end_ - next_;
-        std::size_t want = left < buffer_.size() ? static_cast<std::size_t>(left) : buffer_.size();
-        std::size_t got = source_.read(next_, buffer_.data(), want);
+    if (m_head == m_tail) {
+        m_head = m_tail = 0;
+        if (m_next >= m_end) return false;
+        std::uint64_t left = m_end - m_next;
+        std::size_t want = left < m_buffer.size() ? static_cast<std::size_t>(left) : m_buffer.size();
+        std::size_t got = m_source.read(m_next, m_buffer.data(), want);
         if (got == 0) {
-            end_ = next_;  // a failed read ends the range
+            m_end = m_next;  // a failed read ends the range
             return false;
         }
-        next_ += got;
-        tail_ = got;
+        m_next += got;
+        m_tail = got;
     }
-    data = buffer_.data() + head_;
-    n = tail_ - head_;
+    data = m_buffer.data() + m_head;
+    n = m_tail - m_head;
     return true;
 }
 

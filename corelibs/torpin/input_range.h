@@ -16,18 +16,18 @@ public:
     // The next run of buffered bytes; empty at the end of the range or on a read failure.
     // The caller says with consume() how many it used.
     bool fill(const std::uint8_t*& data, std::size_t& n);
-    void consume(std::size_t n) { head_ += n; }
-    bool atEnd() const { return head_ == tail_ && next_ >= end_; }
+    void consume(std::size_t n) { m_head += n; }
+    bool atEnd() const { return m_head == m_tail && m_next >= m_end; }
     // Bytes of the range not yet consumed.
-    std::uint64_t remaining() const { return (end_ - next_) + (tail_ - head_); }
+    std::uint64_t remaining() const { return (m_end - m_next) + (m_tail - m_head); }
 
 private:
-    ByteSource& source_;
-    std::uint64_t next_;
-    std::uint64_t end_;
-    std::vector<std::uint8_t> buffer_;
-    std::size_t head_ = 0;
-    std::size_t tail_ = 0;
+    ByteSource& m_source;
+    std::uint64_t m_next;
+    std::uint64_t m_end;
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_head = 0;
+    std::size_t m_tail = 0;
 };
 
 }  // namespace torpin

@@ -8,30 +8,30 @@
 namespace torpin {
 
 MemberOutput::MemberOutput(ByteSink& sink, std::uint64_t maxBytes, std::uint64_t packedSize)
-    : sink_(sink), maxBytes_(maxBytes) {
+    : m_sink(sink), m_maxBytes(maxBytes) {
     // A packed size so large that the product overflows cannot limit anything.
     std::uint64_t byRatio = packedSize > UINT64_MAX / limits::kMaxRatio ? UINT64_MAX : packedSize * limits::kMaxRatio;
-    ratioBytes_ = byRatio < limits::kRatioFloorBytes ? limits::kRatioFloorBytes : byRatio;
+    m_ratioBytes = byRatio < limits::kRatioFloorBytes ? limits::kRatioFloorBytes : byRatio;
 }
 
 bool MemberOutput::write(const std::uint8_t* data, std::size_t n) {
-    if (status_ != ExtractStatus::Ok) return false;
-    if (n > maxBytes_ - written_ || n > ratioBytes_ - written_) {
-        status_ = ExtractStatus::Limit;
+    if (m_status != ExtractStatus::Ok) return false;
+    if (n > m_maxBytes - m_written || n > m_ratioBytes - m_written) {
+        m_status = ExtractStatus::Limit;
         return false;
     }
-    if (!sink_.write(data, n)) {
-        status_ = ExtractStatus::WriteFailed;
+    if (!m_sink.write(data, n)) {
+        m_status = ExtractStatus::WriteFailed;
         return false;
     }
     // zlib counts in uInt; feed large blocks in pieces.
     std::size_t done = 0;
     while (done < n) {
         std::size_t piece = n - done > 0x40000000u ? 0x40000000u : n - done;
-        crc_ = static_cast<std::uint32_t>(::crc32(crc_, data + done, static_cast<uInt>(piece)));
+        m_crc = static_cast<std::uint32_t>(::crc32(m_crc, data + done, static_cast<uInt>(piece)));
         done += piece;
     }
-    written_ += n;
+    m_written += n;
     return true;
 }
 

@@ -18,17 +18,17 @@ public:
     // False once a limit is passed or the sink fails; status() then says which.
     bool write(const std::uint8_t* data, std::size_t n);
 
-    std::uint64_t written() const { return written_; }
-    std::uint32_t crc() const { return crc_; }
-    ExtractStatus status() const { return status_; }
+    std::uint64_t written() const { return m_written; }
+    std::uint32_t crc() const { return m_crc; }
+    ExtractStatus status() const { return m_status; }
 
 private:
-    ByteSink& sink_;
-    std::uint64_t maxBytes_;
-    std::uint64_t ratioBytes_;
-    std::uint64_t written_ = 0;
-    std::uint32_t crc_ = 0;
-    ExtractStatus status_ = ExtractStatus::Ok;
+    ByteSink& m_sink;
+    std::uint64_t m_maxBytes;
+    std::uint64_t m_ratioBytes;
+    std::uint64_t m_written = 0;
+    std::uint32_t m_crc = 0;
+    ExtractStatus m_status = ExtractStatus::Ok;
 };
 
 }  // namespace torpin

@@ -7,13 +7,13 @@ namespace torpin {
 
 bool OverlapGuard::claim(std::uint64_t start, std::uint64_t end) {
     if (end <= start) return true;  // nothing to decode, nothing to decode twice
-    auto after = ranges_.lower_bound(start);
-    if (after != ranges_.end() && after->first < end) return false;
-    if (after != ranges_.begin()) {
+    auto after = m_ranges.lower_bound(start);
+    if (after != m_ranges.end() && after->first < end) return false;
+    if (after != m_ranges.begin()) {
         auto before = std::prev(after);
         if (before->second > start) return false;
     }
-    ranges_.emplace(start, end);
+    m_ranges.emplace(start, end);
     return true;
 }
 

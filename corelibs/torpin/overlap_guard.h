@@ -13,10 +13,10 @@ public:
     // (a member at the same offset as an earlier one included). An empty range shares
     // nothing and is always allowed.
     bool claim(std::uint64_t start, std::uint64_t end);
-    void clear() { ranges_.clear(); }
+    void clear() { m_ranges.clear(); }
 
 private:
-    std::map<std::uint64_t, std::uint64_t> ranges_;  // start -> end, never overlapping
+    std::map<std::uint64_t, std::uint64_t> m_ranges;  // start -> end, never overlapping
 };
 
 }  // namespace torpin

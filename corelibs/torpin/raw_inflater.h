@@ -26,9 +26,9 @@ public:
                       std::size_t dictionarySize = 0);
 
 private:
-    z_stream stream_{};
-    bool ready_ = false;
-    std::vector<std::uint8_t> out_;
+    z_stream m_stream{};
+    bool m_ready = false;
+    std::vector<std::uint8_t> m_out;
 };
 
 }  // namespace torpin

@@ -24,36 +24,36 @@ constexpr std::size_t kGroupOutput = 8 * 18;
 // the decoding loop needs no bounds check inside a group.
 class GroupReader {
 public:
-    explicit GroupReader(InputRange& input) : input_(input), buffer_(64 * 1024 + kGroupBytes) {}
+    explicit GroupReader(InputRange& input) : m_input(input), m_buffer(64 * 1024 + kGroupBytes) {}
 
     // Bytes available from at(); refills so that a whole group is there when it can be.
     std::size_t available() {
-        if (static_cast<std::size_t>(end_ - at_) < kGroupBytes) refill();
-        return static_cast<std::size_t>(end_ - at_);
+        if (static_cast<std::size_t>(m_end - m_at) < kGroupBytes) refill();
+        return static_cast<std::size_t>(m_end - m_at);
     }
-    const std::uint8_t*& at() { return at_; }
+    const std::uint8_t*& at() { return m_at; }
 
 private:
     void refill() {
-        std::size_t keep = static_cast<std::size_t>(end_ - at_);
-        if (keep > 0) std::memmove(buffer_.data(), at_, keep);
+        std::size_t keep = static_cast<std::size_t>(m_end - m_at);
+        if (keep > 0) std::memmove(m_buffer.data(), m_at, keep);
         std::size_t filled = keep;
         const std::uint8_t* data = nullptr;
         std::size_t n = 0;
-        while (filled < buffer_.size() && input_.fill(data, n)) {
-            std::size_t take = std::min(n, buffer_.size() - filled);
-            std::memcpy(buffer_.data() + filled, data, take);
-            input_.consume(take);
+        while (filled < m_buffer.size() && m_input.fill(data, n)) {
+            std::size_t take = std::min(n, m_buffer.size() - filled);
+            std::memcpy(m_buffer.data() + filled, data, take);
+            m_input.consume(take);
             filled += take;
         }
-        at_ = buffer_.data();
-        end_ = at_ + filled;
+        m_at = m_buffer.data();
+        m_end = m_at + filled;
     }
 
-    InputRange& input_;
-    std::vector<std::uint8_t> buffer_;
-    const std::uint8_t* at_ = nullptr;
-    const std::uint8_t* end_ = nullptr;
+    InputRange& m_input;
+    std::vector<std::uint8_t> m_buffer;
+    const std::uint8_t* m_at = nullptr;
+    const std::uint8_t* m_end = nullptr;
 };
 
 }  // namespace

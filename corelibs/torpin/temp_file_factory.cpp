@@ -54,7 +54,7 @@ std::string TempFileFactory::safeExtension(const std::string& name) {
 }
 
 std::FILE* TempFileFactory::create(const std::string& extension, std::string& path) {
-    std::string base = directory_;
+    std::string base = m_directory;
     if (!base.empty() && !isSeparator(base.back())) {
 #ifdef _WIN32
         base += '\\';
@@ -64,7 +64,7 @@ std::FILE* TempFileFactory::create(const std::string& extension, std::string& pa
     }
     for (std::uint32_t attempt = 0; attempt < limits::kMaxTempNameTries; ++attempt) {
         char name[16];
-        std::snprintf(name, sizeof name, "TPN%08X", static_cast<unsigned>(counter_++));
+        std::snprintf(name, sizeof name, "TPN%08X", static_cast<unsigned>(m_counter++));
         std::string candidate = base + name;
         if (!extension.empty()) candidate += "." + extension;
         if (candidate.size() > limits::kMaxPathBytes) return nullptr;

@@ -10,10 +10,10 @@ namespace torpin {
 class TempFileFactory {
 public:
     // seed varies the generated names between processes sharing a directory.
-    explicit TempFileFactory(std::uint32_t seed = 0) : counter_(seed) {}
+    explicit TempFileFactory(std::uint32_t seed = 0) : m_counter(seed) {}
 
-    void setDirectory(const std::string& directory) { directory_ = directory; }
-    const std::string& directory() const { return directory_; }
+    void setDirectory(const std::string& directory) { m_directory = directory; }
+    const std::string& directory() const { return m_directory; }
 
     // Creates a new file that did not exist before, named "TPN" and eight hex digits,
     // with the given extension when it is made of letters and digits only. Returns
@@ -25,8 +25,8 @@ public:
     static std::string safeExtension(const std::string& name);
 
 private:
-    std::string directory_;
-    std::uint32_t counter_;
+    std::string m_directory;
+    std::uint32_t m_counter;
 };
 
 // Deletes a file; true when it is gone afterwards.

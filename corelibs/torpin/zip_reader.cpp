@@ -26,17 +26,17 @@ constexpr std::uint16_t kMethodDeflated = 8;
 
 }  // namespace
 
-ZipReader::ZipReader(ByteSource& source) : source_(source) {
-    directoryFound_ = findDirectory();
+ZipReader::ZipReader(ByteSource& source) : m_source(source) {
+    m_directoryFound = findDirectory();
 }
 
 bool ZipReader::findDirectory() {
-    std::uint64_t size = source_.size();
+    std::uint64_t size = m_source.size();
     if (size < kEndSize) return false;
     // The end record sits in the last 22 bytes plus at most a 65535-byte comment.
     std::uint64_t tailStart = size > kEndSize + 0xFFFF ? size - kEndSize - 0xFFFF : 0;
     std::vector<std::uint8_t> tail(static_cast<std::size_t>(size - tailStart));
-    if (!source_.readExact(tailStart, tail.data(), tail.size())) return false;
+    if (!m_source.readExact(tailStart, tail.data(), tail.size())) return false;
     for (std::size_t i = tail.size() - kEndSize + 1; i-- > 0;) {
         const std::uint8_t* end = tail.data() + i;
         if (le32(end) != kEndSignature) continue;
@@ -52,9 +52,9 @@ bool ZipReader::findDirectory() {
         if (dirSize > dirEndAt) return false;
         std::uint64_t actualStart = dirEndAt - dirSize;
         if (dirOffset > actualStart) return false;
-        shift_ = actualStart - dirOffset;
-        directoryStart_ = actualStart;
-        directoryEnd_ = dirEndAt;
+        m_shift = actualStart - dirOffset;
+        m_directoryStart = actualStart;
+        m_directoryEnd = dirEndAt;
         return true;
     }
     return false;
@@ -62,14 +62,14 @@ bool ZipReader::findDirectory() {
 
 bool ZipReader::readZip64End(std::uint64_t locatorAt) {
     std::uint8_t locator[20];
-    if (!source_.readExact(locatorAt, locator, sizeof locator)) return false;
+    if (!m_source.readExact(locatorAt, locator, sizeof locator)) return false;
     std::uint64_t recordAt = le64(locator + 8);
     std::uint8_t record[56];
     // The record normally sits right before the locator; a stub in front shifts both.
     std::uint64_t expectedAt = locatorAt >= 56 ? locatorAt - 56 : 0;
     std::uint64_t shift = 0;
-    if (!source_.readExact(recordAt, record, sizeof record) || le32(record) != kZip64EndSignature) {
-        if (expectedAt < recordAt || !source_.readExact(expectedAt, record, sizeof record) ||
+    if (!m_source.readExact(recordAt, record, sizeof record) || le32(record) != kZip64EndSignature) {
+        if (expectedAt < recordAt || !m_source.readExact(expectedAt, record, sizeof record) ||
             le32(record) != kZip64EndSignature)
             return false;
         shift = expectedAt - recordAt;
@@ -80,30 +80,30 @@ bool ZipReader::readZip64End(std::uint64_t locatorAt) {
     if (dirOffset > UINT64_MAX - shift) return false;
     std::uint64_t start = dirOffset + shift;
     if (start > recordAt || dirSize > recordAt - start) return false;
-    shift_ = shift;
-    directoryStart_ = start;
-    directoryEnd_ = start + dirSize;
+    m_shift = shift;
+    m_directoryStart = start;
+    m_directoryEnd = start + dirSize;
     return true;
 }
 
 bool ZipReader::first(MemberInfo& member) {
-    cursor_ = directoryStart_;
+    m_cursor = m_directoryStart;
     return next(member);
 }
 
 bool ZipReader::next(MemberInfo& member) {
-    if (!directoryFound_) return false;
+    if (!m_directoryFound) return false;
     if (!readEntry(member)) {
-        cursor_ = directoryEnd_;  // a bad entry ends the walk for good
+        m_cursor = m_directoryEnd;  // a bad entry ends the walk for good
         return false;
     }
     return true;
 }
 
 bool ZipReader::readEntry(MemberInfo& member) {
-    if (cursor_ >= directoryEnd_ || directoryEnd_ - cursor_ < kCentralSize) return false;
+    if (m_cursor >= m_directoryEnd || m_directoryEnd - m_cursor < kCentralSize) return false;
     std::uint8_t head[kCentralSize];
-    if (!source_.readExact(cursor_, head, sizeof head) || le32(head) != kCentralSignature) return false;
+    if (!m_source.readExact(m_cursor, head, sizeof head) || le32(head) != kCentralSignature) return false;
     std::uint16_t flags = le16(head + 8);
     std::uint16_t method = le16(head + 10);
     std::uint64_t packed = le32(head + 20);
@@ -112,11 +112,11 @@ bool ZipReader::readEntry(MemberInfo& member) {
     std::size_t extraLength = le16(head + 30);
     std::size_t commentLength = le16(head + 32);
     std::uint64_t localAt = le32(head + 42);
-    std::uint64_t entryEnd = cursor_ + kCentralSize + nameLength + extraLength + commentLength;
-    if (entryEnd > directoryEnd_) return false;
+    std::uint64_t entryEnd = m_cursor + kCentralSize + nameLength + extraLength + commentLength;
+    if (entryEnd > m_directoryEnd) return false;
 
     std::vector<std::uint8_t> variable(nameLength + extraLength);
-    if (!source_.readExact(cursor_ + kCentralSize, variable.data(), variable.size())) return false;
+    if (!m_source.readExact(m_cursor + kCentralSize, variable.data(), variable.size())) return false;
 
     // ZIP64 sizes stand in the extra field, in this order, for each field at its maximum.
     const std::uint8_t* extra = variable.data() + nameLength;
@@ -148,19 +148,19 @@ bool ZipReader::readEntry(MemberInfo& member) {
     member.method = method;
     member.encrypted = (flags & kFlagEncrypted) != 0;
     member.directory = namesFolder(member.name) && size == 0;
-    if (localAt > UINT64_MAX - shift_) return false;
-    member.locator = localAt + shift_;
+    if (localAt > UINT64_MAX - m_shift) return false;
+    member.locator = localAt + m_shift;
     member.rangeStart = member.locator;
     member.rangeEnd = member.locator;  // known once the local header is read
-    cursor_ = entryEnd;
+    m_cursor = entryEnd;
     return true;
 }
 
 bool ZipReader::dataStart(const MemberInfo& member, std::uint64_t& at) {
     std::uint8_t local[kLocalSize];
-    if (!source_.readExact(member.locator, local, sizeof local) || le32(local) != kLocalSignature) return false;
+    if (!m_source.readExact(member.locator, local, sizeof local) || le32(local) != kLocalSignature) return false;
     at = member.locator + kLocalSize + le16(local + 26) + le16(local + 28);
-    std::uint64_t total = source_.size();
+    std::uint64_t total = m_source.size();
     return at <= total && member.packedSize <= total - at;
 }
 
@@ -181,7 +181,7 @@ ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::
     if (member.method == kMethodStored && member.packedSize != member.size) return ExtractStatus::Corrupt;
 
     MemberOutput output(sink, maxBytes, member.packedSize);
-    InputRange input(source_, dataAt, dataAt + member.packedSize);
+    InputRange input(m_source, dataAt, dataAt + member.packedSize);
     if (member.method == kMethodStored) {
         const std::uint8_t* data = nullptr;
         std::size_t n = 0;
@@ -191,8 +191,8 @@ ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::
         }
         if (output.written() != member.packedSize) return ExtractStatus::Corrupt;
     } else {
-        if (!inflater_) inflater_ = std::make_unique<RawInflater>();
-        ExtractStatus status = inflater_->run(input, output, nullptr, 0);
+        if (!m_inflater) m_inflater = std::make_unique<RawInflater>();
+        ExtractStatus status = m_inflater->run(input, output, nullptr, 0);
         if (status != ExtractStatus::Ok) return status;
     }
     if (output.written() != member.size) return ExtractStatus::Corrupt;

@@ -20,7 +20,7 @@ public:
     ExtractStatus extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) override;
 
     // True when the end of the central directory was found and is consistent.
-    bool hasDirectory() const { return directoryFound_; }
+    bool hasDirectory() const { return m_directoryFound; }
 
 private:
     bool findDirectory();
@@ -30,14 +30,14 @@ private:
     // is missing or the data would run past the end of the file.
     bool dataStart(const MemberInfo& member, std::uint64_t& at);
 
-    ByteSource& source_;
-    bool directoryFound_ = false;
-    std::uint64_t directoryStart_ = 0;
-    std::uint64_t directoryEnd_ = 0;
+    ByteSource& m_source;
+    bool m_directoryFound = false;
+    std::uint64_t m_directoryStart = 0;
+    std::uint64_t m_directoryEnd = 0;
     // Bytes in front of the archive (a self-extracting stub) that its offsets leave out.
-    std::uint64_t shift_ = 0;
-    std::uint64_t cursor_ = 0;
-    std::unique_ptr<RawInflater> inflater_;
+    std::uint64_t m_shift = 0;
+    std::uint64_t m_cursor = 0;
+    std::unique_ptr<RawInflater> m_inflater;
 };
 
 }  // namespace torpin

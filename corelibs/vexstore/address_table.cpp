@@ -35,33 +35,33 @@ std::uint32_t AddressTable::Load(std::uint32_t first, std::uint32_t wanted, std:
     const std::uint32_t count = Count();
     if (!buffer || first >= count)
         return 0;
-    const std::uint32_t fit = static_cast<std::uint32_t>(std::min<std::size_t>(bufferSize / shape_->entrySize, count));
+    const std::uint32_t fit = static_cast<std::uint32_t>(std::min<std::size_t>(bufferSize / m_shape->entrySize, count));
     const std::uint32_t copied = std::min({wanted, count - first, fit});
     if (copied)
-        std::memcpy(buffer, bytes_.data() + std::size_t(first) * shape_->entrySize, std::size_t(copied) * shape_->entrySize);
+        std::memcpy(buffer, m_bytes.data() + std::size_t(first) * m_shape->entrySize, std::size_t(copied) * m_shape->entrySize);
     return copied;
 }
 
 std::uint32_t AddressTable::Save(const std::uint8_t* entries, std::uint32_t count, bool replace)
 {
     if (replace)
-        bytes_.clear();
+        m_bytes.clear();
     if (!entries)
         return 0;
-    const std::uint32_t room = shape_->largestCount - Count();
+    const std::uint32_t room = m_shape->largestCount - Count();
     const std::uint32_t stored = std::min(count, room);
-    bytes_.insert(bytes_.end(), entries, entries + std::size_t(stored) * shape_->entrySize);
+    m_bytes.insert(m_bytes.end(), entries, entries + std::size_t(stored) * m_shape->entrySize);
     return stored;
 }
 
 std::vector<std::uint8_t> AddressTable::Encode() const
 {
-    std::vector<std::uint8_t> payload(12 + bytes_.size());
-    PutU32(&payload[0], shape_->number);
-    PutU32(&payload[4], shape_->entrySize);
+    std::vector<std::uint8_t> payload(12 + m_bytes.size());
+    PutU32(&payload[0], m_shape->number);
+    PutU32(&payload[4], m_shape->entrySize);
     PutU32(&payload[8], Count());
-    if (!bytes_.empty())
-        std::memcpy(&payload[12], bytes_.data(), bytes_.size());
+    if (!m_bytes.empty())
+        std::memcpy(&payload[12], m_bytes.data(), m_bytes.size());
     return payload;
 }
 
@@ -73,6 +73,6 @@ std::optional<AddressTable> AddressTable::Decode(const TableShape& shape, const 
     if (count > shape.largestCount || payload.size() - 12 != std::size_t(count) * shape.entrySize)
         return std::nullopt;
     AddressTable table(shape);
-    table.bytes_.assign(payload.begin() + 12, payload.end());
+    table.m_bytes.assign(payload.begin() + 12, payload.end());
     return table;
 }

@@ -22,11 +22,11 @@ inline constexpr std::size_t kTableCount = 3;
 
 class AddressTable {
 public:
-    explicit AddressTable(const TableShape& shape) : shape_(&shape) {}
+    explicit AddressTable(const TableShape& shape) : m_shape(&shape) {}
 
-    const TableShape& Shape() const { return *shape_; }
-    std::uint32_t Count() const { return static_cast<std::uint32_t>(bytes_.size() / shape_->entrySize); }
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    const TableShape& Shape() const { return *m_shape; }
+    std::uint32_t Count() const { return static_cast<std::uint32_t>(m_bytes.size() / m_shape->entrySize); }
+    const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
 
     // Copies at most `wanted` entries from entry `first` into the buffer, never more than fit
     // in `bufferSize` bytes; gives the number copied (0 past the end).
@@ -43,8 +43,8 @@ public:
     static std::size_t LargestPayload(const TableShape& shape) { return 12 + std::size_t(shape.entrySize) * shape.largestCount; }
 
 private:
-    const TableShape* shape_;
-    std::vector<std::uint8_t> bytes_;
+    const TableShape* m_shape;
+    std::vector<std::uint8_t> m_bytes;
 };
 
 inline constexpr char kTableMagic[9] = "VXMTABL1";

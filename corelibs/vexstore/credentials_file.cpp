@@ -16,14 +16,14 @@ CredentialsFile CredentialsFile::Parse(const std::string& text)
         const std::size_t equals = line.find('=');
         if (line.empty() || line[0] == ';' || equals == std::string::npos || equals == 0)
             continue;
-        file.accounts_.push_back({line.substr(0, equals), line.substr(equals + 1)});
+        file.m_accounts.push_back({line.substr(0, equals), line.substr(equals + 1)});
     }
     return file;
 }
 
 CredentialsFile::Check CredentialsFile::Verify(const std::string& user, const std::string& password) const
 {
-    for (const Account& account : accounts_) {
+    for (const Account& account : m_accounts) {
         if (SameComputerName(account.user, user))
             return account.password == password ? Check::Accepted : Check::WrongPassword;
     }

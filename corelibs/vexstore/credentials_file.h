@@ -13,14 +13,14 @@ public:
 
     static CredentialsFile Parse(const std::string& text);
     Check Verify(const std::string& user, const std::string& password) const;
-    bool Empty() const { return accounts_.empty(); }
+    bool Empty() const { return m_accounts.empty(); }
 
 private:
     struct Account {
         std::string user;
         std::string password;
     };
-    std::vector<Account> accounts_;
+    std::vector<Account> m_accounts;
 };
 
 // Logon errors as the platform numbers them: 1326 unknown user name, 86 wrong password.

@@ -7,18 +7,18 @@ constexpr DWORD kSettleMs = 15000;
 
 class Handle {
 public:
-    explicit Handle(SC_HANDLE handle) : handle_(handle) {}
+    explicit Handle(SC_HANDLE handle) : m_handle(handle) {}
     ~Handle()
     {
-        if (handle_)
-            CloseServiceHandle(handle_);
+        if (m_handle)
+            CloseServiceHandle(m_handle);
     }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    SC_HANDLE Get() const { return handle_; }
+    SC_HANDLE Get() const { return m_handle; }
 
 private:
-    SC_HANDLE handle_;
+    SC_HANDLE m_handle;
 };
 
 SC_HANDLE OpenManager(const ServerPlace& place, DWORD access)
@@ -50,10 +50,10 @@ bool Settle(SC_HANDLE service, SERVICE_STATUS& status)
 
 DWORD InstanceControl::Query(DWORD& state) const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    Handle service(OpenServiceA(manager.Get(), place_.ServiceName().c_str(), SERVICE_QUERY_STATUS));
+    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_QUERY_STATUS));
     if (!service.Get())
         return GetLastError();
     SERVICE_STATUS status = {};
@@ -65,10 +65,10 @@ DWORD InstanceControl::Query(DWORD& state) const
 
 DWORD InstanceControl::Start() const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    Handle service(OpenServiceA(manager.Get(), place_.ServiceName().c_str(), SERVICE_START | SERVICE_QUERY_STATUS));
+    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_START | SERVICE_QUERY_STATUS));
     if (!service.Get())
         return GetLastError();
     if (!StartServiceA(service.Get(), 0, nullptr))
@@ -89,11 +89,11 @@ DWORD InstanceControl::Start() const
 
 DWORD InstanceControl::Command(DWORD control, DWORD settledState) const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
     const DWORD access = SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_PAUSE_CONTINUE | SERVICE_USER_DEFINED_CONTROL;
-    Handle service(OpenServiceA(manager.Get(), place_.ServiceName().c_str(), access));
+    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), access));
     if (!service.Get())
         return GetLastError();
     SERVICE_STATUS status = {};
@@ -128,10 +128,10 @@ DWORD InstanceControl::Send(DWORD control) const
 
 DWORD InstanceControl::SetAutomaticStart(bool automatic) const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    Handle service(OpenServiceA(manager.Get(), place_.ServiceName().c_str(), SERVICE_CHANGE_CONFIG));
+    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_CHANGE_CONFIG));
     if (!service.Get())
         return GetLastError();
     if (!ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE, automatic ? SERVICE_AUTO_START : SERVICE_DEMAND_START,
@@ -142,11 +142,11 @@ DWORD InstanceControl::SetAutomaticStart(bool automatic) const
 
 DWORD InstanceControl::Install(const std::string& program) const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CREATE_SERVICE | SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CREATE_SERVICE | SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    const std::string command = "\"" + program + "\" /service " + (place_.local ? std::string(".") : place_.name);
-    const std::string name = place_.ServiceName();
+    const std::string command = "\"" + program + "\" /service " + (m_place.local ? std::string(".") : m_place.name);
+    const std::string name = m_place.ServiceName();
     Handle created(CreateServiceA(manager.Get(), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
                                   SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
                                   command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
@@ -163,10 +163,10 @@ DWORD InstanceControl::Install(const std::string& program) const
 
 DWORD InstanceControl::Uninstall() const
 {
-    Handle manager(OpenManager(place_, SC_MANAGER_CONNECT));
+    Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    Handle service(OpenServiceA(manager.Get(), place_.ServiceName().c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
+    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
     if (!service.Get())
         return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? 0 : GetLastError();
     SERVICE_STATUS status = {};

@@ -11,7 +11,7 @@
 
 class InstanceControl {
 public:
-    explicit InstanceControl(ServerPlace place) : place_(std::move(place)) {}
+    explicit InstanceControl(ServerPlace place) : m_place(std::move(place)) {}
 
     // The manager's current state (1 stopped ... 7 paused).
     DWORD Query(DWORD& state) const;
@@ -33,9 +33,9 @@ public:
     // Stops the instance when it runs and removes it; 0 when it was not installed.
     DWORD Uninstall() const;
 
-    const ServerPlace& Place() const { return place_; }
+    const ServerPlace& Place() const { return m_place; }
 
 private:
     DWORD Command(DWORD control, DWORD settledState) const;
-    ServerPlace place_;
+    ServerPlace m_place;
 };

@@ -61,20 +61,20 @@ ServerLocator ServerLocator::FromRegistry()
     ServerLocator locator;
     const std::string computer = AlertHome::LocalComputerName();
     const SiteDescription site = ReadSite().value_or(SiteDescription::Default(computer));
-    locator.domains_ = site.Domains();
+    locator.m_domains = site.Domains();
     // The local computer belongs to a domain only when the site names it there.
-    locator.local_ = {computer, "", LocalDataFolder(), true};
+    locator.m_local = {computer, "", LocalDataFolder(), true};
     for (const SiteServer& server : site.Servers()) {
         if (SameComputerName(server.name, computer)) {
-            locator.local_.domain = server.domain;
+            locator.m_local.domain = server.domain;
             if (!server.dataDirectory.empty())
-                locator.local_.dataFolder = WithoutTrailingBackslash(server.dataDirectory);
+                locator.m_local.dataFolder = WithoutTrailingBackslash(server.dataDirectory);
         }
     }
-    locator.servers_.push_back(locator.local_);
+    locator.m_servers.push_back(locator.m_local);
     for (const SiteServer& server : site.Servers()) {
         if (!SameComputerName(server.name, computer))
-            locator.servers_.push_back({server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
+            locator.m_servers.push_back({server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
     }
     return locator;
 }
@@ -83,8 +83,8 @@ std::optional<ServerPlace> ServerLocator::Server(const std::string& raw) const
 {
     const std::string name = BareServerName(raw);
     if (name.empty() || name == ".")
-        return local_;
-    for (const ServerPlace& server : servers_) {
+        return m_local;
+    for (const ServerPlace& server : m_servers) {
         if (SameComputerName(server.name, name))
             return server;
     }
@@ -93,7 +93,7 @@ std::optional<ServerPlace> ServerLocator::Server(const std::string& raw) const
 
 bool ServerLocator::IsDomain(const std::string& name) const
 {
-    for (const std::string& domain : domains_) {
+    for (const std::string& domain : m_domains) {
         if (SameComputerName(domain, name))
             return true;
     }
@@ -103,7 +103,7 @@ bool ServerLocator::IsDomain(const std::string& name) const
 std::vector<ServerPlace> ServerLocator::ServersOf(const std::string& domain) const
 {
     std::vector<ServerPlace> members;
-    for (const ServerPlace& server : servers_) {
+    for (const ServerPlace& server : m_servers) {
         if (!server.domain.empty() && SameComputerName(server.domain, domain))
             members.push_back(server);
     }
@@ -123,10 +123,10 @@ std::vector<ServerPlace> ServerLocator::Targets(const std::string& raw, bool who
 
 std::vector<std::string> ServerLocator::Domains() const
 {
-    return domains_;
+    return m_domains;
 }
 
 std::vector<ServerPlace> ServerLocator::AllServers() const
 {
-    return servers_;
+    return m_servers;
 }

@@ -44,16 +44,16 @@ public:
     std::vector<std::string> Domains() const;
     std::vector<ServerPlace> ServersOf(const std::string& domain) const;
     std::vector<ServerPlace> AllServers() const;
-    const ServerPlace& Local() const { return local_; }
+    const ServerPlace& Local() const { return m_local; }
 
     // The local computer's data folder: HKLM\...\Vexomar\CurrentVersion "DataFolder", else
     // "<system drive>\MORWICK\DATA".
     static std::string LocalDataFolder();
 
 private:
-    std::vector<ServerPlace> servers_;   // the local computer first
-    std::vector<std::string> domains_;
-    ServerPlace local_;
+    std::vector<ServerPlace> m_servers;   // the local computer first
+    std::vector<std::string> m_domains;
+    ServerPlace m_local;
 };
 
 std::string BareServerName(const std::string& name);

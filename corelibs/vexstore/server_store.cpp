@@ -48,36 +48,36 @@ std::uint64_t UnixNow()
 
 ServerStoreLock::ServerStoreLock(const std::string& server, DWORD timeoutMs)
 {
-    mutex_ = CreateMutexA(nullptr, FALSE, LockName(server, true).c_str());
-    if (!mutex_)
-        mutex_ = CreateMutexA(nullptr, FALSE, LockName(server, false).c_str());
-    if (!mutex_)
+    m_mutex = CreateMutexA(nullptr, FALSE, LockName(server, true).c_str());
+    if (!m_mutex)
+        m_mutex = CreateMutexA(nullptr, FALSE, LockName(server, false).c_str());
+    if (!m_mutex)
         return;
-    const DWORD wait = WaitForSingleObject(mutex_, timeoutMs);
-    held_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    const DWORD wait = WaitForSingleObject(m_mutex, timeoutMs);
+    m_held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
 }
 
 ServerStoreLock::~ServerStoreLock()
 {
-    if (held_)
-        ReleaseMutex(mutex_);
-    if (mutex_)
-        CloseHandle(mutex_);
+    if (m_held)
+        ReleaseMutex(m_mutex);
+    if (m_mutex)
+        CloseHandle(m_mutex);
 }
 
 DWORD ServerStore::Write(const char* file, const char (&magic)[9], const std::vector<std::uint8_t>& payload,
                          std::uint32_t previousSerial)
 {
-    if (!EnsureFolder(place_.StoreFolder()))
+    if (!EnsureFolder(m_place.StoreFolder()))
         return ERROR_PATH_NOT_FOUND;
     const auto bytes = EncodeRecordFile(magic, {previousSerial + 1, payload});
-    return ReplaceFileContents(place_.StoreFile(file), bytes) ? 0 : ERROR_WRITE_FAULT;
+    return ReplaceFileContents(m_place.StoreFile(file), bytes) ? 0 : ERROR_WRITE_FAULT;
 }
 
 DWORD ServerStore::ReadConfig(ServerConfig& config, std::uint32_t* serial) const
 {
     RecordFile file;
-    const DWORD error = ReadRecord(place_.StoreFile(kConfigFile), kConfigMagic, kServerConfigPayload, file);
+    const DWORD error = ReadRecord(m_place.StoreFile(kConfigFile), kConfigMagic, kServerConfigPayload, file);
     if (error == ERROR_FILE_NOT_FOUND) {
         config = ServerConfig{};
         if (serial)
@@ -97,7 +97,7 @@ DWORD ServerStore::ReadConfig(ServerConfig& config, std::uint32_t* serial) const
 
 DWORD ServerStore::ChangeConfig(const std::function<void(ServerConfig&)>& change)
 {
-    ServerStoreLock lock(place_.name);
+    ServerStoreLock lock(m_place.name);
     if (!lock.Held())
         return ERROR_LOCK_VIOLATION;
     ServerConfig config;
@@ -111,7 +111,7 @@ DWORD ServerStore::ChangeConfig(const std::function<void(ServerConfig&)>& change
 DWORD ServerStore::ReadTable(const TableShape& shape, std::optional<AddressTable>& table, std::uint32_t* serial) const
 {
     RecordFile file;
-    const DWORD error = ReadRecord(place_.StoreFile(shape.fileName), kTableMagic, AddressTable::LargestPayload(shape), file);
+    const DWORD error = ReadRecord(m_place.StoreFile(shape.fileName), kTableMagic, AddressTable::LargestPayload(shape), file);
     if (error == ERROR_FILE_NOT_FOUND) {
         table.emplace(shape);
         if (serial)
@@ -130,7 +130,7 @@ DWORD ServerStore::ReadTable(const TableShape& shape, std::optional<AddressTable
 
 DWORD ServerStore::ChangeTable(const TableShape& shape, const std::function<void(AddressTable&)>& change)
 {
-    ServerStoreLock lock(place_.name);
+    ServerStoreLock lock(m_place.name);
     if (!lock.Held())
         return ERROR_LOCK_VIOLATION;
     std::optional<AddressTable> table;
@@ -149,7 +149,7 @@ DWORD ServerStore::WriteTable(const AddressTable& source)
 DWORD ServerStore::ReadStatus(ServerStatus& status) const
 {
     RecordFile file;
-    if (const DWORD error = ReadRecord(place_.StoreFile(kStatusFile), kStatusMagic, kServerStatusPayload, file))
+    if (const DWORD error = ReadRecord(m_place.StoreFile(kStatusFile), kStatusMagic, kServerStatusPayload, file))
         return error;
     const auto decoded = DecodeServerStatus(file.payload);
     if (!decoded)
@@ -160,24 +160,24 @@ DWORD ServerStore::ReadStatus(ServerStatus& status) const
 
 DWORD ServerStore::WriteStatus(const ServerStatus& status)
 {
-    ServerStoreLock lock(place_.name);
+    ServerStoreLock lock(m_place.name);
     if (!lock.Held())
         return ERROR_LOCK_VIOLATION;
     // The serial only counts the writes; a damaged old file does not stop the instance's report.
     RecordFile old;
     const std::uint32_t serial =
-        ReadRecord(place_.StoreFile(kStatusFile), kStatusMagic, kServerStatusPayload, old) == 0 ? old.serial : 0;
+        ReadRecord(m_place.StoreFile(kStatusFile), kStatusMagic, kServerStatusPayload, old) == 0 ? old.serial : 0;
     return Write(kStatusFile, kStatusMagic, EncodeServerStatus(status), serial);
 }
 
 DWORD ServerStore::AppendLog(const char* file, std::uint32_t level, const std::string& text, const LogConfig& limits)
 {
-    ServerStoreLock lock(place_.name);
+    ServerStoreLock lock(m_place.name);
     if (!lock.Held())
         return ERROR_LOCK_VIOLATION;
-    if (!EnsureFolder(place_.StoreFolder()))
+    if (!EnsureFolder(m_place.StoreFolder()))
         return ERROR_PATH_NOT_FOUND;
-    const std::string path = place_.StoreFile(file);
+    const std::string path = m_place.StoreFile(file);
     const auto old = ReadWholeFile(path, kMaxLogFile);
     const std::string before = old ? std::string(old->begin(), old->end()) : std::string();
     const std::string after = AppendLogLine(before, level, text, static_cast<std::int64_t>(UnixNow()), limits);

@@ -19,11 +19,11 @@ public:
     ~ServerStoreLock();
     ServerStoreLock(const ServerStoreLock&) = delete;
     ServerStoreLock& operator=(const ServerStoreLock&) = delete;
-    bool Held() const { return held_; }
+    bool Held() const { return m_held; }
 
 private:
-    HANDLE mutex_ = nullptr;
-    bool held_ = false;
+    HANDLE m_mutex = nullptr;
+    bool m_held = false;
 };
 
 inline constexpr const char* kConfigFile = "CONFIG.VXS";
@@ -35,8 +35,8 @@ inline constexpr const char* kScanLogFile = "SCANLOG.LOG";
 // it is), ERROR_LOCK_VIOLATION when the lock is not had in time, a write's own error otherwise.
 class ServerStore {
 public:
-    explicit ServerStore(ServerPlace place) : place_(std::move(place)) {}
-    const ServerPlace& Place() const { return place_; }
+    explicit ServerStore(ServerPlace place) : m_place(std::move(place)) {}
+    const ServerPlace& Place() const { return m_place; }
 
     // A missing file gives the defaults (serial 0).
     DWORD ReadConfig(ServerConfig& config, std::uint32_t* serial = nullptr) const;
@@ -57,7 +57,7 @@ public:
 private:
     DWORD Write(const char* file, const char (&magic)[9], const std::vector<std::uint8_t>& payload,
                 std::uint32_t previousSerial);
-    ServerPlace place_;
+    ServerPlace m_place;
 };
 
 // Seconds since 1970 UTC.

@@ -60,7 +60,7 @@ std::string MailClient::CurrentUserMailbox(const postoffice::PostOffice& office)
     return mailbox ? *mailbox : std::string();
 }
 
-bool MailClient::KnownSession(LHANDLE session) const { return session == 0 || sessions_.count(session) > 0; }
+bool MailClient::KnownSession(LHANDLE session) const { return session == 0 || m_sessions.count(session) > 0; }
 
 ULONG MailClient::Logon(const char* profile, const char* password, LHANDLE& session) {
     std::optional<postoffice::PostOffice> office = Office();
@@ -75,12 +75,12 @@ ULONG MailClient::Logon(const char* profile, const char* password, LHANDLE& sess
         if (!found || !office->CheckPassword(*found, Text(password))) return MAPI_E_LOGON_FAILURE;
         mailbox = *found;
     }
-    session = nextSession_++;
-    sessions_[session] = mailbox;
+    session = m_nextSession++;
+    m_sessions[session] = mailbox;
     return SUCCESS_SUCCESS;
 }
 
-ULONG MailClient::Logoff(LHANDLE session) { return sessions_.erase(session) ? SUCCESS_SUCCESS : MAPI_E_INVALID_SESSION; }
+ULONG MailClient::Logoff(LHANDLE session) { return m_sessions.erase(session) ? SUCCESS_SUCCESS : MAPI_E_INVALID_SESSION; }
 
 ULONG MailClient::Mailboxes(std::vector<Recipient>& entries) {
     std::optional<postoffice::PostOffice> office = Office();
@@ -125,9 +125,9 @@ ULONG MailClient::Send(LHANDLE session, const MapiMessage& message) {
         return out;
     };
     postoffice::OutgoingMail mail;
-    auto own = sessions_.find(session);
+    auto own = m_sessions.find(session);
     if (message.lpOriginator && message.lpOriginator->lpszName && *message.lpOriginator->lpszName) mail.from = message.lpOriginator->lpszName;
-    else if (own != sessions_.end()) mail.from = postoffice::Utf8ToAnsi(office->FullName(own->second)) + " <" + own->second + ">";
+    else if (own != m_sessions.end()) mail.from = postoffice::Utf8ToAnsi(office->FullName(own->second)) + " <" + own->second + ">";
     else mail.from = "Unknown sender";
     mail.to = joined(to);
     mail.cc = joined(cc);
@@ -149,7 +149,7 @@ ULONG MailClient::Send(LHANDLE session, const MapiMessage& message) {
         if (!with) return MAPI_E_ATTACHMENT_OPEN_FAILURE;
         text = std::move(*with);
     }
-    std::string envelope = own != sessions_.end() ? own->second : "MAPI";
+    std::string envelope = own != m_sessions.end() ? own->second : "MAPI";
     for (const std::string& target : targets)
         if (office->Deliver(target, text, envelope, mail.time) != postoffice::StoreStatus::kOk) return MAPI_E_FAILURE;
     return SUCCESS_SUCCESS;

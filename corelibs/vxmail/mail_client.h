@@ -32,8 +32,8 @@ private:
     Recipient EntryFor(const postoffice::PostOffice& office, const std::string& mailbox) const;
     std::string CurrentUserMailbox(const postoffice::PostOffice& office) const;
 
-    std::map<LHANDLE, std::string> sessions_;  // session -> mailbox
-    LHANDLE nextSession_ = 0x4D410001;
+    std::map<LHANDLE, std::string> m_sessions;  // session -> mailbox
+    LHANDLE m_nextSession = 0x4D410001;
 };
 
 }  // namespace vxmail

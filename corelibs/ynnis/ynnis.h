@@ -91,14 +91,14 @@ protected:
     ~CVexomarServer() = default;
 
 private:
-    DWORD kind_;
-    char name_[64];
-    char domain_[64];
-    char user_[64];
-    char password_[64];
-    char logonText_[160];
-    char folder_[MAX_PATH];
-    bool credentialsGiven_ = false;
+    DWORD m_kind;
+    char m_name[64];
+    char m_domain[64];
+    char m_user[64];
+    char m_password[64];
+    char m_logonText[160];
+    char m_folder[MAX_PATH];
+    bool m_credentialsGiven = false;
 };
 
 class CVexomarWindowsNTServer : public CVexomarServer {

@@ -50,18 +50,18 @@ std::string LocalName()
 
 }  // namespace
 
-CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain) : kind_(kind)
+CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain) : m_kind(kind)
 {
-    Copy(name_, sizeof name_, name ? name : "");
-    Copy(domain_, sizeof domain_, domain ? domain : "");
+    Copy(m_name, sizeof m_name, name ? name : "");
+    Copy(m_domain, sizeof m_domain, domain ? domain : "");
     char user[128] = {};
     DWORD size = sizeof user;
-    Copy(user_, sizeof user_, GetUserNameA(user, &size) ? user : "");
-    password_[0] = '\0';
-    const std::string where = kind == kVexomarKindDomain ? std::string("the servers of domain ") + name_ : std::string(name_);
-    Copy(logonText_, sizeof logonText_, "Vexomar Service on " + where);
-    const auto place = ServerLocator::FromRegistry().Server(name_);
-    Copy(folder_, sizeof folder_, place && kind != kVexomarKindDomain ? place->dataFolder : std::string());
+    Copy(m_user, sizeof m_user, GetUserNameA(user, &size) ? user : "");
+    m_password[0] = '\0';
+    const std::string where = kind == kVexomarKindDomain ? std::string("the servers of domain ") + m_name : std::string(m_name);
+    Copy(m_logonText, sizeof m_logonText, "Vexomar Service on " + where);
+    const auto place = ServerLocator::FromRegistry().Server(m_name);
+    Copy(m_folder, sizeof m_folder, place && kind != kVexomarKindDomain ? place->dataFolder : std::string());
 }
 
 CVexomarServer* CVexomarWindowsNTServer::GetNTSelfServer()
@@ -77,7 +77,7 @@ CVexomarServer* CVexomarptpServer::GetPTPSelfServer()
 
 DWORD CVexomarServer::Kind()
 {
-    return kind_;
+    return m_kind;
 }
 
 DWORD CVexomarServer::QueryStateWord(DWORD* stateWord)
@@ -85,8 +85,8 @@ DWORD CVexomarServer::QueryStateWord(DWORD* stateWord)
     if (!stateWord)
         return ERROR_INVALID_PARAMETER;
     CachedState state;
-    if (!server_query::Running() || !server_query::Lookup(name_, state))
-        server_query::ReadNow(name_, state);
+    if (!server_query::Running() || !server_query::Lookup(m_name, state))
+        server_query::ReadNow(m_name, state);
     *stateWord = state.stateWord;
     return 0;
 }
@@ -96,8 +96,8 @@ DWORD CVexomarServer::QueryVersions(DWORD* versions4)
     if (!versions4)
         return ERROR_INVALID_PARAMETER;
     CachedState state;
-    if (!server_query::Running() || !server_query::Lookup(name_, state))
-        server_query::ReadNow(name_, state);
+    if (!server_query::Running() || !server_query::Lookup(m_name, state))
+        server_query::ReadNow(m_name, state);
     std::memcpy(versions4, state.versions, sizeof state.versions);
     return 0;
 }
@@ -108,11 +108,11 @@ CVexomarServer* CVexomarServer::ChildServer(const char* key)
         return nullptr;
     const std::string name(key, strnlen(key, kEntryKey - 1));
     const ServerLocator site = ServerLocator::FromRegistry();
-    if (kind_ == kVexomarKindNetwork && site.IsDomain(name))
+    if (m_kind == kVexomarKindNetwork && site.IsDomain(name))
         return FindOrMake(kVexomarKindDomain, name, "");
-    if (kind_ == kVexomarKindDomain) {
+    if (m_kind == kVexomarKindDomain) {
         const auto place = site.Server(name);
-        if (place && SameComputerName(place->domain, domain_[0] ? domain_ : name_))
+        if (place && SameComputerName(place->domain, m_domain[0] ? m_domain : m_name))
             return FindOrMake(kVexomarKindServer, place->name, place->domain);
     }
     return nullptr;
@@ -121,7 +121,7 @@ CVexomarServer* CVexomarServer::ChildServer(const char* key)
 const char* CVexomarServer::Name(DWORD)
 {
     // A domain object's name is its domain's, a server's its own: the flag only confirms it.
-    return name_;
+    return m_name;
 }
 
 DWORD CVexomarServer::QueryLastScan(DWORD* seconds)
@@ -129,24 +129,24 @@ DWORD CVexomarServer::QueryLastScan(DWORD* seconds)
     if (!seconds)
         return ERROR_INVALID_PARAMETER;
     CachedState state;
-    if (!server_query::Running() || !server_query::Lookup(name_, state))
-        server_query::ReadNow(name_, state);
+    if (!server_query::Running() || !server_query::Lookup(m_name, state))
+        server_query::ReadNow(m_name, state);
     *seconds = state.lastScan;
     return 0;
 }
 
 const char* CVexomarServer::DomainName()
 {
-    return kind_ == kVexomarKindDomain ? name_ : domain_;
+    return m_kind == kVexomarKindDomain ? m_name : m_domain;
 }
 
 DWORD CVexomarServer::NeedsLogon()
 {
-    return VexomarCheckAccess(name_) == ERROR_ACCESS_DENIED ? 1 : 0;
+    return VexomarCheckAccess(m_name) == ERROR_ACCESS_DENIED ? 1 : 0;
 }
 
 DWORD CVexomarServer::Refresh()
 {
     CachedState state;
-    return server_query::ReadNow(name_, state);
+    return server_query::ReadNow(m_name, state);
 }

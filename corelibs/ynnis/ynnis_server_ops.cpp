@@ -53,18 +53,18 @@ DWORD CVexomarServer::Connect(DWORD* message, DWORD force)
     DWORD ignored = 0;
     DWORD& number = message ? *message : ignored;
     number = 0;
-    if (kind_ == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(name_))
+    if (m_kind == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(m_name))
         return kConnectDone;  // the Microsoft Networks branch itself needs nothing
-    const DWORD access = VexomarCheckAccess(name_);
+    const DWORD access = VexomarCheckAccess(m_name);
     if (access == kNoSuchServer) {
         number = kNoSuchServer;
         return kConnectFailed;
     }
-    if (access == 0 && !(force && credentialsGiven_))
+    if (access == 0 && !(force && m_credentialsGiven))
         return kConnectDone;
-    if (!credentialsGiven_)
+    if (!m_credentialsGiven)
         return kConnectNeedsCredentials;
-    const DWORD logon = VexomarLogon(name_, user_, password_);
+    const DWORD logon = VexomarLogon(m_name, m_user, m_password);
     if (logon == 0)
         return kConnectDone;
     number = logon;
@@ -73,26 +73,26 @@ DWORD CVexomarServer::Connect(DWORD* message, DWORD force)
 
 const char* CVexomarServer::UserName()
 {
-    return user_;
+    return m_user;
 }
 
 const char* CVexomarServer::LogonText()
 {
-    return logonText_;
+    return m_logonText;
 }
 
 DWORD CVexomarServer::SetCredentials(const char* user, const char* password)
 {
-    Copy(user_, sizeof user_, user);
-    Copy(password_, sizeof password_, password);
-    credentialsGiven_ = true;
+    Copy(m_user, sizeof m_user, user);
+    Copy(m_password, sizeof m_password, password);
+    m_credentialsGiven = true;
     return 0;
 }
 
 DWORD CVexomarServer::ListDomains(VexomarServerEntry* buffer, DWORD* count)
 {
     std::vector<VexomarServerEntry> entries;
-    if (kind_ == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(name_)) {
+    if (m_kind == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(m_name)) {
         for (const std::string& domain : ServerLocator::FromRegistry().Domains())
             entries.push_back(Entry(domain, domain, "", kVexomarKindDomain, false));
     }
@@ -103,7 +103,7 @@ DWORD CVexomarServer::ListSelf(VexomarServerEntry* buffer, DWORD* count)
 {
     std::vector<VexomarServerEntry> entries;
     const ServerLocator site = ServerLocator::FromRegistry();
-    if (kind_ == kVexomarKindNetwork && SameComputerName(site.Local().name, name_))
+    if (m_kind == kVexomarKindNetwork && SameComputerName(site.Local().name, m_name))
         entries.push_back(Entry(site.Local().name, site.Local().domain, site.Local().name, kVexomarKindServer, true));
     return Answer(entries, buffer, count);
 }
@@ -111,8 +111,8 @@ DWORD CVexomarServer::ListSelf(VexomarServerEntry* buffer, DWORD* count)
 DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* buffer, DWORD* count)
 {
     std::vector<VexomarServerEntry> entries;
-    if (kind_ == kVexomarKindDomain) {
-        for (const ServerPlace& place : ServerLocator::FromRegistry().ServersOf(name_))
+    if (m_kind == kVexomarKindDomain) {
+        for (const ServerPlace& place : ServerLocator::FromRegistry().ServersOf(m_name))
             entries.push_back(Entry(place.name, place.domain, place.name, kVexomarKindServer, place.local));
     }
     return Answer(entries, buffer, count);
@@ -120,37 +120,37 @@ DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* 
 
 DWORD CVexomarServer::MemberCount()
 {
-    return kind_ == kVexomarKindDomain ? static_cast<DWORD>(ServerLocator::FromRegistry().ServersOf(name_).size()) : 0;
+    return m_kind == kVexomarKindDomain ? static_cast<DWORD>(ServerLocator::FromRegistry().ServersOf(m_name).size()) : 0;
 }
 
 DWORD CVexomarServer::StartServerService()
 {
-    return VexomarStartService(name_, 0);
+    return VexomarStartService(m_name, 0);
 }
 
 DWORD CVexomarServer::StopServerService()
 {
-    return VexomarStopService(name_);
+    return VexomarStopService(m_name);
 }
 
 DWORD CVexomarServer::QueryServiceState(DWORD* state)
 {
-    return VexomarGetServiceStatus(name_, state);
+    return VexomarGetServiceStatus(m_name, state);
 }
 
 DWORD CVexomarServer::RunJob()
 {
-    return VexomarRunJob(name_);
+    return VexomarRunJob(m_name);
 }
 
 const char* CVexomarServer::DataFolder()
 {
-    return folder_;
+    return m_folder;
 }
 
 DWORD CVexomarServer::IsLocal()
 {
-    return SameComputerName(ServerLocator::FromRegistry().Local().name, name_) && kind_ != kVexomarKindDomain ? 1 : 0;
+    return SameComputerName(ServerLocator::FromRegistry().Local().name, m_name) && m_kind != kVexomarKindDomain ? 1 : 0;
 }
 
 DWORD CVexomarServer::Reserved23() { return ERROR_CALL_NOT_IMPLEMENTED; }
@@ -162,7 +162,7 @@ DWORD CVexomarServer::Reserved28() { return ERROR_CALL_NOT_IMPLEMENTED; }
 
 DWORD CVexomarServer::ReadScanStatistics(void* record, DWORD size)
 {
-    return VexomarGetScanStatistics(name_, record, size);
+    return VexomarGetScanStatistics(m_name, record, size);
 }
 
 extern "C" DWORD WINAPI VexomarStartQuery()

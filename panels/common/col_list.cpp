@@ -20,11 +20,11 @@ LeadByteTable CurrentLeadBytes()
 }  // namespace
 
 CColList::CColList()
-    : list_(*this),
-      headerFont_(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
-      listFont_(headerFont_)
+    : m_list(*this),
+      m_headerFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
+      m_listFont(m_headerFont)
 {
-    order_.leadBytes = CurrentLeadBytes();
+    m_order.leadBytes = CurrentLeadBytes();
 }
 
 CColList::~CColList()
@@ -62,7 +62,7 @@ const MessageMap& CColList::GetMessageMap() const
 
 bool CColList::RegisterColListClass()
 {
-    if (flags_ & ColListFlags::kGlobalClass) {
+    if (m_flags & ColListFlags::kGlobalClass) {
         // One process-wide registration, remembered by its atom.
         static ATOM atom = 0;
         if (atom)
@@ -88,10 +88,10 @@ bool CColList::Create(int columnCount, DWORD style, const RECT& rect, HWND owner
 {
     if (columnCount < 1 || m_hWnd)
         return false;
-    flags_ = flags;
-    id_ = id;
-    owner_ = owner;
-    columns_ = ColListColumns(columnCount);
+    m_flags = flags;
+    m_id = id;
+    m_owner = owner;
+    m_columns = ColListColumns(columnCount);
     if (!RegisterColListClass())
         return false;
     return CreateEx(0, kClassName, "", style | WS_CHILD | WS_CLIPSIBLINGS, rect, owner, id);
@@ -103,136 +103,136 @@ int CColList::OnCreate(CREATESTRUCTA& create)
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     ReleaseDC(m_hWnd, dc);
-    headerHeight_ = metrics.tmHeight + 1;
-    checkWidth_ = (flags_ & ColListFlags::kCheckColumn) ? kCheckWidth : 0;
-    headerOffset_ = -checkWidth_;
+    m_headerHeight = metrics.tmHeight + 1;
+    m_checkWidth = (m_flags & ColListFlags::kCheckColumn) ? kCheckWidth : 0;
+    m_headerOffset = -m_checkWidth;
 
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
                   | LBS_OWNERDRAWFIXED | LBS_NODATA;
-    if (flags_ & ColListFlags::kHorizontalScroll)
+    if (m_flags & ColListFlags::kHorizontalScroll)
         style |= WS_HSCROLL;
-    if (flags_ & ColListFlags::kNotify)
+    if (m_flags & ColListFlags::kNotify)
         style |= LBS_NOTIFY;
-    if (flags_ & ColListFlags::kMultipleSelection)
+    if (m_flags & ColListFlags::kMultipleSelection)
         style |= LBS_MULTIPLESEL;
-    if (flags_ & ColListFlags::kExtendedSelection)
+    if (m_flags & ColListFlags::kExtendedSelection)
         style |= LBS_EXTENDEDSEL;
-    int height = create.cy - headerHeight_;
-    RECT area = {0, headerHeight_, create.cx, headerHeight_ + (height > 0 ? height : 0)};
+    int height = create.cy - m_headerHeight;
+    RECT area = {0, m_headerHeight, create.cx, m_headerHeight + (height > 0 ? height : 0)};
     // The sunken three-dimensional look comes from the client-edge extended style.
-    if (!list_.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", style, area, m_hWnd, kListId))
+    if (!m_list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", style, area, m_hWnd, kListId))
         return -1;
-    list_.SetFont(listFont_, false);
+    m_list.SetFont(m_listFont, false);
     UpdateExtent();
-    ::ShowWindow(list_.m_hWnd, SW_SHOW);
+    ::ShowWindow(m_list.m_hWnd, SW_SHOW);
     return 0;
 }
 
 void CColList::UpdateExtent()
 {
-    if (list_.m_hWnd && (flags_ & ColListFlags::kHorizontalScroll))
-        list_.SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(checkWidth_ + columns_.TotalWidth()));
+    if (m_list.m_hWnd && (m_flags & ColListFlags::kHorizontalScroll))
+        m_list.SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(m_checkWidth + m_columns.TotalWidth()));
 }
 
 int CColList::SetColumnTitle(int column, const std::string& text)
 {
-    if (!columns_.Valid(column))
+    if (!m_columns.Valid(column))
         return -1;
-    columns_[column].title = text;
+    m_columns[column].title = text;
     InvalidateHeader();
     return 0;
 }
 
 int CColList::SetColumnWidth(int column, int pixels)
 {
-    if (!columns_.SetWidth(column, pixels))
+    if (!m_columns.SetWidth(column, pixels))
         return -1;
     UpdateExtent();
     InvalidateHeader();
-    if (list_.m_hWnd)
-        list_.Invalidate(false);
+    if (m_list.m_hWnd)
+        m_list.Invalidate(false);
     return 0;
 }
 
 int CColList::SetColumnSortType(int column, SortType type)
 {
-    if (!columns_.Valid(column) || (type != SortType::Text && type != SortType::Numeric))
+    if (!m_columns.Valid(column) || (type != SortType::Text && type != SortType::Numeric))
         return -1;
-    columns_[column].sortType = type;
+    m_columns[column].sortType = type;
     return 0;
 }
 
 int CColList::SetColumnFormat(int column, int format)
 {
-    if (!columns_.Valid(column))
+    if (!m_columns.Valid(column))
         return -1;
-    columns_[column].cellFormat = format;
-    if (list_.m_hWnd)
-        list_.Invalidate(false);
+    m_columns[column].cellFormat = format;
+    if (m_list.m_hWnd)
+        m_list.Invalidate(false);
     return 0;
 }
 
 int CColList::SetHeaderFormat(int column, int format)
 {
-    if (!columns_.Valid(column))
+    if (!m_columns.Valid(column))
         return -1;
-    columns_[column].headerFormat = format;
+    m_columns[column].headerFormat = format;
     InvalidateHeader();
     return 0;
 }
 
 int CColList::SetSortDirection(int column, int direction)
 {
-    if (!columns_.Valid(column) || (direction != 0 && direction != 1))
+    if (!m_columns.Valid(column) || (direction != 0 && direction != 1))
         return -1;
-    columns_[column].sortDirection = static_cast<SortDirection>(direction);
+    m_columns[column].sortDirection = static_cast<SortDirection>(direction);
     return 0;
 }
 
 int CColList::SetSortKey(int column, int keyColumn, int direction)
 {
-    if (!columns_.Valid(column) || !columns_.Valid(keyColumn) || SetSortDirection(keyColumn, direction) < 0)
+    if (!m_columns.Valid(column) || !m_columns.Valid(keyColumn) || SetSortDirection(keyColumn, direction) < 0)
         return -1;
-    columns_[column].sortKeyColumn = keyColumn;
+    m_columns[column].sortKeyColumn = keyColumn;
     return 0;
 }
 
 int CColList::SortByColumn(int column, bool force, int direction)
 {
-    if (!columns_.Valid(column) || (column == sortColumn_ && !force) || direction < -1 || direction > 1)
+    if (!m_columns.Valid(column) || (column == m_sortColumn && !force) || direction < -1 || direction > 1)
         return -1;
-    sortColumn_ = column;
-    int key = columns_[column].sortKeyColumn;
-    if (!columns_.Valid(key))
+    m_sortColumn = column;
+    int key = m_columns[column].sortKeyColumn;
+    if (!m_columns.Valid(key))
         key = column;
-    order_.keyColumn = key;
-    order_.type = columns_[key].sortType;
-    order_.direction = direction == -1 ? columns_[key].sortDirection : static_cast<SortDirection>(direction);
+    m_order.keyColumn = key;
+    m_order.type = m_columns[key].sortType;
+    m_order.direction = direction == -1 ? m_columns[key].sortDirection : static_cast<SortDirection>(direction);
     Resort();
     return 0;
 }
 
 void CColList::Resort()
 {
-    if (!list_.m_hWnd)
+    if (!m_list.m_hWnd)
         return;
-    LRESULT count = list_.SendMessage(LB_GETCOUNT);
+    LRESULT count = m_list.SendMessage(LB_GETCOUNT);
     if (count <= 0) {
-        rowsInOrder_ = true;
+        m_rowsInOrder = true;
         return;
     }
-    std::vector<ColListItem*> items = rows_.All();
+    std::vector<ColListItem*> items = m_rows.All();
 
     std::vector<const ColListItem*> remembered;
-    if (flags_ & ColListFlags::kKeepSelection) {
+    if (m_flags & ColListFlags::kKeepSelection) {
         if (MultiSelect()) {
-            int selected = static_cast<int>(list_.SendMessage(LB_GETSELCOUNT));
+            int selected = static_cast<int>(m_list.SendMessage(LB_GETSELCOUNT));
             std::vector<int> rows(static_cast<size_t>(selected > 0 ? selected : 0));
             if (selected > 0)
-                list_.SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(rows.data()));
+                m_list.SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(rows.data()));
             for (int row : rows)
                 remembered.push_back(Item(row));
-        } else if (ColListItem* current = Item(static_cast<int>(list_.SendMessage(LB_GETCURSEL)))) {
+        } else if (ColListItem* current = Item(static_cast<int>(m_list.SendMessage(LB_GETCURSEL)))) {
             remembered.push_back(current);
         }
     }
@@ -240,34 +240,34 @@ void CColList::Resort()
     // The rows are ordered here in one pass and the list box, which only counts them, keeps
     // its rows; the outcome is the sorted list that emptying the list and adding every record
     // again would give, with ties kept in their previous order.
-    order_.Sort(items);
-    rows_.Reorder(items);
-    rowsInOrder_ = true;
-    list_.SendMessage(WM_SETREDRAW, FALSE);
+    m_order.Sort(items);
+    m_rows.Reorder(items);
+    m_rowsInOrder = true;
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
     if (MultiSelect())
-        list_.SendMessage(LB_SETSEL, FALSE, -1);
+        m_list.SendMessage(LB_SETSEL, FALSE, -1);
     else
-        list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
-    list_.SendMessage(LB_SETTOPINDEX, 0);
+        m_list.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(-1));
+    m_list.SendMessage(LB_SETTOPINDEX, 0);
     for (int position : PositionsOf(items, remembered)) {
         if (MultiSelect())
-            list_.SendMessage(LB_SETSEL, TRUE, position);
+            m_list.SendMessage(LB_SETSEL, TRUE, position);
         else
-            list_.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(position));
+            m_list.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(position));
     }
-    if (!filling_)
-        list_.SendMessage(WM_SETREDRAW, TRUE);
-    list_.Invalidate(true);
+    if (!m_filling)
+        m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.Invalidate(true);
 }
 
 int CColList::ItemCount() const
 {
-    return list_.m_hWnd ? rows_.Count() : 0;
+    return m_list.m_hWnd ? m_rows.Count() : 0;
 }
 
 ColListItem* CColList::Item(int position) const
 {
-    return list_.m_hWnd ? rows_.At(position) : nullptr;
+    return m_list.m_hWnd ? m_rows.At(position) : nullptr;
 }
 
 int CColList::PlaceItem(int position, std::unique_ptr<ColListItem> item)
@@ -275,22 +275,22 @@ int CColList::PlaceItem(int position, std::unique_ptr<ColListItem> item)
     // The list box counts the row first: it refuses what it cannot hold, and it moves its
     // selection and caret past the new row. Its count and the row array's agree, so the
     // position it gives lies within the array.
-    LRESULT placed = list_.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), 0);
+    LRESULT placed = m_list.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(position), 0);
     if (placed < 0)
         return static_cast<int>(placed);
-    rows_.Insert(static_cast<int>(placed), std::move(item));
+    m_rows.Insert(static_cast<int>(placed), std::move(item));
     return static_cast<int>(placed);
 }
 
 int CColList::AddItem(const std::string& text)
 {
-    if (!list_.m_hWnd)
+    if (!m_list.m_hWnd)
         return -1;
     bool wasEmpty = ItemCount() == 0;
     BeginFill();
-    auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
-    item->sortKey = order_.KeyOf(text);
-    int sorted = rows_.SortedPosition(*item, rowsInOrder_);
+    auto item = std::make_unique<ColListItem>(text, m_columns.Count(), GetSysColor(COLOR_WINDOWTEXT));
+    item->sortKey = m_order.KeyOf(text);
+    int sorted = m_rows.SortedPosition(*item, m_rowsInOrder);
     int position = PlaceItem(sorted, std::move(item));
     if (position >= 0 && wasEmpty)
         Invalidate(true);
@@ -299,14 +299,14 @@ int CColList::AddItem(const std::string& text)
 
 int CColList::InsertItem(int position, const std::string& text)
 {
-    if (!list_.m_hWnd)
+    if (!m_list.m_hWnd)
         return -1;
     bool wasEmpty = ItemCount() == 0;
     BeginFill();
-    auto item = std::make_unique<ColListItem>(text, columns_.Count(), GetSysColor(COLOR_WINDOWTEXT));
+    auto item = std::make_unique<ColListItem>(text, m_columns.Count(), GetSysColor(COLOR_WINDOWTEXT));
     int placed = PlaceItem(position, std::move(item));
     if (placed >= 0)
-        rowsInOrder_ = false;
+        m_rowsInOrder = false;
     if (placed >= 0 && wasEmpty)
         Invalidate(true);
     return placed;
@@ -315,11 +315,11 @@ int CColList::InsertItem(int position, const std::string& text)
 void CColList::RowsLeftListBox(int position)
 {
     if (position < 0)
-        rows_.Clear();
+        m_rows.Clear();
     else
-        rows_.Remove(position);
-    if (rows_.Count() == 0)
-        rowsInOrder_ = true;
+        m_rows.Remove(position);
+    if (m_rows.Count() == 0)
+        m_rowsInOrder = true;
 }
 
 int CColList::DeleteItem(int position)
@@ -327,11 +327,11 @@ int CColList::DeleteItem(int position)
     if (!Item(position))
         return -1;
     BeginFill();
-    LRESULT remaining = list_.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
+    LRESULT remaining = m_list.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(position));
     if (remaining < 0)
         return -1;
     if (remaining == 0) {
-        headerOffset_ = -checkWidth_;
+        m_headerOffset = -m_checkWidth;
         Invalidate(true);
     }
     return static_cast<int>(remaining);
@@ -339,10 +339,10 @@ int CColList::DeleteItem(int position)
 
 void CColList::DeleteAllItems()
 {
-    if (!list_.m_hWnd)
+    if (!m_list.m_hWnd)
         return;
-    list_.SendMessage(LB_RESETCONTENT);
-    headerOffset_ = -checkWidth_;
+    m_list.SendMessage(LB_RESETCONTENT);
+    m_headerOffset = -m_checkWidth;
     Invalidate(true);
 }
 
@@ -361,7 +361,7 @@ std::string CColList::GetItemColumnText(int position, int column) const
 int CColList::SetItemColumnText(int position, int column, const std::string& text, bool resort)
 {
     ColListItem* item = Item(position);
-    if (!item || !columns_.Valid(column) || item->text.empty())
+    if (!item || !m_columns.Valid(column) || item->text.empty())
         return -1;
     item->text = ReplaceColumnText(item->text, column, text);
     if (resort)
@@ -399,12 +399,12 @@ int CColList::SetItemColor(int position, COLORREF colour)
 int CColList::SetItemImage(int position, int column, HBITMAP image, HBITMAP mask)
 {
     ColListItem* item = Item(position);
-    if (!(flags_ & ColListFlags::kImages) || !item || column < 0 || column >= item->ColumnCount()
-        || !columns_.Valid(column))
+    if (!(m_flags & ColListFlags::kImages) || !item || column < 0 || column >= item->ColumnCount()
+        || !m_columns.Valid(column))
         return -1;
     item->images[static_cast<size_t>(column)] = image;
     item->masks[static_cast<size_t>(column)] = mask;
-    columns_[column].hasImages = true;
+    m_columns[column].hasImages = true;
     InvalidateRow(position);
     return 0;
 }
@@ -432,19 +432,19 @@ int CColList::GetCheck(int position) const
 
 void CColList::SetCheckImages(HBITMAP checked, HBITMAP unchecked)
 {
-    checkedImage_ = checked;
-    uncheckedImage_ = unchecked;
-    if (list_.m_hWnd)
-        list_.Invalidate(false);
+    m_checkedImage = checked;
+    m_uncheckedImage = unchecked;
+    if (m_list.m_hWnd)
+        m_list.Invalidate(false);
 }
 
 void CColList::SetEmptyMessage(int mode, const char* text, COLORREF colour, HFONT font)
 {
-    emptyMode_ = mode;
+    m_emptyMode = mode;
     if (text)
-        emptyText_ = text;
-    emptyColour_ = (flags_ & ColListFlags::kPlainEmptyMessage) ? 0 : colour;
-    emptyFont_ = font;
+        m_emptyText = text;
+    m_emptyColour = (m_flags & ColListFlags::kPlainEmptyMessage) ? 0 : colour;
+    m_emptyFont = font;
     if (m_hWnd) {
         ApplyEmptyRule();
         Invalidate(true);
@@ -453,13 +453,13 @@ void CColList::SetEmptyMessage(int mode, const char* text, COLORREF colour, HFON
 
 void CColList::ApplyEmptyRule()
 {
-    if (!list_.m_hWnd)
+    if (!m_list.m_hWnd)
         return;
-    bool hide = emptyMode_ != 0 && ItemCount() == 0;
-    if (hide == listHidden_)
+    bool hide = m_emptyMode != 0 && ItemCount() == 0;
+    if (hide == m_listHidden)
         return;
-    listHidden_ = hide;
-    ::ShowWindow(list_.m_hWnd, hide ? SW_HIDE : SW_SHOWNA);
+    m_listHidden = hide;
+    ::ShowWindow(m_list.m_hWnd, hide ? SW_HIDE : SW_SHOWNA);
 }
 
 void CColList::BeginFill()
@@ -467,20 +467,20 @@ void CColList::BeginFill()
     // Every row added to a visible list box redraws its scroll bar at once, which costs
     // milliseconds per row. A run of row operations draws nothing until the message loop
     // runs again, and then draws once.
-    if (filling_ || !list_.m_hWnd)
+    if (m_filling || !m_list.m_hWnd)
         return;
-    filling_ = true;
-    list_.SendMessage(WM_SETREDRAW, FALSE);
+    m_filling = true;
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
     PostMessage(kEndFillMessage);
 }
 
 LRESULT CColList::OnEndFill(WPARAM, LPARAM)
 {
-    if (!filling_ || !list_.m_hWnd)
+    if (!m_filling || !m_list.m_hWnd)
         return 0;
-    filling_ = false;
-    list_.SendMessage(WM_SETREDRAW, TRUE);
-    list_.Invalidate(true);
+    m_filling = false;
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.Invalidate(true);
     return 0;
 }
 
@@ -489,16 +489,16 @@ void CColList::InvalidateHeader(int fromX)
     if (!m_hWnd)
         return;
     RECT client = GetClientRect();
-    RECT strip = {fromX > 0 ? fromX : 0, 0, client.right, headerHeight_};
+    RECT strip = {fromX > 0 ? fromX : 0, 0, client.right, m_headerHeight};
     InvalidateRect(m_hWnd, &strip, TRUE);
 }
 
 void CColList::InvalidateRow(int position)
 {
     // A run of row operations redraws the whole list at its end.
-    if (filling_)
+    if (m_filling)
         return;
     RECT row = {};
-    if (list_.m_hWnd && list_.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
-        InvalidateRect(list_.m_hWnd, &row, FALSE);
+    if (m_list.m_hWnd && m_list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
+        InvalidateRect(m_list.m_hWnd, &row, FALSE);
 }

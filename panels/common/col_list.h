@@ -71,26 +71,26 @@ public:
 
     // State, for the owner and for tests.
     int ItemCount() const;
-    HWND ListBox() const { return list_.m_hWnd; }
-    DWORD Flags() const { return flags_; }
-    const ColListColumns& Columns() const { return columns_; }
-    int HeaderHeight() const { return headerHeight_; }
-    int HeaderOffset() const { return headerOffset_; }
-    int CheckWidth() const { return checkWidth_; }
-    int SortColumn() const { return sortColumn_; }
-    const ColListSortOrder& SortOrder() const { return order_; }
-    int PressedColumn() const { return pressedColumn_; }
-    int DragColumn() const { return dragColumn_; }
-    int TrackingLineX() const { return trackRect_.left; }
+    HWND ListBox() const { return m_list.m_hWnd; }
+    DWORD Flags() const { return m_flags; }
+    const ColListColumns& Columns() const { return m_columns; }
+    int HeaderHeight() const { return m_headerHeight; }
+    int HeaderOffset() const { return m_headerOffset; }
+    int CheckWidth() const { return m_checkWidth; }
+    int SortColumn() const { return m_sortColumn; }
+    const ColListSortOrder& SortOrder() const { return m_order; }
+    int PressedColumn() const { return m_pressedColumn; }
+    int DragColumn() const { return m_dragColumn; }
+    int TrackingLineX() const { return m_trackRect.left; }
 
 private:
     friend class CColListBox;
 
     bool RegisterColListClass();
-    bool ChecksEnabled() const { return (flags_ & (ColListFlags::kCheckColumn | ColListFlags::kChecks)) != 0; }
+    bool ChecksEnabled() const { return (m_flags & (ColListFlags::kCheckColumn | ColListFlags::kChecks)) != 0; }
     bool MultiSelect() const
     {
-        return (flags_ & (ColListFlags::kMultipleSelection | ColListFlags::kExtendedSelection)) != 0;
+        return (m_flags & (ColListFlags::kMultipleSelection | ColListFlags::kExtendedSelection)) != 0;
     }
     ColListItem* Item(int position) const;
     // Counts the row in the list box and stores its record; the position, or negative.
@@ -135,41 +135,41 @@ private:
     void InvertTrackingLine();
     void EndDrag(bool apply);
 
-    UINT id_ = 0;
-    HWND owner_ = nullptr;
+    UINT m_id = 0;
+    HWND m_owner = nullptr;
     // The records of the rows, in list order; the list box holds only their count.
-    ColListRows rows_{order_};
-    // The rows stand in the order of order_: no row was inserted by position since the last sort.
-    bool rowsInOrder_ = true;
-    CColListBox list_;
-    DWORD flags_ = 0;
-    ColListColumns columns_{0};
-    int headerHeight_ = kInitialHeaderHeight;
-    int headerOffset_ = 0;
-    int lastRowRight_ = 0;
-    int sortColumn_ = 0;
-    ColListSortOrder order_;
-    bool filling_ = false;
-    bool listHidden_ = false;
-    int pressedColumn_ = -1;
-    bool pressCaptured_ = false;
-    int checkWidth_ = 0;
+    ColListRows m_rows{m_order};
+    // The rows stand in the order of m_order: no row was inserted by position since the last sort.
+    bool m_rowsInOrder = true;
+    CColListBox m_list;
+    DWORD m_flags = 0;
+    ColListColumns m_columns{0};
+    int m_headerHeight = kInitialHeaderHeight;
+    int m_headerOffset = 0;
+    int m_lastRowRight = 0;
+    int m_sortColumn = 0;
+    ColListSortOrder m_order;
+    bool m_filling = false;
+    bool m_listHidden = false;
+    int m_pressedColumn = -1;
+    bool m_pressCaptured = false;
+    int m_checkWidth = 0;
 
-    int emptyMode_ = 0;
-    std::string emptyText_;
-    COLORREF emptyColour_ = 0;
-    HFONT emptyFont_ = nullptr;
+    int m_emptyMode = 0;
+    std::string m_emptyText;
+    COLORREF m_emptyColour = 0;
+    HFONT m_emptyFont = nullptr;
 
-    int dragColumn_ = -1;
-    bool dragging_ = false;
-    RECT trackRect_ = {};
-    int dragLeftmost_ = 0;
-    int dragRightmost_ = 0;
-    int dragGrip_ = 0;  // mouse x minus boundary x at the press
+    int m_dragColumn = -1;
+    bool m_dragging = false;
+    RECT m_trackRect = {};
+    int m_dragLeftmost = 0;
+    int m_dragRightmost = 0;
+    int m_dragGrip = 0;  // mouse x minus boundary x at the press
 
-    HFONT headerFont_;
-    HFONT listFont_;
-    ColListGdi gdi_;
-    HBITMAP checkedImage_ = nullptr;
-    HBITMAP uncheckedImage_ = nullptr;
+    HFONT m_headerFont;
+    HFONT m_listFont;
+    ColListGdi m_gdi;
+    HBITMAP m_checkedImage = nullptr;
+    HBITMAP m_uncheckedImage = nullptr;
 };

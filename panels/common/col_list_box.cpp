@@ -19,7 +19,7 @@ const MessageMap& CColListBox::GetMessageMap() const
 
 int CColListBox::CurrentRow() const
 {
-    LRESULT row = control_.MultiSelect() ? SendMessage(LB_GETCARETINDEX) : SendMessage(LB_GETCURSEL);
+    LRESULT row = m_control.MultiSelect() ? SendMessage(LB_GETCARETINDEX) : SendMessage(LB_GETCURSEL);
     return row < 0 || row >= SendMessage(LB_GETCOUNT) ? -1 : static_cast<int>(row);
 }
 
@@ -29,7 +29,7 @@ bool CColListBox::InCurrentCheckCell(POINT point) const
     RECT rect = {};
     if (row < 0 || SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
         return false;
-    RECT cell = control_.CheckCell(rect);
+    RECT cell = m_control.CheckCell(rect);
     return PtInRect(&cell, point) != FALSE;
 }
 
@@ -37,21 +37,21 @@ void CColListBox::OnLButtonDown(UINT, POINT point)
 {
     // The list box first makes the row under the point current.
     Default();
-    if (control_.ChecksEnabled() && InCurrentCheckCell(point))
-        control_.ToggleCheck(CurrentRow());
+    if (m_control.ChecksEnabled() && InCurrentCheckCell(point))
+        m_control.ToggleCheck(CurrentRow());
 }
 
 void CColListBox::OnLButtonDblClk(UINT, POINT point)
 {
     bool inCell = InCurrentCheckCell(point);
     Default();
-    if (control_.ChecksEnabled() && !inCell)
-        control_.ToggleCheck(CurrentRow());
+    if (m_control.ChecksEnabled() && !inCell)
+        m_control.ToggleCheck(CurrentRow());
 }
 
 void CColListBox::OnRButtonDown(UINT, POINT point)
 {
-    if (control_.ChecksEnabled() && point.x < control_.CheckWidth())
+    if (m_control.ChecksEnabled() && point.x < m_control.CheckWidth())
         return;
     LPARAM where = MAKELPARAM(point.x, point.y);
     SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, where);
@@ -60,36 +60,36 @@ void CColListBox::OnRButtonDown(UINT, POINT point)
         return;
     POINT screen = point;
     ClientToScreen(m_hWnd, &screen);
-    control_.SendRightClick(screen);
+    m_control.SendRightClick(screen);
 }
 
 void CColListBox::OnHScroll(UINT code, UINT, HWND)
 {
     Default();
     // The check column stays in place while the cells scroll under it.
-    if ((control_.Flags() & ColListFlags::kCheckColumn) && code != SB_ENDSCROLL)
+    if ((m_control.Flags() & ColListFlags::kCheckColumn) && code != SB_ENDSCROLL)
         Invalidate(false);
 }
 
 void CColListBox::OnSysColorChange()
 {
     Default();
-    control_.gdi_.Recreate();
+    m_control.m_gdi.Recreate();
     Invalidate(true);
-    control_.Invalidate(true);
+    m_control.Invalidate(true);
 }
 
 LRESULT CColListBox::OnDeleteString(WPARAM position, LPARAM)
 {
     LRESULT remaining = Default();
     if (remaining != LB_ERR)
-        control_.RowsLeftListBox(static_cast<int>(position));
+        m_control.RowsLeftListBox(static_cast<int>(position));
     return remaining;
 }
 
 LRESULT CColListBox::OnResetContent(WPARAM, LPARAM)
 {
     LRESULT result = Default();
-    control_.RowsLeftListBox(-1);
+    m_control.RowsLeftListBox(-1);
     return result;
 }

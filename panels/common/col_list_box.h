@@ -7,7 +7,7 @@ class CColList;
 
 class CColListBox : public CWnd {
 public:
-    explicit CColListBox(CColList& control) : control_(control) {}
+    explicit CColListBox(CColList& control) : m_control(control) {}
 
     const MessageMap& GetMessageMap() const override;
 
@@ -26,5 +26,5 @@ private:
     // Whether the point lies in the check cell of the current row.
     bool InCurrentCheckCell(POINT point) const;
 
-    CColList& control_;
+    CColList& m_control;
 };

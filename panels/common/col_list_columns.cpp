@@ -7,7 +7,7 @@ bool ColListColumns::SetWidth(int column, int width)
 {
     if (!Valid(column))
         return false;
-    columns_[column].width = width;
+    m_columns[column].width = width;
     RecomputeEdges();
     return true;
 }
@@ -15,7 +15,7 @@ bool ColListColumns::SetWidth(int column, int width)
 void ColListColumns::RecomputeEdges()
 {
     int edge = 0;
-    for (ColListColumn& column : columns_) {
+    for (ColListColumn& column : m_columns) {
         edge += column.width;
         column.rightEdge = edge;
     }
@@ -24,9 +24,9 @@ void ColListColumns::RecomputeEdges()
 int ColListColumns::BoundaryAt(int x, int headerOffset) const
 {
     for (int i = Count() - 1; i >= 0; --i) {
-        int boundary = columns_[i].rightEdge - headerOffset;
+        int boundary = m_columns[i].rightEdge - headerOffset;
         if (boundary >= x - kBoundaryReach && boundary <= x + kBoundaryReach
-            && !(columns_[i].headerFormat & ColListColumn::kNoResize))
+            && !(m_columns[i].headerFormat & ColListColumn::kNoResize))
             return i;
     }
     return -1;
@@ -36,7 +36,7 @@ int ColListColumns::ButtonAt(int x, int headerOffset) const
 {
     for (int i = 0; i < Count(); ++i) {
         int left = LeftEdge(i) - headerOffset;
-        int right = columns_[i].rightEdge - headerOffset;
+        int right = m_columns[i].rightEdge - headerOffset;
         if (x > left && x <= right)
             return i;
     }

@@ -29,17 +29,17 @@ public:
     static constexpr int kMinimumWidth = 5;
     static constexpr int kBoundaryReach = 5;
 
-    explicit ColListColumns(int count) : columns_(count > 0 ? count : 0) {}
+    explicit ColListColumns(int count) : m_columns(count > 0 ? count : 0) {}
 
-    int Count() const { return static_cast<int>(columns_.size()); }
+    int Count() const { return static_cast<int>(m_columns.size()); }
     bool Valid(int column) const { return column >= 0 && column < Count(); }
-    ColListColumn& operator[](int column) { return columns_[column]; }
-    const ColListColumn& operator[](int column) const { return columns_[column]; }
+    ColListColumn& operator[](int column) { return m_columns[column]; }
+    const ColListColumn& operator[](int column) const { return m_columns[column]; }
 
     // Sets a width and recomputes every right edge; false for an invalid column.
     bool SetWidth(int column, int width);
-    int TotalWidth() const { return columns_.empty() ? 0 : columns_.back().rightEdge; }
-    int LeftEdge(int column) const { return column > 0 ? columns_[column - 1].rightEdge : 0; }
+    int TotalWidth() const { return m_columns.empty() ? 0 : m_columns.back().rightEdge; }
+    int LeftEdge(int column) const { return column > 0 ? m_columns[column - 1].rightEdge : 0; }
 
     // The column whose right boundary lies within 5 pixels of x (header coordinates already
     // shifted by the header offset), searched from the last column; columns that refuse
@@ -52,5 +52,5 @@ public:
 
 private:
     void RecomputeEdges();
-    std::vector<ColListColumn> columns_;
+    std::vector<ColListColumn> m_columns;
 };

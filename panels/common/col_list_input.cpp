@@ -5,10 +5,10 @@
 
 void CColList::OnSize(UINT, int cx, int cy)
 {
-    if (list_.m_hWnd)
-        ::MoveWindow(list_.m_hWnd, 0, headerHeight_, cx, cy > headerHeight_ ? cy - headerHeight_ : 0, TRUE);
-    trackRect_.bottom = cy;
-    dragRightmost_ = cx;
+    if (m_list.m_hWnd)
+        ::MoveWindow(m_list.m_hWnd, 0, m_headerHeight, cx, cy > m_headerHeight ? cy - m_headerHeight : 0, TRUE);
+    m_trackRect.bottom = cy;
+    m_dragRightmost = cx;
     ApplyEmptyRule();
 }
 
@@ -20,21 +20,21 @@ LRESULT CColList::OnDeleteItem(WPARAM, LPARAM)
 
 LRESULT CColList::OnVKeyToItem(WPARAM wParam, LPARAM lParam)
 {
-    if ((flags_ & ColListFlags::kKeysStayInList) || !owner_)
+    if ((m_flags & ColListFlags::kKeysStayInList) || !m_owner)
         return -1;
     // Below -1 the owner has dealt with the key. Any other answer, including the 0 of an
     // owner that ignores the message, leaves the key to the list box: passing a 0 back
     // would move the caret to the first row.
-    LRESULT answer = ::SendMessageA(owner_, WM_VKEYTOITEM, wParam, lParam);
+    LRESULT answer = ::SendMessageA(m_owner, WM_VKEYTOITEM, wParam, lParam);
     return answer < -1 ? answer : -1;
 }
 
 bool CColList::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (reinterpret_cast<HWND>(lParam) != list_.m_hWnd || !list_.m_hWnd)
+    if (reinterpret_cast<HWND>(lParam) != m_list.m_hWnd || !m_list.m_hWnd)
         return CWnd::OnCommand(wParam, lParam);
-    if ((flags_ & ColListFlags::kNotify) && owner_)
-        ::SendMessageA(owner_, WM_COMMAND, MAKEWPARAM(id_, HIWORD(wParam)), lParam);
+    if ((m_flags & ColListFlags::kNotify) && m_owner)
+        ::SendMessageA(m_owner, WM_COMMAND, MAKEWPARAM(m_id, HIWORD(wParam)), lParam);
     return true;
 }
 
@@ -46,8 +46,8 @@ LRESULT CColList::OnSetCursor(WPARAM, LPARAM)
 
 void CColList::OnSetFocus(HWND)
 {
-    if (list_.m_hWnd)
-        ::SetFocus(list_.m_hWnd);
+    if (m_list.m_hWnd)
+        ::SetFocus(m_list.m_hWnd);
 }
 
 void CColList::OnOtherButtonDown(UINT, POINT)
@@ -58,27 +58,27 @@ void CColList::OnOtherButtonDown(UINT, POINT)
 void CColList::OnLButtonDown(UINT, POINT point)
 {
     OnSetFocus(nullptr);
-    if (point.y < 0 || point.y >= headerHeight_ || point.x < checkWidth_)
+    if (point.y < 0 || point.y >= m_headerHeight || point.x < m_checkWidth)
         return;
-    int boundary = columns_.BoundaryAt(point.x, headerOffset_);
+    int boundary = m_columns.BoundaryAt(point.x, m_headerOffset);
     if (boundary >= 0) {
-        int lineX = columns_[boundary].rightEdge - headerOffset_;
-        dragColumn_ = boundary;
-        dragging_ = true;
-        dragGrip_ = point.x - lineX;
-        dragLeftmost_ = columns_.LeftEdge(boundary) - headerOffset_ + ColListColumns::kMinimumWidth;
+        int lineX = m_columns[boundary].rightEdge - m_headerOffset;
+        m_dragColumn = boundary;
+        m_dragging = true;
+        m_dragGrip = point.x - lineX;
+        m_dragLeftmost = m_columns.LeftEdge(boundary) - m_headerOffset + ColListColumns::kMinimumWidth;
         RECT client = GetClientRect();
-        dragRightmost_ = client.right;
-        trackRect_ = RECT{lineX, 0, lineX + 1, client.bottom};
+        m_dragRightmost = client.right;
+        m_trackRect = RECT{lineX, 0, lineX + 1, client.bottom};
         SetCapture(m_hWnd);
         InvertTrackingLine();
         return;
     }
-    int button = columns_.ButtonAt(point.x, headerOffset_);
-    if (button < 0 || (columns_[button].cellFormat & ColListColumn::kNoPress))
+    int button = m_columns.ButtonAt(point.x, m_headerOffset);
+    if (button < 0 || (m_columns[button].cellFormat & ColListColumn::kNoPress))
         return;
-    pressedColumn_ = button;
-    pressCaptured_ = true;
+    m_pressedColumn = button;
+    m_pressCaptured = true;
     SetCapture(m_hWnd);
     InvalidateHeader();
     UpdateWindow();
@@ -86,66 +86,66 @@ void CColList::OnLButtonDown(UINT, POINT point)
 
 void CColList::OnMouseMove(UINT, POINT point)
 {
-    if (dragging_) {
-        int x = point.x - dragGrip_;
-        x = std::max(dragLeftmost_, std::min(x, dragRightmost_));
-        if (x != trackRect_.left) {
+    if (m_dragging) {
+        int x = point.x - m_dragGrip;
+        x = std::max(m_dragLeftmost, std::min(x, m_dragRightmost));
+        if (x != m_trackRect.left) {
             InvertTrackingLine();
-            trackRect_.left = x;
-            trackRect_.right = x + 1;
+            m_trackRect.left = x;
+            m_trackRect.right = x + 1;
             InvertTrackingLine();
         }
         return;
     }
-    if (pressCaptured_) {
-        bool inHeader = point.y >= 0 && point.y < headerHeight_;
-        if (pressedColumn_ >= 0 && (!inHeader || columns_.ButtonAt(point.x, headerOffset_) != pressedColumn_)) {
-            pressedColumn_ = -1;
+    if (m_pressCaptured) {
+        bool inHeader = point.y >= 0 && point.y < m_headerHeight;
+        if (m_pressedColumn >= 0 && (!inHeader || m_columns.ButtonAt(point.x, m_headerOffset) != m_pressedColumn)) {
+            m_pressedColumn = -1;
             InvalidateHeader();
         }
         return;
     }
-    bool overBoundary = point.y >= 0 && point.y < headerHeight_ && point.x >= checkWidth_
-                        && columns_.BoundaryAt(point.x, headerOffset_) >= 0;
-    ::SetCursor(overBoundary ? gdi_.resizeCursor : gdi_.arrowCursor);
+    bool overBoundary = point.y >= 0 && point.y < m_headerHeight && point.x >= m_checkWidth
+                        && m_columns.BoundaryAt(point.x, m_headerOffset) >= 0;
+    ::SetCursor(overBoundary ? m_gdi.resizeCursor : m_gdi.arrowCursor);
 }
 
 void CColList::OnLButtonUp(UINT, POINT point)
 {
-    if (dragging_) {
+    if (m_dragging) {
         EndDrag(true);
         return;
     }
-    if (!pressCaptured_)
+    if (!m_pressCaptured)
         return;
-    pressCaptured_ = false;
-    int column = pressedColumn_;
-    pressedColumn_ = -1;
+    m_pressCaptured = false;
+    int column = m_pressedColumn;
+    m_pressedColumn = -1;
     ReleaseCapture();
     InvalidateHeader();
-    bool inHeader = point.y >= 0 && point.y < headerHeight_;
-    if (column < 0 || !inHeader || columns_.ButtonAt(point.x, headerOffset_) != column)
+    bool inHeader = point.y >= 0 && point.y < m_headerHeight;
+    if (column < 0 || !inHeader || m_columns.ButtonAt(point.x, m_headerOffset) != column)
         return;
-    if ((flags_ & ColListFlags::kNotify) && owner_)
-        ::SendMessageA(owner_, WM_COLLIST_HEADERCLICK, id_, column);
-    if (flags_ & ColListFlags::kSortOnClick)
+    if ((m_flags & ColListFlags::kNotify) && m_owner)
+        ::SendMessageA(m_owner, WM_COLLIST_HEADERCLICK, m_id, column);
+    if (m_flags & ColListFlags::kSortOnClick)
         SortByColumn(column, false, -1);
 }
 
 void CColList::EndDrag(bool apply)
 {
-    int column = dragColumn_;
-    dragging_ = false;
-    dragColumn_ = -1;
+    int column = m_dragColumn;
+    m_dragging = false;
+    m_dragColumn = -1;
     InvertTrackingLine();
     if (GetCapture() == m_hWnd)
         ReleaseCapture();
-    if (!apply || !columns_.Valid(column))
+    if (!apply || !m_columns.Valid(column))
         return;
-    columns_.SetWidth(column, columns_.DraggedWidth(column, trackRect_.left, headerOffset_));
+    m_columns.SetWidth(column, m_columns.DraggedWidth(column, m_trackRect.left, m_headerOffset));
     UpdateExtent();
-    InvalidateHeader(columns_.LeftEdge(column) - headerOffset_);
-    list_.Invalidate(false);
+    InvalidateHeader(m_columns.LeftEdge(column) - m_headerOffset);
+    m_list.Invalidate(false);
 }
 
 LRESULT CColList::OnCaptureChanged(WPARAM, LPARAM lParam)
@@ -153,11 +153,11 @@ LRESULT CColList::OnCaptureChanged(WPARAM, LPARAM lParam)
     // Losing the mouse to another window ends a drag or press without applying it.
     if (reinterpret_cast<HWND>(lParam) == m_hWnd)
         return 0;
-    if (dragging_)
+    if (m_dragging)
         EndDrag(false);
-    if (pressCaptured_) {
-        pressCaptured_ = false;
-        pressedColumn_ = -1;
+    if (m_pressCaptured) {
+        m_pressCaptured = false;
+        m_pressedColumn = -1;
         InvalidateHeader();
     }
     return 0;
@@ -170,17 +170,17 @@ void CColList::ToggleCheck(int position)
         return;
     item->check = item->check ? 0 : 1;
     RECT row = {};
-    if (list_.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
+    if (m_list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR) {
         RECT cell = CheckCell(row);
         InflateRect(&cell, -2, -2);
-        InvalidateRect(list_.m_hWnd, &cell, FALSE);
+        InvalidateRect(m_list.m_hWnd, &cell, FALSE);
     }
-    if ((flags_ & ColListFlags::kNotify) && owner_)
-        ::SendMessageA(owner_, WM_COLLIST_CHECK, id_, item->check);
+    if ((m_flags & ColListFlags::kNotify) && m_owner)
+        ::SendMessageA(m_owner, WM_COLLIST_CHECK, m_id, item->check);
 }
 
 void CColList::SendRightClick(POINT screen)
 {
-    if ((flags_ & ColListFlags::kNotify) && (flags_ & ColListFlags::kRightClick) && owner_)
-        ::SendMessageA(owner_, WM_COLLIST_RBUTTON, id_, MAKELPARAM(screen.x, screen.y));
+    if ((m_flags & ColListFlags::kNotify) && (m_flags & ColListFlags::kRightClick) && m_owner)
+        ::SendMessageA(m_owner, WM_COLLIST_RBUTTON, m_id, MAKELPARAM(screen.x, screen.y));
 }

@@ -14,20 +14,20 @@ public:
     using Handle = void*;
     static constexpr size_t kInline = 4;
 
-    explicit ColListHandles(size_t count) : size_(count)
+    explicit ColListHandles(size_t count) : m_size(count)
     {
         if (count > kInline)
-            spilled_ = std::make_unique<Handle[]>(count);
+            m_spilled = std::make_unique<Handle[]>(count);
     }
 
-    size_t size() const { return size_; }
-    Handle& operator[](size_t column) { return spilled_ ? spilled_[column] : inline_[column]; }
-    const Handle& operator[](size_t column) const { return spilled_ ? spilled_[column] : inline_[column]; }
+    size_t size() const { return m_size; }
+    Handle& operator[](size_t column) { return m_spilled ? m_spilled[column] : m_inline[column]; }
+    const Handle& operator[](size_t column) const { return m_spilled ? m_spilled[column] : m_inline[column]; }
 
 private:
-    size_t size_;
-    Handle inline_[kInline] = {};
-    std::unique_ptr<Handle[]> spilled_;
+    size_t m_size;
+    Handle m_inline[kInline] = {};
+    std::unique_ptr<Handle[]> m_spilled;
 };
 
 struct ColListItem {

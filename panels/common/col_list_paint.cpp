@@ -22,14 +22,14 @@ void CColList::OnPaint()
 {
     PAINTSTRUCT paint = {};
     HDC dc = BeginPaint(m_hWnd, &paint);
-    if (flags_ & ColListFlags::kFrame)
+    if (m_flags & ColListFlags::kFrame)
         PaintFrame();
     if (ItemCount() == 0)
-        headerOffset_ = -checkWidth_;
+        m_headerOffset = -m_checkWidth;
     RECT client = GetClientRect();
     PaintHeader(dc, client.right);
     ApplyEmptyRule();
-    if (emptyMode_ != 0 && ItemCount() == 0)
+    if (m_emptyMode != 0 && ItemCount() == 0)
         PaintEmptyMessage(dc);
     EndPaint(m_hWnd, &paint);
 }
@@ -50,25 +50,25 @@ void CColList::PaintFrame()
 void CColList::PaintHeader(HDC dc, int width)
 {
     int saved = SaveDC(dc);
-    RECT strip = {0, 0, width, headerHeight_};
-    FillRect(dc, &strip, gdi_.faceBrush);
-    HGDIOBJ oldPen = SelectObject(dc, gdi_.blackPen);
-    MoveToEx(dc, 0, headerHeight_ - 1, nullptr);
-    LineTo(dc, width, headerHeight_ - 1);
+    RECT strip = {0, 0, width, m_headerHeight};
+    FillRect(dc, &strip, m_gdi.faceBrush);
+    HGDIOBJ oldPen = SelectObject(dc, m_gdi.blackPen);
+    MoveToEx(dc, 0, m_headerHeight - 1, nullptr);
+    LineTo(dc, width, m_headerHeight - 1);
     SelectObject(dc, oldPen);
-    if (checkWidth_ > 0) {
-        DrawRaisedButton(dc, gdi_, 0, 0, checkWidth_ - 1, headerHeight_ - 2, true);
-        ExcludeClipRect(dc, 0, 0, checkWidth_, headerHeight_);
+    if (m_checkWidth > 0) {
+        DrawRaisedButton(dc, m_gdi, 0, 0, m_checkWidth - 1, m_headerHeight - 2, true);
+        ExcludeClipRect(dc, 0, 0, m_checkWidth, m_headerHeight);
     }
-    SelectObject(dc, headerFont_);
+    SelectObject(dc, m_headerFont);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, TRANSPARENT);
 
-    int previousRight = -headerOffset_;
+    int previousRight = -m_headerOffset;
     bool allFit = true;
-    for (int i = 0; i < columns_.Count(); ++i) {
+    for (int i = 0; i < m_columns.Count(); ++i) {
         int left = previousRight + 1;
-        int right = previousRight + columns_[i].width;
+        int right = previousRight + m_columns[i].width;
         if (right >= width) {
             PaintButton(dc, i, left, width);
             allFit = false;
@@ -78,7 +78,7 @@ void CColList::PaintHeader(HDC dc, int width)
         previousRight = right;
     }
     if (allFit && previousRight + 1 <= width - 1)
-        DrawRaisedButton(dc, gdi_, previousRight + 1, 0, width - 1, headerHeight_ - 2, false);
+        DrawRaisedButton(dc, m_gdi, previousRight + 1, 0, width - 1, m_headerHeight - 2, false);
     RestoreDC(dc, saved);
 }
 
@@ -86,48 +86,48 @@ void CColList::PaintButton(HDC dc, int column, int left, int right)
 {
     if (right < left)
         return;
-    int bottom = headerHeight_ - 2;
-    bool pressed = column == pressedColumn_;
-    RECT caption = {left, 0, right, headerHeight_ - 1};
+    int bottom = m_headerHeight - 2;
+    bool pressed = column == m_pressedColumn;
+    RECT caption = {left, 0, right, m_headerHeight - 1};
     if (pressed) {
-        DrawPressedButton(dc, gdi_, left, 0, right, bottom);
+        DrawPressedButton(dc, m_gdi, left, 0, right, bottom);
         caption.left += 5;
         caption.top += 3;
         caption.right -= 4;
     } else {
-        DrawRaisedButton(dc, gdi_, left, 0, right, bottom, true);
+        DrawRaisedButton(dc, m_gdi, left, 0, right, bottom, true);
         caption.left += 4;
         caption.top += 2;
         caption.right -= 5;
         caption.bottom -= 1;
     }
-    const std::string& title = columns_[column].title;
+    const std::string& title = m_columns[column].title;
     DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &caption,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(columns_[column].headerFormat));
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[column].headerFormat));
 }
 
 void CColList::PaintEmptyMessage(HDC dc)
 {
     int saved = SaveDC(dc);
-    SelectObject(dc, emptyFont_ ? emptyFont_ : headerFont_);
+    SelectObject(dc, m_emptyFont ? m_emptyFont : m_headerFont);
     SetBkMode(dc, TRANSPARENT);
-    if (emptyColour_ != 0)
-        SetTextColor(dc, emptyColour_);
+    if (m_emptyColour != 0)
+        SetTextColor(dc, m_emptyColour);
     RECT client = GetClientRect();
     RECT area = {};
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
-    if (emptyMode_ == 1) {
-        RECT listClient = list_.GetClientRect();
+    if (m_emptyMode == 1) {
+        RECT listClient = m_list.GetClientRect();
         area = RECT{0, 0, listClient.right, listClient.bottom};
         format |= DT_CENTER | DT_VCENTER;
-    } else if (emptyMode_ == 3) {
-        area = RECT{0, 0, client.right, headerHeight_};
+    } else if (m_emptyMode == 3) {
+        area = RECT{0, 0, client.right, m_headerHeight};
         format |= DT_RIGHT | DT_BOTTOM;
     } else {
-        area = RECT{1, headerHeight_, client.right, client.bottom};
+        area = RECT{1, m_headerHeight, client.right, client.bottom};
         format |= DT_LEFT | DT_TOP;
     }
-    DrawTextA(dc, emptyText_.c_str(), static_cast<int>(emptyText_.size()), &area, format);
+    DrawTextA(dc, m_emptyText.c_str(), static_cast<int>(m_emptyText.size()), &area, format);
     RestoreDC(dc, saved);
 }
 
@@ -146,17 +146,17 @@ LRESULT CColList::OnMeasureItem(WPARAM, LPARAM lParam)
 
 void CColList::OnDrawItem(UINT, DRAWITEMSTRUCT& draw)
 {
-    if (draw.hwndItem != list_.m_hWnd || draw.itemID == static_cast<UINT>(-1))
+    if (draw.hwndItem != m_list.m_hWnd || draw.itemID == static_cast<UINT>(-1))
         return;
     ColListItem* item = Item(static_cast<int>(draw.itemID));
     if (!item)
         return;
-    if (draw.itemAction == ODA_DRAWENTIRE && draw.rcItem.right != lastRowRight_) {
-        lastRowRight_ = draw.rcItem.right;
-        RECT listClient = list_.GetClientRect();
-        int offset = draw.rcItem.right - listClient.right - checkWidth_;
-        if (offset != headerOffset_) {
-            headerOffset_ = offset;
+    if (draw.itemAction == ODA_DRAWENTIRE && draw.rcItem.right != m_lastRowRight) {
+        m_lastRowRight = draw.rcItem.right;
+        RECT listClient = m_list.GetClientRect();
+        int offset = draw.rcItem.right - listClient.right - m_checkWidth;
+        if (offset != m_headerOffset) {
+            m_headerOffset = offset;
             InvalidateHeader();
         }
     }
@@ -166,7 +166,7 @@ void CColList::OnDrawItem(UINT, DRAWITEMSTRUCT& draw)
 RECT CColList::CheckCell(const RECT& row) const
 {
     int left = std::max(0, static_cast<int>(row.left));
-    return RECT{left, row.top, left + checkWidth_, row.bottom};
+    return RECT{left, row.top, left + m_checkWidth, row.bottom};
 }
 
 void CColList::PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item)
@@ -175,37 +175,37 @@ void CColList::PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item)
     int saved = SaveDC(dc);
     bool selected = (draw.itemState & ODS_SELECTED) != 0;
     bool focused = (draw.itemState & ODS_FOCUS) != 0;
-    bool marksShowSelection = (flags_ & ColListFlags::kCheckColumn) && MultiSelect();
-    bool highlighted = selected && focused && !(flags_ & ColListFlags::kNoSelection) && !marksShowSelection;
+    bool marksShowSelection = (m_flags & ColListFlags::kCheckColumn) && MultiSelect();
+    bool highlighted = selected && focused && !(m_flags & ColListFlags::kNoSelection) && !marksShowSelection;
     RECT row = draw.rcItem;
 
-    if (checkWidth_ > 0) {
+    if (m_checkWidth > 0) {
         if (MultiSelect())
             item.check = selected ? 1 : 0;
         RECT cell = CheckCell(row);
-        FillRect(dc, &cell, gdi_.faceBrush);
-        DrawRaisedButton(dc, gdi_, cell.left, cell.top, cell.right - 1, cell.bottom - 1, true);
-        if (HBITMAP image = item.check ? checkedImage_ : uncheckedImage_)
-            PaintImage(dc, image, nullptr, cell.left + 2, cell, checkWidth_ - 2);
+        FillRect(dc, &cell, m_gdi.faceBrush);
+        DrawRaisedButton(dc, m_gdi, cell.left, cell.top, cell.right - 1, cell.bottom - 1, true);
+        if (HBITMAP image = item.check ? m_checkedImage : m_uncheckedImage)
+            PaintImage(dc, image, nullptr, cell.left + 2, cell, m_checkWidth - 2);
         ExcludeClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
     }
 
-    FillRect(dc, &row, highlighted ? gdi_.selectionBrush : gdi_.windowBrush);
+    FillRect(dc, &row, highlighted ? m_gdi.selectionBrush : m_gdi.windowBrush);
     SetTextColor(dc, highlighted ? GetSysColor(COLOR_HIGHLIGHTTEXT) : item.textColour);
     SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, listFont_);
+    SelectObject(dc, m_listFont);
 
     // Fields go to their columns; fields beyond the last column are not shown.
     const std::string& text = item.text;
     size_t next = 0;
-    for (int i = 0; i < columns_.Count(); ++i) {
+    for (int i = 0; i < m_columns.Count(); ++i) {
         // A missing field is an empty cell; its image still shows.
         size_t fieldStart = next == std::string::npos ? text.size() : next;
         size_t tab = next == std::string::npos ? std::string::npos : text.find('\t', fieldStart);
         size_t length = (tab == std::string::npos ? text.size() : tab) - fieldStart;
         next = tab == std::string::npos ? std::string::npos : tab + 1;
-        int cellLeft = row.left + checkWidth_ + columns_.LeftEdge(i);
-        int cellRight = row.left + checkWidth_ + columns_[i].rightEdge;
+        int cellLeft = row.left + m_checkWidth + m_columns.LeftEdge(i);
+        int cellRight = row.left + m_checkWidth + m_columns[i].rightEdge;
         if (cellRight < 0)
             continue;  // scrolled out to the left
         RECT cell = {cellLeft, row.top, cellRight, row.bottom};
@@ -215,15 +215,15 @@ void CColList::PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item)
         if (i < item.ColumnCount() && item.images[static_cast<size_t>(i)]) {
             int drawn = PaintImage(dc, static_cast<HBITMAP>(item.images[static_cast<size_t>(i)]),
                                    static_cast<HBITMAP>(item.masks[static_cast<size_t>(i)]), cellLeft + 2, row,
-                                   columns_[i].width);
+                                   m_columns[i].width);
             cell.left = cellLeft + 2 + drawn + 4;
         }
         if (length > 0 && cell.right > cell.left)
             DrawTextA(dc, text.data() + fieldStart, static_cast<int>(length), &cell,
-                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(columns_[i].cellFormat));
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[i].cellFormat));
     }
     RestoreDC(dc, saved);
-    if ((selected || focused) && !(flags_ & ColListFlags::kNoSelection))
+    if ((selected || focused) && !(m_flags & ColListFlags::kNoSelection))
         DrawFocusRect(dc, &row);
 }
 
@@ -263,7 +263,7 @@ int CColList::PaintImage(HDC dc, HBITMAP image, HBITMAP mask, int left, const RE
 void CColList::InvertTrackingLine()
 {
     HDC dc = GetDC(m_hWnd);
-    PatBlt(dc, trackRect_.left, trackRect_.top, trackRect_.right - trackRect_.left, trackRect_.bottom - trackRect_.top,
+    PatBlt(dc, m_trackRect.left, m_trackRect.top, m_trackRect.right - m_trackRect.left, m_trackRect.bottom - m_trackRect.top,
            DSTINVERT);
     ReleaseDC(m_hWnd, dc);
 }

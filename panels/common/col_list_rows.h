@@ -17,11 +17,11 @@ public:
 
     // The rows are kept in `order` when they are placed by SortedPosition; the order must
     // outlive this object, and Reorder is called whenever it changes.
-    explicit ColListRows(const ColListSortOrder& order) : order_(order) {}
+    explicit ColListRows(const ColListSortOrder& order) : m_order(order) {}
     ColListRows(const ColListRows&) = delete;
     ColListRows& operator=(const ColListRows&) = delete;
 
-    int Count() const { return count_; }
+    int Count() const { return m_count; }
     // The record at a list position; null outside 0 ... Count()-1.
     ColListItem* At(int position) const;
     // Places the record at `position` (0 ... Count()); false, and the record dropped, otherwise.
@@ -60,8 +60,8 @@ private:
     // Compare(row, item) of the order, decided by the digests when they differ.
     int CompareEntry(const Entry& row, const ColListItem& item, std::uint64_t digest) const;
 
-    const ColListSortOrder& order_;
-    std::vector<Block> blocks_;
-    std::vector<int> starts_;  // the position of each block's first row
-    int count_ = 0;
+    const ColListSortOrder& m_order;
+    std::vector<Block> m_blocks;
+    std::vector<int> m_starts;  // the position of each block's first row
+    int m_count = 0;
 };

@@ -13,7 +13,7 @@ std::string ColListSortOrder::KeyOf(std::string_view text) const
 
 int ColListSortOrder::Compare(const ColListItem& first, const ColListItem& second) const
 {
-    ++comparisons_;
+    ++m_comparisons;
     return CompareSortKeys(first.sortKey, second.sortKey, type, direction, leadBytes);
 }
 

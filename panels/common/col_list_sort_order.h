@@ -32,11 +32,11 @@ public:
     bool HasDigests() const { return type == SortType::Numeric || leadBytes.none(); }
     std::uint64_t Digest(std::string_view key) const;
 
-    std::uint64_t Comparisons() const { return comparisons_; }
-    void ResetComparisons() { comparisons_ = 0; }
+    std::uint64_t Comparisons() const { return m_comparisons; }
+    void ResetComparisons() { m_comparisons = 0; }
 
 private:
-    mutable std::uint64_t comparisons_ = 0;
+    mutable std::uint64_t m_comparisons = 0;
 };
 
 // The positions in `items` of each of `wanted` (found by pointer), in ascending order;

@@ -31,64 +31,64 @@ std::string Print(const std::string& format, Args... args)
 
 }  // namespace
 
-LocaleFormat::LocaleFormat(RegionalSettings settings) : settings_(std::move(settings))
+LocaleFormat::LocaleFormat(RegionalSettings settings) : m_settings(std::move(settings))
 {
-    settings_.Normalise();
+    m_settings.Normalise();
     BuildTemplates();
 }
 
 void LocaleFormat::BuildTemplates()
 {
-    const std::string picture = Lower(settings_.shortDatePicture);
-    fourDigitYear_ = picture.find("yyyy") != std::string::npos;
+    const std::string picture = Lower(m_settings.shortDatePicture);
+    m_fourDigitYear = picture.find("yyyy") != std::string::npos;
     const bool monthZero = picture.find("mm") != std::string::npos
-                           || settings_.dateOrder != RegionalSettings::MonthDayYear;
-    const std::string year = fourDigitYear_ ? "%04d" : "%02d";
+                           || m_settings.dateOrder != RegionalSettings::MonthDayYear;
+    const std::string year = m_fourDigitYear ? "%04d" : "%02d";
     const std::string month = monthZero ? "%02d" : "%2d";
     const std::string day = "%02d";  // the day always has its leading zero
 
     std::string first, second, third;
-    switch (settings_.dateOrder) {
+    switch (m_settings.dateOrder) {
     case RegionalSettings::DayMonthYear: first = day; second = month; third = year; break;
     case RegionalSettings::YearMonthDay: first = year; second = month; third = day; break;
     default: first = month; second = day; third = year; break;
     }
-    dateTemplate_ = first + "%s" + second + "%s" + third;
+    m_dateTemplate = first + "%s" + second + "%s" + third;
 
-    const std::string hour = settings_.hourLeadingZero ? "%02d" : "%2d";
-    const std::string suffix = settings_.clock24 ? "" : " %s";
-    timeTemplate_ = hour + "%s%02d" + suffix;
-    timeTemplateWithSeconds_ = hour + "%s%02d%s%02d" + suffix;
+    const std::string hour = m_settings.hourLeadingZero ? "%02d" : "%2d";
+    const std::string suffix = m_settings.clock24 ? "" : " %s";
+    m_timeTemplate = hour + "%s%02d" + suffix;
+    m_timeTemplateWithSeconds = hour + "%s%02d%s%02d" + suffix;
 }
 
 const std::string& LocaleFormat::TimeTemplate(bool withSeconds) const
 {
-    return withSeconds ? timeTemplateWithSeconds_ : timeTemplate_;
+    return withSeconds ? m_timeTemplateWithSeconds : m_timeTemplate;
 }
 
 std::string LocaleFormat::FormatDate(int year, int month, int day) const
 {
-    const int shownYear = fourDigitYear_ ? year : year % 100;
+    const int shownYear = m_fourDigitYear ? year : year % 100;
     int first = month, second = day, third = shownYear;
-    if (settings_.dateOrder == RegionalSettings::DayMonthYear) {
+    if (m_settings.dateOrder == RegionalSettings::DayMonthYear) {
         first = day; second = month; third = shownYear;
-    } else if (settings_.dateOrder == RegionalSettings::YearMonthDay) {
+    } else if (m_settings.dateOrder == RegionalSettings::YearMonthDay) {
         first = shownYear; second = month; third = day;
     }
-    const char* separator = settings_.dateSeparator.c_str();
-    return Print(dateTemplate_, first, separator, second, separator, third);
+    const char* separator = m_settings.dateSeparator.c_str();
+    return Print(m_dateTemplate, first, separator, second, separator, third);
 }
 
 std::string LocaleFormat::FormatTime(int hour, int minute, int second) const
 {
     const bool withSeconds = second >= 0 && second <= 59;
-    const char* separator = settings_.timeSeparator.c_str();
+    const char* separator = m_settings.timeSeparator.c_str();
     const std::string& format = TimeTemplate(withSeconds);
-    if (settings_.clock24) {
+    if (m_settings.clock24) {
         return withSeconds ? Print(format, hour, separator, minute, separator, second)
                            : Print(format, hour, separator, minute);
     }
-    const char* suffix = hour > 11 ? settings_.afternoonSuffix.c_str() : settings_.morningSuffix.c_str();
+    const char* suffix = hour > 11 ? m_settings.afternoonSuffix.c_str() : m_settings.morningSuffix.c_str();
     int shownHour = hour;
     if (hour == 0)
         shownHour = 12;
@@ -118,7 +118,7 @@ std::string LocaleFormat::FormatCount(std::uint64_t value) const
     grouped.reserve(digits.size() + digits.size() / 3);
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += settings_.thousandSeparator;
+            grouped += m_settings.thousandSeparator;
         grouped += digits[i];
     }
     return grouped;
@@ -126,7 +126,7 @@ std::string LocaleFormat::FormatCount(std::uint64_t value) const
 
 std::string LocaleFormat::FormatMilliseconds(std::uint64_t milliseconds) const
 {
-    return FormatCount(milliseconds / 1000) + settings_.decimalSeparator
+    return FormatCount(milliseconds / 1000) + m_settings.decimalSeparator
            + Print(std::string("%02u"), static_cast<unsigned>(milliseconds % 1000 / 10));
 }
 

@@ -13,10 +13,10 @@ public:
 
     explicit LocaleFormat(RegionalSettings settings = RegionalSettings::PanelDefaults());
 
-    const RegionalSettings& Settings() const { return settings_; }
+    const RegionalSettings& Settings() const { return m_settings; }
 
     // The printf templates built from the settings.
-    const std::string& DateTemplate() const { return dateTemplate_; }
+    const std::string& DateTemplate() const { return m_dateTemplate; }
     const std::string& TimeTemplate(bool withSeconds) const;
 
     std::string FormatDate(int year, int month, int day) const;
@@ -33,11 +33,11 @@ public:
 private:
     void BuildTemplates();
 
-    RegionalSettings settings_;
-    bool fourDigitYear_ = false;
-    std::string dateTemplate_;
-    std::string timeTemplate_;
-    std::string timeTemplateWithSeconds_;
+    RegionalSettings m_settings;
+    bool m_fourDigitYear = false;
+    std::string m_dateTemplate;
+    std::string m_timeTemplate;
+    std::string m_timeTemplateWithSeconds;
 };
 
 // The module-wide printers: the panels' built-in values until LoadSettings replaces them.

@@ -3,16 +3,16 @@
 
 bool PrinterPageSink::StartPage()
 {
-    return ::StartPage(dc_) > 0;
+    return ::StartPage(m_dc) > 0;
 }
 
 void PrinterPageSink::DrawLine(int row, const std::string& text)
 {
     if (!text.empty())
-        TextOutA(dc_, left_, row * lineHeight_, text.data(), static_cast<int>(text.size()));
+        TextOutA(m_dc, m_left, row * m_lineHeight, text.data(), static_cast<int>(text.size()));
 }
 
 bool PrinterPageSink::EndPage()
 {
-    return ::EndPage(dc_) > 0;
+    return ::EndPage(m_dc) > 0;
 }

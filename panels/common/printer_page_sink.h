@@ -7,14 +7,14 @@
 
 class PrinterPageSink : public ReportPageSink {
 public:
-    PrinterPageSink(HDC dc, int leftMargin, int lineHeight) : dc_(dc), left_(leftMargin), lineHeight_(lineHeight) {}
+    PrinterPageSink(HDC dc, int leftMargin, int lineHeight) : m_dc(dc), m_left(leftMargin), m_lineHeight(lineHeight) {}
 
     bool StartPage() override;
     void DrawLine(int row, const std::string& text) override;
     bool EndPage() override;
 
 private:
-    HDC dc_;
-    int left_;
-    int lineHeight_;
+    HDC m_dc;
+    int m_left;
+    int m_lineHeight;
 };

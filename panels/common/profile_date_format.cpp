@@ -5,13 +5,13 @@
 #include <cctype>
 #include <cstdio>
 
-ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : profile_(profile)
+ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : m_profile(profile)
 {
     std::string picture = profile.shortDatePicture;
     std::transform(picture.begin(), picture.end(), picture.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
 
-    fieldCount_ = 0;
+    m_fieldCount = 0;
     bool sawSeparator = false;
     for (size_t i = 0; i < picture.size();) {
         const char c = picture[i];
@@ -20,18 +20,18 @@ ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : profile_(prof
             ++run;
         if (c == 'd' || c == 'm' || c == 'y') {
             // A picture with more than three fields keeps the first three.
-            if (fieldCount_ < 3) {
+            if (m_fieldCount < 3) {
                 const Field field = c == 'd' ? Field::Day : c == 'm' ? Field::Month : Field::Year;
                 const bool padded = c == 'y' ? run >= 4 : run >= 2;
-                fields_[fieldCount_++] = {field, padded};
+                m_fields[m_fieldCount++] = {field, padded};
             }
         } else if (!sawSeparator) {
-            separator_ = c;
+            m_separator = c;
             sawSeparator = true;
         }
         i += run;
     }
-    if (fieldCount_ == 0) {
+    if (m_fieldCount == 0) {
         // A picture without any field falls back to the section's default.
         *this = ProfileDateFormat(IntlProfile{"mm/dd/yy", profile.clock24, profile.hourLeadingZero,
                                               profile.morningSuffix, profile.afternoonSuffix,
@@ -42,9 +42,9 @@ ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : profile_(prof
 std::string ProfileDateFormat::FormatDate(int year, int month, int day) const
 {
     std::string pieces[3];
-    for (int i = 0; i < fieldCount_; ++i) {
+    for (int i = 0; i < m_fieldCount; ++i) {
         char text[16];
-        const DateField& f = fields_[i];
+        const DateField& f = m_fields[i];
         if (f.field == Field::Year) {
             if (f.padded)
                 std::snprintf(text, sizeof text, "%4.4d", year);
@@ -57,19 +57,19 @@ std::string ProfileDateFormat::FormatDate(int year, int month, int day) const
         pieces[i] = text;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "%s%c%s%c%s", pieces[0].c_str(), separator_, pieces[1].c_str(),
-                  separator_, pieces[2].c_str());
+    std::snprintf(text, sizeof text, "%s%c%s%c%s", pieces[0].c_str(), m_separator, pieces[1].c_str(),
+                  m_separator, pieces[2].c_str());
     return text;
 }
 
 std::string ProfileDateFormat::FormatTime(int hour, int minute, int second) const
 {
     const bool withSeconds = second >= 0 && second <= 59;
-    const char* separator = profile_.timeSeparator.c_str();
+    const char* separator = m_profile.timeSeparator.c_str();
     const char* suffix = "";
     int shownHour = hour;
-    if (!profile_.clock24) {
-        suffix = hour > 11 ? profile_.afternoonSuffix.c_str() : profile_.morningSuffix.c_str();
+    if (!m_profile.clock24) {
+        suffix = hour > 11 ? m_profile.afternoonSuffix.c_str() : m_profile.morningSuffix.c_str();
         if (hour == 0)
             shownHour = 12;
         else if (hour >= 13 && hour <= 23)
@@ -78,10 +78,10 @@ std::string ProfileDateFormat::FormatTime(int hour, int minute, int second) cons
     char text[64];
     if (withSeconds) {
         std::snprintf(text, sizeof text,
-                      profile_.hourLeadingZero ? "%2.2d%s%2.2d%s%2.2d %s" : "%d%s%2.2d%s%2.2d %s",
+                      m_profile.hourLeadingZero ? "%2.2d%s%2.2d%s%2.2d %s" : "%d%s%2.2d%s%2.2d %s",
                       shownHour, separator, minute, separator, second, suffix);
     } else {
-        std::snprintf(text, sizeof text, profile_.hourLeadingZero ? "%2.2d%s%2.2d %s" : "%d%s%2.2d %s",
+        std::snprintf(text, sizeof text, m_profile.hourLeadingZero ? "%2.2d%s%2.2d %s" : "%d%s%2.2d %s",
                       shownHour, separator, minute, suffix);
     }
     // On the 24-hour clock there is no suffix, and the blank that would precede it goes too.

@@ -27,8 +27,8 @@ private:
         bool padded;  // "dd"/"mm", or a four-digit "yyyy"
     };
 
-    DateField fields_[3] = {{Field::Month, true}, {Field::Day, true}, {Field::Year, false}};
-    int fieldCount_ = 3;
-    char separator_ = '/';
-    IntlProfile profile_;
+    DateField m_fields[3] = {{Field::Month, true}, {Field::Day, true}, {Field::Year, false}};
+    int m_fieldCount = 3;
+    char m_separator = '/';
+    IntlProfile m_profile;
 };

@@ -12,13 +12,13 @@ class RegistryValues {
 public:
     RegistryValues(HKEY root, const char* path)
     {
-        if (RegOpenKeyExA(root, path, 0, KEY_READ, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
+        if (RegOpenKeyExA(root, path, 0, KEY_READ, &m_key) != ERROR_SUCCESS)
+            m_key = nullptr;
     }
     ~RegistryValues()
     {
-        if (key_)
-            RegCloseKey(key_);
+        if (m_key)
+            RegCloseKey(m_key);
     }
     RegistryValues(const RegistryValues&) = delete;
     RegistryValues& operator=(const RegistryValues&) = delete;
@@ -29,7 +29,7 @@ public:
         char buffer[256];
         DWORD type = 0;
         DWORD size = sizeof buffer - 1;
-        if (!key_ || RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size)
+        if (!m_key || RegQueryValueExA(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size)
                          != ERROR_SUCCESS
             || (type != REG_SZ && type != REG_EXPAND_SZ))
             return;
@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    HKEY key_ = nullptr;
+    HKEY m_key = nullptr;
 };
 
 }  // namespace

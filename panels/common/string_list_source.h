@@ -9,18 +9,18 @@
 
 class StringListSource : public ReportLineSource {
 public:
-    explicit StringListSource(const std::vector<std::string>& lines) : lines_(lines) {}
+    explicit StringListSource(const std::vector<std::string>& lines) : m_lines(lines) {}
 
-    bool Empty() const override { return lines_.empty(); }
+    bool Empty() const override { return m_lines.empty(); }
     bool Next(std::string& line) override
     {
-        if (next_ >= lines_.size())
+        if (m_next >= m_lines.size())
             return false;
-        line = lines_[next_++].substr(0, report_text::kLineLimit);
+        line = m_lines[m_next++].substr(0, report_text::kLineLimit);
         return true;
     }
 
 private:
-    const std::vector<std::string>& lines_;
-    std::size_t next_ = 0;
+    const std::vector<std::string>& m_lines;
+    std::size_t m_next = 0;
 };

@@ -3,20 +3,20 @@
 
 #include "report_text.h"
 
-TextFileSource::TextFileSource(const std::string& path) : file_(path, std::ios::binary) {}
+TextFileSource::TextFileSource(const std::string& path) : m_file(path, std::ios::binary) {}
 
 bool TextFileSource::Empty() const
 {
-    return !file_.is_open() || file_.peek() == std::ifstream::traits_type::eof();
+    return !m_file.is_open() || m_file.peek() == std::ifstream::traits_type::eof();
 }
 
 bool TextFileSource::Next(std::string& line)
 {
     line.clear();
-    if (!file_.is_open())
+    if (!m_file.is_open())
         return false;
     using Traits = std::ifstream::traits_type;
-    Traits::int_type c = file_.get();
+    Traits::int_type c = m_file.get();
     if (c == Traits::eof())
         return false;
     while (c != Traits::eof() && c != '\n') {
@@ -24,13 +24,13 @@ bool TextFileSource::Next(std::string& line)
         if (line.size() == report_text::kLineLimit) {
             // A full piece: its line end, when it follows at once, belongs to it, so that a
             // line of exactly the limit does not leave an empty piece behind.
-            if (file_.peek() == '\r')
-                file_.get();
-            if (file_.peek() == '\n')
-                file_.get();
+            if (m_file.peek() == '\r')
+                m_file.get();
+            if (m_file.peek() == '\n')
+                m_file.get();
             return true;
         }
-        c = file_.get();
+        c = m_file.get();
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();

@@ -10,10 +10,10 @@ class TextFileSource : public ReportLineSource {
 public:
     explicit TextFileSource(const std::string& path);
 
-    bool IsOpen() const { return file_.is_open(); }
+    bool IsOpen() const { return m_file.is_open(); }
     bool Empty() const override;
     bool Next(std::string& line) override;
 
 private:
-    mutable std::ifstream file_;
+    mutable std::ifstream m_file;
 };

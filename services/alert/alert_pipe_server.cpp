@@ -10,16 +10,16 @@ constexpr DWORD kHangUpTimeoutMs = 2000;
 
 }  // namespace
 
-AlertPipeServer::AlertPipeServer(Handler handler) : handler_(std::move(handler))
+AlertPipeServer::AlertPipeServer(Handler handler) : m_handler(std::move(handler))
 {
-    stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 }
 
 AlertPipeServer::~AlertPipeServer()
 {
     Stop();
-    if (stopEvent_)
-        CloseHandle(stopEvent_);
+    if (m_stopEvent)
+        CloseHandle(m_stopEvent);
 }
 
 HANDLE AlertPipeServer::CreateInstance()
@@ -43,27 +43,27 @@ HANDLE AlertPipeServer::CreateInstance()
 
 bool AlertPipeServer::Start()
 {
-    if (!stopEvent_ || thread_.joinable())
+    if (!m_stopEvent || m_thread.joinable())
         return false;
     HANDLE pipe = CreateInstance();
     if (pipe == INVALID_HANDLE_VALUE)
         return false;
-    ResetEvent(stopEvent_);
-    thread_ = std::thread([this, pipe] { Serve(pipe); });
+    ResetEvent(m_stopEvent);
+    m_thread = std::thread([this, pipe] { Serve(pipe); });
     return true;
 }
 
 void AlertPipeServer::Stop()
 {
-    if (!thread_.joinable())
+    if (!m_thread.joinable())
         return;
-    SetEvent(stopEvent_);
-    thread_.join();
+    SetEvent(m_stopEvent);
+    m_thread.join();
 }
 
 bool AlertPipeServer::Await(HANDLE pipe, OVERLAPPED& overlapped, DWORD timeoutMs, DWORD* done)
 {
-    const HANDLE waits[2] = {overlapped.hEvent, stopEvent_};
+    const HANDLE waits[2] = {overlapped.hEvent, m_stopEvent};
     const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, timeoutMs);
     if (woke != WAIT_OBJECT_0) {
         CancelIo(pipe);
@@ -77,7 +77,7 @@ bool AlertPipeServer::Await(HANDLE pipe, OVERLAPPED& overlapped, DWORD timeoutMs
 void AlertPipeServer::Serve(HANDLE pipe)
 {
     HANDLE connected = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    while (WaitForSingleObject(stopEvent_, 0) != WAIT_OBJECT_0) {
+    while (WaitForSingleObject(m_stopEvent, 0) != WAIT_OBJECT_0) {
         OVERLAPPED overlapped = {};
         overlapped.hEvent = connected;
         ResetEvent(connected);
@@ -93,7 +93,7 @@ void AlertPipeServer::Serve(HANDLE pipe)
         if (ready)
             ServeClient(pipe);
         DisconnectNamedPipe(pipe);
-        if (!ready && WaitForSingleObject(stopEvent_, 0) != WAIT_OBJECT_0) {
+        if (!ready && WaitForSingleObject(m_stopEvent, 0) != WAIT_OBJECT_0) {
             // A pipe that failed to accept is made anew rather than spun on.
             CloseHandle(pipe);
             Sleep(100);
@@ -121,10 +121,10 @@ void AlertPipeServer::ServeClient(HANDLE pipe)
         const std::optional<AlertMessage> message = AlertMessage::Decode(request, done);
         if (!message)
             result = kAlertBadArguments;
-        else if (paused_)
+        else if (m_paused)
             result = kAlertServicePaused;
         else
-            result = handler_(*message);
+            result = m_handler(*message);
     } else if (GetLastError() == ERROR_MORE_DATA) {
         result = kAlertBadArguments;
     } else {

@@ -24,7 +24,7 @@ public:
     bool Start();
     void Stop();
     // While paused every request is answered with kAlertServicePaused.
-    void SetPaused(bool paused) { paused_ = paused; }
+    void SetPaused(bool paused) { m_paused = paused; }
 
 private:
     HANDLE CreateInstance();
@@ -33,8 +33,8 @@ private:
     // Waits for an overlapped operation or the stop event; false on stop or timeout.
     bool Await(HANDLE pipe, OVERLAPPED& overlapped, DWORD timeoutMs, DWORD* done);
 
-    Handler handler_;
-    HANDLE stopEvent_ = nullptr;
-    std::atomic<bool> paused_{false};
-    std::thread thread_;
+    Handler m_handler;
+    HANDLE m_stopEvent = nullptr;
+    std::atomic<bool> m_paused{false};
+    std::thread m_thread;
 };

@@ -32,16 +32,16 @@ DWORD WINAPI AlertService::Control(DWORD control, DWORD, LPVOID, LPVOID context)
 
 void AlertService::Report(DWORD state, DWORD exitCode, DWORD waitHintMs)
 {
-    EnterCriticalSection(&statusLock_);
-    status_.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
-    status_.dwCurrentState = state;
-    status_.dwControlsAccepted =
+    EnterCriticalSection(&m_statusLock);
+    m_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
+    m_status.dwCurrentState = state;
+    m_status.dwControlsAccepted =
         state == SERVICE_RUNNING || state == SERVICE_PAUSED ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE : 0;
-    status_.dwWin32ExitCode = exitCode;
-    status_.dwWaitHint = waitHintMs;
-    status_.dwCheckPoint = waitHintMs ? status_.dwCheckPoint + 1 : 0;
-    SetServiceStatus(statusHandle_, &status_);
-    LeaveCriticalSection(&statusLock_);
+    m_status.dwWin32ExitCode = exitCode;
+    m_status.dwWaitHint = waitHintMs;
+    m_status.dwCheckPoint = waitHintMs ? m_status.dwCheckPoint + 1 : 0;
+    SetServiceStatus(m_statusHandle, &m_status);
+    LeaveCriticalSection(&m_statusLock);
 }
 
 DWORD AlertService::OnControl(DWORD control)
@@ -50,22 +50,22 @@ DWORD AlertService::OnControl(DWORD control)
     case SERVICE_CONTROL_STOP:
     case SERVICE_CONTROL_SHUTDOWN:
         Report(SERVICE_STOP_PENDING, NO_ERROR, 5000);
-        SetEvent(stopEvent_);
+        SetEvent(m_stopEvent);
         return NO_ERROR;
     case SERVICE_CONTROL_PAUSE:
-        if (!pipe_)
+        if (!m_pipe)
             return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
-        pipe_->SetPaused(true);
+        m_pipe->SetPaused(true);
         Report(SERVICE_PAUSED);
         return NO_ERROR;
     case SERVICE_CONTROL_CONTINUE:
-        if (!pipe_)
+        if (!m_pipe)
             return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
-        pipe_->SetPaused(false);
+        m_pipe->SetPaused(false);
         Report(SERVICE_RUNNING);
         return NO_ERROR;
     case SERVICE_CONTROL_INTERROGATE:
-        Report(status_.dwCurrentState);
+        Report(m_status.dwCurrentState);
         return NO_ERROR;
     default:
         return ERROR_CALL_NOT_IMPLEMENTED;
@@ -74,27 +74,27 @@ DWORD AlertService::OnControl(DWORD control)
 
 void AlertService::Run()
 {
-    InitializeCriticalSection(&statusLock_);
-    statusHandle_ = RegisterServiceCtrlHandlerExA(kServiceName, &AlertService::Control, this);
-    if (!statusHandle_) {
-        DeleteCriticalSection(&statusLock_);
+    InitializeCriticalSection(&m_statusLock);
+    m_statusHandle = RegisterServiceCtrlHandlerExA(kServiceName, &AlertService::Control, this);
+    if (!m_statusHandle) {
+        DeleteCriticalSection(&m_statusLock);
         return;
     }
     Report(SERVICE_START_PENDING, NO_ERROR, 3000);
-    stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     AlertRecorder recorder;
     AlertPipeServer pipe([&recorder](const AlertMessage& message) { return recorder.Record(message); });
-    pipe_ = &pipe;
-    if (!stopEvent_ || !pipe.Start()) {
+    m_pipe = &pipe;
+    if (!m_stopEvent || !pipe.Start()) {
         Report(SERVICE_STOPPED, GetLastError() ? GetLastError() : ERROR_GEN_FAILURE);
     } else {
         Report(SERVICE_RUNNING);
-        WaitForSingleObject(stopEvent_, INFINITE);
+        WaitForSingleObject(m_stopEvent, INFINITE);
         pipe.Stop();
         Report(SERVICE_STOPPED);
     }
-    pipe_ = nullptr;
-    if (stopEvent_)
-        CloseHandle(stopEvent_);
-    DeleteCriticalSection(&statusLock_);
+    m_pipe = nullptr;
+    if (m_stopEvent)
+        CloseHandle(m_stopEvent);
+    DeleteCriticalSection(&m_statusLock);
 }

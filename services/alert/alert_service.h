@@ -20,9 +20,9 @@ private:
     DWORD OnControl(DWORD control);
     void Report(DWORD state, DWORD exitCode = NO_ERROR, DWORD waitHintMs = 0);
 
-    SERVICE_STATUS_HANDLE statusHandle_ = nullptr;
-    SERVICE_STATUS status_ = {};
-    HANDLE stopEvent_ = nullptr;
-    AlertPipeServer* pipe_ = nullptr;
-    CRITICAL_SECTION statusLock_;
+    SERVICE_STATUS_HANDLE m_statusHandle = nullptr;
+    SERVICE_STATUS m_status = {};
+    HANDLE m_stopEvent = nullptr;
+    AlertPipeServer* m_pipe = nullptr;
+    CRITICAL_SECTION m_statusLock;
 };

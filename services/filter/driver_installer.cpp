@@ -19,19 +19,19 @@ std::string Failed(const char* what, DWORD error)
 // Closes a service control handle when it goes out of scope.
 class ScHandle {
 public:
-    explicit ScHandle(SC_HANDLE handle) : handle_(handle) {}
+    explicit ScHandle(SC_HANDLE handle) : m_handle(handle) {}
     ScHandle(const ScHandle&) = delete;
     ScHandle& operator=(const ScHandle&) = delete;
     ~ScHandle()
     {
-        if (handle_)
-            CloseServiceHandle(handle_);
+        if (m_handle)
+            CloseServiceHandle(m_handle);
     }
-    SC_HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    SC_HANDLE get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != nullptr; }
 
 private:
-    SC_HANDLE handle_;
+    SC_HANDLE m_handle;
 };
 
 DWORD WaitWhile(SC_HANDLE service, DWORD pendingState, SERVICE_STATUS& status)

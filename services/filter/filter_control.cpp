@@ -49,21 +49,21 @@ ControlAnswer FilterControl::Control(Device device, const void* opener, std::uin
         answer = Hold(opener, code == kHoldClass, input, inputLength);
     }
     if (answer.status == kStatusSuccess)
-        ++requestCount_;
+        ++m_requestCount;
     return answer;
 }
 
 ControlAnswer FilterControl::Start(const void* opener)
 {
-    scannerActive_ = 1;
-    scanOpener_ = opener;
+    m_scannerActive = 1;
+    m_scanOpener = opener;
     return Answer(kStatusSuccess);
 }
 
 ControlAnswer FilterControl::Stop()
 {
-    scannerActive_ = 0;
-    scanOpener_ = nullptr;
+    m_scannerActive = 0;
+    m_scanOpener = nullptr;
     return Answer(kStatusSuccess);
 }
 
@@ -79,10 +79,10 @@ ControlAnswer FilterControl::Exclude(const void* opener, const void* input, std:
     // A folder that fills the buffer without its NUL is not a folder we can hand back.
     if (length == kFolderUnits)
         return Answer(kStatusInvalidParameter);
-    excludeActive_ = request.active;
-    excludeOpener_ = request.active ? opener : nullptr;
-    CopyBytes(excluded_, request.folder, sizeof excluded_);
-    excludedLength_ = length;
+    m_excludeActive = request.active;
+    m_excludeOpener = request.active ? opener : nullptr;
+    CopyBytes(m_excluded, request.folder, sizeof m_excluded);
+    m_excludedLength = length;
     return Answer(kStatusSuccess);
 }
 
@@ -96,12 +96,12 @@ ControlAnswer FilterControl::Hold(const void* opener, bool hold, const void* inp
         return Answer(kStatusInvalidParameter);
     const std::uint32_t bit = 1u << heldClass;
     if (hold) {
-        heldClasses_ |= bit;
-        holdOpener_ = opener;
+        m_heldClasses |= bit;
+        m_holdOpener = opener;
     } else {
-        heldClasses_ &= ~bit;
-        if (heldClasses_ == 0)
-            holdOpener_ = nullptr;
+        m_heldClasses &= ~bit;
+        if (m_heldClasses == 0)
+            m_holdOpener = nullptr;
     }
     return Answer(kStatusSuccess);
 }
@@ -117,11 +117,11 @@ ControlAnswer FilterControl::QueryState(void* output, std::uint32_t outputLength
 
 ControlAnswer FilterControl::QueryExcluded(void* output, std::uint32_t outputLength) const
 {
-    const std::uint32_t bytes = (excludedLength_ + 1) * sizeof(std::uint16_t);
+    const std::uint32_t bytes = (m_excludedLength + 1) * sizeof(std::uint16_t);
     if (!Carries(output, outputLength, bytes))
         return Answer(kStatusBufferTooSmall);
-    // excluded_ keeps the request's NUL after the folder.
-    CopyBytes(output, excluded_, bytes);
+    // m_excluded keeps the request's NUL after the folder.
+    CopyBytes(output, m_excluded, bytes);
     return Answer(kStatusSuccess, bytes);
 }
 
@@ -129,15 +129,15 @@ void FilterControl::HandleClosed(const void* opener)
 {
     if (opener == nullptr)
         return;
-    if (scanOpener_ == opener)
+    if (m_scanOpener == opener)
         Stop();
-    if (holdOpener_ == opener) {
-        heldClasses_ = 0;
-        holdOpener_ = nullptr;
+    if (m_holdOpener == opener) {
+        m_heldClasses = 0;
+        m_holdOpener = nullptr;
     }
-    if (excludeOpener_ == opener) {
-        excludeActive_ = 0;
-        excludeOpener_ = nullptr;
+    if (m_excludeOpener == opener) {
+        m_excludeActive = 0;
+        m_excludeOpener = nullptr;
     }
 }
 
@@ -146,10 +146,10 @@ FilterState FilterControl::State() const
     FilterState state = {};
     state.size = sizeof state;
     state.realTimeOn = 1;
-    state.scannerActive = scannerActive_;
-    state.heldClasses = heldClasses_;
-    state.excludeActive = excludeActive_;
-    state.requestCount = requestCount_;
+    state.scannerActive = m_scannerActive;
+    state.heldClasses = m_heldClasses;
+    state.excludeActive = m_excludeActive;
+    state.requestCount = m_requestCount;
     return state;
 }
 

@@ -40,7 +40,7 @@ public:
 
     FilterState State() const;
     // Length in UTF-16 units of the remembered folder, without its NUL.
-    std::uint32_t ExcludedLength() const { return excludedLength_; }
+    std::uint32_t ExcludedLength() const { return m_excludedLength; }
 
 private:
     ControlAnswer Start(const void* opener);
@@ -50,15 +50,15 @@ private:
     ControlAnswer QueryState(void* output, std::uint32_t outputLength) const;
     ControlAnswer QueryExcluded(void* output, std::uint32_t outputLength) const;
 
-    std::uint32_t scannerActive_ = 0;
-    std::uint32_t heldClasses_ = 0;
-    std::uint32_t excludeActive_ = 0;
-    std::uint32_t requestCount_ = 0;
-    const void* scanOpener_ = nullptr;
-    const void* holdOpener_ = nullptr;
-    const void* excludeOpener_ = nullptr;
-    std::uint32_t excludedLength_ = 0;
-    std::uint16_t excluded_[512] = {};
+    std::uint32_t m_scannerActive = 0;
+    std::uint32_t m_heldClasses = 0;
+    std::uint32_t m_excludeActive = 0;
+    std::uint32_t m_requestCount = 0;
+    const void* m_scanOpener = nullptr;
+    const void* m_holdOpener = nullptr;
+    const void* m_excludeOpener = nullptr;
+    std::uint32_t m_excludedLength = 0;
+    std::uint16_t m_excluded[512] = {};
 };
 
 }  // namespace vxmflt

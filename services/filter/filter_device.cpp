@@ -17,19 +17,19 @@ FilterDevice FilterDevice::Open(Kind kind)
 }
 
 FilterDevice::FilterDevice(FilterDevice&& other) noexcept
-    : handle_(other.handle_), overlapped_(other.overlapped_), openError_(other.openError_)
+    : m_handle(other.m_handle), m_overlapped(other.m_overlapped), m_openError(other.m_openError)
 {
-    other.handle_ = INVALID_HANDLE_VALUE;
+    other.m_handle = INVALID_HANDLE_VALUE;
 }
 
 FilterDevice& FilterDevice::operator=(FilterDevice&& other) noexcept
 {
     if (this != &other) {
         Close();
-        handle_ = other.handle_;
-        overlapped_ = other.overlapped_;
-        openError_ = other.openError_;
-        other.handle_ = INVALID_HANDLE_VALUE;
+        m_handle = other.m_handle;
+        m_overlapped = other.m_overlapped;
+        m_openError = other.m_openError;
+        other.m_handle = INVALID_HANDLE_VALUE;
     }
     return *this;
 }
@@ -42,8 +42,8 @@ FilterDevice::~FilterDevice()
 void FilterDevice::Close()
 {
     if (IsOpen())
-        CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+        CloseHandle(m_handle);
+    m_handle = INVALID_HANDLE_VALUE;
 }
 
 unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD inputLength, void* output,
@@ -55,8 +55,8 @@ unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD
     if (!IsOpen())
         return ERROR_INVALID_HANDLE;
     unsigned long error = 0;
-    if (!overlapped_) {
-        if (!DeviceIoControl(handle_, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
+    if (!m_overlapped) {
+        if (!DeviceIoControl(m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
                              nullptr))
             error = GetLastError();
     } else {
@@ -65,11 +65,11 @@ unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD
         pending.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (!pending.hEvent)
             return GetLastError();
-        if (!DeviceIoControl(handle_, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
+        if (!DeviceIoControl(m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
                              &pending)) {
             error = GetLastError();
             if (error == ERROR_IO_PENDING)
-                error = GetOverlappedResult(handle_, &pending, &bytes, TRUE) ? 0 : GetLastError();
+                error = GetOverlappedResult(m_handle, &pending, &bytes, TRUE) ? 0 : GetLastError();
         }
         CloseHandle(pending.hEvent);
     }

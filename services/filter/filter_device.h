@@ -27,8 +27,8 @@ public:
     FilterDevice& operator=(FilterDevice&& other) noexcept;
     ~FilterDevice();
 
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    unsigned long OpenError() const { return openError_; }
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    unsigned long OpenError() const { return m_openError; }
     void Close();
 
     // Sends one control request and waits for its answer (bounded by the driver, which
@@ -50,11 +50,11 @@ public:
 
 private:
     FilterDevice(HANDLE handle, bool overlapped, unsigned long openError)
-        : handle_(handle), overlapped_(overlapped), openError_(openError) {}
+        : m_handle(handle), m_overlapped(overlapped), m_openError(openError) {}
 
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-    bool overlapped_ = false;
-    unsigned long openError_ = ERROR_INVALID_HANDLE;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    bool m_overlapped = false;
+    unsigned long m_openError = ERROR_INVALID_HANDLE;
 };
 
 // The exclusion request for `folder`: a longer folder is cut to 511 units, so the NUL

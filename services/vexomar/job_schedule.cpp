@@ -5,18 +5,18 @@
 
 bool JobSchedule::Due(std::uint64_t now) const
 {
-    if (requested_)
+    if (m_requested)
         return true;
-    if (jobsRun_ == 0)
-        return now >= startedAt_ + kFirstJobDelaySeconds;
-    return intervalMinutes_ > 0 && now >= lastEnd_ + std::uint64_t(intervalMinutes_) * 60;
+    if (m_jobsRun == 0)
+        return now >= m_startedAt + kFirstJobDelaySeconds;
+    return m_intervalMinutes > 0 && now >= m_lastEnd + std::uint64_t(m_intervalMinutes) * 60;
 }
 
 std::uint32_t JobSchedule::IdleJobBits(std::uint64_t now) const
 {
-    if (jobsRun_ > 0 && now < lastEnd_ + std::uint64_t(holdDays_) * 86400)
+    if (m_jobsRun > 0 && now < m_lastEnd + std::uint64_t(m_holdDays) * 86400)
         return kJobDone;
-    if (jobsRun_ == 0 || intervalMinutes_ > 0 || requested_)
+    if (m_jobsRun == 0 || m_intervalMinutes > 0 || m_requested)
         return kJobScheduled;
     return 0;
 }

@@ -10,32 +10,32 @@ inline constexpr std::uint64_t kFirstJobDelaySeconds = 2;
 class JobSchedule {
 public:
     JobSchedule(std::uint64_t startedAt, std::uint32_t intervalMinutes, std::uint32_t holdDays)
-        : startedAt_(startedAt), intervalMinutes_(intervalMinutes), holdDays_(holdDays) {}
+        : m_startedAt(startedAt), m_intervalMinutes(intervalMinutes), m_holdDays(holdDays) {}
 
     void SetLimits(std::uint32_t intervalMinutes, std::uint32_t holdDays)
     {
-        intervalMinutes_ = intervalMinutes;
-        holdDays_ = holdDays;
+        m_intervalMinutes = intervalMinutes;
+        m_holdDays = holdDays;
     }
-    void Request() { requested_ = true; }
+    void Request() { m_requested = true; }
     bool Due(std::uint64_t now) const;
     // A job has begun: the request is taken.
-    void Began() { requested_ = false; }
+    void Began() { m_requested = false; }
     void Finished(std::uint64_t endedAt)
     {
-        lastEnd_ = endedAt;
-        ++jobsRun_;
+        m_lastEnd = endedAt;
+        ++m_jobsRun;
     }
     // The job bits while no job runs: "Done" for the hold time after a job, then "Scheduled"
     // while another job is to come, else none.
     std::uint32_t IdleJobBits(std::uint64_t now) const;
-    std::uint32_t JobsRun() const { return jobsRun_; }
+    std::uint32_t JobsRun() const { return m_jobsRun; }
 
 private:
-    std::uint64_t startedAt_;
-    std::uint32_t intervalMinutes_;
-    std::uint32_t holdDays_;
-    std::uint64_t lastEnd_ = 0;
-    std::uint32_t jobsRun_ = 0;
-    bool requested_ = false;
+    std::uint64_t m_startedAt;
+    std::uint32_t m_intervalMinutes;
+    std::uint32_t m_holdDays;
+    std::uint64_t m_lastEnd = 0;
+    std::uint32_t m_jobsRun = 0;
+    bool m_requested = false;
 };

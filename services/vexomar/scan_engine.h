@@ -18,7 +18,7 @@ public:
 
     // Loads the engine and its signatures; false (with a reason) when either fails.
     bool Open(const std::string& folder, std::string& reason);
-    bool Ready() const { return instance_ != 0; }
+    bool Ready() const { return m_instance != 0; }
     // Engine and signature versions in the engine's own encoding (0 before a load).
     void Versions(std::uint32_t& engine, std::uint32_t& signatures) const;
     Verdict Scan(const std::string& path, std::string& virusName);
@@ -31,10 +31,10 @@ private:
     using ScanFn = unsigned(__cdecl*)(std::uint32_t, const char*);
     using NameFn = const char*(__cdecl*)(std::uint32_t);
 
-    HMODULE module_ = nullptr;
-    std::uint32_t instance_ = 0;
-    CloseFn close_ = nullptr;
-    VersionsFn versions_ = nullptr;
-    ScanFn scan_ = nullptr;
-    NameFn name_ = nullptr;
+    HMODULE m_module = nullptr;
+    std::uint32_t m_instance = 0;
+    CloseFn m_close = nullptr;
+    VersionsFn m_versions = nullptr;
+    ScanFn m_scan = nullptr;
+    NameFn m_name = nullptr;
 };

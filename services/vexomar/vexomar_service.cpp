@@ -44,13 +44,13 @@ DWORD WINAPI IgnoreControl(DWORD, DWORD, LPVOID, LPVOID)
 
 class Locked {
 public:
-    explicit Locked(CRITICAL_SECTION& section) : section_(section) { EnterCriticalSection(&section_); }
-    ~Locked() { LeaveCriticalSection(&section_); }
+    explicit Locked(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
+    ~Locked() { LeaveCriticalSection(&m_section); }
     Locked(const Locked&) = delete;
     Locked& operator=(const Locked&) = delete;
 
 private:
-    CRITICAL_SECTION& section_;
+    CRITICAL_SECTION& m_section;
 };
 
 }  // namespace
@@ -63,7 +63,7 @@ bool VexomarService::RunAsService(const std::string& server)
     return StartServiceCtrlDispatcherA(table) != FALSE;
 }
 
-VexomarService::VexomarService(ServerPlace place) : place_(place), store_(std::move(place)) {}
+VexomarService::VexomarService(ServerPlace place) : m_place(place), m_store(std::move(place)) {}
 
 void WINAPI VexomarService::Main(DWORD argc, LPSTR* argv)
 {
@@ -90,15 +90,15 @@ DWORD WINAPI VexomarService::Control(DWORD control, DWORD, LPVOID, LPVOID contex
 
 void VexomarService::Report(DWORD state, DWORD exitCode, DWORD waitHintMs)
 {
-    Locked guard(lock_);
-    status_.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
-    status_.dwCurrentState = state;
-    status_.dwControlsAccepted =
+    Locked guard(m_lock);
+    m_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
+    m_status.dwCurrentState = state;
+    m_status.dwControlsAccepted =
         state == SERVICE_RUNNING || state == SERVICE_PAUSED ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE | SERVICE_ACCEPT_SHUTDOWN : 0;
-    status_.dwWin32ExitCode = exitCode;
-    status_.dwWaitHint = waitHintMs;
-    status_.dwCheckPoint = waitHintMs ? status_.dwCheckPoint + 1 : 0;
-    SetServiceStatus(statusHandle_, &status_);
+    m_status.dwWin32ExitCode = exitCode;
+    m_status.dwWaitHint = waitHintMs;
+    m_status.dwCheckPoint = waitHintMs ? m_status.dwCheckPoint + 1 : 0;
+    SetServiceStatus(m_statusHandle, &m_status);
 }
 
 DWORD VexomarService::OnControl(DWORD control)
@@ -107,25 +107,25 @@ DWORD VexomarService::OnControl(DWORD control)
     case SERVICE_CONTROL_STOP:
     case SERVICE_CONTROL_SHUTDOWN:
         Report(SERVICE_STOP_PENDING, NO_ERROR, kJobStopWaitMs + 2000);
-        stopping_ = true;
-        SetEvent(resumeEvent_);
-        SetEvent(stopEvent_);
+        m_stopping = true;
+        SetEvent(m_resumeEvent);
+        SetEvent(m_stopEvent);
         return NO_ERROR;
     case SERVICE_CONTROL_PAUSE:
     case SERVICE_CONTROL_CONTINUE: {
         const bool pause = control == SERVICE_CONTROL_PAUSE;
         {
-            Locked guard(lock_);
-            paused_ = pause;
+            Locked guard(m_lock);
+            m_paused = pause;
         }
-        pause ? ResetEvent(resumeEvent_) : SetEvent(resumeEvent_);
+        pause ? ResetEvent(m_resumeEvent) : SetEvent(m_resumeEvent);
         Report(pause ? SERVICE_PAUSED : SERVICE_RUNNING);
         Log(kActivityLogFile, kLogInformational, pause ? "The service was paused." : "The service was continued.");
         Publish();
         return NO_ERROR;
     }
     case SERVICE_CONTROL_INTERROGATE:
-        Report(status_.dwCurrentState);
+        Report(m_status.dwCurrentState);
         return NO_ERROR;
     case kControlReloadConfig:
         LoadConfig();
@@ -133,8 +133,8 @@ DWORD VexomarService::OnControl(DWORD control)
         Publish();
         return NO_ERROR;
     case kControlRunJob: {
-        Locked guard(lock_);
-        schedule_->Request();
+        Locked guard(m_lock);
+        m_schedule->Request();
         return NO_ERROR;
     }
     default:
@@ -154,129 +154,129 @@ void VexomarService::LoadConfig()
 {
     ServerConfig config;
     std::uint32_t serial = 0;
-    const DWORD error = store_.ReadConfig(config, &serial);
-    Locked guard(lock_);
+    const DWORD error = m_store.ReadConfig(config, &serial);
+    Locked guard(m_lock);
     // A damaged file leaves the settings the instance runs with as they are.
     if (error)
         return;
-    config_ = config;
-    published_.configSerial = serial;
-    if (schedule_)
-        schedule_->SetLimits(config.scanIntervalMinutes, DecodeServiceConfig(config.service).holdDays);
+    m_config = config;
+    m_published.configSerial = serial;
+    if (m_schedule)
+        m_schedule->SetLimits(config.scanIntervalMinutes, DecodeServiceConfig(config.service).holdDays);
 }
 
 void VexomarService::LoadTable(std::size_t index)
 {
     std::optional<AddressTable> table;
     std::uint32_t serial = 0;
-    if (store_.ReadTable(*AllTables()[index], table, &serial))
+    if (m_store.ReadTable(*AllTables()[index], table, &serial))
         return;
-    Locked guard(lock_);
-    published_.tableSerials[index] = serial;
-    published_.tableCounts[index] = table->Count();
+    Locked guard(m_lock);
+    m_published.tableSerials[index] = serial;
+    m_published.tableCounts[index] = table->Count();
 }
 
 void VexomarService::Log(const char* file, std::uint32_t level, const std::string& text)
 {
     LogConfig limits;
     {
-        Locked guard(lock_);
-        limits = DecodeLogConfig(std::string(file) == kScanLogFile ? config_.scanLog : config_.activityLog);
+        Locked guard(m_lock);
+        limits = DecodeLogConfig(std::string(file) == kScanLogFile ? m_config.scanLog : m_config.activityLog);
     }
-    store_.AppendLog(file, level, text, limits);
+    m_store.AppendLog(file, level, text, limits);
 }
 
 void VexomarService::Publish()
 {
-    Locked publishing(publishLock_);
+    Locked publishing(m_publishLock);
     const std::uint64_t now = UnixNow();
     ServerStatus copy;
     {
-        Locked guard(lock_);
-        if (!stopping_) {
-            const std::uint32_t job = jobRunning_ ? published_.statistics.jobState : schedule_->IdleJobBits(now);
-            published_.stateWord = (paused_ ? kStatePaused : kStateRunning) | (job & kJobMask)
-                                   | (published_.stateWord & kRealTimeMask);
+        Locked guard(m_lock);
+        if (!m_stopping) {
+            const std::uint32_t job = m_jobRunning ? m_published.statistics.jobState : m_schedule->IdleJobBits(now);
+            m_published.stateWord = (m_paused ? kStatePaused : kStateRunning) | (job & kJobMask)
+                                   | (m_published.stateWord & kRealTimeMask);
         } else {
-            published_.stateWord = 0;
+            m_published.stateWord = 0;
         }
-        published_.heartbeat = now;
-        copy = published_;
-        lastPublishTick_ = GetTickCount();
+        m_published.heartbeat = now;
+        copy = m_published;
+        m_lastPublishTick = GetTickCount();
     }
-    store_.WriteStatus(copy);
+    m_store.WriteStatus(copy);
 }
 
 bool VexomarService::PollFilter()
 {
-    lastFilterTick_ = GetTickCount();
+    m_lastFilterTick = GetTickCount();
     vxmflt::FilterState state = {};
     std::uint32_t returned = 0;
-    const FilterAnswer answer = filter_.Query(state, returned);
-    Locked guard(lock_);
-    const std::uint32_t bits = RealTimeBits(answer, state, returned, published_.stateWord);
-    const bool changed = bits != (published_.stateWord & kRealTimeMask);
-    published_.stateWord = (published_.stateWord & ~kRealTimeMask) | bits;
+    const FilterAnswer answer = m_filter.Query(state, returned);
+    Locked guard(m_lock);
+    const std::uint32_t bits = RealTimeBits(answer, state, returned, m_published.stateWord);
+    const bool changed = bits != (m_published.stateWord & kRealTimeMask);
+    m_published.stateWord = (m_published.stateWord & ~kRealTimeMask) | bits;
     return changed;
 }
 
 void VexomarService::Tick(std::uint64_t now)
 {
     bool changed = false;
-    if (GetTickCount() - lastFilterTick_ >= kFilterPollMs)
+    if (GetTickCount() - m_lastFilterTick >= kFilterPollMs)
         changed = PollFilter();
-    if (jobThread_ && !jobRunning_)
+    if (m_jobThread && !m_jobRunning)
         EndJob();
     bool due = false;
     std::uint32_t idleBits = 0;
     {
-        Locked guard(lock_);
-        due = !jobThread_ && !paused_ && schedule_->Due(now);
-        idleBits = schedule_->IdleJobBits(now);
-        if (!jobRunning_ && idleBits != (published_.stateWord & kJobMask))
+        Locked guard(m_lock);
+        due = !m_jobThread && !m_paused && m_schedule->Due(now);
+        idleBits = m_schedule->IdleJobBits(now);
+        if (!m_jobRunning && idleBits != (m_published.stateWord & kJobMask))
             changed = true;
     }
     if (due)
         StartJob(now);
-    if (changed || GetTickCount() - lastPublishTick_ >= kHeartbeatMs)
+    if (changed || GetTickCount() - m_lastPublishTick >= kHeartbeatMs)
         Publish();
 }
 
 void VexomarService::StartJob(std::uint64_t)
 {
     {
-        Locked guard(lock_);
-        schedule_->Began();
+        Locked guard(m_lock);
+        m_schedule->Began();
     }
-    jobRunning_ = true;
-    jobThread_ = CreateThread(nullptr, 0, &VexomarService::JobThread, this, 0, nullptr);
-    if (!jobThread_) {
-        jobRunning_ = false;
+    m_jobRunning = true;
+    m_jobThread = CreateThread(nullptr, 0, &VexomarService::JobThread, this, 0, nullptr);
+    if (!m_jobThread) {
+        m_jobRunning = false;
         Log(kActivityLogFile, kLogCritical, "The scan job could not be started.");
     }
 }
 
 void VexomarService::EndJob()
 {
-    WaitForSingleObject(jobThread_, kJobStopWaitMs);
-    CloseHandle(jobThread_);
-    jobThread_ = nullptr;
+    WaitForSingleObject(m_jobThread, kJobStopWaitMs);
+    CloseHandle(m_jobThread);
+    m_jobThread = nullptr;
 }
 
 DWORD WINAPI VexomarService::JobThread(LPVOID context)
 {
     auto* self = static_cast<VexomarService*>(context);
-    self->Log(kScanLogFile, kLogInformational, "Scan job started on " + self->place_.dataFolder + ".");
+    self->Log(kScanLogFile, kLogInformational, "Scan job started on " + self->m_place.dataFolder + ".");
     ScanStatistics statistics;
-    RunScanJob(self->engine_, self->place_, *self, UnixNow(), statistics);
+    RunScanJob(self->m_engine, self->m_place, *self, UnixNow(), statistics);
     {
-        Locked guard(self->lock_);
-        self->schedule_->Finished(statistics.endTime);
-        ++self->published_.jobsRun;
-        self->published_.lastScanTime = statistics.endTime;
-        self->published_.statistics = statistics;
+        Locked guard(self->m_lock);
+        self->m_schedule->Finished(statistics.endTime);
+        ++self->m_published.jobsRun;
+        self->m_published.lastScanTime = statistics.endTime;
+        self->m_published.statistics = statistics;
     }
-    self->jobRunning_ = false;
+    self->m_jobRunning = false;
     self->Log(kScanLogFile, kLogInformational,
               "Scan job ended: " + std::to_string(statistics.filesScanned) + " files scanned, "
                   + std::to_string(statistics.filesInfected) + " infected, " + std::to_string(statistics.filesNotScanned)
@@ -287,16 +287,16 @@ DWORD WINAPI VexomarService::JobThread(LPVOID context)
 
 void VexomarService::WaitWhilePaused()
 {
-    WaitForSingleObject(resumeEvent_, INFINITE);
+    WaitForSingleObject(m_resumeEvent, INFINITE);
 }
 
 void VexomarService::Progress(const ScanStatistics& statistics, bool milestone)
 {
     bool publish = milestone;
     {
-        Locked guard(lock_);
-        published_.statistics = statistics;
-        publish = publish || GetTickCount() - lastPublishTick_ >= kProgressPublishMs;
+        Locked guard(m_lock);
+        m_published.statistics = statistics;
+        publish = publish || GetTickCount() - m_lastPublishTick >= kProgressPublishMs;
     }
     if (publish)
         Publish();
@@ -314,60 +314,60 @@ void VexomarService::NotScanned(const std::string& path)
 
 void VexomarService::Run()
 {
-    InitializeCriticalSection(&lock_);
-    InitializeCriticalSection(&publishLock_);
+    InitializeCriticalSection(&m_lock);
+    InitializeCriticalSection(&m_publishLock);
     // The control handler may be called as soon as it is registered, so what it touches exists first.
-    schedule_ = std::make_unique<JobSchedule>(UnixNow(), 0, 0);
-    stopEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    resumeEvent_ = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-    statusHandle_ = RegisterServiceCtrlHandlerExA(place_.ServiceName().c_str(), &VexomarService::Control, this);
-    if (!statusHandle_) {
-        DeleteCriticalSection(&lock_);
-        DeleteCriticalSection(&publishLock_);
+    m_schedule = std::make_unique<JobSchedule>(UnixNow(), 0, 0);
+    m_stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_resumeEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    m_statusHandle = RegisterServiceCtrlHandlerExA(m_place.ServiceName().c_str(), &VexomarService::Control, this);
+    if (!m_statusHandle) {
+        DeleteCriticalSection(&m_lock);
+        DeleteCriticalSection(&m_publishLock);
         return;
     }
     Report(SERVICE_START_PENDING, NO_ERROR, 5000);
-    if (!stopEvent_ || !resumeEvent_ || !EnsureFolder(place_.StoreFolder())) {
+    if (!m_stopEvent || !m_resumeEvent || !EnsureFolder(m_place.StoreFolder())) {
         Report(SERVICE_STOPPED, GetLastError() ? GetLastError() : ERROR_GEN_FAILURE);
-        DeleteCriticalSection(&lock_);
-        DeleteCriticalSection(&publishLock_);
+        DeleteCriticalSection(&m_lock);
+        DeleteCriticalSection(&m_publishLock);
         return;
     }
     LoadConfig();
     for (std::size_t i = 0; i < kTableCount; ++i)
         LoadTable(i);
     std::string reason;
-    if (!engine_.Open(ProgramFolder(), reason))
+    if (!m_engine.Open(ProgramFolder(), reason))
         Log(kActivityLogFile, kLogCritical, reason + " Files will be reported as not scanned.");
     std::uint32_t engineVersion = 0, signatureVersion = 0;
-    engine_.Versions(engineVersion, signatureVersion);
-    published_.versions = {kProductVersion, VersionFromEngine(signatureVersion), VersionFromEngine(engineVersion), OsVersion()};
+    m_engine.Versions(engineVersion, signatureVersion);
+    m_published.versions = {kProductVersion, VersionFromEngine(signatureVersion), VersionFromEngine(engineVersion), OsVersion()};
     {
         // A job that was under way when the instance last stopped is over; the last one that
         // finished stays as it was published.
         ServerStatus previous;
-        if (store_.ReadStatus(previous) == 0) {
-            published_.lastScanTime = previous.lastScanTime;
-            published_.jobsRun = previous.jobsRun;
+        if (m_store.ReadStatus(previous) == 0) {
+            m_published.lastScanTime = previous.lastScanTime;
+            m_published.jobsRun = previous.jobsRun;
             if (previous.statistics.jobState == kJobDone)
-                published_.statistics = previous.statistics;
+                m_published.statistics = previous.statistics;
         }
     }
     // Until the device has answered once, a busy one leaves the real-time state unknown.
-    published_.stateWord = kRealTimeUnknown;
+    m_published.stateWord = kRealTimeUnknown;
     PollFilter();
     Log(kActivityLogFile, kLogInformational, "The service started.");
     Report(SERVICE_RUNNING);
     Publish();
-    while (WaitForSingleObject(stopEvent_, kTickMs) == WAIT_TIMEOUT)
+    while (WaitForSingleObject(m_stopEvent, kTickMs) == WAIT_TIMEOUT)
         Tick(UnixNow());
-    if (jobThread_)
+    if (m_jobThread)
         EndJob();
     Log(kActivityLogFile, kLogInformational, "The service stopped.");
     Publish();
     Report(SERVICE_STOPPED);
-    CloseHandle(stopEvent_);
-    CloseHandle(resumeEvent_);
-    DeleteCriticalSection(&lock_);
-    DeleteCriticalSection(&publishLock_);
+    CloseHandle(m_stopEvent);
+    CloseHandle(m_resumeEvent);
+    DeleteCriticalSection(&m_lock);
+    DeleteCriticalSection(&m_publishLock);
 }

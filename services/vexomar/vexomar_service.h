@@ -40,31 +40,31 @@ private:
     void EndJob();
 
     // JobHost
-    bool Cancelled() override { return stopping_; }
+    bool Cancelled() override { return m_stopping; }
     void WaitWhilePaused() override;
     void Progress(const ScanStatistics& statistics, bool milestone) override;
     void Found(const std::string& path, const std::string& virus) override;
     void NotScanned(const std::string& path) override;
 
-    ServerPlace place_;
-    ServerStore store_;
-    SERVICE_STATUS_HANDLE statusHandle_ = nullptr;
-    SERVICE_STATUS status_ = {};
-    CRITICAL_SECTION publishLock_;   // one publication at a time, so an older copy never follows a newer
-    CRITICAL_SECTION lock_;          // everything below that two threads touch
-    HANDLE stopEvent_ = nullptr;
-    HANDLE resumeEvent_ = nullptr;   // set while not paused
-    HANDLE jobThread_ = nullptr;
-    std::atomic<bool> stopping_{false};
-    std::atomic<bool> jobRunning_{false};
-    bool paused_ = false;
-    ServerConfig config_;
-    ServerStatus published_;
-    std::unique_ptr<JobSchedule> schedule_;
-    ScanEngine engine_;
-    DeviceFilter filter_;
-    DWORD lastPublishTick_ = 0;
-    DWORD lastFilterTick_ = 0;
+    ServerPlace m_place;
+    ServerStore m_store;
+    SERVICE_STATUS_HANDLE m_statusHandle = nullptr;
+    SERVICE_STATUS m_status = {};
+    CRITICAL_SECTION m_publishLock;   // one publication at a time, so an older copy never follows a newer
+    CRITICAL_SECTION m_lock;          // everything below that two threads touch
+    HANDLE m_stopEvent = nullptr;
+    HANDLE m_resumeEvent = nullptr;   // set while not paused
+    HANDLE m_jobThread = nullptr;
+    std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_jobRunning{false};
+    bool m_paused = false;
+    ServerConfig m_config;
+    ServerStatus m_published;
+    std::unique_ptr<JobSchedule> m_schedule;
+    ScanEngine m_engine;
+    DeviceFilter m_filter;
+    DWORD m_lastPublishTick = 0;
+    DWORD m_lastFilterTick = 0;
 };
 
 inline constexpr std::uint32_t kProductVersion = 0x00010000;  // v1.00

@@ -55,7 +55,7 @@ uint16_t Curer::Cure(FileSource& file, const ScanOptions& options, Detection& la
     Detection previous;
     for (int round = 0; round < kMaxRounds; ++round) {
         Detection d;
-        switch (scanner_.Scan(file, options, d)) {
+        switch (m_scanner.Scan(file, options, d)) {
             case ScanOutcome::ReadError:
                 return kCureReadError;
             case ScanOutcome::Clean:
@@ -67,7 +67,7 @@ uint16_t Curer::Cure(FileSource& file, const ScanOptions& options, Detection& la
         // The same virus at the same place again: the repair did not take.
         if (round > 0 && d.isHash == previous.isHash && d.index == previous.index && d.start == previous.start)
             return kCureFailed;
-        const uint16_t step = Apply(file, scanner_.CureOf(d), d);
+        const uint16_t step = Apply(file, m_scanner.CureOf(d), d);
         if (step == kCureCannot || step == kCureDestructive || step == kCureFailed) return step;
         result = (result == kCureNothingFound || result == step) ? step : uint16_t(kCureMixed);
         previous = d;

@@ -22,7 +22,7 @@ enum CureStatus : uint16_t {
 
 class Curer {
 public:
-    explicit Curer(const Scanner& scanner) : scanner_(scanner) {}
+    explicit Curer(const Scanner& scanner) : m_scanner(scanner) {}
 
     // Scans and repairs until the file is clean (several viruses in a row at most 8 times).
     // last receives the first detection, for the caller's "last virus found".
@@ -35,7 +35,7 @@ public:
 private:
     uint16_t Apply(FileSource& file, const CureSpec& cure, const Detection& d) const;
 
-    const Scanner& scanner_;
+    const Scanner& m_scanner;
 };
 
 }  // namespace kelvex

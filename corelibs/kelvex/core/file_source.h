@@ -23,15 +23,15 @@ public:
 
 class MemorySource : public FileSource {
 public:
-    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-    uint64_t Size() const override { return bytes_.size(); }
+    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) {}
+    uint64_t Size() const override { return m_bytes.size(); }
     bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
     bool Write(uint64_t offset, const void* data, size_t size) override;
     bool Truncate(uint64_t size) override;
-    const std::string& Bytes() const { return bytes_; }
+    const std::string& Bytes() const { return m_bytes; }
 
 private:
-    std::string bytes_;
+    std::string m_bytes;
 };
 
 }  // namespace kelvex

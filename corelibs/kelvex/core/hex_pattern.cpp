@@ -21,16 +21,16 @@ bool ParseNumber(std::string_view s, uint32_t& out) {
 
 class Parser {
 public:
-    Parser(std::string_view text, HexPattern& out, std::string& error) : text_(text), out_(out), error_(error) {}
+    Parser(std::string_view text, HexPattern& out, std::string& error) : m_text(text), m_out(out), m_error(error) {}
 
     bool Run() {
-        out_ = HexPattern{};
-        out_.segments.emplace_back();
-        while (pos_ < text_.size()) {
-            char c = text_[pos_];
+        m_out = HexPattern{};
+        m_out.segments.emplace_back();
+        while (m_pos < m_text.size()) {
+            char c = m_text[m_pos];
             bool ok;
             if (c == '*') {
-                ++pos_;
+                ++m_pos;
                 ok = BreakSegment(0);
             } else if (c == '{') {
                 ok = Gap();
@@ -41,31 +41,31 @@ public:
             }
             if (!ok) return false;
         }
-        if (pendingMin_ || pendingMax_ || pendingBreak_) return Fail("the pattern ends with a gap");
+        if (m_pendingMin || m_pendingMax || m_pendingBreak) return Fail("the pattern ends with a gap");
         return Finish();
     }
 
 private:
     bool Fail(const std::string& why) {
-        error_ = why;
+        m_error = why;
         return false;
     }
 
-    PatternSegment& Segment() { return out_.segments.back(); }
+    PatternSegment& Segment() { return m_out.segments.back(); }
 
     bool BreakSegment(uint32_t minDistance) {
         if (Segment().parts.empty()) return Fail("a pattern cannot start with a gap");
-        pendingBreak_ = true;
-        breakDistance_ += minDistance + pendingMin_;
-        pendingMin_ = pendingMax_ = 0;
+        m_pendingBreak = true;
+        m_breakDistance += minDistance + m_pendingMin;
+        m_pendingMin = m_pendingMax = 0;
         return true;
     }
 
     bool Gap() {
-        size_t close = text_.find('}', pos_);
+        size_t close = m_text.find('}', m_pos);
         if (close == std::string_view::npos) return Fail("unclosed '{'");
-        std::string_view body = text_.substr(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
+        std::string_view body = m_text.substr(m_pos + 1, close - m_pos - 1);
+        m_pos = close + 1;
         size_t dash = body.find('-');
         uint32_t lo = 0, hi = 0;
         if (dash == std::string_view::npos) {
@@ -78,34 +78,34 @@ private:
             if (b.empty()) return BreakSegment(lo);
             if (!ParseNumber(b, hi) || hi < lo) return Fail("bad gap {" + std::string(body) + "}");
         }
-        if (Segment().parts.empty() && !pendingBreak_) return Fail("a pattern cannot start with a gap");
+        if (Segment().parts.empty() && !m_pendingBreak) return Fail("a pattern cannot start with a gap");
         if (hi > kMaxSegmentSpan) return Fail("gap {" + std::string(body) + "} is too wide; write {n-} instead");
-        pendingMin_ += lo;
-        pendingMax_ += hi;
+        m_pendingMin += lo;
+        m_pendingMax += hi;
         return true;
     }
 
     PatternPart& PartForToken() {
-        if (pendingBreak_) {
-            out_.segments.emplace_back();
-            Segment().minDistance = breakDistance_ + pendingMin_;
-            pendingBreak_ = false;
-            breakDistance_ = 0;
-            pendingMin_ = pendingMax_ = 0;
+        if (m_pendingBreak) {
+            m_out.segments.emplace_back();
+            Segment().minDistance = m_breakDistance + m_pendingMin;
+            m_pendingBreak = false;
+            m_breakDistance = 0;
+            m_pendingMin = m_pendingMax = 0;
         }
         PatternSegment& seg = Segment();
-        if (seg.parts.empty() || pendingMin_ || pendingMax_) {
+        if (seg.parts.empty() || m_pendingMin || m_pendingMax) {
             seg.parts.emplace_back();
-            seg.parts.back().gapMin = pendingMin_;
-            seg.parts.back().gapMax = pendingMax_;
-            pendingMin_ = pendingMax_ = 0;
+            seg.parts.back().gapMin = m_pendingMin;
+            seg.parts.back().gapMax = m_pendingMax;
+            m_pendingMin = m_pendingMax = 0;
         }
         return seg.parts.back();
     }
 
     bool Byte() {
-        if (pos_ + 1 >= text_.size()) return Fail("odd number of hex digits");
-        char a = text_[pos_], b = text_[pos_ + 1];
+        if (m_pos + 1 >= m_text.size()) return Fail("odd number of hex digits");
+        char a = m_text[m_pos], b = m_text[m_pos + 1];
         int hi = HexDigit(a), lo = HexDigit(b);
         PatternToken t;
         if (a == '?' && b == '?') {
@@ -121,7 +121,7 @@ private:
         } else {
             return Fail(std::string("unexpected character '") + (hi < 0 ? a : b) + "'");
         }
-        pos_ += 2;
+        m_pos += 2;
         PatternPart& part = PartForToken();
         part.tokens.push_back(t);
         part.length += 1;
@@ -129,10 +129,10 @@ private:
     }
 
     bool Alternatives() {
-        size_t close = text_.find(')', pos_);
+        size_t close = m_text.find(')', m_pos);
         if (close == std::string_view::npos) return Fail("unclosed '('");
-        std::string_view body = text_.substr(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
+        std::string_view body = m_text.substr(m_pos + 1, close - m_pos - 1);
+        m_pos = close + 1;
         AltSet set;
         size_t start = 0;
         while (true) {
@@ -153,13 +153,13 @@ private:
         }
         if (set.choices.size() < 2) return Fail("an alternative needs at least two choices");
         if (set.choices[0].size() > 255) return Fail("alternative too long");
-        if (out_.alts.size() >= PatternToken::kNoAlt) return Fail("too many alternatives");
+        if (m_out.alts.size() >= PatternToken::kNoAlt) return Fail("too many alternatives");
         set.length = uint16_t(set.choices[0].size());
         PatternToken t;
         t.mask = 0;
         t.value = uint8_t(set.length);
-        t.alt = uint16_t(out_.alts.size());
-        out_.alts.push_back(std::move(set));
+        t.alt = uint16_t(m_out.alts.size());
+        m_out.alts.push_back(std::move(set));
         PatternPart& part = PartForToken();
         part.tokens.push_back(t);
         part.length += t.Length();
@@ -168,29 +168,29 @@ private:
 
     bool Finish() {
         if (Segment().parts.empty()) return Fail("empty pattern");
-        for (PatternSegment& seg : out_.segments) {
+        for (PatternSegment& seg : m_out.segments) {
             uint64_t span = 0;
             for (const PatternPart& p : seg.parts) span += uint64_t(p.gapMax) + p.length;
             if (span > kMaxSegmentSpan) return Fail("a stretch between '*' gaps is longer than 32768 bytes");
             seg.maxSpan = uint32_t(span);
         }
         // A loaded database holds every pattern for as long as it is loaded: no spare room.
-        for (PatternSegment& seg : out_.segments) {
+        for (PatternSegment& seg : m_out.segments) {
             for (PatternPart& p : seg.parts) p.tokens.shrink_to_fit();
             seg.parts.shrink_to_fit();
         }
-        out_.segments.shrink_to_fit();
-        out_.alts.shrink_to_fit();
+        m_out.segments.shrink_to_fit();
+        m_out.alts.shrink_to_fit();
         return true;
     }
 
-    std::string_view text_;
-    HexPattern& out_;
-    std::string& error_;
-    size_t pos_ = 0;
-    uint32_t pendingMin_ = 0, pendingMax_ = 0;
-    bool pendingBreak_ = false;
-    uint32_t breakDistance_ = 0;
+    std::string_view m_text;
+    HexPattern& m_out;
+    std::string& m_error;
+    size_t m_pos = 0;
+    uint32_t m_pendingMin = 0, m_pendingMax = 0;
+    bool m_pendingBreak = false;
+    uint32_t m_breakDistance = 0;
 };
 
 }  // namespace

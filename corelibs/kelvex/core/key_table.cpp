@@ -20,18 +20,18 @@ void KeyTable::Build(const std::vector<Entry>& entries) {
     const unsigned bitBits = std::clamp(CeilLog2(entries.size() * 32), 16u, 24u);
     // About four keys a bucket: a bucket is read only after both bits matched.
     const unsigned bucketBits = std::clamp(CeilLog2(entries.size() / 4 + 1), 4u, 20u);
-    wordShift_ = 32 - (bitBits - kWordLog);
-    bucketShift_ = 32 - bucketBits;
-    bits_.assign((size_t(1) << bitBits) / kWordBits, 0);
-    bucketStart_.assign((size_t(1) << bucketBits) + 1, 0);
+    m_wordShift = 32 - (bitBits - kWordLog);
+    m_bucketShift = 32 - bucketBits;
+    m_bits.assign((size_t(1) << bitBits) / kWordBits, 0);
+    m_bucketStart.assign((size_t(1) << bucketBits) + 1, 0);
     for (const Entry& e : entries) {
-        bits_[(e.key * kMultiplier) >> wordShift_] |= BitPair(e.key);
-        ++bucketStart_[((e.key * kMultiplier) >> bucketShift_) + 1];
+        m_bits[(e.key * kMultiplier) >> m_wordShift] |= BitPair(e.key);
+        ++m_bucketStart[((e.key * kMultiplier) >> m_bucketShift) + 1];
     }
-    for (size_t i = 1; i < bucketStart_.size(); ++i) bucketStart_[i] += bucketStart_[i - 1];
-    entries_.assign(entries.size(), {});
-    std::vector<uint32_t> fill(bucketStart_.begin(), bucketStart_.end() - 1);
-    for (const Entry& e : entries) entries_[fill[(e.key * kMultiplier) >> bucketShift_]++] = e;
+    for (size_t i = 1; i < m_bucketStart.size(); ++i) m_bucketStart[i] += m_bucketStart[i - 1];
+    m_entries.assign(entries.size(), {});
+    std::vector<uint32_t> fill(m_bucketStart.begin(), m_bucketStart.end() - 1);
+    for (const Entry& e : entries) m_entries[fill[(e.key * kMultiplier) >> m_bucketShift]++] = e;
 }
 
 }  // namespace kelvex

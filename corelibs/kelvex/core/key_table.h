@@ -23,9 +23,9 @@ public:
     static constexpr unsigned kWordLog = kWordBits == 64 ? 6 : 5;
 
     void Build(const std::vector<Entry>& entries);
-    bool Empty() const { return entries_.empty(); }
+    bool Empty() const { return m_entries.empty(); }
     size_t MemoryBytes() const {
-        return bits_.capacity() * sizeof(Word) + bucketStart_.capacity() * 4 + entries_.capacity() * sizeof(Entry);
+        return m_bits.capacity() * sizeof(Word) + m_bucketStart.capacity() * 4 + m_entries.capacity() * sizeof(Entry);
     }
 
     // The two bits a key sets in its word of the bit table: both must be set for a hit, so
@@ -40,8 +40,8 @@ public:
     template <typename Hit>
     bool Scan(const uint8_t* data, uint64_t base, uint64_t from, uint64_t to, unsigned stride, Hit&& hit) const {
         if (from >= to) return false;
-        const Word* bits = bits_.data();
-        const unsigned shift = wordShift_;
+        const Word* bits = m_bits.data();
+        const unsigned shift = m_wordShift;
         const uint8_t* p = data + (from - base);
         const size_t count = size_t((to - from + stride - 1) / stride);
         for (size_t i = 0; i < count; ++i, p += stride) {
@@ -58,17 +58,17 @@ public:
 private:
     template <typename Hit>
     bool Lookup(uint32_t v, uint64_t pos, Hit& hit) const {
-        const uint32_t bucket = (v * kMultiplier) >> bucketShift_;
-        for (uint32_t e = bucketStart_[bucket]; e < bucketStart_[bucket + 1]; ++e)
-            if (entries_[e].key == v && hit(pos, entries_[e].ref)) return true;
+        const uint32_t bucket = (v * kMultiplier) >> m_bucketShift;
+        for (uint32_t e = m_bucketStart[bucket]; e < m_bucketStart[bucket + 1]; ++e)
+            if (m_entries[e].key == v && hit(pos, m_entries[e].ref)) return true;
         return false;
     }
 
-    std::vector<Word> bits_;
-    unsigned wordShift_ = 32;
-    std::vector<uint32_t> bucketStart_;
-    unsigned bucketShift_ = 32;
-    std::vector<Entry> entries_;
+    std::vector<Word> m_bits;
+    unsigned m_wordShift = 32;
+    std::vector<uint32_t> m_bucketStart;
+    unsigned m_bucketShift = 32;
+    std::vector<Entry> m_entries;
 };
 
 }  // namespace kelvex

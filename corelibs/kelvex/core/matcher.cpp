@@ -104,9 +104,9 @@ bool Matcher::Keyable(const PatternSegment& segment) {
 }
 
 bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error) {
-    bodies_ = bodies;
-    refs_.clear();
-    maxSpan_ = 4;
+    m_bodies = bodies;
+    m_refs.clear();
+    m_maxSpan = 4;
     struct Keyed {
         uint32_t body;
         uint16_t segment;
@@ -123,56 +123,56 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
                 error = "signature \"" + sig.name + "\": every stretch between '*' gaps needs two fixed bytes in a row";
                 return false;
             }
-            maxSpan_ = std::max(maxSpan_, sig.pattern.segments[s].maxSpan);
+            m_maxSpan = std::max(m_maxSpan, sig.pattern.segments[s].maxSpan);
             if (run.bytes.size() >= 4) minRun = std::min(minRun, run.bytes.size());
             keyed.push_back({uint32_t(b), uint16_t(s), std::move(run)});
         }
     }
-    stride_ = minRun == SIZE_MAX ? 1 : unsigned(std::clamp<size_t>(minRun - 3, 1, kMaxStride));
+    m_stride = minRun == SIZE_MAX ? 1 : unsigned(std::clamp<size_t>(minRun - 3, 1, kMaxStride));
 
     static_assert(kMaxStride <= 1u << kWindowBits);
-    refs_.reserve(keyed.size());
+    m_refs.reserve(keyed.size());
     std::vector<KeyTable::Entry> longKeys;
-    longKeys.reserve(keyed.size() * stride_);
+    longKeys.reserve(keyed.size() * m_stride);
     std::vector<std::pair<uint32_t, uint32_t>> shortKeys;
     for (const Keyed& k : keyed) {
         const std::vector<uint8_t>& run = k.run.bytes;
         if (run.size() >= 4) {
             // Exactly one of the stride's windows of this stretch lies on a sampled position.
-            const size_t w = BestWindow(run, stride_ + 3);
-            for (unsigned j = 0; j < stride_; ++j)
-                longKeys.push_back({Le32(run.data() + w + j), uint32_t(refs_.size()) << kWindowBits | j});
-            refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
+            const size_t w = BestWindow(run, m_stride + 3);
+            for (unsigned j = 0; j < m_stride; ++j)
+                longKeys.push_back({Le32(run.data() + w + j), uint32_t(m_refs.size()) << kWindowBits | j});
+            m_refs.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         } else {
             const size_t w = BestWindow(run, 2);
-            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(refs_.size()) << kWindowBits);
-            refs_.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
+            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(m_refs.size()) << kWindowBits);
+            m_refs.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         }
     }
-    table_.Build(longKeys);
-    refs_.shrink_to_fit();
+    m_table.Build(longKeys);
+    m_refs.shrink_to_fit();
 
-    shortBits_.clear();
-    shortStart_.clear();
-    shortRefs_.clear();
+    m_shortBits.clear();
+    m_shortStart.clear();
+    m_shortRefs.clear();
     if (!shortKeys.empty()) {
-        shortBits_.assign(65536 / 64, 0);
-        shortStart_.assign(65537, 0);
+        m_shortBits.assign(65536 / 64, 0);
+        m_shortStart.assign(65537, 0);
         for (const auto& [key, ref] : shortKeys) {
-            shortBits_[key / 64] |= uint64_t(1) << (key % 64);
-            ++shortStart_[key + 1];
+            m_shortBits[key / 64] |= uint64_t(1) << (key % 64);
+            ++m_shortStart[key + 1];
         }
-        for (size_t i = 1; i < shortStart_.size(); ++i) shortStart_[i] += shortStart_[i - 1];
-        shortRefs_.assign(shortKeys.size(), 0);
-        std::vector<uint32_t> at(shortStart_.begin(), shortStart_.end() - 1);
-        for (const auto& [key, ref] : shortKeys) shortRefs_[at[key]++] = ref;
+        for (size_t i = 1; i < m_shortStart.size(); ++i) m_shortStart[i] += m_shortStart[i - 1];
+        m_shortRefs.assign(shortKeys.size(), 0);
+        std::vector<uint32_t> at(m_shortStart.begin(), m_shortStart.end() - 1);
+        for (const auto& [key, ref] : shortKeys) m_shortRefs[at[key]++] = ref;
     }
     return true;
 }
 
 size_t Matcher::MemoryBytes() const {
-    return refs_.capacity() * sizeof(SegmentRef) + table_.MemoryBytes() + shortBits_.capacity() * 8 +
-           shortStart_.capacity() * 4 + shortRefs_.capacity() * 4;
+    return m_refs.capacity() * sizeof(SegmentRef) + m_table.MemoryBytes() + m_shortBits.capacity() * 8 +
+           m_shortStart.capacity() * 4 + m_shortRefs.capacity() * 4;
 }
 
 }  // namespace kelvex

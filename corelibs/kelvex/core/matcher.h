@@ -45,8 +45,8 @@ public:
     MatchResult Scan(FileSource& source, const std::vector<ScanRange>& ranges, bool reviewer, BodyMatch& out) const;
 
     size_t MemoryBytes() const;
-    uint32_t MaxSpan() const { return maxSpan_; }
-    unsigned Stride() const { return stride_; }
+    uint32_t MaxSpan() const { return m_maxSpan; }
+    unsigned Stride() const { return m_stride; }
 
 private:
     class Pass;
@@ -60,15 +60,15 @@ private:
         uint32_t keyOffset;  // of the first window
     };
 
-    const std::vector<BodySignature>* bodies_ = nullptr;
-    std::vector<SegmentRef> refs_;
-    KeyTable table_;
-    unsigned stride_ = 1;
+    const std::vector<BodySignature>* m_bodies = nullptr;
+    std::vector<SegmentRef> m_refs;
+    KeyTable m_table;
+    unsigned m_stride = 1;
     // Two-byte keys: direct tables, used only when some signature has no longer fixed run.
-    std::vector<uint64_t> shortBits_;
-    std::vector<uint32_t> shortStart_;
-    std::vector<uint32_t> shortRefs_;
-    uint32_t maxSpan_ = 4;
+    std::vector<uint64_t> m_shortBits;
+    std::vector<uint32_t> m_shortStart;
+    std::vector<uint32_t> m_shortRefs;
+    uint32_t m_maxSpan = 4;
 };
 
 }  // namespace kelvex

@@ -24,13 +24,13 @@ uint32_t Rotl(uint32_t x, int c) { return (x << c) | (x >> (32 - c)); }
 
 }  // namespace
 
-Md5::Md5() : state_{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
+Md5::Md5() : m_state{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
 
 void Md5::Block(const uint8_t* p) {
     uint32_t m[16];
     for (int i = 0; i < 16; ++i)
         m[i] = uint32_t(p[i * 4]) | uint32_t(p[i * 4 + 1]) << 8 | uint32_t(p[i * 4 + 2]) << 16 | uint32_t(p[i * 4 + 3]) << 24;
-    uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
+    uint32_t a = m_state[0], b = m_state[1], c = m_state[2], d = m_state[3];
     for (int i = 0; i < 64; ++i) {
         uint32_t f;
         int g;
@@ -53,37 +53,37 @@ void Md5::Block(const uint8_t* p) {
         c = b;
         b = next;
     }
-    state_[0] += a;
-    state_[1] += b;
-    state_[2] += c;
-    state_[3] += d;
+    m_state[0] += a;
+    m_state[1] += b;
+    m_state[2] += c;
+    m_state[3] += d;
 }
 
 void Md5::Update(const void* data, size_t size) {
     const uint8_t* p = static_cast<const uint8_t*>(data);
-    size_t used = total_ % 64;
-    total_ += size;
+    size_t used = m_total % 64;
+    m_total += size;
     if (used) {
         size_t take = 64 - used < size ? 64 - used : size;
-        std::memcpy(buffer_ + used, p, take);
+        std::memcpy(m_buffer + used, p, take);
         p += take;
         size -= take;
         if (used + take < 64) return;
-        Block(buffer_);
+        Block(m_buffer);
     }
     for (; size >= 64; p += 64, size -= 64) Block(p);
-    std::memcpy(buffer_, p, size);
+    std::memcpy(m_buffer, p, size);
 }
 
 std::array<uint8_t, 16> Md5::Final() {
-    uint64_t bits = total_ * 8;
+    uint64_t bits = m_total * 8;
     uint8_t pad[72] = {0x80};
-    size_t used = total_ % 64;
+    size_t used = m_total % 64;
     size_t padLen = used < 56 ? 56 - used : 120 - used;
     for (int i = 0; i < 8; ++i) pad[padLen + i] = uint8_t(bits >> (8 * i));
     Update(pad, padLen + 8);
     std::array<uint8_t, 16> out;
-    for (int i = 0; i < 16; ++i) out[i] = uint8_t(state_[i / 4] >> (8 * (i % 4)));
+    for (int i = 0; i < 16; ++i) out[i] = uint8_t(m_state[i / 4] >> (8 * (i % 4)));
     return out;
 }
 

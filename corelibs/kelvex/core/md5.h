@@ -14,9 +14,9 @@ public:
 
 private:
     void Block(const uint8_t* p);
-    uint32_t state_[4];
-    uint64_t total_ = 0;
-    uint8_t buffer_[64];
+    uint32_t m_state[4];
+    uint64_t m_total = 0;
+    uint8_t m_buffer[64];
 };
 
 }  // namespace kelvex

@@ -21,23 +21,23 @@ bool ScanOptions::FromWords(const uint16_t* words, unsigned count, ScanOptions& 
 }
 
 bool Scanner::Load(SignatureSet set, std::string& error) {
-    loaded_ = false;
-    set_ = std::move(set);
+    m_loaded = false;
+    m_set = std::move(set);
     // The parsed pattern is all the matcher needs; the text would only take memory.
-    for (BodySignature& b : set_.bodies) std::string().swap(b.hex);
-    set_.bodies.shrink_to_fit();
-    set_.hashes.shrink_to_fit();
-    if (!matcher_.Build(&set_.bodies, error)) return false;
-    hashSizes_.clear();
-    for (const HashSignature& h : set_.hashes) hashSizes_.push_back(h.size);
-    std::sort(hashSizes_.begin(), hashSizes_.end());
-    loaded_ = true;
+    for (BodySignature& b : m_set.bodies) std::string().swap(b.hex);
+    m_set.bodies.shrink_to_fit();
+    m_set.hashes.shrink_to_fit();
+    if (!m_matcher.Build(&m_set.bodies, error)) return false;
+    m_hashSizes.clear();
+    for (const HashSignature& h : m_set.hashes) m_hashSizes.push_back(h.size);
+    std::sort(m_hashSizes.begin(), m_hashSizes.end());
+    m_loaded = true;
     return true;
 }
 
 ScanOutcome Scanner::HashMatch(FileSource& source, Detection& out) const {
     const uint64_t size = source.Size();
-    if (size > UINT32_MAX || !std::binary_search(hashSizes_.begin(), hashSizes_.end(), uint32_t(size)))
+    if (size > UINT32_MAX || !std::binary_search(m_hashSizes.begin(), m_hashSizes.end(), uint32_t(size)))
         return ScanOutcome::Clean;
     Md5 md5;
     std::vector<uint8_t> buf(64 * 1024);
@@ -51,8 +51,8 @@ ScanOutcome Scanner::HashMatch(FileSource& source, Detection& out) const {
         at += got;
     }
     const auto digest = md5.Final();
-    for (size_t i = 0; i < set_.hashes.size(); ++i) {
-        if (set_.hashes[i].size == size && set_.hashes[i].md5 == digest) {
+    for (size_t i = 0; i < m_set.hashes.size(); ++i) {
+        if (m_set.hashes[i].size == size && m_set.hashes[i].md5 == digest) {
             out = Detection{true, int32_t(i), 0, size};
             return ScanOutcome::Infected;
         }
@@ -72,7 +72,7 @@ ScanOutcome Scanner::Scan(FileSource& source, const ScanOptions& options, Detect
             ranges.push_back({size - options.fastTail, size});
         }
         BodyMatch m;
-        switch (matcher_.Scan(source, ranges, options.reviewer, m)) {
+        switch (m_matcher.Scan(source, ranges, options.reviewer, m)) {
             case MatchResult::ReadError:
                 return ScanOutcome::ReadError;
             case MatchResult::Found:
@@ -85,30 +85,30 @@ ScanOutcome Scanner::Scan(FileSource& source, const ScanOptions& options, Detect
     if (!options.hashes) return ScanOutcome::Clean;
     const ScanOutcome hashed = HashMatch(source, out);
     if (hashed != ScanOutcome::Infected) return hashed;
-    if (!(set_.hashes[size_t(out.index)].flags & kReviewerOnly) || options.reviewer) return ScanOutcome::Infected;
+    if (!(m_set.hashes[size_t(out.index)].flags & kReviewerOnly) || options.reviewer) return ScanOutcome::Infected;
     out = Detection{};
     return ScanOutcome::Clean;
 }
 
 uint16_t Scanner::IdOf(const Detection& d) const {
-    return d.isHash ? set_.hashes[size_t(d.index)].id : set_.bodies[size_t(d.index)].id;
+    return d.isHash ? m_set.hashes[size_t(d.index)].id : m_set.bodies[size_t(d.index)].id;
 }
 
 const std::string& Scanner::NameOf(const Detection& d) const {
-    return d.isHash ? set_.hashes[size_t(d.index)].name : set_.bodies[size_t(d.index)].name;
+    return d.isHash ? m_set.hashes[size_t(d.index)].name : m_set.bodies[size_t(d.index)].name;
 }
 
 const CureSpec& Scanner::CureOf(const Detection& d) const {
-    return d.isHash ? set_.hashes[size_t(d.index)].cure : set_.bodies[size_t(d.index)].cure;
+    return d.isHash ? m_set.hashes[size_t(d.index)].cure : m_set.bodies[size_t(d.index)].cure;
 }
 
 bool Scanner::ReviewerOnly(const Detection& d) const {
-    return (d.isHash ? set_.hashes[size_t(d.index)].flags : set_.bodies[size_t(d.index)].flags) & kReviewerOnly;
+    return (d.isHash ? m_set.hashes[size_t(d.index)].flags : m_set.bodies[size_t(d.index)].flags) & kReviewerOnly;
 }
 
 size_t Scanner::MemoryBytes() const {
-    size_t bytes = matcher_.MemoryBytes() + set_.hashes.capacity() * sizeof(HashSignature);
-    for (const BodySignature& b : set_.bodies) {
+    size_t bytes = m_matcher.MemoryBytes() + m_set.hashes.capacity() * sizeof(HashSignature);
+    for (const BodySignature& b : m_set.bodies) {
         bytes += sizeof(BodySignature) + b.name.capacity() + b.hex.capacity();
         for (const PatternSegment& s : b.pattern.segments) {
             bytes += sizeof(PatternSegment);

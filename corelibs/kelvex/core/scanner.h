@@ -36,8 +36,8 @@ class Scanner {
 public:
     // Takes the signatures; false (with the reason) when a body signature cannot be keyed.
     bool Load(SignatureSet set, std::string& error);
-    const SignatureSet& Set() const { return set_; }
-    bool Loaded() const { return loaded_; }
+    const SignatureSet& Set() const { return m_set; }
+    bool Loaded() const { return m_loaded; }
 
     ScanOutcome Scan(FileSource& source, const ScanOptions& options, Detection& out) const;
 
@@ -50,10 +50,10 @@ public:
 private:
     ScanOutcome HashMatch(FileSource& source, Detection& out) const;
 
-    SignatureSet set_;
-    Matcher matcher_;
-    std::vector<uint32_t> hashSizes_;  // sorted, to skip MD5 for every other size
-    bool loaded_ = false;
+    SignatureSet m_set;
+    Matcher m_matcher;
+    std::vector<uint32_t> m_hashSizes;  // sorted, to skip MD5 for every other size
+    bool m_loaded = false;
 };
 
 }  // namespace kelvex

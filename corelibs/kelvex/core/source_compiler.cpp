@@ -101,7 +101,7 @@ bool SourceCompiler::FormatOf(const std::string& fileName, Format& out) {
 }
 
 void SourceCompiler::Error(const std::string& why) {
-    errors_.push_back(file_ + ":" + std::to_string(line_) + ": " + why);
+    m_errors.push_back(m_file + ":" + std::to_string(m_line) + ": " + why);
 }
 
 bool SourceCompiler::NameAccepted(const std::string& name) {
@@ -122,10 +122,10 @@ bool SourceCompiler::NameAccepted(const std::string& name) {
 }
 
 void SourceCompiler::Add(std::string_view text, Format format, const std::string& fileName) {
-    file_ = fileName;
-    line_ = 0;
+    m_file = fileName;
+    m_line = 0;
     for (std::string_view raw : Split(text, '\n')) {
-        ++line_;
+        ++m_line;
         std::string_view line = Trim(raw);
         if (line.empty() || line.front() == '#') continue;
         switch (format) {
@@ -139,12 +139,12 @@ void SourceCompiler::Add(std::string_view text, Format format, const std::string
 bool SourceCompiler::AddFile(const std::string& path) {
     Format format;
     if (!FormatOf(path, format)) {
-        errors_.push_back(path + ": unknown source type (expected .kvs, .ndb or .hdb)");
+        m_errors.push_back(path + ": unknown source type (expected .kvs, .ndb or .hdb)");
         return false;
     }
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        errors_.push_back(path + ": cannot open");
+        m_errors.push_back(path + ": cannot open");
         return false;
     }
     std::string text;
@@ -152,17 +152,17 @@ bool SourceCompiler::AddFile(const std::string& path) {
     size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) text.append(chunk, got);
     std::fclose(f);
-    const size_t before = errors_.size();
+    const size_t before = m_errors.size();
     Add(text, format, path);
-    return errors_.size() == before;
+    return m_errors.size() == before;
 }
 
 uint16_t SourceCompiler::ImportedId(const std::string& name) {
-    auto it = importedIds_.find(name);
-    if (it != importedIds_.end()) return it->second;
+    auto it = m_importedIds.find(name);
+    if (it != m_importedIds.end()) return it->second;
     // Past the last number every further imported name shares 0xFFFF.
-    const uint16_t id = nextImportedId_ <= 0xFFFF ? uint16_t(nextImportedId_++) : uint16_t(0xFFFF);
-    importedIds_.emplace(name, id);
+    const uint16_t id = m_nextImportedId <= 0xFFFF ? uint16_t(m_nextImportedId++) : uint16_t(0xFFFF);
+    m_importedIds.emplace(name, id);
     return id;
 }
 
@@ -245,7 +245,7 @@ void SourceCompiler::KvsLine(std::string_view line) {
     size_t space = line.find_first_of(" \t");
     std::string_view keyword = line.substr(0, space);
     std::string_view rest = space == line.npos ? std::string_view() : Trim(line.substr(space));
-    VersionValues& v = set_.versions;
+    VersionValues& v = m_set.versions;
     if (keyword == "version") {
         if (!EncodeVersion(rest, v.signatureVersion))
             Error("bad version \"" + std::string(rest) + "\" (want M.mm, M from 0 to 9)");
@@ -313,13 +313,13 @@ void SourceCompiler::KvsLine(std::string_view line) {
         b.name = name;
         b.flags = flags;
         b.cure = cure;
-        if (Pattern(b)) set_.bodies.push_back(std::move(b));
+        if (Pattern(b)) m_set.bodies.push_back(std::move(b));
     } else {
         h.id = uint16_t(id);
         h.name = name;
         h.flags = flags & kReviewerOnly;
         h.cure = cure;
-        set_.hashes.push_back(std::move(h));
+        m_set.hashes.push_back(std::move(h));
     }
 }
 
@@ -349,7 +349,7 @@ void SourceCompiler::NdbLine(std::string_view line) {
     }
     b.hex = Lower(p[3]);
     b.id = ImportedId(b.name);
-    if (Pattern(b)) set_.bodies.push_back(std::move(b));
+    if (Pattern(b)) m_set.bodies.push_back(std::move(b));
 }
 
 void SourceCompiler::HdbLine(std::string_view line) {
@@ -372,7 +372,7 @@ void SourceCompiler::HdbLine(std::string_view line) {
     }
     if (!NameAccepted(h.name)) return;
     h.id = ImportedId(h.name);
-    set_.hashes.push_back(std::move(h));
+    m_set.hashes.push_back(std::move(h));
 }
 
 }  // namespace kelvex

@@ -20,8 +20,8 @@ public:
     void Add(std::string_view text, Format format, const std::string& fileName);
     bool AddFile(const std::string& path);
 
-    SignatureSet& Set() { return set_; }
-    const std::vector<std::string>& Errors() const { return errors_; }
+    SignatureSet& Set() { return m_set; }
+    const std::vector<std::string>& Errors() const { return m_errors; }
 
 private:
     void KvsLine(std::string_view line);
@@ -36,12 +36,12 @@ private:
     // given) when it is too long or holds a control character.
     bool NameAccepted(const std::string& name);
 
-    SignatureSet set_;
-    std::vector<std::string> errors_;
-    std::map<std::string, uint16_t> importedIds_;
-    uint32_t nextImportedId_ = 0x1000;
-    std::string file_;
-    size_t line_ = 0;
+    SignatureSet m_set;
+    std::vector<std::string> m_errors;
+    std::map<std::string, uint16_t> m_importedIds;
+    uint32_t m_nextImportedId = 0x1000;
+    std::string m_file;
+    size_t m_line = 0;
 };
 
 }  // namespace kelvex

@@ -41,21 +41,21 @@ bool WriteSector(HANDLE h, const std::string& sector) {
 }  // namespace
 
 EngineInstance::EngineInstance() {
-    std::memcpy(words_, kInitialWords, sizeof words_);
-    ScanOptions::FromWords(words_, 17, options_);
+    std::memcpy(m_words, kInitialWords, sizeof m_words);
+    ScanOptions::FromWords(m_words, 17, m_options);
 }
 
 bool EngineInstance::SetOptions(const uint16_t* words, int count) {
     ScanOptions o;
     if (count != 17 || !ScanOptions::FromWords(words, unsigned(count), o)) return false;
-    std::memcpy(words_, words, sizeof words_);
-    options_ = o;
+    std::memcpy(m_words, words, sizeof m_words);
+    m_options = o;
     return true;
 }
 
 bool EngineInstance::GetOptions(uint16_t* words, int count) const {
     if (!words || count != 17) return false;
-    std::memcpy(words, words_, sizeof words_);
+    std::memcpy(words, m_words, sizeof m_words);
     return true;
 }
 
@@ -67,23 +67,23 @@ unsigned EngineInstance::Load(const char* path) {
         auto scanner = std::make_unique<Scanner>();
         std::string error;
         if (!scanner->Load(std::move(set), error)) return kLoadBadFormat;
-        scanner_ = std::move(scanner);
+        m_scanner = std::move(scanner);
         return kLoadOk;
     } catch (const std::bad_alloc&) {
         return kLoadOutOfMemory;
     }
 }
 
-void EngineInstance::Unload() { scanner_.reset(); }
+void EngineInstance::Unload() { m_scanner.reset(); }
 
 size_t EngineInstance::SignatureCount() const {
-    return Loaded() ? scanner_->Set().bodies.size() + scanner_->Set().hashes.size() : 0;
+    return Loaded() ? m_scanner->Set().bodies.size() + m_scanner->Set().hashes.size() : 0;
 }
 
 void EngineInstance::Versions(uint32_t* engineVersion, uint32_t* signatureVersion, uint32_t* engineDate,
                               uint32_t* signatureDate) const {
     const VersionValues none;
-    const VersionValues& v = Loaded() ? scanner_->Set().versions : none;
+    const VersionValues& v = Loaded() ? m_scanner->Set().versions : none;
     if (engineVersion) *engineVersion = kEngineVersion;
     if (signatureVersion) *signatureVersion = v.signatureVersion;
     if (engineDate) *engineDate = kEngineDate;
@@ -91,33 +91,33 @@ void EngineInstance::Versions(uint32_t* engineVersion, uint32_t* signatureVersio
 }
 
 void EngineInstance::ForgetLast() {
-    lastId_ = 0;
-    lastName_[0] = 0;
+    m_lastId = 0;
+    m_lastName[0] = 0;
 }
 
 void EngineInstance::Remember(const Detection& d) {
-    lastId_ = scanner_->IdOf(d);
-    const std::string& name = scanner_->NameOf(d);
-    const size_t n = name.size() < sizeof lastName_ - 1 ? name.size() : sizeof lastName_ - 1;
-    std::memcpy(lastName_, name.data(), n);
-    lastName_[n] = 0;
+    m_lastId = m_scanner->IdOf(d);
+    const std::string& name = m_scanner->NameOf(d);
+    const size_t n = name.size() < sizeof m_lastName - 1 ? name.size() : sizeof m_lastName - 1;
+    std::memcpy(m_lastName, name.data(), n);
+    m_lastName[n] = 0;
 }
 
 unsigned EngineInstance::DetectionStatus(const Detection& d) {
     Remember(d);
-    if (scanner_->ReviewerOnly(d)) return kStatusSuspect;
+    if (m_scanner->ReviewerOnly(d)) return kStatusSuspect;
     return d.isHash ? kStatusHashVirus : kStatusBodyVirus;
 }
 
 unsigned EngineInstance::ScanSource(FileSource& source) {
-    if (options_.cure) {
+    if (m_options.cure) {
         Detection first;
-        const uint16_t status = Curer(*scanner_).Cure(source, options_, first);
+        const uint16_t status = Curer(*m_scanner).Cure(source, m_options, first);
         if (first.index >= 0) Remember(first);
         return status;
     }
     Detection d;
-    switch (scanner_->Scan(source, options_, d)) {
+    switch (m_scanner->Scan(source, m_options, d)) {
         case ScanOutcome::Clean: return kStatusClean;
         case ScanOutcome::ReadError: return kStatusUnreadable;
         case ScanOutcome::Infected: return DetectionStatus(d);
@@ -127,7 +127,7 @@ unsigned EngineInstance::ScanSource(FileSource& source) {
 
 unsigned EngineInstance::ScanFile(const char* path, HANDLE handle) {
     if (!Loaded()) return kStatusNotReady;
-    Win32File file(path, handle, options_.cure);
+    Win32File file(path, handle, m_options.cure);
     if (!file.Valid()) return kStatusUnreadable;
     return ScanSource(file);
 }
@@ -136,16 +136,16 @@ unsigned EngineInstance::ScanBuffer(const void* data, uint32_t size) {
     if (!Loaded()) return kStatusNotReady;
     if (!data && size) return kStatusUnreadable;
     MemorySource source(std::string(static_cast<const char*>(data), size));
-    const bool cure = options_.cure;
-    options_.cure = false;  // a caller's buffer is never changed
+    const bool cure = m_options.cure;
+    m_options.cure = false;  // a caller's buffer is never changed
     const unsigned status = ScanSource(source);
-    options_.cure = cure;
+    m_options.cure = cure;
     return status;
 }
 
 unsigned EngineInstance::ScanBoot(int drive) {
     if (!Loaded()) return kStatusNotReady;
-    HANDLE h = OpenDrive(drive, options_.cure);
+    HANDLE h = OpenDrive(drive, m_options.cure);
     if (h == INVALID_HANDLE_VALUE) return kStatusUnreadable;
     std::string sector;
     unsigned status = kStatusUnreadable;
@@ -157,7 +157,7 @@ unsigned EngineInstance::ScanBoot(int drive) {
         const std::string& cured = source.Bytes();
         const bool curedWell = status == kCureTruncated || status == kCureRestored || status == kCureOverwritten ||
                               status == kCureMixed;
-        if (options_.cure && curedWell && cured != sector) {
+        if (m_options.cure && curedWell && cured != sector) {
             if (cured.size() != kSectorSize)
                 status = kCureCannot;
             else if (!WriteSector(h, cured))

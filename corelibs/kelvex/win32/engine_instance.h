@@ -30,7 +30,7 @@ public:
     bool GetOptions(uint16_t* words, int count) const;
     unsigned Load(const char* path);
     void Unload();
-    bool Loaded() const { return scanner_ && scanner_->Loaded(); }
+    bool Loaded() const { return m_scanner && m_scanner->Loaded(); }
     size_t SignatureCount() const;
     void Versions(uint32_t* engineVersion, uint32_t* signatureVersion, uint32_t* engineDate, uint32_t* signatureDate) const;
 
@@ -39,22 +39,22 @@ public:
     unsigned ScanBoot(int drive);
     unsigned NeutralizeBoot(int drive);
     void ForgetLast();
-    uint16_t LastId() const { return lastId_; }
-    const char* LastName() const { return lastName_; }
+    uint16_t LastId() const { return m_lastId; }
+    const char* LastName() const { return m_lastName; }
     // Held by each call for its whole length: one instance does one thing at a time.
-    std::mutex& Busy() { return busy_; }
+    std::mutex& Busy() { return m_busy; }
 
 private:
     unsigned ScanSource(FileSource& source);
     unsigned DetectionStatus(const Detection& d);
     void Remember(const Detection& d);
 
-    uint16_t words_[17];
-    ScanOptions options_;
-    std::unique_ptr<Scanner> scanner_;
-    uint16_t lastId_ = 0;
-    char lastName_[260] = {};
-    std::mutex busy_;
+    uint16_t m_words[17];
+    ScanOptions m_options;
+    std::unique_ptr<Scanner> m_scanner;
+    uint16_t m_lastId = 0;
+    char m_lastName[260] = {};
+    std::mutex m_busy;
 };
 
 }  // namespace kelvex

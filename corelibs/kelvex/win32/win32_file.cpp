@@ -27,33 +27,33 @@ bool Seek(HANDLE h, uint64_t offset) {
 
 }  // namespace
 
-Win32File::Win32File(const char* path, HANDLE handle, bool forRepair) : path_(path ? path : "") {
+Win32File::Win32File(const char* path, HANDLE handle, bool forRepair) : m_path(path ? path : "") {
     if (Usable(handle)) {
-        read_ = handle;
+        m_read = handle;
         return;
     }
-    if (path_.empty()) return;
+    if (m_path.empty()) return;
     const DWORD access = forRepair ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
-    read_ = CreateFileA(path_.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (read_ == INVALID_HANDLE_VALUE && forRepair)
-        read_ = CreateFileA(path_.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ownsRead_ = read_ != INVALID_HANDLE_VALUE;
+    m_read = CreateFileA(m_path.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (m_read == INVALID_HANDLE_VALUE && forRepair)
+        m_read = CreateFileA(m_path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_ownsRead = m_read != INVALID_HANDLE_VALUE;
 }
 
 Win32File::~Win32File() {
-    if (write_ != INVALID_HANDLE_VALUE && write_ != read_) CloseHandle(write_);
-    if (ownsRead_) CloseHandle(read_);
+    if (m_write != INVALID_HANDLE_VALUE && m_write != m_read) CloseHandle(m_write);
+    if (m_ownsRead) CloseHandle(m_read);
 }
 
 uint64_t Win32File::Size() const {
     LARGE_INTEGER size;
-    return GetFileSizeEx(read_, &size) ? uint64_t(size.QuadPart) : 0;
+    return GetFileSizeEx(m_read, &size) ? uint64_t(size.QuadPart) : 0;
 }
 
 bool Win32File::Read(uint64_t offset, void* buffer, size_t size, size_t& got) {
     got = 0;
     DWORD n = 0;
-    if (!Seek(read_, offset) || !ReadFile(read_, buffer, DWORD(size), &n, nullptr)) return false;
+    if (!Seek(m_read, offset) || !ReadFile(m_read, buffer, DWORD(size), &n, nullptr)) return false;
     got = n;
     return true;
 }
@@ -62,27 +62,27 @@ bool Win32File::Read(uint64_t offset, void* buffer, size_t size, size_t& got) {
 // The path may by now name another file (renamed or replaced since the scan): a repair is
 // written only through a handle on the very file that was scanned.
 HANDLE Win32File::Writer() {
-    if (write_ != INVALID_HANDLE_VALUE || writerTried_) return write_;
-    writerTried_ = true;
-    if (path_.empty()) return write_;
-    write_ = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+    if (m_write != INVALID_HANDLE_VALUE || m_writerTried) return m_write;
+    m_writerTried = true;
+    if (m_path.empty()) return m_write;
+    m_write = CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (write_ != INVALID_HANDLE_VALUE && !SameFile(read_, write_)) {
-        CloseHandle(write_);
-        write_ = INVALID_HANDLE_VALUE;
+    if (m_write != INVALID_HANDLE_VALUE && !SameFile(m_read, m_write)) {
+        CloseHandle(m_write);
+        m_write = INVALID_HANDLE_VALUE;
     }
-    return write_;
+    return m_write;
 }
 
 bool Win32File::Write(uint64_t offset, const void* data, size_t size) {
     DWORD n = 0;
-    if (Seek(read_, offset) && WriteFile(read_, data, DWORD(size), &n, nullptr) && n == size) return true;
+    if (Seek(m_read, offset) && WriteFile(m_read, data, DWORD(size), &n, nullptr) && n == size) return true;
     HANDLE w = Writer();
     return w != INVALID_HANDLE_VALUE && Seek(w, offset) && WriteFile(w, data, DWORD(size), &n, nullptr) && n == size;
 }
 
 bool Win32File::Truncate(uint64_t size) {
-    if (Seek(read_, size) && SetEndOfFile(read_)) return true;
+    if (Seek(m_read, size) && SetEndOfFile(m_read)) return true;
     HANDLE w = Writer();
     return w != INVALID_HANDLE_VALUE && Seek(w, size) && SetEndOfFile(w);
 }

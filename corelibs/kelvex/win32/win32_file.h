@@ -16,7 +16,7 @@ public:
     Win32File(const Win32File&) = delete;
     Win32File& operator=(const Win32File&) = delete;
 
-    bool Valid() const { return read_ != INVALID_HANDLE_VALUE; }
+    bool Valid() const { return m_read != INVALID_HANDLE_VALUE; }
     uint64_t Size() const override;
     bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
     bool Write(uint64_t offset, const void* data, size_t size) override;
@@ -25,11 +25,11 @@ public:
 private:
     HANDLE Writer();
 
-    std::string path_;
-    HANDLE read_ = INVALID_HANDLE_VALUE;
-    HANDLE write_ = INVALID_HANDLE_VALUE;
-    bool ownsRead_ = false;
-    bool writerTried_ = false;
+    std::string m_path;
+    HANDLE m_read = INVALID_HANDLE_VALUE;
+    HANDLE m_write = INVALID_HANDLE_VALUE;
+    bool m_ownsRead = false;
+    bool m_writerTried = false;
 };
 
 }  // namespace kelvex

@@ -26,7 +26,7 @@ const RecordCalls kRecords[] = {
 
 class DrumelRecords : public ::testing::Test {
 protected:
-    ScratchSite site_;
+    ScratchSite m_site;
 };
 
 }  // namespace
@@ -100,7 +100,7 @@ TEST_F(DrumelRecords, ADamagedSettingsFileIsRefusedAndLeftAsItIs)
 {
     const std::array<BYTE, 12> record = {9, 0, 0, 0, 120, 0, 0, 0, 1, 0, 0, 0};
     ASSERT_EQ(0u, VexomarSetServiceConfig("ALPHA", record.data(), 12, 0));
-    const std::string path = site_.DataFolder("ALPHA") + "\\VEXOMAR\\CONFIG.VXS";
+    const std::string path = m_site.DataFolder("ALPHA") + "\\VEXOMAR\\CONFIG.VXS";
     std::vector<BYTE> bytes = ScratchAlertHome::ReadBytes(path);
     ASSERT_EQ(92u, bytes.size()) << "20 bytes of envelope around 72 bytes of settings";
     bytes[20] ^= 0xFF;

@@ -29,16 +29,16 @@ protected:
     {
         VexomarStopService("SALES");
         VexomarStopService("GAMMA");
-        site_.UninstallAll();
+        m_site.UninstallAll();
     }
-    ScratchSite site_;
+    ScratchSite m_site;
 };
 
 }  // namespace
 
 TEST_F(DrumelService, StatusOfInstalledMissingAndUnknownServers)
 {
-    site_.Install({"ALPHA"});
+    m_site.Install({"ALPHA"});
     EXPECT_EQ(10001u, Status("ALPHA"));
     EXPECT_EQ(10001u, Status("\\\\alpha")) << "a UNC form and another case name the same server";
     EXPECT_EQ(1060u, Status("BETA")) << "not installed";
@@ -50,7 +50,7 @@ TEST_F(DrumelService, StatusOfInstalledMissingAndUnknownServers)
 
 TEST_F(DrumelService, StartAndStopOneServerWithTheErrorsWindowsGives)
 {
-    site_.Install({"ALPHA"});
+    m_site.Install({"ALPHA"});
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     EXPECT_EQ(10004u, Status("ALPHA"));
     EXPECT_EQ(1056u, VexomarStartService("ALPHA", 0)) << "already running";
@@ -67,7 +67,7 @@ TEST_F(DrumelService, StartAndStopOneServerWithTheErrorsWindowsGives)
 
 TEST_F(DrumelService, ADomainNameStartsAndStopsEveryServerOfIt)
 {
-    site_.Install({"ALPHA", "BETA"});
+    m_site.Install({"ALPHA", "BETA"});
     ASSERT_EQ(0u, VexomarStartService("SALES", 0));
     EXPECT_EQ(10004u, Status("ALPHA"));
     EXPECT_EQ(10004u, Status("BETA"));
@@ -105,8 +105,8 @@ DWORD StartType(const std::string& serviceName, DWORD change = SERVICE_NO_CHANGE
 
 TEST_F(DrumelService, TheStartupFieldIsTheInstancesStartType)
 {
-    site_.Install({"ALPHA"});
-    const std::string name = site_.Place("ALPHA").ServiceName();
+    m_site.Install({"ALPHA"});
+    const std::string name = m_site.Place("ALPHA").ServiceName();
     EXPECT_EQ(DWORD(SERVICE_DEMAND_START), StartType(name));
     const BYTE automatic[12] = {7, 0, 0, 0, 0x58, 2, 0, 0, 1, 0, 0, 0};
     ASSERT_EQ(0u, VexomarSetServiceConfig("ALPHA", automatic, 12, 0));
@@ -118,17 +118,17 @@ TEST_F(DrumelService, TheStartupFieldIsTheInstancesStartType)
 
 TEST_F(DrumelService, ADisabledInstanceAnswers1058)
 {
-    site_.Install({"ALPHA"});
-    StartType(site_.Place("ALPHA").ServiceName(), SERVICE_DISABLED);
+    m_site.Install({"ALPHA"});
+    StartType(m_site.Place("ALPHA").ServiceName(), SERVICE_DISABLED);
     EXPECT_EQ(1058u, VexomarStartService("ALPHA", 0));
     EXPECT_EQ(10001u, Status("ALPHA"));
 }
 
 TEST_F(DrumelService, PauseAndContinueShowInTheStateWord)
 {
-    site_.Install({"ALPHA"});
+    m_site.Install({"ALPHA"});
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
-    const InstanceControl alpha(site_.Place("ALPHA"));
+    const InstanceControl alpha(m_site.Place("ALPHA"));
     ASSERT_EQ(0u, alpha.Pause());
     EXPECT_TRUE(WaitFor([] { return (StateWord("ALPHA") & (kStatePaused | kStateRunning)) == kStatePaused; }, 5000));
     ASSERT_EQ(0u, alpha.Continue());
@@ -137,7 +137,7 @@ TEST_F(DrumelService, PauseAndContinueShowInTheStateWord)
 
 TEST_F(DrumelService, AServerWithALogonFileAnswersAccessDeniedUntilLoggedOn)
 {
-    site_.Install({"GAMMA"});
+    m_site.Install({"GAMMA"});
     // Logons last as long as the process; an earlier test's is taken back by a failed one.
     VexomarLogon("GAMMA", "admin", "not the password");
     BYTE record[12] = {};
@@ -161,10 +161,10 @@ TEST_F(DrumelService, AServerWithALogonFileAnswersAccessDeniedUntilLoggedOn)
 
 TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
 {
-    CreateDirectoryA((site_.DataFolder("ALPHA") + "\\shared").c_str(), nullptr);
-    site_.WriteFile(site_.DataFolder("ALPHA") + "\\shared\\report.com", TestVirusText());
-    site_.WriteFile(site_.DataFolder("ALPHA") + "\\readme.txt", "nothing to see\r\n");
-    site_.Install({"ALPHA"});
+    CreateDirectoryA((m_site.DataFolder("ALPHA") + "\\shared").c_str(), nullptr);
+    m_site.WriteFile(m_site.DataFolder("ALPHA") + "\\shared\\report.com", TestVirusText());
+    m_site.WriteFile(m_site.DataFolder("ALPHA") + "\\readme.txt", "nothing to see\r\n");
+    m_site.Install({"ALPHA"});
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     ASSERT_TRUE(WaitFor([] { return (StateWord("ALPHA") & kJobMask) == kJobDone; }));
 
@@ -185,16 +185,16 @@ TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
     EXPECT_EQ(1u, s.filesInfected);
     EXPECT_EQ(0u, s.filesNotScanned);
     EXPECT_EQ("EICAR-Test-File", s.lastVirus);
-    EXPECT_EQ(site_.DataFolder("ALPHA") + "\\shared\\report.com", s.lastInfectedFile);
+    EXPECT_EQ(m_site.DataFolder("ALPHA") + "\\shared\\report.com", s.lastInfectedFile);
     EXPECT_EQ("ALPHA", s.targetName);
-    EXPECT_EQ(site_.DataFolder("ALPHA"), s.targetFolder);
+    EXPECT_EQ(m_site.DataFolder("ALPHA"), s.targetFolder);
     EXPECT_EQ(87u, VexomarGetScanStatistics("ALPHA", record.data(), 1000));
 
-    const std::string log = ScratchAlertHome::ReadText(site_.DataFolder("ALPHA") + "\\VEXOMAR\\SCANLOG.LOG");
+    const std::string log = ScratchAlertHome::ReadText(m_site.DataFolder("ALPHA") + "\\VEXOMAR\\SCANLOG.LOG");
     EXPECT_NE(std::string::npos, log.find("\tC\tVirus EICAR-Test-File found in " + s.lastInfectedFile + ".\r\n"));
 
     // A job asked for runs at once, although the schedule's next one is an hour away.
     ASSERT_EQ(0u, VexomarRunJob("ALPHA"));
     ServerStatus status;
-    EXPECT_TRUE(WaitFor([&] { return ServerStore(site_.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
+    EXPECT_TRUE(WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
 }

@@ -58,9 +58,9 @@ protected:
     void TearDown() override
     {
         VexomarStopService("SALES");
-        site_.UninstallAll();
+        m_site.UninstallAll();
     }
-    ScratchSite site_;
+    ScratchSite m_site;
 };
 
 }  // namespace
@@ -101,18 +101,18 @@ TEST_F(DrumelTables, LimitsOfTheTables)
 
 TEST_F(DrumelTables, DomainWideSaveAndReloadReachTheRunningInstances)
 {
-    site_.Install({"ALPHA", "BETA"});
+    m_site.Install({"ALPHA", "BETA"});
     ASSERT_EQ(0u, VexomarStartService("SALES", 0));
     const std::vector<BYTE> masks = Entries(24, 5, 4);
     EXPECT_EQ(5u, SaveInRuns("SALES", 4, masks, 24, 32, 1));
     EXPECT_EQ(masks, LoadInRuns("BETA", 4, 24, 32, 32));
     ASSERT_EQ(0u, VexomarTableReload("SALES", 4, 0, 0));
-    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(site_, "ALPHA", 2) == 5 && TakenUpCount(site_, "BETA", 2) == 5; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(m_site, "ALPHA", 2) == 5 && TakenUpCount(m_site, "BETA", 2) == 5; }, 5000));
 }
 
 TEST_F(DrumelTables, SyncCopiesTheServersTablesToTheRestOfItsDomain)
 {
-    site_.Install({"BETA"});
+    m_site.Install({"BETA"});
     ASSERT_EQ(0u, VexomarStartService("BETA", 0));
     const std::vector<BYTE> domains = Entries(80, 7, 5);
     const std::vector<BYTE> nets = Entries(24, 9, 6);
@@ -123,7 +123,7 @@ TEST_F(DrumelTables, SyncCopiesTheServersTablesToTheRestOfItsDomain)
     ASSERT_EQ(0u, VexomarTableSync("ALPHA", 1 | 2, 0, 0, 1));
     EXPECT_EQ(domains, LoadInRuns("BETA", 1, 80, 3072, 200));
     EXPECT_EQ(nets, LoadInRuns("BETA", 2, 24, 4096, 400));
-    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(site_, "BETA", 0) == 7 && TakenUpCount(site_, "BETA", 1) == 9; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(m_site, "BETA", 0) == 7 && TakenUpCount(m_site, "BETA", 1) == 9; }, 5000));
     VexomarLogon("GAMMA", "admin", "Secret");
     EXPECT_TRUE(LoadInRuns("GAMMA", 1, 80, 3072, 200).empty()) << "another domain is left alone";
     EXPECT_EQ(87u, VexomarTableSync("ALPHA", 8, 0, 0, 1));

@@ -25,11 +25,11 @@ std::string TestVirusText()
     return std::string("X5O!P%@AP[4\\PZX54(P^)7CC)7}$") + "EICAR-STANDARD-ANTIVIRUS-TEST-FILE!$H+H*";
 }
 
-ScratchSite::ScratchSite() : home_(std::make_unique<ScratchAlertHome>("vexomar"))
+ScratchSite::ScratchSite() : m_home(std::make_unique<ScratchAlertHome>("vexomar"))
 {
     for (const char* server : kServers)
         CreateDirectoryA(DataFolder(server).c_str(), nullptr);
-    home_->UseSite("[SALES]\r\nALPHA=" + DataFolder("ALPHA") + "\r\nBETA=" + DataFolder("BETA") + "\r\n[RESEARCH]\r\nGAMMA="
+    m_home->UseSite("[SALES]\r\nALPHA=" + DataFolder("ALPHA") + "\r\nBETA=" + DataFolder("BETA") + "\r\n[RESEARCH]\r\nGAMMA="
                    + DataFolder("GAMMA") + "\r\n");
     WriteFile(DataFolder("GAMMA") + "\\LOGON.TXT", "admin=Secret\r\n");
     // Instances left by an interrupted run would hold the old program.
@@ -51,15 +51,15 @@ void ScratchSite::Install(const std::vector<std::string>& servers)
 {
     for (const std::string& server : servers) {
         InstanceControl(Place(server)).Install(PathBesideTest("VXMSVC.EXE"));
-        installed_.push_back(server);
+        m_installed.push_back(server);
     }
 }
 
 void ScratchSite::UninstallAll()
 {
-    for (const std::string& server : installed_)
+    for (const std::string& server : m_installed)
         InstanceControl(Place(server)).Uninstall();
-    installed_.clear();
+    m_installed.clear();
 }
 
 void ScratchSite::WriteFile(const std::string& path, const std::string& bytes) const

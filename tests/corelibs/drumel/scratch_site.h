@@ -21,7 +21,7 @@ public:
     ScratchSite(const ScratchSite&) = delete;
     ScratchSite& operator=(const ScratchSite&) = delete;
 
-    std::string DataFolder(const std::string& server) const { return home_->Path() + "\\" + server; }
+    std::string DataFolder(const std::string& server) const { return m_home->Path() + "\\" + server; }
     ServerPlace Place(const std::string& server) const;
     // Registers the instance of each server with the service control manager.
     void Install(const std::vector<std::string>& servers);
@@ -29,8 +29,8 @@ public:
     void WriteFile(const std::string& path, const std::string& bytes) const;
 
 private:
-    std::unique_ptr<ScratchAlertHome> home_;
-    std::vector<std::string> installed_;
+    std::unique_ptr<ScratchAlertHome> m_home;
+    std::vector<std::string> m_installed;
 };
 
 // The test file of the scanning engine, put together at run time.

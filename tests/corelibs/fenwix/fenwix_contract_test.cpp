@@ -16,43 +16,43 @@ constexpr const char* kPipe = "\\\\.\\pipe\\MorwickAlert";
 // Serves one request the way the Alert Service does and keeps the bytes it received.
 class StandInService {
 public:
-    explicit StandInService(DWORD answer) : answer_(answer)
+    explicit StandInService(DWORD answer) : m_answer(answer)
     {
-        pipe_ = CreateNamedPipeA(kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
+        m_pipe = CreateNamedPipeA(kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
                                  64, 512, 0, nullptr);
-        thread_ = std::thread([this] { Serve(); });
+        m_thread = std::thread([this] { Serve(); });
     }
     ~StandInService()
     {
         // Unblocks the accept when no caller ever came.
         HANDLE self = CreateFileA(kPipe, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        thread_.join();
+        m_thread.join();
         if (self != INVALID_HANDLE_VALUE)
             CloseHandle(self);
-        CloseHandle(pipe_);
+        CloseHandle(m_pipe);
     }
-    bool Listening() const { return pipe_ != INVALID_HANDLE_VALUE; }
-    const std::vector<BYTE>& Received() const { return received_; }
+    bool Listening() const { return m_pipe != INVALID_HANDLE_VALUE; }
+    const std::vector<BYTE>& Received() const { return m_received; }
 
 private:
     void Serve()
     {
-        if (!ConnectNamedPipe(pipe_, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED)
+        if (!ConnectNamedPipe(m_pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED)
             return;
         BYTE buffer[1024];
         DWORD done = 0;
-        if (ReadFile(pipe_, buffer, sizeof buffer, &done, nullptr)) {
-            received_.assign(buffer, buffer + done);
-            WriteFile(pipe_, &answer_, 4, &done, nullptr);
-            ReadFile(pipe_, buffer, sizeof buffer, &done, nullptr);  // returns when the caller hangs up
+        if (ReadFile(m_pipe, buffer, sizeof buffer, &done, nullptr)) {
+            m_received.assign(buffer, buffer + done);
+            WriteFile(m_pipe, &m_answer, 4, &done, nullptr);
+            ReadFile(m_pipe, buffer, sizeof buffer, &done, nullptr);  // returns when the caller hangs up
         }
-        DisconnectNamedPipe(pipe_);
+        DisconnectNamedPipe(m_pipe);
     }
 
-    DWORD answer_;
-    HANDLE pipe_ = INVALID_HANDLE_VALUE;
-    std::thread thread_;
-    std::vector<BYTE> received_;
+    DWORD m_answer;
+    HANDLE m_pipe = INVALID_HANDLE_VALUE;
+    std::thread m_thread;
+    std::vector<BYTE> m_received;
 };
 
 int Int32At(const std::vector<BYTE>& bytes, std::size_t at)

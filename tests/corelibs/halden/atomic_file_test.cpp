@@ -11,15 +11,15 @@ class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path()
+        m_folder = std::filesystem::temp_directory_path()
                   / ("alertstore-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string PathOf(const char* name) const { return (folder_ / name).string(); }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    std::string PathOf(const char* name) const { return (m_folder / name).string(); }
 
-    std::filesystem::path folder_;
+    std::filesystem::path m_folder;
 };
 
 TEST_F(AtomicFileTest, ReplacingAnExistingFileLeavesOnlyTheNewBytes)

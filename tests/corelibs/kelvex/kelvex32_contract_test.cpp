@@ -67,82 +67,82 @@ std::string AppendBody() { return kelvex::test::Rev(":YDOB.DNEPPA.XVK") + std::s
 class Kelvex32 : public testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, oldDir_);
+        GetCurrentDirectoryA(MAX_PATH, m_oldDir);
         ASSERT_TRUE(SetCurrentDirectoryA(ModuleDir().c_str()));
-        dll_ = LoadLibraryA("KELVEX32.DLL");
-        ASSERT_NE(dll_, nullptr);
+        m_dll = LoadLibraryA("KELVEX32.DLL");
+        ASSERT_NE(m_dll, nullptr);
         for (int ordinal : kBindingOrder) {
-            FARPROC p = GetProcAddress(dll_, MAKEINTRESOURCEA(ordinal));
+            FARPROC p = GetProcAddress(m_dll, MAKEINTRESOURCEA(ordinal));
             ASSERT_NE(p, nullptr) << "ordinal " << ordinal;
-            fn_[ordinal] = p;
+            m_fn[ordinal] = p;
         }
-        ASSERT_EQ(Call<OpenFn>(2)(&engine_), 0u);
-        ASSERT_NE(engine_, 0u);
+        ASSERT_EQ(Call<OpenFn>(2)(&m_engine), 0u);
+        ASSERT_NE(m_engine, 0u);
         ASSERT_EQ(SetWords(1, 0, 6, 0), 0u);
     }
 
     void TearDown() override {
-        if (dll_) {
-            Call<InstanceFn>(26)(engine_);
-            Call<InstanceFn>(27)(engine_);
-            FreeLibrary(dll_);
+        if (m_dll) {
+            Call<InstanceFn>(26)(m_engine);
+            Call<InstanceFn>(27)(m_engine);
+            FreeLibrary(m_dll);
         }
-        SetCurrentDirectoryA(oldDir_);
+        SetCurrentDirectoryA(m_oldDir);
     }
 
     template <typename F>
     F Call(int ordinal) {
-        return reinterpret_cast<F>(reinterpret_cast<void*>(fn_[ordinal]));
+        return reinterpret_cast<F>(reinterpret_cast<void*>(m_fn[ordinal]));
     }
 
     unsigned SetWords(uint16_t w0, uint16_t w1, uint16_t w2, uint16_t cure) {
         uint16_t words[17] = {w0, w1, w2, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
         words[11] = cure;
-        return Call<OptionsFn>(5)(engine_, words, 17);
+        return Call<OptionsFn>(5)(m_engine, words, 17);
     }
 
-    unsigned Load() { return Call<InstanceFn>(8)(engine_); }
+    unsigned Load() { return Call<InstanceFn>(8)(m_engine); }
 
     // Ordinal 12 the way the scanner calls it: the path and a handle opened for reading.
     unsigned ScanFile(const std::string& path, DWORD access = GENERIC_READ, DWORD share = FILE_SHARE_READ) {
         HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
-        unsigned status = Call<ScanFileFn>(12)(engine_, path.c_str(), h);
+        unsigned status = Call<ScanFileFn>(12)(m_engine, path.c_str(), h);
         CloseHandle(h);
         return status;
     }
 
     unsigned Cure(const std::string& path, DWORD access, DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE) {
         SetWords(1, 0, 14, 1);
-        Call<InstanceFn>(36)(engine_);
+        Call<InstanceFn>(36)(m_engine);
         unsigned status = ScanFile(path, access, share);
         SetWords(1, 0, 14, 0);
         return status;
     }
 
-    std::string LastName() { return Call<NameFn>(23)(engine_); }
+    std::string LastName() { return Call<NameFn>(23)(m_engine); }
 
-    HMODULE dll_ = nullptr;
-    FARPROC fn_[64] = {};
-    uint32_t engine_ = 0;
-    char oldDir_[MAX_PATH] = {};
+    HMODULE m_dll = nullptr;
+    FARPROC m_fn[64] = {};
+    uint32_t m_engine = 0;
+    char m_oldDir[MAX_PATH] = {};
 };
 
 TEST_F(Kelvex32, ExportsAreOrdinalsOnly) {
-    EXPECT_EQ(GetProcAddress(dll_, "KvxOpen"), nullptr);
-    EXPECT_EQ(GetProcAddress(dll_, "KvxScanFile"), nullptr);
+    EXPECT_EQ(GetProcAddress(m_dll, "KvxOpen"), nullptr);
+    EXPECT_EQ(GetProcAddress(m_dll, "KvxScanFile"), nullptr);
 }
 
 TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords) {
     uint16_t words[17] = {1, 0, 14, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
-    EXPECT_EQ(Call<OptionsFn>(5)(engine_, words, 16), 1u);
-    EXPECT_EQ(Call<OptionsFn>(5)(engine_, nullptr, 17), 1u);
+    EXPECT_EQ(Call<OptionsFn>(5)(m_engine, words, 16), 1u);
+    EXPECT_EQ(Call<OptionsFn>(5)(m_engine, nullptr, 17), 1u);
     words[0] = 3;
-    EXPECT_EQ(Call<OptionsFn>(5)(engine_, words, 17), 1u);
+    EXPECT_EQ(Call<OptionsFn>(5)(m_engine, words, 17), 1u);
     EXPECT_EQ(Call<OptionsFn>(5)(999, words, 17), 1u);
     EXPECT_EQ(SetWords(2, 63, 15, 0), 0u);
     uint16_t back[17] = {};
-    EXPECT_EQ(Call<OptionsFn>(4)(engine_, back, 17), 0u);
+    EXPECT_EQ(Call<OptionsFn>(4)(m_engine, back, 17), 0u);
     EXPECT_EQ(back[0], 2);
     EXPECT_EQ(back[1], 63);
     EXPECT_EQ(back[2], 15);
@@ -151,9 +151,9 @@ TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords) {
 
 TEST_F(Kelvex32, LoadsTheShippedSignaturesAndReportsVersions) {
     ASSERT_EQ(Load(), 0u);
-    EXPECT_EQ(Call<InstanceFn>(6)(engine_), 9u);
+    EXPECT_EQ(Call<InstanceFn>(6)(m_engine), 9u);
     uint32_t ev = 0, sv = 0, ed = 0, sd = 0;
-    EXPECT_EQ(Call<VersionsFn>(10)(engine_, &ev, &sv, &ed, &sd), 0u);
+    EXPECT_EQ(Call<VersionsFn>(10)(m_engine, &ev, &sv, &ed, &sd), 0u);
     EXPECT_EQ(ev, 1900u);  // shown as 1.00
     EXPECT_EQ(sv, 1901u);  // 1.01
     EXPECT_EQ(ed, uint32_t((46 << 9) | (12 << 5) | 8));
@@ -168,12 +168,12 @@ TEST_F(Kelvex32, DetectsTheTestFileThroughOrdinal12) {
     EXPECT_NE(status, 0u);
     EXPECT_EQ(status & 0x4010u, 0u);
     EXPECT_EQ(status & 0x4030u, 0u);
-    EXPECT_EQ(Call<InstanceFn>(22)(engine_), 1u);
+    EXPECT_EQ(Call<InstanceFn>(22)(m_engine), 1u);
     EXPECT_EQ(LastName(), "EICAR-Test-File");
     // Through the handle alone: the path need not name the file.
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    Call<InstanceFn>(36)(engine_);
-    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, "Z:\\no\\such\\file", h), 1u);
+    Call<InstanceFn>(36)(m_engine);
+    EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, "Z:\\no\\such\\file", h), 1u);
     CloseHandle(h);
     EXPECT_EQ(LastName(), "EICAR-Test-File");
     DeleteFileA(path.c_str());
@@ -185,8 +185,8 @@ TEST_F(Kelvex32, CleanUnreadableAndNotReadyStatuses) {
     EXPECT_EQ(ScanFile(clean), 0x4020u);  // no signatures loaded yet
     ASSERT_EQ(Load(), 0u);
     EXPECT_EQ(ScanFile(clean), 0u);
-    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, "Z:\\no\\such\\file", INVALID_HANDLE_VALUE), 0x4010u);
-    EXPECT_EQ(Call<ScanPathFn>(13)(engine_, clean.c_str()), 0u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, "Z:\\no\\such\\file", INVALID_HANDLE_VALUE), 0x4010u);
+    EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, clean.c_str()), 0u);
     EXPECT_EQ(Call<ScanFileFn>(12)(4711, clean.c_str(), INVALID_HANDLE_VALUE), 0x4020u);
     DeleteFileA(clean.c_str());
 }
@@ -200,7 +200,7 @@ TEST_F(Kelvex32, ModesDecideReviewerSignatures) {
     ASSERT_EQ(SetWords(2, 63, 15, 0), 0u);
     EXPECT_EQ(ScanFile(path), 8u);
     EXPECT_EQ(LastName(), "Kelvex-Test-Suspect");
-    EXPECT_EQ(Call<InstanceFn>(22)(engine_), 261u);
+    EXPECT_EQ(Call<InstanceFn>(22)(m_engine), 261u);
     const std::string hashed = TempDir() + "hashed.bin";
     WriteBytes(hashed, "Vexomar harmless hash test file\r\n");
     EXPECT_EQ(ScanFile(hashed), 4u);
@@ -241,7 +241,7 @@ TEST_F(Kelvex32, CureNeverWritesToAFileOtherThanTheOneScanned) {
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     SetWords(1, 0, 14, 1);
-    EXPECT_EQ(Call<ScanFileFn>(12)(engine_, other.c_str(), h), 4u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, other.c_str(), h), 4u);
     SetWords(1, 0, 14, 0);
     CloseHandle(h);
     EXPECT_EQ(ReadBytes(scanned), kHost + AppendBody());
@@ -275,11 +275,11 @@ DWORD WINAPI ScanUntilClosed(void* arg) {
 // the instance it started with, and later ones are told the instance is gone.
 TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread) {
     ASSERT_EQ(Load(), 0u);
-    BufferScans job{Call<BufferFn>(11), engine_, std::string(256 * 1024, 'q')};
+    BufferScans job{Call<BufferFn>(11), m_engine, std::string(256 * 1024, 'q')};
     HANDLE thread = CreateThread(nullptr, 0, ScanUntilClosed, &job, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     while (!job.started) Sleep(0);
-    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 0u);
+    EXPECT_EQ(Call<InstanceFn>(27)(m_engine), 0u);
     ASSERT_EQ(WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
     CloseHandle(thread);
     EXPECT_EQ(job.unexpected, 0u);
@@ -288,10 +288,10 @@ TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread) {
 
 TEST_F(Kelvex32, MissingBootDriveIsClean) {
     ASSERT_EQ(Load(), 0u);
-    Call<InstanceFn>(36)(engine_);
-    EXPECT_EQ(Call<DriveFn>(18)(engine_, 'A'), 0x4010u);
-    EXPECT_EQ(Call<DriveFn>(18)(engine_, 0), 0x4010u);
-    EXPECT_NE(Call<NeutralizeFn>(21)(engine_, 'A', 0, 0, 1, 1), 0u);
+    Call<InstanceFn>(36)(m_engine);
+    EXPECT_EQ(Call<DriveFn>(18)(m_engine, 'A'), 0x4010u);
+    EXPECT_EQ(Call<DriveFn>(18)(m_engine, 0), 0x4010u);
+    EXPECT_NE(Call<NeutralizeFn>(21)(m_engine, 'A', 0, 0, 1, 1), 0u);
 }
 
 TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles) {
@@ -312,19 +312,19 @@ TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles) {
     EXPECT_EQ(Load(), 20u);
     WriteBytes(dir + "VIRSIG.DAT", good);
     EXPECT_EQ(Load(), 0u);
-    EXPECT_EQ(Call<LoadFromFn>(9)(engine_, (ModuleDir() + "VIRSIG.DAT").c_str()), 0u);
+    EXPECT_EQ(Call<LoadFromFn>(9)(m_engine, (ModuleDir() + "VIRSIG.DAT").c_str()), 0u);
     DeleteFileA((dir + "VIRSIG.DAT").c_str());
 }
 
 TEST_F(Kelvex32, UnusedOrdinalsAnswerNotSupportedAndShutdownEndsTheInstance) {
-    EXPECT_EQ(Call<InstanceFn>(14)(engine_), 0x40FFu);
-    EXPECT_EQ(Call<InstanceFn>(57)(engine_), 0x40FFu);
+    EXPECT_EQ(Call<InstanceFn>(14)(m_engine), 0x40FFu);
+    EXPECT_EQ(Call<InstanceFn>(57)(m_engine), 0x40FFu);
     ASSERT_EQ(Load(), 0u);
-    EXPECT_EQ(Call<InstanceFn>(26)(engine_), 0u);
-    EXPECT_EQ(Call<InstanceFn>(6)(engine_), 0u);
-    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 0u);
-    EXPECT_EQ(Call<InstanceFn>(27)(engine_), 1u);
-    EXPECT_EQ(Call<ScanPathFn>(13)(engine_, "x"), 0x4020u);
+    EXPECT_EQ(Call<InstanceFn>(26)(m_engine), 0u);
+    EXPECT_EQ(Call<InstanceFn>(6)(m_engine), 0u);
+    EXPECT_EQ(Call<InstanceFn>(27)(m_engine), 0u);
+    EXPECT_EQ(Call<InstanceFn>(27)(m_engine), 1u);
+    EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, "x"), 0x4020u);
 }
 
 TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
@@ -337,7 +337,7 @@ TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         const std::string path = ModuleDir() + found.cFileName;
-        EXPECT_EQ(Call<ScanPathFn>(13)(engine_, path.c_str()), 0u) << path << ": " << LastName();
+        EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, path.c_str()), 0u) << path << ": " << LastName();
         ++scanned;
     } while (FindNextFileA(find, &found));
     FindClose(find);

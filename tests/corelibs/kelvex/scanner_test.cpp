@@ -123,11 +123,11 @@ TEST(Scanner, ReadFailureIsReportedNotClean) {
 // A file that says it is larger than what can be read (cut short while being scanned).
 class ShortSource : public MemorySource {
 public:
-    ShortSource(std::string bytes, uint64_t claimed) : MemorySource(std::move(bytes)), claimed_(claimed) {}
-    uint64_t Size() const override { return claimed_; }
+    ShortSource(std::string bytes, uint64_t claimed) : MemorySource(std::move(bytes)), m_claimed(claimed) {}
+    uint64_t Size() const override { return m_claimed; }
 
 private:
-    uint64_t claimed_;
+    uint64_t m_claimed;
 };
 
 TEST(Scanner, AFileThatEndsEarlyIsNotReportedClean) {

@@ -18,56 +18,56 @@ namespace {
 class MailAgentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        postoffice::PostOffice office(folder_.Path());
+        postoffice::PostOffice office(m_folder.Path());
         ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", ""));
         ASSERT_EQ(office.Deliver("bob", samples::kNested, "alice", 1057049557), postoffice::StoreStatus::kOk);
-        agent_ = std::make_unique<MailAgent>(office, 0x10);
-        ASSERT_EQ(agent_->OpenDatabase("bob", database_), Result::kOk);
+        m_agent = std::make_unique<MailAgent>(office, 0x10);
+        ASSERT_EQ(m_agent->OpenDatabase("bob", m_database), Result::kOk);
         std::vector<postoffice::MessageIdentity> ids;
-        ASSERT_EQ(agent_->MessageIds(database_, ids), Result::kOk);
+        ASSERT_EQ(m_agent->MessageIds(m_database, ids), Result::kOk);
         ASSERT_EQ(ids.size(), 1u);
-        first_ = ids[0];
+        m_first = ids[0];
     }
 
-    AttachmentEntry Entry(std::uint32_t index, const std::string& name) { return {database_, first_, index, name}; }
+    AttachmentEntry Entry(std::uint32_t index, const std::string& name) { return {m_database, m_first, index, name}; }
 
-    TempFolder folder_;
-    std::unique_ptr<MailAgent> agent_;
-    std::uint32_t database_ = 0;
-    postoffice::MessageIdentity first_{};
+    TempFolder m_folder;
+    std::unique_ptr<MailAgent> m_agent;
+    std::uint32_t m_database = 0;
+    postoffice::MessageIdentity m_first{};
 };
 
 }  // namespace
 
 TEST_F(MailAgentTest, AnOpenDatabaseSeesMailDeliveredByAnotherProgram) {
-    postoffice::PostOffice other(folder_.Path());
+    postoffice::PostOffice other(m_folder.Path());
     ASSERT_EQ(other.Deliver("bob", samples::kPlain, "carol", 1057147200), postoffice::StoreStatus::kOk);
     std::vector<postoffice::MessageIdentity> ids;
-    ASSERT_EQ(agent_->MessageIds(database_, ids), Result::kOk);
+    ASSERT_EQ(m_agent->MessageIds(m_database, ids), Result::kOk);
     EXPECT_EQ(ids.size(), 2u);
-    EXPECT_EQ(ids[0], first_);
+    EXPECT_EQ(ids[0], m_first);
 }
 
 TEST_F(MailAgentTest, ADeleteChecksTheAttachmentIsStillThereUnderTheLock) {
     // Another program removes the attachment after this agent last read the mailbox.
     std::vector<std::string> names;
-    ASSERT_EQ(agent_->AttachmentNames(database_, first_, names), Result::kOk);
-    ASSERT_EQ(postoffice::ChangeMailbox(folder_.Path() + "/bob.mbx", [](postoffice::Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
+    ASSERT_EQ(m_agent->AttachmentNames(m_database, m_first, names), Result::kOk);
+    ASSERT_EQ(postoffice::ChangeMailbox(m_folder.Path() + "/bob.mbx", [](postoffice::Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
               postoffice::StoreStatus::kOk);
-    EXPECT_EQ(agent_->Delete(Entry(0, "a.bin"), ""), Result::kNotFound);
-    ASSERT_EQ(agent_->AttachmentNames(database_, first_, names), Result::kOk);
+    EXPECT_EQ(m_agent->Delete(Entry(0, "a.bin"), ""), Result::kNotFound);
+    ASSERT_EQ(m_agent->AttachmentNames(m_database, m_first, names), Result::kOk);
     EXPECT_EQ(names, (std::vector<std::string>{"caf\xC3\xA9.txt", "\xE2\x82\xAC.gif"}));
 }
 
 TEST_F(MailAgentTest, ExtractedFilesGetGeneratedNamesAndSkipTakenOnes) {
-    std::string out = folder_.Path() + "/out";
+    std::string out = m_folder.Path() + "/out";
     std::filesystem::create_directories(out);
     std::FILE* planted = std::fopen((out + "/PLV00000010.bin").c_str(), "wb");
     ASSERT_NE(planted, nullptr);
     std::fputs("keep me", planted);
     std::fclose(planted);
     std::string path;
-    ASSERT_EQ(agent_->Extract(Entry(0, "a.bin"), out, path), Result::kOk);
+    ASSERT_EQ(m_agent->Extract(Entry(0, "a.bin"), out, path), Result::kOk);
 #ifdef _WIN32
     EXPECT_EQ(path, out + "\\PLV00000011.bin");
 #else
@@ -76,7 +76,7 @@ TEST_F(MailAgentTest, ExtractedFilesGetGeneratedNamesAndSkipTakenOnes) {
     std::string kept;
     ASSERT_EQ(postoffice::ReadFileBytes(out + "/PLV00000010.bin", 100, kept), postoffice::StoreStatus::kOk);
     EXPECT_EQ(kept, "keep me");
-    EXPECT_EQ(agent_->Extract(Entry(0, "a.bin"), "", path), Result::kInvalid);  // no detached directory yet
+    EXPECT_EQ(m_agent->Extract(Entry(0, "a.bin"), "", path), Result::kInvalid);  // no detached directory yet
 }
 
 TEST_F(MailAgentTest, SafeExtensionsAreShortLettersAndDigitsOnly) {
@@ -90,12 +90,12 @@ TEST_F(MailAgentTest, SafeExtensionsAreShortLettersAndDigitsOnly) {
 }
 
 TEST_F(MailAgentTest, MailToAnEmptyRecipientGoesToTheDatabasesMailbox) {
-    ASSERT_EQ(agent_->Send(database_, "", "", "Vexomar/Morwick Software", "A virus found in e-mail message!", "body", "windows-1252", 0),
+    ASSERT_EQ(m_agent->Send(m_database, "", "", "Vexomar/Morwick Software", "A virus found in e-mail message!", "body", "windows-1252", 0),
               Result::kOk);
     std::vector<postoffice::MessageIdentity> ids;
-    ASSERT_EQ(agent_->MessageIds(database_, ids), Result::kOk);
+    ASSERT_EQ(m_agent->MessageIds(m_database, ids), Result::kOk);
     EXPECT_EQ(ids.size(), 2u);
-    EXPECT_EQ(agent_->Send(0, "", "", "x", "s", "b", "us-ascii", 0), Result::kNotFound);
-    EXPECT_EQ(agent_->CloseDatabase(database_), Result::kOk);
-    EXPECT_EQ(agent_->MessageIds(database_, ids), Result::kBadHandle);
+    EXPECT_EQ(m_agent->Send(0, "", "", "x", "s", "b", "us-ascii", 0), Result::kNotFound);
+    EXPECT_EQ(m_agent->CloseDatabase(m_database), Result::kOk);
+    EXPECT_EQ(m_agent->MessageIds(m_database, ids), Result::kBadHandle);
 }

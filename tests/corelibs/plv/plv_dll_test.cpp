@@ -29,7 +29,7 @@ TEST_F(PlvAgents, TheOneAgentIsThePostOfficeAndItsNameIsListedTwiceEnded) {
 }
 
 TEST_F(PlvAgents, WithoutAPostOfficeThereIsNoAgent) {
-    ASSERT_TRUE(postoffice::SetPostOfficeFolder(folder_.Path() + "\\missing"));
+    ASSERT_TRUE(postoffice::SetPostOfficeFolder(m_folder.Path() + "\\missing"));
     char names[64] = "junk";
     DWORD size = sizeof names;
     EXPECT_EQ(PLVEnumAgents(0, names, &size, 0), 2u);
@@ -44,11 +44,11 @@ TEST_F(PlvAgents, ConnectingChecksTheNameAndTheDetachedDirectoryMustExist) {
     ASSERT_EQ(PLVConnectAgent(0, "morwick post office", "", "", "", &agent, 0), 0u);
     EXPECT_NE(agent, 0u);
     EXPECT_NE(agent, 0xFFFFFFFFu);
-    EXPECT_EQ(PLVSetDetachedDir(agent, (folder_.Path() + "\\nowhere").c_str(), 0), 2u);
-    EXPECT_EQ(PLVSetDetachedDir(agent, detached_.c_str(), 0), 0u);
+    EXPECT_EQ(PLVSetDetachedDir(agent, (m_folder.Path() + "\\nowhere").c_str(), 0), 2u);
+    EXPECT_EQ(PLVSetDetachedDir(agent, m_detached.c_str(), 0), 0u);
     EXPECT_EQ(PLVDisconnectAgent(agent, 0), 0u);
     EXPECT_EQ(PLVDisconnectAgent(agent, 0), 6u);
-    EXPECT_EQ(PLVSetDetachedDir(agent, detached_.c_str(), 0), 6u);
+    EXPECT_EQ(PLVSetDetachedDir(agent, m_detached.c_str(), 0), 6u);
 }
 
 TEST_F(PlvAgents, MailboxesAreListedNulSeparatedInOrder) {
@@ -110,12 +110,12 @@ TEST_F(PlvMessages, IdentitiesTimesAndAttachmentNames) {
 
 TEST_F(PlvMessages, DatabasesOpenByMailboxNameOrFilePath) {
     Connect();
-    DWORD byPath = Open((office_ + "\\alice.mbx").c_str());
+    DWORD byPath = Open((m_office + "\\alice.mbx").c_str());
     EXPECT_EQ(Ids(byPath).size(), 1u);
     DWORD database = 0;
-    EXPECT_EQ(PLVOpenDatabase(agent_, "nobody", 0, &database, 0), 2u);
-    EXPECT_EQ(PLVOpenDatabase(agent_, "", 0, &database, 0), 87u);
-    EXPECT_EQ(PLVOpenDatabase(agent_ + 1, "bob", 0, &database, 0), 6u);
+    EXPECT_EQ(PLVOpenDatabase(m_agent, "nobody", 0, &database, 0), 2u);
+    EXPECT_EQ(PLVOpenDatabase(m_agent, "", 0, &database, 0), 87u);
+    EXPECT_EQ(PLVOpenDatabase(m_agent + 1, "bob", 0, &database, 0), 6u);
 }
 
 TEST_F(PlvMessages, IdentitiesBeyondTheBufferAreLeftOutAndSaidSo) {
@@ -123,13 +123,13 @@ TEST_F(PlvMessages, IdentitiesBeyondTheBufferAreLeftOutAndSaidSo) {
     DWORD bob = Open("bob");
     BYTE buffer[32];
     DWORD size = 16;
-    EXPECT_EQ(PLVGetAllMsgUids(agent_, bob, buffer, &size, 0), 234u);
+    EXPECT_EQ(PLVGetAllMsgUids(m_agent, bob, buffer, &size, 0), 234u);
     EXPECT_EQ(size, 16u);
     size = 31;
-    EXPECT_EQ(PLVGetAllMsgUids(agent_, bob, buffer, &size, 0), 234u);
+    EXPECT_EQ(PLVGetAllMsgUids(m_agent, bob, buffer, &size, 0), 234u);
     EXPECT_EQ(size, 16u);
     size = 32;
-    EXPECT_EQ(PLVGetAllMsgUids(agent_, bob, buffer, &size, 0), 0u);
+    EXPECT_EQ(PLVGetAllMsgUids(m_agent, bob, buffer, &size, 0), 0u);
     EXPECT_EQ(size, 32u);
 }
 
@@ -141,7 +141,7 @@ TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
     LONG offsets[6] = {7, 7, 7, 7, 7, 12345};
     char text[8192];
     DWORD size = sizeof text;
-    ASSERT_EQ(PLVGetMailInfoFromAfile(agent_, &ref, offsets, text, &size, 0), 0u);
+    ASSERT_EQ(PLVGetMailInfoFromAfile(m_agent, &ref, offsets, text, &size, 0), 0u);
     EXPECT_EQ(List(text, size), std::string("bob@site\0Alice <alice@site>\0Tue, 1 Jul 2003 10:52:37 +0200\0r\xE9sum\xE9\0", 66));
     EXPECT_EQ(offsets[0], 0);
     EXPECT_EQ(offsets[1], 9);
@@ -150,7 +150,7 @@ TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
     EXPECT_EQ(offsets[4], -1);  // no CC field
     EXPECT_EQ(offsets[5], 12345);
     size = 20;
-    EXPECT_EQ(PLVGetMailInfoFromAfile(agent_, &ref, offsets, text, &size, 0), 234u);
+    EXPECT_EQ(PLVGetMailInfoFromAfile(m_agent, &ref, offsets, text, &size, 0), 234u);
     EXPECT_EQ(offsets[0], 0);
     EXPECT_EQ(offsets[1], -1);  // what does not fit is left out; what follows may still fit
     EXPECT_EQ(offsets[2], -1);
@@ -158,7 +158,7 @@ TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
     PLVMessageId unknown = {{1, 2, 3, 4}};
     MailAttachmentRef missing = Ref(bob, unknown, 0, "");
     size = sizeof text;
-    EXPECT_EQ(PLVGetMailInfoFromAfile(agent_, &missing, offsets, text, &size, 0), 2u);
+    EXPECT_EQ(PLVGetMailInfoFromAfile(m_agent, &missing, offsets, text, &size, 0), 2u);
     EXPECT_EQ(offsets[0], -1);
 }
 
@@ -166,10 +166,10 @@ TEST_F(PlvMessages, AddressListsBecomeReadable) {
     Connect();
     char buffer[16384];
     DWORD size = sizeof buffer;
-    ASSERT_EQ(PLVParseAddrList(agent_, "\"Smith, Bob\" <bob@site>, alice@site (Alice Jones)", buffer, &size, 0), 0u);
+    ASSERT_EQ(PLVParseAddrList(m_agent, "\"Smith, Bob\" <bob@site>, alice@site (Alice Jones)", buffer, &size, 0), 0u);
     EXPECT_STREQ(buffer, "Smith, Bob <bob@site>, Alice Jones <alice@site>");
     EXPECT_EQ(size, 48u);
     size = 10;
-    EXPECT_EQ(PLVParseAddrList(agent_, "bob@site, alice@site", buffer, &size, 0), 234u);
+    EXPECT_EQ(PLVParseAddrList(m_agent, "bob@site, alice@site", buffer, &size, 0), 234u);
     EXPECT_EQ(size, 21u);
 }

@@ -19,11 +19,11 @@ const std::string kUnsafe =
 }  // namespace
 
 void PostOfficeFixture::SetUp() {
-    previous_ = postoffice::PostOfficeFolder();
-    office_ = folder_.Path() + "\\po";
-    detached_ = folder_.Path() + "\\out";
-    CreateDirectoryA(detached_.c_str(), nullptr);
-    postoffice::PostOffice office(office_);
+    m_previous = postoffice::PostOfficeFolder();
+    m_office = m_folder.Path() + "\\po";
+    m_detached = m_folder.Path() + "\\out";
+    CreateDirectoryA(m_detached.c_str(), nullptr);
+    postoffice::PostOffice office(m_office);
     ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", "bobpw"));
     ASSERT_TRUE(office.CreateMailbox("alice", "Alice Jones", ""));
     ASSERT_TRUE(office.CreateMailbox("admin", "Administrator", "root"));
@@ -31,13 +31,13 @@ void PostOfficeFixture::SetUp() {
     ASSERT_EQ(office.Deliver("bob", samples::kNested, "alice@site", 1057049557), postoffice::StoreStatus::kOk);
     ASSERT_EQ(office.Deliver("bob", samples::kPlain, "carol@site", 1057147200), postoffice::StoreStatus::kOk);
     ASSERT_EQ(office.Deliver("alice", kUnsafe, "carol@site", 1057190400), postoffice::StoreStatus::kOk);
-    ASSERT_TRUE(postoffice::SetPostOfficeFolder(office_));
+    ASSERT_TRUE(postoffice::SetPostOfficeFolder(m_office));
 }
 
 void PostOfficeFixture::TearDown() {
-    if (agent_) PLVDisconnectAgent(agent_, 0);
-    if (previous_) {
-        postoffice::SetPostOfficeFolder(*previous_);
+    if (m_agent) PLVDisconnectAgent(m_agent, 0);
+    if (m_previous) {
+        postoffice::SetPostOfficeFolder(*m_previous);
     } else {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, postoffice::kPostOfficeKey);
     }
@@ -47,21 +47,21 @@ DWORD PostOfficeFixture::Connect() {
     char names[512] = {};
     DWORD size = 1024;  // the scanner passes twice its buffer's size; the name is short
     EXPECT_EQ(PLVEnumAgents(0, names, &size, 0), 0u);
-    EXPECT_EQ(PLVConnectAgent(0, names, "", "", "", &agent_, 0), 0u);
-    EXPECT_EQ(PLVSetDetachedDir(agent_, detached_.c_str(), 0), 0u);
-    return agent_;
+    EXPECT_EQ(PLVConnectAgent(0, names, "", "", "", &m_agent, 0), 0u);
+    EXPECT_EQ(PLVSetDetachedDir(m_agent, m_detached.c_str(), 0), 0u);
+    return m_agent;
 }
 
 DWORD PostOfficeFixture::Open(const char* name) {
     DWORD database = 0;
-    EXPECT_EQ(PLVOpenDatabase(agent_, name, 0, &database, 0), 0u) << name;
+    EXPECT_EQ(PLVOpenDatabase(m_agent, name, 0, &database, 0), 0u) << name;
     return database;
 }
 
 std::vector<PLVMessageId> PostOfficeFixture::Ids(DWORD database) {
     BYTE buffer[16000];
     DWORD size = sizeof buffer;
-    EXPECT_EQ(PLVGetAllMsgUids(agent_, database, buffer, &size, 0), 0u);
+    EXPECT_EQ(PLVGetAllMsgUids(m_agent, database, buffer, &size, 0), 0u);
     std::vector<PLVMessageId> ids(size / 16);
     std::memcpy(ids.data(), buffer, ids.size() * 16);
     return ids;

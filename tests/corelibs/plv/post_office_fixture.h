@@ -22,9 +22,9 @@ protected:
     std::vector<PLVMessageId> Ids(DWORD database);
     MailAttachmentRef Ref(DWORD database, const PLVMessageId& id, DWORD index, const char* name);
 
-    TempFolder folder_;
-    std::string office_;      // the post office folder
-    std::string detached_;    // where attachments are extracted
-    std::optional<std::string> previous_;
-    DWORD agent_ = 0;
+    TempFolder m_folder;
+    std::string m_office;      // the post office folder
+    std::string m_detached;    // where attachments are extracted
+    std::optional<std::string> m_previous;
+    DWORD m_agent = 0;
 };

@@ -52,20 +52,20 @@ Outcome RunTool(const std::string& arguments) {
 class MailTool : public ::testing::Test {
 protected:
     void SetUp() override {
-        postoffice::PostOffice office(folder_.Path());
+        postoffice::PostOffice office(m_folder.Path());
         ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", ""));
         ASSERT_TRUE(office.CreateMailbox("alice", "Alice Jones", ""));
         ASSERT_TRUE(office.SetAdministrator("alice"));
     }
-    std::string Folder() const { return "/folder \"" + folder_.Path() + "\" "; }
-    TempFolder folder_;
+    std::string Folder() const { return "/folder \"" + m_folder.Path() + "\" "; }
+    TempFolder m_folder;
 };
 
 }  // namespace
 
 TEST_F(MailTool, DeliveredMessagesAreListedAndShown) {
-    folder_.Write("message.eml", samples::kNested);
-    Outcome delivered = RunTool(Folder() + "deliver bob \"" + folder_.File("message.eml") + "\"");
+    m_folder.Write("message.eml", samples::kNested);
+    Outcome delivered = RunTool(Folder() + "deliver bob \"" + m_folder.File("message.eml") + "\"");
     EXPECT_EQ(delivered.exitCode, 0u);
     EXPECT_EQ(delivered.output, "1 message(s) delivered to bob\r\n");
     Outcome mailboxes = RunTool(Folder() + "list");
@@ -87,9 +87,9 @@ TEST_F(MailTool, MistakesAreToldAndEndWithAFailure) {
     EXPECT_EQ(unknown.output, "POMAIL: no mailbox \"carol\"\r\n");
     Outcome missing = RunTool(Folder() + "show bob 1");
     EXPECT_EQ(missing.output, "POMAIL: no message 1 in \"bob\"\r\n");
-    folder_.Write("empty.eml", "");
-    Outcome empty = RunTool(Folder() + "deliver bob \"" + folder_.File("empty.eml") + "\"");
+    m_folder.Write("empty.eml", "");
+    Outcome empty = RunTool(Folder() + "deliver bob \"" + m_folder.File("empty.eml") + "\"");
     EXPECT_EQ(empty.exitCode, 1u);
-    EXPECT_EQ(empty.output, "POMAIL: " + folder_.File("empty.eml") + ": holds no message\r\n");
+    EXPECT_EQ(empty.output, "POMAIL: " + m_folder.File("empty.eml") + ": holds no message\r\n");
     EXPECT_EQ(RunTool(Folder() + "frobnicate").exitCode, 2u);
 }

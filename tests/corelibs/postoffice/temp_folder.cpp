@@ -12,13 +12,13 @@ TempFolder::TempFolder() {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::filesystem::path base = std::filesystem::temp_directory_path();
-    path_ = (base / ("potest_" + std::to_string(stamp) + "_" + std::to_string(counter++))).string();
-    std::filesystem::create_directories(path_);
+    m_path = (base / ("potest_" + std::to_string(stamp) + "_" + std::to_string(counter++))).string();
+    std::filesystem::create_directories(m_path);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {

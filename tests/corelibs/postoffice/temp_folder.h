@@ -7,11 +7,11 @@ class TempFolder {
 public:
     TempFolder();
     ~TempFolder();
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
 
 private:
-    std::string path_;
+    std::string m_path;
 };

@@ -25,25 +25,25 @@ Bytes basicHeader(std::uint8_t flags, std::uint8_t method, std::uint8_t type, st
 ArjBuilder::ArjBuilder() { header(basicHeader(0, 0, 2, 0, 0, 0, "test.arj")); }
 
 void ArjBuilder::header(const Bytes& basic) {
-    out_.push_back(0x60);
-    out_.push_back(0xEA);
-    put16(out_, static_cast<std::uint32_t>(basic.size()));
-    out_.insert(out_.end(), basic.begin(), basic.end());
-    put32(out_, crcOf(basic));
-    put16(out_, 0);  // no extended header
+    m_out.push_back(0x60);
+    m_out.push_back(0xEA);
+    put16(m_out, static_cast<std::uint32_t>(basic.size()));
+    m_out.insert(m_out.end(), basic.begin(), basic.end());
+    put32(m_out, crcOf(basic));
+    put16(m_out, 0);  // no extended header
 }
 
 void ArjBuilder::add(const ArjEntry& e) {
     header(basicHeader(e.flags, e.method, e.type, static_cast<std::uint32_t>(e.data.size()),
                        e.size.value_or(static_cast<std::uint32_t>(e.data.size())), e.crc.value_or(crcOf(e.data)), e.name));
-    out_.insert(out_.end(), e.data.begin(), e.data.end());
+    m_out.insert(m_out.end(), e.data.begin(), e.data.end());
 }
 
 Bytes ArjBuilder::finish() {
-    out_.push_back(0x60);
-    out_.push_back(0xEA);
-    put16(out_, 0);
-    return out_;
+    m_out.push_back(0x60);
+    m_out.push_back(0xEA);
+    put16(m_out, 0);
+    return m_out;
 }
 
 std::vector<std::size_t> arjHeaders(const Bytes& a) {

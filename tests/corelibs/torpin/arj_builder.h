@@ -27,7 +27,7 @@ public:
 
 private:
     void header(const Bytes& basic);
-    Bytes out_;
+    Bytes m_out;
 };
 
 // Offsets of every header (main header first) in an ARJ archive's bytes.

@@ -276,17 +276,17 @@ TEST(ArjReader, ExtendedHeadersAreBoundedOverTheWholeArchive) {
 // Counts what a type check reads.
 class CountingSource final : public ByteSource {
 public:
-    explicit CountingSource(const Bytes& bytes) : inner_(bytes.data(), bytes.size()) {}
-    std::uint64_t size() const override { return inner_.size(); }
+    explicit CountingSource(const Bytes& bytes) : m_inner(bytes.data(), bytes.size()) {}
+    std::uint64_t size() const override { return m_inner.size(); }
     std::size_t read(std::uint64_t offset, void* out, std::size_t n) override {
-        std::size_t got = inner_.read(offset, out, n);
+        std::size_t got = m_inner.read(offset, out, n);
         bytes += got;
         return got;
     }
     std::uint64_t bytes = 0;
 
 private:
-    MemorySource inner_;
+    MemorySource m_inner;
 };
 
 // A program whose first 256 KiB are nothing but would-be main headers, eight bytes apart,

@@ -47,19 +47,19 @@ Bytes noiseContent(std::size_t size, std::uint32_t seed) {
 TempDir::TempDir() {
     static std::atomic<unsigned> serial{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
+    m_path = std::filesystem::temp_directory_path() /
             ("torpin-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(path_);
+    std::filesystem::create_directories(m_path);
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(m_path, ignored);
 }
 
 std::vector<std::string> TempDir::files() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(m_path)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -22,12 +22,12 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string str() const { return path_.string(); }
+    const std::filesystem::path& path() const { return m_path; }
+    std::string str() const { return m_path.string(); }
     std::vector<std::string> files() const;  // names of the files in it, sorted
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 void writeFile(const std::filesystem::path& path, const Bytes& data);

@@ -46,116 +46,116 @@ std::size_t ZipBuilder::add(const ZipEntry& entry) {
              entry.crc.value_or(crcOf(entry.data)),
              packed.size(),
              entry.size.value_or(entry.data.size()),
-             out_.size(),
+             m_out.size(),
              entry.zip64};
-    put32(out_, 0x04034b50);
-    put16(out_, entry.zip64 ? 45 : 20);
-    put16(out_, r.flags);
-    put16(out_, r.method);
-    put32(out_, 0);  // time and date
+    put32(m_out, 0x04034b50);
+    put16(m_out, entry.zip64 ? 45 : 20);
+    put16(m_out, r.flags);
+    put16(m_out, r.method);
+    put32(m_out, 0);  // time and date
     if (entry.descriptor) {
-        put32(out_, 0);
-        put32(out_, entry.zip64 ? 0xFFFFFFFF : 0);
-        put32(out_, entry.zip64 ? 0xFFFFFFFF : 0);
+        put32(m_out, 0);
+        put32(m_out, entry.zip64 ? 0xFFFFFFFF : 0);
+        put32(m_out, entry.zip64 ? 0xFFFFFFFF : 0);
     } else {
-        put32(out_, r.crc);
-        put32(out_, entry.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.packed));
-        put32(out_, entry.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.size));
+        put32(m_out, r.crc);
+        put32(m_out, entry.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.packed));
+        put32(m_out, entry.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.size));
     }
-    put16(out_, static_cast<std::uint32_t>(entry.name.size()));
-    put16(out_, entry.zip64 ? 20 : 0);
-    out_.insert(out_.end(), entry.name.begin(), entry.name.end());
+    put16(m_out, static_cast<std::uint32_t>(entry.name.size()));
+    put16(m_out, entry.zip64 ? 20 : 0);
+    m_out.insert(m_out.end(), entry.name.begin(), entry.name.end());
     if (entry.zip64) {
-        put16(out_, 1);
-        put16(out_, 16);
-        put64(out_, entry.descriptor ? 0 : r.size);
-        put64(out_, entry.descriptor ? 0 : r.packed);
+        put16(m_out, 1);
+        put16(m_out, 16);
+        put64(m_out, entry.descriptor ? 0 : r.size);
+        put64(m_out, entry.descriptor ? 0 : r.packed);
     }
-    out_.insert(out_.end(), packed.begin(), packed.end());
+    m_out.insert(m_out.end(), packed.begin(), packed.end());
     if (entry.descriptor) {
-        put32(out_, 0x08074b50);
-        put32(out_, r.crc);
+        put32(m_out, 0x08074b50);
+        put32(m_out, r.crc);
         if (entry.zip64) {
-            put64(out_, r.packed);
-            put64(out_, r.size);
+            put64(m_out, r.packed);
+            put64(m_out, r.size);
         } else {
-            put32(out_, static_cast<std::uint32_t>(r.packed));
-            put32(out_, static_cast<std::uint32_t>(r.size));
+            put32(m_out, static_cast<std::uint32_t>(r.packed));
+            put32(m_out, static_cast<std::uint32_t>(r.size));
         }
     }
-    records_.push_back(r);
-    directory_.push_back(r);
-    return records_.size() - 1;
+    m_records.push_back(r);
+    m_directory.push_back(r);
+    return m_records.size() - 1;
 }
 
-void ZipBuilder::raw(const Bytes& bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
+void ZipBuilder::raw(const Bytes& bytes) { m_out.insert(m_out.end(), bytes.begin(), bytes.end()); }
 
 void ZipBuilder::alias(std::size_t index, const std::string& name) {
-    Record r = records_[index];
+    Record r = m_records[index];
     r.name = name;
-    directory_.push_back(r);
+    m_directory.push_back(r);
 }
 
 void ZipBuilder::central(const std::string& name, std::uint64_t offset, const Bytes& data) {
-    directory_.push_back(Record{name, 0, 0, crcOf(data), data.size(), data.size(), offset, false});
+    m_directory.push_back(Record{name, 0, 0, crcOf(data), data.size(), data.size(), offset, false});
 }
 
 Bytes ZipBuilder::finish(bool zip64End) {
-    std::uint64_t dirStart = out_.size();
-    for (const Record& r : directory_) {
-        put32(out_, 0x02014b50);
-        put16(out_, r.zip64 ? 45 : 20);
-        put16(out_, r.zip64 ? 45 : 20);
-        put16(out_, r.flags);
-        put16(out_, r.method);
-        put32(out_, 0);
-        put32(out_, r.crc);
-        put32(out_, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.packed));
-        put32(out_, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.size));
-        put16(out_, static_cast<std::uint32_t>(r.name.size()));
-        put16(out_, r.zip64 ? 28 : 0);
-        put16(out_, 0);  // comment
-        put16(out_, 0);  // disk
-        put16(out_, 0);
-        put32(out_, 0);
-        put32(out_, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.offset));
-        out_.insert(out_.end(), r.name.begin(), r.name.end());
+    std::uint64_t dirStart = m_out.size();
+    for (const Record& r : m_directory) {
+        put32(m_out, 0x02014b50);
+        put16(m_out, r.zip64 ? 45 : 20);
+        put16(m_out, r.zip64 ? 45 : 20);
+        put16(m_out, r.flags);
+        put16(m_out, r.method);
+        put32(m_out, 0);
+        put32(m_out, r.crc);
+        put32(m_out, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.packed));
+        put32(m_out, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.size));
+        put16(m_out, static_cast<std::uint32_t>(r.name.size()));
+        put16(m_out, r.zip64 ? 28 : 0);
+        put16(m_out, 0);  // comment
+        put16(m_out, 0);  // disk
+        put16(m_out, 0);
+        put32(m_out, 0);
+        put32(m_out, r.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(r.offset));
+        m_out.insert(m_out.end(), r.name.begin(), r.name.end());
         if (r.zip64) {
-            put16(out_, 1);
-            put16(out_, 24);
-            put64(out_, r.size);
-            put64(out_, r.packed);
-            put64(out_, r.offset);
+            put16(m_out, 1);
+            put16(m_out, 24);
+            put64(m_out, r.size);
+            put64(m_out, r.packed);
+            put64(m_out, r.offset);
         }
     }
-    std::uint64_t dirSize = out_.size() - dirStart;
-    std::uint64_t count = directory_.size();
+    std::uint64_t dirSize = m_out.size() - dirStart;
+    std::uint64_t count = m_directory.size();
     if (zip64End) {
-        std::uint64_t recordAt = out_.size();
-        put32(out_, 0x06064b50);
-        put64(out_, 44);
-        put16(out_, 45);
-        put16(out_, 45);
-        put32(out_, 0);
-        put32(out_, 0);
-        put64(out_, count);
-        put64(out_, count);
-        put64(out_, dirSize);
-        put64(out_, dirStart);
-        put32(out_, 0x07064b50);
-        put32(out_, 0);
-        put64(out_, recordAt);
-        put32(out_, 1);
+        std::uint64_t recordAt = m_out.size();
+        put32(m_out, 0x06064b50);
+        put64(m_out, 44);
+        put16(m_out, 45);
+        put16(m_out, 45);
+        put32(m_out, 0);
+        put32(m_out, 0);
+        put64(m_out, count);
+        put64(m_out, count);
+        put64(m_out, dirSize);
+        put64(m_out, dirStart);
+        put32(m_out, 0x07064b50);
+        put32(m_out, 0);
+        put64(m_out, recordAt);
+        put32(m_out, 1);
     }
-    put32(out_, 0x06054b50);
-    put16(out_, 0);
-    put16(out_, 0);
-    put16(out_, zip64End ? 0xFFFF : static_cast<std::uint32_t>(count));
-    put16(out_, zip64End ? 0xFFFF : static_cast<std::uint32_t>(count));
-    put32(out_, zip64End ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirSize));
-    put32(out_, zip64End ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirStart));
-    put16(out_, 0);
-    return out_;
+    put32(m_out, 0x06054b50);
+    put16(m_out, 0);
+    put16(m_out, 0);
+    put16(m_out, zip64End ? 0xFFFF : static_cast<std::uint32_t>(count));
+    put16(m_out, zip64End ? 0xFFFF : static_cast<std::uint32_t>(count));
+    put32(m_out, zip64End ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirSize));
+    put32(m_out, zip64End ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirStart));
+    put16(m_out, 0);
+    return m_out;
 }
 
 }  // namespace torpin::test

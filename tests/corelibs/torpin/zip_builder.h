@@ -35,8 +35,8 @@ public:
     void central(const std::string& name, std::uint64_t offset, const Bytes& data);
 
     Bytes finish(bool zip64End = false);
-    std::uint64_t offsetOf(std::size_t index) const { return records_[index].offset; }
-    std::size_t size() const { return out_.size(); }
+    std::uint64_t offsetOf(std::size_t index) const { return m_records[index].offset; }
+    std::size_t size() const { return m_out.size(); }
 
 private:
     struct Record {
@@ -46,9 +46,9 @@ private:
         std::uint64_t packed, size, offset;
         bool zip64;
     };
-    Bytes out_;
-    std::vector<Record> records_;
-    std::vector<Record> directory_;
+    Bytes m_out;
+    std::vector<Record> m_records;
+    std::vector<Record> m_directory;
 };
 
 Bytes deflateRaw(const Bytes& data, int level = 9);

@@ -90,8 +90,8 @@ void WINAPI ScriptedDriver(HWND dialog) {
 class MailClientThroughMapi : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        previousClient_ = ReadString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr);
-        previousFolder_ = postoffice::PostOfficeFolder();
+        m_previousClient = ReadString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr);
+        m_previousFolder = postoffice::PostOfficeFolder();
         char self[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, self, sizeof self);
         std::string dll = self;
@@ -99,14 +99,14 @@ protected:
         WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, kClientName);
         WriteString(HKEY_LOCAL_MACHINE, std::string(kClientsKey) + "\\" + kClientName, "DLLPath", dll);
         // The platform library reads the registration when it is loaded, so only now.
-        platform_.module = LoadLibraryA("MAPI32.DLL");
-        ASSERT_NE(platform_.module, nullptr);
-        Bind(platform_.module, platform_.logon, "MAPILogon");
-        Bind(platform_.module, platform_.logoff, "MAPILogoff");
-        Bind(platform_.module, platform_.address, "MAPIAddress");
-        Bind(platform_.module, platform_.resolve, "MAPIResolveName");
-        Bind(platform_.module, platform_.send, "MAPISendMail");
-        Bind(platform_.module, platform_.freeBuffer, "MAPIFreeBuffer");
+        m_platform.module = LoadLibraryA("MAPI32.DLL");
+        ASSERT_NE(m_platform.module, nullptr);
+        Bind(m_platform.module, m_platform.logon, "MAPILogon");
+        Bind(m_platform.module, m_platform.logoff, "MAPILogoff");
+        Bind(m_platform.module, m_platform.address, "MAPIAddress");
+        Bind(m_platform.module, m_platform.resolve, "MAPIResolveName");
+        Bind(m_platform.module, m_platform.send, "MAPISendMail");
+        Bind(m_platform.module, m_platform.freeBuffer, "MAPIFreeBuffer");
         HMODULE client = GetModuleHandleA("VXMAIL32.DLL");
         ASSERT_NE(client, nullptr) << "the platform did not load the registered client";
         auto setDriver = reinterpret_cast<void(WINAPI*)(void(WINAPI*)(HWND))>(
@@ -116,70 +116,70 @@ protected:
     }
 
     static void TearDownTestSuite() {
-        if (previousClient_) WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *previousClient_);
-        if (previousFolder_) postoffice::SetPostOfficeFolder(*previousFolder_);
+        if (m_previousClient) WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *m_previousClient);
+        if (m_previousFolder) postoffice::SetPostOfficeFolder(*m_previousFolder);
     }
 
     void SetUp() override {
-        office_ = folder_.Path() + "\\po";
-        postoffice::PostOffice office(office_);
+        m_office = m_folder.Path() + "\\po";
+        postoffice::PostOffice office(m_office);
         ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", "bobpw"));
         ASSERT_TRUE(office.CreateMailbox("alice", "Alice Jones", "alicepw"));
         ASSERT_TRUE(office.CreateMailbox("admin", "", "root"));
-        ASSERT_TRUE(postoffice::SetPostOfficeFolder(office_));
+        ASSERT_TRUE(postoffice::SetPostOfficeFolder(m_office));
         g_script = Script();
     }
 
     std::optional<postoffice::Mailbox> Load(const std::string& mailbox) {
         std::optional<postoffice::Mailbox> box;
-        postoffice::LoadMailbox(office_ + "\\" + mailbox + ".mbx", box);
+        postoffice::LoadMailbox(m_office + "\\" + mailbox + ".mbx", box);
         return box;
     }
 
-    static Platform platform_;
-    static std::optional<std::string> previousClient_;
-    static std::optional<std::string> previousFolder_;
-    TempFolder folder_;
-    std::string office_;
+    static Platform m_platform;
+    static std::optional<std::string> m_previousClient;
+    static std::optional<std::string> m_previousFolder;
+    TempFolder m_folder;
+    std::string m_office;
 };
 
-Platform MailClientThroughMapi::platform_;
-std::optional<std::string> MailClientThroughMapi::previousClient_;
-std::optional<std::string> MailClientThroughMapi::previousFolder_;
+Platform MailClientThroughMapi::m_platform;
+std::optional<std::string> MailClientThroughMapi::m_previousClient;
+std::optional<std::string> MailClientThroughMapi::m_previousFolder;
 
 }  // namespace
 
 TEST_F(MailClientThroughMapi, LogonChecksTheMailboxPassword) {
     LHANDLE session = 0;
-    EXPECT_EQ(platform_.logon(0, const_cast<LPSTR>("bob"), const_cast<LPSTR>("wrong"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+    EXPECT_EQ(m_platform.logon(0, const_cast<LPSTR>("bob"), const_cast<LPSTR>("wrong"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
               ULONG(MAPI_E_LOGON_FAILURE));
-    EXPECT_EQ(platform_.logon(0, const_cast<LPSTR>("nobody"), const_cast<LPSTR>(""), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+    EXPECT_EQ(m_platform.logon(0, const_cast<LPSTR>("nobody"), const_cast<LPSTR>(""), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
               ULONG(MAPI_E_LOGON_FAILURE));
-    ASSERT_EQ(platform_.logon(0, const_cast<LPSTR>("BOB"), const_cast<LPSTR>("bobpw"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("BOB"), const_cast<LPSTR>("bobpw"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
               ULONG(SUCCESS_SUCCESS));
     EXPECT_NE(session, 0u);
-    EXPECT_EQ(platform_.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
-    EXPECT_EQ(platform_.logoff(session, 0, 0, 0), ULONG(MAPI_E_INVALID_SESSION));
+    EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
+    EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(MAPI_E_INVALID_SESSION));
 }
 
 TEST_F(MailClientThroughMapi, LogonWithoutAProfileUsesTheCurrentUsersMailbox) {
     LHANDLE session = 0;
-    EXPECT_EQ(platform_.logon(0, nullptr, nullptr, 0, 0, &session), ULONG(MAPI_E_LOGON_FAILURE));
+    EXPECT_EQ(m_platform.logon(0, nullptr, nullptr, 0, 0, &session), ULONG(MAPI_E_LOGON_FAILURE));
     std::string user = CurrentUser();
     ASSERT_TRUE(postoffice::PostOffice::ValidMailboxName(user)) << user;
-    ASSERT_TRUE(postoffice::PostOffice(office_).CreateMailbox(user, "Me", "secret"));
-    ASSERT_EQ(platform_.logon(0, nullptr, nullptr, 0, 0, &session), ULONG(SUCCESS_SUCCESS));
-    EXPECT_EQ(platform_.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
+    ASSERT_TRUE(postoffice::PostOffice(m_office).CreateMailbox(user, "Me", "secret"));
+    ASSERT_EQ(m_platform.logon(0, nullptr, nullptr, 0, 0, &session), ULONG(SUCCESS_SUCCESS));
+    EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
 }
 
 TEST_F(MailClientThroughMapi, TheAddressBookListsTheMailboxesAndReturnsToAndCC) {
     LHANDLE session = 0;
-    ASSERT_EQ(platform_.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), MAPI_LOGON_UI, 0, &session), 0u);
+    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), MAPI_LOGON_UI, 0, &session), 0u);
     g_script.to = "Bob Smith (bob)";
     g_script.cc = "admin";
     ULONG count = 99;
     lpMapiRecipDesc chosen = nullptr;
-    ASSERT_EQ(platform_.address(session, 0, const_cast<LPSTR>("ALERT PostOffice"), 2, const_cast<LPSTR>("Recipients:"), 0, nullptr,
+    ASSERT_EQ(m_platform.address(session, 0, const_cast<LPSTR>("ALERT PostOffice"), 2, const_cast<LPSTR>("Recipients:"), 0, nullptr,
                                 MAPI_LOGON_UI, 0, &count, &chosen),
               ULONG(SUCCESS_SUCCESS));
     EXPECT_EQ(g_script.caption, "ALERT PostOffice");
@@ -192,8 +192,8 @@ TEST_F(MailClientThroughMapi, TheAddressBookListsTheMailboxesAndReturnsToAndCC) 
     EXPECT_STREQ(chosen[1].lpszName, "admin");
     EXPECT_EQ(chosen[1].ulRecipClass, ULONG(MAPI_CC));
     // The platform's own free takes the block back.
-    EXPECT_EQ(platform_.freeBuffer(chosen), ULONG(SUCCESS_SUCCESS));
-    platform_.logoff(session, 0, 0, 0);
+    EXPECT_EQ(m_platform.freeBuffer(chosen), ULONG(SUCCESS_SUCCESS));
+    m_platform.logoff(session, 0, 0, 0);
 }
 
 TEST_F(MailClientThroughMapi, CancellingTheAddressBookReturnsNoRecipients) {
@@ -201,29 +201,29 @@ TEST_F(MailClientThroughMapi, CancellingTheAddressBookReturnsNoRecipients) {
     g_script.accept = false;
     ULONG count = 99;
     lpMapiRecipDesc chosen = reinterpret_cast<lpMapiRecipDesc>(1);
-    EXPECT_EQ(platform_.address(0, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen), ULONG(MAPI_USER_ABORT));
+    EXPECT_EQ(m_platform.address(0, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen), ULONG(MAPI_USER_ABORT));
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(chosen, nullptr);
     EXPECT_EQ(g_script.caption, "Address Book");
-    EXPECT_EQ(platform_.address(0x1234, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen), ULONG(MAPI_E_INVALID_SESSION));
+    EXPECT_EQ(m_platform.address(0x1234, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen), ULONG(MAPI_E_INVALID_SESSION));
 }
 
 TEST_F(MailClientThroughMapi, NamesResolveToMailboxes) {
     lpMapiRecipDesc found = nullptr;
-    ASSERT_EQ(platform_.resolve(0, 0, const_cast<LPSTR>("Bob Smith"), 0, 0, &found), ULONG(SUCCESS_SUCCESS));
+    ASSERT_EQ(m_platform.resolve(0, 0, const_cast<LPSTR>("Bob Smith"), 0, 0, &found), ULONG(SUCCESS_SUCCESS));
     EXPECT_STREQ(found->lpszName, "Bob Smith");
     EXPECT_STREQ(found->lpszAddress, "bob");
-    platform_.freeBuffer(found);
-    ASSERT_EQ(platform_.resolve(0, 0, const_cast<LPSTR>("SMTP:alice@site"), 0, 0, &found), ULONG(SUCCESS_SUCCESS));
+    m_platform.freeBuffer(found);
+    ASSERT_EQ(m_platform.resolve(0, 0, const_cast<LPSTR>("SMTP:alice@site"), 0, 0, &found), ULONG(SUCCESS_SUCCESS));
     EXPECT_STREQ(found->lpszAddress, "alice");
-    platform_.freeBuffer(found);
-    EXPECT_EQ(platform_.resolve(0, 0, const_cast<LPSTR>("carol"), 0, 0, &found), ULONG(MAPI_E_UNKNOWN_RECIPIENT));
+    m_platform.freeBuffer(found);
+    EXPECT_EQ(m_platform.resolve(0, 0, const_cast<LPSTR>("carol"), 0, 0, &found), ULONG(MAPI_E_UNKNOWN_RECIPIENT));
 }
 
 TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAttachment) {
     LHANDLE session = 0;
-    ASSERT_EQ(platform_.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), 0, 0, &session), 0u);
-    std::string attachment = folder_.File("report.txt");
+    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), 0, 0, &session), 0u);
+    std::string attachment = m_folder.File("report.txt");
     std::ofstream(attachment, std::ios::binary) << "quarterly figures";
     MapiRecipDesc recipients[2] = {};
     recipients[0].ulRecipClass = MAPI_TO;
@@ -241,7 +241,7 @@ TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAtta
     message.lpRecips = recipients;
     message.nFileCount = 1;
     message.lpFiles = &file;
-    ASSERT_EQ(platform_.send(session, 0, &message, 0, 0), ULONG(SUCCESS_SUCCESS));
+    ASSERT_EQ(m_platform.send(session, 0, &message, 0, 0), ULONG(SUCCESS_SUCCESS));
     for (const char* mailbox : {"bob", "admin"}) {
         std::optional<postoffice::Mailbox> box = Load(mailbox);
         ASSERT_TRUE(box && box->Count() == 1) << mailbox;
@@ -254,7 +254,7 @@ TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAtta
         EXPECT_NE(std::string(box->Content(0)).find("\r\n\r\nHere they are.\r\n"), std::string::npos);
     }
     EXPECT_EQ(Load("alice")->Count(), 0u);
-    platform_.logoff(session, 0, 0, 0);
+    m_platform.logoff(session, 0, 0, 0);
 }
 
 TEST_F(MailClientThroughMapi, AnUnknownRecipientStopsTheWholeMessage) {
@@ -267,13 +267,13 @@ TEST_F(MailClientThroughMapi, AnUnknownRecipientStopsTheWholeMessage) {
     message.lpszSubject = const_cast<LPSTR>("x");
     message.nRecipCount = 2;
     message.lpRecips = recipients;
-    EXPECT_EQ(platform_.send(0, 0, &message, 0, 0), ULONG(MAPI_E_UNKNOWN_RECIPIENT));
+    EXPECT_EQ(m_platform.send(0, 0, &message, 0, 0), ULONG(MAPI_E_UNKNOWN_RECIPIENT));
     EXPECT_EQ(Load("bob")->Count(), 0u);
     MapiFileDesc missing = {};
     missing.lpszPathName = const_cast<LPSTR>("C:\\no\\such\\file.txt");
     message.nRecipCount = 1;
     message.nFileCount = 1;
     message.lpFiles = &missing;
-    EXPECT_EQ(platform_.send(0, 0, &message, 0, 0), ULONG(MAPI_E_ATTACHMENT_OPEN_FAILURE));
+    EXPECT_EQ(m_platform.send(0, 0, &message, 0, 0), ULONG(MAPI_E_ATTACHMENT_OPEN_FAILURE));
     EXPECT_EQ(Load("bob")->Count(), 0u);
 }

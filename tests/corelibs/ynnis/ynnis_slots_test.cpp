@@ -62,9 +62,9 @@ protected:
     {
         VexomarStopQuery();
         VexomarStopService("SALES");
-        site_.UninstallAll();
+        m_site.UninstallAll();
     }
-    ScratchSite site_;
+    ScratchSite m_site;
 };
 
 }  // namespace
@@ -140,8 +140,8 @@ TEST_F(YnnisSlots, ConnectFollowsTheLogonRule)
 
 TEST_F(YnnisSlots, StatesComeFromTheQueryAndStatisticsFromSlot29)
 {
-    site_.WriteFile(site_.DataFolder("ALPHA") + "\\sample.com", TestVirusText());
-    site_.Install({"ALPHA"});
+    m_site.WriteFile(m_site.DataFolder("ALPHA") + "\\sample.com", TestVirusText());
+    m_site.Install({"ALPHA"});
     ASSERT_EQ(0u, VexomarStartQuery());
     CVexomarServer* alpha = ChildAt3(ChildAt3(CVexomarWindowsNTServer::GetNTSelfServer(), "SALES"), "ALPHA");
     auto state = [&] {

@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         ProgramValues& values = TestProgram();
-        savedCore_ = values.core;
+        m_savedCore = values.core;
         values.core = &core;
         DWORD size = sizeof values.serverName;
         GetComputerNameA(values.serverName, &size);
@@ -42,7 +42,7 @@ protected:
     {
         tab.reset();
         owner.DestroyWindow();
-        TestProgram().core = savedCore_;
+        TestProgram().core = m_savedCore;
     }
     void OpenTab()
     {
@@ -74,7 +74,7 @@ protected:
     ModalScript script;
 
 private:
-    AlertCore* savedCore_ = nullptr;
+    AlertCore* m_savedCore = nullptr;
 };
 
 }  // namespace

@@ -8,9 +8,9 @@ void PagesTest::SetUp()
     home = std::make_unique<ScratchAlertHome>(std::string("pages-")
                                               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     ProgramValues& values = TestProgram();
-    savedCore_ = values.core;
-    std::memcpy(savedServer_, values.serverName, sizeof savedServer_);
-    std::memcpy(savedApplication_, values.applicationName, sizeof savedApplication_);
+    m_savedCore = values.core;
+    std::memcpy(m_savedServer, values.serverName, sizeof m_savedServer);
+    std::memcpy(m_savedApplication, values.applicationName, sizeof m_savedApplication);
     values.core = &core;
     std::memset(values.serverName, 0, sizeof values.serverName);
     std::strcpy(values.serverName, "MORWICK1");
@@ -30,9 +30,9 @@ void PagesTest::TearDown()
     tab.reset();
     owner.DestroyWindow();
     ProgramValues& values = TestProgram();
-    values.core = savedCore_;
-    std::memcpy(values.serverName, savedServer_, sizeof savedServer_);
-    std::memcpy(values.applicationName, savedApplication_, sizeof savedApplication_);
+    values.core = m_savedCore;
+    std::memcpy(values.serverName, m_savedServer, sizeof m_savedServer);
+    std::memcpy(values.applicationName, m_savedApplication, sizeof m_savedApplication);
     home.reset();
 }
 

@@ -35,9 +35,9 @@ protected:
     std::unique_ptr<CALTabWnd> tab;
 
 private:
-    AlertCore* savedCore_ = nullptr;
-    char savedServer_[64] = {};
-    char savedApplication_[24] = {};
+    AlertCore* m_savedCore = nullptr;
+    char m_savedServer[64] = {};
+    char m_savedApplication[24] = {};
 };
 
 // A page of class P in the configuration tab, loaded once as the frame does.

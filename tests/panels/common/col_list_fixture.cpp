@@ -99,12 +99,12 @@ ListBoxCreationSpy* g_spy = nullptr;
 ListBoxCreationSpy::ListBoxCreationSpy()
 {
     g_spy = this;
-    hook_ = SetWindowsHookExA(WH_CBT, &ListBoxCreationSpy::Hook, nullptr, GetCurrentThreadId());
+    m_hook = SetWindowsHookExA(WH_CBT, &ListBoxCreationSpy::Hook, nullptr, GetCurrentThreadId());
 }
 
 ListBoxCreationSpy::~ListBoxCreationSpy()
 {
-    UnhookWindowsHookEx(hook_);
+    UnhookWindowsHookEx(m_hook);
     g_spy = nullptr;
 }
 

@@ -74,7 +74,7 @@ public:
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-    HHOOK hook_;
+    HHOOK m_hook;
 };
 
 // How many pixels of the window's client rectangle `area` have exactly this colour.

@@ -26,8 +26,8 @@ constexpr const char* kPrinter = "Vexomar PostScript";
 // The printer dialog as a person who picks the default printer, or who cancels.
 class FakePrinterDialog : public SystemDialogs {
 public:
-    FakePrinterDialog() { previous_ = Install(this); }
-    ~FakePrinterDialog() override { Install(previous_); }
+    FakePrinterDialog() { m_previous = Install(this); }
+    ~FakePrinterDialog() override { Install(m_previous); }
 
     bool OpenFile(FileDialogRequest&) override { return false; }
     bool SaveFile(FileDialogRequest&) override { return false; }
@@ -48,7 +48,7 @@ public:
     HWND owner = nullptr;
 
 private:
-    SystemDialogs* previous_;
+    SystemDialogs* m_previous;
 };
 
 std::string ReadAll(const std::string& path)

@@ -56,21 +56,21 @@ protected:
     void TearDown() override
     {
         VexomarStopService("SALES");
-        site_.UninstallAll();
+        m_site.UninstallAll();
     }
-    ScratchSite site_;
+    ScratchSite m_site;
 };
 
 }  // namespace
 
 TEST_F(VexomarInstance, AFileTheEngineCannotReadIsCountedNotScannedNeverClean)
 {
-    const std::string locked = site_.DataFolder("ALPHA") + "\\locked.dat";
-    site_.WriteFile(locked, "held open by the test");
-    site_.WriteFile(site_.DataFolder("ALPHA") + "\\open.txt", "plain");
+    const std::string locked = m_site.DataFolder("ALPHA") + "\\locked.dat";
+    m_site.WriteFile(locked, "held open by the test");
+    m_site.WriteFile(m_site.DataFolder("ALPHA") + "\\open.txt", "plain");
     HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    site_.Install({"ALPHA"});
+    m_site.Install({"ALPHA"});
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     const bool done = WaitFor([] { return JobBits("ALPHA") == kJobDone; });
     CloseHandle(held);
@@ -82,23 +82,23 @@ TEST_F(VexomarInstance, AFileTheEngineCannotReadIsCountedNotScannedNeverClean)
     EXPECT_EQ(1u, s.filesScanned);
     EXPECT_EQ(1u, s.filesNotScanned);
     EXPECT_EQ(0u, s.filesInfected);
-    const std::string log = ScratchAlertHome::ReadText(site_.DataFolder("ALPHA") + "\\VEXOMAR\\SCANLOG.LOG");
+    const std::string log = ScratchAlertHome::ReadText(m_site.DataFolder("ALPHA") + "\\VEXOMAR\\SCANLOG.LOG");
     EXPECT_NE(std::string::npos, log.find("\tW\t" + locked + " could not be scanned.\r\n"));
 }
 
 TEST_F(VexomarInstance, TheActivityLogKeepsToTheConfigurationTheInstanceTookUp)
 {
-    site_.Install({"ALPHA"});
+    m_site.Install({"ALPHA"});
     // Informational messages only, at most 10 (the smallest the panel offers).
     const std::array<BYTE, 12> limits = {10, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0};
     ASSERT_EQ(0u, VexomarSetActivityLogConfig("ALPHA", limits.data(), 12, 0));
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
-    const InstanceControl alpha(site_.Place("ALPHA"));
+    const InstanceControl alpha(m_site.Place("ALPHA"));
     for (int i = 0; i < 6; ++i) {
         ASSERT_EQ(0u, alpha.Pause());
         ASSERT_EQ(0u, alpha.Continue());
     }
-    const std::string path = site_.DataFolder("ALPHA") + "\\VEXOMAR\\ACTIVITY.LOG";
+    const std::string path = m_site.DataFolder("ALPHA") + "\\VEXOMAR\\ACTIVITY.LOG";
     const std::string log = ScratchAlertHome::ReadText(path);
     std::size_t lines = 0;
     for (std::size_t at = log.find("\r\n"); at != std::string::npos; at = log.find("\r\n", at + 2))
@@ -110,7 +110,7 @@ TEST_F(VexomarInstance, TheActivityLogKeepsToTheConfigurationTheInstanceTookUp)
     const std::array<BYTE, 12> critical = {10, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
     ASSERT_EQ(0u, VexomarSetActivityLogConfig("ALPHA", critical.data(), 12, 0));
     ServerStatus status;
-    ASSERT_TRUE(WaitFor([&] { return ServerStore(site_.Place("ALPHA")).ReadStatus(status) == 0 && status.configSerial == 2; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.configSerial == 2; }, 5000));
     const std::string before = ScratchAlertHome::ReadText(path);
     ASSERT_EQ(0u, alpha.Pause());
     ASSERT_EQ(0u, alpha.Continue());
@@ -119,8 +119,8 @@ TEST_F(VexomarInstance, TheActivityLogKeepsToTheConfigurationTheInstanceTookUp)
 
 TEST_F(VexomarInstance, StateToolReportsStateWordVersionsAndTheFinishedJob)
 {
-    site_.WriteFile(site_.DataFolder("ALPHA") + "\\offer.com", TestVirusText());
-    site_.Install({"ALPHA", "BETA"});
+    m_site.WriteFile(m_site.DataFolder("ALPHA") + "\\offer.com", TestVirusText());
+    m_site.Install({"ALPHA", "BETA"});
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     ASSERT_TRUE(WaitFor([] { return JobBits("ALPHA") == kJobDone; }));
     const std::string report = Capture("VXMSTAT.EXE", "SALES");
@@ -129,7 +129,7 @@ TEST_F(VexomarInstance, StateToolReportsStateWordVersionsAndTheFinishedJob)
         << report;
     EXPECT_NE(std::string::npos, report.find("  Versions:    Vexomar v1.00, Virus Signature v1.01, Engine v1.00, OS NT v"));
     EXPECT_NE(std::string::npos, report.find("  Counts:      folders 1, files scanned 1, infected 1, viruses 1, not scanned 0, to scan 1\r\n"));
-    EXPECT_NE(std::string::npos, report.find("  Last virus:  EICAR-Test-File in " + site_.DataFolder("ALPHA") + "\\offer.com\r\n"));
+    EXPECT_NE(std::string::npos, report.find("  Last virus:  EICAR-Test-File in " + m_site.DataFolder("ALPHA") + "\\offer.com\r\n"));
     EXPECT_NE(std::string::npos, report.find("Server BETA in domain SALES\r\n  Service:     Inactive (service control manager state 1)\r\n"
                                              "  State word:  0x0000\r\n  Real-time:   NA\r\n  Job Status:  NA\r\n"))
         << report;
