@@ -55,7 +55,7 @@ SIZE CBitmapButton::GetBitmapSize() const
     BITMAP info = {};
     if (m_up)
         GetObjectA(m_up, sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
+    return SIZE {info.bmWidth, info.bmHeight};
 }
 
 void CBitmapButton::SizeToContent()

@@ -43,15 +43,15 @@ std::string CComboBox::GetLBText(int index) const
     if (length == CB_ERR || length < 0)
         return std::string();
     std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT got = SendMessageA(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                     reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got =
+        SendMessageA(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return got == CB_ERR ? std::string() : std::string(text.data());
 }
 
 int CComboBox::FindStringExact(const std::string& text, int after) const
 {
-    return Answer(SendMessageA(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(after),
-                               reinterpret_cast<LPARAM>(text.c_str())));
+    return Answer(
+        SendMessageA(m_hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 bool CComboBox::SetItemData(int index, DWORD_PTR data) const

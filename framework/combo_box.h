@@ -9,7 +9,7 @@
 // object.
 class CComboBox {
 public:
-    explicit CComboBox(HWND window = nullptr) : m_hWnd(window) {}
+    explicit CComboBox(HWND window = nullptr) : m_hWnd(window) { }
 
     HWND m_hWnd;
 

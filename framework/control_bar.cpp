@@ -7,9 +7,10 @@
 
 const MessageMap& CControlBar::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Message(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Message(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI),
+        });
     return map;
 }
 

@@ -47,7 +47,9 @@ void CDataExchange::Fail(const std::string& message)
     }
 }
 
-void CWnd::DoDataExchange(CDataExchange&) {}
+void CWnd::DoDataExchange(CDataExchange&)
+{
+}
 
 bool CWnd::UpdateData(bool saveAndValidate)
 {
@@ -161,8 +163,8 @@ void ExchangeComboText(CDataExchange& exchange, int id, std::string& value, int 
     bool list = (GetWindowLongA(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
     if (!exchange.m_bSaveAndValidate) {
         if (list) {
-            LRESULT found = SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(value.c_str()));
+            LRESULT found = SendMessageA(
+                control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str()));
             SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
         } else {
             if (maxLength > 0)

@@ -29,8 +29,7 @@ public:
 void ExchangeText(CDataExchange& exchange, int id, std::string& value, int maxLength = 0);
 // A fixed buffer: the edit is limited to the buffer's size less its terminator.
 void ExchangeTextBuffer(CDataExchange& exchange, int id, char* buffer, size_t size);
-template <size_t N>
-void ExchangeText(CDataExchange& exchange, int id, char (&buffer)[N])
+template <size_t N> void ExchangeText(CDataExchange& exchange, int id, char (&buffer)[N])
 {
     ExchangeTextBuffer(exchange, id, buffer, N);
 }

@@ -9,18 +9,23 @@
 #include "module.h"
 #include "win_app.h"
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateName(MAKEINTRESOURCEA(templateId)), m_parent(parent) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateName(MAKEINTRESOURCEA(templateId)), m_parent(parent)
+{
+}
 
-CDialog::CDialog(const char* templateName, CWnd* parent) : m_templateName(templateName), m_parent(parent) {}
+CDialog::CDialog(const char* templateName, CWnd* parent) : m_templateName(templateName), m_parent(parent)
+{
+}
 
 const MessageMap& CDialog::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Message(WM_INITDIALOG, &CDialog::HandleInitDialog),
-        on::Command(IDOK, &CDialog::OnOK),
-        on::Command(IDCANCEL, &CDialog::OnCancel),
-        on::Message(WM_IDLEUPDATECMDUI, &CDialog::OnIdleUpdateControls),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Message(WM_INITDIALOG, &CDialog::HandleInitDialog),
+            on::Command(IDOK, &CDialog::OnOK),
+            on::Command(IDCANCEL, &CDialog::OnCancel),
+            on::Message(WM_IDLEUPDATECMDUI, &CDialog::OnIdleUpdateControls),
+        });
     return map;
 }
 
@@ -81,8 +86,8 @@ INT_PTR CDialog::DoModal()
     }
     lock.Release();
     if (m_hWnd) {
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        SetWindowPos(
+            m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
         if (owner && GetActiveWindow() == m_hWnd)
             SetActiveWindow(owner);
         DestroyWindow();

@@ -14,7 +14,7 @@ bool IsCheckable(HWND control)
         return false;
     const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     return kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_3STATE || kind == BS_AUTO3STATE ||
-           kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
+        kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
 }
 
 BOOL CALLBACK SendIdleUpdate(HWND child, LPARAM)
@@ -25,7 +25,9 @@ BOOL CALLBACK SendIdleUpdate(HWND child, LPARAM)
 
 }  // namespace
 
-CDialogItemCmdUI::CDialogItemCmdUI(HWND control) : m_control(control) {}
+CDialogItemCmdUI::CDialogItemCmdUI(HWND control) : m_control(control)
+{
+}
 
 void CDialogItemCmdUI::Enable(bool on)
 {

@@ -63,13 +63,13 @@ bool CWnd::CreateDialogWindow(HINSTANCE module, const char* templateName, HWND p
         DWORD style = 0;
         memcpy(&style, data.data() + offset, sizeof style);
         style &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | WS_DISABLED | WS_VISIBLE |
-                   WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+            WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
         style |= WS_CHILD | childStyle;
         memcpy(data.data() + offset, &style, sizeof style);
     }
     t_dialogCreating = this;
-    HWND window = CreateDialogIndirectParamA(module, reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), parent,
-                                             &CWnd::DialogSetupProc, 0);
+    HWND window = CreateDialogIndirectParamA(
+        module, reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), parent, &CWnd::DialogSetupProc, 0);
     t_dialogCreating = nullptr;
     if (!window) {
         if (m_hWnd)

@@ -7,7 +7,7 @@
 
 class CEdit {
 public:
-    explicit CEdit(HWND window = nullptr) : m_hWnd(window) {}
+    explicit CEdit(HWND window = nullptr) : m_hWnd(window) { }
 
     HWND m_hWnd;
 

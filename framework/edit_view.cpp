@@ -9,8 +9,8 @@ bool CEditView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDo
 {
     if (document)
         document->AddView(this);
-    DWORD editStyle = style | WS_CHILD | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
-                      ES_NOHIDESEL;
+    DWORD editStyle =
+        style | WS_CHILD | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL;
     if (!CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", editStyle, rect, parent ? parent->m_hWnd : nullptr, id))
         return false;
     SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), false);

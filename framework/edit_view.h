@@ -8,7 +8,7 @@
 class CEditView : public CView {
 public:
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
-                CDocument* document = nullptr) override;
+        CDocument* document = nullptr) override;
 
     void SetText(const std::string& text);
     std::string GetText() const;

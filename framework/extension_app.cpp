@@ -40,8 +40,7 @@ bool CExtensionApp::TranslateHostMessage(MSG& message)
 
 void CExtensionApp::RunIdle()
 {
-    for (LONG step = 0; step < kIdleStepLimit && OnIdle(step); ++step) {
-    }
+    for (LONG step = 0; step < kIdleStepLimit && OnIdle(step); ++step) { }
 }
 
 void CExtensionApp::UpdateCommandStates()

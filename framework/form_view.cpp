@@ -8,17 +8,20 @@
 #include "framework_ids.h"
 #include "module.h"
 
-CFormView::CFormView(UINT templateId) : m_templateId(templateId) {}
+CFormView::CFormView(UINT templateId) : m_templateId(templateId)
+{
+}
 
 const MessageMap& CFormView::GetMessageMap() const
 {
-    static const MessageMap map(CView::GetMessageMap(), {
-        on::Message(WM_INITDIALOG, &CFormView::OnInitDialogMessage),
-        on::Size(&CFormView::OnSize),
-        on::HScroll(&CFormView::OnHScroll),
-        on::VScroll(&CFormView::OnVScroll),
-        on::Message(WM_IDLEUPDATECMDUI, &CFormView::OnIdleUpdateControls),
-    });
+    static const MessageMap map(CView::GetMessageMap(),
+        {
+            on::Message(WM_INITDIALOG, &CFormView::OnInitDialogMessage),
+            on::Size(&CFormView::OnSize),
+            on::HScroll(&CFormView::OnHScroll),
+            on::VScroll(&CFormView::OnVScroll),
+            on::Message(WM_IDLEUPDATECMDUI, &CFormView::OnIdleUpdateControls),
+        });
     return map;
 }
 
@@ -43,7 +46,7 @@ bool CFormView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDo
         return false;
     SetWindowLongPtrA(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
     RECT natural = GetWindowRect();
-    m_total = SIZE{natural.right - natural.left, natural.bottom - natural.top};
+    m_total = SIZE {natural.right - natural.left, natural.bottom - natural.top};
     MoveWindow(rect);
     UpdateScrollBars();
     OnInitialUpdate();
@@ -108,8 +111,7 @@ void CFormView::ScrollTo(POINT position)
         RECT place = {};
         ::GetWindowRect(child, &place);
         MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
-        SetWindowPos(child, nullptr, place.left + dx, place.top + dy, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, place.left + dx, place.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(m_hWnd, nullptr, TRUE);
     SetScrollPos(m_hWnd, SB_HORZ, m_position.x, TRUE);
@@ -121,30 +123,15 @@ int CFormView::NewPosition(int, UINT code, UINT thumb, int current, int page, in
     int line = 10;
     int position = current;
     switch (code) {
-    case SB_LINEUP:
-        position -= line;
-        break;
-    case SB_LINEDOWN:
-        position += line;
-        break;
-    case SB_PAGEUP:
-        position -= page;
-        break;
-    case SB_PAGEDOWN:
-        position += page;
-        break;
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
+    case SB_PAGEUP: position -= page; break;
+    case SB_PAGEDOWN: position += page; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        position = static_cast<int>(thumb);
-        break;
-    case SB_TOP:
-        position = 0;
-        break;
-    case SB_BOTTOM:
-        position = total;
-        break;
-    default:
-        break;
+    case SB_THUMBPOSITION: position = static_cast<int>(thumb); break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = total; break;
+    default: break;
     }
     return std::max(0, std::min(position, total - page));
 }
@@ -154,7 +141,7 @@ void CFormView::OnHScroll(UINT code, UINT position, HWND bar)
     if (bar)
         return;  // a scroll-bar control of the form
     RECT client = GetClientRect();
-    ScrollTo(POINT{NewPosition(SB_HORZ, code, position, m_position.x, client.right, m_total.cx), m_position.y});
+    ScrollTo(POINT {NewPosition(SB_HORZ, code, position, m_position.x, client.right, m_total.cx), m_position.y});
 }
 
 void CFormView::OnVScroll(UINT code, UINT position, HWND bar)
@@ -162,5 +149,5 @@ void CFormView::OnVScroll(UINT code, UINT position, HWND bar)
     if (bar)
         return;
     RECT client = GetClientRect();
-    ScrollTo(POINT{m_position.x, NewPosition(SB_VERT, code, position, m_position.y, client.bottom, m_total.cy)});
+    ScrollTo(POINT {m_position.x, NewPosition(SB_VERT, code, position, m_position.y, client.bottom, m_total.cy)});
 }

@@ -8,7 +8,7 @@ public:
     explicit CFormView(UINT templateId);
 
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
-                CDocument* document = nullptr) override;
+        CDocument* document = nullptr) override;
     // Fills the controls from the data (UpdateData(false)).
     void OnInitialUpdate() override;
 

@@ -29,26 +29,27 @@ CFrameWnd::~CFrameWnd()
 
 const MessageMap& CFrameWnd::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Size(&CFrameWnd::OnSize),
-        on::Message(WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopup),
-        on::Message(WM_MENUSELECT, &CFrameWnd::OnMenuSelect),
-        on::Message(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdate),
-        on::SetFocus(&CFrameWnd::OnSetFocus),
-        on::Destroy(&CFrameWnd::OnDestroy),
-        on::CommandRange(ID_VIEW_TOOLBAR, ID_VIEW_TOOLBAR + 31, &CFrameWnd::OnBarCheck),
-        on::UpdateCommandRange(ID_VIEW_TOOLBAR, ID_VIEW_TOOLBAR + 31, &CFrameWnd::OnUpdateBarCheck),
-        on::UpdateCommandRange(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Size(&CFrameWnd::OnSize),
+            on::Message(WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopup),
+            on::Message(WM_MENUSELECT, &CFrameWnd::OnMenuSelect),
+            on::Message(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdate),
+            on::SetFocus(&CFrameWnd::OnSetFocus),
+            on::Destroy(&CFrameWnd::OnDestroy),
+            on::CommandRange(ID_VIEW_TOOLBAR, ID_VIEW_TOOLBAR + 31, &CFrameWnd::OnBarCheck),
+            on::UpdateCommandRange(ID_VIEW_TOOLBAR, ID_VIEW_TOOLBAR + 31, &CFrameWnd::OnUpdateBarCheck),
+            on::UpdateCommandRange(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator),
+        });
     return map;
 }
 
-bool CFrameWnd::Create(const char* className, const char* title, DWORD style, const RECT& rect, CWnd* parent,
-                       UINT menuId, DWORD exStyle)
+bool CFrameWnd::Create(
+    const char* className, const char* title, DWORD style, const RECT& rect, CWnd* parent, UINT menuId, DWORD exStyle)
 {
     if (!className) {
         RegisterWindowClass(kFrameClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW),
-                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
         className = kFrameClass;
     }
     HMENU menu = nullptr;

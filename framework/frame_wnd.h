@@ -18,7 +18,7 @@ public:
     // Creates the frame in the framework's frame class ("VexFrame": redraw on resize, double
     // clicks, arrow cursor) unless a class is given. `menuId` 0 means no menu.
     bool Create(const char* className, const char* title, DWORD style = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* parent = nullptr, UINT menuId = 0, DWORD exStyle = 0);
+        const RECT& rect = rectDefault, CWnd* parent = nullptr, UINT menuId = 0, DWORD exStyle = 0);
 
     // Puts `menu` on the menu bar and answers the one it replaces (neither is destroyed).
     HMENU SwapMenu(HMENU menu);

@@ -22,8 +22,8 @@ int CListBox::AddString(const std::string& text) const
 
 int CListBox::InsertString(int index, const std::string& text) const
 {
-    return Answer(SendMessageA(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(text.c_str())));
+    return Answer(
+        SendMessageA(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 int CListBox::DeleteString(int index) const
@@ -62,8 +62,8 @@ std::string CListBox::GetText(int index) const
 
 int CListBox::FindStringExact(const std::string& text, int after) const
 {
-    return Answer(SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, static_cast<WPARAM>(after),
-                               reinterpret_cast<LPARAM>(text.c_str())));
+    return Answer(
+        SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 bool CListBox::SetItemData(int index, DWORD_PTR data) const

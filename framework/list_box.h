@@ -10,7 +10,7 @@
 // object.
 class CListBox {
 public:
-    explicit CListBox(HWND window = nullptr) : m_hWnd(window) {}
+    explicit CListBox(HWND window = nullptr) : m_hWnd(window) { }
 
     HWND m_hWnd;
 

@@ -6,9 +6,10 @@
 
 const MessageMap& CMDIChildWnd::GetMessageMap() const
 {
-    static const MessageMap map(CFrameWnd::GetMessageMap(), {
-        on::Destroy(&CMDIChildWnd::OnDestroyChild),
-    });
+    static const MessageMap map(CFrameWnd::GetMessageMap(),
+        {
+            on::Destroy(&CMDIChildWnd::OnDestroyChild),
+        });
     return map;
 }
 

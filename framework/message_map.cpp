@@ -3,7 +3,9 @@
 
 #include "cmd_target.h"
 
-MessageMap::MessageMap(std::initializer_list<MessageEntry> entries) : m_base(nullptr), m_entries(entries) {}
+MessageMap::MessageMap(std::initializer_list<MessageEntry> entries) : m_base(nullptr), m_entries(entries)
+{
+}
 
 MessageMap::MessageMap(const MessageMap& base, std::initializer_list<MessageEntry> entries)
     : m_base(&base), m_entries(entries)
@@ -27,7 +29,8 @@ const MessageEntry* MessageMap::FindCommand(EntryKind kind, UINT id, UINT code) 
         for (const MessageEntry& entry : map->m_entries) {
             if (id < entry.firstId || id > entry.lastId)
                 continue;
-            if (entry.kind == kind && (kind == EntryKind::Command || kind == EntryKind::UpdateCommand || entry.code == code))
+            if (entry.kind == kind &&
+                (kind == EntryKind::Command || kind == EntryKind::UpdateCommand || entry.code == code))
                 return &entry;
             // A push button's click (code 0) is also a plain command, and a command entry
             // answers a ControlCode request with code 0.
@@ -58,7 +61,7 @@ bool CCmdTarget::OnCmdMsg(CommandRequest& request)
         return false;
     if (request.probe)
         return true;
-    MessageArgs args{WM_COMMAND, 0, 0, request.id, request.ui, request.header};
+    MessageArgs args {WM_COMMAND, 0, 0, request.id, request.ui, request.header};
     request.result = entry->invoke(*this, entry->handler, args);
     return true;
 }

@@ -30,7 +30,7 @@ private:
 
 // How a message is translated inside the loop before it is dispatched.
 enum class ModalKeys {
-    WindowOnly,     // the modal window's own PreTranslateMessage (a property sheet)
+    WindowOnly,  // the modal window's own PreTranslateMessage (a property sheet)
     WindowAndTree,  // then the framework windows from the target up to the modal window (dialogs)
 };
 

@@ -49,11 +49,17 @@ BOOL CPropertyPage::OnApply()
     return TRUE;
 }
 
-void CPropertyPage::OnOK() {}
+void CPropertyPage::OnOK()
+{
+}
 
-void CPropertyPage::OnCancel() {}
+void CPropertyPage::OnCancel()
+{
+}
 
-void CPropertyPage::OnHelp() {}
+void CPropertyPage::OnHelp()
+{
+}
 
 void CPropertyPage::SetModified(bool changed)
 {
@@ -67,9 +73,7 @@ bool CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
     if (!header || header->hwndFrom != GetParent())
         return CDialog::OnNotify(wParam, lParam, result);
     switch (header->code) {
-    case PSN_SETACTIVE:
-        result = OnSetActive() ? 0 : -1;
-        break;
+    case PSN_SETACTIVE: result = OnSetActive() ? 0 : -1; break;
     case PSN_KILLACTIVE:
         result = OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page
         break;
@@ -92,8 +96,7 @@ bool CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT& result)
         OnHelp();
         result = 0;
         break;
-    default:
-        return CDialog::OnNotify(wParam, lParam, result);
+    default: return CDialog::OnNotify(wParam, lParam, result);
     }
     SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
     return true;

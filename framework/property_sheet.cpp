@@ -155,7 +155,8 @@ INT_PTR CPropertySheet::DoModal()
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_MODELESS | PSH_USECALLBACK | (m_showApply ? 0 : PSH_NOAPPLYNOW) | (m_hasHelp ? PSH_HASHELP : 0);
+    header.dwFlags =
+        PSH_MODELESS | PSH_USECALLBACK | (m_showApply ? 0 : PSH_NOAPPLYNOW) | (m_hasHelp ? PSH_HASHELP : 0);
     header.hwndParent = owner;
     header.hInstance = ResourceInstance();
     header.pszCaption = m_caption.c_str();

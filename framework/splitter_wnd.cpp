@@ -5,14 +5,15 @@
 
 const MessageMap& CSplitterWnd::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Size(&CSplitterWnd::OnSize),
-        on::Paint(&CSplitterWnd::OnPaint),
-        on::LButtonDown(&CSplitterWnd::OnLButtonDown),
-        on::MouseMove(&CSplitterWnd::OnMouseMove),
-        on::LButtonUp(&CSplitterWnd::OnLButtonUp),
-        on::Message(WM_SETCURSOR, &CSplitterWnd::OnSetCursor),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Size(&CSplitterWnd::OnSize),
+            on::Paint(&CSplitterWnd::OnPaint),
+            on::LButtonDown(&CSplitterWnd::OnLButtonDown),
+            on::MouseMove(&CSplitterWnd::OnMouseMove),
+            on::LButtonUp(&CSplitterWnd::OnLButtonUp),
+            on::Message(WM_SETCURSOR, &CSplitterWnd::OnSetCursor),
+        });
     return map;
 }
 
@@ -21,7 +22,8 @@ bool CSplitterWnd::CreateStatic(CWnd* parent, int rows, int columns, DWORD style
     if (rows != 1 || columns != 2 || !parent)
         return false;
     static const char kClass[] = "VexSplitter";
-    RegisterWindowClass(kClass, CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RegisterWindowClass(
+        kClass, CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT area = parent->GetClientRect();
     return CreateEx(0, kClass, "", style | WS_CHILD | WS_CLIPCHILDREN, area, parent->m_hWnd, id);
 }

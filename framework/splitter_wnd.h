@@ -9,8 +9,8 @@ public:
     static constexpr int kBarWidth = 6;
 
     // Only the one-row, two-column layout is made (false otherwise).
-    bool CreateStatic(CWnd* parent, int rows, int columns, DWORD style = WS_CHILD | WS_VISIBLE,
-                      UINT id = AFX_IDW_PANE_FIRST);
+    bool CreateStatic(
+        CWnd* parent, int rows, int columns, DWORD style = WS_CHILD | WS_VISIBLE, UINT id = AFX_IDW_PANE_FIRST);
     // Panes are children of the splitter with the id of their place.
     static UINT IdFromRowCol(int row, int column) { return AFX_IDW_PANE_FIRST + row * 16 + column; }
     // Makes `pane` (a child window of the splitter) the pane of the column.

@@ -18,7 +18,7 @@ public:
         m_enabled = on;
         bar->SetPaneEnabled(static_cast<int>(m_nIndex), on);
     }
-    void SetCheck(int) override {}
+    void SetCheck(int) override { }
     void SetText(const std::string& text) override { bar->SetPaneText(static_cast<int>(m_nIndex), text); }
 };
 
@@ -28,14 +28,10 @@ std::string IndicatorText(UINT id)
     if (!text.empty())
         return text;
     switch (id) {
-    case ID_INDICATOR_CAPS:
-        return "CAP";
-    case ID_INDICATOR_NUM:
-        return "NUM";
-    case ID_INDICATOR_SCRL:
-        return "SCRL";
-    default:
-        return {};
+    case ID_INDICATOR_CAPS: return "CAP";
+    case ID_INDICATOR_NUM: return "NUM";
+    case ID_INDICATOR_SCRL: return "SCRL";
+    default: return {};
     }
 }
 
@@ -43,9 +39,10 @@ std::string IndicatorText(UINT id)
 
 const MessageMap& CStatusBar::GetMessageMap() const
 {
-    static const MessageMap map(CControlBar::GetMessageMap(), {
-        on::Size(&CStatusBar::OnSize),
-    });
+    static const MessageMap map(CControlBar::GetMessageMap(),
+        {
+            on::Size(&CStatusBar::OnSize),
+        });
     return map;
 }
 
@@ -55,7 +52,7 @@ bool CStatusBar::Create(CWnd* parent, DWORD style, UINT id)
         return false;
     m_alignTop = false;
     return CreateEx(0, STATUSCLASSNAMEA, "", style | WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM,
-                    RECT{0, 0, 100, 20}, parent ? parent->m_hWnd : nullptr, id);
+        RECT {0, 0, 100, 20}, parent ? parent->m_hWnd : nullptr, id);
 }
 
 int CStatusBar::MeasureText(const std::string& text) const
@@ -75,7 +72,7 @@ bool CStatusBar::SetIndicators(const UINT* ids, int count)
     for (int index = 0; index < count; ++index) {
         UINT id = ids[index];
         std::string text = id == ID_SEPARATOR ? std::string() : IndicatorText(id);
-        m_panes.push_back(Pane{id, id == ID_SEPARATOR ? 0 : MeasureText(text), text, true});
+        m_panes.push_back(Pane {id, id == ID_SEPARATOR ? 0 : MeasureText(text), text, true});
     }
     LayoutPanes();
     for (int index = 0; index < count; ++index)

@@ -12,15 +12,15 @@ struct FileDialogRequest {
     std::string defaultExtension;
     std::string initialFolder;
     std::string path;  // the proposed name in, the chosen path out
-    DWORD flags = 0;   // OFN_* flags added to the defaults
+    DWORD flags = 0;  // OFN_* flags added to the defaults
 };
 
 struct PrinterRequest {
     HWND owner = nullptr;
     bool setupOnly = false;
-    DWORD flags = 0;          // PD_* flags added to PD_RETURNDC (or PD_PRINTSETUP)
+    DWORD flags = 0;  // PD_* flags added to PD_RETURNDC (or PD_PRINTSETUP)
     std::string printerName;  // out
-    HDC dc = nullptr;         // out, for printing; the caller deletes it
+    HDC dc = nullptr;  // out, for printing; the caller deletes it
 };
 
 class SystemDialogs {

@@ -22,7 +22,7 @@ public:
         SendMessageA(m_pOther, TB_CHECKBUTTON, m_nID, MAKELONG(check ? TRUE : FALSE, 0));
         SendMessageA(m_pOther, TB_INDETERMINATE, m_nID, MAKELONG(check == 2 ? TRUE : FALSE, 0));
     }
-    void SetText(const std::string&) override {}
+    void SetText(const std::string&) override { }
 };
 
 }  // namespace
@@ -35,9 +35,10 @@ CToolBar::~CToolBar()
 
 const MessageMap& CToolBar::GetMessageMap() const
 {
-    static const MessageMap map(CControlBar::GetMessageMap(), {
-        on::EraseBackground(&CToolBar::OnEraseBackground),
-    });
+    static const MessageMap map(CControlBar::GetMessageMap(),
+        {
+            on::EraseBackground(&CToolBar::OnEraseBackground),
+        });
     return map;
 }
 
@@ -46,9 +47,9 @@ bool CToolBar::Create(CWnd* parent, DWORD style, UINT id)
     if (!RegisterBarClasses())
         return false;
     m_alignTop = true;
-    DWORD barStyle = style | WS_CHILD | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE |
-                     CCS_NODIVIDER;
-    if (!CreateEx(0, TOOLBARCLASSNAMEA, "", barStyle, RECT{0, 0, 100, 30}, parent ? parent->m_hWnd : nullptr, id))
+    DWORD barStyle =
+        style | WS_CHILD | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+    if (!CreateEx(0, TOOLBARCLASSNAMEA, "", barStyle, RECT {0, 0, 100, 30}, parent ? parent->m_hWnd : nullptr, id))
         return false;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(m_imageSize.cx, m_imageSize.cy));
@@ -131,8 +132,7 @@ HWND CToolBar::AddComboBox(int index, int width, UINT comboId, DWORD style, int 
     SetSeparatorWidth(index, width, comboId);
     RECT place = GetItemRect(index);
     HWND combo = CreateWindowExA(0, "COMBOBOX", "", style | WS_CHILD | WS_VISIBLE, place.left, place.top, width,
-                                 dropHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(comboId)),
-                                 ModuleInstance(), nullptr);
+        dropHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(comboId)), ModuleInstance(), nullptr);
     if (!combo)
         return nullptr;
     ::SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -141,7 +141,7 @@ HWND CToolBar::AddComboBox(int index, int width, UINT comboId, DWORD style, int 
     ::GetWindowRect(combo, &closed);
     int top = place.top + ((place.bottom - place.top) - (closed.bottom - closed.top)) / 2;
     SetWindowPos(combo, nullptr, place.left, top > place.top ? top : place.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_controls.push_back(combo);
     return combo;
 }

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-HTREEITEM CTreeCtrl::InsertItem(const std::string& text, HTREEITEM parent, HTREEITEM after, LPARAM data, int image,
-                                int selectedImage) const
+HTREEITEM CTreeCtrl::InsertItem(
+    const std::string& text, HTREEITEM parent, HTREEITEM after, LPARAM data, int image, int selectedImage) const
 {
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
@@ -34,12 +34,14 @@ HTREEITEM CTreeCtrl::GetRootItem() const
 
 HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM item) const
 {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(m_hWnd, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(m_hWnd, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
 }
 
 HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const
 {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(m_hWnd, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(m_hWnd, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
 }
 
 HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM item) const

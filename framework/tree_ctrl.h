@@ -9,13 +9,13 @@
 
 class CTreeCtrl {
 public:
-    explicit CTreeCtrl(HWND window = nullptr) : m_hWnd(window) {}
+    explicit CTreeCtrl(HWND window = nullptr) : m_hWnd(window) { }
 
     HWND m_hWnd;
 
     // Adds an item under `parent` (TVI_ROOT for a top item) after `after`; null on failure.
     HTREEITEM InsertItem(const std::string& text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST,
-                         LPARAM data = 0, int image = 0, int selectedImage = 0) const;
+        LPARAM data = 0, int image = 0, int selectedImage = 0) const;
     bool DeleteItem(HTREEITEM item) const;
     bool DeleteAllItems() const;
     HTREEITEM GetRootItem() const;

@@ -12,11 +12,12 @@ CView::~CView()
 
 const MessageMap& CView::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Paint(&CView::OnPaint),
-        on::Message(WM_MOUSEACTIVATE, &CView::OnMouseActivate),
-        on::Destroy(&CView::OnDestroy),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Paint(&CView::OnPaint),
+            on::Message(WM_MOUSEACTIVATE, &CView::OnMouseActivate),
+            on::Destroy(&CView::OnDestroy),
+        });
     return map;
 }
 
@@ -32,7 +33,9 @@ void CView::OnInitialUpdate()
     Invalidate();
 }
 
-void CView::OnDraw(HDC) {}
+void CView::OnDraw(HDC)
+{
+}
 
 void CView::OnPaint()
 {

@@ -13,7 +13,7 @@ public:
 
     // Creates the view as a child of `parent` (usually its frame) with the document given.
     virtual bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST,
-                        DWORD style = WS_CHILD | WS_VISIBLE, CDocument* document = nullptr);
+        DWORD style = WS_CHILD | WS_VISIBLE, CDocument* document = nullptr);
     virtual void OnInitialUpdate();
     virtual void OnDraw(HDC dc);
 

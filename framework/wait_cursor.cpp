@@ -1,7 +1,9 @@
 // The hourglass cursor for the span of a long operation.
 #include "wait_cursor.h"
 
-CWaitCursor::CWaitCursor() : m_previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+CWaitCursor::CWaitCursor() : m_previous(SetCursor(LoadCursor(nullptr, IDC_WAIT)))
+{
+}
 
 CWaitCursor::~CWaitCursor()
 {

@@ -142,8 +142,8 @@ std::string CWinApp::GetProfileString(const char* section, const char* key, cons
     // Grow until the value fits: the profile functions cut without saying so.
     for (DWORD size = 256; size <= 65536; size *= 4) {
         std::string buffer(size, '\0');
-        DWORD got = GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "", buffer.data(), size,
-                                             ProfileFile());
+        DWORD got = GetPrivateProfileStringA(
+            section, key, defaultValue ? defaultValue : "", buffer.data(), size, ProfileFile());
         if (got < size - 1) {
             buffer.resize(got);
             return buffer;
@@ -174,7 +174,9 @@ void CWinApp::LoadStdProfileSettings(UINT maxRecent)
     }
 }
 
-void CWinApp::OnFileNew() {}
+void CWinApp::OnFileNew()
+{
+}
 
 void CWinApp::OnAppExit()
 {
@@ -231,8 +233,7 @@ bool PumpMessages()
     }
     CWinApp* app = CWinApp::Get();
     LONG count = 0;
-    while (app && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && app->OnIdle(count++)) {
-    }
+    while (app && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && app->OnIdle(count++)) { }
     return true;
 }
 

@@ -21,8 +21,8 @@ public:
     HINSTANCE m_hInstance = nullptr;
     HINSTANCE m_hResource = nullptr;  // templates and strings; the module itself when null
     CWnd* m_pMainWnd = nullptr;
-    std::string m_appName;             // message-box captions
-    std::string m_profileName;         // the profile file; a bare name lies in the Windows directory
+    std::string m_appName;  // message-box captions
+    std::string m_profileName;  // the profile file; a bare name lies in the Windows directory
     std::string m_cmdLine;
     int m_nCmdShow = SW_SHOWNORMAL;
     std::vector<std::string> m_recentFiles;

@@ -132,8 +132,8 @@ const char* CWnd::DefaultClassName()
     return kDefaultClass;
 }
 
-bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect,
-                    HWND parent, UINT idOrMenu, void* param)
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+    UINT idOrMenu, void* param)
 {
     if (m_hWnd)
         return false;
@@ -141,9 +141,8 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
     if (rect.left == CW_USEDEFAULT)
         x = y = width = height = CW_USEDEFAULT;
     SetCreating(this);
-    HWND window = CreateWindowExA(exStyle, className ? className : DefaultClassName(), title ? title : "", style,
-                                  x, y, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idOrMenu)), ModuleInstance(), param);
+    HWND window = CreateWindowExA(exStyle, className ? className : DefaultClassName(), title ? title : "", style, x, y,
+        width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idOrMenu)), ModuleInstance(), param);
     SetCreating(nullptr);
     if (!window) {
         // A WM_CREATE that refused destroys the window; the object stays unbound.
@@ -439,7 +438,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     const MessageEntry* entry = GetMessageMap().FindMessage(message);
     if (!entry)
         return false;
-    MessageArgs args{message, wParam, lParam, 0, nullptr, nullptr};
+    MessageArgs args {message, wParam, lParam, 0, nullptr, nullptr};
     result = entry->invoke(*this, entry->handler, args);
     return true;
 }

@@ -31,12 +31,12 @@ public:
 
     // Creation. A class registered with RegisterWindowClass gets its messages from the
     // first one on; a system class (EDIT, a common control) is subclassed once created.
-    bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect,
-                  HWND parent, UINT idOrMenu, void* param = nullptr);
+    bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+        UINT idOrMenu, void* param = nullptr);
     bool Create(const char* className, const char* title, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     // Registers a window class of this module with the framework's window procedure, once.
-    static bool RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, HBRUSH background,
-                                    HICON icon = nullptr);
+    static bool RegisterWindowClass(
+        const char* name, UINT style, HCURSOR cursor, HBRUSH background, HICON icon = nullptr);
     // The framework's general class ("VexWnd": double clicks, arrow cursor, no background).
     static const char* DefaultClassName();
     BOOL DestroyWindow();

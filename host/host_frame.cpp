@@ -37,7 +37,9 @@ HMENU WindowSubmenu(HMENU menu)
 
 }  // namespace
 
-HostFrame::HostFrame(std::vector<LoadedPanel>& panels) : m_panels(panels) {}
+HostFrame::HostFrame(std::vector<LoadedPanel>& panels) : m_panels(panels)
+{
+}
 
 HostFrame::~HostFrame()
 {
@@ -76,8 +78,7 @@ bool HostFrame::Create(HINSTANCE instance)
     m_windowMenu = GetSubMenu(m_menu, kWindowMenuPosition);
     m_idleText = LoadHostString(instance, IDS_HOST_READY);
     m_frame = CreateWindowExA(0, kFrameClass, LoadHostString(instance, IDS_HOST_TITLE).c_str(),
-                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 900, 640,
-                              nullptr, m_menu, instance, this);
+        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 900, 640, nullptr, m_menu, instance, this);
     return m_frame != nullptr && m_client != nullptr;
 }
 
@@ -101,16 +102,15 @@ LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: {
         CLIENTCREATESTRUCT client = {m_windowMenu, ID_HOST_FIRST_CHILD};
         m_client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                   WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
-                                   m_frame, nullptr, m_instance, &client);
-        m_status = CreateWindowExA(0, STATUSCLASSNAMEA, m_idleText.c_str(), WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
-                                   0, 0, 0, 0, m_frame, nullptr, m_instance, nullptr);
+            WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0, m_frame, nullptr, m_instance,
+            &client);
+        m_status = CreateWindowExA(0, STATUSCLASSNAMEA, m_idleText.c_str(), WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
+            0, 0, 0, m_frame, nullptr, m_instance, nullptr);
         return m_client ? 0 : -1;
     }
     case kCreateMdiChild:
         return CreatePanelChild(reinterpret_cast<HMODULE>(wParam), reinterpret_cast<MdiChildRequest*>(lParam));
-    case kStatusText:
-        return OnStatusText(wParam, lParam);
+    case kStatusText: return OnStatusText(wParam, lParam);
     case kStartPanels:
         for (const LoadedPanel& panel : m_panels)
             panel.Send(kStart);
@@ -126,9 +126,7 @@ LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_CLOSE:
         // A panel that must not go now (a scan running) keeps its window: the host stays.
         if (CloseChildren())
@@ -138,8 +136,7 @@ LRESULT HostFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         KillTimer(m_frame, kPanelTimer);
         PostQuitMessage(0);
         return 0;
-    default:
-        break;
+    default: break;
     }
     return DefFrameProcA(m_frame, m_client, message, wParam, lParam);
 }
@@ -151,23 +148,12 @@ bool HostFrame::OnCommand(UINT id)
         return true;
     }
     switch (id) {
-    case ID_HOST_EXIT:
-        PostMessageA(m_frame, WM_CLOSE, 0, 0);
-        return true;
-    case ID_HOST_ABOUT:
-        ShowAbout();
-        return true;
-    case ID_PANEL_WINDOW_CASCADE:
-        SendMessageA(m_client, WM_MDICASCADE, 0, 0);
-        return true;
-    case ID_PANEL_WINDOW_TILE:
-        SendMessageA(m_client, WM_MDITILE, MDITILE_HORIZONTAL, 0);
-        return true;
-    case ID_PANEL_WINDOW_ARRANGE:
-        SendMessageA(m_client, WM_MDIICONARRANGE, 0, 0);
-        return true;
-    default:
-        break;
+    case ID_HOST_EXIT: PostMessageA(m_frame, WM_CLOSE, 0, 0); return true;
+    case ID_HOST_ABOUT: ShowAbout(); return true;
+    case ID_PANEL_WINDOW_CASCADE: SendMessageA(m_client, WM_MDICASCADE, 0, 0); return true;
+    case ID_PANEL_WINDOW_TILE: SendMessageA(m_client, WM_MDITILE, MDITILE_HORIZONTAL, 0); return true;
+    case ID_PANEL_WINDOW_ARRANGE: SendMessageA(m_client, WM_MDIICONARRANGE, 0, 0); return true;
+    default: break;
     }
     // The panel's own commands go to its window.
     HWND active = reinterpret_cast<HWND>(SendMessageA(m_client, WM_MDIGETACTIVE, 0, 0));
@@ -188,7 +174,7 @@ LRESULT HostFrame::CreatePanelChild(HMODULE module, MdiChildRequest* request)
         return 0;
     }
     HWND child = CreateMDIWindowA(kChildClass, request->title, request->style & ~WS_VISIBLE, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_client, m_instance, 0);
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_client, m_instance, 0);
     if (!child) {
         request->status = kRequestResourceMissing;
         return 0;
@@ -199,8 +185,8 @@ LRESULT HostFrame::CreatePanelChild(HMODULE module, MdiChildRequest* request)
     // The child owns the plug-in's menu from now on and shows it while it is active; the
     // host's Panels and Help menus stay reachable in it.
     if (request->menu) {
-        InsertMenuA(request->menu, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(m_menu, 1)),
-                    "&Panels");
+        InsertMenuA(
+            request->menu, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(m_menu, 1)), "&Panels");
         AppendMenuA(request->menu, MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(m_menu, 3)), "&Help");
         SetPropA(child, kMenuProperty, reinterpret_cast<HANDLE>(request->menu));
     }
@@ -233,8 +219,7 @@ LRESULT CALLBACK HostFrame::ChildProc(HWND window, UINT message, WPARAM wParam, 
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return DefMDIChildProcA(window, message, wParam, lParam);
 }

@@ -60,8 +60,8 @@ std::vector<std::string> Rows(int count, bool rising)
     std::vector<std::string> rows;
     for (int i = 0; i < count; ++i) {
         unsigned number = rising ? static_cast<unsigned>(i) : random() % 100000;
-        rows.push_back("10." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + ".0\t"
-                       + std::to_string(number) + "\tNet " + std::to_string(i) + "\tsite");
+        rows.push_back("10." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + ".0\t" +
+            std::to_string(number) + "\tNet " + std::to_string(i) + "\tsite");
     }
     return rows;
 }
@@ -76,7 +76,8 @@ struct Figures {
 
 bool MakeList(CColList& list, HWND owner)
 {
-    if (!list.Create(4, WS_VISIBLE, RECT{0, 0, 600, 400}, owner, 100, ColListFlags::kNotify | ColListFlags::kKeepSelection))
+    if (!list.Create(
+            4, WS_VISIBLE, RECT {0, 0, 600, 400}, owner, 100, ColListFlags::kNotify | ColListFlags::kKeepSelection))
         return false;
     for (int column = 0; column < 4; ++column)
         list.SetColumnWidth(column, 120);
@@ -137,24 +138,24 @@ double Median(std::vector<Figures> runs, double Figures::*field)
 
 int main()
 {
-    HWND owner = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 620, 420,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND owner = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 620, 420, nullptr,
+        nullptr, GetModuleHandleA(nullptr), nullptr);
     // Each size runs several times and the median is shown, as the machine may be busy; the
     // best add shows what an idle machine does. The heap count is taken on a first run, before
     // any row of that size was freed.
     std::printf("%6s  %9s  %9s  %9s  %9s  %9s  %9s  %10s\n", "rows", "add ms", "best add", "best/1k", "front ms",
-                "paint ms", "sort ms", "heap bytes");
+        "paint ms", "sort ms", "heap bytes");
     for (int count : {1024, 4096, 16384, 65536}) {
         std::vector<Figures> runs;
         const int repeats = count > 16384 ? 3 : 5;
         for (int run = 0; run < repeats; ++run)
             runs.push_back(Measure(owner, count, run == 0));
         double best = std::min_element(runs.begin(), runs.end(), [](const Figures& a, const Figures& b) {
-                          return a.add < b.add;
-                      })->add;
+            return a.add < b.add;
+        })->add;
         std::printf("%6d  %9.1f  %9.1f  %9.2f  %9.1f  %9.1f  %9.1f  %10lld (%lld per row)\n", count,
-                    Median(runs, &Figures::add), best, best * 1024 / count, Median(runs, &Figures::frontAdd),
-                    Median(runs, &Figures::paint), Median(runs, &Figures::resort), runs[0].bytes, runs[0].bytes / count);
+            Median(runs, &Figures::add), best, best * 1024 / count, Median(runs, &Figures::frontAdd),
+            Median(runs, &Figures::paint), Median(runs, &Figures::resort), runs[0].bytes, runs[0].bytes / count);
         std::fflush(stdout);
     }
     DestroyWindow(owner);

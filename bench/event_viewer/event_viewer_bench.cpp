@@ -62,8 +62,8 @@ std::vector<BYTE> Table(int records)
         std::vector<BYTE> slot(alert_table::kSlotSize, 0);
         if (i % 100 != 0) {
             alert_table::Record record;
-            record.eventFile = "AL" + std::string(6 - std::to_string(i % 1000000).size(), '0') + std::to_string(i % 1000000)
-                               + ".EVT";
+            record.eventFile =
+                "AL" + std::string(6 - std::to_string(i % 1000000).size(), '0') + std::to_string(i % 1000000) + ".EVT";
             record.description = "Virus EICAR-Test found in C:\\INCOMING\\REPORT" + std::to_string(i) + ".DOC";
             record.application = applications[i % 3];
             record.priority = i % 4;
@@ -79,8 +79,8 @@ std::vector<BYTE> Table(int records)
 }
 
 struct Figures {
-    double load = 0;    // first load: the column list made, the table read, the rows added
-    double paint = 0;   // the first drawing of the filled list
+    double load = 0;  // first load: the column list made, the table read, the rows added
+    double paint = 0;  // the first drawing of the filled list
     double reload = 0;  // the timer finding a longer table and filling the list again
     int rows = 0;
 };
@@ -93,7 +93,7 @@ Figures Measure(HWND frame, const std::string& tablePath, const std::vector<BYTE
     GetClientRect(frame, &client);
     CASTabWnd tab;
     tab.Create(frame, client, 1, 1);
-    CEventDlg page{TestProgram()};
+    CEventDlg page {TestProgram()};
     page.CreateInTab(tab, 0);
     tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
     tab.Select(0);
@@ -139,15 +139,16 @@ std::string DateTimeText(std::int32_t seconds)
     if (!FileTimeToSystemTime(&utc, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
         return std::string();
     const LocaleFormat& format = ModuleLocaleFormat();
-    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' '
-           + format.FormatTime(local.wHour, local.wMinute, local.wSecond);
+    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' ' +
+        format.FormatTime(local.wHour, local.wMinute, local.wSecond);
 }
 
 Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
 {
     Parts parts;
     std::vector<alert_table::Record> records;
-    for (size_t at = alert_table::kSlotSize; at + alert_table::kSlotSize <= table.size(); at += alert_table::kSlotSize) {
+    for (size_t at = alert_table::kSlotSize; at + alert_table::kSlotSize <= table.size();
+         at += alert_table::kSlotSize) {
         if (alert_table::SlotHoldsRecord(&table[at]))
             records.push_back(alert_table::ReadRecord(&table[at]));
     }
@@ -159,9 +160,9 @@ Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
 
     HBITMAP image = CreateBitmap(16, 16, 1, 1, nullptr);
     CColList list;
-    list.Create(4, WS_VISIBLE, RECT{0, 0, 600, 380}, frame, 101,
-                ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages | ColListFlags::kExtendedSelection
-                    | ColListFlags::kGlobalClass | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage);
+    list.Create(4, WS_VISIBLE, RECT {0, 0, 600, 380}, frame, 101,
+        ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages | ColListFlags::kExtendedSelection |
+            ColListFlags::kGlobalClass | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage);
     list.SetColumnSortType(3, SortType::Numeric);
     list.SortByColumn(3, true, static_cast<int>(SortDirection::Descending));
     Flush();
@@ -213,8 +214,8 @@ int main()
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "EventBench";
     RegisterClassA(&windowClass);
-    HWND frame = CreateWindowExA(0, "EventBench", "Event Log", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20,
-                                 640, 420, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND frame = CreateWindowExA(0, "EventBench", "Event Log", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20,
+        20, 640, 420, nullptr, nullptr, windowClass.hInstance, nullptr);
 
     const std::string tablePath = folder + "\\ALRECORD.TBL";
     std::vector<BYTE> table = Table(kRecords);
@@ -235,8 +236,8 @@ int main()
     // The median of five runs, as the machine may be busy.
     std::printf("%d record slots, %d rows listed\n", kRecords, runs[0].rows);
     std::printf("first load %7.1f ms   first paint %6.1f ms   reload on a longer table %7.1f ms\n",
-                Median(runs, &Figures::load), Median(runs, &Figures::paint), Median(runs, &Figures::reload));
+        Median(runs, &Figures::load), Median(runs, &Figures::paint), Median(runs, &Figures::reload));
     std::printf("of a fill: date and time texts %7.1f ms   column list rows with data and images %7.1f ms\n",
-                dateTimes[2], listRows[2]);
+        dateTimes[2], listRows[2]);
     return 0;
 }

@@ -9,7 +9,7 @@
 
 class CorpusBuilder {
 public:
-    explicit CorpusBuilder(uint32_t seed) : m_rng(seed) {}
+    explicit CorpusBuilder(uint32_t seed) : m_rng(seed) { }
 
     // bodies random body signatures (wildcardShare of them with wildcards and gaps), hashes MD5
     // signatures of made-up files, and the test file's signature.
@@ -17,7 +17,8 @@ public:
     // Writes the same set as .ndb and .hdb lines.
     static bool WriteImportFormats(const kelvex::SignatureSet& set, const std::string& ndb, const std::string& hdb);
     // Fills dir with files of mixed kinds totalling about megabytes; some carry planted signatures.
-    bool Corpus(const std::string& dir, size_t files, size_t megabytes, const kelvex::SignatureSet& set, size_t& planted);
+    bool Corpus(
+        const std::string& dir, size_t files, size_t megabytes, const kelvex::SignatureSet& set, size_t& planted);
 
 private:
     std::string FileBytes(size_t size, int kind);

@@ -26,72 +26,92 @@ struct Args {
     bool loadOnly = false, gbench = false;
 };
 
-double Seconds(std::chrono::steady_clock::time_point since) {
+double Seconds(std::chrono::steady_clock::time_point since)
+{
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
 // User and system time of this process: the figure that other work on the machine does not inflate.
-double CpuSeconds() {
+double CpuSeconds()
+{
     struct rusage u;
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-size_t ResidentBytes() {
+size_t ResidentBytes()
+{
     long pages = 0, resident = 0;
     FILE* f = std::fopen("/proc/self/statm", "r");
     if (f) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
         std::fclose(f);
     }
     return size_t(resident) * 4096;
 }
 
-std::vector<std::string> ListFiles(const std::string& dir) {
+std::vector<std::string> ListFiles(const std::string& dir)
+{
     std::vector<std::string> files;
     std::error_code ec;
     for (const auto& e : std::filesystem::recursive_directory_iterator(dir, ec))
-        if (e.is_regular_file()) files.push_back(e.path().string());
+        if (e.is_regular_file())
+            files.push_back(e.path().string());
     return files;
 }
 
-void MemoryScan(benchmark::State& state) {
+void MemoryScan(benchmark::State& state)
+{
     CorpusBuilder b(7);
     kelvex::Scanner scanner;
     std::string error;
     scanner.Load(b.Signatures(size_t(state.range(0)), 0, 0.2), error);
     std::string data(64u << 20, '\0');
-    for (size_t i = 0; i < data.size(); ++i) data[i] = char((i * 2654435761u) >> 13);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = char((i * 2654435761u) >> 13);
     kelvex::MemorySource src(data);
     for (auto _ : state) {
         kelvex::Detection d;
-        benchmark::DoNotOptimize(scanner.Scan(src, kelvex::ScanOptions{}, d));
+        benchmark::DoNotOptimize(scanner.Scan(src, kelvex::ScanOptions {}, d));
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(data.size()));
 }
 BENCHMARK(MemoryScan)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-bool Parse(int argc, char** argv, Args& a) {
+bool Parse(int argc, char** argv, Args& a)
+{
     for (int i = 1; i < argc; ++i) {
         const std::string k = argv[i];
         const bool v = i + 1 < argc;
-        if (k == "--corpus" && v) a.corpus = argv[++i];
-        else if (k == "--out" && v) a.out = argv[++i];
-        else if (k == "--files" && v) a.files = std::stoul(argv[++i]);
-        else if (k == "--mb" && v) a.megabytes = std::stoul(argv[++i]);
-        else if (k == "--sigs" && v) a.bodies = std::stoul(argv[++i]);
-        else if (k == "--hashes" && v) a.hashes = std::stoul(argv[++i]);
-        else if (k == "--wild" && v) a.wild = std::stod(argv[++i]);
-        else if (k == "--load-only") a.loadOnly = true;
-        else if (k == "--gbench") a.gbench = true;
-        else return false;
+        if (k == "--corpus" && v)
+            a.corpus = argv[++i];
+        else if (k == "--out" && v)
+            a.out = argv[++i];
+        else if (k == "--files" && v)
+            a.files = std::stoul(argv[++i]);
+        else if (k == "--mb" && v)
+            a.megabytes = std::stoul(argv[++i]);
+        else if (k == "--sigs" && v)
+            a.bodies = std::stoul(argv[++i]);
+        else if (k == "--hashes" && v)
+            a.hashes = std::stoul(argv[++i]);
+        else if (k == "--wild" && v)
+            a.wild = std::stod(argv[++i]);
+        else if (k == "--load-only")
+            a.loadOnly = true;
+        else if (k == "--gbench")
+            a.gbench = true;
+        else
+            return false;
     }
     return true;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     Args a;
     if (argc > 1 && std::string(argv[1]) == "--gbench") {
         benchmark::Initialize(&argc, argv);
@@ -100,8 +120,8 @@ int main(int argc, char** argv) {
     }
     if (!Parse(argc, argv, a)) {
         std::fprintf(stderr,
-                     "usage: kelvex_bench [--corpus DIR] [--files N] [--mb N] [--sigs N] [--hashes N] [--wild SHARE]\n"
-                     "                    [--out DIR] [--load-only] | --gbench [benchmark options]\n");
+            "usage: kelvex_bench [--corpus DIR] [--files N] [--mb N] [--sigs N] [--hashes N] [--wild SHARE]\n"
+            "                    [--out DIR] [--load-only] | --gbench [benchmark options]\n");
         return 2;
     }
     std::filesystem::create_directories(a.out);
@@ -126,9 +146,10 @@ int main(int argc, char** argv) {
     const double load = Seconds(t0);
     std::printf("signatures   %zu body (%.0f%% with wildcards) + %zu MD5 + EICAR\n", a.bodies, a.wild * 100, a.hashes);
     std::printf("VIRSIG.DAT   %.1f MB, load %.3f s, engine memory %.1f MB (resident growth %.1f MB)\n",
-                double(std::filesystem::file_size(dat)) / 1e6, load, double(scanner.MemoryBytes()) / 1e6,
-                double(ResidentBytes() - before) / 1e6);
-    if (a.loadOnly) return 0;
+        double(std::filesystem::file_size(dat)) / 1e6, load, double(scanner.MemoryBytes()) / 1e6,
+        double(ResidentBytes() - before) / 1e6);
+    if (a.loadOnly)
+        return 0;
 
     std::vector<std::string> files = ListFiles(a.corpus);
     if (files.empty()) {
@@ -149,7 +170,8 @@ int main(int argc, char** argv) {
     for (const std::string& f : files) {
         PosixFileSource src(f.c_str());
         size_t got = 0;
-        for (uint64_t at = 0; src.Read(at, buf.data(), buf.size(), got) && got; at += got) bytes += got;
+        for (uint64_t at = 0; src.Read(at, buf.data(), buf.size(), got) && got; at += got)
+            bytes += got;
     }
     const double read = Seconds(t0), readCpu = CpuSeconds() - readCpu0;
 
@@ -159,15 +181,16 @@ int main(int argc, char** argv) {
     for (const std::string& f : files) {
         PosixFileSource src(f.c_str());
         kelvex::Detection d;
-        const kelvex::ScanOutcome o = src.Valid() ? scanner.Scan(src, kelvex::ScanOptions{}, d) : kelvex::ScanOutcome::ReadError;
+        const kelvex::ScanOutcome o =
+            src.Valid() ? scanner.Scan(src, kelvex::ScanOptions {}, d) : kelvex::ScanOutcome::ReadError;
         detections += o == kelvex::ScanOutcome::Infected;
         unreadable += o == kelvex::ScanOutcome::ReadError;
     }
     const double scan = Seconds(t0), cpu = CpuSeconds() - cpu0;
     // On a shared machine the CPU figures are the ones to compare: scan against plain reading.
     std::printf("corpus       %zu files, %.1f MB; plain reading %.0f MB/s (CPU %.3f s, %.0f MB/s)\n", files.size(),
-                double(bytes) / 1e6, double(bytes) / 1e6 / read, readCpu, double(bytes) / 1e6 / readCpu);
+        double(bytes) / 1e6, double(bytes) / 1e6 / read, readCpu, double(bytes) / 1e6 / readCpu);
     std::printf("scan         %zu detections, %zu unreadable, %.3f s, %.0f MB/s (CPU %.3f s, %.0f MB/s)\n", detections,
-                unreadable, scan, double(bytes) / 1e6 / scan, cpu, double(bytes) / 1e6 / cpu);
+        unreadable, scan, double(bytes) / 1e6 / scan, cpu, double(bytes) / 1e6 / cpu);
     return 0;
 }

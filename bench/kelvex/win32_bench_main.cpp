@@ -18,7 +18,8 @@ typedef unsigned(__cdecl* LoadFromFn)(uint32_t, const char*);
 typedef unsigned(__cdecl* ScanFileFn)(uint32_t, const char*, HANDLE);
 typedef unsigned(__cdecl* ScanBufferFn)(uint32_t, const void*, uint32_t);
 
-double Now() {
+double Now()
+{
     LARGE_INTEGER f, c;
     QueryPerformanceFrequency(&f);
     QueryPerformanceCounter(&c);
@@ -26,26 +27,32 @@ double Now() {
 }
 
 // User and kernel time of this process, the figure other work on the machine does not inflate.
-double CpuSeconds() {
+double CpuSeconds()
+{
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
     auto seconds = [](const FILETIME& t) { return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; };
     return seconds(kernel) + seconds(user);
 }
 
-size_t WorkingSet() {
+size_t WorkingSet()
+{
     PROCESS_MEMORY_COUNTERS c = {};
     c.cb = sizeof c;
     return GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c) ? c.WorkingSetSize : 0;
 }
 
-void ListFiles(const std::string& dir, std::vector<std::string>& out) {
+void ListFiles(const std::string& dir, std::vector<std::string>& out)
+{
     WIN32_FIND_DATAA d;
     HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &d);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE)
+        return;
     do {
         const std::string name = d.cFileName;
-        if (name == "." || name == "..") continue;
+        if (name == "." || name == "..")
+            continue;
         if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             ListFiles(dir + "\\" + name, out);
         else
@@ -54,14 +61,16 @@ void ListFiles(const std::string& dir, std::vector<std::string>& out) {
     FindClose(h);
 }
 
-HANDLE OpenForReading(const std::string& path) {
-    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                       nullptr);
+HANDLE OpenForReading(const std::string& path)
+{
+    return CreateFileA(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: KVXBENCH VIRSIG.DAT CORPUS_DIR\n");
         return 2;
@@ -87,7 +96,8 @@ int main(int argc, char** argv) {
     uint32_t engine = 0;
     // Secure mode (whole files, body and MD5 signatures), no cure: what the native run measures.
     const uint16_t words[17] = {1, 0, 14, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
-    if (open(&engine) != 0 || setOptions(engine, words, 17) != 0) return 1;
+    if (open(&engine) != 0 || setOptions(engine, words, 17) != 0)
+        return 1;
     const size_t before = WorkingSet();
     double t0 = Now();
     const unsigned loaded = loadFrom(engine, dat.c_str());
@@ -97,7 +107,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("signatures   %u loaded, load %.3f s, working set growth %.1f MB\n", count(engine), load,
-                double(WorkingSet() - before) / 1e6);
+        double(WorkingSet() - before) / 1e6);
 
     std::vector<std::string> files;
     ListFiles(corpus, files);
@@ -107,9 +117,11 @@ int main(int argc, char** argv) {
     t0 = Now();
     for (const std::string& f : files) {
         HANDLE h = OpenForReading(f);
-        if (h == INVALID_HANDLE_VALUE) continue;
+        if (h == INVALID_HANDLE_VALUE)
+            continue;
         DWORD got = 0;
-        while (ReadFile(h, buf.data(), DWORD(buf.size()), &got, nullptr) && got) bytes += got;
+        while (ReadFile(h, buf.data(), DWORD(buf.size()), &got, nullptr) && got)
+            bytes += got;
         CloseHandle(h);
     }
     const double read = Now() - t0, readCpu = CpuSeconds() - cpu0;
@@ -120,28 +132,32 @@ int main(int argc, char** argv) {
     for (const std::string& f : files) {
         HANDLE h = OpenForReading(f);
         const unsigned status = scanFile(engine, f.c_str(), h);
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
         detections += status != 0 && !(status & 0x4030);
         unreadable += (status & 0x4030) != 0;
     }
     const double scan = Now() - t0, cpu = CpuSeconds() - cpu0;
-    std::printf("corpus       %u files, %.1f MB; plain reading %.0f MB/s (CPU %.3f s, %.0f MB/s)\n", unsigned(files.size()),
-                double(bytes) / 1e6, double(bytes) / 1e6 / read, readCpu, double(bytes) / 1e6 / readCpu);
+    std::printf("corpus       %u files, %.1f MB; plain reading %.0f MB/s (CPU %.3f s, %.0f MB/s)\n",
+        unsigned(files.size()), double(bytes) / 1e6, double(bytes) / 1e6 / read, readCpu,
+        double(bytes) / 1e6 / readCpu);
     std::printf("scan         %u detections, %u unreadable, %.3f s, %.0f MB/s (CPU %.3f s, %.0f MB/s)\n",
-                unsigned(detections), unsigned(unreadable), scan, double(bytes) / 1e6 / scan, cpu,
-                double(bytes) / 1e6 / cpu);
+        unsigned(detections), unsigned(unreadable), scan, double(bytes) / 1e6 / scan, cpu, double(bytes) / 1e6 / cpu);
 
     // The engine alone: the first files (up to 256 MB) held in memory and scanned through
     // ordinal 11, so that neither the file system nor Wine's server is in the figure.
     std::vector<std::string> held;
     uint64_t heldBytes = 0;
     for (const std::string& f : files) {
-        if (heldBytes >= (256u << 20)) break;
+        if (heldBytes >= (256u << 20))
+            break;
         HANDLE h = OpenForReading(f);
-        if (h == INVALID_HANDLE_VALUE) continue;
+        if (h == INVALID_HANDLE_VALUE)
+            continue;
         std::string data;
         DWORD got = 0;
-        while (ReadFile(h, buf.data(), DWORD(buf.size()), &got, nullptr) && got) data.append(buf.data(), got);
+        while (ReadFile(h, buf.data(), DWORD(buf.size()), &got, nullptr) && got)
+            data.append(buf.data(), got);
         CloseHandle(h);
         heldBytes += data.size();
         held.push_back(std::move(data));
@@ -155,8 +171,8 @@ int main(int argc, char** argv) {
     }
     const double memScan = Now() - t0, memCpu = CpuSeconds() - cpu0;
     std::printf("in memory    %u files, %.1f MB, %u detections, %.3f s, %.0f MB/s (CPU %.3f s, %.0f MB/s)\n",
-                unsigned(held.size()), double(heldBytes) / 1e6, unsigned(memoryDetections), memScan,
-                double(heldBytes) / 1e6 / memScan, memCpu, double(heldBytes) / 1e6 / memCpu);
+        unsigned(held.size()), double(heldBytes) / 1e6, unsigned(memoryDetections), memScan,
+        double(heldBytes) / 1e6 / memScan, memCpu, double(heldBytes) / 1e6 / memCpu);
     close(engine);
     FreeLibrary(dll);
     return 0;

@@ -17,8 +17,8 @@ std::vector<std::string> MakeRows(size_t count)
     std::vector<std::string> rows;
     rows.reserve(count);
     for (size_t i = 0; i < count; ++i)
-        rows.push_back("10." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + ".0\t"
-                       + std::to_string(random() % 100000) + "\tNet " + std::to_string(i));
+        rows.push_back("10." + std::to_string(random() % 256) + "." + std::to_string(random() % 256) + ".0\t" +
+            std::to_string(random() % 100000) + "\tNet " + std::to_string(i));
     return rows;
 }
 
@@ -38,8 +38,14 @@ void SortRows(benchmark::State& state, int column, SortType type)
     state.SetComplexityN(state.range(0));
 }
 
-void BM_SortByTextColumn(benchmark::State& state) { SortRows(state, 0, SortType::Text); }
-void BM_SortByNumericColumn(benchmark::State& state) { SortRows(state, 1, SortType::Numeric); }
+void BM_SortByTextColumn(benchmark::State& state)
+{
+    SortRows(state, 0, SortType::Text);
+}
+void BM_SortByNumericColumn(benchmark::State& state)
+{
+    SortRows(state, 1, SortType::Numeric);
+}
 
 BENCHMARK(BM_SortByTextColumn)->RangeMultiplier(4)->Range(1024, 16384)->Complexity(benchmark::oNLogN);
 BENCHMARK(BM_SortByNumericColumn)->RangeMultiplier(4)->Range(1024, 16384)->Complexity(benchmark::oNLogN);

@@ -43,33 +43,28 @@ std::string OneLine(const std::string& text)
 
 std::string AlertLogLine(const CivilTime& when, const AlertEvent& event)
 {
-    return when.Stamp() + " " + PriorityName(event.record.priority) + " alert of " + event.record.application + ": "
-           + OneLine(event.fullText) + " (" + event.record.eventFile + ")\r\n";
+    return when.Stamp() + " " + PriorityName(event.record.priority) + " alert of " + event.record.application + ": " +
+        OneLine(event.fullText) + " (" + event.record.eventFile + ")\r\n";
 }
 
 std::string DescribeRecipient(NotifyMethod method, const std::uint8_t* record)
 {
     switch (method) {
-    case NotifyMethod::Broadcast:
-        return "broadcast to " + FieldText(record, 0, 52);
-    case NotifyMethod::Pager:
-        return "pager to " + FieldText(record, 85, 48) + " at " + FieldText(record, 20, 25);
+    case NotifyMethod::Broadcast: return "broadcast to " + FieldText(record, 0, 52);
+    case NotifyMethod::Pager: return "pager to " + FieldText(record, 85, 48) + " at " + FieldText(record, 20, 25);
     case NotifyMethod::EMail: {
         const std::uint32_t kind = GetU32(record + 52);
         return "e-mail to " + FieldText(record, 0, 52) + (kind == 2 ? " (CC)" : "");
     }
-    case NotifyMethod::Snmp:
-        return DescribeSnmp(record);
-    case NotifyMethod::TroubleTicket:
-        return "trouble ticket to " + FieldText(record, 100, 108);
-    case NotifyMethod::EventLog:
-        return "event log of " + FieldText(record, 0, 52);
+    case NotifyMethod::Snmp: return DescribeSnmp(record);
+    case NotifyMethod::TroubleTicket: return "trouble ticket to " + FieldText(record, 100, 108);
+    case NotifyMethod::EventLog: return "event log of " + FieldText(record, 0, 52);
     }
     return "unknown method";
 }
 
-std::vector<std::string> DeliveryLogLines(const CivilTime& when, const std::string& application,
-                                          const ApplicationSettings& settings)
+std::vector<std::string> DeliveryLogLines(
+    const CivilTime& when, const std::string& application, const ApplicationSettings& settings)
 {
     std::vector<std::string> lines;
     for (const NotifyMethodInfo& info : kNotifyMethods) {
@@ -77,8 +72,8 @@ std::vector<std::string> DeliveryLogLines(const CivilTime& when, const std::stri
             continue;
         const auto& list = settings.recipients[static_cast<std::size_t>(info.method)];
         for (std::size_t at = 0; at + info.recordSize <= list.size(); at += info.recordSize) {
-            lines.push_back(when.Stamp() + " " + application + " alert delivered by "
-                            + DescribeRecipient(info.method, list.data() + at) + "\r\n");
+            lines.push_back(when.Stamp() + " " + application + " alert delivered by " +
+                DescribeRecipient(info.method, list.data() + at) + "\r\n");
         }
     }
     return lines;
@@ -88,11 +83,10 @@ std::string EventFileText(const CivilTime& when, const AlertEvent& event)
 {
     char numbers[64];
     std::snprintf(numbers, sizeof numbers, "Type: %d\r\nCount: %d\r\n", static_cast<int>(event.type),
-                  static_cast<int>(event.count));
-    return "Alert: " + OneLine(event.fullText) + "\r\n" + "Application: " + event.record.application + "\r\n"
-           + "Priority: " + PriorityName(event.record.priority) + "\r\n" + numbers
-           + "Event code: " + OneLine(event.code) + "\r\n" + "Server: " + OneLine(event.server) + "\r\n"
-           + "Time: " + when.Stamp() + "\r\n";
+        static_cast<int>(event.count));
+    return "Alert: " + OneLine(event.fullText) + "\r\n" + "Application: " + event.record.application + "\r\n" +
+        "Priority: " + PriorityName(event.record.priority) + "\r\n" + numbers + "Event code: " + OneLine(event.code) +
+        "\r\n" + "Server: " + OneLine(event.server) + "\r\n" + "Time: " + when.Stamp() + "\r\n";
 }
 
 std::string EventFileName(std::uint32_t slot)

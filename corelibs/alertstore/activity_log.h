@@ -10,9 +10,9 @@
 #include "civil_time.h"
 
 struct AlertEvent {
-    AlertRecord record;        // what goes into the record table
-    std::string fullText;      // the description as delivered, before the table cuts it
-    std::string code;          // the product's event code ("05"), may be empty
+    AlertRecord record;  // what goes into the record table
+    std::string fullText;  // the description as delivered, before the table cuts it
+    std::string code;  // the product's event code ("05"), may be empty
     std::int32_t type = 0;
     std::int32_t count = 1;
     std::string server;
@@ -29,8 +29,8 @@ std::string DescribeRecipient(NotifyMethod method, const std::uint8_t* record);
 
 // One line per recipient of every enabled method:
 // "MM/DD/YYYY hh:mm:ss VEXOMAR alert delivered by pager to J. Smith at 555-0100\r\n"
-std::vector<std::string> DeliveryLogLines(const CivilTime& when, const std::string& application,
-                                          const ApplicationSettings& settings);
+std::vector<std::string> DeliveryLogLines(
+    const CivilTime& when, const std::string& application, const ApplicationSettings& settings);
 
 // The event file's text, one "Name: value" line each, ending in CR LF.
 std::string EventFileText(const CivilTime& when, const AlertEvent& event);

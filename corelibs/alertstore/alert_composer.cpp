@@ -25,8 +25,8 @@ std::string AlertComposer::KeyOf(const std::string& server, const std::string& p
     return key;
 }
 
-std::optional<AlertMessage> AlertComposer::Accept(const std::string& server, int type, int count,
-                                                  const std::string& product, const std::string& text)
+std::optional<AlertMessage> AlertComposer::Accept(
+    const std::string& server, int type, int count, const std::string& product, const std::string& text)
 {
     const std::string key = KeyOf(server, product);
     const std::string cut = text.substr(0, kMaxAlertText);

@@ -17,8 +17,8 @@ public:
     static int PriorityOfType(int type);
 
     // The message to deliver, or nothing when the call only staged its text.
-    std::optional<AlertMessage> Accept(const std::string& server, int type, int count, const std::string& product,
-                                       const std::string& text);
+    std::optional<AlertMessage> Accept(
+        const std::string& server, int type, int count, const std::string& product, const std::string& text);
     // Forgets a staged text, e.g. when its staging call could not reach the service.
     void Drop(const std::string& server, const std::string& product);
 

@@ -13,9 +13,9 @@ inline constexpr const char* kServiceName = "Morwick Alert Notification Server";
 inline constexpr DWORD kServerUnreachable = 1722;
 
 struct AlertHome {
-    std::string server;   // bare name as the caller gave it ("" for the local computer)
+    std::string server;  // bare name as the caller gave it ("" for the local computer)
     bool local = true;
-    std::string home;     // no trailing backslash
+    std::string home;  // no trailing backslash
     std::string logDirectory;
     std::string eventLogDirectory;
 

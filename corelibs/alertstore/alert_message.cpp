@@ -32,7 +32,7 @@ std::string AlertPipePath(const std::string& machine)
 
 std::array<std::uint8_t, kAlertMessageSize> AlertMessage::Encode() const
 {
-    std::array<std::uint8_t, kAlertMessageSize> bytes{};
+    std::array<std::uint8_t, kAlertMessageSize> bytes {};
     std::memcpy(bytes.data(), kMagic, sizeof kMagic);
     PutU32(bytes.data() + 4, static_cast<std::uint32_t>(type));
     PutU32(bytes.data() + 8, static_cast<std::uint32_t>(count));
@@ -61,7 +61,7 @@ std::optional<AlertMessage> AlertMessage::Decode(const std::uint8_t* data, std::
 
 std::array<std::uint8_t, 4> EncodeAlertReply(std::uint32_t result)
 {
-    std::array<std::uint8_t, 4> bytes{};
+    std::array<std::uint8_t, 4> bytes {};
     PutU32(bytes.data(), result);
     return bytes;
 }

@@ -16,8 +16,8 @@ inline constexpr std::size_t kMaxAlertText = 255;
 // Results of an alert delivery, as MakeAlert1 returns them (Windows error numbers).
 inline constexpr std::uint32_t kAlertDelivered = 0;
 inline constexpr std::uint32_t kAlertServiceNotRunning = 1062;  // no pipe: the service is stopped
-inline constexpr std::uint32_t kAlertServicePaused = 1061;      // the service refuses while paused
-inline constexpr std::uint32_t kAlertNotRecorded = 29;          // the service could not write
+inline constexpr std::uint32_t kAlertServicePaused = 1061;  // the service refuses while paused
+inline constexpr std::uint32_t kAlertNotRecorded = 29;  // the service could not write
 inline constexpr std::uint32_t kAlertBadArguments = 87;
 
 // Layout: 0 magic "MWA1", 4 type, 8 count, 12 priority (signed 32-bit each), 16 product (64),

@@ -33,7 +33,7 @@ std::string GetText(const Slot& slot, std::size_t at, std::size_t size)
 
 Slot AlertRecord::Encode() const
 {
-    Slot slot{};
+    Slot slot {};
     std::memcpy(slot.data(), kTag, sizeof kTag);
     PutText(slot, kEventFileAt, kEventFileSize, eventFile);
     PutText(slot, kDescriptionAt, kDescriptionSize, description);
@@ -65,13 +65,9 @@ const char* PriorityName(int priority)
 {
     switch (priority) {
     case 0:
-    case 1:
-        return "Critical";
-    case 2:
-        return "Warning";
-    case 3:
-        return "Informational";
-    default:
-        return "Unknown";
+    case 1: return "Critical";
+    case 2: return "Warning";
+    case 3: return "Informational";
+    default: return "Unknown";
     }
 }

@@ -10,11 +10,11 @@ inline constexpr std::size_t kSlotSize = 256;
 using Slot = std::array<std::uint8_t, kSlotSize>;
 
 struct AlertRecord {
-    std::string eventFile;    // 8.3 name inside the event-log directory
+    std::string eventFile;  // 8.3 name inside the event-log directory
     std::string description;
     std::string application;
     std::int8_t priority = 0;  // 0 or 1 critical, 2 warning, 3 informational
-    std::int32_t time = 0;     // seconds since 1970 UTC
+    std::int32_t time = 0;  // seconds since 1970 UTC
 
     // Texts longer than their fields are cut so that each stays NUL-terminated.
     Slot Encode() const;

@@ -43,8 +43,8 @@ bool AlertTable::WriteRecord(std::uint32_t slot, const AlertRecord& record)
     const Slot bytes = record.Encode();
     const std::uint64_t at = static_cast<std::uint64_t>(slot) * kSlotSize;
     const std::uint8_t cleared = 0;
-    return m_file.WriteAt(at, &cleared, 1) && m_file.WriteAt(at + 1, bytes.data() + 1, bytes.size() - 1)
-           && m_file.WriteAt(at, bytes.data(), 1);
+    return m_file.WriteAt(at, &cleared, 1) && m_file.WriteAt(at + 1, bytes.data() + 1, bytes.size() - 1) &&
+        m_file.WriteAt(at, bytes.data(), 1);
 }
 
 bool AlertTable::CountRecord(int priority)
@@ -60,7 +60,7 @@ bool AlertTable::CountRecord(int priority)
 
 std::optional<TableHeader> AlertTable::ReadHeader()
 {
-    Slot slot{};
+    Slot slot {};
     if (!m_file.ReadAt(0, slot.data(), slot.size()))
         return std::nullopt;
     return TableHeader::Decode(slot);

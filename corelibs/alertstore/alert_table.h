@@ -13,7 +13,7 @@ public:
     // Event file names carry the slot number in six digits.
     static constexpr std::uint32_t kMaxSlot = 999999;
 
-    explicit AlertTable(TableFile& file) : m_file(file) {}
+    explicit AlertTable(TableFile& file) : m_file(file) { }
 
     // The first free record slot, or the one after the last whole slot. A table shorter
     // than its header is given a zeroed header first. Nothing when the table is full or

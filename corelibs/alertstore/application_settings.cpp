@@ -34,8 +34,7 @@ bool ApplicationSettings::Enabled(NotifyMethod method) const
     return flags[InfoOf(method).slot] != 0;
 }
 
-bool ApplicationSettings::SetRecipients(NotifyMethod method, const std::uint8_t* list, std::size_t count,
-                                        bool enabled)
+bool ApplicationSettings::SetRecipients(NotifyMethod method, const std::uint8_t* list, std::size_t count, bool enabled)
 {
     if (count > kMaxRecipients || (count != 0 && list == nullptr))
         return false;
@@ -78,7 +77,7 @@ std::vector<std::uint8_t> ApplicationSettings::Encode() const
     std::size_t at = kListsAt;
     for (std::size_t i = 0; i < kNotifyMethods.size(); ++i) {
         PutU32(bytes.data() + kListCountsAt + 4 * i,
-               static_cast<std::uint32_t>(recipients[i].size() / kNotifyMethods[i].recordSize));
+            static_cast<std::uint32_t>(recipients[i].size() / kNotifyMethods[i].recordSize));
         if (!recipients[i].empty())
             std::memcpy(bytes.data() + at, recipients[i].data(), recipients[i].size());
         at += recipients[i].size();
@@ -115,8 +114,8 @@ std::optional<ApplicationSettings> ApplicationSettings::Decode(const std::vector
     std::size_t at = kListsAt;
     for (std::size_t i = 0; i < kNotifyMethods.size(); ++i) {
         const std::size_t size = GetU32(bytes.data() + kListCountsAt + 4 * i) * kNotifyMethods[i].recordSize;
-        result.recipients[i].assign(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                                    bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
+        result.recipients[i].assign(
+            bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + size));
         at += size;
     }
     return result;

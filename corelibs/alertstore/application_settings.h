@@ -12,12 +12,12 @@
 // stores a whole set: a crash leaves either the old or the new settings, never a mix.
 class ApplicationSettings {
 public:
-    std::array<std::uint8_t, kFlagBlockSize> flags{};
-    std::array<std::uint8_t, kCountBlockSize> counts{};
-    std::array<std::uint8_t, kSettingsBlockSize> settings{};
+    std::array<std::uint8_t, kFlagBlockSize> flags {};
+    std::array<std::uint8_t, kCountBlockSize> counts {};
+    std::array<std::uint8_t, kSettingsBlockSize> settings {};
     std::array<std::vector<std::uint8_t>, kNotifyMethods.size()> recipients;
-    std::uint32_t serial = 0;       // raised by every successful set
-    std::int64_t changedAt = 0;     // seconds since 1970 (UTC) of the last set
+    std::uint32_t serial = 0;  // raised by every successful set
+    std::int64_t changedAt = 0;  // seconds since 1970 (UTC) of the last set
 
     std::size_t RecipientCount(NotifyMethod method) const;
     bool Enabled(NotifyMethod method) const;

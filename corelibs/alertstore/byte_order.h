@@ -28,8 +28,8 @@ inline std::uint16_t GetU16(const std::uint8_t* p)
 
 inline std::uint32_t GetU32(const std::uint8_t* p)
 {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
-           | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 inline std::uint64_t GetU64(const std::uint8_t* p)

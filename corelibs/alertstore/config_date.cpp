@@ -11,7 +11,7 @@ std::string ApplicationConfigDate(std::int64_t changedAt, std::uint32_t serial)
         return "never set";
     char text[96];
     std::snprintf(text, sizeof text, "%s #%u", CivilTime::FromUnixSeconds(changedAt).Iso().c_str(),
-                  static_cast<unsigned>(serial));
+        static_cast<unsigned>(serial));
     return text;
 }
 
@@ -22,6 +22,6 @@ std::string PortConfigDate(std::uint64_t writeTime100ns, std::uint64_t size)
     const std::int64_t seconds = static_cast<std::int64_t>(writeTime100ns / kTicksPerSecond) - kSecondsFrom1601To1970;
     char text[96];
     std::snprintf(text, sizeof text, "%s.%07u %llu", CivilTime::FromUnixSeconds(seconds).Iso().c_str(),
-                  static_cast<unsigned>(writeTime100ns % kTicksPerSecond), static_cast<unsigned long long>(size));
+        static_cast<unsigned>(writeTime100ns % kTicksPerSecond), static_cast<unsigned long long>(size));
     return text;
 }

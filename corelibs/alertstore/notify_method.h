@@ -9,10 +9,10 @@ enum class NotifyMethod { Broadcast, Pager, EMail, Snmp, TroubleTicket, EventLog
 
 struct NotifyMethodInfo {
     NotifyMethod method;
-    std::size_t slot;        // flag byte and count word index in the blocks
+    std::size_t slot;  // flag byte and count word index in the blocks
     std::size_t recordSize;  // bytes of one recipient record
-    int freeKind;            // the kind number of AlertFreeCheckEverySetting
-    const char* name;        // as the activity log names it
+    int freeKind;  // the kind number of AlertFreeCheckEverySetting
+    const char* name;  // as the activity log names it
 };
 
 inline constexpr std::array<NotifyMethodInfo, 6> kNotifyMethods = {{

@@ -44,8 +44,7 @@ std::optional<ApplicationSettings> SettingsRepository::LoadLocked(const std::str
     return ApplicationSettings::Decode(*bytes);
 }
 
-bool SettingsRepository::Update(const std::string& application,
-                                const std::function<bool(ApplicationSettings&)>& change)
+bool SettingsRepository::Update(const std::string& application, const std::function<bool(ApplicationSettings&)>& change)
 {
     const std::optional<std::string> name = NormalizeApplicationName(application);
     if (!name)

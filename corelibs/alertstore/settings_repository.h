@@ -13,7 +13,7 @@
 // a file. "ALERT" always exists: without a file it reads as empty settings.
 class SettingsRepository {
 public:
-    explicit SettingsRepository(const AlertHome& home) : m_home(home) {}
+    explicit SettingsRepository(const AlertHome& home) : m_home(home) { }
 
     // Nothing for an unknown application or a damaged file. Reads take the settings lock
     // too: a reader's open file would otherwise make a writer's replacement fail.

@@ -74,7 +74,7 @@ SiteDescription SiteDescription::Parse(const std::string& text, ParseError* erro
             return fail("expected [DOMAIN] or SERVER=DIRECTORY");
         if (site.m_domains.empty())
             return fail("a server must follow a domain");
-        SiteServer server{Trim(line.substr(0, equals)), site.m_domains.back(), Trim(line.substr(equals + 1))};
+        SiteServer server {Trim(line.substr(0, equals)), site.m_domains.back(), Trim(line.substr(equals + 1))};
         if (!ValidName(server.name))
             return fail("bad server name");
         if (server.dataDirectory.empty())

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct SiteServer {
-    std::string name;           // bare computer name
+    std::string name;  // bare computer name
     std::string domain;
     std::string dataDirectory;  // empty for the local computer: its data comes from the registry
 };

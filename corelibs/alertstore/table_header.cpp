@@ -7,7 +7,7 @@
 
 Slot TableHeader::Encode() const
 {
-    Slot slot{};
+    Slot slot {};
     PutU32(slot.data(), static_cast<std::uint32_t>(critical));
     PutU32(slot.data() + 4, static_cast<std::uint32_t>(warning));
     PutU32(slot.data() + 8, static_cast<std::uint32_t>(informational));
@@ -26,8 +26,8 @@ TableHeader TableHeader::Decode(const Slot& slot)
 void TableHeader::Count(int priority)
 {
     std::int32_t* count = priority == 0 || priority == 1 ? &critical
-                          : priority == 2                ? &warning
-                          : priority == 3                ? &informational
+        : priority == 2                                  ? &warning
+        : priority == 3                                  ? &informational
                                                          : nullptr;
     // A count that somebody drove to the top stays there rather than turning negative.
     if (count && *count < INT32_MAX)

@@ -37,8 +37,8 @@ bool Win32TableFile::ReadAt(std::uint64_t offset, std::uint8_t* data, std::size_
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    return m_handle != INVALID_HANDLE_VALUE && ReadFile(m_handle, data, static_cast<DWORD>(size), &done, &at)
-           && done == size;
+    return m_handle != INVALID_HANDLE_VALUE && ReadFile(m_handle, data, static_cast<DWORD>(size), &done, &at) &&
+        done == size;
 }
 
 bool Win32TableFile::WriteAt(std::uint64_t offset, const std::uint8_t* data, std::size_t size)
@@ -47,6 +47,6 @@ bool Win32TableFile::WriteAt(std::uint64_t offset, const std::uint8_t* data, std
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD done = 0;
-    return m_handle != INVALID_HANDLE_VALUE && WriteFile(m_handle, data, static_cast<DWORD>(size), &done, &at)
-           && done == size;
+    return m_handle != INVALID_HANDLE_VALUE && WriteFile(m_handle, data, static_cast<DWORD>(size), &done, &at) &&
+        done == size;
 }

@@ -10,7 +10,7 @@
 class Win32TableFile : public TableFile {
 public:
     enum class Mode {
-        Read,   // readers share with everyone, so the service can write meanwhile
+        Read,  // readers share with everyone, so the service can write meanwhile
         Write,  // one writer at a time; readers may stay; created when missing
     };
 

@@ -13,8 +13,7 @@ using namespace drumel;
 namespace {
 
 // Reads from the first server a name stands for (a domain's first server).
-template <typename Copy>
-DWORD ReadFirst(const char* server, Copy copy)
+template <typename Copy> DWORD ReadFirst(const char* server, Copy copy)
 {
     DWORD error = 0;
     const auto targets = Targets(server, false, error);
@@ -30,8 +29,7 @@ DWORD ReadFirst(const char* server, Copy copy)
 }
 
 // Changes every target's settings, tells each running instance, and answers the first failure.
-template <typename Change>
-DWORD WriteEach(const char* server, bool wholeDomain, Change change)
+template <typename Change> DWORD WriteEach(const char* server, bool wholeDomain, Change change)
 {
     DWORD error = 0;
     const auto targets = Targets(server, wholeDomain, error);
@@ -55,9 +53,8 @@ DWORD GetRecord(const char* server, void* record, DWORD size, ConfigKind kind)
     return Guarded([&]() -> DWORD {
         if (!record || size != kConfigRecordSize)
             return ERROR_INVALID_PARAMETER;
-        return ReadFirst(server, [&](const ServerConfig& config) {
-            std::memcpy(record, config.Record(kind).data(), kConfigRecordSize);
-        });
+        return ReadFirst(server,
+            [&](const ServerConfig& config) { std::memcpy(record, config.Record(kind).data(), kConfigRecordSize); });
     });
 }
 
@@ -70,7 +67,8 @@ DWORD SetRecord(const char* server, const void* record, DWORD size, DWORD domain
         std::memcpy(bytes.data(), record, kConfigRecordSize);
         DWORD error = 0;
         const auto targets = Targets(server, domainWide != 0, error);
-        const DWORD result = WriteEach(server, domainWide != 0, [&](ServerConfig& config) { config.Record(kind) = bytes; });
+        const DWORD result =
+            WriteEach(server, domainWide != 0, [&](ServerConfig& config) { config.Record(kind) = bytes; });
         // The startup field is the instance's start type with the service control manager.
         if (kind == ConfigKind::Service && !error) {
             const bool automatic = DecodeServiceConfig(bytes).automaticStartup == 1;
@@ -105,7 +103,8 @@ extern "C" DWORD WINAPI VexomarSetServiceConfig(const char* server, const void* 
     return SetRecord(server, record, size, domainWide, ConfigKind::Service);
 }
 
-extern "C" DWORD WINAPI VexomarSetActivityLogConfig(const char* server, const void* record, DWORD size, DWORD domainWide)
+extern "C" DWORD WINAPI VexomarSetActivityLogConfig(
+    const char* server, const void* record, DWORD size, DWORD domainWide)
 {
     return SetRecord(server, record, size, domainWide, ConfigKind::ActivityLog);
 }
@@ -120,9 +119,8 @@ extern "C" DWORD WINAPI VexomarGetBCast(const char* server, void* record, DWORD 
     return Guarded([&]() -> DWORD {
         if (!record || size != kBroadcastRecordSize)
             return ERROR_INVALID_PARAMETER;
-        return ReadFirst(server, [&](const ServerConfig& config) {
-            std::memcpy(record, config.broadcast.data(), kBroadcastRecordSize);
-        });
+        return ReadFirst(server,
+            [&](const ServerConfig& config) { std::memcpy(record, config.broadcast.data(), kBroadcastRecordSize); });
     });
 }
 

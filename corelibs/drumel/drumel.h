@@ -24,10 +24,10 @@ DWORD WINAPI VexomarGetBCast(const char* server, void* record, DWORD size);
 // mode: 0 the server, 1 the domain named, 2 every server of the named server's domain.
 DWORD WINAPI VexomarSetBCast(const char* server, const void* record, DWORD size, DWORD mode);
 
-DWORD WINAPI VexomarTableLoad(const char* server, DWORD table, void* buffer, DWORD bufferSize, DWORD first,
-                              DWORD largest, DWORD* count);
+DWORD WINAPI VexomarTableLoad(
+    const char* server, DWORD table, void* buffer, DWORD bufferSize, DWORD first, DWORD largest, DWORD* count);
 DWORD WINAPI VexomarTableSave(const char* server, DWORD table, const void* entries, DWORD size, DWORD number,
-                              DWORD replace, DWORD domainWide, DWORD* count);
+    DWORD replace, DWORD domainWide, DWORD* count);
 DWORD WINAPI VexomarTableReload(const char* server, DWORD table, DWORD reserved1, DWORD reserved2);
 DWORD WINAPI VexomarTableSync(const char* server, DWORD tableMask, DWORD reserved1, DWORD reserved2, DWORD mode);
 

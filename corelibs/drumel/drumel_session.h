@@ -23,8 +23,7 @@ DWORD Logon(const ServerPlace& place, const std::string& user, const std::string
 void TellInstance(const ServerPlace& place, DWORD control);
 
 // Keeps exceptions inside the DLL: a call that throws answers ERROR_GEN_FAILURE.
-template <typename Body>
-DWORD Guarded(Body body) noexcept
+template <typename Body> DWORD Guarded(Body body) noexcept
 {
     try {
         return body();

@@ -11,14 +11,13 @@ namespace {
 
 bool Answers(DWORD state)
 {
-    return state == SERVICE_RUNNING || state == SERVICE_PAUSED || state == SERVICE_PAUSE_PENDING
-           || state == SERVICE_CONTINUE_PENDING;
+    return state == SERVICE_RUNNING || state == SERVICE_PAUSED || state == SERVICE_PAUSE_PENDING ||
+        state == SERVICE_CONTINUE_PENDING;
 }
 
 // Runs a command on every target, each after the logon rule; the first failure is the answer,
 // but every server is still tried.
-template <typename Command>
-DWORD OnEach(const char* server, Command command)
+template <typename Command> DWORD OnEach(const char* server, Command command)
 {
     DWORD error = 0;
     const auto targets = Targets(server, false, error);
@@ -100,8 +99,9 @@ extern "C" DWORD WINAPI VexomarGetServerState(const char* server, DWORD* stateWo
         DWORD word = 0;
         if (answers) {
             // An instance that has not published yet is running with nothing to tell.
-            word = published ? LiveStateWord(status, UnixNow(), DecodeServiceConfig(config.service).activeTimeoutSeconds)
-                             : 0x0001;
+            word = published
+                ? LiveStateWord(status, UnixNow(), DecodeServiceConfig(config.service).activeTimeoutSeconds)
+                : 0x0001;
         }
         if (stateWord)
             *stateWord = word;

@@ -7,8 +7,8 @@
 
 using namespace drumel;
 
-extern "C" DWORD WINAPI VexomarTableLoad(const char* server, DWORD table, void* buffer, DWORD bufferSize, DWORD first,
-                                         DWORD largest, DWORD* count)
+extern "C" DWORD WINAPI VexomarTableLoad(
+    const char* server, DWORD table, void* buffer, DWORD bufferSize, DWORD first, DWORD largest, DWORD* count)
 {
     return Guarded([&]() -> DWORD {
         const TableShape* shape = FindTable(table);
@@ -30,7 +30,7 @@ extern "C" DWORD WINAPI VexomarTableLoad(const char* server, DWORD table, void* 
 }
 
 extern "C" DWORD WINAPI VexomarTableSave(const char* server, DWORD table, const void* entries, DWORD size, DWORD number,
-                                         DWORD replace, DWORD domainWide, DWORD* count)
+    DWORD replace, DWORD domainWide, DWORD* count)
 {
     return Guarded([&]() -> DWORD {
         const TableShape* shape = FindTable(table);

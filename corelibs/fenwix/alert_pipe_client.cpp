@@ -10,7 +10,7 @@ constexpr DWORD kAnswerTimeoutMs = 10000;
 
 class Handle {
 public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    explicit Handle(HANDLE handle) : m_handle(handle) { }
     ~Handle()
     {
         if (m_handle && m_handle != INVALID_HANDLE_VALUE)
@@ -43,8 +43,8 @@ bool Transfer(HANDLE pipe, bool write, void* data, DWORD size, DWORD* done)
         return false;
     OVERLAPPED overlapped = {};
     overlapped.hEvent = event.Get();
-    const BOOL started = write ? WriteFile(pipe, data, size, nullptr, &overlapped)
-                               : ReadFile(pipe, data, size, nullptr, &overlapped);
+    const BOOL started =
+        write ? WriteFile(pipe, data, size, nullptr, &overlapped) : ReadFile(pipe, data, size, nullptr, &overlapped);
     if (!started && GetLastError() != ERROR_IO_PENDING)
         return false;
     if (WaitForSingleObject(event.Get(), kAnswerTimeoutMs) != WAIT_OBJECT_0) {
@@ -74,8 +74,8 @@ std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
     const DWORD start = GetTickCount();
     HANDLE opened = INVALID_HANDLE_VALUE;
     for (;;) {
-        opened = CreateFileA(m_pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_OVERLAPPED, nullptr);
+        opened = CreateFileA(
+            m_pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
         if (opened != INVALID_HANDLE_VALUE)
             break;
         const DWORD error = GetLastError();
@@ -95,8 +95,8 @@ std::uint32_t AlertPipeClient::Send(const AlertMessage& message) const
         return GetLastError();
     auto request = message.Encode();
     DWORD done = 0;
-    if (!Transfer(pipe.Get(), true, request.data(), static_cast<DWORD>(request.size()), &done)
-        || done != request.size())
+    if (!Transfer(pipe.Get(), true, request.data(), static_cast<DWORD>(request.size()), &done) ||
+        done != request.size())
         return GetLastError() ? GetLastError() : kAlertNotRecorded;
     std::uint8_t reply[8] = {};
     if (!Transfer(pipe.Get(), false, reply, sizeof reply, &done))

@@ -10,7 +10,7 @@
 
 class AlertPipeClient {
 public:
-    explicit AlertPipeClient(std::string pipeName) : m_pipeName(std::move(pipeName)) {}
+    explicit AlertPipeClient(std::string pipeName) : m_pipeName(std::move(pipeName)) { }
 
     // kAlertDelivered when a service listens (busy or not), else why it cannot be reached.
     std::uint32_t Probe() const;

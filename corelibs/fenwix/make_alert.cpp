@@ -13,7 +13,7 @@ AlertComposer g_composer;
 
 struct Target {
     std::string machine;  // "" for this computer
-    std::string server;   // as the service should record it
+    std::string server;  // as the service should record it
 };
 
 // This computer and the servers of its site are served by this computer's service;

@@ -3,8 +3,7 @@
 
 #include <exception>
 
-template <typename Body>
-int Guarded(int failure, Body body) noexcept
+template <typename Body> int Guarded(int failure, Body body) noexcept
 {
     try {
         return body();

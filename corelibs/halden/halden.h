@@ -7,8 +7,8 @@
 // cannot be reached. Lists are GlobalAlloc blocks (NULL when empty) that the caller frees.
 extern "C" {
 
-int WINAPI AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                                 LPCSTR application);
+int WINAPI AlertReadEverySetting(
+    LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application);
 int WINAPI AlertFreeCheckEverySetting(LPCSTR server, int kind);
 
 int WINAPI AlertGetBroadcast(LPCSTR server, WORD* count, void** list, LPCSTR application);
@@ -24,10 +24,10 @@ int WINAPI AlertSetBroadcast(LPCSTR server, WORD count, void* list, int enabled,
 int WINAPI AlertSetPager(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application);
 int WINAPI AlertSetSnmp(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application);
 int WINAPI AlertSetEventLog(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application);
-int WINAPI AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                         LPCSTR application);
-int WINAPI AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                     LPCSTR application);
+int WINAPI AlertSetEMail(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application);
+int WINAPI AlertSetTTixPRINTQ_HEADER(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application);
 
 int WINAPI AlertGetCFGDate(LPCSTR server, LPCSTR section, char* date256);
 int WINAPI AlertGetApplicationALT(LPCSTR server, WORD* count, void** names64);

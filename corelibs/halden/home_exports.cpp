@@ -29,9 +29,9 @@ int CopyDirectory(LPCSTR server, char* out, Folder folder)
         const auto home = AlertHome::ForServer(server, &error);
         if (!home)
             return FailureFor(error);
-        const std::string& path = folder == Folder::Home  ? home->home
-                                  : folder == Folder::Log ? home->logDirectory
-                                                          : home->eventLogDirectory;
+        const std::string& path = folder == Folder::Home ? home->home
+            : folder == Folder::Log                      ? home->logDirectory
+                                                         : home->eventLogDirectory;
         // A directory that does not fit is refused rather than cut to another path.
         if (path.size() >= kDirectorySize)
             return 0;
@@ -90,7 +90,7 @@ int WINAPI AlertGetStatistics(LPCSTR server, BYTE* record256)
         Win32TableFile table(home->TablePath(), Win32TableFile::Mode::Read);
         if (!table.IsOpen())
             return table.OpenError() == ERROR_FILE_NOT_FOUND || table.OpenError() == ERROR_PATH_NOT_FOUND ? 1 : 0;
-        Slot header{};
+        Slot header {};
         if (!table.ReadAt(0, header.data(), header.size()))
             return 0;
         std::memcpy(record256, header.data(), 12);

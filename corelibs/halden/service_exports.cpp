@@ -11,7 +11,7 @@ constexpr DWORD kWaitMs = 15000;
 
 class ServiceHandle {
 public:
-    explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) {}
+    explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) { }
     ~ServiceHandle()
     {
         if (m_handle)
@@ -33,8 +33,8 @@ bool Settle(SC_HANDLE service, SERVICE_STATUS& status)
         if (!QueryServiceStatus(service, &status))
             return false;
         const DWORD state = status.dwCurrentState;
-        if (state != SERVICE_START_PENDING && state != SERVICE_STOP_PENDING && state != SERVICE_PAUSE_PENDING
-            && state != SERVICE_CONTINUE_PENDING)
+        if (state != SERVICE_START_PENDING && state != SERVICE_STOP_PENDING && state != SERVICE_PAUSE_PENDING &&
+            state != SERVICE_CONTINUE_PENDING)
             return true;
         if (GetTickCount() - start > kWaitMs)
             return true;
@@ -63,16 +63,12 @@ int Run(LPCSTR server, Command command)
         SERVICE_STATUS status = {};
         BOOL sent = FALSE;
         switch (command) {
-        case Command::Start:
-            sent = StartServiceA(service.Get(), 0, nullptr);
-            break;
+        case Command::Start: sent = StartServiceA(service.Get(), 0, nullptr); break;
         case Command::Pause:
             sent = ControlService(service.Get(), SERVICE_CONTROL_PAUSE, &status);
             wanted = SERVICE_PAUSED;
             break;
-        case Command::Continue:
-            sent = ControlService(service.Get(), SERVICE_CONTROL_CONTINUE, &status);
-            break;
+        case Command::Continue: sent = ControlService(service.Get(), SERVICE_CONTROL_CONTINUE, &status); break;
         case Command::Stop:
             sent = ControlService(service.Get(), SERVICE_CONTROL_STOP, &status);
             wanted = SERVICE_STOPPED;

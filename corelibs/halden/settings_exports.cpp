@@ -38,7 +38,7 @@ int GetList(LPCSTR server, NotifyMethod method, WORD* count, void** list, LPCSTR
 }
 
 int SetList(LPCSTR server, NotifyMethod method, WORD count, const void* list, const BYTE* settingsBlock, int enabled,
-            LPCSTR application)
+    LPCSTR application)
 {
     return Guarded(0, [&] {
         if (!application || (count != 0 && !list))
@@ -60,8 +60,8 @@ int SetList(LPCSTR server, NotifyMethod method, WORD count, const void* list, co
 
 extern "C" {
 
-int WINAPI AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                                 LPCSTR application)
+int WINAPI AlertReadEverySetting(
+    LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application)
 {
     return Guarded(0, [&] {
         if (!flags12 || !counts96 || !settings3944 || !application)
@@ -145,16 +145,16 @@ int WINAPI AlertSetEventLog(LPCSTR server, WORD count, void* list, int enabled, 
     return SetList(server, NotifyMethod::EventLog, count, list, nullptr, enabled, application);
 }
 
-int WINAPI AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                         LPCSTR application)
+int WINAPI AlertSetEMail(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     if (!settings3944)
         return 0;
     return SetList(server, NotifyMethod::EMail, count, list, settings3944, enabled, application);
 }
 
-int WINAPI AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                     LPCSTR application)
+int WINAPI AlertSetTTixPRINTQ_HEADER(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     if (!settings3944)
         return 0;

@@ -31,7 +31,7 @@ enum class Result : std::uint32_t {
 
 struct AttachmentEntry {
     std::uint32_t database = 0;
-    postoffice::MessageIdentity message{};
+    postoffice::MessageIdentity message {};
     std::uint32_t index = 0;
     std::string name;
 };
@@ -56,7 +56,8 @@ public:
 
     Result MessageIds(std::uint32_t handle, std::vector<postoffice::MessageIdentity>& ids);
     Result MessageTime(std::uint32_t handle, const postoffice::MessageIdentity& id, std::int64_t& time);
-    Result AttachmentNames(std::uint32_t handle, const postoffice::MessageIdentity& id, std::vector<std::string>& names);
+    Result AttachmentNames(
+        std::uint32_t handle, const postoffice::MessageIdentity& id, std::vector<std::string>& names);
     Result Info(std::uint32_t handle, const postoffice::MessageIdentity& id, MailInfo& info);
 
     // Writes the attachment to a new, generated file in the directory (the detached
@@ -73,8 +74,9 @@ public:
 
     // Delivers new mail. An empty recipient means the mailbox named, or else the mailbox
     // of the database.
-    Result Send(std::uint32_t database, const std::string& mailbox, const std::string& recipient, const std::string& sender,
-                const std::string& subject, const std::string& body, const std::string& charset, std::int64_t time);
+    Result Send(std::uint32_t database, const std::string& mailbox, const std::string& recipient,
+        const std::string& sender, const std::string& subject, const std::string& body, const std::string& charset,
+        std::int64_t time);
 
 private:
     struct Database {
@@ -95,7 +97,7 @@ private:
     Result Current(Database& database, const postoffice::Mailbox*& mailbox);
     Result Locate(const AttachmentEntry& entry, Database*& database, std::size_t& message, std::size_t& attachment);
     Result Change(Database& database, const postoffice::MessageIdentity& id,
-                  const std::function<bool(postoffice::Mailbox&, std::size_t)>& change);
+        const std::function<bool(postoffice::Mailbox&, std::size_t)>& change);
 
     postoffice::PostOffice m_office;
     std::string m_detachedDir;

@@ -7,7 +7,8 @@
 namespace postoffice {
 namespace {
 
-MailAddress ReadOne(std::string_view text) {
+MailAddress ReadOne(std::string_view text)
+{
     MailAddress result;
     std::string display;
     std::string angle;
@@ -18,27 +19,46 @@ MailAddress ReadOne(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (inQuote) {
-            if (c == '\\' && i + 1 < text.size()) c = text[++i];
-            else if (c == '"') { inQuote = false; continue; }
+            if (c == '\\' && i + 1 < text.size())
+                c = text[++i];
+            else if (c == '"') {
+                inQuote = false;
+                continue;
+            }
             display += c;
             continue;
         }
         if (comment > 0) {
-            if (c == '(') ++comment;
-            if (c == ')' && --comment == 0) continue;
+            if (c == '(')
+                ++comment;
+            if (c == ')' && --comment == 0)
+                continue;
             commentText += c;
             continue;
         }
-        if (c == '(') { ++comment; continue; }
-        if (inAngle) {
-            if (c == '>') inAngle = false;
-            else if (c != ' ' && c != '\t') angle += c;
+        if (c == '(') {
+            ++comment;
             continue;
         }
-        if (c == '"') { inQuote = true; continue; }
-        if (c == '<') { inAngle = true; sawAngle = true; continue; }
+        if (inAngle) {
+            if (c == '>')
+                inAngle = false;
+            else if (c != ' ' && c != '\t')
+                angle += c;
+            continue;
+        }
+        if (c == '"') {
+            inQuote = true;
+            continue;
+        }
+        if (c == '<') {
+            inAngle = true;
+            sawAngle = true;
+            continue;
+        }
         display += c;
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') bare += c;
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            bare += c;
     }
     if (sawAngle) {
         result.address = angle;
@@ -53,7 +73,8 @@ MailAddress ReadOne(std::string_view text) {
 
 }  // namespace
 
-std::vector<MailAddress> ParseAddressList(std::string_view text) {
+std::vector<MailAddress> ParseAddressList(std::string_view text)
+{
     std::vector<MailAddress> list;
     std::size_t start = 0;
     bool inQuote = false, inAngle = false;
@@ -61,40 +82,58 @@ std::vector<MailAddress> ParseAddressList(std::string_view text) {
     auto take = [&](std::size_t end) {
         std::string_view piece = TrimSpace(text.substr(start, end - start));
         start = end + 1;
-        if (piece.empty()) return;
+        if (piece.empty())
+            return;
         MailAddress address = ReadOne(piece);
-        if (!address.address.empty() || !address.display.empty()) list.push_back(address);
+        if (!address.address.empty() || !address.display.empty())
+            list.push_back(address);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (inQuote) {
-            if (c == '\\') ++i;
-            else if (c == '"') inQuote = false;
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inQuote = false;
             continue;
         }
         if (comment > 0) {
-            if (c == '(') ++comment;
-            if (c == ')') --comment;
+            if (c == '(')
+                ++comment;
+            if (c == ')')
+                --comment;
             continue;
         }
-        if (c == '"') inQuote = true;
-        else if (c == '(') ++comment;
-        else if (c == '<') inAngle = true;
-        else if (c == '>') inAngle = false;
-        else if (!inAngle && c == ':') start = i + 1;  // a group's name
-        else if (!inAngle && (c == ',' || c == ';')) take(i);
+        if (c == '"')
+            inQuote = true;
+        else if (c == '(')
+            ++comment;
+        else if (c == '<')
+            inAngle = true;
+        else if (c == '>')
+            inAngle = false;
+        else if (!inAngle && c == ':')
+            start = i + 1;  // a group's name
+        else if (!inAngle && (c == ',' || c == ';'))
+            take(i);
     }
-    if (start < text.size()) take(text.size());
+    if (start < text.size())
+        take(text.size());
     return list;
 }
 
-std::string FormatAddressList(const std::vector<MailAddress>& addresses) {
+std::string FormatAddressList(const std::vector<MailAddress>& addresses)
+{
     std::string out;
     for (const MailAddress& address : addresses) {
-        if (!out.empty()) out += ", ";
-        if (address.display.empty()) out += address.address;
-        else if (address.address.empty()) out += address.display;
-        else out += address.display + " <" + address.address + ">";
+        if (!out.empty())
+            out += ", ";
+        if (address.display.empty())
+            out += address.address;
+        else if (address.address.empty())
+            out += address.display;
+        else
+            out += address.display + " <" + address.address + ">";
     }
     return out;
 }

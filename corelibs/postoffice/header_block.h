@@ -9,10 +9,10 @@
 namespace postoffice {
 
 struct HeaderField {
-    std::string name;    // as written
-    std::string value;   // unfolded, leading and trailing white space removed
-    std::size_t begin;   // offset of the field's first byte
-    std::size_t end;     // offset after its last line break (folded lines included)
+    std::string name;  // as written
+    std::string value;  // unfolded, leading and trailing white space removed
+    std::size_t begin;  // offset of the field's first byte
+    std::size_t end;  // offset after its last line break (folded lines included)
 };
 
 struct HeaderBlock {

@@ -13,7 +13,7 @@ namespace postoffice {
 std::string DecodeEncodedWords(std::string_view value);
 
 struct StructuredValue {
-    std::string value;                          // "text/plain", "attachment", lower case
+    std::string value;  // "text/plain", "attachment", lower case
     std::map<std::string, std::string> params;  // lower-case names, decoded values (UTF-8)
     const std::string* Param(std::string_view name) const;
 };

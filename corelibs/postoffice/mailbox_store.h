@@ -13,10 +13,10 @@ namespace postoffice {
 
 enum class StoreStatus {
     kOk,
-    kMissing,    // no such file
-    kTooLarge,   // past the mailbox limit: neither read nor rewritten
-    kBusy,       // another process held the mailbox for the whole wait
-    kIoError,    // the file could not be read or the new one not written
+    kMissing,  // no such file
+    kTooLarge,  // past the mailbox limit: neither read nor rewritten
+    kBusy,  // another process held the mailbox for the whole wait
+    kIoError,  // the file could not be read or the new one not written
     kUnchanged,  // the change refused itself; nothing was written
 };
 

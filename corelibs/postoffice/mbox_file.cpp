@@ -7,23 +7,34 @@
 namespace postoffice {
 namespace {
 
-bool StartsWithFrom(std::string_view line) { return line.size() >= 5 && line.compare(0, 5, "From ") == 0; }
+bool StartsWithFrom(std::string_view line)
+{
+    return line.size() >= 5 && line.compare(0, 5, "From ") == 0;
+}
 
-bool IsEmptyLine(std::string_view line) { return line == "\n" || line == "\r\n"; }
+bool IsEmptyLine(std::string_view line)
+{
+    return line == "\n" || line == "\r\n";
+}
 
 // A "From " line that follows a message without its framing blank line still starts a new
 // message when it carries a separator's date.
-bool LooksLikeSeparator(std::string_view line) { return ParseSeparatorDate(line).has_value(); }
+bool LooksLikeSeparator(std::string_view line)
+{
+    return ParseSeparatorDate(line).has_value();
+}
 
 // A quoted "From " line: one or more '>' then "From ".
-bool IsQuotedFrom(std::string_view line, std::size_t& marks) {
+bool IsQuotedFrom(std::string_view line, std::size_t& marks)
+{
     marks = 0;
-    while (marks < line.size() && line[marks] == '>') ++marks;
+    while (marks < line.size() && line[marks] == '>')
+        ++marks;
     return StartsWithFrom(line.substr(marks));
 }
 
-template <typename Fn>
-void ForEachLine(std::string_view text, Fn fn) {
+template <typename Fn> void ForEachLine(std::string_view text, Fn fn)
+{
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t nl = text.find('\n', pos);
@@ -34,40 +45,50 @@ void ForEachLine(std::string_view text, Fn fn) {
 }
 
 // The message within a stored span: the framing blank line at its end is not part of it.
-std::string_view WithoutFraming(std::string_view raw) {
-    if (raw.size() >= 4 && raw.compare(raw.size() - 4, 4, "\r\n\r\n") == 0) return raw.substr(0, raw.size() - 2);
-    if (raw.size() >= 2 && raw.compare(raw.size() - 2, 2, "\n\n") == 0) return raw.substr(0, raw.size() - 1);
+std::string_view WithoutFraming(std::string_view raw)
+{
+    if (raw.size() >= 4 && raw.compare(raw.size() - 4, 4, "\r\n\r\n") == 0)
+        return raw.substr(0, raw.size() - 2);
+    if (raw.size() >= 2 && raw.compare(raw.size() - 2, 2, "\n\n") == 0)
+        return raw.substr(0, raw.size() - 1);
     return raw;
 }
 
 }  // namespace
 
-std::string MboxFile::Quote(std::string_view content) {
+std::string MboxFile::Quote(std::string_view content)
+{
     std::string out;
     out.reserve(content.size() + 16);
     ForEachLine(content, [&](std::string_view line) {
         std::size_t marks;
-        if (IsQuotedFrom(line, marks)) out += '>';
+        if (IsQuotedFrom(line, marks))
+            out += '>';
         out += line;
     });
     return out;
 }
 
-std::string MboxFile::Unquote(std::string_view stored) {
+std::string MboxFile::Unquote(std::string_view stored)
+{
     std::string out;
     out.reserve(stored.size());
     ForEachLine(stored, [&](std::string_view line) {
         std::size_t marks;
-        if (IsQuotedFrom(line, marks) && marks > 0) line.remove_prefix(1);
+        if (IsQuotedFrom(line, marks) && marks > 0)
+            line.remove_prefix(1);
         out += line;
     });
     return out;
 }
 
-std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
-    if (bytes.size() > limits::kMaxMailboxBytes) return std::nullopt;
+std::optional<MboxFile> MboxFile::Parse(std::string_view bytes)
+{
+    if (bytes.size() > limits::kMaxMailboxBytes)
+        return std::nullopt;
     MboxFile file;
-    if (bytes.empty()) return file;
+    if (bytes.empty())
+        return file;
     if (!StartsWithFrom(bytes)) {
         file.m_bare = true;
         MboxEntry entry;
@@ -81,7 +102,8 @@ std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
     bool previousEmpty = true;
     MboxEntry* current = nullptr;
     auto finish = [&](std::size_t spanEnd) {
-        if (!current) return;
+        if (!current)
+            return;
         current->raw = std::string(bytes.substr(spanBegin, spanEnd - spanBegin));
         current->content = Unquote(WithoutFraming(current->raw));
     };
@@ -103,36 +125,47 @@ std::optional<MboxFile> MboxFile::Parse(std::string_view bytes) {
     return file;
 }
 
-std::string MboxFile::Serialize() const {
+std::string MboxFile::Serialize() const
+{
     std::string out;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const MboxEntry& entry = m_entries[i];
-        if (m_bare && m_entries.size() == 1) return entry.changed ? entry.content : entry.raw;
+        if (m_bare && m_entries.size() == 1)
+            return entry.changed ? entry.content : entry.raw;
         // A file that ended inside a line (a message or separator cut short) gets its line
         // break before another message follows, or the separator would join that line.
-        if (!out.empty() && out.back() != '\n') out += '\n';
+        if (!out.empty() && out.back() != '\n')
+            out += '\n';
         out += entry.separator;
-        std::string_view eol = entry.separator.size() >= 2 && entry.separator[entry.separator.size() - 2] == '\r' ? "\r\n" : "\n";
+        std::string_view eol =
+            entry.separator.size() >= 2 && entry.separator[entry.separator.size() - 2] == '\r' ? "\r\n" : "\n";
         if (!entry.changed) {
             out += entry.raw;
             continue;
         }
-        if (!entry.separator.empty() && entry.separator.back() != '\n') out += eol;
+        if (!entry.separator.empty() && entry.separator.back() != '\n')
+            out += eol;
         out += Quote(entry.content);
-        if (!entry.content.empty() && entry.content.back() != '\n') out += eol;
+        if (!entry.content.empty() && entry.content.back() != '\n')
+            out += eol;
         out += eol;
     }
     return out;
 }
 
-void MboxFile::ReplaceContent(std::size_t i, std::string content) {
+void MboxFile::ReplaceContent(std::size_t i, std::string content)
+{
     m_entries[i].content = std::move(content);
     m_entries[i].changed = true;
 }
 
-void MboxFile::Remove(std::size_t i) { m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i)); }
+void MboxFile::Remove(std::size_t i)
+{
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+}
 
-void MboxFile::Append(std::string content, std::string_view sender, std::int64_t time) {
+void MboxFile::Append(std::string content, std::string_view sender, std::int64_t time)
+{
     // A bare message gains a separator of its own once the file holds a second one.
     if (m_bare && !m_entries.empty()) {
         MboxEntry& first = m_entries.front();
@@ -142,8 +175,10 @@ void MboxFile::Append(std::string content, std::string_view sender, std::int64_t
     m_bare = false;
     std::string envelope;
     for (char c : sender)
-        if (c > 32 && c < 127) envelope += c;
-    if (envelope.empty()) envelope = "MAILER-DAEMON";
+        if (c > 32 && c < 127)
+            envelope += c;
+    if (envelope.empty())
+        envelope = "MAILER-DAEMON";
     MboxEntry entry;
     entry.separator = "From " + envelope + " " + FormatSeparatorDate(time) + "\n";
     entry.content = std::move(content);

@@ -13,9 +13,9 @@ namespace postoffice {
 
 struct MboxEntry {
     std::string separator;  // the "From " line with its line break; empty for a bare message
-    std::string raw;        // the bytes after it as stored, framing blank line included
-    std::string content;    // the message itself, unquoted
-    bool changed = false;   // written again from content instead of raw
+    std::string raw;  // the bytes after it as stored, framing blank line included
+    std::string content;  // the message itself, unquoted
+    bool changed = false;  // written again from content instead of raw
 };
 
 class MboxFile {

@@ -9,24 +9,29 @@
 namespace postoffice {
 namespace {
 
-bool IsContentField(std::string_view name) {
+bool IsContentField(std::string_view name)
+{
     return name.size() >= 8 && EqualsIgnoreCase(name.substr(0, 8), "Content-");
 }
 
 // A parameter value as a quoted string when it is plain printable ASCII, otherwise in the
 // extended form with its UTF-8 bytes escaped (and as an encoded word for "name").
-std::string NameParameters(std::string_view name) {
+std::string NameParameters(std::string_view name)
+{
     bool plain = !name.empty();
     for (unsigned char c : name)
-        if (c < 32 || c > 126 || c == '"' || c == '\\') plain = false;
+        if (c < 32 || c > 126 || c == '"' || c == '\\')
+            plain = false;
     return plain ? "\"" + std::string(name) + "\"" : std::string();
 }
 
-std::string PercentEncode(std::string_view name) {
+std::string PercentEncode(std::string_view name)
+{
     static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (unsigned char c : name) {
-        bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+        bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+            c == '-' || c == '_';
         if (safe) {
             out += static_cast<char>(c);
         } else {
@@ -38,7 +43,8 @@ std::string PercentEncode(std::string_view name) {
     return out;
 }
 
-std::string EncodedWord(std::string_view name) {
+std::string EncodedWord(std::string_view name)
+{
     std::string out = "=?UTF-8?B?";
     std::string b64 = EncodeBase64Lines(name, "");
     out += b64;
@@ -47,46 +53,60 @@ std::string EncodedWord(std::string_view name) {
 }
 
 // A boundary that no line of the message can be mistaken for.
-std::string NewBoundary(std::string_view text) {
+std::string NewBoundary(std::string_view text)
+{
     std::uint32_t seed = 0x811C9DC5u;
-    for (std::size_t i = 0; i < text.size(); i += 1 + text.size() / 4096) seed = (seed ^ static_cast<unsigned char>(text[i])) * 16777619u;
+    for (std::size_t i = 0; i < text.size(); i += 1 + text.size() / 4096)
+        seed = (seed ^ static_cast<unsigned char>(text[i])) * 16777619u;
     for (std::uint32_t n = 0;; ++n) {
         char boundary[48];
-        std::snprintf(boundary, sizeof boundary, "=_vxm_%08X_%u", static_cast<unsigned>(seed), static_cast<unsigned>(n));
-        if (text.find(boundary) == std::string_view::npos) return boundary;
+        std::snprintf(
+            boundary, sizeof boundary, "=_vxm_%08X_%u", static_cast<unsigned>(seed), static_cast<unsigned>(n));
+        if (text.find(boundary) == std::string_view::npos)
+            return boundary;
     }
 }
 
 // The message's header without its Content- fields, then the given fields.
-std::string HeaderWith(std::string_view text, const HeaderBlock& header, std::string_view contentFields) {
+std::string HeaderWith(std::string_view text, const HeaderBlock& header, std::string_view contentFields)
+{
     std::string out;
     for (const HeaderField& field : header.fields)
-        if (!IsContentField(field.name)) out.append(text.substr(field.begin, field.end - field.begin));
+        if (!IsContentField(field.name))
+            out.append(text.substr(field.begin, field.end - field.begin));
     // A last field without a line break (a header that ran to the end) needs one now.
-    if (!out.empty() && out.back() != '\n') out += LineBreakOf(text);
+    if (!out.empty() && out.back() != '\n')
+        out += LineBreakOf(text);
     out += contentFields;
     return out;
 }
 
-std::string ContentFieldsOf(std::string_view text, const HeaderBlock& header, std::string_view eol) {
+std::string ContentFieldsOf(std::string_view text, const HeaderBlock& header, std::string_view eol)
+{
     std::string out;
     for (const HeaderField& field : header.fields)
         if (IsContentField(field.name)) {
             out.append(text.substr(field.begin, field.end - field.begin));
-            if (out.back() != '\n') out += eol;
+            if (out.back() != '\n')
+                out += eol;
         }
     return out;
 }
 
-bool HasField(const HeaderBlock& header, std::string_view name) { return header.Find(name) != nullptr; }
+bool HasField(const HeaderBlock& header, std::string_view name)
+{
+    return header.Find(name) != nullptr;
+}
 
-std::string EmptyTextFields(std::string_view eol) {
+std::string EmptyTextFields(std::string_view eol)
+{
     return "Content-Type: text/plain; charset=us-ascii" + std::string(eol);
 }
 
 }  // namespace
 
-std::string AttachmentPartText(std::string_view name, std::string_view bytes, std::string_view eol) {
+std::string AttachmentPartText(std::string_view name, std::string_view bytes, std::string_view eol)
+{
     std::string e(eol);
     std::string quoted = NameParameters(name);
     std::string out;
@@ -100,13 +120,16 @@ std::string AttachmentPartText(std::string_view name, std::string_view bytes, st
     out += "Content-Transfer-Encoding: base64" + e + e;
     std::string body = EncodeBase64Lines(bytes, eol);
     // The line break after the last line belongs to the delimiter that follows.
-    if (body.size() >= eol.size()) body.resize(body.size() - eol.size());
+    if (body.size() >= eol.size())
+        body.resize(body.size() - eol.size());
     out += body;
     return out;
 }
 
-std::optional<std::string> DeleteAttachment(std::string_view text, const MimeMessage& message, std::size_t index) {
-    if (!message.readable || index >= message.attachments.size()) return std::nullopt;
+std::optional<std::string> DeleteAttachment(std::string_view text, const MimeMessage& message, std::size_t index)
+{
+    if (!message.readable || index >= message.attachments.size())
+        return std::nullopt;
     std::string_view eol = message.lineBreak;
     const MimePart& part = message.parts[message.attachments[index]];
     if (part.parent < 0) {
@@ -126,15 +149,18 @@ std::optional<std::string> DeleteAttachment(std::string_view text, const MimeMes
     }
     std::size_t next = parent.closeBegin;
     for (std::size_t i = 0; i + 1 < parent.children.size(); ++i)
-        if (&message.parts[parent.children[i]] == &part) next = message.parts[parent.children[i + 1]].delimiterBegin;
+        if (&message.parts[parent.children[i]] == &part)
+            next = message.parts[parent.children[i + 1]].delimiterBegin;
     out.append(text.substr(0, part.delimiterBegin));
     out.append(text.substr(next));
     return out;
 }
 
-std::optional<std::string> ReplaceAttachment(std::string_view text, const MimeMessage& message, std::size_t index,
-                                             std::string_view name, std::string_view bytes) {
-    if (!message.readable || index >= message.attachments.size()) return std::nullopt;
+std::optional<std::string> ReplaceAttachment(
+    std::string_view text, const MimeMessage& message, std::size_t index, std::string_view name, std::string_view bytes)
+{
+    if (!message.readable || index >= message.attachments.size())
+        return std::nullopt;
     std::string_view eol = message.lineBreak;
     const MimePart& part = message.parts[message.attachments[index]];
     std::string partText = AttachmentPartText(name, bytes, eol);
@@ -152,9 +178,11 @@ std::optional<std::string> ReplaceAttachment(std::string_view text, const MimeMe
     return out;
 }
 
-std::optional<std::string> AddAttachment(std::string_view text, const MimeMessage& message, std::string_view name,
-                                         std::string_view bytes) {
-    if (!message.readable) return std::nullopt;
+std::optional<std::string> AddAttachment(
+    std::string_view text, const MimeMessage& message, std::string_view name, std::string_view bytes)
+{
+    if (!message.readable)
+        return std::nullopt;
     std::string_view eol = message.lineBreak;
     std::string e(eol);
     const MimePart& root = message.parts.front();
@@ -175,7 +203,8 @@ std::optional<std::string> AddAttachment(std::string_view text, const MimeMessag
     // Anything else becomes the first part of a new multipart/mixed message.
     std::string boundary = NewBoundary(text);
     std::string fields = "Content-Type: multipart/mixed; boundary=\"" + boundary + "\"" + e;
-    std::string out = HeaderWith(text, root.header, HasField(root.header, "MIME-Version") ? fields : "MIME-Version: 1.0" + e + fields);
+    std::string out = HeaderWith(
+        text, root.header, HasField(root.header, "MIME-Version") ? fields : "MIME-Version: 1.0" + e + fields);
     out += e;
     out += "--" + boundary + e;
     std::string oldFields = ContentFieldsOf(text, root.header, eol);
@@ -183,7 +212,8 @@ std::optional<std::string> AddAttachment(std::string_view text, const MimeMessag
     out += e;
     std::string_view body = text.substr(root.bodyBegin);
     out.append(body);
-    if (!body.empty() && body.back() != '\n') out += e;
+    if (!body.empty() && body.back() != '\n')
+        out += e;
     out += "--" + boundary + e + partText + e + "--" + boundary + "--" + e;
     return out;
 }

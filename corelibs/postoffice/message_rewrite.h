@@ -17,12 +17,12 @@ std::optional<std::string> DeleteAttachment(std::string_view text, const MimeMes
 
 // Adds a file as an attachment under the given name. A message that is not a
 // multipart/mixed becomes one, with its old body as the first part.
-std::optional<std::string> AddAttachment(std::string_view text, const MimeMessage& message, std::string_view name,
-                                         std::string_view bytes);
+std::optional<std::string> AddAttachment(
+    std::string_view text, const MimeMessage& message, std::string_view name, std::string_view bytes);
 
 // Puts the file in the place of attachment index, under the given name.
 std::optional<std::string> ReplaceAttachment(std::string_view text, const MimeMessage& message, std::size_t index,
-                                             std::string_view name, std::string_view bytes);
+    std::string_view name, std::string_view bytes);
 
 // The header and base64 body of an attachment part, lines ended by eol.
 std::string AttachmentPartText(std::string_view name, std::string_view bytes, std::string_view eol);

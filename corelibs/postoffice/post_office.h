@@ -14,11 +14,11 @@
 namespace postoffice {
 
 struct OutgoingMail {
-    std::string from;     // the sender text as given ("Vexomar/Morwick Software")
-    std::string to;       // recipients as written in the To field
+    std::string from;  // the sender text as given ("Vexomar/Morwick Software")
+    std::string to;  // recipients as written in the To field
     std::string cc;
     std::string subject;
-    std::string body;     // lines ended by "\n" or "\r\n"
+    std::string body;  // lines ended by "\n" or "\r\n"
     std::string charset = "windows-1252";  // the set the texts are written in
     std::int64_t time = 0;
 };
@@ -57,7 +57,8 @@ public:
     std::optional<std::string> Resolve(std::string_view recipient) const;
 
     // Appends the message to the mailbox, under its lock.
-    StoreStatus Deliver(std::string_view mailbox, std::string message, std::string_view envelopeSender, std::int64_t time) const;
+    StoreStatus Deliver(
+        std::string_view mailbox, std::string message, std::string_view envelopeSender, std::int64_t time) const;
 
 private:
     std::string IniPath(std::string_view file) const;

@@ -6,23 +6,34 @@
 namespace postoffice {
 namespace {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
-int Base64Value(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
+int Base64Value(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
     return -1;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
+void AppendUtf8(std::string& out, std::uint32_t code)
+{
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -36,51 +47,65 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 }
 
 // Windows-1252's letters in 0x80..0x9F; 0 marks the five unassigned bytes, kept as C1 codes.
-constexpr std::uint16_t kCp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+constexpr std::uint16_t kCp1252High[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+    0x0160, 0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122,
+    0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
 
 const char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 }  // namespace
 
-std::string ToLower(std::string_view text) {
+std::string ToLower(std::string_view text)
+{
     std::string out(text);
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+bool EqualsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
     }
     return true;
 }
 
-std::string_view TrimSpace(std::string_view text) {
+std::string_view TrimSpace(std::string_view text)
+{
     auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && space(text.back())) text.remove_suffix(1);
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-std::optional<std::string> DecodeBase64(std::string_view text, std::size_t limit) {
+std::optional<std::string> DecodeBase64(std::string_view text, std::size_t limit)
+{
     std::string out;
     out.reserve(text.size() / 4 * 3 < limit ? text.size() / 4 * 3 : limit);
     std::uint32_t bits = 0;
     int count = 0;
     for (unsigned char c : text) {
-        if (c == '=') break;
+        if (c == '=')
+            break;
         int value = Base64Value(c);
-        if (value < 0) continue;
+        if (value < 0)
+            continue;
         bits = (bits << 6) | static_cast<std::uint32_t>(value);
         if (++count == 4) {
-            if (out.size() + 3 > limit) return std::nullopt;
+            if (out.size() + 3 > limit)
+                return std::nullopt;
             out += static_cast<char>(bits >> 16);
             out += static_cast<char>(bits >> 8);
             out += static_cast<char>(bits);
@@ -92,22 +117,27 @@ std::optional<std::string> DecodeBase64(std::string_view text, std::size_t limit
     if (count >= 2) {
         bits <<= 6 * (4 - count);
         std::size_t extra = count == 2 ? 1 : 2;
-        if (out.size() + extra > limit) return std::nullopt;
+        if (out.size() + extra > limit)
+            return std::nullopt;
         out += static_cast<char>(bits >> 16);
-        if (extra == 2) out += static_cast<char>(bits >> 8);
+        if (extra == 2)
+            out += static_cast<char>(bits >> 8);
     }
     return out;
 }
 
-std::string EncodeBase64Lines(std::string_view bytes, std::string_view eol) {
+std::string EncodeBase64Lines(std::string_view bytes, std::string_view eol)
+{
     std::string out;
     out.reserve(bytes.size() * 4 / 3 + bytes.size() / 57 * eol.size() + 8);
     std::size_t lineChars = 0;
     for (std::size_t i = 0; i < bytes.size(); i += 3) {
         std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
         std::size_t have = bytes.size() - i < 3 ? bytes.size() - i : 3;
-        if (have > 1) group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        if (have > 2) group |= static_cast<unsigned char>(bytes[i + 2]);
+        if (have > 1)
+            group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (have > 2)
+            group |= static_cast<unsigned char>(bytes[i + 2]);
         out += kBase64Alphabet[(group >> 18) & 63];
         out += kBase64Alphabet[(group >> 12) & 63];
         out += have > 1 ? kBase64Alphabet[(group >> 6) & 63] : '=';
@@ -118,14 +148,17 @@ std::string EncodeBase64Lines(std::string_view bytes, std::string_view eol) {
             lineChars = 0;
         }
     }
-    if (lineChars > 0) out += eol;
+    if (lineChars > 0)
+        out += eol;
     return out;
 }
 
-std::optional<std::string> DecodeQuotedPrintable(std::string_view text, std::size_t limit, bool inHeader) {
+std::optional<std::string> DecodeQuotedPrintable(std::string_view text, std::size_t limit, bool inHeader)
+{
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (out.size() >= limit) return std::nullopt;
+        if (out.size() >= limit)
+            return std::nullopt;
         char c = text[i];
         if (c == '_' && inHeader) {
             out += ' ';
@@ -145,7 +178,8 @@ std::optional<std::string> DecodeQuotedPrintable(std::string_view text, std::siz
     return out;
 }
 
-std::string EncodeQuotedPrintable(std::string_view text, std::string_view eol) {
+std::string EncodeQuotedPrintable(std::string_view text, std::string_view eol)
+{
     static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     std::size_t lineChars = 0;
@@ -162,7 +196,8 @@ std::string EncodeQuotedPrintable(std::string_view text, std::string_view eol) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
         if (lineEnd) {
-            if (c == '\r') ++i;
+            if (c == '\r')
+                ++i;
             out += eol;
             lineChars = 0;
             continue;
@@ -181,7 +216,8 @@ std::string EncodeQuotedPrintable(std::string_view text, std::string_view eol) {
     return out;
 }
 
-std::string DecodePercent(std::string_view text) {
+std::string DecodePercent(std::string_view text)
+{
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
@@ -194,16 +230,19 @@ std::string DecodePercent(std::string_view text) {
     return out;
 }
 
-std::string CharsetToUtf8(std::string_view bytes, std::string_view charset) {
+std::string CharsetToUtf8(std::string_view bytes, std::string_view charset)
+{
     std::string set = ToLower(TrimSpace(charset));
     bool latin1 = set == "iso-8859-1" || set == "iso8859-1" || set == "latin1" || set == "iso_8859-1";
     bool cp1252 = set == "windows-1252" || set == "cp1252";
-    if (!latin1 && !cp1252) return std::string(bytes);
+    if (!latin1 && !cp1252)
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes) {
         std::uint32_t code = c;
-        if (cp1252 && c >= 0x80 && c <= 0x9F && kCp1252High[c - 0x80] != 0) code = kCp1252High[c - 0x80];
+        if (cp1252 && c >= 0x80 && c <= 0x9F && kCp1252High[c - 0x80] != 0)
+            code = kCp1252High[c - 0x80];
         AppendUtf8(out, code);
     }
     return out;

@@ -81,14 +81,14 @@ LRESULT Create(HWND window, const CREATESTRUCTA& create)
     EnsureCommonControls();
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    auto* field = new DateTimeField{nullptr, lstrcmpiA(className, QV_DATE_CLASS) == 0, {}};
+    auto* field = new DateTimeField {nullptr, lstrcmpiA(className, QV_DATE_CLASS) == 0, {}};
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(field));
     SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     GetLocalTime(&field->time);
     field->time.wMilliseconds = 0;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (field->isDate ? DTS_SHORTDATECENTURYFORMAT : DTS_TIMEFORMAT);
     field->picker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", style, 0, 0, create.cx, create.cy, window,
-                                    reinterpret_cast<HMENU>(kPickerId), Module(), nullptr);
+        reinterpret_cast<HMENU>(kPickerId), Module(), nullptr);
     if (!field->picker)
         return -1;
     SendMessageA(field->picker, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -124,24 +124,15 @@ LRESULT HandleDateTime(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    case WM_SIZE:
-        MoveWindow(field->picker, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
-    case WM_SETFONT:
-        SendMessageA(field->picker, WM_SETFONT, wParam, lParam);
-        return 0;
-    case WM_SETFOCUS:
-        SetFocus(field->picker);
-        return 0;
-    case WM_ENABLE:
-        EnableWindow(field->picker, static_cast<BOOL>(wParam));
-        return 0;
+    case WM_SIZE: MoveWindow(field->picker, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
+    case WM_SETFONT: SendMessageA(field->picker, WM_SETFONT, wParam, lParam); return 0;
+    case WM_SETFOCUS: SetFocus(field->picker); return 0;
+    case WM_ENABLE: EnableWindow(field->picker, static_cast<BOOL>(wParam)); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(window, 0, 0);
         delete field;
         return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

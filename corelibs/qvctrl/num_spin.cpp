@@ -101,17 +101,17 @@ void ApplyStyle(NumSpin& spin)
 LRESULT Create(HWND window)
 {
     EnsureCommonControls();
-    auto* spin = new NumSpin{window, nullptr, nullptr, 0, 100, 0, false};
+    auto* spin = new NumSpin {window, nullptr, nullptr, 0, 100, 0, false};
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(spin));
     SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     bool justified = Justified3D();
-    DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER |
-                      (justified ? ES_RIGHT : ES_LEFT | WS_BORDER);
+    DWORD editStyle =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER | (justified ? ES_RIGHT : ES_LEFT | WS_BORDER);
     spin->edit = CreateWindowExA(justified ? WS_EX_CLIENTEDGE : 0, "EDIT", "0", editStyle, 0, 0, 10, 10, window,
-                                 reinterpret_cast<HMENU>(kEditId), Module(), nullptr);
-    spin->spin = CreateWindowExA(0, UPDOWN_CLASSA, "",
-                                 WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 10,
-                                 10, window, reinterpret_cast<HMENU>(kSpinId), Module(), nullptr);
+        reinterpret_cast<HMENU>(kEditId), Module(), nullptr);
+    spin->spin =
+        CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+            0, 0, 10, 10, window, reinterpret_cast<HMENU>(kSpinId), Module(), nullptr);
     if (!spin->edit || !spin->spin)
         return -1;
     SendMessageA(spin->spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(spin->edit), 0);
@@ -154,9 +154,7 @@ LRESULT HandleNumSpin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         spin->value = Clamp(*spin, static_cast<int>(wParam));
         ShowValue(*spin);
         return spin->value;
-    case QVM_GETVALUE:
-        TakeTypedValue(*spin, true);
-        return spin->value;
+    case QVM_GETVALUE: TakeTypedValue(*spin, true); return spin->value;
     case WM_COMMAND:
         if (LOWORD(wParam) == kEditId && !spin->rewriting) {
             if (HIWORD(wParam) == EN_CHANGE) {
@@ -168,17 +166,10 @@ LRESULT HandleNumSpin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             }
         }
         return 0;
-    case WM_SIZE:
-        Layout(*spin, LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_SETFONT:
-        SendMessageA(spin->edit, WM_SETFONT, wParam, lParam);
-        return 0;
-    case WM_GETFONT:
-        return SendMessageA(spin->edit, WM_GETFONT, 0, 0);
-    case WM_SETFOCUS:
-        SetFocus(spin->edit);
-        return 0;
+    case WM_SIZE: Layout(*spin, LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFONT: SendMessageA(spin->edit, WM_SETFONT, wParam, lParam); return 0;
+    case WM_GETFONT: return SendMessageA(spin->edit, WM_GETFONT, 0, 0);
+    case WM_SETFOCUS: SetFocus(spin->edit); return 0;
     case WM_ENABLE:
         EnableWindow(spin->edit, static_cast<BOOL>(wParam));
         EnableWindow(spin->spin, static_cast<BOOL>(wParam));
@@ -199,8 +190,7 @@ LRESULT HandleNumSpin(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrA(window, 0, 0);
         delete spin;
         return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

@@ -16,7 +16,11 @@ public:
     virtual bool next(MemberInfo& member) = 0;
     // Fills the member's rangeStart and rangeEnd where the listing alone cannot tell
     // them; false when its header is unreadable.
-    virtual bool locate(MemberInfo& member) { (void)member; return true; }
+    virtual bool locate(MemberInfo& member)
+    {
+        (void)member;
+        return true;
+    }
     // Decodes the member into sink, at most maxBytes, checking its CRC.
     virtual ExtractStatus extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) = 0;
 };

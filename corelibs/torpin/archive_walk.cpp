@@ -12,9 +12,11 @@ namespace {
 // Counts what reaches the file, so that a failed member still uses up the budget.
 class CountingSink final : public ByteSink {
 public:
-    explicit CountingSink(ByteSink& inner) : m_inner(inner) {}
-    bool write(const std::uint8_t* data, std::size_t n) override {
-        if (!m_inner.write(data, n)) return false;
+    explicit CountingSink(ByteSink& inner) : m_inner(inner) { }
+    bool write(const std::uint8_t* data, std::size_t n) override
+    {
+        if (!m_inner.write(data, n))
+            return false;
         count += n;
         return true;
     }
@@ -26,15 +28,21 @@ private:
 
 }  // namespace
 
-ArchiveWalk::~ArchiveWalk() { close(); }
+ArchiveWalk::~ArchiveWalk()
+{
+    close();
+}
 
-bool ArchiveWalk::open(const std::string& path) {
+bool ArchiveWalk::open(const std::string& path)
+{
     auto file = std::make_unique<FileSource>();
-    if (!file->open(path)) return false;
+    if (!file->open(path))
+        return false;
     return open(std::move(file));
 }
 
-bool ArchiveWalk::open(std::unique_ptr<ByteSource> source) {
+bool ArchiveWalk::open(std::unique_ptr<ByteSource> source)
+{
     close();
     m_source = std::move(source);
     m_type = detectArchiveType(*m_source);
@@ -42,24 +50,30 @@ bool ArchiveWalk::open(std::unique_ptr<ByteSource> source) {
     return m_reader != nullptr;
 }
 
-const char* ArchiveWalk::first() {
+const char* ArchiveWalk::first()
+{
     removeCurrent();
     m_hasCurrent = false;
     m_lastStatus = ExtractStatus::NoMember;
-    if (!m_reader) return nullptr;
+    if (!m_reader)
+        return nullptr;
     return advance(m_reader->first(m_current));
 }
 
-const char* ArchiveWalk::next() {
+const char* ArchiveWalk::next()
+{
     removeCurrent();
     m_lastStatus = ExtractStatus::NoMember;
-    if (!m_reader || !m_hasCurrent) return nullptr;
+    if (!m_reader || !m_hasCurrent)
+        return nullptr;
     return advance(m_reader->next(m_current));
 }
 
-const char* ArchiveWalk::advance(bool found) {
+const char* ArchiveWalk::advance(bool found)
+{
     while (found) {
-        if (++m_seen > m_limits.maxMembers) break;
+        if (++m_seen > m_limits.maxMembers)
+            break;
         if (!m_current.directory) {
             m_hasCurrent = true;
             return m_current.name.c_str();
@@ -70,7 +84,8 @@ const char* ArchiveWalk::advance(bool found) {
     return nullptr;
 }
 
-const char* ArchiveWalk::extractCurrent() {
+const char* ArchiveWalk::extractCurrent()
+{
     if (!m_hasCurrent) {
         m_lastStatus = ExtractStatus::NoMember;
         return nullptr;
@@ -107,7 +122,8 @@ const char* ArchiveWalk::extractCurrent() {
     CountingSink counted(fileSink);
     ExtractStatus status = m_reader->extract(m_current, counted, budget);
     m_bytesWritten += counted.count;
-    if (std::fclose(file) != 0 && status == ExtractStatus::Ok) status = ExtractStatus::WriteFailed;
+    if (std::fclose(file) != 0 && status == ExtractStatus::Ok)
+        status = ExtractStatus::WriteFailed;
     m_lastStatus = status;
     if (status != ExtractStatus::Ok) {
         removeFile(path);
@@ -117,18 +133,23 @@ const char* ArchiveWalk::extractCurrent() {
     return m_extracted.c_str();
 }
 
-bool ArchiveWalk::removeCurrent() {
-    if (m_extracted.empty()) return true;
+bool ArchiveWalk::removeCurrent()
+{
+    if (m_extracted.empty())
+        return true;
     bool gone = removeFile(m_extracted);
     // A file still held open by a reader cannot go yet; it is tried again at close.
-    if (!gone) m_leftovers.push_back(m_extracted);
+    if (!gone)
+        m_leftovers.push_back(m_extracted);
     m_extracted.clear();
     return gone;
 }
 
-void ArchiveWalk::close() {
+void ArchiveWalk::close()
+{
     removeCurrent();
-    for (const std::string& path : m_leftovers) removeFile(path);
+    for (const std::string& path : m_leftovers)
+        removeFile(path);
     m_leftovers.clear();
     m_hasCurrent = false;
     m_lastStatus = ExtractStatus::NoMember;

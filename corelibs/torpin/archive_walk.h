@@ -26,8 +26,10 @@ struct WalkLimits {
 
 class ArchiveWalk {
 public:
-    explicit ArchiveWalk(TempFileFactory& temps, const WalkLimits& limits = WalkLimits{})
-        : m_temps(temps), m_limits(limits) {}
+    explicit ArchiveWalk(TempFileFactory& temps, const WalkLimits& limits = WalkLimits {})
+        : m_temps(temps), m_limits(limits)
+    {
+    }
     ~ArchiveWalk();
     ArchiveWalk(const ArchiveWalk&) = delete;
     ArchiveWalk& operator=(const ArchiveWalk&) = delete;

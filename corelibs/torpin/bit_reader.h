@@ -9,20 +9,25 @@ namespace torpin {
 
 class BitReader {
 public:
-    explicit BitReader(InputRange& input) : m_input(input) {}
+    explicit BitReader(InputRange& input) : m_input(input) { }
 
     // The next n bits (1..16) without using them up. Past the end of the input the
     // stream reads as zeros; overrun() then tells.
-    std::uint32_t peek(int n) {
-        if (m_count < n) refill();
+    std::uint32_t peek(int n)
+    {
+        if (m_count < n)
+            refill();
         return static_cast<std::uint32_t>(m_bits >> (64 - n));
     }
-    void skip(int n) {
+    void skip(int n)
+    {
         m_bits <<= n;
         m_count -= n;
     }
-    std::uint32_t get(int n) {
-        if (n == 0) return 0;
+    std::uint32_t get(int n)
+    {
+        if (n == 0)
+            return 0;
         std::uint32_t v = peek(n);
         skip(n);
         return v;
@@ -32,7 +37,8 @@ public:
     bool overrun() const { return m_zeros > 8; }
 
 private:
-    void refill() {
+    void refill()
+    {
         while (m_count <= 56) {
             std::uint8_t b = 0;
             if (m_at == m_end && !more()) {
@@ -44,11 +50,13 @@ private:
             m_count += 8;
         }
     }
-    bool more() {
+    bool more()
+    {
         m_input.consume(m_consumed);
         m_consumed = 0;
         std::size_t n = 0;
-        if (!m_input.fill(m_at, n)) return false;
+        if (!m_input.fill(m_at, n))
+            return false;
         m_end = m_at + n;
         m_consumed = n;
         return true;

@@ -17,7 +17,8 @@ public:
 
 class MemorySink final : public ByteSink {
 public:
-    bool write(const std::uint8_t* data, std::size_t n) override {
+    bool write(const std::uint8_t* data, std::size_t n) override
+    {
         bytes.insert(bytes.end(), data, data + n);
         return true;
     }
@@ -32,10 +33,8 @@ public:
 // Writes to a file the caller opened and closes.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(std::FILE* file) : m_file(file) {}
-    bool write(const std::uint8_t* data, std::size_t n) override {
-        return std::fwrite(data, 1, n, m_file) == n;
-    }
+    explicit FileSink(std::FILE* file) : m_file(file) { }
+    bool write(const std::uint8_t* data, std::size_t n) override { return std::fwrite(data, 1, n, m_file) == n; }
 
 private:
     std::FILE* m_file;

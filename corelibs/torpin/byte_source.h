@@ -23,7 +23,7 @@ public:
 
 class MemorySource final : public ByteSource {
 public:
-    MemorySource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    MemorySource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) { }
     std::uint64_t size() const override { return m_size; }
     std::size_t read(std::uint64_t offset, void* out, std::size_t n) override;
 

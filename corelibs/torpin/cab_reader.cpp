@@ -25,35 +25,44 @@ constexpr std::size_t kMaxCabName = 256;
 constexpr int kFolderShift = 34;  // folder offsets and sizes stay below 2^33
 
 // Skips a NUL-terminated string at pos; false when it has no end within the limit.
-bool skipString(ByteSource& source, std::uint64_t& pos) {
+bool skipString(ByteSource& source, std::uint64_t& pos)
+{
     std::uint8_t text[kMaxCabName];
     std::size_t n = source.read(pos, text, sizeof text);
     const void* end = n > 0 ? std::memchr(text, 0, n) : nullptr;
-    if (!end) return false;
+    if (!end)
+        return false;
     pos += static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - text) + 1;
     return true;
 }
 
 }  // namespace
 
-CabReader::CabReader(ByteSource& source, std::uint64_t decodeLimit) : m_source(source), m_decodeLimit(decodeLimit) {
+CabReader::CabReader(ByteSource& source, std::uint64_t decodeLimit) : m_source(source), m_decodeLimit(decodeLimit)
+{
     m_zlibReady = inflateInit2(&m_zlib, -MAX_WBITS) == Z_OK;
     m_valid = m_zlibReady && readHeader();
 }
 
-CabReader::~CabReader() {
-    if (m_zlibReady) inflateEnd(&m_zlib);
+CabReader::~CabReader()
+{
+    if (m_zlibReady)
+        inflateEnd(&m_zlib);
 }
 
-bool CabReader::recognise(ByteSource& source) {
+bool CabReader::recognise(ByteSource& source)
+{
     std::uint8_t head[kHeaderSize];
-    if (!source.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0) return false;
+    if (!source.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0)
+        return false;
     return head[25] == 1 && le16(head + 26) > 0;  // format version 1.x with a folder
 }
 
-bool CabReader::readHeader() {
+bool CabReader::readHeader()
+{
     std::uint8_t head[kHeaderSize];
-    if (!m_source.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0) return false;
+    if (!m_source.readExact(0, head, sizeof head) || std::memcmp(head, "MSCF", 4) != 0)
+        return false;
     m_filesAt = le32(head + 16);
     std::uint16_t folderCount = le16(head + 26);
     m_fileCount = le16(head + 28);
@@ -62,42 +71,52 @@ bool CabReader::readHeader() {
     std::uint8_t folderReserve = 0;
     if (flags & kFlagReserve) {
         std::uint8_t reserve[4];
-        if (!m_source.readExact(pos, reserve, 4)) return false;
+        if (!m_source.readExact(pos, reserve, 4))
+            return false;
         folderReserve = reserve[2];
         m_dataReserve = reserve[3];
         pos += 4 + le16(reserve);
     }
-    if ((flags & kFlagPrevious) && !(skipString(m_source, pos) && skipString(m_source, pos))) return false;
-    if ((flags & kFlagNext) && !(skipString(m_source, pos) && skipString(m_source, pos))) return false;
+    if ((flags & kFlagPrevious) && !(skipString(m_source, pos) && skipString(m_source, pos)))
+        return false;
+    if ((flags & kFlagNext) && !(skipString(m_source, pos) && skipString(m_source, pos)))
+        return false;
     for (std::uint16_t i = 0; i < folderCount; ++i) {
         std::uint8_t entry[8];
-        if (!m_source.readExact(pos, entry, sizeof entry)) return false;
-        m_folders.push_back(Folder{le32(entry), le16(entry + 4), le16(entry + 6)});
+        if (!m_source.readExact(pos, entry, sizeof entry))
+            return false;
+        m_folders.push_back(Folder {le32(entry), le16(entry + 4), le16(entry + 6)});
         pos += 8 + folderReserve;
     }
     return true;
 }
 
-bool CabReader::first(MemberInfo& member) {
-    if (!m_valid) return false;
+bool CabReader::first(MemberInfo& member)
+{
+    if (!m_valid)
+        return false;
     m_fileIndex = 0;
     m_cursorAt = m_filesAt;
     return next(member);
 }
 
-bool CabReader::next(MemberInfo& member) {
-    if (!m_valid || m_fileIndex >= m_fileCount) return false;
+bool CabReader::next(MemberInfo& member)
+{
+    if (!m_valid || m_fileIndex >= m_fileCount)
+        return false;
     std::uint8_t entry[kFileEntrySize];
     std::uint8_t name[kMaxCabName];
-    if (!m_source.readExact(m_cursorAt, entry, sizeof entry)) return stopWalk();
+    if (!m_source.readExact(m_cursorAt, entry, sizeof entry))
+        return stopWalk();
     std::size_t n = m_source.read(m_cursorAt + kFileEntrySize, name, sizeof name);
     const void* end = n > 0 ? std::memchr(name, 0, n) : nullptr;
-    if (!end) return stopWalk();
+    if (!end)
+        return stopWalk();
     std::size_t nameLength = static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - name);
     std::uint32_t size = le32(entry);
     std::uint32_t offset = le32(entry + 4);
     std::uint16_t folder = le16(entry + 8);
-    member = MemberInfo{};
+    member = MemberInfo {};
     member.name = memberName(reinterpret_cast<const char*>(name), nameLength);
     member.size = size;
     member.packedSize = size;
@@ -110,12 +129,14 @@ bool CabReader::next(MemberInfo& member) {
     return true;
 }
 
-bool CabReader::stopWalk() {
+bool CabReader::stopWalk()
+{
     m_valid = false;
     return false;
 }
 
-void CabReader::rewind(int folder) {
+void CabReader::rewind(int folder)
+{
     m_cursor.folder = folder;
     m_cursor.nextBlockAt = m_folders[folder].dataAt;
     m_cursor.blocksLeft = m_folders[folder].blocks;
@@ -125,29 +146,37 @@ void CabReader::rewind(int folder) {
     m_cursor.history.clear();
 }
 
-ExtractStatus CabReader::decodeBlock() {
-    if (m_cursor.blocksLeft == 0) return ExtractStatus::Corrupt;
+ExtractStatus CabReader::decodeBlock()
+{
+    if (m_cursor.blocksLeft == 0)
+        return ExtractStatus::Corrupt;
     std::uint8_t head[8];
-    if (!m_source.readExact(m_cursor.nextBlockAt, head, sizeof head)) return ExtractStatus::Corrupt;
+    if (!m_source.readExact(m_cursor.nextBlockAt, head, sizeof head))
+        return ExtractStatus::Corrupt;
     std::size_t packed = le16(head + 4);
     std::size_t expanded = le16(head + 6);
     std::uint64_t dataAt = m_cursor.nextBlockAt + 8 + m_dataReserve;
     std::vector<std::uint8_t> data(packed);
-    if (!m_source.readExact(dataAt, data.data(), packed) || expanded > kMaxBlock) return ExtractStatus::Corrupt;
+    if (!m_source.readExact(dataAt, data.data(), packed) || expanded > kMaxBlock)
+        return ExtractStatus::Corrupt;
     m_cursor.nextBlockAt = dataAt + packed;
     --m_cursor.blocksLeft;
-    if (m_decoded + expanded > m_decodeLimit) return ExtractStatus::Limit;
+    if (m_decoded + expanded > m_decodeLimit)
+        return ExtractStatus::Limit;
     m_decoded += expanded;
 
     std::uint16_t compression = m_folders[m_cursor.folder].compression & 0x000F;
     m_cursor.block.assign(expanded, 0);
     m_cursor.blockUsed = 0;
     if (compression == kCompressionNone) {
-        if (packed != expanded) return ExtractStatus::Corrupt;
+        if (packed != expanded)
+            return ExtractStatus::Corrupt;
         std::copy(data.begin(), data.end(), m_cursor.block.begin());
     } else {
-        if (packed < 2 || data[0] != 'C' || data[1] != 'K') return ExtractStatus::Corrupt;
-        if (inflateReset(&m_zlib) != Z_OK) return ExtractStatus::Corrupt;
+        if (packed < 2 || data[0] != 'C' || data[1] != 'K')
+            return ExtractStatus::Corrupt;
+        if (inflateReset(&m_zlib) != Z_OK)
+            return ExtractStatus::Corrupt;
         if (!m_cursor.history.empty() &&
             inflateSetDictionary(&m_zlib, m_cursor.history.data(), static_cast<uInt>(m_cursor.history.size())) != Z_OK)
             return ExtractStatus::Corrupt;
@@ -157,8 +186,10 @@ ExtractStatus CabReader::decodeBlock() {
         m_zlib.next_out = expanded ? m_cursor.block.data() : &spill;
         m_zlib.avail_out = static_cast<uInt>(expanded ? expanded : 1);
         int rc = inflate(&m_zlib, Z_FINISH);
-        if (rc != Z_STREAM_END && rc != Z_OK && rc != Z_BUF_ERROR) return ExtractStatus::Corrupt;
-        if (m_zlib.total_out != expanded) return ExtractStatus::Corrupt;
+        if (rc != Z_STREAM_END && rc != Z_OK && rc != Z_BUF_ERROR)
+            return ExtractStatus::Corrupt;
+        if (m_zlib.total_out != expanded)
+            return ExtractStatus::Corrupt;
     }
     m_cursor.position += expanded;
     // The next block may reach back 32 KB into everything decoded so far.
@@ -168,12 +199,16 @@ ExtractStatus CabReader::decodeBlock() {
     return ExtractStatus::Ok;
 }
 
-ExtractStatus CabReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) {
-    if (member.locator >= m_folders.size()) return ExtractStatus::Unsupported;  // spans cabinets
+ExtractStatus CabReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes)
+{
+    if (member.locator >= m_folders.size())
+        return ExtractStatus::Unsupported;  // spans cabinets
     int folder = static_cast<int>(member.locator);
     std::uint16_t compression = m_folders[folder].compression & 0x000F;
-    if (compression != kCompressionNone && compression != kCompressionMszip) return ExtractStatus::Unsupported;
-    if (member.size > maxBytes) return ExtractStatus::Limit;
+    if (compression != kCompressionNone && compression != kCompressionMszip)
+        return ExtractStatus::Unsupported;
+    if (member.size > maxBytes)
+        return ExtractStatus::Limit;
     std::uint64_t offset = member.rangeStart - (static_cast<std::uint64_t>(folder) << kFolderShift);
 
     // Bytes of the folder already passed on: the block start plus what was used of it.
@@ -203,7 +238,8 @@ ExtractStatus CabReader::extract(const MemberInfo& member, ByteSink& sink, std::
             continue;
         }
         std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(available, end - consumed));
-        if (!output.write(m_cursor.block.data() + m_cursor.blockUsed, take)) return output.status();
+        if (!output.write(m_cursor.block.data() + m_cursor.blockUsed, take))
+            return output.status();
         m_cursor.blockUsed += take;
         consumed += take;
     }

@@ -40,10 +40,10 @@ private:
         int folder = -1;
         std::uint64_t nextBlockAt = 0;
         std::uint32_t blocksLeft = 0;
-        std::uint64_t position = 0;          // folder bytes decoded so far
-        std::vector<std::uint8_t> block;     // the last decoded block
-        std::size_t blockUsed = 0;           // its bytes already passed on
-        std::vector<std::uint8_t> history;   // the last 32 KB, for the next MSZIP block
+        std::uint64_t position = 0;  // folder bytes decoded so far
+        std::vector<std::uint8_t> block;  // the last decoded block
+        std::size_t blockUsed = 0;  // its bytes already passed on
+        std::vector<std::uint8_t> history;  // the last 32 KB, for the next MSZIP block
     };
 
     bool readHeader();
@@ -62,7 +62,7 @@ private:
     Cursor m_cursor;
     std::uint64_t m_decoded = 0;
     std::uint64_t m_decodeLimit;
-    z_stream m_zlib{};
+    z_stream m_zlib {};
     bool m_zlibReady = false;
 };
 

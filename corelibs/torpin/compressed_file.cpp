@@ -9,19 +9,23 @@
 
 namespace torpin {
 
-ExtractStatus expandCompressedFile(const std::string& path, TempFileFactory& temps, std::string& expandedPath) {
+ExtractStatus expandCompressedFile(const std::string& path, TempFileFactory& temps, std::string& expandedPath)
+{
     FileSource source;
     SzddHeader header;
-    if (!source.open(path) || !SzddDecoder::readHeader(source, header)) return ExtractStatus::Unsupported;
+    if (!source.open(path) || !SzddDecoder::readHeader(source, header))
+        return ExtractStatus::Unsupported;
     std::size_t slash = path.find_last_of("/\\");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string original = SzddDecoder::expandedName(name, header.missingChar);
     std::string created;
     std::FILE* file = temps.create(TempFileFactory::safeExtension(original), created);
-    if (!file) return ExtractStatus::WriteFailed;
+    if (!file)
+        return ExtractStatus::WriteFailed;
     FileSink sink(file);
     ExtractStatus status = SzddDecoder::expand(source, sink, limits::kMaxMemberBytes);
-    if (std::fclose(file) != 0 && status == ExtractStatus::Ok) status = ExtractStatus::WriteFailed;
+    if (std::fclose(file) != 0 && status == ExtractStatus::Ok)
+        status = ExtractStatus::WriteFailed;
     if (status != ExtractStatus::Ok) {
         removeFile(created);
         return status;

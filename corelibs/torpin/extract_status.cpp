@@ -3,7 +3,8 @@
 
 namespace torpin {
 
-const char* describe(ExtractStatus status) {
+const char* describe(ExtractStatus status)
+{
     switch (status) {
     case ExtractStatus::Ok: return "ok";
     case ExtractStatus::NoMember: return "no member";

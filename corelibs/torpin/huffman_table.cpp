@@ -5,21 +5,25 @@
 
 namespace torpin {
 
-void HuffmanTable::constant(std::uint16_t symbol) {
+void HuffmanTable::constant(std::uint16_t symbol)
+{
     std::fill(m_table.begin(), m_table.end(), static_cast<std::uint32_t>(symbol));
 }
 
-bool HuffmanTable::build(const std::uint8_t* lengths, int count) {
+bool HuffmanTable::build(const std::uint8_t* lengths, int count)
+{
     std::fill(std::begin(m_count), std::end(m_count), 0u);
     for (int s = 0; s < count; ++s) {
-        if (lengths[s] > 16) return false;
+        if (lengths[s] > 16)
+            return false;
         ++m_count[lengths[s]];
     }
     m_count[0] = 0;
     int left = 1;
     for (int len = 1; len <= 16; ++len) {
         left = (left << 1) - static_cast<int>(m_count[len]);
-        if (left < 0) return false;
+        if (left < 0)
+            return false;
     }
     std::uint32_t code = 0, index = 0;
     for (int len = 1; len <= 16; ++len) {
@@ -32,7 +36,8 @@ bool HuffmanTable::build(const std::uint8_t* lengths, int count) {
     std::uint32_t next[17];
     std::copy(std::begin(m_offset), std::end(m_offset), next);
     for (int s = 0; s < count; ++s)
-        if (lengths[s]) m_sorted[next[lengths[s]]++] = static_cast<std::uint16_t>(s);
+        if (lengths[s])
+            m_sorted[next[lengths[s]]++] = static_cast<std::uint16_t>(s);
 
     std::fill(m_table.begin(), m_table.end(), kInvalid);
     for (int len = 1; len <= 16; ++len) {
@@ -52,7 +57,8 @@ bool HuffmanTable::build(const std::uint8_t* lengths, int count) {
     return true;
 }
 
-int HuffmanTable::decodeLong(BitReader& bits, std::uint32_t v) const {
+int HuffmanTable::decodeLong(BitReader& bits, std::uint32_t v) const
+{
     for (int len = m_tableBits + 1; len <= 16; ++len) {
         std::uint32_t c = v >> (16 - len);
         if (c - m_first[len] < m_count[len]) {

@@ -10,7 +10,7 @@ namespace torpin {
 
 class HuffmanTable {
 public:
-    explicit HuffmanTable(int tableBits) : m_tableBits(tableBits), m_table(std::size_t{1} << tableBits) {}
+    explicit HuffmanTable(int tableBits) : m_tableBits(tableBits), m_table(std::size_t {1} << tableBits) { }
 
     // False for an over-subscribed set of lengths; an incomplete set is kept and its
     // unused codes decode as errors.
@@ -19,7 +19,8 @@ public:
     void constant(std::uint16_t symbol);
 
     // The next symbol, or -1 for a code that no symbol has.
-    int decode(BitReader& bits) const {
+    int decode(BitReader& bits) const
+    {
         std::uint32_t v = bits.peek(16);
         std::uint32_t e = m_table[v >> (16 - m_tableBits)];
         if (e < kLong) {

@@ -8,14 +8,17 @@
 namespace torpin {
 
 MemberOutput::MemberOutput(ByteSink& sink, std::uint64_t maxBytes, std::uint64_t packedSize)
-    : m_sink(sink), m_maxBytes(maxBytes) {
+    : m_sink(sink), m_maxBytes(maxBytes)
+{
     // A packed size so large that the product overflows cannot limit anything.
     std::uint64_t byRatio = packedSize > UINT64_MAX / limits::kMaxRatio ? UINT64_MAX : packedSize * limits::kMaxRatio;
     m_ratioBytes = byRatio < limits::kRatioFloorBytes ? limits::kRatioFloorBytes : byRatio;
 }
 
-bool MemberOutput::write(const std::uint8_t* data, std::size_t n) {
-    if (m_status != ExtractStatus::Ok) return false;
+bool MemberOutput::write(const std::uint8_t* data, std::size_t n)
+{
+    if (m_status != ExtractStatus::Ok)
+        return false;
     if (n > m_maxBytes - m_written || n > m_ratioBytes - m_written) {
         m_status = ExtractStatus::Limit;
         return false;

@@ -23,10 +23,10 @@ public:
     // input than the range holds is corrupt. With a dictionary, back references may
     // reach into it (the format of one block continuing the last).
     ExtractStatus run(InputRange& input, MemberOutput& output, const std::uint8_t* dictionary = nullptr,
-                      std::size_t dictionarySize = 0);
+        std::size_t dictionarySize = 0);
 
 private:
-    z_stream m_stream{};
+    z_stream m_stream {};
     bool m_ready = false;
     std::vector<std::uint8_t> m_out;
 };

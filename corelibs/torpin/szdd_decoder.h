@@ -11,8 +11,8 @@
 namespace torpin {
 
 struct SzddHeader {
-    char missingChar = 0;       // the last character of the name, replaced by '_'
-    std::uint32_t size = 0;     // declared expanded size
+    char missingChar = 0;  // the last character of the name, replaced by '_'
+    std::uint32_t size = 0;  // declared expanded size
 };
 
 class SzddDecoder {

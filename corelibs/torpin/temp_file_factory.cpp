@@ -17,7 +17,8 @@
 namespace torpin {
 namespace {
 
-std::FILE* createExclusive(const std::string& path, bool& exists) {
+std::FILE* createExclusive(const std::string& path, bool& exists)
+{
 #ifdef _WIN32
     int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
@@ -29,31 +30,41 @@ std::FILE* createExclusive(const std::string& path, bool& exists) {
     }
 #ifdef _WIN32
     std::FILE* file = _fdopen(fd, "wb");
-    if (!file) _close(fd);
+    if (!file)
+        _close(fd);
 #else
     std::FILE* file = fdopen(fd, "wb");
-    if (!file) close(fd);
+    if (!file)
+        close(fd);
 #endif
     return file;
 }
 
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
 
 }  // namespace
 
-std::string TempFileFactory::safeExtension(const std::string& name) {
+std::string TempFileFactory::safeExtension(const std::string& name)
+{
     std::size_t dot = name.find_last_of('.');
-    if (dot == std::string::npos) return {};
+    if (dot == std::string::npos)
+        return {};
     std::string extension = name.substr(dot + 1);
-    if (extension.empty() || extension.size() > 8) return {};
+    if (extension.empty() || extension.size() > 8)
+        return {};
     for (char c : extension) {
         bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-        if (!safe) return {};
+        if (!safe)
+            return {};
     }
     return extension;
 }
 
-std::FILE* TempFileFactory::create(const std::string& extension, std::string& path) {
+std::FILE* TempFileFactory::create(const std::string& extension, std::string& path)
+{
     std::string base = m_directory;
     if (!base.empty() && !isSeparator(base.back())) {
 #ifdef _WIN32
@@ -66,21 +77,26 @@ std::FILE* TempFileFactory::create(const std::string& extension, std::string& pa
         char name[16];
         std::snprintf(name, sizeof name, "TPN%08X", static_cast<unsigned>(m_counter++));
         std::string candidate = base + name;
-        if (!extension.empty()) candidate += "." + extension;
-        if (candidate.size() > limits::kMaxPathBytes) return nullptr;
+        if (!extension.empty())
+            candidate += "." + extension;
+        if (candidate.size() > limits::kMaxPathBytes)
+            return nullptr;
         bool exists = false;
         std::FILE* file = createExclusive(candidate, exists);
         if (file) {
             path = candidate;
             return file;
         }
-        if (!exists) return nullptr;  // a missing or read-only folder will not improve
+        if (!exists)
+            return nullptr;  // a missing or read-only folder will not improve
     }
     return nullptr;
 }
 
-bool removeFile(const std::string& path) {
-    if (std::remove(path.c_str()) == 0) return true;
+bool removeFile(const std::string& path)
+{
+    if (std::remove(path.c_str()) == 0)
+        return true;
     struct stat info;
     return stat(path.c_str(), &info) != 0;
 }

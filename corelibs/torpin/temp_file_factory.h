@@ -10,7 +10,7 @@ namespace torpin {
 class TempFileFactory {
 public:
     // seed varies the generated names between processes sharing a directory.
-    explicit TempFileFactory(std::uint32_t seed = 0) : m_counter(seed) {}
+    explicit TempFileFactory(std::uint32_t seed = 0) : m_counter(seed) { }
 
     void setDirectory(const std::string& directory) { m_directory = directory; }
     const std::string& directory() const { return m_directory; }

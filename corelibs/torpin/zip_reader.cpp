@@ -26,32 +26,41 @@ constexpr std::uint16_t kMethodDeflated = 8;
 
 }  // namespace
 
-ZipReader::ZipReader(ByteSource& source) : m_source(source) {
+ZipReader::ZipReader(ByteSource& source) : m_source(source)
+{
     m_directoryFound = findDirectory();
 }
 
-bool ZipReader::findDirectory() {
+bool ZipReader::findDirectory()
+{
     std::uint64_t size = m_source.size();
-    if (size < kEndSize) return false;
+    if (size < kEndSize)
+        return false;
     // The end record sits in the last 22 bytes plus at most a 65535-byte comment.
     std::uint64_t tailStart = size > kEndSize + 0xFFFF ? size - kEndSize - 0xFFFF : 0;
     std::vector<std::uint8_t> tail(static_cast<std::size_t>(size - tailStart));
-    if (!m_source.readExact(tailStart, tail.data(), tail.size())) return false;
+    if (!m_source.readExact(tailStart, tail.data(), tail.size()))
+        return false;
     for (std::size_t i = tail.size() - kEndSize + 1; i-- > 0;) {
         const std::uint8_t* end = tail.data() + i;
-        if (le32(end) != kEndSignature) continue;
+        if (le32(end) != kEndSignature)
+            continue;
         std::uint64_t endAt = tailStart + i;
-        if (endAt + kEndSize + le16(end + 20) > size) continue;
+        if (endAt + kEndSize + le16(end + 20) > size)
+            continue;
         std::uint64_t dirSize = le32(end + 12);
         std::uint64_t dirOffset = le32(end + 16);
         std::uint64_t dirEndAt = endAt;
         if (endAt >= 20 && i >= 20 && le32(end - 20) == kZip64LocatorSignature) {
-            if (!readZip64End(endAt - 20)) return false;
+            if (!readZip64End(endAt - 20))
+                return false;
             return true;
         }
-        if (dirSize > dirEndAt) return false;
+        if (dirSize > dirEndAt)
+            return false;
         std::uint64_t actualStart = dirEndAt - dirSize;
-        if (dirOffset > actualStart) return false;
+        if (dirOffset > actualStart)
+            return false;
         m_shift = actualStart - dirOffset;
         m_directoryStart = actualStart;
         m_directoryEnd = dirEndAt;
@@ -60,9 +69,11 @@ bool ZipReader::findDirectory() {
     return false;
 }
 
-bool ZipReader::readZip64End(std::uint64_t locatorAt) {
+bool ZipReader::readZip64End(std::uint64_t locatorAt)
+{
     std::uint8_t locator[20];
-    if (!m_source.readExact(locatorAt, locator, sizeof locator)) return false;
+    if (!m_source.readExact(locatorAt, locator, sizeof locator))
+        return false;
     std::uint64_t recordAt = le64(locator + 8);
     std::uint8_t record[56];
     // The record normally sits right before the locator; a stub in front shifts both.
@@ -77,22 +88,27 @@ bool ZipReader::readZip64End(std::uint64_t locatorAt) {
     }
     std::uint64_t dirSize = le64(record + 40);
     std::uint64_t dirOffset = le64(record + 48);
-    if (dirOffset > UINT64_MAX - shift) return false;
+    if (dirOffset > UINT64_MAX - shift)
+        return false;
     std::uint64_t start = dirOffset + shift;
-    if (start > recordAt || dirSize > recordAt - start) return false;
+    if (start > recordAt || dirSize > recordAt - start)
+        return false;
     m_shift = shift;
     m_directoryStart = start;
     m_directoryEnd = start + dirSize;
     return true;
 }
 
-bool ZipReader::first(MemberInfo& member) {
+bool ZipReader::first(MemberInfo& member)
+{
     m_cursor = m_directoryStart;
     return next(member);
 }
 
-bool ZipReader::next(MemberInfo& member) {
-    if (!m_directoryFound) return false;
+bool ZipReader::next(MemberInfo& member)
+{
+    if (!m_directoryFound)
+        return false;
     if (!readEntry(member)) {
         m_cursor = m_directoryEnd;  // a bad entry ends the walk for good
         return false;
@@ -100,10 +116,13 @@ bool ZipReader::next(MemberInfo& member) {
     return true;
 }
 
-bool ZipReader::readEntry(MemberInfo& member) {
-    if (m_cursor >= m_directoryEnd || m_directoryEnd - m_cursor < kCentralSize) return false;
+bool ZipReader::readEntry(MemberInfo& member)
+{
+    if (m_cursor >= m_directoryEnd || m_directoryEnd - m_cursor < kCentralSize)
+        return false;
     std::uint8_t head[kCentralSize];
-    if (!m_source.readExact(m_cursor, head, sizeof head) || le32(head) != kCentralSignature) return false;
+    if (!m_source.readExact(m_cursor, head, sizeof head) || le32(head) != kCentralSignature)
+        return false;
     std::uint16_t flags = le16(head + 8);
     std::uint16_t method = le16(head + 10);
     std::uint64_t packed = le32(head + 20);
@@ -113,34 +132,40 @@ bool ZipReader::readEntry(MemberInfo& member) {
     std::size_t commentLength = le16(head + 32);
     std::uint64_t localAt = le32(head + 42);
     std::uint64_t entryEnd = m_cursor + kCentralSize + nameLength + extraLength + commentLength;
-    if (entryEnd > m_directoryEnd) return false;
+    if (entryEnd > m_directoryEnd)
+        return false;
 
     std::vector<std::uint8_t> variable(nameLength + extraLength);
-    if (!m_source.readExact(m_cursor + kCentralSize, variable.data(), variable.size())) return false;
+    if (!m_source.readExact(m_cursor + kCentralSize, variable.data(), variable.size()))
+        return false;
 
     // ZIP64 sizes stand in the extra field, in this order, for each field at its maximum.
     const std::uint8_t* extra = variable.data() + nameLength;
     for (std::size_t at = 0; at + 4 <= extraLength;) {
         std::uint16_t id = le16(extra + at);
         std::size_t length = le16(extra + at + 2);
-        if (at + 4 + length > extraLength) break;
+        if (at + 4 + length > extraLength)
+            break;
         if (id == 0x0001) {
             const std::uint8_t* field = extra + at + 4;
             std::size_t left = length;
             auto take = [&](std::uint64_t& value) {
-                if (value != 0xFFFFFFFFu) return true;
-                if (left < 8) return false;
+                if (value != 0xFFFFFFFFu)
+                    return true;
+                if (left < 8)
+                    return false;
                 value = le64(field);
                 field += 8;
                 left -= 8;
                 return true;
             };
-            if (!take(size) || !take(packed) || !take(localAt)) return false;
+            if (!take(size) || !take(packed) || !take(localAt))
+                return false;
         }
         at += 4 + length;
     }
 
-    member = MemberInfo{};
+    member = MemberInfo {};
     member.name = memberName(reinterpret_cast<const char*>(variable.data()), nameLength);
     member.packedSize = packed;
     member.size = size;
@@ -148,7 +173,8 @@ bool ZipReader::readEntry(MemberInfo& member) {
     member.method = method;
     member.encrypted = (flags & kFlagEncrypted) != 0;
     member.directory = namesFolder(member.name) && size == 0;
-    if (localAt > UINT64_MAX - m_shift) return false;
+    if (localAt > UINT64_MAX - m_shift)
+        return false;
     member.locator = localAt + m_shift;
     member.rangeStart = member.locator;
     member.rangeEnd = member.locator;  // known once the local header is read
@@ -156,29 +182,39 @@ bool ZipReader::readEntry(MemberInfo& member) {
     return true;
 }
 
-bool ZipReader::dataStart(const MemberInfo& member, std::uint64_t& at) {
+bool ZipReader::dataStart(const MemberInfo& member, std::uint64_t& at)
+{
     std::uint8_t local[kLocalSize];
-    if (!m_source.readExact(member.locator, local, sizeof local) || le32(local) != kLocalSignature) return false;
+    if (!m_source.readExact(member.locator, local, sizeof local) || le32(local) != kLocalSignature)
+        return false;
     at = member.locator + kLocalSize + le16(local + 26) + le16(local + 28);
     std::uint64_t total = m_source.size();
     return at <= total && member.packedSize <= total - at;
 }
 
-bool ZipReader::locate(MemberInfo& member) {
+bool ZipReader::locate(MemberInfo& member)
+{
     std::uint64_t at = 0;
-    if (!dataStart(member, at)) return false;
+    if (!dataStart(member, at))
+        return false;
     member.rangeStart = member.locator;
     member.rangeEnd = at + member.packedSize;
     return true;
 }
 
-ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes) {
-    if (member.encrypted) return ExtractStatus::Encrypted;
-    if (member.method != kMethodStored && member.method != kMethodDeflated) return ExtractStatus::Unsupported;
-    if (member.size > maxBytes) return ExtractStatus::Limit;
+ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::uint64_t maxBytes)
+{
+    if (member.encrypted)
+        return ExtractStatus::Encrypted;
+    if (member.method != kMethodStored && member.method != kMethodDeflated)
+        return ExtractStatus::Unsupported;
+    if (member.size > maxBytes)
+        return ExtractStatus::Limit;
     std::uint64_t dataAt = 0;
-    if (!dataStart(member, dataAt)) return ExtractStatus::Corrupt;
-    if (member.method == kMethodStored && member.packedSize != member.size) return ExtractStatus::Corrupt;
+    if (!dataStart(member, dataAt))
+        return ExtractStatus::Corrupt;
+    if (member.method == kMethodStored && member.packedSize != member.size)
+        return ExtractStatus::Corrupt;
 
     MemberOutput output(sink, maxBytes, member.packedSize);
     InputRange input(m_source, dataAt, dataAt + member.packedSize);
@@ -186,17 +222,23 @@ ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::
         const std::uint8_t* data = nullptr;
         std::size_t n = 0;
         while (input.fill(data, n)) {
-            if (!output.write(data, n)) return output.status();
+            if (!output.write(data, n))
+                return output.status();
             input.consume(n);
         }
-        if (output.written() != member.packedSize) return ExtractStatus::Corrupt;
+        if (output.written() != member.packedSize)
+            return ExtractStatus::Corrupt;
     } else {
-        if (!m_inflater) m_inflater = std::make_unique<RawInflater>();
+        if (!m_inflater)
+            m_inflater = std::make_unique<RawInflater>();
         ExtractStatus status = m_inflater->run(input, output, nullptr, 0);
-        if (status != ExtractStatus::Ok) return status;
+        if (status != ExtractStatus::Ok)
+            return status;
     }
-    if (output.written() != member.size) return ExtractStatus::Corrupt;
-    if (output.crc() != member.crc) return ExtractStatus::BadCrc;
+    if (output.written() != member.size)
+        return ExtractStatus::Corrupt;
+    if (output.crc() != member.crc)
+        return ExtractStatus::BadCrc;
     return ExtractStatus::Ok;
 }
 

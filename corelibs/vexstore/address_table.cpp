@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr TableShape kNtDomains{1, 80, 3072, "NTDOMAIN.VXT"};
-constexpr TableShape kIpNets{2, 24, 4096, "IPNET.VXT"};
-constexpr TableShape kIpMasks{4, 24, 32, "IPMASK.VXT"};
+constexpr TableShape kNtDomains {1, 80, 3072, "NTDOMAIN.VXT"};
+constexpr TableShape kIpNets {2, 24, 4096, "IPNET.VXT"};
+constexpr TableShape kIpMasks {4, 24, 32, "IPMASK.VXT"};
 constexpr const TableShape* kTables[kTableCount] = {&kNtDomains, &kIpNets, &kIpMasks};
 
 }  // namespace
@@ -29,8 +29,8 @@ const TableShape* const* AllTables()
     return kTables;
 }
 
-std::uint32_t AddressTable::Load(std::uint32_t first, std::uint32_t wanted, std::uint8_t* buffer,
-                                 std::size_t bufferSize) const
+std::uint32_t AddressTable::Load(
+    std::uint32_t first, std::uint32_t wanted, std::uint8_t* buffer, std::size_t bufferSize) const
 {
     const std::uint32_t count = Count();
     if (!buffer || first >= count)
@@ -38,7 +38,8 @@ std::uint32_t AddressTable::Load(std::uint32_t first, std::uint32_t wanted, std:
     const std::uint32_t fit = static_cast<std::uint32_t>(std::min<std::size_t>(bufferSize / m_shape->entrySize, count));
     const std::uint32_t copied = std::min({wanted, count - first, fit});
     if (copied)
-        std::memcpy(buffer, m_bytes.data() + std::size_t(first) * m_shape->entrySize, std::size_t(copied) * m_shape->entrySize);
+        std::memcpy(
+            buffer, m_bytes.data() + std::size_t(first) * m_shape->entrySize, std::size_t(copied) * m_shape->entrySize);
     return copied;
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 struct TableShape {
-    std::uint32_t number;       // 1 NT domains, 2 IP nets, 4 IP masks
-    std::uint32_t entrySize;    // 80, 24, 24
-    std::uint32_t largestCount; // 3072, 4096, 32
+    std::uint32_t number;  // 1 NT domains, 2 IP nets, 4 IP masks
+    std::uint32_t entrySize;  // 80, 24, 24
+    std::uint32_t largestCount;  // 3072, 4096, 32
     const char* fileName;
 };
 
@@ -22,7 +22,7 @@ inline constexpr std::size_t kTableCount = 3;
 
 class AddressTable {
 public:
-    explicit AddressTable(const TableShape& shape) : m_shape(&shape) {}
+    explicit AddressTable(const TableShape& shape) : m_shape(&shape) { }
 
     const TableShape& Shape() const { return *m_shape; }
     std::uint32_t Count() const { return static_cast<std::uint32_t>(m_bytes.size() / m_shape->entrySize); }
@@ -40,7 +40,10 @@ public:
     // Refuses another table's payload, a wrong entry size, a count above the largest or one
     // that disagrees with the payload's length.
     static std::optional<AddressTable> Decode(const TableShape& shape, const std::vector<std::uint8_t>& payload);
-    static std::size_t LargestPayload(const TableShape& shape) { return 12 + std::size_t(shape.entrySize) * shape.largestCount; }
+    static std::size_t LargestPayload(const TableShape& shape)
+    {
+        return 12 + std::size_t(shape.entrySize) * shape.largestCount;
+    }
 
 private:
     const TableShape* m_shape;

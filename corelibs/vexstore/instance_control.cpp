@@ -7,7 +7,7 @@ constexpr DWORD kSettleMs = 15000;
 
 class Handle {
 public:
-    explicit Handle(SC_HANDLE handle) : m_handle(handle) {}
+    explicit Handle(SC_HANDLE handle) : m_handle(handle) { }
     ~Handle()
     {
         if (m_handle)
@@ -29,8 +29,8 @@ SC_HANDLE OpenManager(const ServerPlace& place, DWORD access)
 
 bool Pending(DWORD state)
 {
-    return state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING || state == SERVICE_PAUSE_PENDING
-           || state == SERVICE_CONTINUE_PENDING;
+    return state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING || state == SERVICE_PAUSE_PENDING ||
+        state == SERVICE_CONTINUE_PENDING;
 }
 
 // Waits until the instance leaves its pending states; false when it cannot be read.
@@ -135,7 +135,7 @@ DWORD InstanceControl::SetAutomaticStart(bool automatic) const
     if (!service.Get())
         return GetLastError();
     if (!ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE, automatic ? SERVICE_AUTO_START : SERVICE_DEMAND_START,
-                              SERVICE_NO_CHANGE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
+            SERVICE_NO_CHANGE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
         return GetLastError();
     return 0;
 }
@@ -147,16 +147,17 @@ DWORD InstanceControl::Install(const std::string& program) const
         return GetLastError();
     const std::string command = "\"" + program + "\" /service " + (m_place.local ? std::string(".") : m_place.name);
     const std::string name = m_place.ServiceName();
-    Handle created(CreateServiceA(manager.Get(), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
-                                  SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                  command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
+    Handle created(
+        CreateServiceA(manager.Get(), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+            SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
     if (created.Get())
         return 0;
     if (GetLastError() != ERROR_SERVICE_EXISTS)
         return GetLastError();
     Handle existing(OpenServiceA(manager.Get(), name.c_str(), SERVICE_CHANGE_CONFIG));
-    if (!existing.Get() || !ChangeServiceConfigA(existing.Get(), SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE,
-                                                 command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
+    if (!existing.Get() ||
+        !ChangeServiceConfigA(existing.Get(), SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, command.c_str(),
+            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
         return GetLastError();
     return 0;
 }
@@ -166,7 +167,8 @@ DWORD InstanceControl::Uninstall() const
     Handle manager(OpenManager(m_place, SC_MANAGER_CONNECT));
     if (!manager.Get())
         return GetLastError();
-    Handle service(OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
+    Handle service(
+        OpenServiceA(manager.Get(), m_place.ServiceName().c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
     if (!service.Get())
         return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? 0 : GetLastError();
     SERVICE_STATUS status = {};

@@ -11,7 +11,7 @@
 
 class InstanceControl {
 public:
-    explicit InstanceControl(ServerPlace place) : m_place(std::move(place)) {}
+    explicit InstanceControl(ServerPlace place) : m_place(std::move(place)) { }
 
     // The manager's current state (1 stopped ... 7 paused).
     DWORD Query(DWORD& state) const;

@@ -29,8 +29,8 @@ std::vector<std::uint8_t> EncodeRecordFile(const char (&magic)[9], const RecordF
     return bytes;
 }
 
-std::optional<RecordFile> DecodeRecordFile(const char (&magic)[9], const std::vector<std::uint8_t>& bytes,
-                                           std::size_t maxPayload)
+std::optional<RecordFile> DecodeRecordFile(
+    const char (&magic)[9], const std::vector<std::uint8_t>& bytes, std::size_t maxPayload)
 {
     if (bytes.size() < kRecordFileOverhead || std::memcmp(bytes.data(), magic, 8) != 0)
         return std::nullopt;

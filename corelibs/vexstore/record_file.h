@@ -24,5 +24,5 @@ std::vector<std::uint8_t> EncodeRecordFile(const char (&magic)[9], const RecordF
 
 // Refuses a file shorter than the envelope, of another magic, whose size field disagrees with
 // its length or exceeds `maxPayload`, or whose CRC does not match.
-std::optional<RecordFile> DecodeRecordFile(const char (&magic)[9], const std::vector<std::uint8_t>& bytes,
-                                           std::size_t maxPayload);
+std::optional<RecordFile> DecodeRecordFile(
+    const char (&magic)[9], const std::vector<std::uint8_t>& bytes, std::size_t maxPayload);

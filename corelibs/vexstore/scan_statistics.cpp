@@ -12,11 +12,11 @@ struct TextField {
     std::size_t size;
 };
 
-constexpr TextField kTargetName{56, 64};
-constexpr TextField kTargetFolder{120, 260};
-constexpr TextField kCurrentFile{380, 260};
-constexpr TextField kLastVirus{640, 64};
-constexpr TextField kLastInfected{704, 260};
+constexpr TextField kTargetName {56, 64};
+constexpr TextField kTargetFolder {120, 260};
+constexpr TextField kCurrentFile {380, 260};
+constexpr TextField kLastVirus {640, 64};
+constexpr TextField kLastInfected {704, 260};
 static_assert(kLastInfected.offset + kLastInfected.size <= kScanStatisticsSize);
 
 void PutText(ScanStatisticsRecord& record, TextField field, const std::string& text)
@@ -35,12 +35,12 @@ std::string GetText(const ScanStatisticsRecord& record, TextField field)
 
 ScanStatisticsRecord EncodeScanStatistics(const ScanStatistics& s)
 {
-    ScanStatisticsRecord record{};
+    ScanStatisticsRecord record {};
     PutU32(&record[0], kScanStatisticsSize);
     PutU32(&record[4], s.progress);
     PutU32(&record[8], s.jobState);
-    const std::uint32_t counts[6] = {s.foldersScanned, s.filesScanned, s.filesInfected,
-                                     s.virusesFound, s.filesNotScanned, s.filesToScan};
+    const std::uint32_t counts[6] = {
+        s.foldersScanned, s.filesScanned, s.filesInfected, s.virusesFound, s.filesNotScanned, s.filesToScan};
     for (int i = 0; i < 6; ++i)
         PutU32(&record[16 + 4 * i], counts[i]);
     PutU64(&record[40], s.startTime);
@@ -58,8 +58,8 @@ ScanStatistics DecodeScanStatistics(const ScanStatisticsRecord& record)
     ScanStatistics s;
     s.progress = GetU32(&record[4]);
     s.jobState = GetU32(&record[8]);
-    std::uint32_t* counts[6] = {&s.foldersScanned, &s.filesScanned, &s.filesInfected,
-                                &s.virusesFound, &s.filesNotScanned, &s.filesToScan};
+    std::uint32_t* counts[6] = {
+        &s.foldersScanned, &s.filesScanned, &s.filesInfected, &s.virusesFound, &s.filesNotScanned, &s.filesToScan};
     for (int i = 0; i < 6; ++i)
         *counts[i] = GetU32(&record[16 + 4 * i]);
     s.startTime = GetU64(&record[40]);

@@ -9,7 +9,7 @@ namespace {
 
 ConfigRecord Three(std::uint32_t a, std::uint32_t b, std::uint32_t c)
 {
-    ConfigRecord record{};
+    ConfigRecord record {};
     PutU32(&record[0], a);
     PutU32(&record[4], b);
     PutU32(&record[8], c);
@@ -40,7 +40,7 @@ LogConfig DecodeLogConfig(const ConfigRecord& record)
 
 BroadcastRecord DefaultBroadcast()
 {
-    BroadcastRecord record{};
+    BroadcastRecord record {};
     PutU32(&record[0], 3);
     PutU32(&record[4], 300);
     PutU32(&record[8], 24);

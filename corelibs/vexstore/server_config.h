@@ -45,9 +45,9 @@ BroadcastRecord DefaultBroadcast();
 enum class ConfigKind { Service, ActivityLog, ScanLog };
 
 struct ServerConfig {
-    ConfigRecord service = EncodeServiceConfig(ServiceConfig{});
-    ConfigRecord activityLog = EncodeLogConfig(LogConfig{});
-    ConfigRecord scanLog = EncodeLogConfig(LogConfig{200, 30, 7});
+    ConfigRecord service = EncodeServiceConfig(ServiceConfig {});
+    ConfigRecord activityLog = EncodeLogConfig(LogConfig {});
+    ConfigRecord scanLog = EncodeLogConfig(LogConfig {200, 30, 7});
     BroadcastRecord broadcast = DefaultBroadcast();
     // Minutes between the scheduled scans of the data folder; 0 scans once after each start.
     std::uint32_t scanIntervalMinutes = 60;

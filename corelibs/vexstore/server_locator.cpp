@@ -74,7 +74,8 @@ ServerLocator ServerLocator::FromRegistry()
     locator.m_servers.push_back(locator.m_local);
     for (const SiteServer& server : site.Servers()) {
         if (!SameComputerName(server.name, computer))
-            locator.m_servers.push_back({server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
+            locator.m_servers.push_back(
+                {server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
     }
     return locator;
 }
@@ -115,7 +116,7 @@ std::vector<ServerPlace> ServerLocator::Targets(const std::string& raw, bool who
     const std::string name = BareServerName(raw);
     // A server's own name wins over a domain of the same spelling.
     if (const std::optional<ServerPlace> server = Server(name))
-        return wholeDomain && !server->domain.empty() ? ServersOf(server->domain) : std::vector<ServerPlace>{*server};
+        return wholeDomain && !server->domain.empty() ? ServersOf(server->domain) : std::vector<ServerPlace> {*server};
     if (IsDomain(name))
         return ServersOf(name);
     return {};

@@ -13,9 +13,9 @@ inline constexpr const char* kVexomarKey = "SOFTWARE\\Morwick\\Vexomar\\CurrentV
 inline constexpr DWORD kNoSuchServer = 1722;
 
 struct ServerPlace {
-    std::string name;         // as the site spells it (the local computer: its own name)
-    std::string domain;       // empty for the local computer when the site does not list it
-    std::string dataFolder;   // no trailing backslash
+    std::string name;  // as the site spells it (the local computer: its own name)
+    std::string domain;  // empty for the local computer when the site does not list it
+    std::string dataFolder;  // no trailing backslash
     bool local = false;
 
     // "Vexomar Service" for the local computer, "Vexomar Service (NAME)" for a site server.
@@ -51,7 +51,7 @@ public:
     static std::string LocalDataFolder();
 
 private:
-    std::vector<ServerPlace> m_servers;   // the local computer first
+    std::vector<ServerPlace> m_servers;  // the local computer first
     std::vector<std::string> m_domains;
     ServerPlace m_local;
 };

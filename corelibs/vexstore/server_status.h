@@ -13,13 +13,13 @@
 struct ServerStatus {
     std::uint32_t stateWord = 0;
     // Product, signature, engine and operating system versions (major << 16 | minor).
-    std::array<std::uint32_t, 4> versions{};
-    std::uint64_t lastScanTime = 0;   // end of the last finished job, seconds since 1970 UTC
-    std::uint64_t heartbeat = 0;      // last time the instance wrote this file
-    std::uint32_t configSerial = 0;   // serial of the CONFIG.VXS it runs with
+    std::array<std::uint32_t, 4> versions {};
+    std::uint64_t lastScanTime = 0;  // end of the last finished job, seconds since 1970 UTC
+    std::uint64_t heartbeat = 0;  // last time the instance wrote this file
+    std::uint32_t configSerial = 0;  // serial of the CONFIG.VXS it runs with
     // Per table (NT domains, IP nets, IP masks): serial and entry count of the file it took up.
-    std::array<std::uint32_t, kTableCount> tableSerials{};
-    std::array<std::uint32_t, kTableCount> tableCounts{};
+    std::array<std::uint32_t, kTableCount> tableSerials {};
+    std::array<std::uint32_t, kTableCount> tableCounts {};
     std::uint32_t jobsRun = 0;
     ScanStatistics statistics;
 };

@@ -65,8 +65,8 @@ ServerStoreLock::~ServerStoreLock()
         CloseHandle(m_mutex);
 }
 
-DWORD ServerStore::Write(const char* file, const char (&magic)[9], const std::vector<std::uint8_t>& payload,
-                         std::uint32_t previousSerial)
+DWORD ServerStore::Write(
+    const char* file, const char (&magic)[9], const std::vector<std::uint8_t>& payload, std::uint32_t previousSerial)
 {
     if (!EnsureFolder(m_place.StoreFolder()))
         return ERROR_PATH_NOT_FOUND;
@@ -79,7 +79,7 @@ DWORD ServerStore::ReadConfig(ServerConfig& config, std::uint32_t* serial) const
     RecordFile file;
     const DWORD error = ReadRecord(m_place.StoreFile(kConfigFile), kConfigMagic, kServerConfigPayload, file);
     if (error == ERROR_FILE_NOT_FOUND) {
-        config = ServerConfig{};
+        config = ServerConfig {};
         if (serial)
             *serial = 0;
         return 0;
@@ -111,7 +111,8 @@ DWORD ServerStore::ChangeConfig(const std::function<void(ServerConfig&)>& change
 DWORD ServerStore::ReadTable(const TableShape& shape, std::optional<AddressTable>& table, std::uint32_t* serial) const
 {
     RecordFile file;
-    const DWORD error = ReadRecord(m_place.StoreFile(shape.fileName), kTableMagic, AddressTable::LargestPayload(shape), file);
+    const DWORD error =
+        ReadRecord(m_place.StoreFile(shape.fileName), kTableMagic, AddressTable::LargestPayload(shape), file);
     if (error == ERROR_FILE_NOT_FOUND) {
         table.emplace(shape);
         if (serial)

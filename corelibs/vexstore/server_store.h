@@ -35,7 +35,7 @@ inline constexpr const char* kScanLogFile = "SCANLOG.LOG";
 // it is), ERROR_LOCK_VIOLATION when the lock is not had in time, a write's own error otherwise.
 class ServerStore {
 public:
-    explicit ServerStore(ServerPlace place) : m_place(std::move(place)) {}
+    explicit ServerStore(ServerPlace place) : m_place(std::move(place)) { }
     const ServerPlace& Place() const { return m_place; }
 
     // A missing file gives the defaults (serial 0).
@@ -56,7 +56,7 @@ public:
 
 private:
     DWORD Write(const char* file, const char (&magic)[9], const std::vector<std::uint8_t>& payload,
-                std::uint32_t previousSerial);
+        std::uint32_t previousSerial);
     ServerPlace m_place;
 };
 

@@ -39,8 +39,8 @@ std::string FormatUtc(std::int64_t seconds)
     return CivilTime::FromUnixSeconds(seconds).Iso();
 }
 
-std::string AppendLogLine(const std::string& log, std::uint32_t level, const std::string& text, std::int64_t now,
-                          const LogConfig& limits)
+std::string AppendLogLine(
+    const std::string& log, std::uint32_t level, const std::string& text, std::int64_t now, const LogConfig& limits)
 {
     std::deque<std::string> lines;
     std::istringstream in(log);

@@ -7,13 +7,13 @@
 inline constexpr std::uint32_t kStateRunning = 0x0001;
 inline constexpr std::uint32_t kStatePaused = 0x0002;
 
-inline constexpr std::uint32_t kJobMask = 0x0F00;      // 0: no jobs
+inline constexpr std::uint32_t kJobMask = 0x0F00;  // 0: no jobs
 inline constexpr std::uint32_t kJobScheduled = 0x0100;
 inline constexpr std::uint32_t kJobPrescanning = 0x0200;
 inline constexpr std::uint32_t kJobScanning = 0x0400;
 inline constexpr std::uint32_t kJobDone = 0x0800;
 
-inline constexpr std::uint32_t kRealTimeMask = 0xF000; // 0: real-time scanning off
+inline constexpr std::uint32_t kRealTimeMask = 0xF000;  // 0: real-time scanning off
 inline constexpr std::uint32_t kRealTimeActive = 0x1000;
 inline constexpr std::uint32_t kRealTimeUnknown = 0x2000;  // the device answered something we cannot read
 

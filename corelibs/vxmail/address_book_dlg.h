@@ -12,11 +12,11 @@
 namespace vxmail {
 
 struct AddressBookRequest {
-    std::string caption;               // empty: the dialog's own
-    ULONG editFields = 2;              // 0 browse only, 1 To only, 2 or more To and CC
-    std::string label;                 // the To list's label when there is one list
+    std::string caption;  // empty: the dialog's own
+    ULONG editFields = 2;  // 0 browse only, 1 To only, 2 or more To and CC
+    std::string label;  // the To list's label when there is one list
     std::vector<Recipient> mailboxes;  // everything the post office holds
-    std::vector<Recipient> initial;    // recipients already chosen
+    std::vector<Recipient> initial;  // recipients already chosen
 };
 
 // A test hands the dialog to a driver once it is initialised; the driver sets controls

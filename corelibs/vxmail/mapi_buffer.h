@@ -12,7 +12,7 @@ namespace vxmail {
 
 struct Recipient {
     ULONG recipientClass = MAPI_TO;
-    std::string name;     // display name
+    std::string name;  // display name
     std::string address;  // the mailbox name
 };
 

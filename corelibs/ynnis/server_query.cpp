@@ -57,7 +57,7 @@ DWORD ReadNow(const std::string& server, CachedState& state)
     const DWORD error = VexomarGetServerState(server.c_str(), &fresh.stateWord, fresh.versions, &fresh.lastScan);
     // A server that cannot be read is shown inactive, never as it was.
     if (error)
-        fresh = CachedState{};
+        fresh = CachedState {};
     std::lock_guard<std::mutex> guard(g_lock);
     g_cache[Key(server)] = fresh;
     state = fresh;

@@ -12,12 +12,12 @@
 // One child of a listing (slots 13, 14 and 21), 180 bytes.
 #pragma pack(push, 1)
 struct VexomarServerEntry {
-    char name[48];          // shown in the tree; zero-terminated
-    char domainKey[48];     // slot 13 entries: the domain, for slot 3
-    char serverKey[48];     // slot 21 entries: the server, for slot 3
-    std::uint32_t kind;     // 2 domain, 3 server
+    char name[48];  // shown in the tree; zero-terminated
+    char domainKey[48];  // slot 13 entries: the domain, for slot 3
+    char serverKey[48];  // slot 21 entries: the server, for slot 3
+    std::uint32_t kind;  // 2 domain, 3 server
     std::uint32_t stateWord;
-    std::uint32_t flags;    // 1 asks for a logon, 2 this computer
+    std::uint32_t flags;  // 1 asks for a logon, 2 this computer
     std::uint8_t reserved[24];
 };
 #pragma pack(pop)
@@ -71,7 +71,8 @@ public:
     /* 18 */ virtual DWORD RunJob();
     /* 19 */ virtual const char* DataFolder();
     /* 20 */ virtual DWORD IsLocal();
-    /* 21 */ virtual DWORD ListServers(const char* filter1, const char* filter2, VexomarServerEntry* buffer, DWORD* count);
+    /* 21 */ virtual DWORD ListServers(
+        const char* filter1, const char* filter2, VexomarServerEntry* buffer, DWORD* count);
     /* 22 */ virtual DWORD MemberCount();
     // Slots 23 to 28 are kept free for later operations; they answer 120 (not implemented).
     /* 23 */ virtual DWORD Reserved23();

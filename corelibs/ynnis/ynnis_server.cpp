@@ -58,7 +58,8 @@ CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain)
     DWORD size = sizeof user;
     Copy(m_user, sizeof m_user, GetUserNameA(user, &size) ? user : "");
     m_password[0] = '\0';
-    const std::string where = kind == kVexomarKindDomain ? std::string("the servers of domain ") + m_name : std::string(m_name);
+    const std::string where =
+        kind == kVexomarKindDomain ? std::string("the servers of domain ") + m_name : std::string(m_name);
     Copy(m_logonText, sizeof m_logonText, "Vexomar Service on " + where);
     const auto place = ServerLocator::FromRegistry().Server(m_name);
     Copy(m_folder, sizeof m_folder, place && kind != kVexomarKindDomain ? place->dataFolder : std::string());

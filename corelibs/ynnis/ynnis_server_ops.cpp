@@ -30,8 +30,8 @@ DWORD Answer(const std::vector<VexomarServerEntry>& entries, VexomarServerEntry*
     return 0;
 }
 
-VexomarServerEntry Entry(const std::string& name, const std::string& domain, const std::string& server, DWORD kind,
-                         bool local)
+VexomarServerEntry Entry(
+    const std::string& name, const std::string& domain, const std::string& server, DWORD kind, bool local)
 {
     VexomarServerEntry entry = {};
     Copy(entry.name, sizeof entry.name, name.c_str());
@@ -120,7 +120,8 @@ DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* 
 
 DWORD CVexomarServer::MemberCount()
 {
-    return m_kind == kVexomarKindDomain ? static_cast<DWORD>(ServerLocator::FromRegistry().ServersOf(m_name).size()) : 0;
+    return m_kind == kVexomarKindDomain ? static_cast<DWORD>(ServerLocator::FromRegistry().ServersOf(m_name).size())
+                                        : 0;
 }
 
 DWORD CVexomarServer::StartServerService()
@@ -153,12 +154,30 @@ DWORD CVexomarServer::IsLocal()
     return SameComputerName(ServerLocator::FromRegistry().Local().name, m_name) && m_kind != kVexomarKindDomain ? 1 : 0;
 }
 
-DWORD CVexomarServer::Reserved23() { return ERROR_CALL_NOT_IMPLEMENTED; }
-DWORD CVexomarServer::Reserved24() { return ERROR_CALL_NOT_IMPLEMENTED; }
-DWORD CVexomarServer::Reserved25() { return ERROR_CALL_NOT_IMPLEMENTED; }
-DWORD CVexomarServer::Reserved26() { return ERROR_CALL_NOT_IMPLEMENTED; }
-DWORD CVexomarServer::Reserved27() { return ERROR_CALL_NOT_IMPLEMENTED; }
-DWORD CVexomarServer::Reserved28() { return ERROR_CALL_NOT_IMPLEMENTED; }
+DWORD CVexomarServer::Reserved23()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
+DWORD CVexomarServer::Reserved24()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
+DWORD CVexomarServer::Reserved25()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
+DWORD CVexomarServer::Reserved26()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
+DWORD CVexomarServer::Reserved27()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
+DWORD CVexomarServer::Reserved28()
+{
+    return ERROR_CALL_NOT_IMPLEMENTED;
+}
 
 DWORD CVexomarServer::ReadScanStatistics(void* record, DWORD size)
 {

@@ -9,8 +9,14 @@
 namespace {
 
 constexpr std::uint32_t kCodes[] = {
-    vxmflt::kScannerStart, vxmflt::kScannerStop, vxmflt::kExcludeFolder, vxmflt::kHoldClass,
-    vxmflt::kReleaseClass, vxmflt::kQueryState,  vxmflt::kQueryExcluded, 0x81530034,
+    vxmflt::kScannerStart,
+    vxmflt::kScannerStop,
+    vxmflt::kExcludeFolder,
+    vxmflt::kHoldClass,
+    vxmflt::kReleaseClass,
+    vxmflt::kQueryState,
+    vxmflt::kQueryExcluded,
+    0x81530034,
 };
 
 }  // namespace
@@ -40,9 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             control.HandleClosed(opener);
             continue;
         }
-        const vxmflt::ControlAnswer answer =
-            control.Control(device, opener, kCodes[selector & 7], inputLength ? input.data() : nullptr, inputLength,
-                            outputLength ? output.data() : nullptr, outputLength);
+        const vxmflt::ControlAnswer answer = control.Control(device, opener, kCodes[selector & 7],
+            inputLength ? input.data() : nullptr, inputLength, outputLength ? output.data() : nullptr, outputLength);
         if (answer.written > outputLength || control.ExcludedLength() >= 512)
             __builtin_trap();
     }

@@ -8,10 +8,12 @@
 #include "curer.h"
 #include "scanner.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const std::string input(reinterpret_cast<const char*>(data), size);
     const size_t nl = input.find('\n');
-    if (nl == std::string::npos || nl > 400) return 0;
+    if (nl == std::string::npos || nl > 400)
+        return 0;
     kelvex::BodySignature b;
     b.id = 1;
     b.name = "Fuzz";
@@ -28,11 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     b.cure.method = kelvex::CureMethod::Truncate;
     std::string error;
-    if (!kelvex::ParseHexPattern(b.hex, b.pattern, error)) return 0;
+    if (!kelvex::ParseHexPattern(b.hex, b.pattern, error))
+        return 0;
     kelvex::SignatureSet set;
     set.bodies.push_back(b);
     kelvex::Scanner scanner;
-    if (!scanner.Load(std::move(set), error)) return 0;
+    if (!scanner.Load(std::move(set), error))
+        return 0;
     const std::string body = input.substr(nl + 1);
     kelvex::MemorySource file(body);
     kelvex::Detection d;

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::int64_t i = 1; i <= slots; ++i) {
             std::vector<std::uint8_t> slot(data + i * kSlotSize, data + (i + 1) * kSlotSize);
             const Record record = ReadRecord(slot.data());
-            if (record.eventFile.size() > kEventFileSize || record.description.size() > kDescriptionSize
-                || record.application.size() > kApplicationSize)
+            if (record.eventFile.size() > kEventFileSize || record.description.size() > kDescriptionSize ||
+                record.application.size() > kApplicationSize)
                 __builtin_trap();
             if (SlotHoldsRecord(slot.data()))
                 DecreaseCountForPriority(counts, record.priority);
@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::vector<std::uint8_t> written(kSlotSize);
             WriteRecord(record, written.data());
             const Record again = ReadRecord(written.data());
-            if (again.eventFile != record.eventFile.substr(0, kEventFileSize - 1) || again.priority != record.priority
-                || again.time != record.time)
+            if (again.eventFile != record.eventFile.substr(0, kEventFileSize - 1) ||
+                again.priority != record.priority || again.time != record.time)
                 __builtin_trap();
         }
     }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> bytes(data, data + size);
     if (size > 0 && (data[0] & 1)) {
         // Wrap the rest as a sound envelope of each kind.
-        RecordFile file{1, std::vector<std::uint8_t>(data + 1, data + size)};
+        RecordFile file {1, std::vector<std::uint8_t>(data + 1, data + size)};
         for (const char* magic : {kConfigMagic, kStatusMagic, kTableMagic}) {
             char m[9];
             std::memcpy(m, magic, 9);
@@ -48,6 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string text(data, data + size);
     CredentialsFile::Parse(text).Verify("admin", "x");
-    AppendLogLine(text, kLogWarning, "fuzz", 1765195200, LogConfig{10, static_cast<std::uint32_t>(size % 5), 7});
+    AppendLogLine(text, kLogWarning, "fuzz", 1765195200, LogConfig {10, static_cast<std::uint32_t>(size % 5), 7});
     return 0;
 }

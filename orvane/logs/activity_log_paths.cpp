@@ -58,5 +58,5 @@ const char* CActivityLogPaths::Path()
 
 void CActivityLogPaths::Forget()
 {
-    Cache() = LogPathCache{};
+    Cache() = LogPathCache {};
 }

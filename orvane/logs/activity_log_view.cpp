@@ -14,7 +14,7 @@ HANDLE OpenLogForReading(const char* path)
 {
     // No sharing restriction: the service appends while the view reads.
     return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 }  // namespace
@@ -33,22 +33,23 @@ CActivityLogView::~CActivityLogView()
 
 const MessageMap& CActivityLogView::GetMessageMap() const
 {
-    static const MessageMap map(CEditView::GetMessageMap(), {
-        on::Timer(&CActivityLogView::OnTimer),
-        on::Command(ID_ACTIVITY_CLEAR, &CActivityLogView::OnClearLog),
-        on::Command(ID_FILE_PRINT, &CActivityLogView::OnPrint),
-        on::UpdateCommand(ID_FILE_SAVE_AS, &CActivityLogView::OnUpdateAlwaysEnabled),
-        on::Command(ID_PAGE_HELP, &CActivityLogView::OnHelp),
-        on::Message(WM_SHOWWINDOW, &CActivityLogView::OnShowWindow),
-        on::Destroy(&CActivityLogView::OnDestroyView),
-    });
+    static const MessageMap map(CEditView::GetMessageMap(),
+        {
+            on::Timer(&CActivityLogView::OnTimer),
+            on::Command(ID_ACTIVITY_CLEAR, &CActivityLogView::OnClearLog),
+            on::Command(ID_FILE_PRINT, &CActivityLogView::OnPrint),
+            on::UpdateCommand(ID_FILE_SAVE_AS, &CActivityLogView::OnUpdateAlwaysEnabled),
+            on::Command(ID_PAGE_HELP, &CActivityLogView::OnHelp),
+            on::Message(WM_SHOWWINDOW, &CActivityLogView::OnShowWindow),
+            on::Destroy(&CActivityLogView::OnDestroyView),
+        });
     return map;
 }
 
 bool CActivityLogView::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)
 {
     const DWORD viewStyle = style | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
-                            ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+        ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (!CEditView::Create(parent, rect, id, viewStyle, document))
         return false;
     SetFont(static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT)), false);
@@ -96,7 +97,8 @@ void CActivityLogView::ShowPerServiceState()
 
 void CActivityLogView::ReadLog()
 {
-    HANDLE log = CActivityLogPaths::Resolve(m_values) ? OpenLogForReading(CActivityLogPaths::Path()) : INVALID_HANDLE_VALUE;
+    HANDLE log =
+        CActivityLogPaths::Resolve(m_values) ? OpenLogForReading(CActivityLogPaths::Path()) : INVALID_HANDLE_VALUE;
     if (log == INVALID_HANDLE_VALUE) {
         m_lastLoadLength = 0;
         SetText("");
@@ -160,8 +162,7 @@ void CActivityLogView::OnClearLog()
 {
     if (CActivityLogPaths::Resolve(m_values)) {
         HANDLE log = CreateFileA(CActivityLogPaths::Path(), GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr);
+            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (log != INVALID_HANDLE_VALUE)
             CloseHandle(log);
     }

@@ -28,7 +28,7 @@ public:
 
     // Child, visible, bordered, both scroll bars, read-only, in the stock fixed-pitch font.
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
-                CDocument* document = nullptr) override;
+        CDocument* document = nullptr) override;
     // Creates the view as a visible child of its tab window, with the tab index as id.
     bool CreateInTab(CASTabWnd& tab, int index) override;
     CWnd& PageWindow() override { return *this; }

@@ -75,20 +75,21 @@ CAlStaticWnd::~CAlStaticWnd()
 
 const MessageMap& CAlStaticWnd::GetMessageMap() const
 {
-    static const MessageMap map(CAdminFV::GetMessageMap(), {
-        on::Timer(&CAlStaticWnd::OnTimer),
-        on::Command(ID_SERVICE_START, &CAlStaticWnd::OnStart),
-        on::Command(ID_SERVICE_PAUSE, &CAlStaticWnd::OnPause),
-        on::Command(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnPause),
-        on::Command(ID_SERVICE_STOP, &CAlStaticWnd::OnStop),
-        on::Command(ID_PAGE_HELP, &CAlStaticWnd::OnHelp),
-        on::UpdateCommand(ID_SERVICE_START, &CAlStaticWnd::OnUpdateStart),
-        on::UpdateCommand(ID_SERVICE_PAUSE, &CAlStaticWnd::OnUpdatePause),
-        on::UpdateCommand(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnUpdatePause),
-        on::UpdateCommand(ID_SERVICE_STOP, &CAlStaticWnd::OnUpdateStop),
-        on::Paint(&CAlStaticWnd::OnPaint),
-        on::Destroy(&CAlStaticWnd::OnDestroyPage),
-    });
+    static const MessageMap map(CAdminFV::GetMessageMap(),
+        {
+            on::Timer(&CAlStaticWnd::OnTimer),
+            on::Command(ID_SERVICE_START, &CAlStaticWnd::OnStart),
+            on::Command(ID_SERVICE_PAUSE, &CAlStaticWnd::OnPause),
+            on::Command(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnPause),
+            on::Command(ID_SERVICE_STOP, &CAlStaticWnd::OnStop),
+            on::Command(ID_PAGE_HELP, &CAlStaticWnd::OnHelp),
+            on::UpdateCommand(ID_SERVICE_START, &CAlStaticWnd::OnUpdateStart),
+            on::UpdateCommand(ID_SERVICE_PAUSE, &CAlStaticWnd::OnUpdatePause),
+            on::UpdateCommand(ID_SERVICE_PAUSE_MENU, &CAlStaticWnd::OnUpdatePause),
+            on::UpdateCommand(ID_SERVICE_STOP, &CAlStaticWnd::OnUpdateStop),
+            on::Paint(&CAlStaticWnd::OnPaint),
+            on::Destroy(&CAlStaticWnd::OnDestroyPage),
+        });
     return map;
 }
 
@@ -114,9 +115,9 @@ void CAlStaticWnd::Load(int first)
     if (first == 1)
         SetTimer(kPollTimer, kPollMilliseconds);
     const DWORD status = m_control.QueryLocal();
-    m_values.serviceState = status == SERVICE_STOPPED  ? kServiceStopped
-                             : status == SERVICE_PAUSED ? kServicePaused
-                                                        : kServiceRunning;
+    m_values.serviceState = status == SERVICE_STOPPED ? kServiceStopped
+        : status == SERVICE_PAUSED                    ? kServicePaused
+                                                      : kServiceRunning;
     // Opening creates the table when the service never wrote one.
     CAlertRecordTable table(m_values);
     table.Open();
@@ -265,8 +266,8 @@ void CAlStaticWnd::OnPaint()
         MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&target), 2);
         HGDIOBJ previous = SelectObject(memory, m_bitmaps[i]);
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory, 0,
-                   0, info.bmWidth, info.bmHeight, SRCCOPY);
+        StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory, 0, 0,
+            info.bmWidth, info.bmHeight, SRCCOPY);
         SelectObject(memory, previous);
     }
     DeleteDC(memory);

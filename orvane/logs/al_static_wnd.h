@@ -27,7 +27,7 @@ public:
     ~CAlStaticWnd() override;
 
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
-                CDocument* document = nullptr) override;
+        CDocument* document = nullptr) override;
 
     // 1 once, right after creation: starts the poll. Every load publishes the local service
     // state, makes sure the alert record table exists and shows the counts.

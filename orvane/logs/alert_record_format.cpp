@@ -11,8 +11,8 @@ constexpr char kTag[kTagSize] = {'A', 'L', 'E', 'R', 'T', '\0'};
 
 std::int32_t GetI32(const std::uint8_t* p)
 {
-    const std::uint32_t value = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
-                                | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    const std::uint32_t value = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
     return static_cast<std::int32_t>(value);
 }
 
@@ -48,14 +48,10 @@ int CountIndexOfPriority(int priority)
 {
     switch (priority) {
     case 0:
-    case 1:
-        return 0;
-    case 2:
-        return 1;
-    case 3:
-        return 2;
-    default:
-        return -1;
+    case 1: return 0;
+    case 2: return 1;
+    case 3: return 2;
+    default: return -1;
     }
 }
 
@@ -63,17 +59,10 @@ bool DecreaseCountForPriority(HeaderCounts& counts, int priority)
 {
     std::int32_t* selected = nullptr;
     switch (CountIndexOfPriority(priority)) {
-    case 0:
-        selected = &counts.critical;
-        break;
-    case 1:
-        selected = &counts.warning;
-        break;
-    case 2:
-        selected = &counts.informational;
-        break;
-    default:
-        return false;
+    case 0: selected = &counts.critical; break;
+    case 1: selected = &counts.warning; break;
+    case 2: selected = &counts.informational; break;
+    default: return false;
     }
     if (*selected <= 0)
         return false;

@@ -20,11 +20,11 @@ inline constexpr std::size_t kTimeAt = 157;  // four bytes, not aligned
 
 // Slot 0: the count of records per priority group.
 struct HeaderCounts {
-    std::int32_t critical = 0;       // priorities 0 and 1
-    std::int32_t warning = 0;        // priority 2
+    std::int32_t critical = 0;  // priorities 0 and 1
+    std::int32_t warning = 0;  // priority 2
     std::int32_t informational = 0;  // priority 3
 
-    std::int64_t Sum() const { return std::int64_t{critical} + warning + informational; }
+    std::int64_t Sum() const { return std::int64_t {critical} + warning + informational; }
     friend bool operator==(const HeaderCounts&, const HeaderCounts&) = default;
 };
 

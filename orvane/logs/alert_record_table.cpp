@@ -45,11 +45,13 @@ bool WriteSlot(HANDLE file, int index, const BYTE* slot)
 
 }  // namespace
 
-CAlertRecordTable::CAlertRecordTable(const ProgramValues& values) : m_values(values) {}
+CAlertRecordTable::CAlertRecordTable(const ProgramValues& values) : m_values(values)
+{
+}
 
 void CAlertRecordTable::ForgetPaths()
 {
-    Paths() = PathCache{};
+    Paths() = PathCache {};
 }
 
 const char* CAlertRecordTable::EventLogDirectory() const
@@ -66,20 +68,20 @@ bool CAlertRecordTable::ResolvePaths()
 {
     PathCache& cache = Paths();
     const char* server = m_values.serverName;
-    if (std::strncmp(cache.serverName, server, sizeof cache.serverName) == 0 && cache.eventLogDirectory[0] != '\0'
-        && cache.tablePath[0] != '\0')
+    if (std::strncmp(cache.serverName, server, sizeof cache.serverName) == 0 && cache.eventLogDirectory[0] != '\0' &&
+        cache.tablePath[0] != '\0')
         return true;
 
-    cache = PathCache{};
+    cache = PathCache {};
     char directory[512] = {};
     if (!AlertCore::HomeSucceeded(m_values.Core().AlertGetHomeEventLog(server, directory)))
         return false;
     directory[sizeof directory - 1] = '\0';
     // A directory that leaves no room for the table's name is refused rather than cut.
-    const int written = std::snprintf(cache.tablePath, sizeof cache.tablePath, "%s\\%s", directory,
-                                      alert_table::kTableName);
+    const int written =
+        std::snprintf(cache.tablePath, sizeof cache.tablePath, "%s\\%s", directory, alert_table::kTableName);
     if (directory[0] == '\0' || written < 0 || written >= static_cast<int>(sizeof cache.tablePath)) {
-        cache = PathCache{};
+        cache = PathCache {};
         return false;
     }
     std::memcpy(cache.serverName, server, strnlen(server, sizeof cache.serverName - 1));
@@ -91,7 +93,7 @@ HANDLE CAlertRecordTable::OpenShared()
 {
     // The service may write while we read: its writes and deletes are shared with.
     return CreateFileA(TablePath(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 HANDLE CAlertRecordTable::OpenExclusive(bool create)
@@ -99,7 +101,7 @@ HANDLE CAlertRecordTable::OpenExclusive(bool create)
     // The service keeps the table open for writing only while it adds one alert: wait that out.
     for (int attempt = 0;; ++attempt) {
         HANDLE file = CreateFileA(TablePath(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || attempt >= kWriteAttempts)
             return file;
         const DWORD error = GetLastError();

@@ -15,8 +15,8 @@ std::string EventListLine(const std::string& dateTime, const Record& record)
 bool BuildEventFilePath(const std::string& directory, const std::string& file, char* path)
 {
     path[0] = '\0';
-    if (directory.empty() || file.empty() || file.find_first_of("\\/:") != std::string::npos || file == ".."
-        || directory.size() + 1 + file.size() >= kEventPathSize)
+    if (directory.empty() || file.empty() || file.find_first_of("\\/:") != std::string::npos || file == ".." ||
+        directory.size() + 1 + file.size() >= kEventPathSize)
         return false;
     std::memcpy(path, directory.data(), directory.size());
     path[directory.size()] = '\\';

@@ -23,8 +23,8 @@ std::string LocalDateTimeText(std::int32_t seconds)
     if (!FileTimeToSystemTime(&utc, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
         return std::string();
     const LocaleFormat& format = ModuleLocaleFormat();
-    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' '
-           + format.FormatTime(local.wHour, local.wMinute, local.wSecond);
+    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' ' +
+        format.FormatTime(local.wHour, local.wMinute, local.wSecond);
 }
 
 }  // namespace
@@ -54,18 +54,19 @@ CEventDlg::~CEventDlg()
 
 const MessageMap& CEventDlg::GetMessageMap() const
 {
-    static const MessageMap map(CAdminFV::GetMessageMap(), {
-        on::Command(ID_EVENT_CLEAR_SELECTED, &CEventDlg::OnClearSelected),
-        on::Command(ID_EVENT_CLEAR_ALL, &CEventDlg::OnClearAll),
-        on::Command(ID_EVENT_VIEW, &CEventDlg::OnView),
-        on::Command(ID_FILE_PRINT, &CEventDlg::OnPrint),
-        on::Command(ID_PAGE_HELP, &CEventDlg::OnHelp),
-        on::ControlCode(kListId, LBN_DBLCLK, &CEventDlg::OnView),
-        on::Timer(&CEventDlg::OnTimer),
-        on::Paint(&CEventDlg::OnPaint),
-        on::Size(&CEventDlg::OnSizePage),
-        on::Destroy(&CEventDlg::OnDestroyPage),
-    });
+    static const MessageMap map(CAdminFV::GetMessageMap(),
+        {
+            on::Command(ID_EVENT_CLEAR_SELECTED, &CEventDlg::OnClearSelected),
+            on::Command(ID_EVENT_CLEAR_ALL, &CEventDlg::OnClearAll),
+            on::Command(ID_EVENT_VIEW, &CEventDlg::OnView),
+            on::Command(ID_FILE_PRINT, &CEventDlg::OnPrint),
+            on::Command(ID_PAGE_HELP, &CEventDlg::OnHelp),
+            on::ControlCode(kListId, LBN_DBLCLK, &CEventDlg::OnView),
+            on::Timer(&CEventDlg::OnTimer),
+            on::Paint(&CEventDlg::OnPaint),
+            on::Size(&CEventDlg::OnSizePage),
+            on::Destroy(&CEventDlg::OnDestroyPage),
+        });
     return map;
 }
 
@@ -80,8 +81,8 @@ void CEventDlg::Load(int first)
             MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
             ::ShowWindow(box, SW_HIDE);
         }
-        const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages
-                            | ColListFlags::kExtendedSelection | ColListFlags::kAlertManagerCopy;
+        const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages |
+            ColListFlags::kExtendedSelection | ColListFlags::kAlertManagerCopy;
         m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, m_hWnd, kListId, flags);
     }
     if (!m_list.m_hWnd)

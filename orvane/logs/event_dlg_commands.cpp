@@ -79,9 +79,9 @@ void CEventDlg::OnPrint()
     const std::string job = LoadResString(IDS_EVENT_PRINT_JOB);
     if (!printer.StartJob(job.c_str()))
         return;
-    const std::string titles = LoadResString(IDS_COLUMN_DATE_TIME).substr(0, kTitleLimit) + " \t"
-                               + LoadResString(IDS_COLUMN_DESCRIPTION).substr(0, kTitleLimit) + " \t"
-                               + LoadResString(IDS_COLUMN_APPLICATION).substr(0, kTitleLimit);
+    const std::string titles = LoadResString(IDS_COLUMN_DATE_TIME).substr(0, kTitleLimit) + " \t" +
+        LoadResString(IDS_COLUMN_DESCRIPTION).substr(0, kTitleLimit) + " \t" +
+        LoadResString(IDS_COLUMN_APPLICATION).substr(0, kTitleLimit);
     printer.PrintColumnList(m_list, job, titles, kPrintTabStops);
 }
 

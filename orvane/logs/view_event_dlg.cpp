@@ -14,10 +14,11 @@ CViewEventDlg::CViewEventDlg(const ProgramValues& values, const std::string& eve
 
 const MessageMap& CViewEventDlg::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
-        on::Command(IDC_EVENT_FILE_PRINT, &CViewEventDlg::OnPrint),
-        on::Command(IDHELP, &CViewEventDlg::OnHelp),
-    });
+    static const MessageMap map(CDialog::GetMessageMap(),
+        {
+            on::Command(IDC_EVENT_FILE_PRINT, &CViewEventDlg::OnPrint),
+            on::Command(IDHELP, &CViewEventDlg::OnHelp),
+        });
     return map;
 }
 

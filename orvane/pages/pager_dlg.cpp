@@ -19,8 +19,7 @@ std::string FieldOf(const char* field, std::size_t size)
     return port_file::FieldText(field, size);
 }
 
-template <std::size_t N>
-void Store(char (&field)[N], const std::string& text, int limit)
+template <std::size_t N> void Store(char (&field)[N], const std::string& text, int limit)
 {
     port_file::SetFieldText(field, N, text, static_cast<std::size_t>(limit));
 }
@@ -38,9 +37,10 @@ CPagerDlg::CPagerDlg(PagerRecord& record, const ProgramValues& values, CWnd* par
 
 const MessageMap& CPagerDlg::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
-        on::Command(IDHELP, &CPagerDlg::OnHelp),
-    });
+    static const MessageMap map(CDialog::GetMessageMap(),
+        {
+            on::Command(IDHELP, &CPagerDlg::OnHelp),
+        });
     return map;
 }
 
@@ -53,13 +53,14 @@ BOOL CPagerDlg::OnInitDialog()
     CEdit(GetDlgItem(IDC_PAGER_SITE)).LimitText(kSiteIdLimit);
     CEdit(GetDlgItem(IDC_PAGER_OWNER)).LimitText(kOwnerNameLimit);
     SetDlgItemText(IDC_PAGER_OWNER, FieldOf(m_record.ownerName, sizeof m_record.ownerName).substr(0, kOwnerNameLimit));
-    SetDlgItemText(IDC_PAGER_NUMBER, FieldOf(m_record.pagerNumber, sizeof m_record.pagerNumber).substr(0, kPagerNumberLimit));
+    SetDlgItemText(
+        IDC_PAGER_NUMBER, FieldOf(m_record.pagerNumber, sizeof m_record.pagerNumber).substr(0, kPagerNumberLimit));
     SetDlgItemText(IDC_PAGER_ID, FieldOf(m_record.pagerId, sizeof m_record.pagerId).substr(0, kPagerIdLimit));
     SetDlgItemText(IDC_PAGER_SITE, FieldOf(m_record.siteId, sizeof m_record.siteId).substr(0, kSiteIdLimit));
     SetUpSpin(GetDlgItem(IDC_PAGER_CONNECT_SPIN), GetDlgItem(IDC_PAGER_CONNECT_DELAY), 0, kMaxDelaySteps,
-              DelaySteps(m_record.connectionDelay));
+        DelaySteps(m_record.connectionDelay));
     SetUpSpin(GetDlgItem(IDC_PAGER_MESSAGE_SPIN), GetDlgItem(IDC_PAGER_MESSAGE_DELAY), 0, kMaxDelaySteps,
-              DelaySteps(m_record.messageDelay));
+        DelaySteps(m_record.messageDelay));
     const CComboBox type(GetDlgItem(IDC_PAGER_TYPE));
     type.AddString(LoadResString(IDS_PAGER_NUMERIC));
     type.AddString(LoadResString(IDS_PAGER_ALPHANUMERIC));

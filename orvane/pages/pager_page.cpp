@@ -34,26 +34,25 @@ std::string& CPager::LastDate()
 
 CPager::CPager(ProgramValues& values)
     : CRecipientPage(values,
-                     Shape{IDD_PAGER_PAGE, IDC_PAGER_LIST_PLACE, sizeof(PagerRecord), 3, kHelpTopic,
-                           {{"Pager Type", 100}, {"Owner Name", 160}, {"Pager Number", -1}}, 2},
-                     LastDate()),
-      m_numeric(LoadMarker(IDB_PAGER_NUMERIC)),
-      m_alphanumeric(LoadMarker(IDB_PAGER_ALPHA)),
+          Shape {IDD_PAGER_PAGE, IDC_PAGER_LIST_PLACE, sizeof(PagerRecord), 3, kHelpTopic,
+              {{"Pager Type", 100}, {"Owner Name", 160}, {"Pager Number", -1}}, 2},
+          LastDate()),
+      m_numeric(LoadMarker(IDB_PAGER_NUMERIC)), m_alphanumeric(LoadMarker(IDB_PAGER_ALPHA)),
       m_mask(LoadMarker(IDB_PAGER_MASK))
 {
 }
 
-
 const MessageMap& CPager::GetMessageMap() const
 {
-    static const MessageMap map(CRecipientPage::GetMessageMap(), {
-        on::Command(ID_PAGER_NEW, &CPager::OnNew),
-        on::Command(ID_PAGER_MODIFY, &CPager::OnModify),
-        on::Command(ID_PAGER_DELETE, &CPager::OnDelete),
-        on::Command(ID_PAGER_TOGGLE, &CPager::OnToggle),
-        on::UpdateCommand(ID_PAGER_TOGGLE, &CPager::OnUpdateToggle),
-        on::Command(ID_PAGER_PORT_SETUP, &CPager::OnPortSetup),
-    });
+    static const MessageMap map(CRecipientPage::GetMessageMap(),
+        {
+            on::Command(ID_PAGER_NEW, &CPager::OnNew),
+            on::Command(ID_PAGER_MODIFY, &CPager::OnModify),
+            on::Command(ID_PAGER_DELETE, &CPager::OnDelete),
+            on::Command(ID_PAGER_TOGGLE, &CPager::OnToggle),
+            on::UpdateCommand(ID_PAGER_TOGGLE, &CPager::OnUpdateToggle),
+            on::Command(ID_PAGER_PORT_SETUP, &CPager::OnPortSetup),
+        });
     return map;
 }
 
@@ -70,10 +69,10 @@ int CPager::SendList(CAlertSettings& settings, WORD count, void* array)
 std::string CPager::LineText(const BYTE* record) const
 {
     const PagerRecord& pager = AsPager(record);
-    const std::string type = LoadResString(pager.pagerType == pager_record::kNumeric ? IDS_PAGER_NUMERIC
-                                                                                     : IDS_PAGER_ALPHANUMERIC);
-    return type + '\t' + Field(pager.ownerName, sizeof pager.ownerName) + '\t'
-           + Field(pager.pagerNumber, sizeof pager.pagerNumber) + '/' + Field(pager.pagerId, sizeof pager.pagerId);
+    const std::string type =
+        LoadResString(pager.pagerType == pager_record::kNumeric ? IDS_PAGER_NUMERIC : IDS_PAGER_ALPHANUMERIC);
+    return type + '\t' + Field(pager.ownerName, sizeof pager.ownerName) + '\t' +
+        Field(pager.pagerNumber, sizeof pager.pagerNumber) + '/' + Field(pager.pagerId, sizeof pager.pagerId);
 }
 
 void CPager::LineImages(int position, const BYTE* record)
@@ -117,7 +116,6 @@ void CPager::OnModify()
     if (AddLine(record) >= 0)
         Commit();
 }
-
 
 void CPager::OnPortSetup()
 {

@@ -54,13 +54,14 @@ BOOL CPortEditDlg::OnInitDialog()
 
 void CPortEditDlg::OnOK()
 {
-    const std::string description = CEdit(GetDlgItem(IDC_PORT_DESCRIPTION)).GetText().substr(0, port_file::kDescriptionLimit);
+    const std::string description =
+        CEdit(GetDlgItem(IDC_PORT_DESCRIPTION)).GetText().substr(0, port_file::kDescriptionLimit);
     if (description.empty()) {
         PromptId(IDS_PORT_NEED_DESCRIPTION, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    port_file::SetFieldText(m_record.description, port_file::kDescriptionSize, description,
-                            port_file::kDescriptionLimit);
+    port_file::SetFieldText(
+        m_record.description, port_file::kDescriptionSize, description, port_file::kDescriptionLimit);
     const int number = Chosen(GetDlgItem(IDC_PORT_NAME), m_record.portNumber - 1) + 1;
     // The name always follows the number, so that the two never disagree in the file.
     const std::string name = port_file::PortNameFor(number);

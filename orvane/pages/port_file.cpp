@@ -93,10 +93,10 @@ void SetFieldText(char* field, std::size_t size, const std::string& text, std::s
 
 std::string DisplayLine(const PortRecord& record)
 {
-    return std::to_string(record.portId) + '\t' + FieldText(record.portName, kPortNameSize) + '\t'
-           + TextAt(kBaudTexts, record.baudIndex) + '\t' + TextAt(kParityTexts, record.parityIndex) + '\t'
-           + TextAt(kDataBitsTexts, record.dataBitsIndex) + '\t' + TextAt(kStopBitsTexts, record.stopBitsIndex)
-           + '\t' + FieldText(record.description, kDescriptionSize);
+    return std::to_string(record.portId) + '\t' + FieldText(record.portName, kPortNameSize) + '\t' +
+        TextAt(kBaudTexts, record.baudIndex) + '\t' + TextAt(kParityTexts, record.parityIndex) + '\t' +
+        TextAt(kDataBitsTexts, record.dataBitsIndex) + '\t' + TextAt(kStopBitsTexts, record.stopBitsIndex) + '\t' +
+        FieldText(record.description, kDescriptionSize);
 }
 
 PortFileContent ParsePortFile(const std::vector<std::uint8_t>& bytes)
@@ -116,7 +116,7 @@ PortFileContent ParsePortFile(const std::vector<std::uint8_t>& bytes)
 
 PortFileContent DefaultContent()
 {
-    return PortFileContent{DefaultHeader(), {DefaultRecord()}};
+    return PortFileContent {DefaultHeader(), {DefaultRecord()}};
 }
 
 std::vector<std::uint8_t> PortFileBytes(const PortFileHeader& header, const std::vector<PortRecord>& records)
@@ -182,8 +182,8 @@ std::optional<std::vector<std::string>> PagerPortEntries(const std::string& path
     std::vector<std::string> entries;
     for (std::size_t i = 0; i < content.header.recordCount && i < content.records.size(); ++i) {
         const PortRecord& record = content.records[i];
-        entries.push_back(FieldText(record.portName, kPortNameSize) + " - "
-                          + FieldText(record.description, kDescriptionSize));
+        entries.push_back(
+            FieldText(record.portName, kPortNameSize) + " - " + FieldText(record.description, kDescriptionSize));
     }
     return entries;
 }

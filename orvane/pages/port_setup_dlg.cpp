@@ -41,14 +41,15 @@ CPortSetupDlg::~CPortSetupDlg()
 
 const MessageMap& CPortSetupDlg::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
-        on::Command(IDC_PORT_ADD, &CPortSetupDlg::OnAdd),
-        on::Command(IDC_PORT_EDIT, &CPortSetupDlg::OnEdit),
-        on::Command(IDC_PORT_DELETE, &CPortSetupDlg::OnDelete),
-        on::Command(IDC_PORT_SET_DEFAULT, &CPortSetupDlg::OnSetDefault),
-        on::Command(IDC_PORT_CLOSE, &CPortSetupDlg::OnClose),
-        on::Destroy(&CPortSetupDlg::OnDestroyDialog),
-    });
+    static const MessageMap map(CDialog::GetMessageMap(),
+        {
+            on::Command(IDC_PORT_ADD, &CPortSetupDlg::OnAdd),
+            on::Command(IDC_PORT_EDIT, &CPortSetupDlg::OnEdit),
+            on::Command(IDC_PORT_DELETE, &CPortSetupDlg::OnDelete),
+            on::Command(IDC_PORT_SET_DEFAULT, &CPortSetupDlg::OnSetDefault),
+            on::Command(IDC_PORT_CLOSE, &CPortSetupDlg::OnClose),
+            on::Destroy(&CPortSetupDlg::OnDestroyDialog),
+        });
     return map;
 }
 
@@ -62,7 +63,7 @@ BOOL CPortSetupDlg::OnInitDialog()
         ::ShowWindow(frame, SW_HIDE);
     }
     if (!m_list.Create(kColumnCount, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, place, m_hWnd, IDC_PORT_LIST,
-                       ColListFlags::kNotify | ColListFlags::kHorizontalScroll | ColListFlags::kAlertManagerCopy)) {
+            ColListFlags::kNotify | ColListFlags::kHorizontalScroll | ColListFlags::kAlertManagerCopy)) {
         PromptId(IDS_PORT_LIST_FAILED, MB_OK | MB_ICONSTOP);
         EndDialog(IDCANCEL);
         return TRUE;

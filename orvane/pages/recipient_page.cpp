@@ -15,10 +15,7 @@ constexpr std::size_t kDateSize = 256;
 }  // namespace
 
 CRecipientPage::CRecipientPage(ProgramValues& values, Shape shape, std::string& lastDate)
-    : CAdminFV(shape.templateId),
-      m_values(values),
-      m_shape(std::move(shape)),
-      m_lastDate(lastDate)
+    : CAdminFV(shape.templateId), m_values(values), m_shape(std::move(shape)), m_lastDate(lastDate)
 {
 }
 
@@ -61,13 +58,14 @@ void CRecipientPage::OnDelete()
 
 const MessageMap& CRecipientPage::GetMessageMap() const
 {
-    static const MessageMap map(CAdminFV::GetMessageMap(), {
-        on::Command(ID_PAGE_HELP, &CRecipientPage::OnHelp),
-        on::ControlCode(kListId, LBN_DBLCLK, &CRecipientPage::OnDoubleClick),
-        on::Timer(&CRecipientPage::OnTimer),
-        on::Size(&CRecipientPage::OnSizePage),
-        on::Destroy(&CRecipientPage::OnDestroyPage),
-    });
+    static const MessageMap map(CAdminFV::GetMessageMap(),
+        {
+            on::Command(ID_PAGE_HELP, &CRecipientPage::OnHelp),
+            on::ControlCode(kListId, LBN_DBLCLK, &CRecipientPage::OnDoubleClick),
+            on::Timer(&CRecipientPage::OnTimer),
+            on::Size(&CRecipientPage::OnSizePage),
+            on::Destroy(&CRecipientPage::OnDestroyPage),
+        });
     return map;
 }
 
@@ -83,7 +81,7 @@ void CRecipientPage::Load(int first)
         }
         const DWORD flags = ColListFlags::kFrame | ColListFlags::kNotify | ColListFlags::kImages;
         if (!m_list.Create(static_cast<int>(m_shape.columns.size()), WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, m_hWnd,
-                           kListId, flags | ColListFlags::kAlertManagerCopy))
+                kListId, flags | ColListFlags::kAlertManagerCopy))
             return;
         const int clientWidth = m_createdClient.right - m_createdClient.left;
         for (std::size_t i = 0; i < m_shape.columns.size(); ++i) {

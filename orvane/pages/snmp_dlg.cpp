@@ -18,9 +18,10 @@ CSnmpDlg::CSnmpDlg(SnmpRecord& record, const ProgramValues& values, CWnd* parent
 
 const MessageMap& CSnmpDlg::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
-        on::Command(IDHELP, &CSnmpDlg::OnHelp),
-    });
+    static const MessageMap map(CDialog::GetMessageMap(),
+        {
+            on::Command(IDHELP, &CSnmpDlg::OnHelp),
+        });
     return map;
 }
 
@@ -31,8 +32,8 @@ BOOL CSnmpDlg::OnInitDialog()
     CEdit(GetDlgItem(IDC_SNMP_NETWORK)).LimitText(kNetworkDigits);
     CEdit(GetDlgItem(IDC_SNMP_NODE)).LimitText(kNodeDigits);
     CEdit(GetDlgItem(IDC_SNMP_NAME)).LimitText(kNameReadLimit);
-    SetDlgItemText(IDC_SNMP_NAME, port_file::FieldText(m_record.managerName, sizeof m_record.managerName)
-                                      .substr(0, kNameReadLimit));
+    SetDlgItemText(IDC_SNMP_NAME,
+        port_file::FieldText(m_record.managerName, sizeof m_record.managerName).substr(0, kNameReadLimit));
     if (m_record.transport & 2)
         CheckDlgButton(IDC_SNMP_VIA_IP, BST_CHECKED);
     if (m_record.transport & 1)
@@ -40,8 +41,8 @@ BOOL CSnmpDlg::OnInitDialog()
     const auto parts = AddressParts(m_record.ipAddress);
     for (int i = 0; i < 4; ++i) {
         CEdit(GetDlgItem(IDC_SNMP_IP_FIRST + i)).LimitText(3);
-        SetUpSpin(GetDlgItem(IDC_SNMP_IP_SPIN_FIRST + i), GetDlgItem(IDC_SNMP_IP_FIRST + i), 0, 255,
-                  m_record.ipAddress[i]);
+        SetUpSpin(
+            GetDlgItem(IDC_SNMP_IP_SPIN_FIRST + i), GetDlgItem(IDC_SNMP_IP_FIRST + i), 0, 255, m_record.ipAddress[i]);
         SetDlgItemText(IDC_SNMP_IP_FIRST + i, parts[static_cast<std::size_t>(i)]);
     }
     SetDlgItemText(IDC_SNMP_NODE, HexText(m_record.ipxNode, sizeof m_record.ipxNode));

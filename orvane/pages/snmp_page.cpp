@@ -26,25 +26,23 @@ std::string& CSnmp::LastDate()
 
 CSnmp::CSnmp(ProgramValues& values)
     : CRecipientPage(values,
-                     Shape{IDD_SNMP_PAGE, IDC_SNMP_LIST_PLACE, sizeof(SnmpRecord), 7, kHelpTopic,
-                           {{"SNMP Type", 80}, {"Manager Name", -1}}, 1},
-                     LastDate()),
-      m_ipx(LoadMarker(IDB_SNMP_IPX)),
-      m_ip(LoadMarker(IDB_SNMP_IP)),
-      m_mask(LoadMarker(IDB_SNMP_MASK))
+          Shape {IDD_SNMP_PAGE, IDC_SNMP_LIST_PLACE, sizeof(SnmpRecord), 7, kHelpTopic,
+              {{"SNMP Type", 80}, {"Manager Name", -1}}, 1},
+          LastDate()),
+      m_ipx(LoadMarker(IDB_SNMP_IPX)), m_ip(LoadMarker(IDB_SNMP_IP)), m_mask(LoadMarker(IDB_SNMP_MASK))
 {
 }
 
-
 const MessageMap& CSnmp::GetMessageMap() const
 {
-    static const MessageMap map(CRecipientPage::GetMessageMap(), {
-        on::Command(ID_SNMP_NEW, &CSnmp::OnNew),
-        on::Command(ID_SNMP_MODIFY, &CSnmp::OnModify),
-        on::Command(ID_SNMP_DELETE, &CSnmp::OnDelete),
-        on::Command(ID_NOTIFY_TOGGLE, &CSnmp::OnToggle),
-        on::UpdateCommand(ID_NOTIFY_TOGGLE, &CSnmp::OnUpdateToggle),
-    });
+    static const MessageMap map(CRecipientPage::GetMessageMap(),
+        {
+            on::Command(ID_SNMP_NEW, &CSnmp::OnNew),
+            on::Command(ID_SNMP_MODIFY, &CSnmp::OnModify),
+            on::Command(ID_SNMP_DELETE, &CSnmp::OnDelete),
+            on::Command(ID_NOTIFY_TOGGLE, &CSnmp::OnToggle),
+            on::UpdateCommand(ID_NOTIFY_TOGGLE, &CSnmp::OnUpdateToggle),
+        });
     return map;
 }
 
@@ -62,8 +60,8 @@ std::string CSnmp::LineText(const BYTE* record) const
 {
     const SnmpRecord& snmp = AsSnmp(record);
     const std::string transport = snmp.transport == snmp_record::kViaIp ? LoadResString(IDS_SNMP_VIA_IP)
-                                  : snmp.transport == snmp_record::kViaIpx ? LoadResString(IDS_SNMP_VIA_IPX)
-                                                                           : std::string();
+        : snmp.transport == snmp_record::kViaIpx                        ? LoadResString(IDS_SNMP_VIA_IPX)
+                                                                        : std::string();
     return transport + '\t' + port_file::FieldText(snmp.managerName, sizeof snmp.managerName);
 }
 
@@ -106,4 +104,3 @@ void CSnmp::OnModify()
     if (AddLine(record) >= 0)
         Commit();
 }
-

@@ -54,8 +54,8 @@ void HexToBytes(const std::string& text, int digits, std::uint8_t* bytes)
 
 std::array<std::string, 4> AddressParts(const std::uint8_t (&address)[4])
 {
-    return {std::to_string(address[0]), std::to_string(address[1]), std::to_string(address[2]),
-            std::to_string(address[3])};
+    return {
+        std::to_string(address[0]), std::to_string(address[1]), std::to_string(address[2]), std::to_string(address[3])};
 }
 
 std::optional<std::array<std::uint8_t, 4>> AddressFromParts(const std::array<std::string, 4>& parts)

@@ -3,7 +3,9 @@
 
 #include "startup_ids.h"
 
-CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_STARTUP_ABOUT, parent) {}
+CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_STARTUP_ABOUT, parent)
+{
+}
 
 BOOL CAboutDlg::OnInitDialog()
 {
@@ -18,7 +20,7 @@ BOOL CAboutDlg::OnInitDialog()
         POINT topLeft = {button.left, button.top};
         ScreenToClient(m_hWnd, &topLeft);
         SetWindowPos(m_picture.m_hWnd, nullptr, (clientWidth - picture.cx) / 2, topLeft.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return TRUE;
 }

@@ -33,15 +33,20 @@ CAdminFV::~CAdminFV()
 
 const MessageMap& CAdminFV::GetMessageMap() const
 {
-    static const MessageMap map(CFormView::GetMessageMap(), {
-        on::CtlColor(&CAdminFV::OnCtlColor),
-    });
+    static const MessageMap map(CFormView::GetMessageMap(),
+        {
+            on::CtlColor(&CAdminFV::OnCtlColor),
+        });
     return map;
 }
 
-void CAdminFV::Load(int) {}
+void CAdminFV::Load(int)
+{
+}
 
-void CAdminFV::ReleaseItems() {}
+void CAdminFV::ReleaseItems()
+{
+}
 
 bool CAdminFV::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style, CDocument* document)
 {
@@ -67,8 +72,8 @@ void CAdminFV::Apply3dLook()
             continue;
         SetWindowLongA(child, GWL_STYLE, style & ~WS_BORDER);
         SetWindowLongA(child, GWL_EXSTYLE, GetWindowLongA(child, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-        SetWindowPos(child, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        SetWindowPos(
+            child, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
 }
 

@@ -24,7 +24,7 @@ public:
     SIZE NaturalSize() const override { return GetTotalSize(); }
 
     bool Create(CWnd* parent, const RECT& rect, UINT id = AFX_IDW_PANE_FIRST, DWORD style = WS_CHILD | WS_VISIBLE,
-                CDocument* document = nullptr) override;
+        CDocument* document = nullptr) override;
     // Creates the page as a visible, untitled child of its tab window, with the tab index as id.
     bool CreateInTab(CASTabWnd& tab, int index) override;
 

@@ -9,9 +9,7 @@ const char kDefaultEntry[] = "DEFAULT";
 }  // namespace
 
 CALTabWnd::CALTabWnd(AlertCore& core, const char* server)
-    : m_core(core),
-      m_server(server),
-      m_settings(std::make_unique<CAlertSettings>(core, server, kBaseApplication))
+    : m_core(core), m_server(server), m_settings(std::make_unique<CAlertSettings>(core, server, kBaseApplication))
 {
     m_settings->ReadInitial(kBaseApplication);
 }

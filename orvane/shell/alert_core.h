@@ -21,8 +21,8 @@ public:
 
     virtual ~AlertCore() = default;
 
-    virtual int AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                                      LPCSTR application) = 0;
+    virtual int AlertReadEverySetting(
+        LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application) = 0;
     // kind: 0 all settings, 1 broadcast, 2 e-mail, 3 pager, 7 SNMP, 8 trouble ticket, 9 event log.
     virtual int AlertFreeCheckEverySetting(LPCSTR server, int kind) = 0;
 
@@ -37,10 +37,10 @@ public:
     virtual int AlertSetPager(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) = 0;
     virtual int AlertSetSnmp(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) = 0;
     virtual int AlertSetEventLog(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) = 0;
-    virtual int AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                              LPCSTR application) = 0;
-    virtual int AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944,
-                                          int enabled, LPCSTR application) = 0;
+    virtual int AlertSetEMail(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) = 0;
+    virtual int AlertSetTTixPRINTQ_HEADER(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) = 0;
 
     virtual int AlertGetCFGDate(LPCSTR server, LPCSTR section, char* date256) = 0;
     virtual int AlertGetApplicationALT(LPCSTR server, WORD* count, void** names64) = 0;

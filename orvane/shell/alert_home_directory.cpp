@@ -10,8 +10,8 @@ constexpr std::size_t kHomeDirectorySize = 256;
 
 }  // namespace
 
-std::string ReadRegistryString(HKEY root, const char* key, const char* value, std::size_t maxBytes,
-                               const char* fallback)
+std::string ReadRegistryString(
+    HKEY root, const char* key, const char* value, std::size_t maxBytes, const char* fallback)
 {
     if (maxBytes == 0)
         return fallback;

@@ -21,8 +21,7 @@ int SetResult(int result)
     return AlertCore::Succeeded(result) ? result : -1;
 }
 
-template <typename Block>
-void Zero(Block& block)
+template <typename Block> void Zero(Block& block)
 {
     std::memset(&block, 0, sizeof block);
 }
@@ -56,8 +55,7 @@ int CAlertSettings::ReadInitial(const char* application)
     Zero(m_record.initialCounts);
     Zero(m_record.initialSettings);
     const int result = m_core.AlertReadEverySetting(Server(), m_record.initialFlags, m_record.initialCounts,
-                                                   reinterpret_cast<BYTE*>(&m_record.initialSettings),
-                                                   OrEmpty(application));
+        reinterpret_cast<BYTE*>(&m_record.initialSettings), OrEmpty(application));
     if (AlertCore::Failed(result)) {
         Zero(m_record.initialFlags);
         Zero(m_record.initialCounts);
@@ -113,7 +111,7 @@ bool CAlertSettings::ReadLive(const char* application)
 // Asks the core for one method's list. A list that cannot hold the count it comes with is
 // refused (and freed), so that no page walks past its end.
 bool CAlertSettings::GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR),
-                             const char* application, int& enabled, void*& array, int& count)
+    const char* application, int& enabled, void*& array, int& count)
 {
     array = nullptr;
     count = 0;
@@ -209,8 +207,8 @@ void CAlertSettings::KeepArray(AlertMethodSlot slot, void* array)
     kept = array;
 }
 
-int CAlertSettings::SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR),
-                            WORD count, int enabled, void* array, const char* application)
+int CAlertSettings::SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR), WORD count,
+    int enabled, void* array, const char* application)
 {
     m_record.flags[slot] = static_cast<signed char>(enabled);
     m_record.counts[slot] = count;
@@ -251,12 +249,11 @@ int CAlertSettings::SetTTix(WORD count, int enabled, void* array, const BYTE* he
     KeepArray(kTicketSlot, array);
     std::memcpy(m_record.settings.ticketHeader, header232, kTicketHeaderSize);
     m_record.counts[kTicketSlot] = count;
-    return SetResult(m_core.AlertSetTTixPRINTQ_HEADER(Server(), count, array, LiveSettings(),
-                                                     count != 0 ? enabled : 0, OrEmpty(application)));
+    return SetResult(m_core.AlertSetTTixPRINTQ_HEADER(
+        Server(), count, array, LiveSettings(), count != 0 ? enabled : 0, OrEmpty(application)));
 }
 
-int CAlertSettings::SetEMail(WORD count, int enabled, void* array, const BYTE* mailConfig460,
-                             const BYTE* message2564)
+int CAlertSettings::SetEMail(WORD count, int enabled, void* array, const BYTE* mailConfig460, const BYTE* message2564)
 {
     m_record.flags[kEMailSlot] = static_cast<signed char>(enabled);
     KeepArray(kEMailSlot, array);
@@ -264,8 +261,8 @@ int CAlertSettings::SetEMail(WORD count, int enabled, void* array, const BYTE* m
     ScramblePassword(m_record.settings.mailConfig + kMailPasswordOffset, mailConfig460 + kMailPasswordOffset);
     std::memcpy(m_record.settings.mailMessage, message2564, kMailMessageSize);
     m_record.counts[kEMailSlot] = count;
-    return SetResult(m_core.AlertSetEMail(Server(), count, array, LiveSettings(), count != 0 ? enabled : 0,
-                                         m_application.c_str()));
+    return SetResult(
+        m_core.AlertSetEMail(Server(), count, array, LiveSettings(), count != 0 ? enabled : 0, m_application.c_str()));
 }
 
 // Exclusive-or with the table: the same call scrambles and unscrambles, and may work in place.

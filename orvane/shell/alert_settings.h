@@ -59,10 +59,10 @@ private:
     const char* Server() const;
     bool ReadLive(const char* application);
     void KeepArray(AlertMethodSlot slot, void* array);
-    bool GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR),
-                 const char* application, int& enabled, void*& array, int& count);
-    int SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR), WORD count,
-                int enabled, void* array, const char* application);
+    bool GetList(AlertMethodSlot slot, int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR), const char* application,
+        int& enabled, void*& array, int& count);
+    int SetList(AlertMethodSlot slot, int (AlertCore::*set)(LPCSTR, WORD, void*, int, LPCSTR), WORD count, int enabled,
+        void* array, const char* application);
     void ScramblePassword(BYTE* to, const BYTE* from) const;
     BYTE* LiveSettings() { return reinterpret_cast<BYTE*>(&m_record.settings); }
 

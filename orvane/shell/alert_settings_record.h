@@ -84,9 +84,18 @@ static_assert(offsetof(AlertSettingsRecord, application) == 8196);
 static_assert(offsetof(AlertSettingsRecord, arrays) % 4 == 0 && offsetof(AlertSettingsRecord, initialCounts) % 2 == 0);
 
 // Where each method's count word, array handle and flag byte sit in the record.
-constexpr std::size_t CountOffset(AlertMethodSlot slot) { return offsetof(AlertSettingsRecord, counts) + 2 * slot; }
-constexpr std::size_t ArrayOffset(AlertMethodSlot slot) { return offsetof(AlertSettingsRecord, arrays) + 4 * slot; }
-constexpr std::size_t FlagOffset(AlertMethodSlot slot) { return offsetof(AlertSettingsRecord, flags) + slot; }
+constexpr std::size_t CountOffset(AlertMethodSlot slot)
+{
+    return offsetof(AlertSettingsRecord, counts) + 2 * slot;
+}
+constexpr std::size_t ArrayOffset(AlertMethodSlot slot)
+{
+    return offsetof(AlertSettingsRecord, arrays) + 4 * slot;
+}
+constexpr std::size_t FlagOffset(AlertMethodSlot slot)
+{
+    return offsetof(AlertSettingsRecord, flags) + slot;
+}
 
 static_assert(CountOffset(kBroadcastSlot) == 0 && CountOffset(kPagerSlot) == 2 && CountOffset(kEMailSlot) == 6);
 static_assert(CountOffset(kSnmpSlot) == 12 && CountOffset(kTicketSlot) == 14 && CountOffset(kEventLogSlot) == 16);

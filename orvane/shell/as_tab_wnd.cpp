@@ -29,28 +29,29 @@ CASTabWnd::~CASTabWnd()
 
 const MessageMap& CASTabWnd::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Create(&CASTabWnd::OnCreate),
-        on::Paint(&CASTabWnd::OnPaint),
-        on::Message(WM_PRINTCLIENT, &CASTabWnd::OnPrintClient),
-        on::Size(&CASTabWnd::OnSize),
-        on::LButtonDown(&CASTabWnd::OnLButtonDown),
-        on::Mouse(WM_LBUTTONDBLCLK, &CASTabWnd::OnLButtonDown),
-        on::MButtonDown(&CASTabWnd::OnMButtonDown),
-        on::RButtonDown(&CASTabWnd::OnRButtonDown),
-        on::KeyDown(&CASTabWnd::OnKeyDown),
-        on::Message(WM_GETDLGCODE, &CASTabWnd::OnGetDlgCode),
-        on::SetFocus(&CASTabWnd::OnSetFocus),
-        on::KillFocus(&CASTabWnd::OnKillFocus),
-        on::SysColorChange(&CASTabWnd::OnSysColorChange),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Create(&CASTabWnd::OnCreate),
+            on::Paint(&CASTabWnd::OnPaint),
+            on::Message(WM_PRINTCLIENT, &CASTabWnd::OnPrintClient),
+            on::Size(&CASTabWnd::OnSize),
+            on::LButtonDown(&CASTabWnd::OnLButtonDown),
+            on::Mouse(WM_LBUTTONDBLCLK, &CASTabWnd::OnLButtonDown),
+            on::MButtonDown(&CASTabWnd::OnMButtonDown),
+            on::RButtonDown(&CASTabWnd::OnRButtonDown),
+            on::KeyDown(&CASTabWnd::OnKeyDown),
+            on::Message(WM_GETDLGCODE, &CASTabWnd::OnGetDlgCode),
+            on::SetFocus(&CASTabWnd::OnSetFocus),
+            on::KillFocus(&CASTabWnd::OnKillFocus),
+            on::SysColorChange(&CASTabWnd::OnSysColorChange),
+        });
     return map;
 }
 
 bool CASTabWnd::Create(HWND owner, const RECT& rect, UINT id, int pageCount, DWORD extraStyle)
 {
     RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
-                        reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+        reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     m_owner = owner;
     m_id = id;
     SetPageCount(pageCount);
@@ -72,7 +73,7 @@ void CASTabWnd::SetPageCount(int count)
     // The page on show would otherwise stay visible with no tab of its own.
     if (HWND shown = GetPage(m_selected))
         ::ShowWindow(shown, SW_HIDE);
-    m_tabs.assign(static_cast<size_t>(count > 0 ? count : 0), Tab{});
+    m_tabs.assign(static_cast<size_t>(count > 0 ? count : 0), Tab {});
     m_selected = -1;
     if (m_hWnd) {
         Layout();
@@ -169,18 +170,18 @@ void CASTabWnd::Layout()
     for (Tab& tab : m_tabs) {
         if (tab.width < 1) {
             // An empty slot takes no room and cannot be hit.
-            tab.rect = RECT{left, inner.top, left, inner.top};
+            tab.rect = RECT {left, inner.top, left, inner.top};
             continue;
         }
         int right = left + tab.width + kTabExtraWidth;
-        tab.rect = RECT{left, inner.top, right, inner.top + m_textHeight + kTabExtraHeight};
+        tab.rect = RECT {left, inner.top, right, inner.top + m_textHeight + kTabExtraHeight};
         left = right;
     }
 }
 
 RECT CASTabWnd::GetTabRect(int index) const
 {
-    return index >= 0 && index < GetTabCount() ? m_tabs[static_cast<size_t>(index)].rect : RECT{};
+    return index >= 0 && index < GetTabCount() ? m_tabs[static_cast<size_t>(index)].rect : RECT {};
 }
 
 RECT CASTabWnd::GetPageRect() const
@@ -335,9 +336,7 @@ void CASTabWnd::OnKeyDown(UINT key, UINT, UINT)
             ::SetFocus(first && IsChild(page, first) ? first : page);
         }
         break;
-    default:
-        Default();
-        break;
+    default: Default(); break;
     }
 }
 

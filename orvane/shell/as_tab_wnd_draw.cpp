@@ -64,8 +64,8 @@ void CASTabWnd::MakeFonts()
 
 void CASTabWnd::MakeColours()
 {
-    const COLORREF colours[4] = {GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNFACE),
-                                 GetSysColor(COLOR_BTNSHADOW), RGB(0, 0, 0)};
+    const COLORREF colours[4] = {
+        GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNSHADOW), RGB(0, 0, 0)};
     for (int i = 0; i < 4; ++i) {
         m_brushes[i] = CreateSolidBrush(colours[i]);
         m_pens[i] = CreatePen(PS_SOLID, 1, colours[i]);
@@ -156,7 +156,7 @@ void CASTabWnd::DrawTab(HDC dc, int index)
     COLORREF oldColour = SetTextColor(dc, text);
     RECT caption = {l + 1, t + 1, r, b};
     DrawTextA(dc, tab.caption.c_str(), static_cast<int>(tab.caption.size()), &caption,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (selected && m_hasFocus) {
         RECT focus = {l + 2, t + 2, r - 1, b};
         DrawFocusRect(dc, &focus);

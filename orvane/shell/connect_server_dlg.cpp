@@ -4,7 +4,9 @@
 #include "data_exchange.h"
 #include "startup_ids.h"
 
-CConnectServerDlg::CConnectServerDlg(CWnd* parent) : CDialog(IDD_CONNECT_SERVER, parent) {}
+CConnectServerDlg::CConnectServerDlg(CWnd* parent) : CDialog(IDD_CONNECT_SERVER, parent)
+{
+}
 
 BOOL CConnectServerDlg::OnInitDialog()
 {

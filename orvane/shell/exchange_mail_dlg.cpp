@@ -12,15 +12,13 @@
 namespace {
 
 // A field as the core left it; a name without its terminator ends at the field's end.
-template <std::size_t N>
-std::string FieldText(const char (&field)[N])
+template <std::size_t N> std::string FieldText(const char (&field)[N])
 {
     return std::string(field, strnlen(field, N));
 }
 
 // The whole field is written, so that no tail of a longer earlier name stays behind it.
-template <std::size_t N>
-void SetField(char (&field)[N], const std::string& text)
+template <std::size_t N> void SetField(char (&field)[N], const std::string& text)
 {
     std::memset(field, 0, N);
     std::memcpy(field, text.data(), text.size() < N ? text.size() : N - 1);

@@ -16,12 +16,12 @@ public:
     // Creates the page as a visible, untitled child of its tab window, with the tab index as id.
     virtual bool CreateInTab(CASTabWnd& tab, int index) = 0;
     // The size the page's template asks for; none for a page that fits any size.
-    virtual SIZE NaturalSize() const { return SIZE{0, 0}; }
+    virtual SIZE NaturalSize() const { return SIZE {0, 0}; }
 
     // Loads the page's data and shows it: 1 right after creation, 0 at every reload.
     virtual void Load(int first) = 0;
     // Frees every record the page holds.
-    virtual void ReleaseItems() {}
+    virtual void ReleaseItems() { }
     // The log pages' refresh after a change of the service state or a reload.
     virtual void Refresh(int serviceStopped) { (void)serviceStopped; }
     // A delivery method's list, read by the frame at a reload and handed over before Load(0);

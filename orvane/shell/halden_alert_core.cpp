@@ -3,8 +3,8 @@
 
 #include "halden.h"
 
-int HaldenAlertCore::AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                                           LPCSTR application)
+int HaldenAlertCore::AlertReadEverySetting(
+    LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application)
 {
     return ::AlertReadEverySetting(server, flags12, counts96, settings3944, application);
 }
@@ -64,14 +64,14 @@ int HaldenAlertCore::AlertSetEventLog(LPCSTR server, WORD count, void* list, int
     return ::AlertSetEventLog(server, count, list, enabled, application);
 }
 
-int HaldenAlertCore::AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                   LPCSTR application)
+int HaldenAlertCore::AlertSetEMail(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     return ::AlertSetEMail(server, count, list, settings3944, enabled, application);
 }
 
-int HaldenAlertCore::AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944,
-                                               int enabled, LPCSTR application)
+int HaldenAlertCore::AlertSetTTixPRINTQ_HEADER(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     return ::AlertSetTTixPRINTQ_HEADER(server, count, list, settings3944, enabled, application);
 }

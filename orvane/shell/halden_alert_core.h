@@ -6,8 +6,8 @@
 // Each member forwards its arguments unchanged to the export of the same name.
 class HaldenAlertCore final : public AlertCore {
 public:
-    int AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                              LPCSTR application) override;
+    int AlertReadEverySetting(
+        LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application) override;
     int AlertFreeCheckEverySetting(LPCSTR server, int kind) override;
     int AlertGetBroadcast(LPCSTR server, WORD* count, void** list, LPCSTR application) override;
     int AlertGetPager(LPCSTR server, WORD* count, void** list, LPCSTR application) override;
@@ -19,10 +19,10 @@ public:
     int AlertSetPager(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
     int AlertSetSnmp(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
     int AlertSetEventLog(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
-    int AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                      LPCSTR application) override;
-    int AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                  LPCSTR application) override;
+    int AlertSetEMail(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) override;
+    int AlertSetTTixPRINTQ_HEADER(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) override;
     int AlertGetCFGDate(LPCSTR server, LPCSTR section, char* date256) override;
     int AlertGetApplicationALT(LPCSTR server, WORD* count, void** names64) override;
     int AlertGetHomeDir(LPCSTR server, char* directory512) override;

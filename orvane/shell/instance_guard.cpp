@@ -19,9 +19,9 @@ BOOL CALLBACK AskWindow(HWND window, LPARAM context)
     if (!IsWindow(window))
         return TRUE;
     DWORD_PTR answer = 0;
-    if (SendMessageTimeoutA(window, walk->message, kBringUpWParam, kBringUpLParam, SMTO_ABORTIFHUNG,
-                            kAnswerTimeoutMs, &answer)
-        && static_cast<LRESULT>(answer) == kBringUpAnswer) {
+    if (SendMessageTimeoutA(
+            window, walk->message, kBringUpWParam, kBringUpLParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer) &&
+        static_cast<LRESULT>(answer) == kBringUpAnswer) {
         walk->answered = true;
         return FALSE;
     }

@@ -13,10 +13,10 @@ constexpr LPARAM kBringUpLParam = 35168;
 constexpr LRESULT kBringUpAnswer = 74354;
 
 enum class InstanceResult {
-    FirstCopy,           // this copy holds the mutex and runs
-    OtherCopyAnswered,   // another copy came to the front; end without a message
-    OtherCopySilent,     // another copy holds the mutex but no window answered (string 61242)
-    MutexNotCreated,     // end without a message
+    FirstCopy,  // this copy holds the mutex and runs
+    OtherCopyAnswered,  // another copy came to the front; end without a message
+    OtherCopySilent,  // another copy holds the mutex but no window answered (string 61242)
+    MutexNotCreated,  // end without a message
 };
 
 class InstanceGuard {

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 struct MailTransportRecord {
-    std::uint32_t stored;      // set to 1 when the Exchange Mail dialog stores the record
-    char exchangeServer[64];   // NUL-terminated, at most 63 characters
-    char mailbox[256];         // NUL-terminated, at most 255 characters
+    std::uint32_t stored;  // set to 1 when the Exchange Mail dialog stores the record
+    char exchangeServer[64];  // NUL-terminated, at most 63 characters
+    char mailbox[256];  // NUL-terminated, at most 255 characters
     unsigned char zero[700];
 };
 

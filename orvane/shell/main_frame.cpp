@@ -25,7 +25,8 @@ const UINT kKeyBarPanes[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, 
 
 int CountOf(const std::vector<PageRow>& rows, PageTab tab)
 {
-    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [tab](const PageRow& row) { return row.tab == tab; }));
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [tab](const PageRow& row) { return row.tab == tab; }));
 }
 
 // A setting change that concerns the regional settings: the "intl" section, or every section.
@@ -62,29 +63,30 @@ CMainFrame::~CMainFrame()
 
 const MessageMap& CMainFrame::GetMessageMap() const
 {
-    static const MessageMap map(CFrameWnd::GetMessageMap(), {
-        on::Create(&CMainFrame::OnCreate),
-        on::Destroy(&CMainFrame::OnDestroy),
-        on::Timer(&CMainFrame::OnTimer),
-        on::Size(&CMainFrame::OnSize),
-        on::Move(&CMainFrame::OnMove),
-        on::EraseBackground(&CMainFrame::OnEraseBackground),
-        on::Message(WM_WININICHANGE, &CMainFrame::OnSettingChange),
-        on::Message(kTabSelectedMessage, &CMainFrame::OnTabChanged),
-        on::ControlCode(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE, &CMainFrame::OnSelectorChange),
-        on::Command(ID_SHOW_CONFIGURATION, &CMainFrame::OnShowConfiguration),
-        on::Command(ID_SHOW_LOGS, &CMainFrame::OnShowLogs),
-        on::Command(ID_SHOW_STATISTICS, &CMainFrame::OnShowStatistics),
-        on::Command(ID_EXCHANGE_MAIL_SETUP, &CMainFrame::OnExchangeMailSetup),
-        on::UpdateCommand(ID_SHOW_CONFIGURATION, &CMainFrame::OnUpdateShowConfiguration),
-        on::UpdateCommand(ID_SHOW_LOGS, &CMainFrame::OnUpdateShowLogs),
-        on::UpdateCommand(ID_SHOW_STATISTICS, &CMainFrame::OnUpdateShowLogs),
-        on::UpdateCommand(ID_PAGER_PORT_SETUP, &CMainFrame::OnUpdateNeedsRunningService),
-        on::UpdateCommand(ID_EXCHANGE_MAIL_SETUP, &CMainFrame::OnUpdateNeedsRunningService),
-        on::UpdateCommand(ID_INDICATOR_SERVICE, &CMainFrame::OnUpdateServicePane),
-        on::UpdateCommand(ID_INDICATOR_DATE, &CMainFrame::OnUpdateDatePane),
-        on::UpdateCommand(ID_INDICATOR_TIME, &CMainFrame::OnUpdateTimePane),
-    });
+    static const MessageMap map(CFrameWnd::GetMessageMap(),
+        {
+            on::Create(&CMainFrame::OnCreate),
+            on::Destroy(&CMainFrame::OnDestroy),
+            on::Timer(&CMainFrame::OnTimer),
+            on::Size(&CMainFrame::OnSize),
+            on::Move(&CMainFrame::OnMove),
+            on::EraseBackground(&CMainFrame::OnEraseBackground),
+            on::Message(WM_WININICHANGE, &CMainFrame::OnSettingChange),
+            on::Message(kTabSelectedMessage, &CMainFrame::OnTabChanged),
+            on::ControlCode(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE, &CMainFrame::OnSelectorChange),
+            on::Command(ID_SHOW_CONFIGURATION, &CMainFrame::OnShowConfiguration),
+            on::Command(ID_SHOW_LOGS, &CMainFrame::OnShowLogs),
+            on::Command(ID_SHOW_STATISTICS, &CMainFrame::OnShowStatistics),
+            on::Command(ID_EXCHANGE_MAIL_SETUP, &CMainFrame::OnExchangeMailSetup),
+            on::UpdateCommand(ID_SHOW_CONFIGURATION, &CMainFrame::OnUpdateShowConfiguration),
+            on::UpdateCommand(ID_SHOW_LOGS, &CMainFrame::OnUpdateShowLogs),
+            on::UpdateCommand(ID_SHOW_STATISTICS, &CMainFrame::OnUpdateShowLogs),
+            on::UpdateCommand(ID_PAGER_PORT_SETUP, &CMainFrame::OnUpdateNeedsRunningService),
+            on::UpdateCommand(ID_EXCHANGE_MAIL_SETUP, &CMainFrame::OnUpdateNeedsRunningService),
+            on::UpdateCommand(ID_INDICATOR_SERVICE, &CMainFrame::OnUpdateServicePane),
+            on::UpdateCommand(ID_INDICATOR_DATE, &CMainFrame::OnUpdateDatePane),
+            on::UpdateCommand(ID_INDICATOR_TIME, &CMainFrame::OnUpdateTimePane),
+        });
     return map;
 }
 
@@ -119,7 +121,7 @@ void CMainFrame::PlaceOnScreen(SIZE size)
     left = std::max(0, std::min(left, screenWidth - static_cast<int>(size.cx)));
     top = std::max(0, std::min(top, screenHeight - static_cast<int>(size.cy)));
     SetWindowPos(m_hWnd, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_lastTopLeft = POINT{left, top};
+    m_lastTopLeft = POINT {left, top};
 }
 
 // The default size fits the pages' templates with the system's dialog font; where the font
@@ -146,7 +148,7 @@ void CMainFrame::FitLargestPage()
         return;
     const RECT window = CWnd::GetWindowRect();
     const SIZE size = {std::min<LONG>(window.right - window.left + growWidth, GetSystemMetrics(SM_CXSCREEN)),
-                       std::min<LONG>(window.bottom - window.top + growHeight, GetSystemMetrics(SM_CYSCREEN))};
+        std::min<LONG>(window.bottom - window.top + growHeight, GetSystemMetrics(SM_CYSCREEN))};
     PlaceOnScreen(size);
     RecalcLayout();
 }
@@ -163,8 +165,8 @@ bool CMainFrame::CreateBars()
         return false;
     // The service pane is as wide as its widest text.
     int widest = 0;
-    for (UINT id : {IDS_SERVICE_STOPPED, IDS_SERVICE_PAUSED, IDS_SERVICE_STARTED, IDS_SERVICE_STOPPING,
-                    IDS_SERVICE_UNKNOWN})
+    for (UINT id :
+        {IDS_SERVICE_STOPPED, IDS_SERVICE_PAUSED, IDS_SERVICE_STARTED, IDS_SERVICE_STOPPING, IDS_SERVICE_UNKNOWN})
         widest = std::max(widest, m_statusBar.MeasureText(LoadResString(id)));
     m_statusBar.SetPaneInfo(1, ID_INDICATOR_SERVICE, widest);
     AddControlBar(&m_toolBar);
@@ -211,7 +213,7 @@ bool CMainFrame::CreatePagesOf(PageTab tab, CASTabWnd& window, std::vector<Page>
             return false;
         window.SetTab(index, -1, LoadResString(row.titleId), page->PageWindow().m_hWnd, true);
         page->Load(1);
-        pages.push_back(Page{&row, std::move(page)});
+        pages.push_back(Page {&row, std::move(page)});
     }
     return true;
 }
@@ -256,7 +258,7 @@ void CMainFrame::OnMove(int, int)
         return;
     RECT window = {};
     ::GetWindowRect(m_hWnd, &window);
-    m_lastTopLeft = POINT{window.left, window.top};
+    m_lastTopLeft = POINT {window.left, window.top};
 }
 
 BOOL CMainFrame::OnEraseBackground(HDC dc)
@@ -282,8 +284,8 @@ void CMainFrame::OnTimer(UINT_PTR id)
 void CMainFrame::AnimateIcon()
 {
     m_iconCounter = (m_iconCounter + 1) % kAnimationIcons;
-    HICON next = static_cast<HICON>(LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_RING_FIRST + m_iconCounter),
-                                               IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    HICON next = static_cast<HICON>(LoadImageA(
+        ResourceInstance(), MAKEINTRESOURCEA(IDI_RING_FIRST + m_iconCounter), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     if (!next)
         return;
     SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(next));

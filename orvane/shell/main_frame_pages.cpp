@@ -12,8 +12,7 @@
 
 namespace {
 
-template <class Page>
-std::unique_ptr<FramePage> Make(ProgramValues& values)
+template <class Page> std::unique_ptr<FramePage> Make(ProgramValues& values)
 {
     return std::make_unique<Page>(values);
 }
@@ -35,14 +34,14 @@ const std::vector<PageRow>& AlertManagerPages()
         {Logs, IDS_TITLE_ACTIVITY_LOG, IDR_MENU_ACTIVITY, &Make<CActivityLogView>, Refresh},
         {Configuration, IDS_TITLE_SUMMARY, IDR_MENU_BROADCAST, &MakePlaceholder, Load, nullptr, 0, true},
         {Configuration, IDS_TITLE_BROADCAST, IDR_MENU_BROADCAST, &MakePlaceholder, Recipients,
-         &AlertCore::AlertGetBroadcast, 1},
+            &AlertCore::AlertGetBroadcast, 1},
         {Configuration, IDS_TITLE_PAGER, IDR_MENU_PAGER, &Make<CPager>, Recipients, &AlertCore::AlertGetPager, 3},
         {Configuration, IDS_TITLE_SNMP, IDR_MENU_SNMP, &Make<CSnmp>, Recipients, &AlertCore::AlertGetSnmp, 7},
         {Configuration, IDS_TITLE_TICKET, IDR_MENU_TICKET, &MakePlaceholder, Recipients,
-         &AlertCore::AlertGetTTixPRINTQ_HEADER, 8},
+            &AlertCore::AlertGetTTixPRINTQ_HEADER, 8},
         {Configuration, IDS_TITLE_EMAIL, IDR_MENU_EMAIL, &MakePlaceholder, Recipients, &AlertCore::AlertGetEMail, 2},
         {Configuration, IDS_TITLE_EVENT_NOTIFY, IDR_MENU_EVENT_LOG, &MakePlaceholder, Recipients,
-         &AlertCore::AlertGetEventLog, 9},
+            &AlertCore::AlertGetEventLog, 9},
     };
     return rows;
 }

@@ -15,9 +15,9 @@ enum class PageTab { Logs, Configuration };
 
 // What a reload of every page does with the page.
 enum class PageReload {
-    None,        // nothing: the page follows the service by itself
-    Refresh,     // the log pages' refresh with the service-stopped flag
-    Load,        // Load(0)
+    None,  // nothing: the page follows the service by itself
+    Refresh,  // the log pages' refresh with the service-stopped flag
+    Load,  // Load(0)
     Recipients,  // the core's list of the page's method is handed over, then Load(0)
 };
 

@@ -25,16 +25,10 @@ void CMainFrame::ReloadPage(Page& page, int serviceStopped)
 {
     const PageRow& row = *page.row;
     switch (row.reload) {
-    case PageReload::None:
-        return;
-    case PageReload::Refresh:
-        page.page->Refresh(serviceStopped);
-        return;
-    case PageReload::Load:
-        page.page->Load(0);
-        return;
-    case PageReload::Recipients:
-        break;
+    case PageReload::None: return;
+    case PageReload::Refresh: page.page->Refresh(serviceStopped); return;
+    case PageReload::Load: page.page->Load(0); return;
+    case PageReload::Recipients: break;
     }
     AlertCore& core = m_values.Core();
     WORD count = 0;

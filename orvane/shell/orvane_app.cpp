@@ -38,14 +38,15 @@ COrvaneApp::~COrvaneApp() = default;
 
 const MessageMap& COrvaneApp::GetMessageMap() const
 {
-    static const MessageMap map(CWinApp::GetMessageMap(), {
-        on::Command(ID_SELECT_SERVER, &COrvaneApp::OnSelectServer),
-        on::Command(ID_APP_ABOUT, &COrvaneApp::OnAbout),
-        on::Command(ID_FILE_NEW, &CWinApp::OnFileNew),
-        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen),
-        on::Command(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup),
-        on::Command(ID_APP_EXIT, &CWinApp::OnAppExit),
-    });
+    static const MessageMap map(CWinApp::GetMessageMap(),
+        {
+            on::Command(ID_SELECT_SERVER, &COrvaneApp::OnSelectServer),
+            on::Command(ID_APP_ABOUT, &COrvaneApp::OnAbout),
+            on::Command(ID_FILE_NEW, &CWinApp::OnFileNew),
+            on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen),
+            on::Command(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup),
+            on::Command(ID_APP_EXIT, &CWinApp::OnAppExit),
+        });
     return map;
 }
 
@@ -56,11 +57,8 @@ BOOL COrvaneApp::InitInstance()
         return FALSE;
     }
     switch (m_instance.Acquire()) {
-    case InstanceResult::FirstCopy:
-        break;
-    case InstanceResult::OtherCopySilent:
-        PromptId(IDS_ALREADY_RUNNING, MB_OK | MB_ICONSTOP);
-        return FALSE;
+    case InstanceResult::FirstCopy: break;
+    case InstanceResult::OtherCopySilent: PromptId(IDS_ALREADY_RUNNING, MB_OK | MB_ICONSTOP); return FALSE;
     default:
         // Another copy came to the front, or the mutex could not be made: end silently.
         return FALSE;
@@ -78,8 +76,8 @@ BOOL COrvaneApp::InitInstance()
     splash.Show();
     m_mainFrame = std::make_unique<CMainFrame>(m_values);
     m_pMainWnd = m_mainFrame.get();
-    if (!m_mainFrame->Create(nullptr, LoadResString(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW,
-                             CFrameWnd::rectDefault, nullptr, IDR_MENU_STATISTICS)) {
+    if (!m_mainFrame->Create(nullptr, LoadResString(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+            nullptr, IDR_MENU_STATISTICS)) {
         splash.DestroyWindow();
         m_pMainWnd = nullptr;
         m_mainFrame.reset();

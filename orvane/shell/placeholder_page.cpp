@@ -3,7 +3,9 @@
 
 #include "resource.h"
 
-CPlaceholderPage::CPlaceholderPage() : CAdminFV(IDD_EMPTY_PAGE) {}
+CPlaceholderPage::CPlaceholderPage() : CAdminFV(IDD_EMPTY_PAGE)
+{
+}
 
 void CPlaceholderPage::TakeRecipients(WORD count, const void*)
 {

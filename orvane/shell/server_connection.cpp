@@ -120,7 +120,7 @@ bool ServerConnection::Connect(const std::string& server, const std::string& use
         // next successful connection still cancels it.
         SoundBeep(MB_OK);
         Prompt(error == kLogonFailure ? LogonRefusedText(logon.server) : LogonFailedText(error),
-               MB_OK | MB_ICONEXCLAMATION);
+            MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
 

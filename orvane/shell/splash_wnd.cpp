@@ -3,7 +3,9 @@
 
 #include "startup_ids.h"
 
-CSplashWnd::CSplashWnd() : CDialog(IDD_STARTUP_SPLASH) {}
+CSplashWnd::CSplashWnd() : CDialog(IDD_STARTUP_SPLASH)
+{
+}
 
 bool CSplashWnd::Show(CWnd* parent)
 {
@@ -23,7 +25,7 @@ BOOL CSplashWnd::OnInitDialog()
         RECT frame = {0, 0, picture.cx, picture.cy};
         AdjustWindowRectEx(&frame, GetWindowLongA(m_hWnd, GWL_STYLE), FALSE, GetWindowLongA(m_hWnd, GWL_EXSTYLE));
         SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     CenterWindow(GetDesktopWindow());
     return TRUE;

@@ -20,9 +20,7 @@ LeadByteTable CurrentLeadBytes()
 }  // namespace
 
 CColList::CColList()
-    : m_list(*this),
-      m_headerFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))),
-      m_listFont(m_headerFont)
+    : m_list(*this), m_headerFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))), m_listFont(m_headerFont)
 {
     m_order.leadBytes = CurrentLeadBytes();
 }
@@ -37,26 +35,27 @@ CColList::~CColList()
 
 const MessageMap& CColList::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Create(&CColList::OnCreate),
-        on::Paint(&CColList::OnPaint),
-        on::Size(&CColList::OnSize),
-        on::Message(WM_MEASUREITEM, &CColList::OnMeasureItem),
-        on::DrawItem(&CColList::OnDrawItem),
-        on::Message(WM_DELETEITEM, &CColList::OnDeleteItem),
-        on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
-        on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
-        on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
-        on::Message(kEndFillMessage, &CColList::OnEndFill),
-        on::SetFocus(&CColList::OnSetFocus),
-        on::LButtonDown(&CColList::OnLButtonDown),
-        // The class takes double clicks, so the second press of a fast pair comes as one.
-        on::LButtonDblClk(&CColList::OnLButtonDown),
-        on::LButtonUp(&CColList::OnLButtonUp),
-        on::MouseMove(&CColList::OnMouseMove),
-        on::RButtonDown(&CColList::OnOtherButtonDown),
-        on::MButtonDown(&CColList::OnOtherButtonDown),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Create(&CColList::OnCreate),
+            on::Paint(&CColList::OnPaint),
+            on::Size(&CColList::OnSize),
+            on::Message(WM_MEASUREITEM, &CColList::OnMeasureItem),
+            on::DrawItem(&CColList::OnDrawItem),
+            on::Message(WM_DELETEITEM, &CColList::OnDeleteItem),
+            on::Message(WM_VKEYTOITEM, &CColList::OnVKeyToItem),
+            on::Message(WM_SETCURSOR, &CColList::OnSetCursor),
+            on::Message(WM_CAPTURECHANGED, &CColList::OnCaptureChanged),
+            on::Message(kEndFillMessage, &CColList::OnEndFill),
+            on::SetFocus(&CColList::OnSetFocus),
+            on::LButtonDown(&CColList::OnLButtonDown),
+            // The class takes double clicks, so the second press of a fast pair comes as one.
+            on::LButtonDblClk(&CColList::OnLButtonDown),
+            on::LButtonUp(&CColList::OnLButtonUp),
+            on::MouseMove(&CColList::OnMouseMove),
+            on::RButtonDown(&CColList::OnOtherButtonDown),
+            on::MButtonDown(&CColList::OnOtherButtonDown),
+        });
     return map;
 }
 
@@ -79,8 +78,8 @@ bool CColList::RegisterColListClass()
     }
     static bool registered = false;
     if (!registered)
-        registered = RegisterWindowClass(kClassName, CS_DBLCLKS | CS_PARENTDC, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
-                                         static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        registered = RegisterWindowClass(kClassName, CS_DBLCLKS | CS_PARENTDC,
+            LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     return registered;
 }
 
@@ -107,8 +106,8 @@ int CColList::OnCreate(CREATESTRUCTA& create)
     m_checkWidth = (m_flags & ColListFlags::kCheckColumn) ? kCheckWidth : 0;
     m_headerOffset = -m_checkWidth;
 
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                  | LBS_OWNERDRAWFIXED | LBS_NODATA;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT |
+        LBS_OWNERDRAWFIXED | LBS_NODATA;
     if (m_flags & ColListFlags::kHorizontalScroll)
         style |= WS_HSCROLL;
     if (m_flags & ColListFlags::kNotify)
@@ -229,7 +228,8 @@ void CColList::Resort()
             int selected = static_cast<int>(m_list.SendMessage(LB_GETSELCOUNT));
             std::vector<int> rows(static_cast<size_t>(selected > 0 ? selected : 0));
             if (selected > 0)
-                m_list.SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(rows.data()));
+                m_list.SendMessage(
+                    LB_GETSELITEMS, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(rows.data()));
             for (int row : rows)
                 remembered.push_back(Item(row));
         } else if (ColListItem* current = Item(static_cast<int>(m_list.SendMessage(LB_GETCURSEL)))) {
@@ -399,8 +399,8 @@ int CColList::SetItemColor(int position, COLORREF colour)
 int CColList::SetItemImage(int position, int column, HBITMAP image, HBITMAP mask)
 {
     ColListItem* item = Item(position);
-    if (!(m_flags & ColListFlags::kImages) || !item || column < 0 || column >= item->ColumnCount()
-        || !m_columns.Valid(column))
+    if (!(m_flags & ColListFlags::kImages) || !item || column < 0 || column >= item->ColumnCount() ||
+        !m_columns.Valid(column))
         return -1;
     item->images[static_cast<size_t>(column)] = image;
     item->masks[static_cast<size_t>(column)] = mask;
@@ -499,6 +499,7 @@ void CColList::InvalidateRow(int position)
     if (m_filling)
         return;
     RECT row = {};
-    if (m_list.m_hWnd && m_list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
+    if (m_list.m_hWnd &&
+        m_list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row)) != LB_ERR)
         InvalidateRect(m_list.m_hWnd, &row, FALSE);
 }

@@ -138,12 +138,12 @@ private:
     UINT m_id = 0;
     HWND m_owner = nullptr;
     // The records of the rows, in list order; the list box holds only their count.
-    ColListRows m_rows{m_order};
+    ColListRows m_rows {m_order};
     // The rows stand in the order of m_order: no row was inserted by position since the last sort.
     bool m_rowsInOrder = true;
     CColListBox m_list;
     DWORD m_flags = 0;
-    ColListColumns m_columns{0};
+    ColListColumns m_columns {0};
     int m_headerHeight = kInitialHeaderHeight;
     int m_headerOffset = 0;
     int m_lastRowRight = 0;

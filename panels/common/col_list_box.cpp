@@ -5,15 +5,16 @@
 
 const MessageMap& CColListBox::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::LButtonDown(&CColListBox::OnLButtonDown),
-        on::LButtonDblClk(&CColListBox::OnLButtonDblClk),
-        on::RButtonDown(&CColListBox::OnRButtonDown),
-        on::HScroll(&CColListBox::OnHScroll),
-        on::SysColorChange(&CColListBox::OnSysColorChange),
-        on::Message(LB_DELETESTRING, &CColListBox::OnDeleteString),
-        on::Message(LB_RESETCONTENT, &CColListBox::OnResetContent),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::LButtonDown(&CColListBox::OnLButtonDown),
+            on::LButtonDblClk(&CColListBox::OnLButtonDblClk),
+            on::RButtonDown(&CColListBox::OnRButtonDown),
+            on::HScroll(&CColListBox::OnHScroll),
+            on::SysColorChange(&CColListBox::OnSysColorChange),
+            on::Message(LB_DELETESTRING, &CColListBox::OnDeleteString),
+            on::Message(LB_RESETCONTENT, &CColListBox::OnResetContent),
+        });
     return map;
 }
 

@@ -7,7 +7,7 @@ class CColList;
 
 class CColListBox : public CWnd {
 public:
-    explicit CColListBox(CColList& control) : m_control(control) {}
+    explicit CColListBox(CColList& control) : m_control(control) { }
 
     const MessageMap& GetMessageMap() const override;
 

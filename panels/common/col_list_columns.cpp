@@ -25,8 +25,8 @@ int ColListColumns::BoundaryAt(int x, int headerOffset) const
 {
     for (int i = Count() - 1; i >= 0; --i) {
         int boundary = m_columns[i].rightEdge - headerOffset;
-        if (boundary >= x - kBoundaryReach && boundary <= x + kBoundaryReach
-            && !(m_columns[i].headerFormat & ColListColumn::kNoResize))
+        if (boundary >= x - kBoundaryReach && boundary <= x + kBoundaryReach &&
+            !(m_columns[i].headerFormat & ColListColumn::kNoResize))
             return i;
     }
     return -1;

@@ -10,7 +10,7 @@ struct ColListColumn {
     // Cell format bits; kNoPress applies to the header button of the column.
     static constexpr int kCentre = 0x1;
     static constexpr int kRight = 0x2;
-    static constexpr int kNoPress = 0x4;   // in the cell format
+    static constexpr int kNoPress = 0x4;  // in the cell format
     static constexpr int kNoResize = 0x4;  // in the header format
 
     std::string title;
@@ -29,7 +29,7 @@ public:
     static constexpr int kMinimumWidth = 5;
     static constexpr int kBoundaryReach = 5;
 
-    explicit ColListColumns(int count) : m_columns(count > 0 ? count : 0) {}
+    explicit ColListColumns(int count) : m_columns(count > 0 ? count : 0) { }
 
     int Count() const { return static_cast<int>(m_columns.size()); }
     bool Valid(int column) const { return column >= 0 && column < Count(); }

@@ -24,7 +24,7 @@ ColListGdi::ColListGdi()
     resizeCursor = LoadCursorA(ModuleInstance(), MAKEINTRESOURCEA(kResizeCursorId));
     if (!resizeCursor)
         resizeCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32646));  // IDC_SIZEALL
-    arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));       // IDC_ARROW
+    arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
 }
 
 ColListGdi::~ColListGdi()
@@ -36,10 +36,9 @@ ColListGdi::~ColListGdi()
 void ColListGdi::Release()
 {
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(highlightBrush), static_cast<HGDIOBJ>(faceBrush),
-                           static_cast<HGDIOBJ>(shadowBrush), static_cast<HGDIOBJ>(blackBrush),
-                           static_cast<HGDIOBJ>(highlightPen), static_cast<HGDIOBJ>(facePen),
-                           static_cast<HGDIOBJ>(shadowPen), static_cast<HGDIOBJ>(blackPen),
-                           static_cast<HGDIOBJ>(selectionBrush), static_cast<HGDIOBJ>(windowBrush)}) {
+             static_cast<HGDIOBJ>(shadowBrush), static_cast<HGDIOBJ>(blackBrush), static_cast<HGDIOBJ>(highlightPen),
+             static_cast<HGDIOBJ>(facePen), static_cast<HGDIOBJ>(shadowPen), static_cast<HGDIOBJ>(blackPen),
+             static_cast<HGDIOBJ>(selectionBrush), static_cast<HGDIOBJ>(windowBrush)}) {
         if (object)
             DeleteObject(object);
     }

@@ -69,7 +69,7 @@ void CColList::OnLButtonDown(UINT, POINT point)
         m_dragLeftmost = m_columns.LeftEdge(boundary) - m_headerOffset + ColListColumns::kMinimumWidth;
         RECT client = GetClientRect();
         m_dragRightmost = client.right;
-        m_trackRect = RECT{lineX, 0, lineX + 1, client.bottom};
+        m_trackRect = RECT {lineX, 0, lineX + 1, client.bottom};
         SetCapture(m_hWnd);
         InvertTrackingLine();
         return;
@@ -105,8 +105,8 @@ void CColList::OnMouseMove(UINT, POINT point)
         }
         return;
     }
-    bool overBoundary = point.y >= 0 && point.y < m_headerHeight && point.x >= m_checkWidth
-                        && m_columns.BoundaryAt(point.x, m_headerOffset) >= 0;
+    bool overBoundary = point.y >= 0 && point.y < m_headerHeight && point.x >= m_checkWidth &&
+        m_columns.BoundaryAt(point.x, m_headerOffset) >= 0;
     ::SetCursor(overBoundary ? m_gdi.resizeCursor : m_gdi.arrowCursor);
 }
 

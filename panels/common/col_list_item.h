@@ -35,9 +35,7 @@ struct ColListItem {
     using ImageHandle = ColListHandles::Handle;
 
     ColListItem(std::string rowText, int columnCount, std::uint32_t colour)
-        : text(std::move(rowText)),
-          textColour(colour),
-          images(static_cast<size_t>(std::max(columnCount, 0))),
+        : text(std::move(rowText)), textColour(colour), images(static_cast<size_t>(std::max(columnCount, 0))),
           masks(images.size())
     {
     }

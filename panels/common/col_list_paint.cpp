@@ -103,7 +103,7 @@ void CColList::PaintButton(HDC dc, int column, int left, int right)
     }
     const std::string& title = m_columns[column].title;
     DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &caption,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[column].headerFormat));
+        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[column].headerFormat));
 }
 
 void CColList::PaintEmptyMessage(HDC dc)
@@ -118,13 +118,13 @@ void CColList::PaintEmptyMessage(HDC dc)
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
     if (m_emptyMode == 1) {
         RECT listClient = m_list.GetClientRect();
-        area = RECT{0, 0, listClient.right, listClient.bottom};
+        area = RECT {0, 0, listClient.right, listClient.bottom};
         format |= DT_CENTER | DT_VCENTER;
     } else if (m_emptyMode == 3) {
-        area = RECT{0, 0, client.right, m_headerHeight};
+        area = RECT {0, 0, client.right, m_headerHeight};
         format |= DT_RIGHT | DT_BOTTOM;
     } else {
-        area = RECT{1, m_headerHeight, client.right, client.bottom};
+        area = RECT {1, m_headerHeight, client.right, client.bottom};
         format |= DT_LEFT | DT_TOP;
     }
     DrawTextA(dc, m_emptyText.c_str(), static_cast<int>(m_emptyText.size()), &area, format);
@@ -166,7 +166,7 @@ void CColList::OnDrawItem(UINT, DRAWITEMSTRUCT& draw)
 RECT CColList::CheckCell(const RECT& row) const
 {
     int left = std::max(0, static_cast<int>(row.left));
-    return RECT{left, row.top, left + m_checkWidth, row.bottom};
+    return RECT {left, row.top, left + m_checkWidth, row.bottom};
 }
 
 void CColList::PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item)
@@ -214,13 +214,12 @@ void CColList::PaintRow(DRAWITEMSTRUCT& draw, ColListItem& item)
         cell.right -= 4;
         if (i < item.ColumnCount() && item.images[static_cast<size_t>(i)]) {
             int drawn = PaintImage(dc, static_cast<HBITMAP>(item.images[static_cast<size_t>(i)]),
-                                   static_cast<HBITMAP>(item.masks[static_cast<size_t>(i)]), cellLeft + 2, row,
-                                   m_columns[i].width);
+                static_cast<HBITMAP>(item.masks[static_cast<size_t>(i)]), cellLeft + 2, row, m_columns[i].width);
             cell.left = cellLeft + 2 + drawn + 4;
         }
         if (length > 0 && cell.right > cell.left)
             DrawTextA(dc, text.data() + fieldStart, static_cast<int>(length), &cell,
-                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[i].cellFormat));
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(m_columns[i].cellFormat));
     }
     RestoreDC(dc, saved);
     if ((selected || focused) && !(m_flags & ColListFlags::kNoSelection))
@@ -263,7 +262,7 @@ int CColList::PaintImage(HDC dc, HBITMAP image, HBITMAP mask, int left, const RE
 void CColList::InvertTrackingLine()
 {
     HDC dc = GetDC(m_hWnd);
-    PatBlt(dc, m_trackRect.left, m_trackRect.top, m_trackRect.right - m_trackRect.left, m_trackRect.bottom - m_trackRect.top,
-           DSTINVERT);
+    PatBlt(dc, m_trackRect.left, m_trackRect.top, m_trackRect.right - m_trackRect.left,
+        m_trackRect.bottom - m_trackRect.top, DSTINVERT);
     ReleaseDC(m_hWnd, dc);
 }

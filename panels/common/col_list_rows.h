@@ -17,7 +17,7 @@ public:
 
     // The rows are kept in `order` when they are placed by SortedPosition; the order must
     // outlive this object, and Reorder is called whenever it changes.
-    explicit ColListRows(const ColListSortOrder& order) : m_order(order) {}
+    explicit ColListRows(const ColListSortOrder& order) : m_order(order) { }
     ColListRows(const ColListRows&) = delete;
     ColListRows& operator=(const ColListRows&) = delete;
 

@@ -32,8 +32,8 @@ void ColListSortOrder::Sort(std::vector<ColListItem*>& items) const
 {
     for (ColListItem* item : items)
         item->sortKey = KeyOf(item->text);
-    std::stable_sort(items.begin(), items.end(),
-                     [this](const ColListItem* a, const ColListItem* b) { return Compare(*a, *b) < 0; });
+    std::stable_sort(
+        items.begin(), items.end(), [this](const ColListItem* a, const ColListItem* b) { return Compare(*a, *b) < 0; });
 }
 
 std::vector<int> PositionsOf(const std::vector<ColListItem*>& items, const std::vector<const ColListItem*>& wanted)

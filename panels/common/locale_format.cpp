@@ -9,14 +9,13 @@ namespace {
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(
+        text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
 // printf into a std::string; the templates are the module's own.
-template <typename... Args>
-std::string Print(const std::string& format, Args... args)
+template <typename... Args> std::string Print(const std::string& format, Args... args)
 {
     char buffer[128];
 #pragma GCC diagnostic push
@@ -41,17 +40,29 @@ void LocaleFormat::BuildTemplates()
 {
     const std::string picture = Lower(m_settings.shortDatePicture);
     m_fourDigitYear = picture.find("yyyy") != std::string::npos;
-    const bool monthZero = picture.find("mm") != std::string::npos
-                           || m_settings.dateOrder != RegionalSettings::MonthDayYear;
+    const bool monthZero =
+        picture.find("mm") != std::string::npos || m_settings.dateOrder != RegionalSettings::MonthDayYear;
     const std::string year = m_fourDigitYear ? "%04d" : "%02d";
     const std::string month = monthZero ? "%02d" : "%2d";
     const std::string day = "%02d";  // the day always has its leading zero
 
     std::string first, second, third;
     switch (m_settings.dateOrder) {
-    case RegionalSettings::DayMonthYear: first = day; second = month; third = year; break;
-    case RegionalSettings::YearMonthDay: first = year; second = month; third = day; break;
-    default: first = month; second = day; third = year; break;
+    case RegionalSettings::DayMonthYear:
+        first = day;
+        second = month;
+        third = year;
+        break;
+    case RegionalSettings::YearMonthDay:
+        first = year;
+        second = month;
+        third = day;
+        break;
+    default:
+        first = month;
+        second = day;
+        third = year;
+        break;
     }
     m_dateTemplate = first + "%s" + second + "%s" + third;
 
@@ -71,9 +82,13 @@ std::string LocaleFormat::FormatDate(int year, int month, int day) const
     const int shownYear = m_fourDigitYear ? year : year % 100;
     int first = month, second = day, third = shownYear;
     if (m_settings.dateOrder == RegionalSettings::DayMonthYear) {
-        first = day; second = month; third = shownYear;
+        first = day;
+        second = month;
+        third = shownYear;
     } else if (m_settings.dateOrder == RegionalSettings::YearMonthDay) {
-        first = shownYear; second = month; third = day;
+        first = shownYear;
+        second = month;
+        third = day;
     }
     const char* separator = m_settings.dateSeparator.c_str();
     return Print(m_dateTemplate, first, separator, second, separator, third);
@@ -126,8 +141,8 @@ std::string LocaleFormat::FormatCount(std::uint64_t value) const
 
 std::string LocaleFormat::FormatMilliseconds(std::uint64_t milliseconds) const
 {
-    return FormatCount(milliseconds / 1000) + m_settings.decimalSeparator
-           + Print(std::string("%02u"), static_cast<unsigned>(milliseconds % 1000 / 10));
+    return FormatCount(milliseconds / 1000) + m_settings.decimalSeparator +
+        Print(std::string("%02u"), static_cast<unsigned>(milliseconds % 1000 / 10));
 }
 
 std::string LocaleFormat::FormatDuration(std::uint32_t seconds)
@@ -145,8 +160,17 @@ std::string LocaleFormat::FormatDuration(std::uint32_t seconds)
 
 std::string LocaleFormat::FormatAttributes(std::uint32_t bits)
 {
-    static constexpr struct { std::uint32_t bit; char letter; } kLetters[] = {
-        {0x1, 'R'}, {0x2, 'H'}, {0x4, 'S'}, {0x10, 'D'}, {0x20, 'A'}, {0x80, 'N'}, {0x100, 'T'},
+    static constexpr struct {
+        std::uint32_t bit;
+        char letter;
+    } kLetters[] = {
+        {0x1, 'R'},
+        {0x2, 'H'},
+        {0x4, 'S'},
+        {0x10, 'D'},
+        {0x20, 'A'},
+        {0x80, 'N'},
+        {0x100, 'T'},
     };
     std::string text(8, '-');
     for (size_t i = 0; i < std::size(kLetters); ++i)

@@ -7,7 +7,7 @@
 
 class PrinterPageSink : public ReportPageSink {
 public:
-    PrinterPageSink(HDC dc, int leftMargin, int lineHeight) : m_dc(dc), m_left(leftMargin), m_lineHeight(lineHeight) {}
+    PrinterPageSink(HDC dc, int leftMargin, int lineHeight) : m_dc(dc), m_left(leftMargin), m_lineHeight(lineHeight) { }
 
     bool StartPage() override;
     void DrawLine(int row, const std::string& text) override;

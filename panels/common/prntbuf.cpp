@@ -15,7 +15,9 @@
 #include "win_app.h"
 #include "window_sources.h"
 
-WPrntbuf::WPrntbuf(CWnd* owner) : m_owner(owner) {}
+WPrntbuf::WPrntbuf(CWnd* owner) : m_owner(owner)
+{
+}
 
 WPrntbuf::~WPrntbuf()
 {
@@ -72,7 +74,7 @@ std::string WPrntbuf::CurrentHeading(const std::string& title) const
     GetLocalTime(&now);
     const LocaleFormat& format = ModuleLocaleFormat();
     return report_text::HeadingLine(title, format.FormatDate(now.wYear, now.wMonth, now.wDay),
-                                    format.FormatTime(now.wHour, now.wMinute, now.wSecond));
+        format.FormatTime(now.wHour, now.wMinute, now.wSecond));
 }
 
 ReportResult WPrntbuf::Print(ReportLineSource& source, ReportPageLayout layout)
@@ -148,8 +150,8 @@ ReportResult WPrntbuf::PrintEdit(HWND edit, const std::string& title, int tabWid
     return Print(source, layout);
 }
 
-ReportResult WPrntbuf::PrintColumnList(const CColList& list, const std::string& title,
-                                       const std::string& columnTitles, const std::vector<int>& tabStops)
+ReportResult WPrntbuf::PrintColumnList(
+    const CColList& list, const std::string& title, const std::string& columnTitles, const std::vector<int>& tabStops)
 {
     ColListSource source(list);
     ReportPageLayout layout;

@@ -34,7 +34,7 @@ public:
     ReportResult PrintListBox(HWND listBox, int tabWidth);
     ReportResult PrintEdit(HWND edit, const std::string& title, int tabWidth);
     ReportResult PrintColumnList(const CColList& list, const std::string& title, const std::string& columnTitles,
-                                 const std::vector<int>& tabStops);
+        const std::vector<int>& tabStops);
 
     // State, for the owner and for tests.
     bool Cancelled() const { return m_cancel; }

@@ -9,7 +9,7 @@ ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : m_profile(pro
 {
     std::string picture = profile.shortDatePicture;
     std::transform(picture.begin(), picture.end(), picture.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
 
     m_fieldCount = 0;
     bool sawSeparator = false;
@@ -33,9 +33,8 @@ ProfileDateFormat::ProfileDateFormat(const IntlProfile& profile) : m_profile(pro
     }
     if (m_fieldCount == 0) {
         // A picture without any field falls back to the section's default.
-        *this = ProfileDateFormat(IntlProfile{"mm/dd/yy", profile.clock24, profile.hourLeadingZero,
-                                              profile.morningSuffix, profile.afternoonSuffix,
-                                              profile.timeSeparator});
+        *this = ProfileDateFormat(IntlProfile {"mm/dd/yy", profile.clock24, profile.hourLeadingZero,
+            profile.morningSuffix, profile.afternoonSuffix, profile.timeSeparator});
     }
 }
 
@@ -57,8 +56,8 @@ std::string ProfileDateFormat::FormatDate(int year, int month, int day) const
         pieces[i] = text;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "%s%c%s%c%s", pieces[0].c_str(), m_separator, pieces[1].c_str(),
-                  m_separator, pieces[2].c_str());
+    std::snprintf(text, sizeof text, "%s%c%s%c%s", pieces[0].c_str(), m_separator, pieces[1].c_str(), m_separator,
+        pieces[2].c_str());
     return text;
 }
 
@@ -77,12 +76,11 @@ std::string ProfileDateFormat::FormatTime(int hour, int minute, int second) cons
     }
     char text[64];
     if (withSeconds) {
-        std::snprintf(text, sizeof text,
-                      m_profile.hourLeadingZero ? "%2.2d%s%2.2d%s%2.2d %s" : "%d%s%2.2d%s%2.2d %s",
-                      shownHour, separator, minute, separator, second, suffix);
+        std::snprintf(text, sizeof text, m_profile.hourLeadingZero ? "%2.2d%s%2.2d%s%2.2d %s" : "%d%s%2.2d%s%2.2d %s",
+            shownHour, separator, minute, separator, second, suffix);
     } else {
-        std::snprintf(text, sizeof text, m_profile.hourLeadingZero ? "%2.2d%s%2.2d %s" : "%d%s%2.2d %s",
-                      shownHour, separator, minute, suffix);
+        std::snprintf(text, sizeof text, m_profile.hourLeadingZero ? "%2.2d%s%2.2d %s" : "%d%s%2.2d %s", shownHour,
+            separator, minute, suffix);
     }
     // On the 24-hour clock there is no suffix, and the blank that would precede it goes too.
     std::string result = text;

@@ -5,11 +5,11 @@
 
 struct IntlProfile {
     std::string shortDatePicture = "mm/dd/yy";  // "sShortDate"
-    bool clock24 = true;                        // "iTime"
-    bool hourLeadingZero = true;                // "iTLZero"
-    std::string morningSuffix;                  // "s1159"
-    std::string afternoonSuffix;                // "s2359"
-    std::string timeSeparator = ":";            // "sTime"
+    bool clock24 = true;  // "iTime"
+    bool hourLeadingZero = true;  // "iTLZero"
+    std::string morningSuffix;  // "s1159"
+    std::string afternoonSuffix;  // "s2359"
+    std::string timeSeparator = ":";  // "sTime"
 };
 
 class ProfileDateFormat {

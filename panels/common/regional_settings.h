@@ -6,16 +6,16 @@
 struct RegionalSettings {
     enum DateOrder { MonthDayYear = 0, DayMonthYear = 1, YearMonthDay = 2 };
 
-    int dateOrder = MonthDayYear;       // "iDate"
+    int dateOrder = MonthDayYear;  // "iDate"
     std::string shortDatePicture = "m/d/yy";  // "sShortDate"
-    bool clock24 = true;                // "iTime", bit 0
-    bool hourLeadingZero = false;       // "iTLZero"
+    bool clock24 = true;  // "iTime", bit 0
+    bool hourLeadingZero = false;  // "iTLZero"
     std::string thousandSeparator = ",";  // "sThousand", at most 1 character
-    std::string decimalSeparator = ".";   // "sDecimal", at most 1 character
-    std::string dateSeparator = "/";      // "sDate", at most 1 character
-    std::string timeSeparator = ":";      // "sTime", at most 1 character
-    std::string morningSuffix = "AM";     // "s1159", at most 2 characters
-    std::string afternoonSuffix = "PM";   // "s2359", at most 2 characters
+    std::string decimalSeparator = ".";  // "sDecimal", at most 1 character
+    std::string dateSeparator = "/";  // "sDate", at most 1 character
+    std::string timeSeparator = ":";  // "sTime", at most 1 character
+    std::string morningSuffix = "AM";  // "s1159", at most 2 characters
+    std::string afternoonSuffix = "PM";  // "s2359", at most 2 characters
 
     // What a computer with no regional values in the registry gets.
     static RegionalSettings Defaults() { return {}; }

@@ -29,9 +29,9 @@ public:
         char buffer[256];
         DWORD type = 0;
         DWORD size = sizeof buffer - 1;
-        if (!m_key || RegQueryValueExA(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size)
-                         != ERROR_SUCCESS
-            || (type != REG_SZ && type != REG_EXPAND_SZ))
+        if (!m_key ||
+            RegQueryValueExA(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+            (type != REG_SZ && type != REG_EXPAND_SZ))
             return;
         buffer[size] = '\0';
         value = buffer;

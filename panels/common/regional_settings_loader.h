@@ -8,8 +8,8 @@
 
 // Reads "Control Panel\International" under the given root, value by value; a missing
 // key or value gives the built-in default.
-RegionalSettings ReadRegionalSettings(HKEY root = HKEY_CURRENT_USER,
-                                      const char* keyPath = "Control Panel\\International");
+RegionalSettings ReadRegionalSettings(
+    HKEY root = HKEY_CURRENT_USER, const char* keyPath = "Control Panel\\International");
 
 // Rebuilds the module-wide printers from the registry; called at start-up and again
 // when Windows reports a change of the "intl" section.

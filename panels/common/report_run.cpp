@@ -26,8 +26,8 @@ std::string ReportRun::ExpandLine(const std::string& line, const ReportPageLayou
                                    : report_text::ExpandTabsAtStops(line, layout.tabStops);
 }
 
-ReportResult ReportRun::Print(ReportLineSource& source, const ReportPageLayout& layout, ReportPageSink& sink,
-                              const KeepGoing& keepGoing)
+ReportResult ReportRun::Print(
+    ReportLineSource& source, const ReportPageLayout& layout, ReportPageSink& sink, const KeepGoing& keepGoing)
 {
     ReportResult result;
     if (source.Empty())

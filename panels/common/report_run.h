@@ -19,8 +19,8 @@ struct ReportPageLayout {
 };
 
 struct ReportResult {
-    int lines = 0;          // body lines drawn
-    int pages = 0;          // pages started
+    int lines = 0;  // body lines drawn
+    int pages = 0;  // pages started
     bool complete = false;  // the whole source was printed
 };
 
@@ -31,8 +31,8 @@ public:
 
     // Prints nothing for an empty source. Otherwise the last page is ended in every case, and
     // a new page is started only when a line is there to go on it.
-    static ReportResult Print(ReportLineSource& source, const ReportPageLayout& layout, ReportPageSink& sink,
-                              const KeepGoing& keepGoing);
+    static ReportResult Print(
+        ReportLineSource& source, const ReportPageLayout& layout, ReportPageSink& sink, const KeepGoing& keepGoing);
 
     // The TAB expansion the layout asks for.
     static std::string ExpandLine(const std::string& line, const ReportPageLayout& layout);

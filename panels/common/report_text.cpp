@@ -15,8 +15,7 @@ bool AppendBlanks(std::string& out, std::size_t count)
     return out.size() < kLineLimit;
 }
 
-template <typename NextStop>
-std::string Expand(std::string_view line, NextStop nextStop)
+template <typename NextStop> std::string Expand(std::string_view line, NextStop nextStop)
 {
     std::string out;
     out.reserve(std::min(line.size(), kLineLimit));
@@ -52,7 +51,7 @@ std::string ExpandTabsAtStops(std::string_view line, const std::vector<int>& sto
     std::sort(sorted.begin(), sorted.end());
     return Expand(line, [&sorted](std::size_t column) {
         auto next = std::upper_bound(sorted.begin(), sorted.end(), static_cast<long long>(column),
-                                     [](long long value, int stop) { return value < stop; });
+            [](long long value, int stop) { return value < stop; });
         return next == sorted.end() ? column + 1 : static_cast<std::size_t>(*next);
     });
 }

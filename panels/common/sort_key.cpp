@@ -42,7 +42,7 @@ int CompareMultibyte(std::string_view first, std::string_view second, const Lead
 }
 
 int CompareSortKeys(std::string_view first, std::string_view second, SortType type, SortDirection direction,
-                    const LeadByteTable& leadBytes)
+    const LeadByteTable& leadBytes)
 {
     int order;
     if (type == SortType::Numeric) {

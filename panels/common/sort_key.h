@@ -19,4 +19,4 @@ long long LeadingNumber(std::string_view key);
 int CompareMultibyte(std::string_view first, std::string_view second, const LeadByteTable& leadBytes);
 
 int CompareSortKeys(std::string_view first, std::string_view second, SortType type, SortDirection direction,
-                    const LeadByteTable& leadBytes = LeadByteTable());
+    const LeadByteTable& leadBytes = LeadByteTable());

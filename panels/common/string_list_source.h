@@ -9,7 +9,7 @@
 
 class StringListSource : public ReportLineSource {
 public:
-    explicit StringListSource(const std::vector<std::string>& lines) : m_lines(lines) {}
+    explicit StringListSource(const std::vector<std::string>& lines) : m_lines(lines) { }
 
     bool Empty() const override { return m_lines.empty(); }
     bool Next(std::string& line) override

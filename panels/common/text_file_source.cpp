@@ -3,7 +3,9 @@
 
 #include "report_text.h"
 
-TextFileSource::TextFileSource(const std::string& path) : m_file(path, std::ios::binary) {}
+TextFileSource::TextFileSource(const std::string& path) : m_file(path, std::ios::binary)
+{
+}
 
 bool TextFileSource::Empty() const
 {

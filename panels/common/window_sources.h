@@ -12,7 +12,7 @@ class CColList;
 // The items of a list box, in order; each cut to the line limit.
 class ListBoxSource : public ReportLineSource {
 public:
-    explicit ListBoxSource(HWND listBox) : m_listBox(listBox) {}
+    explicit ListBoxSource(HWND listBox) : m_listBox(listBox) { }
     bool Empty() const override;
     bool Next(std::string& line) override;
 
@@ -24,7 +24,7 @@ private:
 // The lines of a multi-line edit control; each cut to the line limit.
 class EditSource : public ReportLineSource {
 public:
-    explicit EditSource(HWND edit) : m_edit(edit) {}
+    explicit EditSource(HWND edit) : m_edit(edit) { }
     bool Empty() const override;
     bool Next(std::string& line) override;
 
@@ -36,7 +36,7 @@ private:
 // The row texts of a column list, in list order; each cut to the line limit.
 class ColListSource : public ReportLineSource {
 public:
-    explicit ColListSource(const CColList& list) : m_list(list) {}
+    explicit ColListSource(const CColList& list) : m_list(list) { }
     bool Empty() const override;
     bool Next(std::string& line) override;
 

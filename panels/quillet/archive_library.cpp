@@ -6,8 +6,7 @@ using InitCall = DWORD(WINAPI*)(DWORD);
 using TempCall = BOOL(WINAPI*)(DWORD, LPCSTR);
 using DeInitCall = BOOL(WINAPI*)(DWORD);
 
-template <class Call>
-Call As(FARPROC entry)
+template <class Call> Call As(FARPROC entry)
 {
     return reinterpret_cast<Call>(reinterpret_cast<void*>(entry));
 }

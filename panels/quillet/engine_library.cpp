@@ -6,11 +6,10 @@ namespace {
 using OpenCall = std::uint32_t(__cdecl*)(std::uint32_t*);
 using OptionsCall = std::uint32_t(__cdecl*)(std::uint32_t, const std::uint16_t*, int);
 using InstanceCall = std::uint32_t(__cdecl*)(std::uint32_t);
-using VersionsCall = std::uint32_t(__cdecl*)(std::uint32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*,
-                                             std::uint32_t*);
+using VersionsCall = std::uint32_t(__cdecl*)(
+    std::uint32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*, std::uint32_t*);
 
-template <class Call>
-Call As(FARPROC entry)
+template <class Call> Call As(FARPROC entry)
 {
     return reinterpret_cast<Call>(reinterpret_cast<void*>(entry));
 }
@@ -64,10 +63,9 @@ std::uint32_t KelvexLibrary::LoadSignatures(std::uint32_t instance)
 }
 
 std::uint32_t KelvexLibrary::Versions(std::uint32_t instance, std::uint32_t* engine, std::uint32_t* signatures,
-                                      std::uint32_t* engineDate, std::uint32_t* signatureDate)
+    std::uint32_t* engineDate, std::uint32_t* signatureDate)
 {
-    return m_entries[10] ? As<VersionsCall>(m_entries[10])(instance, engine, signatures, engineDate, signatureDate)
-                         : 1;
+    return m_entries[10] ? As<VersionsCall>(m_entries[10])(instance, engine, signatures, engineDate, signatureDate) : 1;
 }
 
 void KelvexLibrary::ReleaseSignatures(std::uint32_t instance)

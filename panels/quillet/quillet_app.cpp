@@ -9,7 +9,7 @@ CExtensionApp g_quilletApp("QUILLET");
 KelvexLibrary g_engine;
 TorpinLibrary g_archive;
 FilterDeviceLink g_filters;
-QuilletPlugin g_plugin(g_quilletApp, QuilletServices{g_engine, g_archive, g_filters});
+QuilletPlugin g_plugin(g_quilletApp, QuilletServices {g_engine, g_archive, g_filters});
 
 }  // namespace
 

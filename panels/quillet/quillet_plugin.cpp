@@ -102,23 +102,17 @@ bool QuilletPlugin::LoadEngine()
         return false;
     switch (engine.LoadSignatures(m_instance)) {
     case 0:
-        engine.Versions(m_instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate,
-                        &m_versions.signatureDate);
+        engine.Versions(
+            m_instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate, &m_versions.signatureDate);
         m_engineLoaded = true;
         return true;
-    case 10:
-        ShowEngineBox("Error allocating memory for data file");
-        return false;
-    case 11:
-        ShowEngineBox("Error opening data file");
-        return false;
+    case 10: ShowEngineBox("Error allocating memory for data file"); return false;
+    case 11: ShowEngineBox("Error opening data file"); return false;
     case 20:
         ShowEngineBox("Invalid format of ");
         ShowEngineBox("VIRSIG.DAT");
         return false;
-    default:
-        ShowEngineBox("Error loading data file");
-        return false;
+    default: ShowEngineBox("Error loading data file"); return false;
     }
 }
 
@@ -143,8 +137,8 @@ void QuilletPlugin::OnTerminate()
 
 CPanelFrameWnd* QuilletPlugin::MakePanelFrame()
 {
-    return new CPanelFrameWnd(PanelToolbar{IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR,
-                                                                 ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
+    return new CPanelFrameWnd(PanelToolbar {
+        IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR, ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
 }
 
 std::string QuilletPlugin::TemporaryDirectory() const

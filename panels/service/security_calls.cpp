@@ -15,8 +15,8 @@ BOOL SystemSecurityCalls::InitializeAcl(PACL acl, DWORD length, DWORD revision)
 {
     return ::InitializeAcl(acl, length, revision);
 }
-BOOL SystemSecurityCalls::AllocateAndInitializeSid(PSID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first,
-                                                   DWORD second, PSID* sid)
+BOOL SystemSecurityCalls::AllocateAndInitializeSid(
+    PSID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first, DWORD second, PSID* sid)
 {
     return ::AllocateAndInitializeSid(authority, count, first, second, 0, 0, 0, 0, 0, 0, sid);
 }
@@ -24,14 +24,13 @@ BOOL SystemSecurityCalls::AddAccessAllowedAce(PACL acl, DWORD revision, DWORD ac
 {
     return ::AddAccessAllowedAce(acl, revision, access, sid);
 }
-BOOL SystemSecurityCalls::SetSecurityDescriptorDacl(PSECURITY_DESCRIPTOR descriptor, BOOL present, PACL acl,
-                                                    BOOL defaulted)
+BOOL SystemSecurityCalls::SetSecurityDescriptorDacl(
+    PSECURITY_DESCRIPTOR descriptor, BOOL present, PACL acl, BOOL defaulted)
 {
     return ::SetSecurityDescriptorDacl(descriptor, present, acl, defaulted);
 }
 BOOL SystemSecurityCalls::CreatePrivateObjectSecurity(PSECURITY_DESCRIPTOR parent, PSECURITY_DESCRIPTOR creator,
-                                                      PSECURITY_DESCRIPTOR* made, BOOL container, HANDLE token,
-                                                      PGENERIC_MAPPING mapping)
+    PSECURITY_DESCRIPTOR* made, BOOL container, HANDLE token, PGENERIC_MAPPING mapping)
 {
     return ::CreatePrivateObjectSecurity(parent, creator, made, container, token, mapping);
 }
@@ -48,8 +47,7 @@ void SystemSecurityCalls::MapGenericMask(DWORD* access, PGENERIC_MAPPING mapping
     ::MapGenericMask(access, mapping);
 }
 BOOL SystemSecurityCalls::AccessCheck(PSECURITY_DESCRIPTOR descriptor, HANDLE token, DWORD desired,
-                                      PGENERIC_MAPPING mapping, PPRIVILEGE_SET privileges, DWORD* privilegesLength,
-                                      DWORD* granted, BOOL* status)
+    PGENERIC_MAPPING mapping, PPRIVILEGE_SET privileges, DWORD* privilegesLength, DWORD* granted, BOOL* status)
 {
     return ::AccessCheck(descriptor, token, desired, mapping, privileges, privilegesLength, granted, status);
 }
@@ -78,7 +76,7 @@ constexpr DWORD kPrivilegeBytes = 1024;
 
 GENERIC_MAPPING FileObjectMapping()
 {
-    return GENERIC_MAPPING{0x00120089, 0x00120116, 0x001200A0, 0x001F01FF};
+    return GENERIC_MAPPING {0x00120089, 0x00120116, 0x001200A0, 0x001F01FF};
 }
 
 // Asks, impersonating this process, whether its user may have all access to `made`.
@@ -96,8 +94,7 @@ DWORD AskAccess(SecurityCalls& calls, PSECURITY_DESCRIPTOR made, GENERIC_MAPPING
     DWORD granted = 0;
     BOOL status = FALSE;
     BOOL checked = calls.AccessCheck(made, threadToken, desired, &mapping,
-                                     reinterpret_cast<PPRIVILEGE_SET>(privileges.data()), &privilegesLength,
-                                     &granted, &status);
+        reinterpret_cast<PPRIVILEGE_SET>(privileges.data()), &privilegesLength, &granted, &status);
     calls.CloseHandle(threadToken);
     return checked && status ? 1 : 0;
 }
@@ -119,8 +116,7 @@ DWORD CheckAdministrator(SecurityCalls& calls)
     DWORD answer = 0;
     if (calls.InitializeSecurityDescriptor(&absolute, SECURITY_DESCRIPTOR_REVISION) &&
         calls.InitializeAcl(acl, kAclBytes, ACL_REVISION) &&
-        calls.AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS,
-                                       &administrators) &&
+        calls.AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, &administrators) &&
         calls.AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, administrators) &&
         calls.SetSecurityDescriptorDacl(&absolute, TRUE, acl, FALSE) &&
         calls.CreatePrivateObjectSecurity(nullptr, &absolute, &made, FALSE, processToken, &mapping))

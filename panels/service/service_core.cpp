@@ -6,8 +6,7 @@ using StatusCall = DWORD(WINAPI*)(const char*, DWORD*);
 using StartCall = DWORD(WINAPI*)(const char*, DWORD);
 using QueryCall = DWORD(WINAPI*)();
 
-template <class Call>
-Call As(FARPROC entry)
+template <class Call> Call As(FARPROC entry)
 {
     return reinterpret_cast<Call>(reinterpret_cast<void*>(entry));
 }

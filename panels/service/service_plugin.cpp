@@ -66,6 +66,6 @@ void ServicePlugin::OnTerminate()
 
 CPanelFrameWnd* ServicePlugin::MakePanelFrame()
 {
-    return new CPanelFrameWnd(PanelToolbar{IDB_SERVICE_TOOLBAR, {ID_SERVICE_START, ID_SERVICE_STOP, ID_SEPARATOR,
-                                                                 ID_SERVICE_CONFIGURE, ID_SERVICE_REFRESH}});
+    return new CPanelFrameWnd(PanelToolbar {IDB_SERVICE_TOOLBAR,
+        {ID_SERVICE_START, ID_SERVICE_STOP, ID_SEPARATOR, ID_SERVICE_CONFIGURE, ID_SERVICE_REFRESH}});
 }

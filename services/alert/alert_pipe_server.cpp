@@ -28,14 +28,14 @@ HANDLE AlertPipeServer::CreateInstance()
     // user's scanner must be able to send, so authenticated users may read and write.
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
-    if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;GA;;;SY)(A;;GA;;;BA)(A;;GRGW;;;AU)",
-                                                             SDDL_REVISION_1, &descriptor, nullptr))
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            "D:(A;;GA;;;SY)(A;;GA;;;BA)(A;;GRGW;;;AU)", SDDL_REVISION_1, &descriptor, nullptr))
         security.lpSecurityDescriptor = descriptor;
     const std::string name = AlertPipePath("");
     // Only the first instance is ours: a pipe of that name made by anybody else stops the start.
     const DWORD open = PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE;
     HANDLE pipe = CreateNamedPipeA(name.c_str(), open, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64,
-                                   kAlertMessageSize, 0, descriptor ? &security : nullptr);
+        kAlertMessageSize, 0, descriptor ? &security : nullptr);
     if (descriptor)
         LocalFree(descriptor);
     return pipe;
@@ -135,9 +135,9 @@ void AlertPipeServer::ServeClient(HANDLE pipe)
     overlapped = {};
     overlapped.hEvent = event;
     ResetEvent(event);
-    if ((WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), nullptr, &overlapped)
-         || GetLastError() == ERROR_IO_PENDING)
-        && Await(pipe, overlapped, kRequestTimeoutMs, &done)) {
+    if ((WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), nullptr, &overlapped) ||
+            GetLastError() == ERROR_IO_PENDING) &&
+        Await(pipe, overlapped, kRequestTimeoutMs, &done)) {
         // The answer is only safe once the caller has read it: wait, bounded, for it to hang up.
         std::uint8_t rest[16];
         overlapped = {};

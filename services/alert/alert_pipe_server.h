@@ -35,6 +35,6 @@ private:
 
     Handler m_handler;
     HANDLE m_stopEvent = nullptr;
-    std::atomic<bool> m_paused{false};
+    std::atomic<bool> m_paused {false};
     std::thread m_thread;
 };

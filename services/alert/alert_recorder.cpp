@@ -33,7 +33,7 @@ CivilTime LocalNow()
 bool AppendToLog(const std::string& path, const std::string& text)
 {
     HANDLE log = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (log == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
@@ -79,7 +79,7 @@ std::uint32_t AlertRecorder::Record(const AlertMessage& message)
         event.record.eventFile = EventFileName(*slot);
         const std::string text = EventFileText(now, event);
         if (!ReplaceFileContents(home->eventLogDirectory + "\\" + event.record.eventFile,
-                                 std::vector<std::uint8_t>(text.begin(), text.end())))
+                std::vector<std::uint8_t>(text.begin(), text.end())))
             return kAlertNotRecorded;
         if (!table.WriteRecord(*slot, event.record) || !table.CountRecord(event.record.priority))
             return kAlertNotRecorded;

@@ -64,11 +64,8 @@ DWORD AlertService::OnControl(DWORD control)
         m_pipe->SetPaused(false);
         Report(SERVICE_RUNNING);
         return NO_ERROR;
-    case SERVICE_CONTROL_INTERROGATE:
-        Report(m_status.dwCurrentState);
-        return NO_ERROR;
-    default:
-        return ERROR_CALL_NOT_IMPLEMENTED;
+    case SERVICE_CONTROL_INTERROGATE: Report(m_status.dwCurrentState); return NO_ERROR;
+    default: return ERROR_CALL_NOT_IMPLEMENTED;
     }
 }
 

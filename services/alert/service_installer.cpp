@@ -30,8 +30,8 @@ unsigned long PrepareHome(std::string& message)
     }
     DWORD error = 0;
     const std::optional<AlertHome> alertHome = AlertHome::ForServer("", &error);
-    if (!alertHome || !EnsureFolder(alertHome->home) || !EnsureFolder(alertHome->logDirectory)
-        || !EnsureFolder(alertHome->eventLogDirectory)) {
+    if (!alertHome || !EnsureFolder(alertHome->home) || !EnsureFolder(alertHome->logDirectory) ||
+        !EnsureFolder(alertHome->eventLogDirectory)) {
         message = "The Alert home " + *home + " could not be created.";
         return ERROR_PATH_NOT_FOUND;
     }
@@ -65,15 +65,16 @@ unsigned long ServiceInstaller::Install(std::string& message)
         return GetLastError();
     }
     DWORD result = 0;
-    SC_HANDLE service = CreateServiceA(manager, kServiceName, kServiceName, SERVICE_ALL_ACCESS,
-                                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                       command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+    SC_HANDLE service =
+        CreateServiceA(manager, kServiceName, kServiceName, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+            SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
     if (service) {
         message = std::string(kServiceName) + " installed.";
     } else if (GetLastError() == ERROR_SERVICE_EXISTS) {
         service = OpenServiceA(manager, kServiceName, SERVICE_CHANGE_CONFIG);
-        if (service && ChangeServiceConfigA(service, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE,
-                                            command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
+        if (service &&
+            ChangeServiceConfigA(service, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, command.c_str(),
+                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr))
             message = std::string(kServiceName) + " was installed already; its program path is updated.";
         else
             result = GetLastError();
@@ -105,8 +106,8 @@ unsigned long ServiceInstaller::Start(std::string& message)
     } else {
         SERVICE_STATUS status = {};
         const DWORD start = GetTickCount();
-        while (QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_START_PENDING
-               && GetTickCount() - start < kStopWaitMs)
+        while (QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_START_PENDING &&
+            GetTickCount() - start < kStopWaitMs)
             Sleep(50);
         if (status.dwCurrentState == SERVICE_RUNNING || status.dwCurrentState == SERVICE_PAUSED) {
             message = std::string(kServiceName) + " is running.";
@@ -144,8 +145,8 @@ unsigned long ServiceInstaller::Uninstall(std::string& message)
     if (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED) {
         ControlService(service, SERVICE_CONTROL_STOP, &status);
         const DWORD start = GetTickCount();
-        while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED
-               && GetTickCount() - start < kStopWaitMs)
+        while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
+            GetTickCount() - start < kStopWaitMs)
             Sleep(50);
     }
     DWORD result = 0;

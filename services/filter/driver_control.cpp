@@ -11,12 +11,10 @@ constinit vxmflt::FilterControl control;
 }  // namespace
 
 extern "C" unsigned long DriverControl(int device, const void* opener, unsigned long code, const void* input,
-                                       unsigned long inputLength, void* output, unsigned long outputLength,
-                                       unsigned long* written)
+    unsigned long inputLength, void* output, unsigned long outputLength, unsigned long* written)
 {
     const vxmflt::Device kind = device == kDriverScanDevice ? vxmflt::Device::Scan : vxmflt::Device::Hold;
-    const vxmflt::ControlAnswer answer =
-        control.Control(kind, opener, code, input, inputLength, output, outputLength);
+    const vxmflt::ControlAnswer answer = control.Control(kind, opener, code, input, inputLength, output, outputLength);
     *written = answer.written;
     return answer.status;
 }

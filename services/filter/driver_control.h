@@ -10,8 +10,7 @@ enum { kDriverScanDevice = 0, kDriverHoldDevice = 1 };
 
 /* Answers one control request; returns its status and sets *written to the output bytes. */
 unsigned long DriverControl(int device, const void* opener, unsigned long code, const void* input,
-                            unsigned long inputLength, void* output, unsigned long outputLength,
-                            unsigned long* written);
+    unsigned long inputLength, void* output, unsigned long outputLength, unsigned long* written);
 /* The handle `opener` is gone: undo what it set. */
 void DriverHandleClosed(const void* opener);
 

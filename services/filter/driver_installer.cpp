@@ -19,7 +19,7 @@ std::string Failed(const char* what, DWORD error)
 // Closes a service control handle when it goes out of scope.
 class ScHandle {
 public:
-    explicit ScHandle(SC_HANDLE handle) : m_handle(handle) {}
+    explicit ScHandle(SC_HANDLE handle) : m_handle(handle) { }
     ScHandle(const ScHandle&) = delete;
     ScHandle& operator=(const ScHandle&) = delete;
     ~ScHandle()
@@ -37,8 +37,8 @@ private:
 DWORD WaitWhile(SC_HANDLE service, DWORD pendingState, SERVICE_STATUS& status)
 {
     const DWORD start = GetTickCount();
-    while (QueryServiceStatus(service, &status) && status.dwCurrentState == pendingState
-           && GetTickCount() - start < kStateWaitMs)
+    while (QueryServiceStatus(service, &status) && status.dwCurrentState == pendingState &&
+        GetTickCount() - start < kStateWaitMs)
         Sleep(20);
     return status.dwCurrentState;
 }
@@ -69,8 +69,8 @@ unsigned long FilterDriverInstaller::Install(const std::string& driverPath, std:
     }
     // A driver's image path is a file name, not a command line: it is not quoted.
     const ScHandle created(CreateServiceA(manager.get(), kDriverServiceName, kDriverDisplayName, SERVICE_ALL_ACCESS,
-                                          SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                          driverPath.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
+        SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, driverPath.c_str(), nullptr, nullptr,
+        nullptr, nullptr, nullptr));
     if (created) {
         message = std::string(kDriverServiceName) + " installed.";
         return 0;
@@ -81,9 +81,9 @@ unsigned long FilterDriverInstaller::Install(const std::string& driverPath, std:
         return error;
     }
     const ScHandle existing(OpenServiceA(manager.get(), kDriverServiceName, SERVICE_CHANGE_CONFIG));
-    if (existing && ChangeServiceConfigA(existing.get(), SERVICE_KERNEL_DRIVER, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE,
-                                         driverPath.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr,
-                                         nullptr)) {
+    if (existing &&
+        ChangeServiceConfigA(existing.get(), SERVICE_KERNEL_DRIVER, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE,
+            driverPath.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)) {
         message = std::string(kDriverServiceName) + " was installed already; its driver path is updated.";
         return 0;
     }
@@ -97,8 +97,8 @@ unsigned long FilterDriverInstaller::Start(const std::string& driverPath, std::s
     if (const unsigned long installed = Install(driverPath, message))
         return installed;
     const ScHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
-    const ScHandle service(manager ? OpenServiceA(manager.get(), kDriverServiceName, SERVICE_START | SERVICE_QUERY_STATUS)
-                                   : nullptr);
+    const ScHandle service(
+        manager ? OpenServiceA(manager.get(), kDriverServiceName, SERVICE_START | SERVICE_QUERY_STATUS) : nullptr);
     if (!service) {
         const DWORD error = GetLastError();
         message = Failed("Opening the driver service", error);
@@ -122,8 +122,8 @@ unsigned long FilterDriverInstaller::Start(const std::string& driverPath, std::s
 unsigned long FilterDriverInstaller::Stop(std::string& message)
 {
     const ScHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
-    const ScHandle service(manager ? OpenServiceA(manager.get(), kDriverServiceName, SERVICE_STOP | SERVICE_QUERY_STATUS)
-                                   : nullptr);
+    const ScHandle service(
+        manager ? OpenServiceA(manager.get(), kDriverServiceName, SERVICE_STOP | SERVICE_QUERY_STATUS) : nullptr);
     if (!service) {
         const DWORD error = GetLastError();
         message = error == ERROR_SERVICE_DOES_NOT_EXIST ? std::string(kDriverServiceName) + " is not installed."
@@ -135,8 +135,7 @@ unsigned long FilterDriverInstaller::Stop(std::string& message)
         message = std::string(kDriverServiceName) + " is stopped.";
         return 0;
     }
-    if (!ControlService(service.get(), SERVICE_CONTROL_STOP, &status)
-        && GetLastError() != ERROR_SERVICE_NOT_ACTIVE) {
+    if (!ControlService(service.get(), SERVICE_CONTROL_STOP, &status) && GetLastError() != ERROR_SERVICE_NOT_ACTIVE) {
         const DWORD error = GetLastError();
         message = Failed("Unloading the driver", error);
         return error;

@@ -7,7 +7,7 @@ namespace {
 
 constexpr ControlAnswer Answer(std::uint32_t status, std::uint32_t written = 0)
 {
-    return ControlAnswer{status, written};
+    return ControlAnswer {status, written};
 }
 
 // Classes are bits of one 32-bit word.
@@ -28,7 +28,7 @@ bool Carries(const void* buffer, std::uint32_t length, std::uint32_t needed)
 }  // namespace
 
 ControlAnswer FilterControl::Control(Device device, const void* opener, std::uint32_t code, const void* input,
-                                     std::uint32_t inputLength, void* output, std::uint32_t outputLength)
+    std::uint32_t inputLength, void* output, std::uint32_t outputLength)
 {
     // Our queries are answered on both devices, so a reader that can open only one of them
     // still sees the state.

@@ -31,7 +31,7 @@ public:
     // object). With buffered requests `input` and `output` may be the same memory: the input
     // is read whole before anything is written.
     ControlAnswer Control(Device device, const void* opener, std::uint32_t code, const void* input,
-                          std::uint32_t inputLength, void* output, std::uint32_t outputLength);
+        std::uint32_t inputLength, void* output, std::uint32_t outputLength);
 
     // The handle `opener` is gone. A scanner that ends without its closing calls (it
     // crashed, or was killed) would otherwise leave its scan, holds and exclusion in force

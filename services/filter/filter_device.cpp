@@ -10,8 +10,8 @@ FilterDevice FilterDevice::Open(Kind kind)
 {
     const bool overlapped = kind == Kind::Scan;
     const char* path = overlapped ? kScanDevicePath : kHoldDevicePath;
-    const HANDLE handle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                      overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr);
+    const HANDLE handle = CreateFileA(
+        path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr);
     const unsigned long error = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
     return FilterDevice(handle, overlapped, error);
 }
@@ -46,8 +46,8 @@ void FilterDevice::Close()
     m_handle = INVALID_HANDLE_VALUE;
 }
 
-unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD inputLength, void* output,
-                                    DWORD outputLength, DWORD* written) const
+unsigned long FilterDevice::Control(
+    std::uint32_t code, const void* input, DWORD inputLength, void* output, DWORD outputLength, DWORD* written) const
 {
     DWORD bytes = 0;
     if (written)
@@ -56,8 +56,8 @@ unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD
         return ERROR_INVALID_HANDLE;
     unsigned long error = 0;
     if (!m_overlapped) {
-        if (!DeviceIoControl(m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
-                             nullptr))
+        if (!DeviceIoControl(
+                m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes, nullptr))
             error = GetLastError();
     } else {
         // An overlapped handle needs an OVERLAPPED with its own event for every request.
@@ -65,8 +65,8 @@ unsigned long FilterDevice::Control(std::uint32_t code, const void* input, DWORD
         pending.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (!pending.hEvent)
             return GetLastError();
-        if (!DeviceIoControl(m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes,
-                             &pending)) {
+        if (!DeviceIoControl(
+                m_handle, code, const_cast<void*>(input), inputLength, output, outputLength, &bytes, &pending)) {
             error = GetLastError();
             if (error == ERROR_IO_PENDING)
                 error = GetOverlappedResult(m_handle, &pending, &bytes, TRUE) ? 0 : GetLastError();

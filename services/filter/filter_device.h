@@ -34,8 +34,8 @@ public:
     // Sends one control request and waits for its answer (bounded by the driver, which
     // completes every request at once). Returns 0 or the Windows error; a closed device
     // answers ERROR_INVALID_HANDLE without a system call. `written` gets the output bytes.
-    unsigned long Control(std::uint32_t code, const void* input, DWORD inputLength, void* output,
-                          DWORD outputLength, DWORD* written = nullptr) const;
+    unsigned long Control(std::uint32_t code, const void* input, DWORD inputLength, void* output, DWORD outputLength,
+        DWORD* written = nullptr) const;
 
     // The scanner's requests, as it sends them.
     unsigned long StartScanner() const { return Control(kScannerStart, nullptr, 0, nullptr, 0); }
@@ -50,7 +50,9 @@ public:
 
 private:
     FilterDevice(HANDLE handle, bool overlapped, unsigned long openError)
-        : m_handle(handle), m_overlapped(overlapped), m_openError(openError) {}
+        : m_handle(handle), m_overlapped(overlapped), m_openError(openError)
+    {
+    }
 
     HANDLE m_handle = INVALID_HANDLE_VALUE;
     bool m_overlapped = false;

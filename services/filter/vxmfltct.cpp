@@ -19,12 +19,12 @@ std::string Narrow(const std::wstring& text)
 {
     if (text.empty())
         return {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
     if (length > 0)
-        WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
-                            nullptr);
+        WideCharToMultiByte(
+            CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
 

@@ -10,7 +10,9 @@ inline constexpr std::uint64_t kFirstJobDelaySeconds = 2;
 class JobSchedule {
 public:
     JobSchedule(std::uint64_t startedAt, std::uint32_t intervalMinutes, std::uint32_t holdDays)
-        : m_startedAt(startedAt), m_intervalMinutes(intervalMinutes), m_holdDays(holdDays) {}
+        : m_startedAt(startedAt), m_intervalMinutes(intervalMinutes), m_holdDays(holdDays)
+    {
+    }
 
     void SetLimits(std::uint32_t intervalMinutes, std::uint32_t holdDays)
     {

@@ -72,7 +72,7 @@ int main(int argc, char** argv)
             return 0;
         std::printf("VXMSVC runs as a server's \"%s\" under the service control manager.\n"
                     "Use VXMSVC /install, /uninstall, /start, /stop, /pause, /continue or /scan [NAME|DOMAIN|*].\n",
-                    kVexomarServiceName);
+            kVexomarServiceName);
         return 1;
     }
     const ServerLocator site = ServerLocator::FromRegistry();
@@ -88,8 +88,8 @@ int main(int argc, char** argv)
             std::printf("Unknown option %s.\n", argv[1]);
             return 1;
         }
-        std::printf("%s %s: %s (%lu).\n", place.ServiceName().c_str(), command.c_str() + 1,
-                    result ? "failed" : "done", static_cast<unsigned long>(result));
+        std::printf("%s %s: %s (%lu).\n", place.ServiceName().c_str(), command.c_str() + 1, result ? "failed" : "done",
+            static_cast<unsigned long>(result));
         failures += result != 0;
     }
     return failures ? 1 : 0;

@@ -5,8 +5,7 @@ namespace {
 
 constexpr unsigned kNotScannedBit = 0x4000;
 
-template <typename Fn>
-Fn Bind(HMODULE module, int ordinal)
+template <typename Fn> Fn Bind(HMODULE module, int ordinal)
 {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ordinal))));
 }

@@ -27,7 +27,8 @@ private:
     using OpenFn = unsigned(__cdecl*)(std::uint32_t*);
     using CloseFn = unsigned(__cdecl*)(std::uint32_t);
     using LoadFn = unsigned(__cdecl*)(std::uint32_t, const char*);
-    using VersionsFn = unsigned(__cdecl*)(std::uint32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*, std::uint32_t*);
+    using VersionsFn = unsigned(__cdecl*)(
+        std::uint32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*, std::uint32_t*);
     using ScanFn = unsigned(__cdecl*)(std::uint32_t, const char*);
     using NameFn = const char*(__cdecl*)(std::uint32_t);
 

@@ -18,7 +18,8 @@ struct Walk {
 
 bool Skipped(const std::string& name, int depth)
 {
-    return name == "." || name == ".." || (depth == 0 && (SameComputerName(name, "VEXOMAR") || SameComputerName(name, "ALERT")));
+    return name == "." || name == ".." ||
+        (depth == 0 && (SameComputerName(name, "VEXOMAR") || SameComputerName(name, "ALERT")));
 }
 
 void Collect(const std::string& folder, int depth, Walk& walk, JobHost& host)
@@ -48,10 +49,9 @@ void Collect(const std::string& folder, int depth, Walk& walk, JobHost& host)
 
 }  // namespace
 
-void RunScanJob(ScanEngine& engine, const ServerPlace& place, JobHost& host, std::uint64_t startTime,
-                ScanStatistics& s)
+void RunScanJob(ScanEngine& engine, const ServerPlace& place, JobHost& host, std::uint64_t startTime, ScanStatistics& s)
 {
-    s = ScanStatistics{};
+    s = ScanStatistics {};
     s.targetName = place.name;
     s.targetFolder = place.dataFolder;
     s.startTime = startTime;
@@ -73,9 +73,7 @@ void RunScanJob(ScanEngine& engine, const ServerPlace& place, JobHost& host, std
         s.currentFile = path;
         std::string virus;
         switch (engine.Scan(path, virus)) {
-        case ScanEngine::Verdict::Clean:
-            ++s.filesScanned;
-            break;
+        case ScanEngine::Verdict::Clean: ++s.filesScanned; break;
         case ScanEngine::Verdict::Infected:
             ++s.filesScanned;
             ++s.filesInfected;

@@ -24,8 +24,8 @@ public:
 // never through reparse points, at most 32 folders deep and 200,000 files), then scans every
 // file found. A file the engine could not scan is counted as not scanned, never as clean;
 // without an engine every file is not scanned. A cancelled job ends where it stands.
-void RunScanJob(ScanEngine& engine, const ServerPlace& place, JobHost& host, std::uint64_t startTime,
-                ScanStatistics& statistics);
+void RunScanJob(
+    ScanEngine& engine, const ServerPlace& place, JobHost& host, std::uint64_t startTime, ScanStatistics& statistics);
 
 inline constexpr std::size_t kJobFileLimit = 200000;
 inline constexpr int kJobDepthLimit = 32;

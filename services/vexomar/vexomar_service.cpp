@@ -59,11 +59,14 @@ bool VexomarService::RunAsService(const std::string& server)
 {
     g_server = server;
     // An own-process service ignores the table's name; the instance's name is found again in Main.
-    SERVICE_TABLE_ENTRYA table[] = {{const_cast<char*>(kVexomarServiceName), &VexomarService::Main}, {nullptr, nullptr}};
+    SERVICE_TABLE_ENTRYA table[] = {
+        {const_cast<char*>(kVexomarServiceName), &VexomarService::Main}, {nullptr, nullptr}};
     return StartServiceCtrlDispatcherA(table) != FALSE;
 }
 
-VexomarService::VexomarService(ServerPlace place) : m_place(place), m_store(std::move(place)) {}
+VexomarService::VexomarService(ServerPlace place) : m_place(place), m_store(std::move(place))
+{
+}
 
 void WINAPI VexomarService::Main(DWORD argc, LPSTR* argv)
 {
@@ -72,7 +75,8 @@ void WINAPI VexomarService::Main(DWORD argc, LPSTR* argv)
         // No such server in the site: register only to say so.
         const char* name = argc > 0 && argv && argv[0] ? argv[0] : kVexomarServiceName;
         SERVICE_STATUS_HANDLE handle = RegisterServiceCtrlHandlerExA(name, &IgnoreControl, nullptr);
-        SERVICE_STATUS status = {SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, 0, ERROR_SERVICE_SPECIFIC_ERROR, kNoSuchServer, 0, 0};
+        SERVICE_STATUS status = {
+            SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, 0, ERROR_SERVICE_SPECIFIC_ERROR, kNoSuchServer, 0, 0};
         if (handle)
             SetServiceStatus(handle, &status);
         return;
@@ -93,8 +97,9 @@ void VexomarService::Report(DWORD state, DWORD exitCode, DWORD waitHintMs)
     Locked guard(m_lock);
     m_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     m_status.dwCurrentState = state;
-    m_status.dwControlsAccepted =
-        state == SERVICE_RUNNING || state == SERVICE_PAUSED ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE | SERVICE_ACCEPT_SHUTDOWN : 0;
+    m_status.dwControlsAccepted = state == SERVICE_RUNNING || state == SERVICE_PAUSED
+        ? SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE | SERVICE_ACCEPT_SHUTDOWN
+        : 0;
     m_status.dwWin32ExitCode = exitCode;
     m_status.dwWaitHint = waitHintMs;
     m_status.dwCheckPoint = waitHintMs ? m_status.dwCheckPoint + 1 : 0;
@@ -124,9 +129,7 @@ DWORD VexomarService::OnControl(DWORD control)
         Publish();
         return NO_ERROR;
     }
-    case SERVICE_CONTROL_INTERROGATE:
-        Report(m_status.dwCurrentState);
-        return NO_ERROR;
+    case SERVICE_CONTROL_INTERROGATE: Report(m_status.dwCurrentState); return NO_ERROR;
     case kControlReloadConfig:
         LoadConfig();
         Log(kActivityLogFile, kLogInformational, "The service configuration was taken up.");
@@ -141,7 +144,8 @@ DWORD VexomarService::OnControl(DWORD control)
         for (std::size_t i = 0; i < kTableCount; ++i) {
             if (control == kControlReloadTableBase + AllTables()[i]->number) {
                 LoadTable(i);
-                Log(kActivityLogFile, kLogInformational, std::string("The table ") + AllTables()[i]->fileName + " was taken up.");
+                Log(kActivityLogFile, kLogInformational,
+                    std::string("The table ") + AllTables()[i]->fileName + " was taken up.");
                 Publish();
                 return NO_ERROR;
             }
@@ -195,8 +199,8 @@ void VexomarService::Publish()
         Locked guard(m_lock);
         if (!m_stopping) {
             const std::uint32_t job = m_jobRunning ? m_published.statistics.jobState : m_schedule->IdleJobBits(now);
-            m_published.stateWord = (m_paused ? kStatePaused : kStateRunning) | (job & kJobMask)
-                                   | (m_published.stateWord & kRealTimeMask);
+            m_published.stateWord =
+                (m_paused ? kStatePaused : kStateRunning) | (job & kJobMask) | (m_published.stateWord & kRealTimeMask);
         } else {
             m_published.stateWord = 0;
         }
@@ -278,9 +282,9 @@ DWORD WINAPI VexomarService::JobThread(LPVOID context)
     }
     self->m_jobRunning = false;
     self->Log(kScanLogFile, kLogInformational,
-              "Scan job ended: " + std::to_string(statistics.filesScanned) + " files scanned, "
-                  + std::to_string(statistics.filesInfected) + " infected, " + std::to_string(statistics.filesNotScanned)
-                  + " not scanned.");
+        "Scan job ended: " + std::to_string(statistics.filesScanned) + " files scanned, " +
+            std::to_string(statistics.filesInfected) + " infected, " + std::to_string(statistics.filesNotScanned) +
+            " not scanned.");
     self->Publish();
     return 0;
 }
@@ -341,7 +345,8 @@ void VexomarService::Run()
         Log(kActivityLogFile, kLogCritical, reason + " Files will be reported as not scanned.");
     std::uint32_t engineVersion = 0, signatureVersion = 0;
     m_engine.Versions(engineVersion, signatureVersion);
-    m_published.versions = {kProductVersion, VersionFromEngine(signatureVersion), VersionFromEngine(engineVersion), OsVersion()};
+    m_published.versions = {
+        kProductVersion, VersionFromEngine(signatureVersion), VersionFromEngine(engineVersion), OsVersion()};
     {
         // A job that was under way when the instance last stopped is over; the last one that
         // finished stays as it was published.

@@ -50,13 +50,13 @@ private:
     ServerStore m_store;
     SERVICE_STATUS_HANDLE m_statusHandle = nullptr;
     SERVICE_STATUS m_status = {};
-    CRITICAL_SECTION m_publishLock;   // one publication at a time, so an older copy never follows a newer
-    CRITICAL_SECTION m_lock;          // everything below that two threads touch
+    CRITICAL_SECTION m_publishLock;  // one publication at a time, so an older copy never follows a newer
+    CRITICAL_SECTION m_lock;  // everything below that two threads touch
     HANDLE m_stopEvent = nullptr;
-    HANDLE m_resumeEvent = nullptr;   // set while not paused
+    HANDLE m_resumeEvent = nullptr;  // set while not paused
     HANDLE m_jobThread = nullptr;
-    std::atomic<bool> m_stopping{false};
-    std::atomic<bool> m_jobRunning{false};
+    std::atomic<bool> m_stopping {false};
+    std::atomic<bool> m_jobRunning {false};
     bool m_paused = false;
     ServerConfig m_config;
     ServerStatus m_published;

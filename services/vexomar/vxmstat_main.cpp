@@ -49,8 +49,7 @@ int Print(const ServerPlace& place)
     const DWORD error = VexomarGetServerState(place.name.c_str(), &word, versions, &lastScan);
     DWORD scm = 0;
     const DWORD scmError = VexomarGetServiceStatus(place.name.c_str(), &scm);
-    std::printf("Server %s%s%s\n", place.name.c_str(), place.domain.empty() ? "" : " in domain ",
-                place.domain.c_str());
+    std::printf("Server %s%s%s\n", place.name.c_str(), place.domain.empty() ? "" : " in domain ", place.domain.c_str());
     if (error) {
         std::printf("  state not available (error %lu)\n", static_cast<unsigned long>(error));
         return 1;
@@ -59,21 +58,23 @@ int Print(const ServerPlace& place)
         std::printf("  Service:     not installed (error %lu)\n", static_cast<unsigned long>(scmError));
     else
         std::printf("  Service:     %s (service control manager state %lu)\n", word ? "Active" : "Inactive",
-                    static_cast<unsigned long>(scm));
+            static_cast<unsigned long>(scm));
     std::printf("  State word:  0x%04lX\n", static_cast<unsigned long>(word));
     std::printf("  Real-time:   %s\n  Job Status:  %s\n", RealTimeText(word), JobText(word));
     std::printf("  Versions:    Vexomar %s, Virus Signature %s, Engine %s, OS NT %s\n", Version(versions[0]).c_str(),
-                Version(versions[1]).c_str(), Version(versions[2]).c_str(), Version(versions[3]).c_str());
+        Version(versions[1]).c_str(), Version(versions[2]).c_str(), Version(versions[3]).c_str());
     std::printf("  Last scan:   %s\n", lastScan ? (FormatUtc(lastScan) + " UTC").c_str() : "none");
     ServerStatus status;
     if (ServerStore(place).ReadStatus(status) == 0) {
         const ScanStatistics& s = status.statistics;
-        std::printf("  Job:         %s, progress %lu, target %s, %s\n", s.progress >= kProgressDone ? "Done" : "Scanning",
-                    static_cast<unsigned long>(s.progress), s.targetName.c_str(), s.targetFolder.c_str());
-        std::printf("  Counts:      folders %lu, files scanned %lu, infected %lu, viruses %lu, not scanned %lu, to scan %lu\n",
-                    static_cast<unsigned long>(s.foldersScanned), static_cast<unsigned long>(s.filesScanned),
-                    static_cast<unsigned long>(s.filesInfected), static_cast<unsigned long>(s.virusesFound),
-                    static_cast<unsigned long>(s.filesNotScanned), static_cast<unsigned long>(s.filesToScan));
+        std::printf("  Job:         %s, progress %lu, target %s, %s\n",
+            s.progress >= kProgressDone ? "Done" : "Scanning", static_cast<unsigned long>(s.progress),
+            s.targetName.c_str(), s.targetFolder.c_str());
+        std::printf(
+            "  Counts:      folders %lu, files scanned %lu, infected %lu, viruses %lu, not scanned %lu, to scan %lu\n",
+            static_cast<unsigned long>(s.foldersScanned), static_cast<unsigned long>(s.filesScanned),
+            static_cast<unsigned long>(s.filesInfected), static_cast<unsigned long>(s.virusesFound),
+            static_cast<unsigned long>(s.filesNotScanned), static_cast<unsigned long>(s.filesToScan));
         if (!s.lastVirus.empty())
             std::printf("  Last virus:  %s in %s\n", s.lastVirus.c_str(), s.lastInfectedFile.c_str());
         std::printf("  Jobs run:    %lu\n", static_cast<unsigned long>(status.jobsRun));

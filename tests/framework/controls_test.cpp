@@ -19,12 +19,12 @@ struct SplitterFixture {
 
     bool Build(int width)
     {
-        if (!frame.CreateEx(0, nullptr, "frame", WS_POPUP, RECT{0, 0, width, 200}, nullptr, 0))
+        if (!frame.CreateEx(0, nullptr, "frame", WS_POPUP, RECT {0, 0, width, 200}, nullptr, 0))
             return false;
         if (!splitter.CreateStatic(&frame, 1, 2))
             return false;
-        left.Create(nullptr, "", WS_VISIBLE, RECT{0, 0, 1, 1}, &splitter, CSplitterWnd::IdFromRowCol(0, 0));
-        right.Create(nullptr, "", WS_VISIBLE, RECT{0, 0, 1, 1}, &splitter, CSplitterWnd::IdFromRowCol(0, 1));
+        left.Create(nullptr, "", WS_VISIBLE, RECT {0, 0, 1, 1}, &splitter, CSplitterWnd::IdFromRowCol(0, 0));
+        right.Create(nullptr, "", WS_VISIBLE, RECT {0, 0, 1, 1}, &splitter, CSplitterWnd::IdFromRowCol(0, 1));
         return true;
     }
     int Width(CWnd& pane) const
@@ -96,7 +96,7 @@ TEST(Splitter, PaneCommandsReachTheFrame)
         void OnRefresh() { ++commands; }
     };
     CFrame frame;
-    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP, RECT{0, 0, 300, 200}, nullptr, 0));
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP, RECT {0, 0, 300, 200}, nullptr, 0));
     CSplitterWnd splitter;
     ASSERT_TRUE(splitter.CreateStatic(&frame, 1, 2));
     splitter.SendMessage(WM_COMMAND, MAKEWPARAM(24037, 0), 0);
@@ -107,7 +107,7 @@ TEST(Splitter, PaneCommandsReachTheFrame)
 
 class CPictureDialog : public CDialog {
 public:
-    CPictureDialog() : CDialog(IDD_BITMAP_BUTTON) {}
+    CPictureDialog() : CDialog(IDD_BITMAP_BUTTON) { }
     CBitmapButton picture;
     bool loaded = false;
     BOOL OnInitDialog() override
@@ -129,7 +129,7 @@ COLORREF PixelOfButton(HWND button, int state)
     item.itemState = static_cast<UINT>(state);
     item.hwndItem = button;
     item.hDC = memory;
-    item.rcItem = RECT{0, 0, 32, 16};
+    item.rcItem = RECT {0, 0, 32, 16};
     SendMessageA(GetParent(button), WM_DRAWITEM, IDC_PICTURE, reinterpret_cast<LPARAM>(&item));
     COLORREF color = GetPixel(memory, 5, 5);
     SelectObject(memory, old);
@@ -148,7 +148,7 @@ TEST(BitmapButton, LoadsTheUpAndDownBitmapsNamedByItsTextAndDrawsEach)
     script.Then([&](CWnd& modal) {
         auto& shown = static_cast<CPictureDialog&>(modal);
         RECT rect = shown.picture.GetWindowRect();
-        size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        size = SIZE {rect.right - rect.left, rect.bottom - rect.top};
         up = PixelOfButton(shown.picture.m_hWnd, 0);
         down = PixelOfButton(shown.picture.m_hWnd, ODS_SELECTED);
         shown.EndDialog(IDOK);

@@ -15,7 +15,7 @@ constexpr UINT kInspectMessage = WM_APP + 40;
 // The name dialog with its OK button and check box driven by update handlers.
 class CStatefulDialog : public CDialog {
 public:
-    CStatefulDialog() : CDialog(IDD_NAME) {}
+    CStatefulDialog() : CDialog(IDD_NAME) { }
 
     bool okAllowed = false;
     int enabledCheck = 0;
@@ -25,12 +25,13 @@ public:
 
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CDialog::GetMessageMap(), {
-            on::UpdateCommand(IDOK, &CStatefulDialog::OnUpdateOk),
-            on::UpdateCommand(IDC_ENABLED, &CStatefulDialog::OnUpdateEnabled),
-            on::UpdateCommand(IDC_COUNT, &CStatefulDialog::OnUpdateCount),
-            on::Message(kInspectMessage, &CStatefulDialog::OnInspect),
-        });
+        static const MessageMap map(CDialog::GetMessageMap(),
+            {
+                on::UpdateCommand(IDOK, &CStatefulDialog::OnUpdateOk),
+                on::UpdateCommand(IDC_ENABLED, &CStatefulDialog::OnUpdateEnabled),
+                on::UpdateCommand(IDC_COUNT, &CStatefulDialog::OnUpdateCount),
+                on::Message(kInspectMessage, &CStatefulDialog::OnInspect),
+            });
         return map;
     }
 
@@ -117,13 +118,14 @@ TEST(DialogItemStates, RealModalLoopSetsStatesBeforeTheFirstMessage)
 // A form view's controls take their states in the same pass, sent from the window above it.
 class CStatefulForm : public CFormView {
 public:
-    CStatefulForm() : CFormView(IDD_FORM) {}
+    CStatefulForm() : CFormView(IDD_FORM) { }
     std::string text = "from the handler";
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CFormView::GetMessageMap(), {
-            on::UpdateCommand(IDC_FORM_EDIT, &CStatefulForm::OnUpdateEdit),
-        });
+        static const MessageMap map(CFormView::GetMessageMap(),
+            {
+                on::UpdateCommand(IDC_FORM_EDIT, &CStatefulForm::OnUpdateEdit),
+            });
         return map;
     }
 
@@ -138,10 +140,10 @@ private:
 TEST(DialogItemStates, FormViewControlsFollowTheIdlePassOfTheirParent)
 {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, CWnd::DefaultClassName(), "parent", WS_OVERLAPPEDWINDOW, RECT{0, 0, 400, 300},
-                                nullptr, 0));
+    ASSERT_TRUE(
+        parent.CreateEx(0, CWnd::DefaultClassName(), "parent", WS_OVERLAPPEDWINDOW, RECT {0, 0, 400, 300}, nullptr, 0));
     CStatefulForm form;
-    ASSERT_TRUE(form.Create(&parent, RECT{0, 0, 300, 200}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE));
+    ASSERT_TRUE(form.Create(&parent, RECT {0, 0, 300, 200}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE));
     RunIdleUpdate(parent.m_hWnd);
     EXPECT_EQ("from the handler", form.GetDlgItemText(IDC_FORM_EDIT));
     EXPECT_FALSE(IsItemEnabled(form.m_hWnd, IDC_FORM_EDIT));

@@ -64,8 +64,9 @@ TEST(Dialog, FailedValidationKeepsTheDialogOpenUntilCorrected)
 {
     CNameDialog dialog;
     ScriptedPrompter prompter;
-    prompter.Expect("A name is needed.").Expect("Enter no more than 8 characters.").Expect(
-        "Enter a whole number from 1 to 20.");
+    prompter.Expect("A name is needed.")
+        .Expect("Enter no more than 8 characters.")
+        .Expect("Enter a whole number from 1 to 20.");
     bool openAfterEmpty = false, openAfterLong = false, openAfterCount = false;
     ModalScript script;
     script.Then([&](CWnd& modal) {
@@ -114,10 +115,9 @@ public:
 TEST(Dialog, RealModalLoopRunsWithoutDriverAndDisablesTheOwner)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT{0, 0, 300, 300}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT {0, 0, 300, 300}, nullptr, 0));
     CSelfClosingDialog dialog;
-    struct OwnerCheck : CSelfClosingDialog {
-    };
+    struct OwnerCheck : CSelfClosingDialog { };
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ("looped", dialog.name);
     EXPECT_TRUE(owner.IsWindowEnabled());
@@ -126,7 +126,7 @@ TEST(Dialog, RealModalLoopRunsWithoutDriverAndDisablesTheOwner)
 TEST(Dialog, OwnerIsDisabledWhileTheDialogIsOpen)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT{0, 0, 300, 300}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT {0, 0, 300, 300}, nullptr, 0));
     CNameDialog dialog(&owner);
     bool enabledInside = true;
     HWND ownerInside = nullptr;
@@ -155,7 +155,7 @@ TEST(Dialog, ModelessDialogLivesUntilDestroyed)
 TEST(Dialog, CentredOnItsOwner)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT{100, 100, 500, 400}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, RECT {100, 100, 500, 400}, nullptr, 0));
     CNameDialog dialog(&owner);
     RECT placed = {};
     ModalScript script;

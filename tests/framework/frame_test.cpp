@@ -19,10 +19,11 @@ class CTestDoc : public CDocument {
 public:
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CDocument::GetMessageMap(), {
-            on::Command(ID_TEST_DOC, &CTestDoc::OnDoc),
-            on::Command(ID_TEST_ALL, &CTestDoc::OnDoc),
-        });
+        static const MessageMap map(CDocument::GetMessageMap(),
+            {
+                on::Command(ID_TEST_DOC, &CTestDoc::OnDoc),
+                on::Command(ID_TEST_ALL, &CTestDoc::OnDoc),
+            });
         return map;
     }
     void OnDoc() { g_log.push_back("doc"); }
@@ -32,10 +33,11 @@ class CTestView : public CView {
 public:
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CView::GetMessageMap(), {
-            on::Command(ID_TEST_VIEW, &CTestView::OnView),
-            on::Command(ID_TEST_ALL, &CTestView::OnView),
-        });
+        static const MessageMap map(CView::GetMessageMap(),
+            {
+                on::Command(ID_TEST_VIEW, &CTestView::OnView),
+                on::Command(ID_TEST_ALL, &CTestView::OnView),
+            });
         return map;
     }
     void OnView() { g_log.push_back("view"); }
@@ -54,7 +56,7 @@ public:
 
     bool Build(UINT menuId = IDR_MAIN)
     {
-        if (!Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 400, 300}, nullptr, menuId))
+        if (!Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT {0, 0, 400, 300}, nullptr, menuId))
             return false;
         static const UINT buttons[] = {ID_TEST_NEW, ID_TEST_CHECK, ID_SEPARATOR, ID_TEST_ORPHAN, ID_SEPARATOR};
         if (!toolBar.Create(this) || !toolBar.LoadBitmap(IDB_TOOLBAR) || !toolBar.SetButtons(buttons, 5))
@@ -71,16 +73,17 @@ public:
 
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CFrameWnd::GetMessageMap(), {
-            on::Command(ID_TEST_NEW, &CTestFrame::OnNew),
-            on::Command(ID_TEST_CHECK, &CTestFrame::OnCheck),
-            on::Command(ID_TEST_DOC, &CTestFrame::OnFrameLogged),
-            on::Command(ID_TEST_ALL, &CTestFrame::OnFrameLogged),
-            on::UpdateCommand(ID_TEST_NEW, &CTestFrame::OnUpdateNew),
-            on::UpdateCommand(ID_TEST_CHECK, &CTestFrame::OnUpdateCheck),
-            on::UpdateCommand(IDS_INDICATOR_STATE, &CTestFrame::OnUpdateState),
-            on::ControlCode(61244, CBN_SELCHANGE, &CTestFrame::OnSelector),
-        });
+        static const MessageMap map(CFrameWnd::GetMessageMap(),
+            {
+                on::Command(ID_TEST_NEW, &CTestFrame::OnNew),
+                on::Command(ID_TEST_CHECK, &CTestFrame::OnCheck),
+                on::Command(ID_TEST_DOC, &CTestFrame::OnFrameLogged),
+                on::Command(ID_TEST_ALL, &CTestFrame::OnFrameLogged),
+                on::UpdateCommand(ID_TEST_NEW, &CTestFrame::OnUpdateNew),
+                on::UpdateCommand(ID_TEST_CHECK, &CTestFrame::OnUpdateCheck),
+                on::UpdateCommand(IDS_INDICATOR_STATE, &CTestFrame::OnUpdateState),
+                on::ControlCode(61244, CBN_SELCHANGE, &CTestFrame::OnSelector),
+            });
         return map;
     }
     void OnNew()
@@ -88,7 +91,7 @@ public:
         ++newCount;
         g_log.push_back("frame new");
     }
-    void OnCheck() {}
+    void OnCheck() { }
     void OnFrameLogged() { g_log.push_back("frame"); }
     void OnUpdateNew(CCmdUI& ui) { ui.Enable(newEnabled); }
     void OnUpdateCheck(CCmdUI& ui) { ui.SetCheck(checkState); }
@@ -104,10 +107,10 @@ void Send(CWnd& frame, UINT id, UINT code = 0)
 TEST(CommandRouting, ActiveViewThenDocumentThenFrameThenApplication)
 {
     CTestFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 200}));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT {0, 0, 300, 200}));
     CTestDoc document;
     CTestView view;
-    ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 100, 100}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE, &document));
+    ASSERT_TRUE(view.Create(&frame, RECT {0, 0, 100, 100}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE, &document));
     frame.SetActiveView(&view);
     int appBefore = TestApp().appCommands;
 
@@ -116,22 +119,22 @@ TEST(CommandRouting, ActiveViewThenDocumentThenFrameThenApplication)
     Send(frame, ID_TEST_DOC);
     Send(frame, ID_TEST_NEW);
     Send(frame, ID_TEST_APP);
-    EXPECT_EQ((std::vector<std::string>{"view", "doc", "frame new"}), g_log);
+    EXPECT_EQ((std::vector<std::string> {"view", "doc", "frame new"}), g_log);
     EXPECT_EQ(appBefore + 1, TestApp().appCommands);
 
     frame.SetActiveView(nullptr);
     g_log.clear();
     Send(frame, ID_TEST_ALL);
     Send(frame, ID_TEST_VIEW);
-    EXPECT_EQ(std::vector<std::string>{"frame"}, g_log);
+    EXPECT_EQ(std::vector<std::string> {"frame"}, g_log);
 }
 
 TEST(CommandRouting, ClickingAViewMakesItTheActiveView)
 {
     CTestFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 200}));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT {0, 0, 300, 200}));
     CTestView view;
-    ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 100, 100}));
+    ASSERT_TRUE(view.Create(&frame, RECT {0, 0, 100, 100}));
     EXPECT_EQ(nullptr, frame.GetActiveView());
     view.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     EXPECT_EQ(&view, frame.GetActiveView());
@@ -262,7 +265,7 @@ TEST(StatusBar, MenuSelectionShowsThePromptAndClosingShowsReady)
     CTestFrame frame;
     ASSERT_TRUE(frame.Build());
     frame.SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_NEW, MF_STRING),
-                      reinterpret_cast<LPARAM>(GetSubMenu(GetMenu(frame.m_hWnd), 0)));
+        reinterpret_cast<LPARAM>(GetSubMenu(GetMenu(frame.m_hWnd), 0)));
     EXPECT_EQ("Make a new item", frame.statusBar.GetPaneText(0));
     frame.SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ("Ready", frame.statusBar.GetPaneText(0));
@@ -273,7 +276,7 @@ TEST(FrameLayout, BarsTakeTheEdgesAndTheViewTheRest)
     CTestFrame frame;
     ASSERT_TRUE(frame.Build());
     CTestView view;
-    ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 10, 10}));
+    ASSERT_TRUE(view.Create(&frame, RECT {0, 0, 10, 10}));
     frame.RecalcLayout();
     RECT client = frame.GetClientRect();
     int toolHeight = frame.toolBar.CalcHeight();
@@ -305,8 +308,8 @@ TEST(ToolBar, EmbeddedComboStandsOnItsPlaceAndNotifiesTheFrame)
     RECT place = frame.toolBar.GetItemRect(4);
     EXPECT_EQ(120, place.right - place.left);
     SendMessageA(frame.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("DEFAULT"));
-    SendMessageA(frame.toolBar.m_hWnd, WM_COMMAND, MAKEWPARAM(61244, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(frame.combo));
+    SendMessageA(
+        frame.toolBar.m_hWnd, WM_COMMAND, MAKEWPARAM(61244, CBN_SELCHANGE), reinterpret_cast<LPARAM>(frame.combo));
     EXPECT_EQ(1, frame.comboChanges);
     EXPECT_EQ(ID_SEPARATOR, frame.toolBar.GetItemID(2));
     EXPECT_EQ(static_cast<UINT>(ID_TEST_ORPHAN), frame.toolBar.GetItemID(3));
@@ -326,7 +329,7 @@ TEST(FrameMenus, SwappingTheMenuBarKeepsBothMenus)
 
 class CTestForm : public CFormView {
 public:
-    CTestForm() : CFormView(IDD_FORM) {}
+    CTestForm() : CFormView(IDD_FORM) { }
     std::string text = "form text";
     void DoDataExchange(CDataExchange& exchange) override { ExchangeText(exchange, IDC_FORM_EDIT, text, 20); }
 };
@@ -334,9 +337,9 @@ public:
 TEST(FormView, ShowsItsTemplateAndScrollsWhenSmaller)
 {
     CTestFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 200}));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT {0, 0, 300, 200}));
     CTestForm form;
-    ASSERT_TRUE(form.Create(&frame, RECT{0, 0, 120, 80}));
+    ASSERT_TRUE(form.Create(&frame, RECT {0, 0, 120, 80}));
     EXPECT_EQ("form text", form.GetDlgItemText(IDC_FORM_EDIT));
     EXPECT_EQ(AFX_IDW_PANE_FIRST, static_cast<UINT>(form.GetDlgCtrlID()));
     EXPECT_TRUE(GetWindowLongA(form.m_hWnd, GWL_STYLE) & WS_CHILD);
@@ -362,9 +365,9 @@ TEST(FormView, ShowsItsTemplateAndScrollsWhenSmaller)
 TEST(EditView, HoldsAndAppendsText)
 {
     CTestFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 200}));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, RECT {0, 0, 300, 200}));
     CEditView view;
-    ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 200, 100}));
+    ASSERT_TRUE(view.Create(&frame, RECT {0, 0, 200, 100}));
     view.SetText("line one\r\n");
     view.AppendText("line two");
     EXPECT_EQ("line one\r\nline two", view.GetText());
@@ -372,8 +375,7 @@ TEST(EditView, HoldsAndAppendsText)
     EXPECT_TRUE(GetWindowLongA(view.m_hWnd, GWL_STYLE) & ES_READONLY);
 }
 
-class CPanelFrame : public CFrameWnd {
-};
+class CPanelFrame : public CFrameWnd { };
 
 LRESULT CALLBACK HostFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -393,13 +395,13 @@ TEST(MDIChild, AttachesToAHostChildAndKeepsItsPanelSized)
     childClass.lpszClassName = "TestMdiChild";
     RegisterClassA(&childClass);
 
-    HWND host = CreateWindowExA(0, "TestMdiHost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
-                                ModuleInstance(), nullptr);
+    HWND host = CreateWindowExA(
+        0, "TestMdiHost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr, ModuleInstance(), nullptr);
     CLIENTCREATESTRUCT clientInfo = {nullptr, 1000};
-    HWND client = CreateWindowExA(0, "MDICLIENT", "", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, host, nullptr,
-                                  ModuleInstance(), &clientInfo);
-    HWND child = CreateMDIWindowA("TestMdiChild", "Service Manager", 0x06CF0000, 0, 0, 300, 200, client,
-                                  ModuleInstance(), 0);
+    HWND client = CreateWindowExA(
+        0, "MDICLIENT", "", WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, host, nullptr, ModuleInstance(), &clientInfo);
+    HWND child =
+        CreateMDIWindowA("TestMdiChild", "Service Manager", 0x06CF0000, 0, 0, 300, 200, client, ModuleInstance(), 0);
     ASSERT_NE(nullptr, child);
 
     CMDIChildWnd attached;

@@ -11,7 +11,7 @@ namespace {
 
 RECT Area(int width, int height)
 {
-    return RECT{0, 0, width, height};
+    return RECT {0, 0, width, height};
 }
 
 class CBasePane : public CWnd {
@@ -20,10 +20,11 @@ public:
 
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CWnd::GetMessageMap(), {
-            on::Timer(&CBasePane::OnTimer),
-            on::Size(&CBasePane::OnSize),
-        });
+        static const MessageMap map(CWnd::GetMessageMap(),
+            {
+                on::Timer(&CBasePane::OnTimer),
+                on::Size(&CBasePane::OnSize),
+            });
         return map;
     }
     void OnTimer(UINT_PTR id) { calls.push_back("base timer " + std::to_string(id)); }
@@ -37,18 +38,23 @@ class CDerivedPane : public CBasePane {
 public:
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CBasePane::GetMessageMap(), {
-            on::Size(&CDerivedPane::OnSizeHere),
-            on::LButtonDown(&CDerivedPane::OnLButtonDown),
-            on::Message(WM_USER + 7, &CDerivedPane::OnCustom),
-            on::Command(40001, &CDerivedPane::OnNew),
-        });
+        static const MessageMap map(CBasePane::GetMessageMap(),
+            {
+                on::Size(&CDerivedPane::OnSizeHere),
+                on::LButtonDown(&CDerivedPane::OnLButtonDown),
+                on::Message(WM_USER + 7, &CDerivedPane::OnCustom),
+                on::Command(40001, &CDerivedPane::OnNew),
+            });
         return map;
     }
-    void OnSizeHere(UINT, int cx, int cy) { calls.push_back("derived size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnSizeHere(UINT, int cx, int cy)
+    {
+        calls.push_back("derived size " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
     void OnLButtonDown(UINT flags, POINT point)
     {
-        calls.push_back("click " + std::to_string(flags) + " at " + std::to_string(point.x) + "," + std::to_string(point.y));
+        calls.push_back(
+            "click " + std::to_string(flags) + " at " + std::to_string(point.x) + "," + std::to_string(point.y));
     }
     LRESULT OnCustom(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam * 100 + lParam); }
     void OnNew() { calls.push_back("new"); }
@@ -81,7 +87,7 @@ TEST(MessageMap, MouseAndRawMessagesAreDecoded)
     ASSERT_TRUE(pane.CreateEx(0, nullptr, "pane", WS_POPUP, Area(100, 50), nullptr, 0));
     pane.calls.clear();
     pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-3, 17));
-    EXPECT_EQ(std::vector<std::string>{"click 1 at -3,17"}, pane.calls);
+    EXPECT_EQ(std::vector<std::string> {"click 1 at -3,17"}, pane.calls);
     EXPECT_EQ(705, pane.SendMessage(WM_USER + 7, 7, 5));
 }
 
@@ -93,7 +99,7 @@ TEST(MessageMap, CommandFromMenuAndAcceleratorReachTheHandler)
     pane.SendMessage(WM_COMMAND, MAKEWPARAM(40001, 0), 0);
     pane.SendMessage(WM_COMMAND, MAKEWPARAM(40001, 1), 0);
     pane.SendMessage(WM_COMMAND, MAKEWPARAM(40002, 0), 0);
-    EXPECT_EQ((std::vector<std::string>{"new", "new"}), pane.calls);
+    EXPECT_EQ((std::vector<std::string> {"new", "new"}), pane.calls);
 }
 
 TEST(MessageMap, UnmappedMessagesGetTheDefaultProcessing)

@@ -14,8 +14,7 @@
 
 namespace {
 
-template <class Function>
-Function Export(HMODULE module, const char* name)
+template <class Function> Function Export(HMODULE module, const char* name)
 {
     FARPROC found = GetProcAddress(module, name);
     Function typed = nullptr;
@@ -54,8 +53,8 @@ protected:
     {
         probe = LoadLibraryA("FWPROBE.DLL");
         ASSERT_NE(nullptr, probe);
-        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 400, 300}, nullptr,
-                                  0));
+        ASSERT_TRUE(
+            host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT {0, 0, 400, 300}, nullptr, 0));
         attach = Export<BOOL(WINAPI*)(HWND)>(probe, "ProbeAttachHost");
         open = Export<HWND(WINAPI*)()>(probe, "ProbeOpenPanel");
         close = Export<void(WINAPI*)()>(probe, "ProbeClosePanel");

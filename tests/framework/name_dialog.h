@@ -8,7 +8,7 @@
 
 class CNameDialog : public CDialog {
 public:
-    explicit CNameDialog(CWnd* parent = nullptr) : CDialog(IDD_NAME, parent) {}
+    explicit CNameDialog(CWnd* parent = nullptr) : CDialog(IDD_NAME, parent) { }
 
     std::string name;
     int enabled = 0;

@@ -54,16 +54,17 @@ public:
     void OnFilesClicked();
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CPropertyPage::GetMessageMap(), {
-            on::ControlCode(IDC_PAGE_FILES, BN_CLICKED, &COptionsPage::OnFilesClicked),
-        });
+        static const MessageMap map(CPropertyPage::GetMessageMap(),
+            {
+                on::ControlCode(IDC_PAGE_FILES, BN_CLICKED, &COptionsPage::OnFilesClicked),
+            });
         return map;
     }
 };
 
 class CPlainPage : public CPropertyPage {
 public:
-    explicit CPlainPage(UINT id) : CPropertyPage(id) {}
+    explicit CPlainPage(UINT id) : CPropertyPage(id) { }
     int shown = 0;
     BOOL OnSetActive() override
     {
@@ -96,8 +97,8 @@ public:
             AddPage(&mail);
     }
     COptionsPage options;
-    CPlainPage types{IDD_PAGE_TYPES};
-    CPlainPage mail{IDD_PAGE_MAIL};
+    CPlainPage types {IDD_PAGE_TYPES};
+    CPlainPage mail {IDD_PAGE_MAIL};
 };
 
 void COptionsPage::OnFilesClicked()
@@ -116,7 +117,7 @@ TEST(PropertySheet, OkAppliesThePagesAndReturnsIdOk)
         shown.PressButton(PSBTN_OK);
     });
     EXPECT_EQ(IDOK, sheet.DoModal());
-    EXPECT_EQ((std::vector<std::string>{"Options", "File Types", "E-Mail Options"}), tabs);
+    EXPECT_EQ((std::vector<std::string> {"Options", "File Types", "E-Mail Options"}), tabs);
     EXPECT_EQ(1, sheet.options.applied);
 }
 
@@ -197,8 +198,8 @@ TEST(PropertySheet, PagesAreRemovedAndAddedWhileTheSheetIsOpen)
         shown.PressButton(PSBTN_CANCEL);
     });
     sheet.DoModal();
-    EXPECT_EQ((std::vector<std::string>{"Options", "E-Mail Options"}), without);
-    EXPECT_EQ((std::vector<std::string>{"Options", "File Types", "E-Mail Options"}), with);
+    EXPECT_EQ((std::vector<std::string> {"Options", "E-Mail Options"}), without);
+    EXPECT_EQ((std::vector<std::string> {"Options", "File Types", "E-Mail Options"}), with);
     EXPECT_EQ(3, sheet.GetPageCount());
     EXPECT_EQ(2, sheet.GetPageIndex(&sheet.mail));
     EXPECT_EQ(1, mailShownAfterReadd);
@@ -266,7 +267,7 @@ TEST(PropertySheetMessages, PagesAreSetActiveLeftAndAppliedInOrder)
     });
     EXPECT_EQ(IDOK, sheet.DoModal());
     const std::vector<std::string> expected = {"set active options", "kill active options", "set active types",
-                                               "kill active types",  "apply options",       "apply types"};
+        "kill active types", "apply options", "apply types"};
     EXPECT_EQ(expected, recorder.NotifySequence({PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY}, names));
 }
 
@@ -282,6 +283,6 @@ TEST(PropertySheetMessages, CancelResetsThePagesWithoutLeavingOrApplyingThem)
         shown.PressButton(PSBTN_CANCEL);
     });
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
-    EXPECT_EQ((std::vector<std::string>{"set active options", "reset options"}),
-              recorder.NotifySequence({PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY, PSN_RESET}, names));
+    EXPECT_EQ((std::vector<std::string> {"set active options", "reset options"}),
+        recorder.NotifySequence({PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY, PSN_RESET}, names));
 }

@@ -19,9 +19,10 @@ CTestApp::CTestApp() : CWinApp("Framework Tests")
 
 const MessageMap& CTestApp::GetMessageMap() const
 {
-    static const MessageMap map(CWinApp::GetMessageMap(), {
-        on::Command(ID_TEST_APP, &CTestApp::OnAppCommand),
-    });
+    static const MessageMap map(CWinApp::GetMessageMap(),
+        {
+            on::Command(ID_TEST_APP, &CTestApp::OnAppCommand),
+        });
     return map;
 }
 

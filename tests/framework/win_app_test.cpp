@@ -60,10 +60,11 @@ public:
     int idleUpdates = 0;
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CWnd::GetMessageMap(), {
-            on::Message(WM_USER + 3, &CCountingPane::OnPosted),
-            on::Message(WM_IDLEUPDATECMDUI, &CCountingPane::OnIdleUpdate),
-        });
+        static const MessageMap map(CWnd::GetMessageMap(),
+            {
+                on::Message(WM_USER + 3, &CCountingPane::OnPosted),
+                on::Message(WM_IDLEUPDATECMDUI, &CCountingPane::OnIdleUpdate),
+            });
         return map;
     }
     LRESULT OnPosted(WPARAM, LPARAM)
@@ -82,7 +83,7 @@ public:
 TEST(WinApp, PumpMessagesDispatchesPendingWorkThenRunsTheIdlePass)
 {
     CCountingPane pane;
-    ASSERT_TRUE(pane.CreateEx(0, nullptr, "main", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    ASSERT_TRUE(pane.CreateEx(0, nullptr, "main", WS_POPUP, RECT {0, 0, 10, 10}, nullptr, 0));
     CWinApp* app = CWinApp::Get();
     CWnd* savedMain = app->m_pMainWnd;
     app->m_pMainWnd = &pane;
@@ -106,7 +107,7 @@ TEST(WinApp, PumpMessagesStopsAtQuitAndLeavesItForTheMainLoop)
 TEST(WinApp, BoundedPumpLeavesTheRestQueued)
 {
     CCountingPane pane;
-    ASSERT_TRUE(pane.CreateEx(0, nullptr, "pane", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    ASSERT_TRUE(pane.CreateEx(0, nullptr, "pane", WS_POPUP, RECT {0, 0, 10, 10}, nullptr, 0));
     for (int index = 0; index < 5; ++index)
         pane.PostMessage(WM_USER + 3);
     PumpMessages(3);
@@ -148,7 +149,7 @@ TEST(WinApp, DefaultOpenAndPrintSetupGoThroughTheSystemDialogSeam)
     app->OpenDocumentFile("C:\\REPORT2.TXT");
     app->OnFilePrintSetup();
     SystemDialogs::Install(previous);
-    EXPECT_EQ((std::vector<std::string>{"C:\\REPORT2.TXT", "C:\\report3.txt"}), app->m_recentFiles);
+    EXPECT_EQ((std::vector<std::string> {"C:\\REPORT2.TXT", "C:\\report3.txt"}), app->m_recentFiles);
     EXPECT_TRUE(dialogs.printerSetupAsked);
     app->m_recentFiles = saved;
     app->m_maxRecent = 4;
@@ -158,7 +159,7 @@ TEST(WinApp, ExitClosesTheMainWindowAsItsCloseButtonWould)
 {
     CWinApp* app = CWinApp::Get();
     CFrameWnd frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Exit", WS_OVERLAPPEDWINDOW, RECT{0, 0, 200, 100}));
+    ASSERT_TRUE(frame.Create(nullptr, "Exit", WS_OVERLAPPEDWINDOW, RECT {0, 0, 200, 100}));
     CWnd* saved = app->m_pMainWnd;
     app->m_pMainWnd = &frame;
     app->OnAppExit();
@@ -169,8 +170,7 @@ TEST(WinApp, ExitClosesTheMainWindowAsItsCloseButtonWould)
     EXPECT_EQ(nullptr, frame.m_hWnd);
     app->m_pMainWnd = saved;
     // The closed main window asked the loop to end; that request is not this test's to keep.
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) { }
 }
 
 }  // namespace

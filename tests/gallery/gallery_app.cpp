@@ -22,7 +22,7 @@ void CALLBACK OpenOptionsOnce(HWND, UINT, UINT_PTR timer, DWORD)
 
 class CGalleryApp : public CWinApp {
 public:
-    CGalleryApp() : CWinApp("Control Gallery") {}
+    CGalleryApp() : CWinApp("Control Gallery") { }
 
     BOOL InitInstance() override
     {

@@ -4,7 +4,9 @@
 #include "gallery_resource.h"
 #include "qvctrl.h"
 
-CGalleryForm::CGalleryForm() : CFormView(IDD_GALLERY_FORM) {}
+CGalleryForm::CGalleryForm() : CFormView(IDD_GALLERY_FORM)
+{
+}
 
 void CGalleryForm::OnInitialUpdate()
 {

@@ -10,7 +10,7 @@ namespace {
 
 class CGalleryPage : public CPropertyPage {
 public:
-    CGalleryPage() : CPropertyPage(IDD_GALLERY_PAGE) {}
+    CGalleryPage() : CPropertyPage(IDD_GALLERY_PAGE) { }
     int messages = 500;
     BOOL OnSetActive() override
     {
@@ -29,30 +29,31 @@ public:
 
 const MessageMap& CGalleryFrame::GetMessageMap() const
 {
-    static const MessageMap map(CFrameWnd::GetMessageMap(), {
-        on::Command(ID_GALLERY_START, &CGalleryFrame::OnStart),
-        on::Command(ID_GALLERY_STOP, &CGalleryFrame::OnStop),
-        on::Command(ID_GALLERY_OPTIONS, &CGalleryFrame::OnOptions),
-        on::UpdateCommand(ID_GALLERY_START, &CGalleryFrame::OnUpdateStart),
-        on::UpdateCommand(ID_GALLERY_STOP, &CGalleryFrame::OnUpdateStop),
-        on::UpdateCommand(IDS_GALLERY_STATE, &CGalleryFrame::OnUpdateState),
-    });
+    static const MessageMap map(CFrameWnd::GetMessageMap(),
+        {
+            on::Command(ID_GALLERY_START, &CGalleryFrame::OnStart),
+            on::Command(ID_GALLERY_STOP, &CGalleryFrame::OnStop),
+            on::Command(ID_GALLERY_OPTIONS, &CGalleryFrame::OnOptions),
+            on::UpdateCommand(ID_GALLERY_START, &CGalleryFrame::OnUpdateStart),
+            on::UpdateCommand(ID_GALLERY_STOP, &CGalleryFrame::OnUpdateStop),
+            on::UpdateCommand(IDS_GALLERY_STATE, &CGalleryFrame::OnUpdateState),
+        });
     return map;
 }
 
 bool CGalleryFrame::Build()
 {
-    if (!Create(nullptr, "Control Gallery", WS_OVERLAPPEDWINDOW, RECT{0, 0, 760, 520}, nullptr, IDR_GALLERY))
+    if (!Create(nullptr, "Control Gallery", WS_OVERLAPPEDWINDOW, RECT {0, 0, 760, 520}, nullptr, IDR_GALLERY))
         return false;
-    static const UINT buttons[] = {ID_GALLERY_START, ID_GALLERY_STOP, ID_SEPARATOR, ID_GALLERY_OPTIONS,
-                                   ID_SEPARATOR,     ID_SEPARATOR};
-    m_toolBar.SetSizes(SIZE{36, 32}, SIZE{24, 24});
+    static const UINT buttons[] = {
+        ID_GALLERY_START, ID_GALLERY_STOP, ID_SEPARATOR, ID_GALLERY_OPTIONS, ID_SEPARATOR, ID_SEPARATOR};
+    m_toolBar.SetSizes(SIZE {36, 32}, SIZE {24, 24});
     m_toolBar.SetHeight(40);
     if (!m_toolBar.Create(this) || !m_toolBar.LoadBitmap(IDB_GALLERY_TOOLBAR) || !m_toolBar.SetButtons(buttons, 6))
         return false;
     m_toolBar.SetSeparatorWidth(4, 24);
     HWND selector = m_toolBar.AddComboBox(5, 160, ID_GALLERY_SELECTOR, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                                          128 + 2 * GetSystemMetrics(SM_CYBORDER));
+        128 + 2 * GetSystemMetrics(SM_CYBORDER));
     for (const char* name : {"DEFAULT", "VEXOMAR", "BACKUP"})
         ::SendMessageA(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     ::SendMessageA(selector, CB_SETCURSEL, 0, 0);

@@ -27,7 +27,8 @@ public:
     explicit Probe(const std::string& path) : m_path(path)
     {
         m_module = LoadLibraryA(path.c_str());
-        configure = reinterpret_cast<ConfigureCall>(reinterpret_cast<void*>(GetProcAddress(m_module, "ProbeConfigure")));
+        configure =
+            reinterpret_cast<ConfigureCall>(reinterpret_cast<void*>(GetProcAddress(m_module, "ProbeConfigure")));
         log = reinterpret_cast<LogCall>(reinterpret_cast<void*>(GetProcAddress(m_module, "ProbeLog")));
         child = reinterpret_cast<ChildCall>(reinterpret_cast<void*>(GetProcAddress(m_module, "ProbeChild")));
         status = reinterpret_cast<StatusCall>(reinterpret_cast<void*>(GetProcAddress(m_module, "ProbeStatus")));
@@ -121,7 +122,7 @@ TEST(PanelHost, AMissingLibraryIsLeftOutAndTheOthersStart)
     Probe probe(ProbePath("HOSTPROBE.DLL"));
     HostApplication host;
     ASSERT_TRUE(host.Start(GetModuleHandleA(nullptr), {ProbePath("NOPANEL.DLL"), probe.Path()}, SW_SHOWNORMAL));
-    EXPECT_EQ(std::vector<std::string>{ProbePath("NOPANEL.DLL")}, host.Refused());
+    EXPECT_EQ(std::vector<std::string> {ProbePath("NOPANEL.DLL")}, host.Refused());
     EXPECT_EQ(1u, host.Panels().size());
 }
 
@@ -234,12 +235,12 @@ TEST(PanelHost, ReadsThePanelListOrFallsBackToTheTwoPanels)
     CreateDirectoryA(directory.c_str(), nullptr);
     std::string ini = directory + "\\VXMGR.INI";
     DeleteFileA(ini.c_str());
-    EXPECT_EQ((std::vector<std::string>{directory + "\\QUILLET.DLL", directory + "\\SERVICE.DLL"}),
-              ReadPanelList(directory));
+    EXPECT_EQ((std::vector<std::string> {directory + "\\QUILLET.DLL", directory + "\\SERVICE.DLL"}),
+        ReadPanelList(directory));
     WritePrivateProfileStringA("Panels", "Panel1", "SERVICE.DLL", ini.c_str());
     WritePrivateProfileStringA("Panels", "Panel2", "C:\\other\\X.DLL", ini.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
-    EXPECT_EQ((std::vector<std::string>{directory + "\\SERVICE.DLL", "C:\\other\\X.DLL"}), ReadPanelList(directory));
+    EXPECT_EQ((std::vector<std::string> {directory + "\\SERVICE.DLL", "C:\\other\\X.DLL"}), ReadPanelList(directory));
     DeleteFileA(ini.c_str());
     RemoveDirectoryA(directory.c_str());
 }
@@ -256,7 +257,7 @@ public:
         shown.push_back(text);
         return IDNO;
     }
-    void Beep(UINT) override {}
+    void Beep(UINT) override { }
     std::vector<std::string> shown;
 };
 
@@ -265,8 +266,8 @@ using InstallSeamsCall = void(WINAPI*)(const ModuleSeams*, ModuleSeams*);
 void InstallPrompter(const char* dll, Prompter* prompter)
 {
     HMODULE module = GetModuleHandleA(dll);
-    auto install = reinterpret_cast<InstallSeamsCall>(
-        reinterpret_cast<void*>(GetProcAddress(module, "FrameworkInstallSeams")));
+    auto install =
+        reinterpret_cast<InstallSeamsCall>(reinterpret_cast<void*>(GetProcAddress(module, "FrameworkInstallSeams")));
     ASSERT_NE(nullptr, install);
     ModuleSeams seams;
     seams.prompter = prompter;
@@ -281,8 +282,8 @@ TEST(PanelHostWithThePanels, OpensBothRealPanelsAsMdiChildren)
     InstallPrompter("QUILLET.DLL", &prompter);
     InstallPrompter("SERVICE.DLL", &prompter);
     HostApplication host;
-    ASSERT_TRUE(host.Start(GetModuleHandleA(nullptr),
-                           {ProbePath("QUILLET.DLL"), ProbePath("SERVICE.DLL")}, SW_SHOWNORMAL));
+    ASSERT_TRUE(
+        host.Start(GetModuleHandleA(nullptr), {ProbePath("QUILLET.DLL"), ProbePath("SERVICE.DLL")}, SW_SHOWNORMAL));
     ASSERT_EQ(2u, host.Panels().size());
     SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST, 0);
     SendMessageA(host.Frame().Window(), WM_COMMAND, ID_HOST_PANEL_FIRST + 1, 0);

@@ -64,8 +64,8 @@ int main()
     driver.pDriverPath = const_cast<char*>("wineps.drv");
     driver.pConfigFile = const_cast<char*>("wineps.drv");
     driver.pDataFile = description.data();
-    if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES)
-        && GetLastError() != ERROR_PRINTER_DRIVER_ALREADY_INSTALLED) {
+    if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES) &&
+        GetLastError() != ERROR_PRINTER_DRIVER_ALREADY_INSTALLED) {
         std::fprintf(stderr, "the PostScript driver could not be added (%lu)\n", GetLastError());
         return 1;
     }

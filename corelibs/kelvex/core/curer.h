@@ -10,10 +10,10 @@ namespace kelvex {
 // Statuses of a cure, as ordinals 12 and 18 answer them in cure mode.
 enum CureStatus : uint16_t {
     kCureNothingFound = 0,
-    kCureMixed = 1,        // several repairs of different kinds
-    kCureCannot = 2,       // no cure method for this virus
+    kCureMixed = 1,  // several repairs of different kinds
+    kCureCannot = 2,  // no cure method for this virus
     kCureDestructive = 3,  // the host was overwritten
-    kCureFailed = 4,       // the repair could not be written or did not remove the virus
+    kCureFailed = 4,  // the repair could not be written or did not remove the virus
     kCureTruncated = 7,
     kCureRestored = 8,
     kCureOverwritten = 257,
@@ -22,7 +22,7 @@ enum CureStatus : uint16_t {
 
 class Curer {
 public:
-    explicit Curer(const Scanner& scanner) : m_scanner(scanner) {}
+    explicit Curer(const Scanner& scanner) : m_scanner(scanner) { }
 
     // Scans and repairs until the file is clean (several viruses in a row at most 8 times).
     // last receives the first detection, for the caller's "last virus found".

@@ -23,7 +23,7 @@ public:
 
 class MemorySource : public FileSource {
 public:
-    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) {}
+    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) { }
     uint64_t Size() const override { return m_bytes.size(); }
     bool Read(uint64_t offset, void* buffer, size_t size, size_t& got) override;
     bool Write(uint64_t offset, const void* data, size_t size) override;

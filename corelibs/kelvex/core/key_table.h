@@ -24,13 +24,15 @@ public:
 
     void Build(const std::vector<Entry>& entries);
     bool Empty() const { return m_entries.empty(); }
-    size_t MemoryBytes() const {
+    size_t MemoryBytes() const
+    {
         return m_bits.capacity() * sizeof(Word) + m_bucketStart.capacity() * 4 + m_entries.capacity() * sizeof(Entry);
     }
 
     // The two bits a key sets in its word of the bit table: both must be set for a hit, so
     // that only a few positions in a thousand that hold no key reach the buckets.
-    static Word BitPair(uint32_t key) {
+    static Word BitPair(uint32_t key)
+    {
         const uint32_t g = key * kSecondMultiplier;
         return (Word(1) << (g >> (32 - kWordLog))) | (Word(1) << ((g >> 20) & (kWordBits - 1)));
     }
@@ -38,8 +40,10 @@ public:
     // Calls hit(position, ref) for every key found at from, from + stride, ... below to;
     // stops and answers true as soon as hit does.
     template <typename Hit>
-    bool Scan(const uint8_t* data, uint64_t base, uint64_t from, uint64_t to, unsigned stride, Hit&& hit) const {
-        if (from >= to) return false;
+    bool Scan(const uint8_t* data, uint64_t base, uint64_t from, uint64_t to, unsigned stride, Hit&& hit) const
+    {
+        if (from >= to)
+            return false;
         const Word* bits = m_bits.data();
         const unsigned shift = m_wordShift;
         const uint8_t* p = data + (from - base);
@@ -56,11 +60,12 @@ public:
     }
 
 private:
-    template <typename Hit>
-    bool Lookup(uint32_t v, uint64_t pos, Hit& hit) const {
+    template <typename Hit> bool Lookup(uint32_t v, uint64_t pos, Hit& hit) const
+    {
         const uint32_t bucket = (v * kMultiplier) >> m_bucketShift;
         for (uint32_t e = m_bucketStart[bucket]; e < m_bucketStart[bucket + 1]; ++e)
-            if (m_entries[e].key == v && hit(pos, m_entries[e].ref)) return true;
+            if (m_entries[e].key == v && hit(pos, m_entries[e].ref))
+                return true;
         return false;
     }
 

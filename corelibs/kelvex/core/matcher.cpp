@@ -11,43 +11,59 @@ constexpr unsigned kMaxStride = 8;
 
 // Rough weight of how often a byte occurs in ordinary files; a key of rare bytes
 // keeps the prefilter quiet.
-int ByteWeightOf(uint8_t b) {
-    if (b == 0x00) return 100;
-    if (b == 0xFF) return 40;
-    if (b == 0x20) return 30;
-    if (b == 0x0A || b == 0x0D) return 15;
-    if (b != 0 && std::strchr("etaoinsr", b)) return 20;
-    if (b >= 'a' && b <= 'z') return 12;
-    if ((b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9')) return 8;
-    if (b < 0x7F) return 6;
+int ByteWeightOf(uint8_t b)
+{
+    if (b == 0x00)
+        return 100;
+    if (b == 0xFF)
+        return 40;
+    if (b == 0x20)
+        return 30;
+    if (b == 0x0A || b == 0x0D)
+        return 15;
+    if (b != 0 && std::strchr("etaoinsr", b))
+        return 20;
+    if (b >= 'a' && b <= 'z')
+        return 12;
+    if ((b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9'))
+        return 8;
+    if (b < 0x7F)
+        return 6;
     return 3;
 }
 
 // The weights looked up, since loading 100,000 signatures scores millions of bytes.
 struct ByteWeights {
     int value[256];
-    ByteWeights() {
-        for (int b = 0; b < 256; ++b) value[b] = ByteWeightOf(uint8_t(b));
+    ByteWeights()
+    {
+        for (int b = 0; b < 256; ++b)
+            value[b] = ByteWeightOf(uint8_t(b));
     }
 };
 
-int ByteWeight(uint8_t b) {
+int ByteWeight(uint8_t b)
+{
     static const ByteWeights weights;
     return weights.value[b];
 }
 
 constexpr int kRepeatWeight = 25;
 
-int Score(const uint8_t* p, size_t n) {
+int Score(const uint8_t* p, size_t n)
+{
     int score = 0;
-    for (size_t k = 0; k < n; ++k) score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? kRepeatWeight : 0);
+    for (size_t k = 0; k < n; ++k)
+        score += ByteWeight(p[k]) + (k && p[k] == p[k - 1] ? kRepeatWeight : 0);
     return score;
 }
 
 // The start of the rarest window of n bytes in the run (the first of equally rare ones),
 // each window's score taken from the last one's.
-size_t BestWindow(const std::vector<uint8_t>& run, size_t n) {
-    if (run.size() < n) return 0;
+size_t BestWindow(const std::vector<uint8_t>& run, size_t n)
+{
+    if (run.size() < n)
+        return 0;
     const uint8_t* p = run.data();
     int score = Score(p, n), bestScore = score;
     size_t best = 0;
@@ -62,18 +78,23 @@ size_t BestWindow(const std::vector<uint8_t>& run, size_t n) {
     return best;
 }
 
-uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t Le32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 
 }  // namespace
 
-bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
+bool Matcher::LongestRun(const PatternSegment& segment, Run& out)
+{
     bool found = false;
     int outScore = 0;
     for (size_t p = 0; p < segment.parts.size(); ++p) {
         std::vector<uint8_t> run;
         uint32_t offset = 0, runStart = 0;
         auto consider = [&]() {
-            if (run.size() < 2) return;
+            if (run.size() < 2)
+                return;
             const int score = Score(run.data(), run.size()) / int(run.size());
             if (!found || run.size() > out.bytes.size() || (run.size() == out.bytes.size() && score < outScore)) {
                 found = true;
@@ -85,7 +106,8 @@ bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
         };
         for (const PatternToken& t : segment.parts[p].tokens) {
             if (!t.IsAlt() && t.mask == 0xFF) {
-                if (run.empty()) runStart = offset;
+                if (run.empty())
+                    runStart = offset;
                 run.push_back(t.value);
             } else {
                 consider();
@@ -98,12 +120,14 @@ bool Matcher::LongestRun(const PatternSegment& segment, Run& out) {
     return found;
 }
 
-bool Matcher::Keyable(const PatternSegment& segment) {
+bool Matcher::Keyable(const PatternSegment& segment)
+{
     Run run;
     return LongestRun(segment, run);
 }
 
-bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error) {
+bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error)
+{
     m_bodies = bodies;
     m_refs.clear();
     m_maxSpan = 4;
@@ -124,7 +148,8 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
                 return false;
             }
             m_maxSpan = std::max(m_maxSpan, sig.pattern.segments[s].maxSpan);
-            if (run.bytes.size() >= 4) minRun = std::min(minRun, run.bytes.size());
+            if (run.bytes.size() >= 4)
+                minRun = std::min(minRun, run.bytes.size());
             keyed.push_back({uint32_t(b), uint16_t(s), std::move(run)});
         }
     }
@@ -145,7 +170,8 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
             m_refs.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         } else {
             const size_t w = BestWindow(run, 2);
-            shortKeys.emplace_back(uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(m_refs.size()) << kWindowBits);
+            shortKeys.emplace_back(
+                uint32_t(run[w]) | uint32_t(run[w + 1]) << 8, uint32_t(m_refs.size()) << kWindowBits);
             m_refs.push_back({k.body, k.segment, k.run.part, uint32_t(k.run.offset + w)});
         }
     }
@@ -162,17 +188,20 @@ bool Matcher::Build(const std::vector<BodySignature>* bodies, std::string& error
             m_shortBits[key / 64] |= uint64_t(1) << (key % 64);
             ++m_shortStart[key + 1];
         }
-        for (size_t i = 1; i < m_shortStart.size(); ++i) m_shortStart[i] += m_shortStart[i - 1];
+        for (size_t i = 1; i < m_shortStart.size(); ++i)
+            m_shortStart[i] += m_shortStart[i - 1];
         m_shortRefs.assign(shortKeys.size(), 0);
         std::vector<uint32_t> at(m_shortStart.begin(), m_shortStart.end() - 1);
-        for (const auto& [key, ref] : shortKeys) m_shortRefs[at[key]++] = ref;
+        for (const auto& [key, ref] : shortKeys)
+            m_shortRefs[at[key]++] = ref;
     }
     return true;
 }
 
-size_t Matcher::MemoryBytes() const {
+size_t Matcher::MemoryBytes() const
+{
     return m_refs.capacity() * sizeof(SegmentRef) + m_table.MemoryBytes() + m_shortBits.capacity() * 8 +
-           m_shortStart.capacity() * 4 + m_shortRefs.capacity() * 4;
+        m_shortStart.capacity() * 4 + m_shortRefs.capacity() * 4;
 }
 
 }  // namespace kelvex

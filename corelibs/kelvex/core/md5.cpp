@@ -6,30 +6,35 @@
 namespace kelvex {
 namespace {
 
-constexpr uint32_t kSine[64] = {
-    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613, 0xfd469501,
-    0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
-    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8,
-    0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed, 0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a,
-    0xfffa3942, 0x8771f681, 0x6d9d6122, 0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70,
-    0x289b7ec6, 0xeaa127fa, 0xd4ef3085, 0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665,
-    0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
-    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391};
-constexpr int kShift[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22,
-                            5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20,
-                            4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23,
-                            6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21};
+constexpr uint32_t kSine[64] = {0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613,
+    0xfd469501, 0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
+    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8, 0x21e1cde6,
+    0xc33707d6, 0xf4d50d87, 0x455a14ed, 0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a, 0xfffa3942, 0x8771f681,
+    0x6d9d6122, 0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70, 0x289b7ec6, 0xeaa127fa, 0xd4ef3085,
+    0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665, 0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039,
+    0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1, 0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82,
+    0xbd3af235, 0x2ad7d2bb, 0xeb86d391};
+constexpr int kShift[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 5, 9, 14, 20, 5, 9, 14, 20, 5,
+    9, 14, 20, 5, 9, 14, 20, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 6, 10, 15, 21, 6, 10, 15, 21,
+    6, 10, 15, 21, 6, 10, 15, 21};
 
-uint32_t Rotl(uint32_t x, int c) { return (x << c) | (x >> (32 - c)); }
+uint32_t Rotl(uint32_t x, int c)
+{
+    return (x << c) | (x >> (32 - c));
+}
 
 }  // namespace
 
-Md5::Md5() : m_state{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
+Md5::Md5() : m_state {0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476}
+{
+}
 
-void Md5::Block(const uint8_t* p) {
+void Md5::Block(const uint8_t* p)
+{
     uint32_t m[16];
     for (int i = 0; i < 16; ++i)
-        m[i] = uint32_t(p[i * 4]) | uint32_t(p[i * 4 + 1]) << 8 | uint32_t(p[i * 4 + 2]) << 16 | uint32_t(p[i * 4 + 3]) << 24;
+        m[i] = uint32_t(p[i * 4]) | uint32_t(p[i * 4 + 1]) << 8 | uint32_t(p[i * 4 + 2]) << 16 |
+            uint32_t(p[i * 4 + 3]) << 24;
     uint32_t a = m_state[0], b = m_state[1], c = m_state[2], d = m_state[3];
     for (int i = 0; i < 64; ++i) {
         uint32_t f;
@@ -59,7 +64,8 @@ void Md5::Block(const uint8_t* p) {
     m_state[3] += d;
 }
 
-void Md5::Update(const void* data, size_t size) {
+void Md5::Update(const void* data, size_t size)
+{
     const uint8_t* p = static_cast<const uint8_t*>(data);
     size_t used = m_total % 64;
     m_total += size;
@@ -68,22 +74,27 @@ void Md5::Update(const void* data, size_t size) {
         std::memcpy(m_buffer + used, p, take);
         p += take;
         size -= take;
-        if (used + take < 64) return;
+        if (used + take < 64)
+            return;
         Block(m_buffer);
     }
-    for (; size >= 64; p += 64, size -= 64) Block(p);
+    for (; size >= 64; p += 64, size -= 64)
+        Block(p);
     std::memcpy(m_buffer, p, size);
 }
 
-std::array<uint8_t, 16> Md5::Final() {
+std::array<uint8_t, 16> Md5::Final()
+{
     uint64_t bits = m_total * 8;
     uint8_t pad[72] = {0x80};
     size_t used = m_total % 64;
     size_t padLen = used < 56 ? 56 - used : 120 - used;
-    for (int i = 0; i < 8; ++i) pad[padLen + i] = uint8_t(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        pad[padLen + i] = uint8_t(bits >> (8 * i));
     Update(pad, padLen + 8);
     std::array<uint8_t, 16> out;
-    for (int i = 0; i < 16; ++i) out[i] = uint8_t(m_state[i / 4] >> (8 * (i % 4)));
+    for (int i = 0; i < 16; ++i)
+        out[i] = uint8_t(m_state[i / 4] >> (8 * (i % 4)));
     return out;
 }
 

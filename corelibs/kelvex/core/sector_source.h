@@ -7,7 +7,8 @@ namespace kelvex {
 class SectorSource : public MemorySource {
 public:
     using MemorySource::MemorySource;
-    bool Write(uint64_t offset, const void* data, size_t size) override {
+    bool Write(uint64_t offset, const void* data, size_t size) override
+    {
         return offset <= Size() && size <= Size() - offset && MemorySource::Write(offset, data, size);
     }
     bool Truncate(uint64_t) override { return false; }

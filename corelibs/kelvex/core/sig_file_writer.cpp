@@ -11,20 +11,25 @@
 namespace kelvex {
 namespace {
 
-void Put16(std::string& s, uint16_t v) {
+void Put16(std::string& s, uint16_t v)
+{
     s.push_back(char(v));
     s.push_back(char(v >> 8));
 }
-void Put32(std::string& s, uint32_t v) {
+void Put32(std::string& s, uint32_t v)
+{
     Put16(s, uint16_t(v));
     Put16(s, uint16_t(v >> 16));
 }
-void Set32(std::string& s, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) s[at + i] = char(v >> (8 * i));
+void Set32(std::string& s, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        s[at + i] = char(v >> (8 * i));
 }
 
 bool Record(std::string& out, uint8_t kind, uint16_t id, uint16_t flags, const std::string& name, uint8_t anchor,
-            const uint32_t sizes[4], const std::string& body, const CureSpec& cure, std::string& error) {
+    const uint32_t sizes[4], const std::string& body, const CureSpec& cure, std::string& error)
+{
     if (name.empty() || name.size() > 65535 || body.size() > 65535 || cure.data.size() > 65535) {
         error = "signature \"" + name + "\": name, pattern or cure data too long";
         return false;
@@ -40,7 +45,8 @@ bool Record(std::string& out, uint8_t kind, uint16_t id, uint16_t flags, const s
     out.push_back(char(cure.hasTruncate ? 1 : 0));
     out.push_back(0);
     Put16(out, uint16_t(name.size()));
-    for (int i = 0; i < 4; ++i) Put32(out, sizes[i]);
+    for (int i = 0; i < 4; ++i)
+        Put32(out, sizes[i]);
     Put32(out, uint32_t(int32_t(cure.offset)));
     Put32(out, cure.length);
     Put32(out, uint32_t(int32_t(cure.truncateDelta)));
@@ -55,7 +61,8 @@ bool Record(std::string& out, uint8_t kind, uint16_t id, uint16_t flags, const s
 
 }  // namespace
 
-bool SigFileWriter::Serialize(const SignatureSet& set, std::string& out, std::string& error) {
+bool SigFileWriter::Serialize(const SignatureSet& set, std::string& out, std::string& error)
+{
     std::string payload;
     for (const BodySignature& b : set.bodies) {
         const uint32_t sizes[4] = {b.anchorOffset, b.anchorWindow, b.minSize, b.maxSize};
@@ -65,7 +72,8 @@ bool SigFileWriter::Serialize(const SignatureSet& set, std::string& out, std::st
     for (const HashSignature& h : set.hashes) {
         const uint32_t sizes[4] = {h.size, 0, 0, 0};
         const std::string md5(reinterpret_cast<const char*>(h.md5.data()), h.md5.size());
-        if (!Record(payload, kRecordHash, h.id, h.flags, h.name, 0, sizes, md5, h.cure, error)) return false;
+        if (!Record(payload, kRecordHash, h.id, h.flags, h.name, 0, sizes, md5, h.cure, error))
+            return false;
     }
     out.assign(kSigMagic, sizeof kSigMagic);
     Put16(out, kSigFormatVersion);
@@ -84,9 +92,11 @@ bool SigFileWriter::Serialize(const SignatureSet& set, std::string& out, std::st
     return true;
 }
 
-bool SigFileWriter::WriteFile(const SignatureSet& set, const std::string& path, std::string& error) {
+bool SigFileWriter::WriteFile(const SignatureSet& set, const std::string& path, std::string& error)
+{
     std::string bytes;
-    if (!Serialize(set, bytes, error)) return false;
+    if (!Serialize(set, bytes, error))
+        return false;
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) {
         error = "cannot create " + path;

@@ -13,10 +13,10 @@ enum class AnchorKind : uint8_t { Floating = 0, FromStart = 1, FromEnd = 2 };
 
 // How a detected file is repaired.
 enum class CureMethod : uint8_t {
-    None = 0,         // cannot be cured
-    Truncate = 1,     // cut the file at the match start plus truncateDelta (appended body)
-    Restore = 2,      // write data at offset, then cut as Truncate when hasTruncate
-    Overwrite = 3,    // fill length bytes from the match start plus offset with fill
+    None = 0,  // cannot be cured
+    Truncate = 1,  // cut the file at the match start plus truncateDelta (appended body)
+    Restore = 2,  // write data at offset, then cut as Truncate when hasTruncate
+    Overwrite = 3,  // fill length bytes from the match start plus offset with fill
     Destructive = 4,  // the host was overwritten: nothing to restore
 };
 
@@ -33,7 +33,7 @@ struct CureSpec {
 
 enum SignatureFlags : uint16_t {
     kReviewerOnly = 0x0001,  // prone to false alarms: applied in reviewer mode only
-    kSpaceTail = 0x0002,     // the rest of the file after the match may hold only white space
+    kSpaceTail = 0x0002,  // the rest of the file after the match may hold only white space
 };
 
 struct BodySignature {
@@ -45,7 +45,7 @@ struct BodySignature {
     uint32_t minSize = 0;
     uint32_t maxSize = 0;  // 0: no limit
     std::string name;
-    std::string hex;       // the pattern as written; parsed into pattern
+    std::string hex;  // the pattern as written; parsed into pattern
     HexPattern pattern;
     CureSpec cure;
 };
@@ -54,7 +54,7 @@ struct HashSignature {
     uint16_t id = 0;
     uint16_t flags = 0;
     std::string name;
-    std::array<uint8_t, 16> md5{};
+    std::array<uint8_t, 16> md5 {};
     uint32_t size = 0;
     CureSpec cure;
 };

@@ -13,7 +13,7 @@ std::string VersionText(uint16_t value);
 bool EncodeDate(std::string_view text, uint16_t& out);
 std::string DateText(uint16_t value);
 
-constexpr uint16_t kEngineVersion = (1 + 18) * 100 + 0;                // 1.00
+constexpr uint16_t kEngineVersion = (1 + 18) * 100 + 0;  // 1.00
 constexpr uint16_t kEngineDate = ((2026 - 1980) << 9) | (12 << 5) | 8;  // 2026-12-08
 
 }  // namespace kelvex

@@ -32,7 +32,8 @@ public:
     void Unload();
     bool Loaded() const { return m_scanner && m_scanner->Loaded(); }
     size_t SignatureCount() const;
-    void Versions(uint32_t* engineVersion, uint32_t* signatureVersion, uint32_t* engineDate, uint32_t* signatureDate) const;
+    void Versions(
+        uint32_t* engineVersion, uint32_t* signatureVersion, uint32_t* engineDate, uint32_t* signatureDate) const;
 
     unsigned ScanFile(const char* path, HANDLE handle);
     unsigned ScanBuffer(const void* data, uint32_t size);

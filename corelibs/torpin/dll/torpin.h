@@ -18,14 +18,14 @@
 
 // GetLastExtractStatus results: why the last ExtractCurrentFile on the current member
 // gave no file, so that the caller can report "not scanned" with its reason.
-#define TORPIN_EXTRACT_OK 0            // the member was extracted
-#define TORPIN_EXTRACT_NO_MEMBER 1     // no member is current, none was tried, or no walk
-#define TORPIN_EXTRACT_LIMIT 2         // over a size, ratio, total or count limit
-#define TORPIN_EXTRACT_BAD_CRC 3       // decoded, but its CRC differs: damaged
-#define TORPIN_EXTRACT_DAMAGED 4       // its stream or header cannot be decoded
-#define TORPIN_EXTRACT_UNSUPPORTED 5   // a method this library does not decode
-#define TORPIN_EXTRACT_ENCRYPTED 6     // encrypted (or garbled): never decoded
-#define TORPIN_EXTRACT_OVERLAP 7       // its bytes were already extracted for another member
+#define TORPIN_EXTRACT_OK 0  // the member was extracted
+#define TORPIN_EXTRACT_NO_MEMBER 1  // no member is current, none was tried, or no walk
+#define TORPIN_EXTRACT_LIMIT 2  // over a size, ratio, total or count limit
+#define TORPIN_EXTRACT_BAD_CRC 3  // decoded, but its CRC differs: damaged
+#define TORPIN_EXTRACT_DAMAGED 4  // its stream or header cannot be decoded
+#define TORPIN_EXTRACT_UNSUPPORTED 5  // a method this library does not decode
+#define TORPIN_EXTRACT_ENCRYPTED 6  // encrypted (or garbled): never decoded
+#define TORPIN_EXTRACT_OVERLAP 7  // its bytes were already extracted for another member
 #define TORPIN_EXTRACT_WRITE_FAILED 8  // the temporary file could not be created or written
 
 #ifdef __cplusplus

@@ -20,38 +20,50 @@ namespace {
 
 // Every call is serialised: the scanner calls from one thread, and a second caller
 // must not see a walk half changed.
-std::mutex& callLock() {
+std::mutex& callLock()
+{
     static std::mutex lock;
     return lock;
 }
 
-std::map<DWORD, std::unique_ptr<ArchiveLibrary>>& libraries() {
+std::map<DWORD, std::unique_ptr<ArchiveLibrary>>& libraries()
+{
     static std::map<DWORD, std::unique_ptr<ArchiveLibrary>> all;
     return all;
 }
 
 DWORD nextHandle = 0x7A000001;
 
-ArchiveLibrary* libraryOf(DWORD handle) {
+ArchiveLibrary* libraryOf(DWORD handle)
+{
     auto found = libraries().find(handle);
     return found == libraries().end() ? nullptr : found->second.get();
 }
 
 // The walk a state refers to, when the state is one this library filled and the walk
 // is still open; anything else (a fresh or reused block) refers to none.
-ArchiveWalk* walkOf(void* state, ArchiveLibrary** owner = nullptr) {
-    if (!state) return nullptr;
+ArchiveWalk* walkOf(void* state, ArchiveLibrary** owner = nullptr)
+{
+    if (!state)
+        return nullptr;
     auto* s = static_cast<WalkState*>(state);
-    if (s->magic != torpin::kWalkStateMagic) return nullptr;
+    if (s->magic != torpin::kWalkStateMagic)
+        return nullptr;
     ArchiveLibrary* library = libraryOf(s->library);
-    if (!library || !library->owns(s->walk)) return nullptr;
-    if (owner) *owner = library;
+    if (!library || !library->owns(s->walk))
+        return nullptr;
+    if (owner)
+        *owner = library;
     return s->walk;
 }
 
-bool validPath(LPCSTR path) { return path && path[0] != '\0' && std::strlen(path) <= torpin::limits::kMaxPathBytes; }
+bool validPath(LPCSTR path)
+{
+    return path && path[0] != '\0' && std::strlen(path) <= torpin::limits::kMaxPathBytes;
+}
 
-std::string defaultTemporaryDirectory() {
+std::string defaultTemporaryDirectory()
+{
     char buffer[MAX_PATH + 1] = {};
     DWORD n = GetTempPathA(sizeof buffer, buffer);
     return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string("C:\\");
@@ -61,7 +73,8 @@ std::string defaultTemporaryDirectory() {
 
 extern "C" {
 
-DWORD WINAPI InitDecompression(DWORD flags) {
+DWORD WINAPI InitDecompression(DWORD flags)
+{
     (void)flags;  // the caller's buffer hint; the decoders size their own buffers
     try {
         std::lock_guard<std::mutex> hold(callLock());
@@ -75,11 +88,13 @@ DWORD WINAPI InitDecompression(DWORD flags) {
     }
 }
 
-BOOL WINAPI SetTemporaryDirectory(DWORD handle, LPCSTR directory) {
+BOOL WINAPI SetTemporaryDirectory(DWORD handle, LPCSTR directory)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveLibrary* library = libraryOf(handle);
-        if (!library || !validPath(directory)) return FALSE;
+        if (!library || !validPath(directory))
+            return FALSE;
         library->setTemporaryDirectory(directory);
         return TRUE;
     } catch (...) {
@@ -87,11 +102,13 @@ BOOL WINAPI SetTemporaryDirectory(DWORD handle, LPCSTR directory) {
     }
 }
 
-BOOL WINAPI SetExtensionList(DWORD handle, const char* extensions, int count) {
+BOOL WINAPI SetExtensionList(DWORD handle, const char* extensions, int count)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveLibrary* library = libraryOf(handle);
-        if (!library) return FALSE;
+        if (!library)
+            return FALSE;
         library->setExtensions(extensions, extensions ? count : 0);
         return TRUE;
     } catch (...) {
@@ -99,29 +116,36 @@ BOOL WINAPI SetExtensionList(DWORD handle, const char* extensions, int count) {
     }
 }
 
-int WINAPI GetArchiveFileType(DWORD handle, LPCSTR path) {
+int WINAPI GetArchiveFileType(DWORD handle, LPCSTR path)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveLibrary* library = libraryOf(handle);
-        if (!library || !validPath(path)) return TORPIN_TYPE_NONE;
+        if (!library || !validPath(path))
+            return TORPIN_TYPE_NONE;
         return static_cast<int>(library->typeOf(path));
     } catch (...) {
         return TORPIN_TYPE_NONE;
     }
 }
 
-BOOL WINAPI OpenArchiveFile(DWORD handle, LPCSTR path, void* state) {
+BOOL WINAPI OpenArchiveFile(DWORD handle, LPCSTR path, void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
-        if (!state) return FALSE;
+        if (!state)
+            return FALSE;
         ArchiveLibrary* previousOwner = nullptr;
-        if (ArchiveWalk* previous = walkOf(state, &previousOwner)) previousOwner->closeWalk(previous);
+        if (ArchiveWalk* previous = walkOf(state, &previousOwner))
+            previousOwner->closeWalk(previous);
         auto* s = static_cast<WalkState*>(state);
         std::memset(s, 0, sizeof *s);
         ArchiveLibrary* library = libraryOf(handle);
-        if (!library || !validPath(path)) return FALSE;
+        if (!library || !validPath(path))
+            return FALSE;
         ArchiveWalk* walk = library->openWalk(path);
-        if (!walk) return FALSE;
+        if (!walk)
+            return FALSE;
         s->magic = torpin::kWalkStateMagic;
         s->library = handle;
         s->walk = walk;
@@ -131,7 +155,8 @@ BOOL WINAPI OpenArchiveFile(DWORD handle, LPCSTR path, void* state) {
     }
 }
 
-LPCSTR WINAPI GetFirstFileName(void* state) {
+LPCSTR WINAPI GetFirstFileName(void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveWalk* walk = walkOf(state);
@@ -141,7 +166,8 @@ LPCSTR WINAPI GetFirstFileName(void* state) {
     }
 }
 
-LPCSTR WINAPI GetNextFileName(void* state) {
+LPCSTR WINAPI GetNextFileName(void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveWalk* walk = walkOf(state);
@@ -151,7 +177,8 @@ LPCSTR WINAPI GetNextFileName(void* state) {
     }
 }
 
-LPCSTR WINAPI ExtractCurrentFile(void* state) {
+LPCSTR WINAPI ExtractCurrentFile(void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveWalk* walk = walkOf(state);
@@ -161,7 +188,8 @@ LPCSTR WINAPI ExtractCurrentFile(void* state) {
     }
 }
 
-BOOL WINAPI RemoveCurrentFile(void* state) {
+BOOL WINAPI RemoveCurrentFile(void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveWalk* walk = walkOf(state);
@@ -171,12 +199,14 @@ BOOL WINAPI RemoveCurrentFile(void* state) {
     }
 }
 
-BOOL WINAPI CloseArchiveFile(void* state) {
+BOOL WINAPI CloseArchiveFile(void* state)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveLibrary* library = nullptr;
         ArchiveWalk* walk = walkOf(state, &library);
-        if (!walk) return FALSE;
+        if (!walk)
+            return FALSE;
         library->closeWalk(walk);
         std::memset(state, 0, sizeof(WalkState));
         return TRUE;
@@ -185,14 +215,17 @@ BOOL WINAPI CloseArchiveFile(void* state) {
     }
 }
 
-BOOL WINAPI DecompressMSCompressedFile(DWORD handle, LPCSTR path, LPSTR expandedPath, DWORD reserved) {
+BOOL WINAPI DecompressMSCompressedFile(DWORD handle, LPCSTR path, LPSTR expandedPath, DWORD reserved)
+{
     (void)reserved;
     try {
         std::lock_guard<std::mutex> hold(callLock());
         ArchiveLibrary* library = libraryOf(handle);
-        if (!library || !validPath(path) || !expandedPath) return FALSE;
+        if (!library || !validPath(path) || !expandedPath)
+            return FALSE;
         std::string expanded;
-        if (!library->expand(path, expanded)) return FALSE;
+        if (!library->expand(path, expanded))
+            return FALSE;
         // The caller's buffer holds a Windows path; generated names never exceed it.
         std::memcpy(expandedPath, expanded.c_str(), expanded.size() + 1);
         return TRUE;
@@ -201,7 +234,8 @@ BOOL WINAPI DecompressMSCompressedFile(DWORD handle, LPCSTR path, LPSTR expanded
     }
 }
 
-int WINAPI GetLastExtractStatus(void* state) {
+int WINAPI GetLastExtractStatus(void* state)
+{
     static_assert(static_cast<int>(torpin::ExtractStatus::WriteFailed) == TORPIN_EXTRACT_WRITE_FAILED);
     static_assert(static_cast<int>(torpin::ExtractStatus::Corrupt) == TORPIN_EXTRACT_DAMAGED);
     try {
@@ -213,7 +247,8 @@ int WINAPI GetLastExtractStatus(void* state) {
     }
 }
 
-BOOL WINAPI DeInitDecompression(DWORD handle) {
+BOOL WINAPI DeInitDecompression(DWORD handle)
+{
     try {
         std::lock_guard<std::mutex> hold(callLock());
         return libraries().erase(handle) != 0 ? TRUE : FALSE;

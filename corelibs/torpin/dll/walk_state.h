@@ -11,9 +11,9 @@ namespace torpin {
 class ArchiveWalk;
 
 struct WalkState {
-    std::uint32_t magic;      // kWalkStateMagic while a walk is open in it
-    std::uint32_t library;    // the library handle that opened it
-    ArchiveWalk* walk;        // the walk, owned by that library
+    std::uint32_t magic;  // kWalkStateMagic while a walk is open in it
+    std::uint32_t library;  // the library handle that opened it
+    ArchiveWalk* walk;  // the walk, owned by that library
     std::uint8_t unused[TORPIN_WALK_STATE_BYTES - 12];
 };
 

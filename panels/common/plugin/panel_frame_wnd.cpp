@@ -18,12 +18,13 @@ bool CPanelFrameWnd::Create(const char* className, const char* windowName, HWND 
 
 const MessageMap& CPanelFrameWnd::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Create(&CPanelFrameWnd::OnCreate),
-        on::Size(&CPanelFrameWnd::OnSize),
-        on::Message(panel_protocol::kPanelRefresh, &CPanelFrameWnd::OnPanelRefresh),
-        on::SetFocus(&CPanelFrameWnd::OnSetFocus),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Create(&CPanelFrameWnd::OnCreate),
+            on::Size(&CPanelFrameWnd::OnSize),
+            on::Message(panel_protocol::kPanelRefresh, &CPanelFrameWnd::OnPanelRefresh),
+            on::SetFocus(&CPanelFrameWnd::OnSetFocus),
+        });
     return map;
 }
 
@@ -33,7 +34,7 @@ int CPanelFrameWnd::OnCreate(CREATESTRUCTA&)
         !m_toolBar.SetButtons(m_toolbarLayout.buttons.data(), static_cast<int>(m_toolbarLayout.buttons.size())))
         return -1;
     m_pane = new CWndList;
-    if (!m_pane->Create(this, RECT{0, 0, 0, 0}, AFX_IDW_PANE_FIRST + 1)) {
+    if (!m_pane->Create(this, RECT {0, 0, 0, 0}, AFX_IDW_PANE_FIRST + 1)) {
         delete m_pane;
         m_pane = nullptr;
         return -1;

@@ -34,38 +34,24 @@ LRESULT PanelPlugin::HandleMessage(HWND host, UINT message, WPARAM, LPARAM lPara
 LRESULT PanelPlugin::Dispatch(UINT message, LPARAM lParam)
 {
     switch (message) {
-    case kTerminate:
-        Terminate();
-        return 0;
+    case kTerminate: Terminate(); return 0;
     case kDescribe:
         // The host owns the record; without one there is nothing to fill.
         if (lParam)
             FillPanelInfo(*reinterpret_cast<PanelInfo*>(lParam));
         return 1;
-    case kOpen:
-        Open();
-        return 0;
-    case kQueryAvailable:
-        return m_available ? 1 : 0;
-    case kHelp:
-        PromptId(IDS_HELP_UNAVAILABLE, MB_ICONINFORMATION);
-        return 1;
-    case kReserved1544:
-        return 1;
-    case kPreTranslate:
-        return lParam && m_app.TranslateHostMessage(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
-    case kRefresh:
-        Refresh();
-        return 0;
-    case kStart:
-        OnStart();
-        return 1;
+    case kOpen: Open(); return 0;
+    case kQueryAvailable: return m_available ? 1 : 0;
+    case kHelp: PromptId(IDS_HELP_UNAVAILABLE, MB_ICONINFORMATION); return 1;
+    case kReserved1544: return 1;
+    case kPreTranslate: return lParam && m_app.TranslateHostMessage(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
+    case kRefresh: Refresh(); return 0;
+    case kStart: OnStart(); return 1;
     case kTimer:
         if (m_description.forwardsTimer)
             ForwardTimer();
         return 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -85,8 +71,8 @@ void PanelPlugin::Initialise(HWND host)
 
 bool PanelPlugin::RegisterPanelClass()
 {
-    return CWnd::RegisterWindowClass(m_description.windowClass, CS_GLOBALCLASS | CS_PARENTDC | CS_DBLCLKS,
-                                     LoadCursor(nullptr, IDC_ARROW), nullptr);
+    return CWnd::RegisterWindowClass(
+        m_description.windowClass, CS_GLOBALCLASS | CS_PARENTDC | CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
 }
 
 void PanelPlugin::Terminate()
@@ -147,8 +133,8 @@ void PanelPlugin::CreatePanel()
     request->style = kPanelChildStyle;
     request->panelNumber = m_description.panelNumber;
     request->status = 0;
-    HWND child = reinterpret_cast<HWND>(::SendMessageA(m_host, kCreateMdiChild, reinterpret_cast<WPARAM>(module),
-                                                       reinterpret_cast<LPARAM>(request.get())));
+    HWND child = reinterpret_cast<HWND>(::SendMessageA(
+        m_host, kCreateMdiChild, reinterpret_cast<WPARAM>(module), reinterpret_cast<LPARAM>(request.get())));
     if (!child || !IsWindow(child)) {
         // No window took the menu: it would otherwise stay behind.
         if (request->menu && (!child || !IsWindow(child)))
@@ -160,7 +146,8 @@ void PanelPlugin::CreatePanel()
     auto* mdiChild = new CMDIChildWnd;
     mdiChild->SetAutoDelete(true);
     CPanelFrameWnd* frame = MakePanelFrame();
-    if (!mdiChild->AttachToHost(child) || !frame->Create(m_description.windowClass, m_description.frameWindowName, child)) {
+    if (!mdiChild->AttachToHost(child) ||
+        !frame->Create(m_description.windowClass, m_description.frameWindowName, child)) {
         if (!frame->m_hWnd)
             delete frame;
         if (!mdiChild->m_hWnd)

@@ -10,14 +10,14 @@
 
 // The fixed values one plug-in gives the protocol.
 struct PanelDescription {
-    const char* windowClass;         // "MDIFiller_Quillet"
-    const char* classFailureText;    // shown when the class cannot be registered
-    UINT iconId;                     // of the MDI child
+    const char* windowClass;  // "MDIFiller_Quillet"
+    const char* classFailureText;  // shown when the class cannot be registered
+    UINT iconId;  // of the MDI child
     UINT panelNumber;
-    const char* frameWindowName;     // the panel frame's window name
-    bool refusesReentrantOpen;       // a second open during an open only beeps
-    bool titleShowsComputer;         // " : [computer]" after the title
-    bool forwardsTimer;              // 1635 reaches the panel frame
+    const char* frameWindowName;  // the panel frame's window name
+    bool refusesReentrantOpen;  // a second open during an open only beeps
+    bool titleShowsComputer;  // " : [computer]" after the title
+    bool forwardsTimer;  // 1635 reaches the panel frame
 };
 
 // Message texts of the protocol, from the plug-in's string table.
@@ -42,11 +42,11 @@ public:
 
 protected:
     // Start-up once the host is bound, before the panel class is registered.
-    virtual void OnAttached() {}
+    virtual void OnAttached() { }
     // Start-up after the panel class is registered; the availability flag may be cleared.
-    virtual void OnInitialise() {}
-    virtual void OnTerminate() {}
-    virtual void OnStart() {}
+    virtual void OnInitialise() { }
+    virtual void OnTerminate() { }
+    virtual void OnStart() { }
     // The panel frame object for a new MDI child (it deletes itself with its window).
     virtual CPanelFrameWnd* MakePanelFrame() = 0;
     virtual bool RegisterPanelClass();

@@ -40,9 +40,9 @@ constexpr std::uint32_t kRequestResourceMissing = 2;
 
 // The record the host passes with 1538; the host owns it (at least these 32 bytes).
 struct PanelInfo {
-    std::uint32_t hostField;    // left as the host set it
+    std::uint32_t hostField;  // left as the host set it
     std::uint8_t reserved[24];  // all zero
-    std::uint32_t described;    // 1
+    std::uint32_t described;  // 1
 };
 static_assert(sizeof(PanelInfo) == 32);
 static_assert(offsetof(PanelInfo, hostField) == 0);
@@ -59,14 +59,14 @@ inline void FillPanelInfo(PanelInfo& info)
 
 // The request of 2323: the plug-in allocates it, the host reads it and may set the status.
 struct MdiChildRequest {
-    std::uint32_t size;        // 32
+    std::uint32_t size;  // 32
     std::uint32_t resourceId;  // 106
-    HMENU menu;                // the plug-in's menu 106, or null
-    std::uint32_t iconId;      // an icon of the plug-in's module
-    const char* title;         // the plug-in's string 20
-    std::uint32_t style;       // 0x06CF0000
+    HMENU menu;  // the plug-in's menu 106, or null
+    std::uint32_t iconId;  // an icon of the plug-in's module
+    const char* title;  // the plug-in's string 20
+    std::uint32_t style;  // 0x06CF0000
     std::uint32_t panelNumber;
-    std::uint32_t status;      // 0 on the way in; kRequestResourceMissing from the host
+    std::uint32_t status;  // 0 on the way in; kRequestResourceMissing from the host
 };
 static_assert(sizeof(void*) == 4, "the request crosses into 32-bit hosts");
 static_assert(sizeof(MdiChildRequest) == 32);
@@ -80,8 +80,8 @@ static_assert(offsetof(MdiChildRequest, panelNumber) == 24);
 static_assert(offsetof(MdiChildRequest, status) == 28);
 
 constexpr std::uint32_t kPanelResourceId = 106;
-constexpr std::uint32_t kPanelChildStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU |
-                                           WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr std::uint32_t kPanelChildStyle =
+    WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 static_assert(kPanelChildStyle == 0x06CF0000);
 
 // The exported entry point of every panel plug-in.

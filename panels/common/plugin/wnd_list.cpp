@@ -9,7 +9,7 @@ RECT WndListMetrics::ContentRect(int clientWidth, int clientHeight, bool caption
     const int band = CaptionBand(captionShown);
     const int width = std::max(0, clientWidth - 2 * margin);
     const int height = std::max(0, clientHeight - 2 * margin - band);
-    return RECT{margin, margin + band, margin + width, margin + band + height};
+    return RECT {margin, margin + band, margin + width, margin + band + height};
 }
 
 CWndList::CWndList()
@@ -21,20 +21,21 @@ CWndList::CWndList()
 bool CWndList::Create(CWnd* parent, const RECT& rect, UINT id, DWORD style)
 {
     if (!RegisterWindowClass(kClassName, CS_DBLCLKS | CS_PARENTDC, LoadCursor(nullptr, IDC_ARROW),
-                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     return CreateEx(0, kClassName, "", style, rect, parent ? parent->m_hWnd : nullptr, id);
 }
 
 const MessageMap& CWndList::GetMessageMap() const
 {
-    static const MessageMap map(CWnd::GetMessageMap(), {
-        on::Create(&CWndList::OnCreate),
-        on::Size(&CWndList::OnSize),
-        on::Paint(&CWndList::OnPaint),
-        on::SetFocus(&CWndList::OnSetFocus),
-        on::Message(WM_SETFONT, &CWndList::OnSetFont),
-    });
+    static const MessageMap map(CWnd::GetMessageMap(),
+        {
+            on::Create(&CWndList::OnCreate),
+            on::Size(&CWndList::OnSize),
+            on::Paint(&CWndList::OnPaint),
+            on::SetFocus(&CWndList::OnSetFocus),
+            on::Message(WM_SETFONT, &CWndList::OnSetFont),
+        });
     return map;
 }
 
@@ -86,7 +87,7 @@ RECT CWndList::CaptionArea() const
     const int margin = m_metrics.Margin();
     // The band of the caption that is shown now, or of one as high as a line when hidden.
     const int band = std::max(m_metrics.CaptionBand(true), m_metrics.CaptionBand(m_captionShown));
-    return RECT{0, 0, client.right, margin + band};
+    return RECT {0, 0, client.right, margin + band};
 }
 
 void CWndList::Layout()
@@ -107,8 +108,8 @@ void CWndList::LayoutTo(int width, int height)
     const RECT content = m_metrics.ContentRect(width, height, m_captionShown);
     for (HWND window : {m_content, m_alternate}) {
         if (window && IsWindow(window))
-            ::MoveWindow(window, content.left, content.top, content.right - content.left,
-                         content.bottom - content.top, TRUE);
+            ::MoveWindow(
+                window, content.left, content.top, content.right - content.left, content.bottom - content.top, TRUE);
     }
     // The frame around the content and the caption: the client area less the content.
     HRGN outside = CreateRectRgn(0, 0, width, height);
@@ -135,8 +136,8 @@ void CWndList::OnPaint()
         const int margin = m_metrics.Margin();
         const int bottom = margin + m_metrics.CaptionBand(true) - 2;
         RECT line = {margin, bottom - size.cy, client.right - margin, bottom};
-        DrawTextA(dc, m_caption.c_str(), static_cast<int>(m_caption.size()), &line,
-                  DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextA(
+            dc, m_caption.c_str(), static_cast<int>(m_caption.size()), &line, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (old)
         SelectObject(dc, old);

@@ -38,7 +38,7 @@ TEST_F(DrumelRecords, EveryRecordIsStoredAndReadBackByteForByte)
         for (int i = 0; i < 12; ++i)
             record[i] = BYTE(0x30 + i);
         ASSERT_EQ(0u, calls.set("ALPHA", record.data(), 12, 0)) << calls.what;
-        std::array<BYTE, 12> back{};
+        std::array<BYTE, 12> back {};
         ASSERT_EQ(0u, calls.get("ALPHA", back.data(), 12)) << calls.what;
         EXPECT_EQ(record, back) << calls.what;
         EXPECT_EQ(87u, calls.get("ALPHA", back.data(), 11)) << calls.what;
@@ -47,18 +47,18 @@ TEST_F(DrumelRecords, EveryRecordIsStoredAndReadBackByteForByte)
         EXPECT_EQ(1722u, calls.get("NOWHERE", back.data(), 12)) << calls.what;
     }
     // The records are kept apart: the last set of one did not change another.
-    std::array<BYTE, 12> service{};
+    std::array<BYTE, 12> service {};
     VexomarGetServiceConfig("ALPHA", service.data(), 12);
     EXPECT_EQ(0x30, service[0]);
 }
 
 TEST_F(DrumelRecords, AServerNeverSetGivesTheDefaults)
 {
-    std::array<BYTE, 12> service{}, scanLog{};
+    std::array<BYTE, 12> service {}, scanLog {};
     ASSERT_EQ(0u, VexomarGetServiceConfig("BETA", service.data(), 12));
-    EXPECT_EQ((std::array<BYTE, 12>{7, 0, 0, 0, 0x58, 0x02, 0, 0, 0, 0, 0, 0}), service) << "7 days, 600 s, manual";
+    EXPECT_EQ((std::array<BYTE, 12> {7, 0, 0, 0, 0x58, 0x02, 0, 0, 0, 0, 0, 0}), service) << "7 days, 600 s, manual";
     ASSERT_EQ(0u, VexomarGetScanLogConfig("BETA", scanLog.data(), 12));
-    EXPECT_EQ((std::array<BYTE, 12>{200, 0, 0, 0, 30, 0, 0, 0, 7, 0, 0, 0}), scanLog);
+    EXPECT_EQ((std::array<BYTE, 12> {200, 0, 0, 0, 30, 0, 0, 0, 7, 0, 0, 0}), scanLog);
 }
 
 TEST_F(DrumelRecords, DomainWideSetsReachEveryServerOfTheDomain)
@@ -66,11 +66,11 @@ TEST_F(DrumelRecords, DomainWideSetsReachEveryServerOfTheDomain)
     const std::array<BYTE, 12> record = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     ASSERT_EQ(0u, VexomarSetActivityLogConfig("SALES", record.data(), 12, 1));
     for (const char* server : {"ALPHA", "BETA"}) {
-        std::array<BYTE, 12> back{};
+        std::array<BYTE, 12> back {};
         ASSERT_EQ(0u, VexomarGetActivityLogConfig(server, back.data(), 12));
         EXPECT_EQ(record, back) << server;
     }
-    std::array<BYTE, 12> gamma{};
+    std::array<BYTE, 12> gamma {};
     VexomarLogon("GAMMA", "admin", "Secret");
     VexomarGetActivityLogConfig("GAMMA", gamma.data(), 12);
     EXPECT_NE(record, gamma) << "another domain is left alone";
@@ -82,7 +82,7 @@ TEST_F(DrumelRecords, BroadcastRecordKeepsAllThirtyTwoBytesAndModeTwoReachesTheD
     for (int i = 0; i < 32; ++i)
         record[i] = BYTE(0xA0 + i);
     ASSERT_EQ(0u, VexomarSetBCast("ALPHA", record.data(), 32, 0));
-    std::array<BYTE, 32> back{}, beta{};
+    std::array<BYTE, 32> back {}, beta {};
     ASSERT_EQ(0u, VexomarGetBCast("ALPHA", back.data(), 32));
     EXPECT_EQ(record, back);
     ASSERT_EQ(0u, VexomarGetBCast("BETA", beta.data(), 32));
@@ -105,7 +105,7 @@ TEST_F(DrumelRecords, ADamagedSettingsFileIsRefusedAndLeftAsItIs)
     ASSERT_EQ(92u, bytes.size()) << "20 bytes of envelope around 72 bytes of settings";
     bytes[20] ^= 0xFF;
     ScratchAlertHome::WriteBytes(path, bytes);
-    std::array<BYTE, 12> back{};
+    std::array<BYTE, 12> back {};
     EXPECT_EQ(1392u, VexomarGetServiceConfig("ALPHA", back.data(), 12));
     EXPECT_EQ(1392u, VexomarSetScanLogConfig("ALPHA", record.data(), 12, 0));
     EXPECT_EQ(bytes, ScratchAlertHome::ReadBytes(path));

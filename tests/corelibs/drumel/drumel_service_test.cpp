@@ -87,7 +87,7 @@ DWORD StartType(const std::string& serviceName, DWORD change = SERVICE_NO_CHANGE
     if (service) {
         if (change != SERVICE_NO_CHANGE)
             ChangeServiceConfigA(service, SERVICE_NO_CHANGE, change, SERVICE_NO_CHANGE, nullptr, nullptr, nullptr,
-                                 nullptr, nullptr, nullptr, nullptr);
+                nullptr, nullptr, nullptr, nullptr);
         union {
             QUERY_SERVICE_CONFIGA config;
             BYTE room[8192];
@@ -175,7 +175,7 @@ TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
     EXPECT_NE(0u, versions[1]) << "signature version from VIRSIG.DAT";
     EXPECT_NE(0u, lastScan);
 
-    ScanStatisticsRecord record{};
+    ScanStatisticsRecord record {};
     ASSERT_EQ(0u, VexomarGetScanStatistics("ALPHA", record.data(), 1024));
     const ScanStatistics s = DecodeScanStatistics(record);
     EXPECT_EQ(100u, s.progress);
@@ -196,5 +196,6 @@ TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
     // A job asked for runs at once, although the schedule's next one is an hour away.
     ASSERT_EQ(0u, VexomarRunJob("ALPHA"));
     ServerStatus status;
-    EXPECT_TRUE(WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
 }

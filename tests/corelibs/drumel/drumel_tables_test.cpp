@@ -39,7 +39,7 @@ std::vector<BYTE> LoadInRuns(const char* server, DWORD table, DWORD size, DWORD 
     do {
         got = 0;
         if (VexomarTableLoad(server, table, buffer.data() + size_t(count) * size, DWORD(buffer.size()) - count * size,
-                             count, perCall, &got))
+                count, perCall, &got))
             break;
         count += got;
     } while (got > 0 && count + perCall < largest + perCall);
@@ -107,7 +107,8 @@ TEST_F(DrumelTables, DomainWideSaveAndReloadReachTheRunningInstances)
     EXPECT_EQ(5u, SaveInRuns("SALES", 4, masks, 24, 32, 1));
     EXPECT_EQ(masks, LoadInRuns("BETA", 4, 24, 32, 32));
     ASSERT_EQ(0u, VexomarTableReload("SALES", 4, 0, 0));
-    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(m_site, "ALPHA", 2) == 5 && TakenUpCount(m_site, "BETA", 2) == 5; }, 5000));
+    EXPECT_TRUE(
+        WaitFor([&] { return TakenUpCount(m_site, "ALPHA", 2) == 5 && TakenUpCount(m_site, "BETA", 2) == 5; }, 5000));
 }
 
 TEST_F(DrumelTables, SyncCopiesTheServersTablesToTheRestOfItsDomain)
@@ -123,7 +124,8 @@ TEST_F(DrumelTables, SyncCopiesTheServersTablesToTheRestOfItsDomain)
     ASSERT_EQ(0u, VexomarTableSync("ALPHA", 1 | 2, 0, 0, 1));
     EXPECT_EQ(domains, LoadInRuns("BETA", 1, 80, 3072, 200));
     EXPECT_EQ(nets, LoadInRuns("BETA", 2, 24, 4096, 400));
-    EXPECT_TRUE(WaitFor([&] { return TakenUpCount(m_site, "BETA", 0) == 7 && TakenUpCount(m_site, "BETA", 1) == 9; }, 5000));
+    EXPECT_TRUE(
+        WaitFor([&] { return TakenUpCount(m_site, "BETA", 0) == 7 && TakenUpCount(m_site, "BETA", 1) == 9; }, 5000));
     VexomarLogon("GAMMA", "admin", "Secret");
     EXPECT_TRUE(LoadInRuns("GAMMA", 1, 80, 3072, 200).empty()) << "another domain is left alone";
     EXPECT_EQ(87u, VexomarTableSync("ALPHA", 8, 0, 0, 1));

@@ -29,8 +29,8 @@ ScratchSite::ScratchSite() : m_home(std::make_unique<ScratchAlertHome>("vexomar"
 {
     for (const char* server : kServers)
         CreateDirectoryA(DataFolder(server).c_str(), nullptr);
-    m_home->UseSite("[SALES]\r\nALPHA=" + DataFolder("ALPHA") + "\r\nBETA=" + DataFolder("BETA") + "\r\n[RESEARCH]\r\nGAMMA="
-                   + DataFolder("GAMMA") + "\r\n");
+    m_home->UseSite("[SALES]\r\nALPHA=" + DataFolder("ALPHA") + "\r\nBETA=" + DataFolder("BETA") +
+        "\r\n[RESEARCH]\r\nGAMMA=" + DataFolder("GAMMA") + "\r\n");
     WriteFile(DataFolder("GAMMA") + "\\LOGON.TXT", "admin=Secret\r\n");
     // Instances left by an interrupted run would hold the old program.
     for (const char* server : kServers)

@@ -37,8 +37,7 @@ private:
 std::string TestVirusText();
 std::string PathBesideTest(const std::string& name);
 // Polls, bounded, until the condition holds; false when it never did.
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 20000)
+template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs = 20000)
 {
     const DWORD start = GetTickCount();
     while (!condition()) {

@@ -18,8 +18,8 @@ class StandInService {
 public:
     explicit StandInService(DWORD answer) : m_answer(answer)
     {
-        m_pipe = CreateNamedPipeA(kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
-                                 64, 512, 0, nullptr);
+        m_pipe = CreateNamedPipeA(
+            kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 64, 512, 0, nullptr);
         m_thread = std::thread([this] { Serve(); });
     }
     ~StandInService()

@@ -31,7 +31,7 @@ void PutText(std::vector<std::uint8_t>& record, std::size_t at, const char* text
 TEST(ActivityLog, AlertLineIsOneLineWithPriorityApplicationAndEventFile)
 {
     EXPECT_EQ("11/14/2023 22:13:20 Critical alert of VEXOMAR: Virus found  in two lines (AL000007.EVT)\r\n",
-              AlertLogLine(kWhen, Event()));
+        AlertLogLine(kWhen, Event()));
 }
 
 TEST(ActivityLog, RecipientsAreNamedByTheirMethodsFields)
@@ -88,7 +88,7 @@ TEST(ActivityLog, EventFileNamesTheAlertsFacts)
               "Event code: 05\r\n"
               "Server: ALPHA\r\n"
               "Time: 11/14/2023 22:13:20\r\n",
-              EventFileText(kWhen, Event()));
+        EventFileText(kWhen, Event()));
     EXPECT_EQ("AL000001.EVT", EventFileName(1));
     EXPECT_EQ("AL999999.EVT", EventFileName(999999));
 }

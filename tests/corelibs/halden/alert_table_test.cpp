@@ -32,7 +32,7 @@ TEST(AlertRecordSlot, FieldsLieAtTheirOffsets)
     EXPECT_EQ(0, std::memcmp(slot.data(), "ALERT\0", 6));
     EXPECT_STREQ("AL000001.EVT", reinterpret_cast<const char*>(slot.data() + 6));
     EXPECT_STREQ("Manager Detected a Virus [Ripper] in [C:\\X.EXE] - [PC]/[ann].",
-                 reinterpret_cast<const char*>(slot.data() + 19));
+        reinterpret_cast<const char*>(slot.data() + 19));
     EXPECT_STREQ("VEXOMAR", reinterpret_cast<const char*>(slot.data() + 147));
     EXPECT_EQ(2, slot[156]);
     EXPECT_EQ(0x78, slot[157]);
@@ -141,12 +141,12 @@ TEST(AlertTable, RecordBodyIsWrittenBeforeItsTag)
     AlertTable table(file);
     ASSERT_TRUE(table.WriteRecord(1, Sample()));
     ASSERT_EQ(3u, file.writes.size());
-    EXPECT_EQ(std::make_pair(std::uint64_t{256}, std::size_t{1}), file.writes[0]);
-    EXPECT_EQ(std::make_pair(std::uint64_t{257}, std::size_t{255}), file.writes[1]);
-    EXPECT_EQ(std::make_pair(std::uint64_t{256}, std::size_t{1}), file.writes[2]);
+    EXPECT_EQ(std::make_pair(std::uint64_t {256}, std::size_t {1}), file.writes[0]);
+    EXPECT_EQ(std::make_pair(std::uint64_t {257}, std::size_t {255}), file.writes[1]);
+    EXPECT_EQ(std::make_pair(std::uint64_t {256}, std::size_t {1}), file.writes[2]);
     const Slot expected = Sample().Encode();
     EXPECT_EQ(std::vector<std::uint8_t>(expected.begin(), expected.end()),
-              std::vector<std::uint8_t>(file.bytes.begin() + 256, file.bytes.end()));
+        std::vector<std::uint8_t>(file.bytes.begin() + 256, file.bytes.end()));
     EXPECT_FALSE(table.WriteRecord(0, Sample()));
 }
 

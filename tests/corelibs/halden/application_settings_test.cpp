@@ -48,7 +48,7 @@ TEST(ApplicationSettings, RefusesMissingListOrTooManyRecords)
 TEST(ApplicationSettings, CountBlockKeepsTheCoresWordsAndReportsStoredCounts)
 {
     ApplicationSettings settings;
-    settings.counts[4] = 0x44;   // an unnamed method's word
+    settings.counts[4] = 0x44;  // an unnamed method's word
     settings.counts[95] = 0x95;  // the core's own tail
     PutU16(settings.counts.data() + 16, 9);  // a stale event-log count
     const auto broadcast = Records(3, 52, 5);
@@ -80,7 +80,7 @@ TEST(ApplicationSettings, EncodesTheDocumentedLayout)
     EXPECT_EQ(1, GetU16(bytes.data() + 36 + 14));
     EXPECT_EQ(0xAB, bytes[132]);
     EXPECT_EQ(0xCD, bytes[132 + 3943]);
-    EXPECT_EQ(0u, GetU32(bytes.data() + 4076));      // broadcast
+    EXPECT_EQ(0u, GetU32(bytes.data() + 4076));  // broadcast
     EXPECT_EQ(1u, GetU32(bytes.data() + 4076 + 16));  // trouble ticket, fifth list
     EXPECT_EQ(tickets, std::vector<std::uint8_t>(bytes.begin() + 4100, bytes.begin() + 4100 + 208));
 }

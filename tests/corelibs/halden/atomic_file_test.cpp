@@ -11,8 +11,8 @@ class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-                  / ("alertstore-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        m_folder = std::filesystem::temp_directory_path() /
+            ("alertstore-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
     }
@@ -27,7 +27,7 @@ TEST_F(AtomicFileTest, ReplacingAnExistingFileLeavesOnlyTheNewBytes)
     const std::string path = PathOf("A.ALS");
     ASSERT_TRUE(ReplaceFileContents(path, {1, 2, 3, 4, 5}));
     ASSERT_TRUE(ReplaceFileContents(path, {9, 8}));
-    EXPECT_EQ((std::vector<std::uint8_t>{9, 8}), ReadWholeFile(path, 100).value());
+    EXPECT_EQ((std::vector<std::uint8_t> {9, 8}), ReadWholeFile(path, 100).value());
     EXPECT_FALSE(FileExists(path + ".NEW"));
 }
 

@@ -28,7 +28,7 @@ protected:
         GlobalFree(list);
     }
 
-    ScratchAlertHome home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home {::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(HaldenDates, EverySetChangesTheApplicationsDateEvenWithinOneSecond)

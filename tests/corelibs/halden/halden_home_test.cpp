@@ -12,7 +12,7 @@ namespace {
 
 class HaldenHome : public ::testing::Test {
 protected:
-    ScratchAlertHome home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home {::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 std::vector<BYTE> Header(int critical, int warning, int informational)
@@ -48,7 +48,7 @@ TEST_F(HaldenHome, TrailingBackslashIsDroppedAndMissingHomeFails)
     RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Morwick\\ALERT\\CurrentVersion\\Path", 0, KEY_WRITE, &key);
     const std::string withSlash = home.Path() + "\\";
     RegSetValueExA(key, "Home", 0, REG_SZ, reinterpret_cast<const BYTE*>(withSlash.c_str()),
-                   static_cast<DWORD>(withSlash.size() + 1));
+        static_cast<DWORD>(withSlash.size() + 1));
     RegCloseKey(key);
     char text[512];
     EXPECT_EQ(1, AlertGetHomeDir("", text));

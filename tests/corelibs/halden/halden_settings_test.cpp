@@ -31,7 +31,7 @@ struct Method {
     const char* name;
     std::size_t recordSize;
     int slot;
-    int (WINAPI* get)(LPCSTR, WORD*, void**, LPCSTR);
+    int(WINAPI* get)(LPCSTR, WORD*, void**, LPCSTR);
     std::function<int(WORD, void*, int, LPCSTR)> set;
 };
 
@@ -41,22 +41,22 @@ std::vector<Method> Methods()
 {
     return {
         {"broadcast", 52, 0, AlertGetBroadcast,
-         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetBroadcast("", n, l, e, a); }},
+            [](WORD n, void* l, int e, LPCSTR a) { return AlertSetBroadcast("", n, l, e, a); }},
         {"pager", 148, 1, AlertGetPager,
-         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetPager("", n, l, e, a); }},
+            [](WORD n, void* l, int e, LPCSTR a) { return AlertSetPager("", n, l, e, a); }},
         {"e-mail", 56, 3, AlertGetEMail,
-         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetEMail("", n, l, g_block.data(), e, a); }},
+            [](WORD n, void* l, int e, LPCSTR a) { return AlertSetEMail("", n, l, g_block.data(), e, a); }},
         {"SNMP", 68, 6, AlertGetSnmp, [](WORD n, void* l, int e, LPCSTR a) { return AlertSetSnmp("", n, l, e, a); }},
         {"trouble ticket", 208, 7, AlertGetTTixPRINTQ_HEADER,
-         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetTTixPRINTQ_HEADER("", n, l, g_block.data(), e, a); }},
+            [](WORD n, void* l, int e, LPCSTR a) { return AlertSetTTixPRINTQ_HEADER("", n, l, g_block.data(), e, a); }},
         {"event log", 52, 8, AlertGetEventLog,
-         [](WORD n, void* l, int e, LPCSTR a) { return AlertSetEventLog("", n, l, e, a); }},
+            [](WORD n, void* l, int e, LPCSTR a) { return AlertSetEventLog("", n, l, e, a); }},
     };
 }
 
 class HaldenSettings : public ::testing::Test {
 protected:
-    ScratchAlertHome home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home {::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(HaldenSettings, FreshAlertApplicationReadsAllZero)

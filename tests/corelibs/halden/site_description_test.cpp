@@ -14,10 +14,10 @@ TEST(SiteDescription, DomainsHoldTheServersBelowThem)
                                              "\r\n"
                                              "[ SALES ]\n"
                                              "beta=D:\\data dir\\beta  \n",
-                                             nullptr, &ok);
+        nullptr, &ok);
     ASSERT_TRUE(ok);
     ASSERT_EQ(2u, site.Servers().size());
-    EXPECT_EQ((std::vector<std::string>{"WORKGROUP", "SALES"}), site.Domains());
+    EXPECT_EQ((std::vector<std::string> {"WORKGROUP", "SALES"}), site.Domains());
     const SiteServer* beta = site.Find("BETA");
     ASSERT_NE(nullptr, beta);
     EXPECT_EQ("beta", beta->name);

@@ -6,21 +6,24 @@
 namespace kelvex {
 namespace {
 
-HexPattern Parse(const std::string& text) {
+HexPattern Parse(const std::string& text)
+{
     HexPattern p;
     std::string error;
     EXPECT_TRUE(ParseHexPattern(text, p, error)) << text << ": " << error;
     return p;
 }
 
-std::string Refusal(const std::string& text) {
+std::string Refusal(const std::string& text)
+{
     HexPattern p;
     std::string error;
     EXPECT_FALSE(ParseHexPattern(text, p, error)) << text;
     return error;
 }
 
-TEST(HexPattern, ReadsBytesAndNibbleWildcards) {
+TEST(HexPattern, ReadsBytesAndNibbleWildcards)
+{
     HexPattern p = Parse("4D5a??a??b");
     ASSERT_EQ(p.segments.size(), 1u);
     ASSERT_EQ(p.segments[0].parts.size(), 1u);
@@ -35,7 +38,8 @@ TEST(HexPattern, ReadsBytesAndNibbleWildcards) {
     EXPECT_EQ(t[4].mask, 0x0F);
 }
 
-TEST(HexPattern, BoundedGapsSplitPartsAndUnboundedOnesSplitSegments) {
+TEST(HexPattern, BoundedGapsSplitPartsAndUnboundedOnesSplitSegments)
+{
     HexPattern p = Parse("aabb{3}cc{2-5}dd{-4}ee*ff00{7-}1122");
     ASSERT_EQ(p.segments.size(), 3u);
     const auto& parts = p.segments[0].parts;
@@ -51,16 +55,18 @@ TEST(HexPattern, BoundedGapsSplitPartsAndUnboundedOnesSplitSegments) {
     EXPECT_EQ(p.segments[2].minDistance, 7u);
 }
 
-TEST(HexPattern, GapNextToAStarAddsToTheDistance) {
+TEST(HexPattern, GapNextToAStarAddsToTheDistance)
+{
     HexPattern p = Parse("aabb{3}*ccdd");
     ASSERT_EQ(p.segments.size(), 2u);
     EXPECT_EQ(p.segments[1].minDistance, 3u);
 }
 
-TEST(HexPattern, AlternativesOfEqualLength) {
+TEST(HexPattern, AlternativesOfEqualLength)
+{
     HexPattern p = Parse("aa(0102|0304)bb");
     ASSERT_EQ(p.alts.size(), 1u);
-    EXPECT_EQ(p.alts[0].choices, (std::vector<std::string>{"\x01\x02", "\x03\x04"}));
+    EXPECT_EQ(p.alts[0].choices, (std::vector<std::string> {"\x01\x02", "\x03\x04"}));
     EXPECT_EQ(p.segments[0].parts[0].length, 4u);
     const auto& t = p.segments[0].parts[0].tokens;
     ASSERT_EQ(t.size(), 3u);
@@ -74,11 +80,13 @@ TEST(HexPattern, AlternativesOfEqualLength) {
     HexPattern wide = Parse("aabb(" + std::string(510, '1') + "|" + std::string(510, '2') + ")");
     EXPECT_EQ(wide.segments[0].parts[0].tokens[2].Length(), 255u);
     std::string many = "aabb";
-    for (int i = 0; i < 0x8000; ++i) many += "(01|02)(03|04)*";
+    for (int i = 0; i < 0x8000; ++i)
+        many += "(01|02)(03|04)*";
     EXPECT_EQ(Refusal(many), "too many alternatives");
 }
 
-TEST(HexPattern, RefusesWhatItCannotMatch) {
+TEST(HexPattern, RefusesWhatItCannotMatch)
+{
     EXPECT_EQ(Refusal(""), "empty pattern");
     EXPECT_EQ(Refusal("aab"), "odd number of hex digits");
     EXPECT_EQ(Refusal("aazz"), "unexpected character 'z'");

@@ -13,8 +13,8 @@ namespace {
 
 using kelvex::test::EicarString;
 
-const int kBindingOrder[] = {2,  3,  4,  5,  6,  7,  8,  9,  11, 12, 13, 14, 15, 16, 17, 18, 21, 22, 23, 24, 25, 26, 27,
-                             28, 29, 30, 31, 32, 33, 34, 10, 35, 36, 37, 38, 39, 57, 40, 54, 41, 42, 43, 44, 45, 55, 47};
+const int kBindingOrder[] = {2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 21, 22, 23, 24, 25, 26, 27, 28, 29,
+    30, 31, 32, 33, 34, 10, 35, 36, 37, 38, 39, 57, 40, 54, 41, 42, 43, 44, 45, 55, 47};
 
 typedef unsigned(__cdecl* OpenFn)(uint32_t*);
 typedef unsigned(__cdecl* InstanceFn)(uint32_t);
@@ -28,14 +28,16 @@ typedef const char*(__cdecl* NameFn)(uint32_t);
 typedef unsigned(__cdecl* LoadFromFn)(uint32_t, const char*);
 typedef unsigned(__cdecl* BufferFn)(uint32_t, const void*, uint32_t);
 
-std::string ModuleDir() {
+std::string ModuleDir()
+{
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s(path);
     return s.substr(0, s.find_last_of("\\/") + 1);
 }
 
-std::string TempDir() {
+std::string TempDir()
+{
     char path[MAX_PATH];
     GetTempPathA(MAX_PATH, path);
     std::string dir = std::string(path) + "kelvex_contract\\";
@@ -43,30 +45,38 @@ std::string TempDir() {
     return dir;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
     FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr) << path;
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
 
-std::string ReadBytes(const std::string& path) {
+std::string ReadBytes(const std::string& path)
+{
     std::string out;
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return out;
+    if (!f)
+        return out;
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
     std::fclose(f);
     return out;
 }
 
 const std::string kHost = std::string("MZ\x90\x00\x03\x00\x00\x00", 8) + "host program body";
-std::string AppendBody() { return kelvex::test::Rev(":YDOB.DNEPPA.XVK") + std::string("\x01\x02\x03\x04") + kelvex::test::Rev("RMXV") + "rest"; }
+std::string AppendBody()
+{
+    return kelvex::test::Rev(":YDOB.DNEPPA.XVK") + std::string("\x01\x02\x03\x04") + kelvex::test::Rev("RMXV") + "rest";
+}
 
 class Kelvex32 : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         GetCurrentDirectoryA(MAX_PATH, m_oldDir);
         ASSERT_TRUE(SetCurrentDirectoryA(ModuleDir().c_str()));
         m_dll = LoadLibraryA("KELVEX32.DLL");
@@ -81,7 +91,8 @@ protected:
         ASSERT_EQ(SetWords(1, 0, 6, 0), 0u);
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         if (m_dll) {
             Call<InstanceFn>(26)(m_engine);
             Call<InstanceFn>(27)(m_engine);
@@ -90,12 +101,10 @@ protected:
         SetCurrentDirectoryA(m_oldDir);
     }
 
-    template <typename F>
-    F Call(int ordinal) {
-        return reinterpret_cast<F>(reinterpret_cast<void*>(m_fn[ordinal]));
-    }
+    template <typename F> F Call(int ordinal) { return reinterpret_cast<F>(reinterpret_cast<void*>(m_fn[ordinal])); }
 
-    unsigned SetWords(uint16_t w0, uint16_t w1, uint16_t w2, uint16_t cure) {
+    unsigned SetWords(uint16_t w0, uint16_t w1, uint16_t w2, uint16_t cure)
+    {
         uint16_t words[17] = {w0, w1, w2, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
         words[11] = cure;
         return Call<OptionsFn>(5)(m_engine, words, 17);
@@ -104,7 +113,8 @@ protected:
     unsigned Load() { return Call<InstanceFn>(8)(m_engine); }
 
     // Ordinal 12 the way the scanner calls it: the path and a handle opened for reading.
-    unsigned ScanFile(const std::string& path, DWORD access = GENERIC_READ, DWORD share = FILE_SHARE_READ) {
+    unsigned ScanFile(const std::string& path, DWORD access = GENERIC_READ, DWORD share = FILE_SHARE_READ)
+    {
         HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
         unsigned status = Call<ScanFileFn>(12)(m_engine, path.c_str(), h);
@@ -112,7 +122,8 @@ protected:
         return status;
     }
 
-    unsigned Cure(const std::string& path, DWORD access, DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE) {
+    unsigned Cure(const std::string& path, DWORD access, DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE)
+    {
         SetWords(1, 0, 14, 1);
         Call<InstanceFn>(36)(m_engine);
         unsigned status = ScanFile(path, access, share);
@@ -128,12 +139,14 @@ protected:
     char m_oldDir[MAX_PATH] = {};
 };
 
-TEST_F(Kelvex32, ExportsAreOrdinalsOnly) {
+TEST_F(Kelvex32, ExportsAreOrdinalsOnly)
+{
     EXPECT_EQ(GetProcAddress(m_dll, "KvxOpen"), nullptr);
     EXPECT_EQ(GetProcAddress(m_dll, "KvxScanFile"), nullptr);
 }
 
-TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords) {
+TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords)
+{
     uint16_t words[17] = {1, 0, 14, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
     EXPECT_EQ(Call<OptionsFn>(5)(m_engine, words, 16), 1u);
     EXPECT_EQ(Call<OptionsFn>(5)(m_engine, nullptr, 17), 1u);
@@ -149,7 +162,8 @@ TEST_F(Kelvex32, OptionBlockMustHoldSeventeenKnownWords) {
     EXPECT_EQ(back[13], 20);
 }
 
-TEST_F(Kelvex32, LoadsTheShippedSignaturesAndReportsVersions) {
+TEST_F(Kelvex32, LoadsTheShippedSignaturesAndReportsVersions)
+{
     ASSERT_EQ(Load(), 0u);
     EXPECT_EQ(Call<InstanceFn>(6)(m_engine), 9u);
     uint32_t ev = 0, sv = 0, ed = 0, sd = 0;
@@ -160,7 +174,8 @@ TEST_F(Kelvex32, LoadsTheShippedSignaturesAndReportsVersions) {
     EXPECT_EQ(sd, uint32_t((46 << 9) | (12 << 5) | 8));
 }
 
-TEST_F(Kelvex32, DetectsTheTestFileThroughOrdinal12) {
+TEST_F(Kelvex32, DetectsTheTestFileThroughOrdinal12)
+{
     ASSERT_EQ(Load(), 0u);
     const std::string path = TempDir() + "eicar.com";
     WriteBytes(path, EicarString() + "\r\n");
@@ -179,7 +194,8 @@ TEST_F(Kelvex32, DetectsTheTestFileThroughOrdinal12) {
     DeleteFileA(path.c_str());
 }
 
-TEST_F(Kelvex32, CleanUnreadableAndNotReadyStatuses) {
+TEST_F(Kelvex32, CleanUnreadableAndNotReadyStatuses)
+{
     const std::string clean = TempDir() + "clean.txt";
     WriteBytes(clean, "nothing to see here\r\n");
     EXPECT_EQ(ScanFile(clean), 0x4020u);  // no signatures loaded yet
@@ -191,7 +207,8 @@ TEST_F(Kelvex32, CleanUnreadableAndNotReadyStatuses) {
     DeleteFileA(clean.c_str());
 }
 
-TEST_F(Kelvex32, ModesDecideReviewerSignatures) {
+TEST_F(Kelvex32, ModesDecideReviewerSignatures)
+{
     ASSERT_EQ(Load(), 0u);
     const std::string path = TempDir() + "suspect.bin";
     WriteBytes(path, ".." + kelvex::test::Rev("TCEPSUS.XVK") + "_3" + kelvex::test::Rev("SUS") + "..");
@@ -208,7 +225,8 @@ TEST_F(Kelvex32, ModesDecideReviewerSignatures) {
     DeleteFileA(hashed.c_str());
 }
 
-TEST_F(Kelvex32, CureModeRepairsThroughTheHandleOrThePath) {
+TEST_F(Kelvex32, CureModeRepairsThroughTheHandleOrThePath)
+{
     ASSERT_EQ(Load(), 0u);
     const std::string path = TempDir() + "append.exe";
     WriteBytes(path, kHost + AppendBody());
@@ -232,13 +250,14 @@ TEST_F(Kelvex32, CureModeRepairsThroughTheHandleOrThePath) {
 
 // The scanner's handle is on one file while the path names another (the file was swapped
 // after it was opened): the repair must not land on the other file.
-TEST_F(Kelvex32, CureNeverWritesToAFileOtherThanTheOneScanned) {
+TEST_F(Kelvex32, CureNeverWritesToAFileOtherThanTheOneScanned)
+{
     ASSERT_EQ(Load(), 0u);
     const std::string scanned = TempDir() + "scanned.exe", other = TempDir() + "other.exe";
     WriteBytes(scanned, kHost + AppendBody());
     WriteBytes(other, kHost + AppendBody() + "other");
     HANDLE h = CreateFileA(scanned.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     SetWords(1, 0, 14, 1);
     EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, other.c_str(), h), 4u);
@@ -259,26 +278,31 @@ struct BufferScans {
     unsigned afterClose = 0;
 };
 
-DWORD WINAPI ScanUntilClosed(void* arg) {
+DWORD WINAPI ScanUntilClosed(void* arg)
+{
     auto* job = static_cast<BufferScans*>(arg);
     // Bounded either way; it ends soon after the close is seen.
     for (int i = 0; i < 20000 && job->afterClose < 20; ++i) {
         unsigned status = job->scan(job->engine, job->data.data(), uint32_t(job->data.size()));
         InterlockedExchange(&job->started, 1);
-        if (status == 0x4020) ++job->afterClose;
-        else if (status != 0) ++job->unexpected;
+        if (status == 0x4020)
+            ++job->afterClose;
+        else if (status != 0)
+            ++job->unexpected;
     }
     return 0;
 }
 
 // Closing an instance while another thread scans with it: the scan in progress finishes on
 // the instance it started with, and later ones are told the instance is gone.
-TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread) {
+TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread)
+{
     ASSERT_EQ(Load(), 0u);
-    BufferScans job{Call<BufferFn>(11), m_engine, std::string(256 * 1024, 'q')};
+    BufferScans job {Call<BufferFn>(11), m_engine, std::string(256 * 1024, 'q')};
     HANDLE thread = CreateThread(nullptr, 0, ScanUntilClosed, &job, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    while (!job.started) Sleep(0);
+    while (!job.started)
+        Sleep(0);
     EXPECT_EQ(Call<InstanceFn>(27)(m_engine), 0u);
     ASSERT_EQ(WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
     CloseHandle(thread);
@@ -286,7 +310,8 @@ TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread) {
     EXPECT_GT(job.afterClose, 0u);
 }
 
-TEST_F(Kelvex32, MissingBootDriveIsClean) {
+TEST_F(Kelvex32, MissingBootDriveIsClean)
+{
     ASSERT_EQ(Load(), 0u);
     Call<InstanceFn>(36)(m_engine);
     EXPECT_EQ(Call<DriveFn>(18)(m_engine, 'A'), 0x4010u);
@@ -294,7 +319,8 @@ TEST_F(Kelvex32, MissingBootDriveIsClean) {
     EXPECT_NE(Call<NeutralizeFn>(21)(m_engine, 'A', 0, 0, 1, 1), 0u);
 }
 
-TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles) {
+TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles)
+{
     const std::string good = ReadBytes(ModuleDir() + "VIRSIG.DAT");
     ASSERT_GT(good.size(), 64u);
     const std::string dir = TempDir() + "load\\";
@@ -316,7 +342,8 @@ TEST_F(Kelvex32, LoadStatusesForMissingCorruptAndTruncatedFiles) {
     DeleteFileA((dir + "VIRSIG.DAT").c_str());
 }
 
-TEST_F(Kelvex32, UnusedOrdinalsAnswerNotSupportedAndShutdownEndsTheInstance) {
+TEST_F(Kelvex32, UnusedOrdinalsAnswerNotSupportedAndShutdownEndsTheInstance)
+{
     EXPECT_EQ(Call<InstanceFn>(14)(m_engine), 0x40FFu);
     EXPECT_EQ(Call<InstanceFn>(57)(m_engine), 0x40FFu);
     ASSERT_EQ(Load(), 0u);
@@ -327,7 +354,8 @@ TEST_F(Kelvex32, UnusedOrdinalsAnswerNotSupportedAndShutdownEndsTheInstance) {
     EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, "x"), 0x4020u);
 }
 
-TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
+TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected)
+{
     ASSERT_EQ(Load(), 0u);
     ASSERT_EQ(SetWords(2, 63, 15, 0), 0u);
     WIN32_FIND_DATAA found;
@@ -335,7 +363,8 @@ TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
     int scanned = 0;
     do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
         const std::string path = ModuleDir() + found.cFileName;
         EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, path.c_str()), 0u) << path << ": " << LastName();
         ++scanned;
@@ -345,12 +374,14 @@ TEST_F(Kelvex32, NothingOfTheProjectsOwnFilesIsDetected) {
 }
 
 // The Win32 signature compiler, run as an administrator would run it.
-DWORD RunCompiler(const std::string& arguments) {
+DWORD RunCompiler(const std::string& arguments)
+{
     std::string command = "\"" + ModuleDir() + "KVXSIGC.EXE\" " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 999;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return 999;
     WaitForSingleObject(pi.hProcess, 60000);
     DWORD code = 998;
     GetExitCodeProcess(pi.hProcess, &code);
@@ -359,7 +390,8 @@ DWORD RunCompiler(const std::string& arguments) {
     return code;
 }
 
-TEST(Kvxsigc, BuildsTheShippedFilesByteForByte) {
+TEST(Kvxsigc, BuildsTheShippedFilesByteForByte)
+{
     const std::string dir = TempDir();
     const std::string dat = dir + "built.dat", lst = dir + "built.lst";
     DeleteFileA(dat.c_str());
@@ -370,7 +402,8 @@ TEST(Kvxsigc, BuildsTheShippedFilesByteForByte) {
     DeleteFileA(lst.c_str());
 }
 
-TEST(Kvxsigc, RefusedSourceWritesNothing) {
+TEST(Kvxsigc, RefusedSourceWritesNothing)
+{
     const std::string dir = TempDir();
     const std::string ndb = dir + "refused.ndb", dat = dir + "refused.dat";
     WriteBytes(ndb, "Pe.Thing:1:*:aabbccdd\n");

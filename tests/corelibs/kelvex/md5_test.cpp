@@ -7,14 +7,17 @@
 namespace kelvex {
 namespace {
 
-std::string Digest(const std::string& s, size_t piece) {
+std::string Digest(const std::string& s, size_t piece)
+{
     Md5 md5;
-    for (size_t i = 0; i < s.size(); i += piece) md5.Update(s.data() + i, std::min(piece, s.size() - i));
+    for (size_t i = 0; i < s.size(); i += piece)
+        md5.Update(s.data() + i, std::min(piece, s.size() - i));
     auto d = md5.Final();
     return test::Hex(std::string(d.begin(), d.end()));
 }
 
-TEST(Md5, MatchesTheReferenceDigests) {
+TEST(Md5, MatchesTheReferenceDigests)
+{
     EXPECT_EQ(Digest("", 1), "d41d8cd98f00b204e9800998ecf8427e");
     EXPECT_EQ(Digest("abc", 1), "900150983cd24fb0d6963f7d28e17f72");
     EXPECT_EQ(Digest("message digest", 5), "f96b697d7cb7938d525a2f31aaf161d0");

@@ -12,24 +12,28 @@ using test::EicarString;
 using test::FromHex;
 using test::ScanName;
 
-Scanner Shipped() {
+Scanner Shipped()
+{
     SourceCompiler c;
     EXPECT_TRUE(c.AddFile(std::string(KELVEX_SIGNATURES_DIR) + "/default.kvs"));
-    for (const std::string& e : c.Errors()) ADD_FAILURE() << e;
+    for (const std::string& e : c.Errors())
+        ADD_FAILURE() << e;
     Scanner s;
     std::string error;
     EXPECT_TRUE(s.Load(c.Set(), error)) << error;
     return s;
 }
 
-ScanOptions Mode(uint16_t w0, uint16_t w1, uint16_t w2) {
+ScanOptions Mode(uint16_t w0, uint16_t w1, uint16_t w2)
+{
     uint16_t words[17] = {w0, w1, w2, 0, 0, 1, 8, 1, 16, 1, 30, 0, 0, 20, 0, 0, 0};
     ScanOptions o;
     EXPECT_TRUE(ScanOptions::FromWords(words, 17, o));
     return o;
 }
 
-TEST(Scanner, TestFileAloneOrWithTrailingWhiteSpaceUpTo128Bytes) {
+TEST(Scanner, TestFileAloneOrWithTrailingWhiteSpaceUpTo128Bytes)
+{
     Scanner s = Shipped();
     const std::string e = EicarString();
     ASSERT_EQ(e.size(), 68u);
@@ -43,7 +47,8 @@ TEST(Scanner, TestFileAloneOrWithTrailingWhiteSpaceUpTo128Bytes) {
     EXPECT_EQ(ScanName(s, e.substr(0, 67)), "");
 }
 
-TEST(Scanner, ModeWordsMeanRegionsAndReviewerSignatures) {
+TEST(Scanner, ModeWordsMeanRegionsAndReviewerSignatures)
+{
     ScanOptions fast = Mode(0, 0, 6), secure = Mode(1, 0, 14), reviewer = Mode(2, 63, 15);
     EXPECT_FALSE(fast.wholeFile);
     EXPECT_TRUE(fast.bodies && fast.hashes && !fast.reviewer);
@@ -58,7 +63,8 @@ TEST(Scanner, ModeWordsMeanRegionsAndReviewerSignatures) {
     EXPECT_FALSE(ScanOptions::FromWords(words, 17, o));
 }
 
-TEST(Scanner, FastModeLooksAtHeadAndTailOfLargeFilesOnly) {
+TEST(Scanner, FastModeLooksAtHeadAndTailOfLargeFilesOnly)
+{
     Scanner s = Shipped();
     ScanOptions fast = Mode(0, 0, 6), secure = Mode(1, 0, 14);
     const std::string body = test::Rev(":YDOB.DNEPPA.XVK") + std::string(4, '\0') + test::Rev("RMXV");
@@ -74,16 +80,19 @@ TEST(Scanner, FastModeLooksAtHeadAndTailOfLargeFilesOnly) {
     EXPECT_EQ(ScanName(s, small, fast), "Kelvex-Test-Append");
 }
 
-TEST(Scanner, ReviewerOnlySignaturesNeedReviewerMode) {
+TEST(Scanner, ReviewerOnlySignaturesNeedReviewerMode)
+{
     Scanner s = Shipped();
     const std::string suspect = "xx" + std::string(test::Rev("TCEPSUS.XVK")) + "_3" + test::Rev("SUS") + "yy";
     EXPECT_EQ(ScanName(s, suspect, Mode(1, 0, 14)), "");
     EXPECT_EQ(ScanName(s, suspect, Mode(2, 63, 15)), "Kelvex-Test-Suspect");
-    EXPECT_EQ(ScanName(s, test::Rev("TCEPSUS.XVK") + std::string("-3") + test::Rev("SUS"), Mode(2, 63, 15)), "Kelvex-Test-Suspect");
+    EXPECT_EQ(ScanName(s, test::Rev("TCEPSUS.XVK") + std::string("-3") + test::Rev("SUS"), Mode(2, 63, 15)),
+        "Kelvex-Test-Suspect");
     EXPECT_EQ(ScanName(s, test::Rev("TCEPSUS.XVK") + std::string("+3") + test::Rev("SUS"), Mode(2, 63, 15)), "");
 }
 
-TEST(Scanner, WholeFileHashNeedsSizeAndDigest) {
+TEST(Scanner, WholeFileHashNeedsSizeAndDigest)
+{
     Scanner s = Shipped();
     const std::string file = "Vexomar harmless hash test file\r\n";
     EXPECT_EQ(ScanName(s, file), "Kelvex-Test-Hash");
@@ -95,7 +104,8 @@ TEST(Scanner, WholeFileHashNeedsSizeAndDigest) {
     EXPECT_EQ(ScanName(s, file, o), "");
 }
 
-TEST(Scanner, BootSectorMarkerAtItsOffset) {
+TEST(Scanner, BootSectorMarkerAtItsOffset)
+{
     Scanner s = Shipped();
     std::string sector(512, '\0');
     sector.replace(62, 16, test::Rev("!ROTCES.TOOB.XVK"));
@@ -113,28 +123,30 @@ public:
     bool Truncate(uint64_t) override { return false; }
 };
 
-TEST(Scanner, ReadFailureIsReportedNotClean) {
+TEST(Scanner, ReadFailureIsReportedNotClean)
+{
     Scanner s = Shipped();
     FailingSource f;
     Detection d;
-    EXPECT_EQ(s.Scan(f, ScanOptions{}, d), ScanOutcome::ReadError);
+    EXPECT_EQ(s.Scan(f, ScanOptions {}, d), ScanOutcome::ReadError);
 }
 
 // A file that says it is larger than what can be read (cut short while being scanned).
 class ShortSource : public MemorySource {
 public:
-    ShortSource(std::string bytes, uint64_t claimed) : MemorySource(std::move(bytes)), m_claimed(claimed) {}
+    ShortSource(std::string bytes, uint64_t claimed) : MemorySource(std::move(bytes)), m_claimed(claimed) { }
     uint64_t Size() const override { return m_claimed; }
 
 private:
     uint64_t m_claimed;
 };
 
-TEST(Scanner, AFileThatEndsEarlyIsNotReportedClean) {
+TEST(Scanner, AFileThatEndsEarlyIsNotReportedClean)
+{
     Scanner s = Shipped();
     Detection d;
     ShortSource bodyScan(std::string(70000, 'a'), 200000);
-    EXPECT_EQ(s.Scan(bodyScan, ScanOptions{}, d), ScanOutcome::ReadError);
+    EXPECT_EQ(s.Scan(bodyScan, ScanOptions {}, d), ScanOutcome::ReadError);
     // Hashing alone: the size has a hash signature, but the bytes run out before it.
     uint16_t hashesOnly[17] = {1, 0, 12};
     ScanOptions o;
@@ -143,13 +155,15 @@ TEST(Scanner, AFileThatEndsEarlyIsNotReportedClean) {
     EXPECT_EQ(s.Scan(hashed, o, d), ScanOutcome::ReadError);
     // The same bytes with their true size are simply clean.
     ShortSource whole("Vexomar harmless", 16);
-    EXPECT_EQ(s.Scan(whole, ScanOptions{}, d), ScanOutcome::Clean);
+    EXPECT_EQ(s.Scan(whole, ScanOptions {}, d), ScanOutcome::Clean);
 }
 
-TEST(Scanner, ShippedSignaturesLeaveOrdinaryDataAlone) {
+TEST(Scanner, ShippedSignaturesLeaveOrdinaryDataAlone)
+{
     Scanner s = Shipped();
     std::string text;
-    for (int i = 0; i < 20000; ++i) text += "KVX " + std::to_string(i) + " EICAR STANDARD test file\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "KVX " + std::to_string(i) + " EICAR STANDARD test file\r\n";
     EXPECT_EQ(ScanName(s, text, Mode(2, 63, 15)), "");
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 class MailAgentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         postoffice::PostOffice office(m_folder.Path());
         ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", ""));
         ASSERT_EQ(office.Deliver("bob", samples::kNested, "alice", 1057049557), postoffice::StoreStatus::kOk);
@@ -34,12 +35,13 @@ protected:
     TempFolder m_folder;
     std::unique_ptr<MailAgent> m_agent;
     std::uint32_t m_database = 0;
-    postoffice::MessageIdentity m_first{};
+    postoffice::MessageIdentity m_first {};
 };
 
 }  // namespace
 
-TEST_F(MailAgentTest, AnOpenDatabaseSeesMailDeliveredByAnotherProgram) {
+TEST_F(MailAgentTest, AnOpenDatabaseSeesMailDeliveredByAnotherProgram)
+{
     postoffice::PostOffice other(m_folder.Path());
     ASSERT_EQ(other.Deliver("bob", samples::kPlain, "carol", 1057147200), postoffice::StoreStatus::kOk);
     std::vector<postoffice::MessageIdentity> ids;
@@ -48,18 +50,22 @@ TEST_F(MailAgentTest, AnOpenDatabaseSeesMailDeliveredByAnotherProgram) {
     EXPECT_EQ(ids[0], m_first);
 }
 
-TEST_F(MailAgentTest, ADeleteChecksTheAttachmentIsStillThereUnderTheLock) {
+TEST_F(MailAgentTest, ADeleteChecksTheAttachmentIsStillThereUnderTheLock)
+{
     // Another program removes the attachment after this agent last read the mailbox.
     std::vector<std::string> names;
     ASSERT_EQ(m_agent->AttachmentNames(m_database, m_first, names), Result::kOk);
-    ASSERT_EQ(postoffice::ChangeMailbox(m_folder.Path() + "/bob.mbx", [](postoffice::Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
-              postoffice::StoreStatus::kOk);
+    ASSERT_EQ(
+        postoffice::ChangeMailbox(
+            m_folder.Path() + "/bob.mbx", [](postoffice::Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
+        postoffice::StoreStatus::kOk);
     EXPECT_EQ(m_agent->Delete(Entry(0, "a.bin"), ""), Result::kNotFound);
     ASSERT_EQ(m_agent->AttachmentNames(m_database, m_first, names), Result::kOk);
-    EXPECT_EQ(names, (std::vector<std::string>{"caf\xC3\xA9.txt", "\xE2\x82\xAC.gif"}));
+    EXPECT_EQ(names, (std::vector<std::string> {"caf\xC3\xA9.txt", "\xE2\x82\xAC.gif"}));
 }
 
-TEST_F(MailAgentTest, ExtractedFilesGetGeneratedNamesAndSkipTakenOnes) {
+TEST_F(MailAgentTest, ExtractedFilesGetGeneratedNamesAndSkipTakenOnes)
+{
     std::string out = m_folder.Path() + "/out";
     std::filesystem::create_directories(out);
     std::FILE* planted = std::fopen((out + "/PLV00000010.bin").c_str(), "wb");
@@ -79,7 +85,8 @@ TEST_F(MailAgentTest, ExtractedFilesGetGeneratedNamesAndSkipTakenOnes) {
     EXPECT_EQ(m_agent->Extract(Entry(0, "a.bin"), "", path), Result::kInvalid);  // no detached directory yet
 }
 
-TEST_F(MailAgentTest, SafeExtensionsAreShortLettersAndDigitsOnly) {
+TEST_F(MailAgentTest, SafeExtensionsAreShortLettersAndDigitsOnly)
+{
     EXPECT_EQ(plv::SafeExtension("report.PDF"), "PDF");
     EXPECT_EQ(plv::SafeExtension("archive.tar.gz"), "gz");
     EXPECT_EQ(plv::SafeExtension("..\\..\\evil.exe"), "exe");
@@ -89,9 +96,11 @@ TEST_F(MailAgentTest, SafeExtensionsAreShortLettersAndDigitsOnly) {
     EXPECT_EQ(plv::SafeExtension("trailing."), "");
 }
 
-TEST_F(MailAgentTest, MailToAnEmptyRecipientGoesToTheDatabasesMailbox) {
-    ASSERT_EQ(m_agent->Send(m_database, "", "", "Vexomar/Morwick Software", "A virus found in e-mail message!", "body", "windows-1252", 0),
-              Result::kOk);
+TEST_F(MailAgentTest, MailToAnEmptyRecipientGoesToTheDatabasesMailbox)
+{
+    ASSERT_EQ(m_agent->Send(m_database, "", "", "Vexomar/Morwick Software", "A virus found in e-mail message!", "body",
+                  "windows-1252", 0),
+        Result::kOk);
     std::vector<postoffice::MessageIdentity> ids;
     ASSERT_EQ(m_agent->MessageIds(m_database, ids), Result::kOk);
     EXPECT_EQ(ids.size(), 2u);

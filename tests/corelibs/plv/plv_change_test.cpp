@@ -11,20 +11,24 @@
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
+std::string ReadAll(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::stringstream all;
     all << in.rdbuf();
     return all.str();
 }
 
-int FilesIn(const std::string& folder) {
+int FilesIn(const std::string& folder)
+{
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
     int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
     do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
     } while (FindNextFileA(find, &data));
     FindClose(find);
     return count;
@@ -34,7 +38,8 @@ int FilesIn(const std::string& folder) {
 
 using PlvChanges = PostOfficeFixture;
 
-TEST_F(PlvChanges, ExtractionWritesAGeneratedFileAndNeverUsesTheAttachmentsName) {
+TEST_F(PlvChanges, ExtractionWritesAGeneratedFileAndNeverUsesTheAttachmentsName)
+{
     Connect();
     DWORD alice = Open("alice");
     MailAttachmentRef ref = Ref(alice, Ids(alice)[0], 0, "..\\..\\evil.exe");
@@ -54,7 +59,8 @@ TEST_F(PlvChanges, ExtractionWritesAGeneratedFileAndNeverUsesTheAttachmentsName)
     EXPECT_EQ(FilesIn(m_folder.Path()), 0);
 }
 
-TEST_F(PlvChanges, ExtractingAMissingAttachmentFailsAndWritesNothing) {
+TEST_F(PlvChanges, ExtractingAMissingAttachmentFailsAndWritesNothing)
+{
     Connect();
     DWORD bob = Open("bob");
     MailAttachmentRef ref = Ref(bob, Ids(bob)[1], 0, "none.txt");
@@ -65,7 +71,8 @@ TEST_F(PlvChanges, ExtractingAMissingAttachmentFailsAndWritesNothing) {
     EXPECT_EQ(FilesIn(m_detached), 0);
 }
 
-TEST_F(PlvChanges, DeletingThenAttachingReplacesTheAttachmentAndKeepsTheIdentity) {
+TEST_F(PlvChanges, DeletingThenAttachingReplacesTheAttachmentAndKeepsTheIdentity)
+{
     Connect();
     DWORD bob = Open("bob");
     std::vector<PLVMessageId> before = Ids(bob);
@@ -88,7 +95,8 @@ TEST_F(PlvChanges, DeletingThenAttachingReplacesTheAttachmentAndKeepsTheIdentity
     EXPECT_EQ(std::string(path).substr(std::strlen(path) - 4), ".txt");
 }
 
-TEST_F(PlvChanges, DeletingByNameAndAStaleIndexFindTheRightAttachment) {
+TEST_F(PlvChanges, DeletingByNameAndAStaleIndexFindTheRightAttachment)
+{
     Connect();
     DWORD bob = Open("bob");
     PLVMessageId id = Ids(bob)[0];
@@ -103,7 +111,8 @@ TEST_F(PlvChanges, DeletingByNameAndAStaleIndexFindTheRightAttachment) {
     EXPECT_EQ(PLVDeleteFile(m_agent, &stale, nullptr, 0), 2u);
 }
 
-TEST_F(PlvChanges, AVirusNoteAttachesToAPlainMessage) {
+TEST_F(PlvChanges, AVirusNoteAttachesToAPlainMessage)
+{
     Connect();
     DWORD bob = Open("bob");
     PLVMessageId id = Ids(bob)[1];
@@ -118,7 +127,8 @@ TEST_F(PlvChanges, AVirusNoteAttachesToAPlainMessage) {
     EXPECT_EQ(PLVAttachFile(m_agent, &ref, m_folder.File("absent").c_str(), 0), 2u);
 }
 
-TEST_F(PlvChanges, TheDatabaseSearchWalksEveryAttachmentOfAFile) {
+TEST_F(PlvChanges, TheDatabaseSearchWalksEveryAttachmentOfAFile)
+{
     Connect();
     // A mail-database file outside the post office, whatever its name says.
     std::string file = m_folder.File("archive.nsf");
@@ -131,7 +141,8 @@ TEST_F(PlvChanges, TheDatabaseSearchWalksEveryAttachmentOfAFile) {
     char path[MAX_PATH] = "";
     ASSERT_EQ(PLVExtractFile(m_agent, &entry, path, 0), 0u);
     EXPECT_EQ(ReadAll(path), std::string("\x00\x01\x02\xFF", 4));
-    while (PLVScanDatabaseFindNext(m_agent, find, &entry, 0) == 0) seen += "|" + std::string(entry.name);
+    while (PLVScanDatabaseFindNext(m_agent, find, &entry, 0) == 0)
+        seen += "|" + std::string(entry.name);
     EXPECT_EQ(seen, "a.bin|caf\xE9.txt|\x80.gif");
     EXPECT_EQ(PLVScanDatabaseFindNext(m_agent, find, &entry, 0), 18u);
     EXPECT_EQ(PLVCloseFindHandle(m_agent, find, 0), 0u);
@@ -142,16 +153,17 @@ TEST_F(PlvChanges, TheDatabaseSearchWalksEveryAttachmentOfAFile) {
     EXPECT_EQ(PLVScanDatabaseFindFirst(m_agent, m_folder.File("none.nsf").c_str(), 0, 0, &find, &entry, 0), 2u);
 }
 
-TEST_F(PlvChanges, SendMailDeliversToTheRecipientOrTheMessagesMailbox) {
+TEST_F(PlvChanges, SendMailDeliversToTheRecipientOrTheMessagesMailbox)
+{
     Connect();
     DWORD bob = Open("bob");
     MailAttachmentRef message = Ref(bob, Ids(bob)[0], 0, "");
     ASSERT_EQ(PLVSendMail(m_agent, &message, "bob", "", "Vexomar/Morwick Software", "A virus found in e-mail message!",
-                          "A virus found in your mailbox.", 0),
-              0u);
-    ASSERT_EQ(PLVSendMail(m_agent, &message, "bob", "Alice <alice@site>", "Vexomar/Morwick Software", "A virus found in e-mail message!",
-                          "to the sender", 0),
-              0u);
+                  "A virus found in your mailbox.", 0),
+        0u);
+    ASSERT_EQ(PLVSendMail(m_agent, &message, "bob", "Alice <alice@site>", "Vexomar/Morwick Software",
+                  "A virus found in e-mail message!", "to the sender", 0),
+        0u);
     EXPECT_EQ(PLVSendMail(m_agent, &message, "bob", "nobody@site", "x", "s", "b", 0), 2u);
     std::vector<PLVMessageId> ids = Ids(bob);
     ASSERT_EQ(ids.size(), 3u);

@@ -9,14 +9,18 @@
 
 namespace {
 
-std::string List(const char* buffer, DWORD size) { return std::string(buffer, size); }
+std::string List(const char* buffer, DWORD size)
+{
+    return std::string(buffer, size);
+}
 
 }  // namespace
 
 using PlvAgents = PostOfficeFixture;
 using PlvMessages = PostOfficeFixture;
 
-TEST_F(PlvAgents, TheOneAgentIsThePostOfficeAndItsNameIsListedTwiceEnded) {
+TEST_F(PlvAgents, TheOneAgentIsThePostOfficeAndItsNameIsListedTwiceEnded)
+{
     char names[512];
     std::memset(names, 'x', sizeof names);
     DWORD size = sizeof names;
@@ -28,7 +32,8 @@ TEST_F(PlvAgents, TheOneAgentIsThePostOfficeAndItsNameIsListedTwiceEnded) {
     EXPECT_EQ(PLVEnumAgents(0, nullptr, &size, 0), 87u);
 }
 
-TEST_F(PlvAgents, WithoutAPostOfficeThereIsNoAgent) {
+TEST_F(PlvAgents, WithoutAPostOfficeThereIsNoAgent)
+{
     ASSERT_TRUE(postoffice::SetPostOfficeFolder(m_folder.Path() + "\\missing"));
     char names[64] = "junk";
     DWORD size = sizeof names;
@@ -38,7 +43,8 @@ TEST_F(PlvAgents, WithoutAPostOfficeThereIsNoAgent) {
     EXPECT_EQ(PLVConnectAgent(0, "Morwick Post Office", "", "", "", &agent, 0), 2u);
 }
 
-TEST_F(PlvAgents, ConnectingChecksTheNameAndTheDetachedDirectoryMustExist) {
+TEST_F(PlvAgents, ConnectingChecksTheNameAndTheDetachedDirectoryMustExist)
+{
     DWORD agent = 0;
     EXPECT_EQ(PLVConnectAgent(0, "Other Agent", "", "", "", &agent, 0), 2u);
     ASSERT_EQ(PLVConnectAgent(0, "morwick post office", "", "", "", &agent, 0), 0u);
@@ -51,7 +57,8 @@ TEST_F(PlvAgents, ConnectingChecksTheNameAndTheDetachedDirectoryMustExist) {
     EXPECT_EQ(PLVSetDetachedDir(agent, m_detached.c_str(), 0), 6u);
 }
 
-TEST_F(PlvAgents, MailboxesAreListedNulSeparatedInOrder) {
+TEST_F(PlvAgents, MailboxesAreListedNulSeparatedInOrder)
+{
     DWORD agent = Connect();
     char buffer[65536];
     DWORD size = sizeof buffer, written = 9, total = 9, spare = 9, more = 0, bytes = 0;
@@ -65,7 +72,8 @@ TEST_F(PlvAgents, MailboxesAreListedNulSeparatedInOrder) {
     EXPECT_EQ(PLVEnumObjects(agent, 3, 0, 0, 0, 0, &written, &total, &spare, buffer, &size, &more, &bytes, 0), 50u);
 }
 
-TEST_F(PlvAgents, ASmallBufferTakesTheMailboxesInTurns) {
+TEST_F(PlvAgents, ASmallBufferTakesTheMailboxesInTurns)
+{
     DWORD agent = Connect();
     char buffer[16];
     DWORD size = 14, written = 0, total = 0, spare = 0, more = 0, bytes = 0;
@@ -81,7 +89,8 @@ TEST_F(PlvAgents, ASmallBufferTakesTheMailboxesInTurns) {
     EXPECT_EQ(more, 0u);
 }
 
-TEST_F(PlvMessages, IdentitiesTimesAndAttachmentNames) {
+TEST_F(PlvMessages, IdentitiesTimesAndAttachmentNames)
+{
     DWORD agent = Connect();
     DWORD bob = Open("bob");
     std::vector<PLVMessageId> ids = Ids(bob);
@@ -108,7 +117,8 @@ TEST_F(PlvMessages, IdentitiesTimesAndAttachmentNames) {
     EXPECT_EQ(PLVGetMsgTime(agent, bob, &ids[0], &time, 0), 6u);
 }
 
-TEST_F(PlvMessages, DatabasesOpenByMailboxNameOrFilePath) {
+TEST_F(PlvMessages, DatabasesOpenByMailboxNameOrFilePath)
+{
     Connect();
     DWORD byPath = Open((m_office + "\\alice.mbx").c_str());
     EXPECT_EQ(Ids(byPath).size(), 1u);
@@ -118,7 +128,8 @@ TEST_F(PlvMessages, DatabasesOpenByMailboxNameOrFilePath) {
     EXPECT_EQ(PLVOpenDatabase(m_agent + 1, "bob", 0, &database, 0), 6u);
 }
 
-TEST_F(PlvMessages, IdentitiesBeyondTheBufferAreLeftOutAndSaidSo) {
+TEST_F(PlvMessages, IdentitiesBeyondTheBufferAreLeftOutAndSaidSo)
+{
     Connect();
     DWORD bob = Open("bob");
     BYTE buffer[32];
@@ -133,7 +144,8 @@ TEST_F(PlvMessages, IdentitiesBeyondTheBufferAreLeftOutAndSaidSo) {
     EXPECT_EQ(size, 32u);
 }
 
-TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
+TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields)
+{
     Connect();
     DWORD bob = Open("bob");
     std::vector<PLVMessageId> ids = Ids(bob);
@@ -142,7 +154,8 @@ TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
     char text[8192];
     DWORD size = sizeof text;
     ASSERT_EQ(PLVGetMailInfoFromAfile(m_agent, &ref, offsets, text, &size, 0), 0u);
-    EXPECT_EQ(List(text, size), std::string("bob@site\0Alice <alice@site>\0Tue, 1 Jul 2003 10:52:37 +0200\0r\xE9sum\xE9\0", 66));
+    EXPECT_EQ(List(text, size),
+        std::string("bob@site\0Alice <alice@site>\0Tue, 1 Jul 2003 10:52:37 +0200\0r\xE9sum\xE9\0", 66));
     EXPECT_EQ(offsets[0], 0);
     EXPECT_EQ(offsets[1], 9);
     EXPECT_EQ(offsets[2], 28);
@@ -162,7 +175,8 @@ TEST_F(PlvMessages, MailInformationGivesFiveOffsetsAndTheDecodedFields) {
     EXPECT_EQ(offsets[0], -1);
 }
 
-TEST_F(PlvMessages, AddressListsBecomeReadable) {
+TEST_F(PlvMessages, AddressListsBecomeReadable)
+{
     Connect();
     char buffer[16384];
     DWORD size = sizeof buffer;

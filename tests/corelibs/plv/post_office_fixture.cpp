@@ -18,7 +18,8 @@ const std::string kUnsafe =
 
 }  // namespace
 
-void PostOfficeFixture::SetUp() {
+void PostOfficeFixture::SetUp()
+{
     m_previous = postoffice::PostOfficeFolder();
     m_office = m_folder.Path() + "\\po";
     m_detached = m_folder.Path() + "\\out";
@@ -34,8 +35,10 @@ void PostOfficeFixture::SetUp() {
     ASSERT_TRUE(postoffice::SetPostOfficeFolder(m_office));
 }
 
-void PostOfficeFixture::TearDown() {
-    if (m_agent) PLVDisconnectAgent(m_agent, 0);
+void PostOfficeFixture::TearDown()
+{
+    if (m_agent)
+        PLVDisconnectAgent(m_agent, 0);
     if (m_previous) {
         postoffice::SetPostOfficeFolder(*m_previous);
     } else {
@@ -43,7 +46,8 @@ void PostOfficeFixture::TearDown() {
     }
 }
 
-DWORD PostOfficeFixture::Connect() {
+DWORD PostOfficeFixture::Connect()
+{
     char names[512] = {};
     DWORD size = 1024;  // the scanner passes twice its buffer's size; the name is short
     EXPECT_EQ(PLVEnumAgents(0, names, &size, 0), 0u);
@@ -52,13 +56,15 @@ DWORD PostOfficeFixture::Connect() {
     return m_agent;
 }
 
-DWORD PostOfficeFixture::Open(const char* name) {
+DWORD PostOfficeFixture::Open(const char* name)
+{
     DWORD database = 0;
     EXPECT_EQ(PLVOpenDatabase(m_agent, name, 0, &database, 0), 0u) << name;
     return database;
 }
 
-std::vector<PLVMessageId> PostOfficeFixture::Ids(DWORD database) {
+std::vector<PLVMessageId> PostOfficeFixture::Ids(DWORD database)
+{
     BYTE buffer[16000];
     DWORD size = sizeof buffer;
     EXPECT_EQ(PLVGetAllMsgUids(m_agent, database, buffer, &size, 0), 0u);
@@ -67,7 +73,8 @@ std::vector<PLVMessageId> PostOfficeFixture::Ids(DWORD database) {
     return ids;
 }
 
-MailAttachmentRef PostOfficeFixture::Ref(DWORD database, const PLVMessageId& id, DWORD index, const char* name) {
+MailAttachmentRef PostOfficeFixture::Ref(DWORD database, const PLVMessageId& id, DWORD index, const char* name)
+{
     MailAttachmentRef ref;
     std::memset(&ref, 0, sizeof ref);
     ref.database = database;

@@ -23,8 +23,8 @@ protected:
     MailAttachmentRef Ref(DWORD database, const PLVMessageId& id, DWORD index, const char* name);
 
     TempFolder m_folder;
-    std::string m_office;      // the post office folder
-    std::string m_detached;    // where attachments are extracted
+    std::string m_office;  // the post office folder
+    std::string m_detached;  // where attachments are extracted
     std::optional<std::string> m_previous;
     DWORD m_agent = 0;
 };

@@ -6,21 +6,24 @@
 
 using namespace postoffice;
 
-TEST(Base64, DecodesFullAndPartialGroupsAndSkipsLineBreaks) {
+TEST(Base64, DecodesFullAndPartialGroupsAndSkipsLineBreaks)
+{
     EXPECT_EQ(DecodeBase64("SGVs\r\nbG8=", 100), "Hello");
     EXPECT_EQ(DecodeBase64("SGVsbA==", 100), "Hell");
     EXPECT_EQ(DecodeBase64("SGVsbA", 100), "Hell");  // padding missing
-    EXPECT_EQ(DecodeBase64("S", 100), "");          // one character carries no byte
+    EXPECT_EQ(DecodeBase64("S", 100), "");  // one character carries no byte
     EXPECT_EQ(DecodeBase64("SG*V!sbG8", 100), "Hello");
 }
 
-TEST(Base64, RefusesOutputPastTheLimitAtItsEdge) {
+TEST(Base64, RefusesOutputPastTheLimitAtItsEdge)
+{
     EXPECT_EQ(DecodeBase64("SGVsbG8=", 5), "Hello");
     EXPECT_FALSE(DecodeBase64("SGVsbG8=", 4).has_value());
     EXPECT_FALSE(DecodeBase64("SGVsbG8h", 5).has_value());
 }
 
-TEST(Base64, EncodesInLinesOf76) {
+TEST(Base64, EncodesInLinesOf76)
+{
     std::string bytes(59, 'a');
     std::string encoded = EncodeBase64Lines(bytes, "\r\n");
     ASSERT_EQ(encoded.size(), 76u + 2 + 4 + 2);
@@ -30,7 +33,8 @@ TEST(Base64, EncodesInLinesOf76) {
     EXPECT_EQ(EncodeBase64Lines("", "\n"), "");
 }
 
-TEST(QuotedPrintable, DecodesEscapesSoftBreaksAndKeepsMalformedOnes) {
+TEST(QuotedPrintable, DecodesEscapesSoftBreaksAndKeepsMalformedOnes)
+{
     EXPECT_EQ(DecodeQuotedPrintable("caf=E9 =3D=\r\nend=\nx", 100), "caf\xE9 =endx");
     EXPECT_EQ(DecodeQuotedPrintable("bad =G1 and =4", 100), "bad =G1 and =4");
     EXPECT_EQ(DecodeQuotedPrintable("a_b", 100, true), "a b");
@@ -39,7 +43,8 @@ TEST(QuotedPrintable, DecodesEscapesSoftBreaksAndKeepsMalformedOnes) {
     EXPECT_EQ(DecodeQuotedPrintable("abcde", 5), "abcde");
 }
 
-TEST(QuotedPrintable, EncodesLongLinesEqualsAndTrailingSpace) {
+TEST(QuotedPrintable, EncodesLongLinesEqualsAndTrailingSpace)
+{
     EXPECT_EQ(EncodeQuotedPrintable("a=b \r\nc\xE9\n", "\r\n"), "a=3Db=20\r\nc=E9\r\n");
     std::string line(80, 'x');
     std::string encoded = EncodeQuotedPrintable(line, "\r\n");
@@ -47,7 +52,8 @@ TEST(QuotedPrintable, EncodesLongLinesEqualsAndTrailingSpace) {
     EXPECT_EQ(DecodeQuotedPrintable(encoded, 100), line);
 }
 
-TEST(Charsets, ConvertLatin1AndWindows1252ToUtf8) {
+TEST(Charsets, ConvertLatin1AndWindows1252ToUtf8)
+{
     EXPECT_EQ(CharsetToUtf8("caf\xE9", "ISO-8859-1"), "caf\xC3\xA9");
     EXPECT_EQ(CharsetToUtf8("\x80 \x81", "windows-1252"), "\xE2\x82\xAC \xC2\x81");
     EXPECT_EQ(CharsetToUtf8("\x80", "iso-8859-1"), "\xC2\x80");
@@ -55,11 +61,13 @@ TEST(Charsets, ConvertLatin1AndWindows1252ToUtf8) {
     EXPECT_EQ(CharsetToUtf8("\xE9", "koi8-r"), "\xE9");
 }
 
-TEST(PercentEscapes, DecodeAndKeepMalformed) {
+TEST(PercentEscapes, DecodeAndKeepMalformed)
+{
     EXPECT_EQ(DecodePercent("a%20b%zz%4"), "a b%zz%4");
 }
 
-TEST(MailDates, ReadsTheStandardAndObsoleteForms) {
+TEST(MailDates, ReadsTheStandardAndObsoleteForms)
+{
     EXPECT_EQ(ParseMailDate("Tue, 1 Jul 2003 10:52:37 +0200"), 1057049557);
     EXPECT_EQ(ParseMailDate("1 Jul 2003 08:52:37 GMT"), 1057049557);
     EXPECT_EQ(ParseMailDate("Tue, 01 Jul 03 04:52:37 EDT"), 1057049557);
@@ -69,7 +77,8 @@ TEST(MailDates, ReadsTheStandardAndObsoleteForms) {
     EXPECT_EQ(ParseMailDate("1 Jan 103 00:00:00 +0000"), 1041379200);  // three-digit year
 }
 
-TEST(MailDates, RefusesWhatItCannotRead) {
+TEST(MailDates, RefusesWhatItCannotRead)
+{
     EXPECT_FALSE(ParseMailDate("").has_value());
     EXPECT_FALSE(ParseMailDate("yesterday").has_value());
     EXPECT_FALSE(ParseMailDate("32 Jul 2003 10:00:00").has_value());
@@ -78,7 +87,8 @@ TEST(MailDates, RefusesWhatItCannotRead) {
     EXPECT_FALSE(ParseMailDate("1 Jan 1970 00:00:00 +0100").has_value());  // before 1970
 }
 
-TEST(MailDates, SeparatorLinesAndWrittenForms) {
+TEST(MailDates, SeparatorLinesAndWrittenForms)
+{
     EXPECT_EQ(ParseSeparatorDate("From alice@site Tue Jul  1 08:52:37 2003\n"), 1057049557);
     EXPECT_FALSE(ParseSeparatorDate("From here to there\n").has_value());
     EXPECT_EQ(FormatMailDate(1057049557), "Tue, 01 Jul 2003 08:52:37 +0000");

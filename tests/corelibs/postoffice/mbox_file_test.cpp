@@ -9,23 +9,23 @@ using namespace postoffice;
 
 namespace {
 
-const std::string kTwo =
-    "From alice@site Tue Jul  1 08:52:37 2003\n"
-    "Subject: one\n"
-    "\n"
-    "first line\n"
-    ">From the body, quoted once\n"
-    ">>From quoted twice\n"
-    "\n"
-    "From bob@site Wed Jul  2 12:00:00 2003\n"
-    "Subject: two\n"
-    "\n"
-    "second\n"
-    "\n";
+const std::string kTwo = "From alice@site Tue Jul  1 08:52:37 2003\n"
+                         "Subject: one\n"
+                         "\n"
+                         "first line\n"
+                         ">From the body, quoted once\n"
+                         ">>From quoted twice\n"
+                         "\n"
+                         "From bob@site Wed Jul  2 12:00:00 2003\n"
+                         "Subject: two\n"
+                         "\n"
+                         "second\n"
+                         "\n";
 
 }  // namespace
 
-TEST(MboxFile, SplitsAtSeparatorsAndUnquotesFromLines) {
+TEST(MboxFile, SplitsAtSeparatorsAndUnquotesFromLines)
+{
     auto file = MboxFile::Parse(kTwo);
     ASSERT_TRUE(file);
     ASSERT_EQ(file->Count(), 2u);
@@ -36,28 +36,33 @@ TEST(MboxFile, SplitsAtSeparatorsAndUnquotesFromLines) {
     EXPECT_EQ(file->Serialize(), kTwo);
 }
 
-TEST(MboxFile, QuotingRoundTripsEveryFromLine) {
+TEST(MboxFile, QuotingRoundTripsEveryFromLine)
+{
     std::string content = "Subject: q\n\nFrom here\n>From there\nFromage\n>>>From deep\n";
     std::string stored = MboxFile::Quote(content);
     EXPECT_EQ(stored, "Subject: q\n\n>From here\n>>From there\nFromage\n>>>>From deep\n");
     EXPECT_EQ(MboxFile::Unquote(stored), content);
 }
 
-TEST(MboxFile, AChangedMessageIsQuotedAndFramedWhileOthersKeepTheirBytes) {
+TEST(MboxFile, AChangedMessageIsQuotedAndFramedWhileOthersKeepTheirBytes)
+{
     auto file = MboxFile::Parse(kTwo);
     file->ReplaceContent(1, "Subject: two\n\nFrom now on\nno final break");
-    EXPECT_EQ(file->Serialize(), kTwo.substr(0, kTwo.find("From bob")) +
-                                     "From bob@site Wed Jul  2 12:00:00 2003\nSubject: two\n\n>From now on\nno final break\n\n");
+    EXPECT_EQ(file->Serialize(),
+        kTwo.substr(0, kTwo.find("From bob")) +
+            "From bob@site Wed Jul  2 12:00:00 2003\nSubject: two\n\n>From now on\nno final break\n\n");
 }
 
-TEST(MboxFile, AFromLineInsideABodyWithoutBlankLineBeforeItIsNotASeparator) {
+TEST(MboxFile, AFromLineInsideABodyWithoutBlankLineBeforeItIsNotASeparator)
+{
     std::string text = "From a Tue Jul  1 08:52:37 2003\nSubject: x\n\nline\nFrom me to you, greetings\n\n";
     auto file = MboxFile::Parse(text);
     ASSERT_EQ(file->Count(), 1u);
     EXPECT_EQ(file->Entry(0).content, "Subject: x\n\nline\nFrom me to you, greetings\n");
 }
 
-TEST(MboxFile, ASeparatorRightAfterATruncatedMessageStillStartsTheNextOne) {
+TEST(MboxFile, ASeparatorRightAfterATruncatedMessageStillStartsTheNextOne)
+{
     std::string text = "From a Tue Jul  1 08:52:37 2003\nSubject: cut\n\npartial\n"
                        "From b Wed Jul  2 12:00:00 2003\nSubject: next\n\nok\n\n";
     auto file = MboxFile::Parse(text);
@@ -66,7 +71,8 @@ TEST(MboxFile, ASeparatorRightAfterATruncatedMessageStillStartsTheNextOne) {
     EXPECT_EQ(file->Serialize(), text);
 }
 
-TEST(MboxFile, ABareMessageIsOneMessageAndStaysBareWhenRewritten) {
+TEST(MboxFile, ABareMessageIsOneMessageAndStaysBareWhenRewritten)
+{
     auto file = MboxFile::Parse(samples::kPlain);
     ASSERT_EQ(file->Count(), 1u);
     EXPECT_TRUE(file->IsBare());
@@ -75,29 +81,34 @@ TEST(MboxFile, ABareMessageIsOneMessageAndStaysBareWhenRewritten) {
     EXPECT_EQ(file->Serialize(), "Subject: new\n\nFrom inside\n");
 }
 
-TEST(MboxFile, AppendingToABareMessageTurnsTheFileIntoAMailbox) {
+TEST(MboxFile, AppendingToABareMessageTurnsTheFileIntoAMailbox)
+{
     auto file = MboxFile::Parse(samples::kPlain);
     file->Append("Subject: added\r\n\r\nFrom us\r\n", "admin@site", 1057049557);
-    EXPECT_EQ(file->Serialize(), "From MAILER-DAEMON Tue Jul  1 08:52:37 2003\n" + samples::kPlain + "\n" +
-                                     "From admin@site Tue Jul  1 08:52:37 2003\nSubject: added\r\n\r\n>From us\r\n\n");
+    EXPECT_EQ(file->Serialize(),
+        "From MAILER-DAEMON Tue Jul  1 08:52:37 2003\n" + samples::kPlain + "\n" +
+            "From admin@site Tue Jul  1 08:52:37 2003\nSubject: added\r\n\r\n>From us\r\n\n");
     auto again = MboxFile::Parse(file->Serialize());
     ASSERT_EQ(again->Count(), 2u);
     EXPECT_EQ(again->Entry(0).content, samples::kPlain);
     EXPECT_EQ(again->Entry(1).content, "Subject: added\r\n\r\nFrom us\r\n");
 }
 
-TEST(MboxFile, EmptyAndTruncatedFiles) {
+TEST(MboxFile, EmptyAndTruncatedFiles)
+{
     EXPECT_EQ(MboxFile::Parse("")->Count(), 0u);
-    auto cut = MboxFile::Parse("From a Tue Jul  1 08:52:37 2003\nSubject: x\nContent-Type: multipart/mixed; boundary=b\n\n--b\n"
-                               "Content-Type: application/x; name=half\nContent-Transfer-Encoding: base64\n\nQUJDRE");
+    auto cut = MboxFile::Parse(
+        "From a Tue Jul  1 08:52:37 2003\nSubject: x\nContent-Type: multipart/mixed; boundary=b\n\n--b\n"
+        "Content-Type: application/x; name=half\nContent-Transfer-Encoding: base64\n\nQUJDRE");
     ASSERT_EQ(cut->Count(), 1u);
     auto box = Mailbox::Load(cut->Serialize());
     ASSERT_TRUE(box->Readable(0));
-    EXPECT_EQ(box->AttachmentNames(0), std::vector<std::string>{"half"});
+    EXPECT_EQ(box->AttachmentNames(0), std::vector<std::string> {"half"});
     EXPECT_EQ(*box->AttachmentBytes(0, 0), "ABCD");
 }
 
-TEST(Mailbox, TimesComeFromTheDateFieldOrTheSeparator) {
+TEST(Mailbox, TimesComeFromTheDateFieldOrTheSeparator)
+{
     std::string text = kTwo;
     text.insert(text.find("Subject: one"), "Date: Thu, 3 Jul 2003 00:00:00 +0000\n");
     auto box = Mailbox::Load(text);
@@ -107,7 +118,8 @@ TEST(Mailbox, TimesComeFromTheDateFieldOrTheSeparator) {
     EXPECT_FALSE(box->HasField(0, "CC"));
 }
 
-TEST(Mailbox, IdenticalMessagesGetDifferentIdentities) {
+TEST(Mailbox, IdenticalMessagesGetDifferentIdentities)
+{
     auto box = Mailbox::Load(kTwo + kTwo);
     ASSERT_EQ(box->Count(), 4u);
     EXPECT_NE(box->Identity(0), box->Identity(2));
@@ -117,18 +129,21 @@ TEST(Mailbox, IdenticalMessagesGetDifferentIdentities) {
     EXPECT_EQ(again->Identity(2), box->Identity(2));
 }
 
-TEST(MboxFile, AMessageCutShortIsClosedBeforeTheNextOneIsAppended) {
+TEST(MboxFile, AMessageCutShortIsClosedBeforeTheNextOneIsAppended)
+{
     auto file = MboxFile::Parse("From a Tue Jul  1 08:52:37 2003\nSubject: cut\n\nno line break");
     file->Append("Subject: new\n\nx\n", "s", 1057049557);
-    EXPECT_EQ(file->Serialize(), "From a Tue Jul  1 08:52:37 2003\nSubject: cut\n\nno line break\n"
-                                 "From s Tue Jul  1 08:52:37 2003\nSubject: new\n\nx\n\n");
+    EXPECT_EQ(file->Serialize(),
+        "From a Tue Jul  1 08:52:37 2003\nSubject: cut\n\nno line break\n"
+        "From s Tue Jul  1 08:52:37 2003\nSubject: new\n\nx\n\n");
     auto again = MboxFile::Parse(file->Serialize());
     ASSERT_EQ(again->Count(), 2u);
     EXPECT_EQ(again->Entry(0).content, "Subject: cut\n\nno line break\n");
     EXPECT_EQ(again->Entry(1).content, "Subject: new\n\nx\n");
 }
 
-TEST(MboxFile, ASeparatorCutShortIsClosedBeforeTheNextOneIsAppended) {
+TEST(MboxFile, ASeparatorCutShortIsClosedBeforeTheNextOneIsAppended)
+{
     auto file = MboxFile::Parse("From a FromTu a");
     ASSERT_EQ(file->Count(), 1u);
     file->Append("Subject: new\n\nx\n", "s", 0);

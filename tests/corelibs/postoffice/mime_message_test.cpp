@@ -8,14 +8,16 @@ using namespace postoffice;
 
 namespace {
 
-std::string Decoded(const std::string& text, const MimeMessage& m, std::size_t attachment) {
+std::string Decoded(const std::string& text, const MimeMessage& m, std::size_t attachment)
+{
     auto bytes = DecodePartBody(text, m.parts[m.attachments[attachment]]);
     return bytes ? *bytes : "<none>";
 }
 
 }  // namespace
 
-TEST(MimeMessage, NestedMultipartsGiveTheirAttachmentsInOrder) {
+TEST(MimeMessage, NestedMultipartsGiveTheirAttachmentsInOrder)
+{
     MimeMessage m = ParseMimeMessage(samples::kNested);
     ASSERT_TRUE(m.readable) << m.failure;
     ASSERT_EQ(m.parts.size(), 6u);
@@ -28,40 +30,48 @@ TEST(MimeMessage, NestedMultipartsGiveTheirAttachmentsInOrder) {
     EXPECT_EQ(m.lineBreak, "\r\n");
 }
 
-TEST(MimeMessage, EachEncodingDecodesToItsExactBytes) {
+TEST(MimeMessage, EachEncodingDecodesToItsExactBytes)
+{
     MimeMessage m = ParseMimeMessage(samples::kNested);
     EXPECT_EQ(Decoded(samples::kNested, m, 0), std::string("\x00\x01\x02\xFF", 4));
     EXPECT_EQ(Decoded(samples::kNested, m, 1), "caf\xE9 noir");
     EXPECT_EQ(Decoded(samples::kNested, m, 2), std::string("GIF\x00\x01", 5));
 }
 
-TEST(MimeMessage, SevenAndEightBitBodiesPassUnchanged) {
+TEST(MimeMessage, SevenAndEightBitBodiesPassUnchanged)
+{
     for (const char* encoding : {"7bit", "8bit", "x-unknown"}) {
-        std::string text = std::string("Content-Type: application/zip\nContent-Transfer-Encoding: ") + encoding + "\n\nPK\x03\x04\xE9";
+        std::string text =
+            std::string("Content-Type: application/zip\nContent-Transfer-Encoding: ") + encoding + "\n\nPK\x03\x04\xE9";
         MimeMessage m = ParseMimeMessage(text);
         ASSERT_EQ(m.attachments.size(), 1u) << encoding;
         EXPECT_EQ(Decoded(text, m, 0), "PK\x03\x04\xE9") << encoding;
     }
 }
 
-TEST(MimeMessage, APlainTextMessageHasNoAttachments) {
+TEST(MimeMessage, APlainTextMessageHasNoAttachments)
+{
     MimeMessage m = ParseMimeMessage(samples::kPlain);
     ASSERT_TRUE(m.readable);
     EXPECT_TRUE(m.attachments.empty());
     EXPECT_EQ(m.lineBreak, "\n");
 }
 
-TEST(MimeMessage, NamelessAttachmentsGetGeneratedNames) {
-    std::string text = "Content-Type: multipart/mixed; boundary=b\n\n--b\nContent-Type: message/rfc822\n\nSubject: x\n\nhi\n"
-                       "--b\nContent-Type: application/octet-stream\n\nxyz\n--b--\n";
+TEST(MimeMessage, NamelessAttachmentsGetGeneratedNames)
+{
+    std::string text =
+        "Content-Type: multipart/mixed; boundary=b\n\n--b\nContent-Type: message/rfc822\n\nSubject: x\n\nhi\n"
+        "--b\nContent-Type: application/octet-stream\n\nxyz\n--b--\n";
     MimeMessage m = ParseMimeMessage(text);
     ASSERT_EQ(m.attachments.size(), 2u);
     EXPECT_EQ(m.AttachmentName(0), "ATT00001.EML");
     EXPECT_EQ(m.AttachmentName(1), "ATT00002.DAT");
 }
 
-TEST(MimeMessage, ControlBytesInNamesBecomeUnderscoresAndLongNamesAreCut) {
-    std::string text = "Content-Type: application/octet-stream\nContent-Disposition: attachment; filename*=utf-8''a%00b%0Ac.exe\n\nx";
+TEST(MimeMessage, ControlBytesInNamesBecomeUnderscoresAndLongNamesAreCut)
+{
+    std::string text =
+        "Content-Type: application/octet-stream\nContent-Disposition: attachment; filename*=utf-8''a%00b%0Ac.exe\n\nx";
     EXPECT_EQ(ParseMimeMessage(text).AttachmentName(0), "a_b_c.exe");
     std::string longName(300, 'n');
     longName[254] = '\xC3';  // a two-byte character across the limit is not split
@@ -70,9 +80,11 @@ TEST(MimeMessage, ControlBytesInNamesBecomeUnderscoresAndLongNamesAreCut) {
     EXPECT_EQ(ParseMimeMessage(text2).AttachmentName(0), std::string(254, 'n'));
 }
 
-TEST(MimeMessage, AMultipartWithoutItsCloseDelimiterKeepsItsParts) {
-    std::string text = "Content-Type: multipart/mixed; boundary=b\n\n--b\nContent-Type: application/x; name=one\n\nAAA\n"
-                       "--b\nContent-Type: application/x; name=two\n\nBB";
+TEST(MimeMessage, AMultipartWithoutItsCloseDelimiterKeepsItsParts)
+{
+    std::string text =
+        "Content-Type: multipart/mixed; boundary=b\n\n--b\nContent-Type: application/x; name=one\n\nAAA\n"
+        "--b\nContent-Type: application/x; name=two\n\nBB";
     MimeMessage m = ParseMimeMessage(text);
     ASSERT_TRUE(m.readable);
     ASSERT_EQ(m.attachments.size(), 2u);
@@ -81,9 +93,11 @@ TEST(MimeMessage, AMultipartWithoutItsCloseDelimiterKeepsItsParts) {
     EXPECT_EQ(Decoded(text, m, 1), "BB");
 }
 
-TEST(MimeMessage, DelimiterLinesMayCarryTrailingSpaceButNotOtherText) {
-    std::string text = "Content-Type: multipart/mixed; boundary=b\n\n--b \t\nContent-Type: application/x; name=one\n\n--bx\n"
-                       "--b--\n";
+TEST(MimeMessage, DelimiterLinesMayCarryTrailingSpaceButNotOtherText)
+{
+    std::string text =
+        "Content-Type: multipart/mixed; boundary=b\n\n--b \t\nContent-Type: application/x; name=one\n\n--bx\n"
+        "--b--\n";
     MimeMessage m = ParseMimeMessage(text);
     ASSERT_EQ(m.attachments.size(), 1u);
     EXPECT_EQ(Decoded(text, m, 0), "--bx");

@@ -9,34 +9,42 @@
 
 using namespace postoffice;
 
-TEST(MailboxStore, ChangeWritesTheWholeNewFileAndLeavesNoTemporaryFile) {
+TEST(MailboxStore, ChangeWritesTheWholeNewFileAndLeavesNoTemporaryFile)
+{
     TempFolder folder;
     std::string path = folder.File("u.mbx");
-    StoreStatus status = ChangeMailbox(path, [](Mailbox& box) { return box.Append("Subject: a\n\nx\n", "s@site", 1057049557); }, true);
+    StoreStatus status = ChangeMailbox(
+        path, [](Mailbox& box) { return box.Append("Subject: a\n\nx\n", "s@site", 1057049557); }, true);
     ASSERT_EQ(status, StoreStatus::kOk);
     EXPECT_EQ(folder.Read("u.mbx"), "From s@site Tue Jul  1 08:52:37 2003\nSubject: a\n\nx\n\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".new"));
 }
 
-TEST(MailboxStore, AMissingMailboxIsCreatedOnlyWhenAsked) {
+TEST(MailboxStore, AMissingMailboxIsCreatedOnlyWhenAsked)
+{
     TempFolder folder;
     std::string path = folder.File("none.mbx");
-    EXPECT_EQ(ChangeMailbox(path, [](Mailbox&) { return true; }, false), StoreStatus::kMissing);
+    EXPECT_EQ(ChangeMailbox(
+                  path, [](Mailbox&) { return true; }, false),
+        StoreStatus::kMissing);
     EXPECT_FALSE(std::filesystem::exists(path));
     std::optional<Mailbox> box;
     EXPECT_EQ(LoadMailbox(path, box), StoreStatus::kMissing);
     EXPECT_FALSE(box);
 }
 
-TEST(MailboxStore, ARefusedChangeWritesNothing) {
+TEST(MailboxStore, ARefusedChangeWritesNothing)
+{
     TempFolder folder;
     folder.Write("u.mbx", "Subject: bare\n\nbody");
-    EXPECT_EQ(ChangeMailbox(folder.File("u.mbx"), [](Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
-              StoreStatus::kUnchanged);
+    EXPECT_EQ(ChangeMailbox(
+                  folder.File("u.mbx"), [](Mailbox& box) { return box.DeleteAttachment(0, 0); }, false),
+        StoreStatus::kUnchanged);
     EXPECT_EQ(folder.Read("u.mbx"), "Subject: bare\n\nbody");
 }
 
-TEST(MailboxStore, ReadsStopAtTheLimitExactly) {
+TEST(MailboxStore, ReadsStopAtTheLimitExactly)
+{
     TempFolder folder;
     folder.Write("f", std::string(100, 'a'));
     std::string bytes;
@@ -46,7 +54,8 @@ TEST(MailboxStore, ReadsStopAtTheLimitExactly) {
     EXPECT_TRUE(bytes.empty());
 }
 
-TEST(MailboxStore, AHeldLockMakesOthersWaitAndThenGiveUp) {
+TEST(MailboxStore, AHeldLockMakesOthersWaitAndThenGiveUp)
+{
     TempFolder folder;
     std::string path = folder.File("u.mbx");
     MailboxLock held(path, 0);
@@ -55,14 +64,16 @@ TEST(MailboxStore, AHeldLockMakesOthersWaitAndThenGiveUp) {
     EXPECT_FALSE(second.Held());
 }
 
-TEST(MailboxStore, TwoWritersAtOnceLoseNoMessage) {
+TEST(MailboxStore, TwoWritersAtOnceLoseNoMessage)
+{
     TempFolder folder;
     std::string path = folder.File("u.mbx");
     constexpr int kEach = 40;
     auto writer = [&](const std::string& who) {
         for (int i = 0; i < kEach; ++i) {
             std::string message = "Subject: " + who + std::to_string(i) + "\n\nbody\n";
-            StoreStatus status = ChangeMailbox(path, [&](Mailbox& box) { return box.Append(message, who, 0); }, true);
+            StoreStatus status = ChangeMailbox(
+                path, [&](Mailbox& box) { return box.Append(message, who, 0); }, true);
             EXPECT_EQ(status, StoreStatus::kOk);
         }
     };
@@ -74,6 +85,7 @@ TEST(MailboxStore, TwoWritersAtOnceLoseNoMessage) {
     ASSERT_EQ(box->Count(), 2u * kEach);
     int fromA = 0;
     for (std::size_t i = 0; i < box->Count(); ++i)
-        if (box->Field(i, "Subject")[0] == 'a') ++fromA;
+        if (box->Field(i, "Subject")[0] == 'a')
+            ++fromA;
     EXPECT_EQ(fromA, kEach);
 }

@@ -51,7 +51,7 @@ protected:
     HWND Make(const char* className, int id = 7)
     {
         return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, 0, 0, 120, 22, parent,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
     }
 
     static HWND EditOf(HWND spin) { return FindWindowExA(spin, nullptr, "EDIT", nullptr); }
@@ -171,10 +171,10 @@ TEST_F(CustomControls, NumSpinTellsItsParentOfChanges)
     counting.lpfnWndProc = CountingParentProc;
     counting.lpszClassName = "QvCountingParent";
     RegisterClassA(&counting);
-    HWND owner = CreateWindowExA(0, "QvCountingParent", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr,
-                                 nullptr);
-    HWND spin = CreateWindowExA(0, QV_NUMSPIN_CLASS, "", WS_CHILD, 0, 0, 80, 20, owner, reinterpret_cast<HMENU>(7),
-                                nullptr, nullptr);
+    HWND owner =
+        CreateWindowExA(0, "QvCountingParent", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND spin = CreateWindowExA(
+        0, QV_NUMSPIN_CLASS, "", WS_CHILD, 0, 0, 80, 20, owner, reinterpret_cast<HMENU>(7), nullptr, nullptr);
     SetWindowTextA(EditOf(spin), "12");
     EXPECT_EQ(1, g_changes);
     SendMessageA(spin, QVM_SETVALUE, 30, 0);
@@ -247,8 +247,7 @@ TEST_F(CustomControls, NullFieldAddressIsRefused)
 
 TEST_F(CustomControls, DialogTemplatesNameTheClasses)
 {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(100), nullptr,
-                                     PlainDialogProc, 0);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(100), nullptr, PlainDialogProc, 0);
     ASSERT_NE(nullptr, dialog);
     char className[32] = {};
     GetClassNameA(GetDlgItem(dialog, 201), className, sizeof className);

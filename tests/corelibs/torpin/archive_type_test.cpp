@@ -8,7 +8,8 @@
 namespace torpin {
 namespace {
 
-TEST(ExtensionList, ListedOrMissingExtensionsAreAdmitted) {
+TEST(ExtensionList, ListedOrMissingExtensionsAreAdmitted)
+{
     ExtensionList list;
     const char entries[3][4] = {{'Z', 'I', 'P', 0}, {'a', 'r', 'j', 0}, {'L', 'Z', 'H', 'X'}};
     list.assign(&entries[0][0], 3);
@@ -23,9 +24,11 @@ TEST(ExtensionList, ListedOrMissingExtensionsAreAdmitted) {
     EXPECT_FALSE(list.admits("x.zip2"));
 }
 
-TEST(ExtensionList, CountIsClampedAndEmptyEntriesIgnored) {
+TEST(ExtensionList, CountIsClampedAndEmptyEntriesIgnored)
+{
     char entries[21][4] = {};
-    for (int i = 0; i < 21; ++i) entries[i][0] = static_cast<char>('A' + i);
+    for (int i = 0; i < 21; ++i)
+        entries[i][0] = static_cast<char>('A' + i);
     ExtensionList list;
     list.assign(&entries[0][0], 25);
     EXPECT_TRUE(list.admits("x.T"));
@@ -39,7 +42,8 @@ TEST(ExtensionList, CountIsClampedAndEmptyEntriesIgnored) {
     EXPECT_FALSE(defaults.admits("a.exe"));
 }
 
-TEST(ArchiveType, ContentDecides) {
+TEST(ArchiveType, ContentDecides)
+{
     test::ZipBuilder zip;
     zip.add({.name = "a", .data = {'a'}});
     test::Bytes archive = zip.finish();
@@ -52,7 +56,8 @@ TEST(ArchiveType, ContentDecides) {
     EXPECT_EQ(detectArchiveType(empty), ArchiveType::None);
 }
 
-TEST(OverlapGuard, SharedBytesAndSameOffsetsAreRefused) {
+TEST(OverlapGuard, SharedBytesAndSameOffsetsAreRefused)
+{
     OverlapGuard guard;
     EXPECT_TRUE(guard.claim(100, 200));
     EXPECT_FALSE(guard.claim(100, 200));

@@ -16,28 +16,33 @@ class ArchiveWalkTest : public ::testing::Test {
 protected:
     ArchiveWalkTest() { temps.setDirectory(dir.str()); }
 
-    bool open(ArchiveWalk& walk, const Bytes& archive) {
+    bool open(ArchiveWalk& walk, const Bytes& archive)
+    {
         held = archive;
         return walk.open(std::make_unique<MemorySource>(held.data(), held.size()));
     }
 
-    static std::vector<std::string> names(ArchiveWalk& walk) {
+    static std::vector<std::string> names(ArchiveWalk& walk)
+    {
         std::vector<std::string> out;
-        for (const char* n = walk.first(); n; n = walk.next()) out.emplace_back(n);
+        for (const char* n = walk.first(); n; n = walk.next())
+            out.emplace_back(n);
         return out;
     }
 
     TempDir dir;
-    TempFileFactory temps{0x1000};
+    TempFileFactory temps {0x1000};
     Bytes held;
 };
 
-TEST_F(ArchiveWalkTest, MembersGoToGeneratedNamesInsideTheTemporaryFolder) {
+TEST_F(ArchiveWalkTest, MembersGoToGeneratedNamesInsideTheTemporaryFolder)
+{
     Bytes data = test::textContent(1000, 1);
     ZipBuilder zip;
-    const char* hostile[] = {"../../evil.exe", "/etc/passwd", "C:\\windows\\CON", "CON", "aux.txt",
-                             "sub/../../x.com", "name.ex e", "a.TXT/"};
-    for (const char* name : hostile) zip.add({.name = name, .data = data});
+    const char* hostile[] = {"../../evil.exe", "/etc/passwd", "C:\\windows\\CON", "CON", "aux.txt", "sub/../../x.com",
+        "name.ex e", "a.TXT/"};
+    for (const char* name : hostile)
+        zip.add({.name = name, .data = data});
     ArchiveWalk walk(temps);
     ASSERT_TRUE(open(walk, zip.finish()));
     EXPECT_EQ(walk.type(), ArchiveType::Zip);
@@ -60,7 +65,8 @@ TEST_F(ArchiveWalkTest, MembersGoToGeneratedNamesInsideTheTemporaryFolder) {
     EXPECT_TRUE(dir.files().empty());
 }
 
-TEST_F(ArchiveWalkTest, GeneratedNamesKeepOnlyPlainExtensions) {
+TEST_F(ArchiveWalkTest, GeneratedNamesKeepOnlyPlainExtensions)
+{
     EXPECT_EQ(TempFileFactory::safeExtension("../../evil.exe"), "exe");
     EXPECT_EQ(TempFileFactory::safeExtension("x.Com"), "Com");
     EXPECT_EQ(TempFileFactory::safeExtension("dir.d/file"), "");
@@ -73,25 +79,28 @@ TEST_F(ArchiveWalkTest, GeneratedNamesKeepOnlyPlainExtensions) {
     EXPECT_EQ(TempFileFactory::safeExtension("SETUP.EX_"), "EX_");
 }
 
-TEST_F(ArchiveWalkTest, AnExistingFileIsNeverReused) {
+TEST_F(ArchiveWalkTest, AnExistingFileIsNeverReused)
+{
     TempFileFactory factory(7);
     factory.setDirectory(dir.str());
-    test::writeFile(dir.path() / "TPN00000007.txt", Bytes{'k', 'e', 'e', 'p'});
+    test::writeFile(dir.path() / "TPN00000007.txt", Bytes {'k', 'e', 'e', 'p'});
     std::string path;
     std::FILE* f = factory.create("txt", path);
     ASSERT_NE(f, nullptr);
     std::fclose(f);
     EXPECT_EQ(std::filesystem::path(path).filename().string(), "TPN00000008.txt");
-    EXPECT_EQ(test::readFile(dir.path() / "TPN00000007.txt"), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(test::readFile(dir.path() / "TPN00000007.txt"), (Bytes {'k', 'e', 'e', 'p'}));
 
     TempFileFactory nowhere;
     nowhere.setDirectory((dir.path() / "missing").string());
     EXPECT_EQ(nowhere.create("txt", path), nullptr);
 }
 
-TEST_F(ArchiveWalkTest, RemoveNextAndCloseLeaveNoFileBehind) {
+TEST_F(ArchiveWalkTest, RemoveNextAndCloseLeaveNoFileBehind)
+{
     ZipBuilder zip;
-    for (int i = 0; i < 3; ++i) zip.add({.name = "f" + std::to_string(i) + ".txt", .data = test::textContent(100, i)});
+    for (int i = 0; i < 3; ++i)
+        zip.add({.name = "f" + std::to_string(i) + ".txt", .data = test::textContent(100, i)});
     ArchiveWalk walk(temps);
     ASSERT_TRUE(open(walk, zip.finish()));
     ASSERT_NE(walk.first(), nullptr);
@@ -109,17 +118,19 @@ TEST_F(ArchiveWalkTest, RemoveNextAndCloseLeaveNoFileBehind) {
     EXPECT_EQ(walk.first(), nullptr);
 }
 
-TEST_F(ArchiveWalkTest, FolderEntriesArePassedOver) {
+TEST_F(ArchiveWalkTest, FolderEntriesArePassedOver)
+{
     ZipBuilder zip;
     zip.add({.name = "docs/", .data = {}});
     zip.add({.name = "docs/a.txt", .data = {'a'}});
     zip.add({.name = "more\\", .data = {}});
     ArchiveWalk walk(temps);
     ASSERT_TRUE(open(walk, zip.finish()));
-    EXPECT_EQ(names(walk), std::vector<std::string>{"docs/a.txt"});
+    EXPECT_EQ(names(walk), std::vector<std::string> {"docs/a.txt"});
 }
 
-TEST_F(ArchiveWalkTest, OverlappingMembersAreWrittenOutOnce) {
+TEST_F(ArchiveWalkTest, OverlappingMembersAreWrittenOutOnce)
+{
     Bytes inner = test::textContent(3000, 2);
     ZipBuilder innerZip;
     innerZip.add({.name = "inner.txt", .data = inner});
@@ -166,7 +177,8 @@ TEST_F(ArchiveWalkTest, OverlappingMembersAreWrittenOutOnce) {
     EXPECT_EQ(second.lastStatus(), ExtractStatus::Overlap);
 }
 
-TEST_F(ArchiveWalkTest, ThousandToOneBombIsRefusedAndLeavesNothing) {
+TEST_F(ArchiveWalkTest, ThousandToOneBombIsRefusedAndLeavesNothing)
+{
     Bytes zeros(20 * 1024 * 1024, 0);
     ZipBuilder zip;
     zip.add({.name = "bomb.txt", .data = zeros, .deflate = true});
@@ -181,7 +193,8 @@ TEST_F(ArchiveWalkTest, ThousandToOneBombIsRefusedAndLeavesNothing) {
     EXPECT_LE(walk.bytesWritten(), limits::kRatioFloorBytes + 256 * 1024 * limits::kMaxRatio);
 }
 
-TEST_F(ArchiveWalkTest, MemberSizeLimitAtItsEdge) {
+TEST_F(ArchiveWalkTest, MemberSizeLimitAtItsEdge)
+{
     WalkLimits narrow;
     narrow.maxMemberBytes = 5000;
     Bytes exact = test::noiseContent(5000, 3), over = test::noiseContent(5001, 4);
@@ -205,7 +218,8 @@ TEST_F(ArchiveWalkTest, MemberSizeLimitAtItsEdge) {
     EXPECT_TRUE(dir.files().empty());
 }
 
-TEST_F(ArchiveWalkTest, ArchiveTotalLimitAtItsEdge) {
+TEST_F(ArchiveWalkTest, ArchiveTotalLimitAtItsEdge)
+{
     WalkLimits narrow;
     narrow.maxArchiveBytes = 10000;
     ZipBuilder zip;
@@ -227,9 +241,11 @@ TEST_F(ArchiveWalkTest, ArchiveTotalLimitAtItsEdge) {
     EXPECT_EQ(walk.bytesWritten(), 10000u);
 }
 
-TEST_F(ArchiveWalkTest, MemberCountLimitAtItsEdge) {
+TEST_F(ArchiveWalkTest, MemberCountLimitAtItsEdge)
+{
     ZipBuilder zip;
-    for (std::uint32_t i = 0; i <= limits::kMaxMembers; ++i) zip.add({.name = std::to_string(i), .data = {}});
+    for (std::uint32_t i = 0; i <= limits::kMaxMembers; ++i)
+        zip.add({.name = std::to_string(i), .data = {}});
     ArchiveWalk walk(temps);
     ASSERT_TRUE(open(walk, zip.finish()));
     auto listed = names(walk);
@@ -238,7 +254,8 @@ TEST_F(ArchiveWalkTest, MemberCountLimitAtItsEdge) {
     EXPECT_EQ(walk.next(), nullptr);
 }
 
-TEST_F(ArchiveWalkTest, FolderEntriesCountTowardsTheMemberLimit) {
+TEST_F(ArchiveWalkTest, FolderEntriesCountTowardsTheMemberLimit)
+{
     WalkLimits narrow;
     narrow.maxMembers = 3;
     ZipBuilder zip;
@@ -248,10 +265,11 @@ TEST_F(ArchiveWalkTest, FolderEntriesCountTowardsTheMemberLimit) {
     zip.add({.name = "y.txt", .data = {}});
     ArchiveWalk walk(temps, narrow);
     ASSERT_TRUE(open(walk, zip.finish()));
-    EXPECT_EQ(names(walk), std::vector<std::string>{"x.txt"});
+    EXPECT_EQ(names(walk), std::vector<std::string> {"x.txt"});
 }
 
-TEST_F(ArchiveWalkTest, NoArchiveNoWalk) {
+TEST_F(ArchiveWalkTest, NoArchiveNoWalk)
+{
     ArchiveWalk walk(temps);
     EXPECT_FALSE(open(walk, test::textContent(500, 8)));
     EXPECT_EQ(walk.first(), nullptr);
@@ -260,7 +278,8 @@ TEST_F(ArchiveWalkTest, NoArchiveNoWalk) {
     EXPECT_FALSE(walk.open((dir.path() / "absent.zip").string()));
 }
 
-TEST_F(ArchiveWalkTest, TheCurrentNameOutlivesExtractAndRemove) {
+TEST_F(ArchiveWalkTest, TheCurrentNameOutlivesExtractAndRemove)
+{
     ZipBuilder zip;
     zip.add({.name = "first.exe", .data = test::textContent(3000, 8)});
     zip.add({.name = "second.com", .data = test::textContent(10, 9)});
@@ -274,7 +293,8 @@ TEST_F(ArchiveWalkTest, TheCurrentNameOutlivesExtractAndRemove) {
     EXPECT_STREQ(walk.next(), "second.com");
 }
 
-TEST_F(ArchiveWalkTest, StartingAgainRenewsNoLimit) {
+TEST_F(ArchiveWalkTest, StartingAgainRenewsNoLimit)
+{
     WalkLimits narrow;
     narrow.maxArchiveBytes = 10000;
     narrow.maxMembers = 3;
@@ -297,7 +317,8 @@ TEST_F(ArchiveWalkTest, StartingAgainRenewsNoLimit) {
     EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember);
 }
 
-TEST_F(ArchiveWalkTest, EverySkippedMemberSaysWhy) {
+TEST_F(ArchiveWalkTest, EverySkippedMemberSaysWhy)
+{
     ZipBuilder zip;
     zip.add({.name = "locked.exe", .data = {'x'}, .flags = 0x0001});
     zip.add({.name = "odd.exe", .data = {'x'}, .method = 99});
@@ -312,8 +333,9 @@ TEST_F(ArchiveWalkTest, EverySkippedMemberSaysWhy) {
         walk.extractCurrent();
         seen.push_back(walk.lastStatus());
     }
-    EXPECT_EQ(seen, (std::vector<ExtractStatus>{ExtractStatus::Encrypted, ExtractStatus::Unsupported,
-                                                ExtractStatus::BadCrc, ExtractStatus::Ok}));
+    EXPECT_EQ(seen,
+        (std::vector<ExtractStatus> {
+            ExtractStatus::Encrypted, ExtractStatus::Unsupported, ExtractStatus::BadCrc, ExtractStatus::Ok}));
     EXPECT_EQ(walk.extractCurrent(), nullptr);
     EXPECT_EQ(walk.lastStatus(), ExtractStatus::NoMember);
     EXPECT_EQ(static_cast<int>(ExtractStatus::WriteFailed), 8);

@@ -14,7 +14,7 @@ struct ArjEntry {
     Bytes data;
     std::uint8_t method = 0;
     std::uint8_t flags = 0;
-    std::uint8_t type = 0;                   // 0 binary, 3 folder
+    std::uint8_t type = 0;  // 0 binary, 3 folder
     std::optional<std::uint32_t> crc = std::nullopt;
     std::optional<std::uint32_t> size = std::nullopt;
 };

@@ -14,31 +14,37 @@ namespace {
 using test::Bytes;
 
 // The fixtures hold these two files, made by the arj tool with -m0 to -m4.
-const Bytes& fixtureText() {
+const Bytes& fixtureText()
+{
     static const Bytes text = test::textContent(20000, 31);
     return text;
 }
-const Bytes& fixtureNoise() {
+const Bytes& fixtureNoise()
+{
     static const Bytes noise = test::noiseContent(3000, 32);
     return noise;
 }
 
-std::vector<MemberInfo> listAll(ArjReader& reader) {
+std::vector<MemberInfo> listAll(ArjReader& reader)
+{
     std::vector<MemberInfo> out;
     MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m)) out.push_back(m);
+    for (bool ok = reader.first(m); ok; ok = reader.next(m))
+        out.push_back(m);
     return out;
 }
 
-ExtractStatus extractTo(ArjReader& reader, const MemberInfo& m, Bytes& out,
-                        std::uint64_t maxBytes = limits::kMaxMemberBytes) {
+ExtractStatus extractTo(
+    ArjReader& reader, const MemberInfo& m, Bytes& out, std::uint64_t maxBytes = limits::kMaxMemberBytes)
+{
     MemorySink sink;
     ExtractStatus status = reader.extract(m, sink, maxBytes);
     out = sink.bytes;
     return status;
 }
 
-TEST(ArjReader, DecodesEveryMethodTheToolWrites) {
+TEST(ArjReader, DecodesEveryMethodTheToolWrites)
+{
     for (int method = 0; method <= 4; ++method) {
         Bytes archive = test::dataFile("method" + std::to_string(method) + ".arj");
         ASSERT_FALSE(archive.empty()) << method;
@@ -59,7 +65,8 @@ TEST(ArjReader, DecodesEveryMethodTheToolWrites) {
     }
 }
 
-TEST(ArjReader, GarbledMembersAreListedNotDecoded) {
+TEST(ArjReader, GarbledMembersAreListedNotDecoded)
+{
     Bytes archive = test::dataFile("garbled.arj");
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
@@ -70,7 +77,8 @@ TEST(ArjReader, GarbledMembersAreListedNotDecoded) {
     EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Encrypted);
 }
 
-TEST(ArjReader, BadDataCrcSkipsOnlyThatMember) {
+TEST(ArjReader, BadDataCrcSkipsOnlyThatMember)
+{
     test::ArjBuilder arj;
     arj.add({.name = "bad.txt", .data = {'a', 'b', 'c'}, .crc = 0xDEADBEEF});
     arj.add({.name = "good.txt", .data = {'d', 'e'}});
@@ -82,10 +90,11 @@ TEST(ArjReader, BadDataCrcSkipsOnlyThatMember) {
     Bytes out;
     EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::BadCrc);
     EXPECT_EQ(extractTo(reader, members[1], out), ExtractStatus::Ok);
-    EXPECT_EQ(out, (Bytes{'d', 'e'}));
+    EXPECT_EQ(out, (Bytes {'d', 'e'}));
 }
 
-TEST(ArjReader, ADamagedHeaderEndsTheWalk) {
+TEST(ArjReader, ADamagedHeaderEndsTheWalk)
+{
     Bytes archive = test::dataFile("method1.arj");
     auto headers = test::arjHeaders(archive);
     ASSERT_EQ(headers.size(), 3u);
@@ -97,12 +106,13 @@ TEST(ArjReader, ADamagedHeaderEndsTheWalk) {
     EXPECT_EQ(members[0].name, "text.txt");
 }
 
-TEST(ArjReader, DamagedStreamsOfEveryMethodFailCleanly) {
+TEST(ArjReader, DamagedStreamsOfEveryMethodFailCleanly)
+{
     for (int method = 1; method <= 4; ++method) {
         Bytes clean = test::dataFile("method" + std::to_string(method) + ".arj");
         auto headers = test::arjHeaders(clean);
-        for (std::size_t delta : {std::size_t{40}, std::size_t{400}, std::size_t{2000}}) {
-            for (std::uint8_t mask : {std::uint8_t{0x01}, std::uint8_t{0xFF}, std::uint8_t{0x5A}}) {
+        for (std::size_t delta : {std::size_t {40}, std::size_t {400}, std::size_t {2000}}) {
+            for (std::uint8_t mask : {std::uint8_t {0x01}, std::uint8_t {0xFF}, std::uint8_t {0x5A}}) {
                 Bytes archive = clean;
                 // Past the header (basic size + 4 + 4 + 2) into the compressed data.
                 std::size_t basic = archive[headers[1] + 2] | (archive[headers[1] + 3] << 8);
@@ -120,9 +130,11 @@ TEST(ArjReader, DamagedStreamsOfEveryMethodFailCleanly) {
     }
 }
 
-TEST(ArjReader, TruncatedArchivesNeverDecodePastTheirEnd) {
+TEST(ArjReader, TruncatedArchivesNeverDecodePastTheirEnd)
+{
     Bytes clean = test::dataFile("method4.arj");
-    for (std::size_t keep : {std::size_t{0}, std::size_t{10}, std::size_t{60}, std::size_t{200}, clean.size() / 2}) {
+    for (std::size_t keep :
+        {std::size_t {0}, std::size_t {10}, std::size_t {60}, std::size_t {200}, clean.size() / 2}) {
         Bytes cut(clean.begin(), clean.begin() + static_cast<long>(keep));
         MemorySource source(cut.data(), cut.size());
         ArjReader reader(source);
@@ -134,7 +146,8 @@ TEST(ArjReader, TruncatedArchivesNeverDecodePastTheirEnd) {
     }
 }
 
-TEST(ArjReader, DeclaredSizesNeverBoundTheOutput) {
+TEST(ArjReader, DeclaredSizesNeverBoundTheOutput)
+{
     for (int method : {1, 4}) {
         Bytes archive = test::dataFile("method" + std::to_string(method) + ".arj");
         auto headers = test::arjHeaders(archive);
@@ -156,7 +169,8 @@ TEST(ArjReader, DeclaredSizesNeverBoundTheOutput) {
     }
 }
 
-TEST(ArjReader, UnknownMethodsFoldersAndStubs) {
+TEST(ArjReader, UnknownMethodsFoldersAndStubs)
+{
     test::ArjBuilder arj;
     arj.add({.name = "seven.bin", .data = {1, 2, 3}, .method = 7});
     arj.add({.name = "folder", .data = {}, .type = 3});
@@ -179,10 +193,11 @@ TEST(ArjReader, UnknownMethodsFoldersAndStubs) {
     Bytes out;
     EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Unsupported);
     EXPECT_EQ(extractTo(reader, members[2], out), ExtractStatus::Ok);
-    EXPECT_EQ(out, Bytes{'z'});
+    EXPECT_EQ(out, Bytes {'z'});
 }
 
-TEST(ArjReader, StoredSizeMismatchIsCorrupt) {
+TEST(ArjReader, StoredSizeMismatchIsCorrupt)
+{
     test::ArjBuilder arj;
     arj.add({.name = "liar.txt", .data = {'a', 'b'}, .size = 3});
     Bytes archive = arj.finish();
@@ -196,7 +211,8 @@ TEST(ArjReader, StoredSizeMismatchIsCorrupt) {
 
 // Puts count extended headers of size bytes each (with good CRCs, unless crcOk is false)
 // behind the header at offset.
-void addExtendedHeaders(Bytes& archive, std::size_t offset, int count, std::size_t size, bool crcOk = true) {
+void addExtendedHeaders(Bytes& archive, std::size_t offset, int count, std::size_t size, bool crcOk = true)
+{
     std::size_t basic = archive[offset + 2] | (archive[offset + 3] << 8);
     std::size_t at = offset + 4 + basic + 4;
     Bytes extended;
@@ -209,28 +225,32 @@ void addExtendedHeaders(Bytes& archive, std::size_t offset, int count, std::size
     archive.insert(archive.begin() + static_cast<std::ptrdiff_t>(at), extended.begin(), extended.end());
 }
 
-Bytes twoMembers() {
+Bytes twoMembers()
+{
     test::ArjBuilder arj;
     arj.add({.name = "one.txt", .data = {'1'}});
     arj.add({.name = "two.txt", .data = {'2'}});
     return arj.finish();
 }
 
-std::vector<std::string> namesOf(const Bytes& archive) {
+std::vector<std::string> namesOf(const Bytes& archive)
+{
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
     std::vector<std::string> names;
-    for (const MemberInfo& m : listAll(reader)) names.push_back(m.name);
+    for (const MemberInfo& m : listAll(reader))
+        names.push_back(m.name);
     return names;
 }
 
-TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed) {
+TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed)
+{
     Bytes archive = twoMembers();
     std::vector<std::size_t> headers = test::arjHeaders(archive);
     ASSERT_EQ(headers.size(), 3u);
     Bytes most = archive;
     addExtendedHeaders(most, headers[1], int(limits::kMaxExtendedHeaders), 5);
-    EXPECT_EQ(namesOf(most), (std::vector<std::string>{"one.txt", "two.txt"}));
+    EXPECT_EQ(namesOf(most), (std::vector<std::string> {"one.txt", "two.txt"}));
     {
         MemorySource source(most.data(), most.size());
         ArjReader reader(source);
@@ -238,7 +258,7 @@ TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed) {
         Bytes out;
         ASSERT_EQ(members.size(), 2u);
         EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Ok);
-        EXPECT_EQ(out, Bytes{'1'});
+        EXPECT_EQ(out, Bytes {'1'});
     }
     // One more than allowed, a bad CRC or one running past the end: the walk ends there.
     Bytes tooMany = archive;
@@ -246,12 +266,12 @@ TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed) {
     EXPECT_TRUE(namesOf(tooMany).empty());
     Bytes badCrc = archive;
     addExtendedHeaders(badCrc, headers[2], 1, 9, false);
-    EXPECT_EQ(namesOf(badCrc), (std::vector<std::string>{"one.txt"}));
+    EXPECT_EQ(namesOf(badCrc), (std::vector<std::string> {"one.txt"}));
     Bytes pastEnd = archive;
     std::size_t basic = pastEnd[headers[2] + 2] | (pastEnd[headers[2] + 3] << 8);
     pastEnd[headers[2] + 4 + basic + 4] = 0xFF;
     pastEnd[headers[2] + 4 + basic + 5] = 0xFF;
-    EXPECT_EQ(namesOf(pastEnd), (std::vector<std::string>{"one.txt"}));
+    EXPECT_EQ(namesOf(pastEnd), (std::vector<std::string> {"one.txt"}));
     // The main header's own extended headers count the same way.
     Bytes mainMany = archive;
     addExtendedHeaders(mainMany, headers[0], int(limits::kMaxExtendedHeaders) + 1, 3);
@@ -259,10 +279,12 @@ TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed) {
     EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
 }
 
-TEST(ArjReader, ExtendedHeadersAreBoundedOverTheWholeArchive) {
+TEST(ArjReader, ExtendedHeadersAreBoundedOverTheWholeArchive)
+{
     test::ArjBuilder arj;
     const int members = int(limits::kMaxArchiveExtendedHeaders / limits::kMaxExtendedHeaders) + 2;
-    for (int i = 0; i < members; ++i) arj.add({.name = "m" + std::to_string(i), .data = {'x'}});
+    for (int i = 0; i < members; ++i)
+        arj.add({.name = "m" + std::to_string(i), .data = {'x'}});
     Bytes archive = arj.finish();
     std::vector<std::size_t> headers = test::arjHeaders(archive);
     ASSERT_EQ(headers.size(), std::size_t(members) + 1);
@@ -276,9 +298,10 @@ TEST(ArjReader, ExtendedHeadersAreBoundedOverTheWholeArchive) {
 // Counts what a type check reads.
 class CountingSource final : public ByteSource {
 public:
-    explicit CountingSource(const Bytes& bytes) : m_inner(bytes.data(), bytes.size()) {}
+    explicit CountingSource(const Bytes& bytes) : m_inner(bytes.data(), bytes.size()) { }
     std::uint64_t size() const override { return m_inner.size(); }
-    std::size_t read(std::uint64_t offset, void* out, std::size_t n) override {
+    std::size_t read(std::uint64_t offset, void* out, std::size_t n) override
+    {
         std::size_t got = m_inner.read(offset, out, n);
         bytes += got;
         return got;
@@ -291,7 +314,8 @@ private:
 
 // A program whose first 256 KiB are nothing but would-be main headers, eight bytes apart,
 // each claiming 2,562 bytes with a CRC that never holds.
-Bytes craftedHeaderField(std::size_t length) {
+Bytes craftedHeaderField(std::size_t length)
+{
     Bytes file(length, 0);
     file[0] = 'M';
     file[1] = 'Z';
@@ -301,14 +325,16 @@ Bytes craftedHeaderField(std::size_t length) {
     return file;
 }
 
-TEST(ArchiveType, ACraftedHeaderFieldIsReadOnceNotAtEveryCandidate) {
+TEST(ArchiveType, ACraftedHeaderFieldIsReadOnceNotAtEveryCandidate)
+{
     Bytes crafted = craftedHeaderField(limits::kMaxLeadingBytes + 4096);
     CountingSource source(crafted);
     EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
     EXPECT_LT(source.bytes, 2u * limits::kMaxLeadingBytes);
 }
 
-TEST(ArchiveType, MainHeadersWithBrokenExtendedChainsStopAtTheArchiveBudget) {
+TEST(ArchiveType, MainHeadersWithBrokenExtendedChainsStopAtTheArchiveBudget)
+{
     // Each candidate main header is sound, but its extended header fails its CRC.
     test::ArjBuilder arj;
     Bytes one = arj.finish();
@@ -317,13 +343,15 @@ TEST(ArchiveType, MainHeadersWithBrokenExtendedChainsStopAtTheArchiveBudget) {
     Bytes unit = main;
     addExtendedHeaders(unit, 0, 1, 60000, false);
     Bytes file = {'M', 'Z'};
-    while (file.size() + unit.size() < limits::kMaxLeadingBytes * 3) file.insert(file.end(), unit.begin(), unit.end());
+    while (file.size() + unit.size() < limits::kMaxLeadingBytes * 3)
+        file.insert(file.end(), unit.begin(), unit.end());
     CountingSource source(file);
     EXPECT_EQ(detectArchiveType(source), ArchiveType::None);
     EXPECT_LE(source.bytes, limits::kMaxTypeCheckBytes);
 }
 
-TEST(BoundedSource, StopsAnsweringOnceItsBudgetIsSpent) {
+TEST(BoundedSource, StopsAnsweringOnceItsBudgetIsSpent)
+{
     Bytes data(100, 7);
     MemorySource inner(data.data(), data.size());
     BoundedSource bounded(inner, 60, std::chrono::milliseconds(60000));

@@ -9,7 +9,8 @@
 namespace torpin {
 namespace {
 
-TEST(ArjTool, EveryMethodRoundTripsLargeFiles) {
+TEST(ArjTool, EveryMethodRoundTripsLargeFiles)
+{
     test::TempDir work, temp;
     test::Bytes text = test::textContent(600000, 41), noise = test::noiseContent(90000, 42);
     test::writeFile(work.path() / "big.txt", text);
@@ -18,7 +19,8 @@ TEST(ArjTool, EveryMethodRoundTripsLargeFiles) {
     temps.setDirectory(temp.str());
     for (int method = 0; method <= 4; ++method) {
         std::string name = "m" + std::to_string(method) + ".arj";
-        ASSERT_TRUE(test::runIn(work.path(), "arj a -y -m" + std::to_string(method) + " " + name + " big.txt noise.bin"));
+        ASSERT_TRUE(
+            test::runIn(work.path(), "arj a -y -m" + std::to_string(method) + " " + name + " big.txt noise.bin"));
         ArchiveWalk walk(temps);
         ASSERT_TRUE(walk.open((work.path() / name).string()));
         ASSERT_STREQ(walk.first(), "big.txt");
@@ -35,7 +37,8 @@ TEST(ArjTool, EveryMethodRoundTripsLargeFiles) {
     }
 }
 
-TEST(ArjTool, FoldersAreRecordedButNotListed) {
+TEST(ArjTool, FoldersAreRecordedButNotListed)
+{
     test::TempDir work, temp;
     test::Bytes text = test::textContent(5000, 43);
     std::filesystem::create_directories(work.path() / "d" / "e");
@@ -46,11 +49,13 @@ TEST(ArjTool, FoldersAreRecordedButNotListed) {
     ArchiveWalk walk(temps);
     ASSERT_TRUE(walk.open((work.path() / "f.arj").string()));
     std::vector<std::string> names;
-    for (const char* n = walk.first(); n; n = walk.next()) names.emplace_back(n);
-    EXPECT_EQ(names, std::vector<std::string>{"d/e/t.txt"});
+    for (const char* n = walk.first(); n; n = walk.next())
+        names.emplace_back(n);
+    EXPECT_EQ(names, std::vector<std::string> {"d/e/t.txt"});
 }
 
-TEST(ArjTool, CompressionBombIsRefused) {
+TEST(ArjTool, CompressionBombIsRefused)
+{
     test::CheckToolBombRefused("arj a -y -m1 bomb.arj zeros.bin", "bomb.arj");
 }
 

@@ -13,24 +13,28 @@ namespace {
 using test::Bytes;
 
 // Both fixtures hold text.txt (20000 bytes) and noise.bin (3000 bytes) in one folder.
-constexpr std::size_t kCompressionAt = 42;     // the folder's compression type
-constexpr std::size_t kSecondOffsetAt = 73;    // noise.bin's offset in the folder
+constexpr std::size_t kCompressionAt = 42;  // the folder's compression type
+constexpr std::size_t kSecondOffsetAt = 73;  // noise.bin's offset in the folder
 
-std::vector<MemberInfo> listAll(CabReader& reader) {
+std::vector<MemberInfo> listAll(CabReader& reader)
+{
     std::vector<MemberInfo> out;
     MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m)) out.push_back(m);
+    for (bool ok = reader.first(m); ok; ok = reader.next(m))
+        out.push_back(m);
     return out;
 }
 
-ExtractStatus extractTo(CabReader& reader, const MemberInfo& m, Bytes& out) {
+ExtractStatus extractTo(CabReader& reader, const MemberInfo& m, Bytes& out)
+{
     MemorySink sink;
     ExtractStatus status = reader.extract(m, sink, limits::kMaxMemberBytes);
     out = sink.bytes;
     return status;
 }
 
-TEST(CabReader, StoredAndMszipFoldersInAnyOrder) {
+TEST(CabReader, StoredAndMszipFoldersInAnyOrder)
+{
     for (const char* name : {"stored.cab", "mszip.cab"}) {
         Bytes archive = test::dataFile(name);
         MemorySource source(archive.data(), archive.size());
@@ -50,7 +54,8 @@ TEST(CabReader, StoredAndMszipFoldersInAnyOrder) {
     }
 }
 
-TEST(CabReader, OverlappingMembersAreWrittenOutOnce) {
+TEST(CabReader, OverlappingMembersAreWrittenOutOnce)
+{
     Bytes archive = test::dataFile("mszip.cab");
     archive[kSecondOffsetAt] = 100;  // noise.bin now starts inside text.txt
     archive[kSecondOffsetAt + 1] = 0;
@@ -66,12 +71,14 @@ TEST(CabReader, OverlappingMembersAreWrittenOutOnce) {
     EXPECT_EQ(walk.lastStatus(), ExtractStatus::Overlap);
 }
 
-TEST(CabReader, DamageAndUnknownCompressionFailCleanly) {
+TEST(CabReader, DamageAndUnknownCompressionFailCleanly)
+{
     Bytes clean = test::dataFile("mszip.cab");
     Bytes lzx = clean;
     lzx[kCompressionAt] = 3;
     Bytes flipped = clean;
-    for (std::size_t i = 0; i < 16; ++i) flipped[clean.size() / 2 + i] ^= 0x5A;
+    for (std::size_t i = 0; i < 16; ++i)
+        flipped[clean.size() / 2 + i] ^= 0x5A;
     Bytes cut(clean.begin(), clean.begin() + static_cast<long>(clean.size() - 100));
     const std::pair<const Bytes*, ExtractStatus> cases[] = {
         {&lzx, ExtractStatus::Unsupported}, {&flipped, ExtractStatus::Corrupt}, {&cut, ExtractStatus::Corrupt}};
@@ -89,9 +96,10 @@ TEST(CabReader, DamageAndUnknownCompressionFailCleanly) {
     EXPECT_EQ(listAll(reader).size(), 1u);  // the second name is cut off: the walk ends
 }
 
-TEST(CabReader, DecodeLimitAtItsEdge) {
+TEST(CabReader, DecodeLimitAtItsEdge)
+{
     Bytes archive = test::dataFile("mszip.cab");
-    for (std::uint64_t limit : {std::uint64_t{23000}, std::uint64_t{22999}}) {
+    for (std::uint64_t limit : {std::uint64_t {23000}, std::uint64_t {22999}}) {
         MemorySource source(archive.data(), archive.size());
         CabReader reader(source, limit);
         auto members = listAll(reader);

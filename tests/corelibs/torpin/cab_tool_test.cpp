@@ -9,7 +9,8 @@
 namespace torpin {
 namespace {
 
-TEST(CabTool, MultiBlockFoldersRoundTrip) {
+TEST(CabTool, MultiBlockFoldersRoundTrip)
+{
     test::TempDir work, temp;
     test::Bytes text = test::textContent(700000, 51), noise = test::noiseContent(100000, 52);
     test::writeFile(work.path() / "big.txt", text);
@@ -18,7 +19,8 @@ TEST(CabTool, MultiBlockFoldersRoundTrip) {
     TempFileFactory temps;
     temps.setDirectory(temp.str());
     for (const char* flags : {"-c", "-c -z"}) {
-        ASSERT_TRUE(test::runIn(work.path(), std::string("rm -f a.cab && gcab ") + flags + " a.cab big.txt empty.txt noise.bin"));
+        ASSERT_TRUE(test::runIn(
+            work.path(), std::string("rm -f a.cab && gcab ") + flags + " a.cab big.txt empty.txt noise.bin"));
         ArchiveWalk walk(temps);
         ASSERT_TRUE(walk.open((work.path() / "a.cab").string()));
         EXPECT_EQ(walk.type(), ArchiveType::Cab);
@@ -28,13 +30,14 @@ TEST(CabTool, MultiBlockFoldersRoundTrip) {
             ASSERT_LT(i, 3);
             const char* path = walk.extractCurrent();
             ASSERT_NE(path, nullptr) << n << " " << describe(walk.lastStatus());
-            EXPECT_EQ(test::readFile(path), expected[i] ? *expected[i] : test::Bytes{}) << flags << " " << n;
+            EXPECT_EQ(test::readFile(path), expected[i] ? *expected[i] : test::Bytes {}) << flags << " " << n;
         }
         EXPECT_EQ(i, 3);
     }
 }
 
-TEST(CabTool, CompressionBombIsRefused) {
+TEST(CabTool, CompressionBombIsRefused)
+{
     test::CheckToolBombRefused("gcab -c -z bomb.cab zeros.bin", "bomb.cab");
 }
 

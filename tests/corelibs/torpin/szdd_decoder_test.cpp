@@ -12,7 +12,8 @@ namespace {
 
 using test::Bytes;
 
-ExtractStatus expandBytes(const Bytes& file, Bytes& out, std::uint64_t maxBytes = limits::kMaxMemberBytes) {
+ExtractStatus expandBytes(const Bytes& file, Bytes& out, std::uint64_t maxBytes = limits::kMaxMemberBytes)
+{
     MemorySource source(file.data(), file.size());
     MemorySink sink;
     ExtractStatus status = SzddDecoder::expand(source, sink, maxBytes);
@@ -20,37 +21,42 @@ ExtractStatus expandBytes(const Bytes& file, Bytes& out, std::uint64_t maxBytes 
     return status;
 }
 
-Bytes header(std::uint32_t size) {
+Bytes header(std::uint32_t size)
+{
     Bytes h = {'S', 'Z', 'D', 'D', 0x88, 0xF0, 0x27, 0x33, 'A', 'E'};
     test::put32(h, size);
     return h;
 }
 
-TEST(SzddDecoder, RoundTripsTextNoiseAndEmptyFiles) {
-    for (const Bytes& data : {test::textContent(200000, 1), test::noiseContent(10000, 2), Bytes{},
-                              Bytes(5000, 'z'), test::textContent(7, 3)}) {
+TEST(SzddDecoder, RoundTripsTextNoiseAndEmptyFiles)
+{
+    for (const Bytes& data : {test::textContent(200000, 1), test::noiseContent(10000, 2), Bytes {}, Bytes(5000, 'z'),
+             test::textContent(7, 3)}) {
         Bytes out;
         EXPECT_EQ(expandBytes(test::szddEncode(data), out), ExtractStatus::Ok) << data.size();
         EXPECT_EQ(out, data);
     }
 }
 
-TEST(SzddDecoder, WindowStartsWithSpacesAtPosition0xFF0) {
+TEST(SzddDecoder, WindowStartsWithSpacesAtPosition0xFF0)
+{
     // Control 0x02: a match, then a literal. The match copies 5 bytes from position 0,
     // which still holds the window's initial spaces.
     Bytes file = header(6);
     file.insert(file.end(), {0x02, 0x00, 0x02, 'x'});
     Bytes out;
     EXPECT_EQ(expandBytes(file, out), ExtractStatus::Ok);
-    EXPECT_EQ(out, (Bytes{' ', ' ', ' ', ' ', ' ', 'x'}));
+    EXPECT_EQ(out, (Bytes {' ', ' ', ' ', ' ', ' ', 'x'}));
     // Literals "ab" land at 0xFF0 and 0xFF1; a match from 0xFF0 of length 18 repeats them.
     Bytes repeat = header(20);
     repeat.insert(repeat.end(), {0x03, 'a', 'b', 0xF0, 0xFF});
     EXPECT_EQ(expandBytes(repeat, out), ExtractStatus::Ok);
-    EXPECT_EQ(out, (Bytes{'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b'}));
+    EXPECT_EQ(out,
+        (Bytes {'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b'}));
 }
 
-TEST(SzddDecoder, HeaderAndNames) {
+TEST(SzddDecoder, HeaderAndNames)
+{
     Bytes file = test::szddEncode(test::textContent(10, 4), 'E');
     MemorySource source(file.data(), file.size());
     SzddHeader h;
@@ -75,7 +81,8 @@ TEST(SzddDecoder, HeaderAndNames) {
     EXPECT_EQ(expandBytes(shortHeader, out), ExtractStatus::Unsupported);
 }
 
-TEST(SzddDecoder, TruncatedAndOverlongDeclarationsAreCorrupt) {
+TEST(SzddDecoder, TruncatedAndOverlongDeclarationsAreCorrupt)
+{
     Bytes data = test::textContent(30000, 5);
     Bytes file = test::szddEncode(data);
     Bytes out;
@@ -87,7 +94,8 @@ TEST(SzddDecoder, TruncatedAndOverlongDeclarationsAreCorrupt) {
     EXPECT_EQ(expandBytes(longer, out), ExtractStatus::Corrupt);
 }
 
-TEST(SzddDecoder, DeclaredSizeBoundsTheOutput) {
+TEST(SzddDecoder, DeclaredSizeBoundsTheOutput)
+{
     Bytes data = test::textContent(30000, 6);
     Bytes file = test::szddEncode(data);
     file[10] = 0x10;  // 30000 is 0x7530; the low byte now declares 0x7510
@@ -97,7 +105,8 @@ TEST(SzddDecoder, DeclaredSizeBoundsTheOutput) {
     EXPECT_TRUE(std::equal(out.begin(), out.end(), data.begin()));
 }
 
-TEST(SzddDecoder, SizeLimitAtItsEdge) {
+TEST(SzddDecoder, SizeLimitAtItsEdge)
+{
     Bytes data(5000, 'q');
     Bytes file = test::szddEncode(data);
     Bytes out;
@@ -108,7 +117,8 @@ TEST(SzddDecoder, SizeLimitAtItsEdge) {
     EXPECT_EQ(expandBytes(liar, out, 5000), ExtractStatus::Limit);
 }
 
-TEST(CompressedFile, ExpandsIntoAGeneratedNameWithTheOriginalExtension) {
+TEST(CompressedFile, ExpandsIntoAGeneratedNameWithTheOriginalExtension)
+{
     test::TempDir source, temp;
     Bytes data = test::textContent(40000, 7);
     test::writeFile(source.path() / "SETUP.EX_", test::szddEncode(data, 'E'));

@@ -5,7 +5,8 @@
 
 namespace torpin::test {
 
-Bytes szddEncode(const Bytes& data, char missingChar) {
+Bytes szddEncode(const Bytes& data, char missingChar)
+{
     Bytes out = {'S', 'Z', 'D', 'D', 0x88, 0xF0, 0x27, 0x33, 'A', static_cast<std::uint8_t>(missingChar)};
     put32(out, static_cast<std::uint32_t>(data.size()));
     std::vector<int> head(1 << 14, -1), chain(data.size(), -1);
@@ -18,9 +19,11 @@ Bytes szddEncode(const Bytes& data, char missingChar) {
             std::size_t bestLength = 0, bestFrom = 0;
             if (i + 3 <= data.size()) {
                 int tries = 64;
-                for (int c = head[hash(i)]; c >= 0 && tries-- > 0 && i - static_cast<std::size_t>(c) < 4096; c = chain[c]) {
+                for (int c = head[hash(i)]; c >= 0 && tries-- > 0 && i - static_cast<std::size_t>(c) < 4096;
+                     c = chain[c]) {
                     std::size_t n = 0;
-                    while (n < 18 && i + n < data.size() && data[c + n] == data[i + n]) ++n;
+                    while (n < 18 && i + n < data.size() && data[c + n] == data[i + n])
+                        ++n;
                     if (n > bestLength) {
                         bestLength = n;
                         bestFrom = static_cast<std::size_t>(c);

@@ -9,7 +9,8 @@
 namespace torpin {
 namespace {
 
-TEST(SzddTool, ExpandsWhatMscompressWrote) {
+TEST(SzddTool, ExpandsWhatMscompressWrote)
+{
     test::TempDir work, temp;
     test::Bytes text = test::textContent(500000, 21), noise = test::noiseContent(50000, 22);
     test::writeFile(work.path() / "SETUP.EXE", text);
@@ -25,7 +26,8 @@ TEST(SzddTool, ExpandsWhatMscompressWrote) {
     EXPECT_EQ(test::readFile(path), noise);
 }
 
-TEST(SzddTool, OurEncoderMatchesTheToolsReader) {
+TEST(SzddTool, OurEncoderMatchesTheToolsReader)
+{
     test::TempDir work;
     test::Bytes text = test::textContent(100000, 23);
     test::writeFile(work.path() / "OURS.TX_", test::szddEncode(text));

@@ -31,15 +31,16 @@ struct Api {
     decltype(&GetLastExtractStatus) status;
 };
 
-template <typename F>
-void bind(HMODULE module, F& f, const char* name) {
+template <typename F> void bind(HMODULE module, F& f, const char* name)
+{
     f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
     ASSERT_NE(f, nullptr) << name;
 }
 
 class TorpinDll : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         module = LoadLibraryA("TORPIN.DLL");
         ASSERT_NE(module, nullptr);
         bind(module, api.init, "InitDecompression");
@@ -63,24 +64,29 @@ protected:
         // The scanner's block is not cleared before use.
         std::memset(state, 0xCD, sizeof state);
     }
-    void TearDown() override {
-        if (handle) api.deinit(handle);
-        if (module) FreeLibrary(module);
+    void TearDown() override
+    {
+        if (handle)
+            api.deinit(handle);
+        if (module)
+            FreeLibrary(module);
     }
 
-    std::string put(const std::string& name, const Bytes& data) {
+    std::string put(const std::string& name, const Bytes& data)
+    {
         torpin::test::writeFile(files.path() / name, data);
         return (files.path() / name).string();
     }
 
     HMODULE module = nullptr;
-    Api api{};
+    Api api {};
     DWORD handle = 0;
     torpin::test::TempDir files, temp;
     unsigned char state[TORPIN_WALK_STATE_BYTES];
 };
 
-Bytes sampleZip(const Bytes& a, const Bytes& b) {
+Bytes sampleZip(const Bytes& a, const Bytes& b)
+{
     torpin::test::ZipBuilder zip;
     zip.add({.name = "..\\..\\WINDOWS\\evil.exe", .data = a, .deflate = true});
     zip.add({.name = "docs/", .data = {}});
@@ -88,7 +94,8 @@ Bytes sampleZip(const Bytes& a, const Bytes& b) {
     return zip.finish();
 }
 
-TEST_F(TorpinDll, TypesFollowContentAndTheExtensionList) {
+TEST_F(TorpinDll, TypesFollowContentAndTheExtensionList)
+{
     Bytes zip = sampleZip({'a'}, {'b'});
     EXPECT_EQ(api.type(handle, put("a.zip", zip).c_str()), TORPIN_TYPE_ZIP);
     EXPECT_EQ(api.type(handle, put("A.ZIP", zip).c_str()), TORPIN_TYPE_ZIP);
@@ -103,7 +110,8 @@ TEST_F(TorpinDll, TypesFollowContentAndTheExtensionList) {
     EXPECT_EQ(api.type(0x1234, put("d.zip", zip).c_str()), TORPIN_TYPE_NONE);
 }
 
-TEST_F(TorpinDll, WalksAnArchiveIntoGeneratedTemporaryFiles) {
+TEST_F(TorpinDll, WalksAnArchiveIntoGeneratedTemporaryFiles)
+{
     Bytes a = torpin::test::textContent(50000, 2), b = torpin::test::noiseContent(700, 3);
     std::string path = put("sample.zip", sampleZip(a, b));
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
@@ -138,7 +146,8 @@ TEST_F(TorpinDll, WalksAnArchiveIntoGeneratedTemporaryFiles) {
     EXPECT_FALSE(api.close(state));
 }
 
-TEST_F(TorpinDll, SkippedMembersReturnNullAndTheWalkGoesOn) {
+TEST_F(TorpinDll, SkippedMembersReturnNullAndTheWalkGoesOn)
+{
     torpin::test::ZipBuilder zip;
     zip.add({.name = "bomb.txt", .data = Bytes(8 * 1024 * 1024, 0), .deflate = true});
     zip.add({.name = "badcrc.txt", .data = {'x'}, .crc = 1});
@@ -159,9 +168,10 @@ TEST_F(TorpinDll, SkippedMembersReturnNullAndTheWalkGoesOn) {
             extracted.emplace_back(n);
         }
     }
-    EXPECT_EQ(extracted, std::vector<std::string>{"ok.txt"});
-    EXPECT_EQ(why, (std::vector<int>{TORPIN_EXTRACT_LIMIT, TORPIN_EXTRACT_BAD_CRC, TORPIN_EXTRACT_ENCRYPTED,
-                                     TORPIN_EXTRACT_OK, TORPIN_EXTRACT_OVERLAP}));
+    EXPECT_EQ(extracted, std::vector<std::string> {"ok.txt"});
+    EXPECT_EQ(why,
+        (std::vector<int> {TORPIN_EXTRACT_LIMIT, TORPIN_EXTRACT_BAD_CRC, TORPIN_EXTRACT_ENCRYPTED, TORPIN_EXTRACT_OK,
+            TORPIN_EXTRACT_OVERLAP}));
     EXPECT_EQ(api.status(state), TORPIN_EXTRACT_NO_MEMBER);
     EXPECT_TRUE(api.close(state));
     EXPECT_EQ(api.status(state), TORPIN_EXTRACT_NO_MEMBER);
@@ -169,7 +179,8 @@ TEST_F(TorpinDll, SkippedMembersReturnNullAndTheWalkGoesOn) {
     EXPECT_TRUE(temp.files().empty());
 }
 
-TEST_F(TorpinDll, NamesAreShortPrintableAndOutliveExtractAndRemove) {
+TEST_F(TorpinDll, NamesAreShortPrintableAndOutliveExtractAndRemove)
+{
     torpin::test::ZipBuilder zip;
     zip.add({.name = "row\tsplit\r\n.exe", .data = {'a'}});
     zip.add({.name = std::string(1000, 'L') + ".com", .data = {'b'}});
@@ -186,9 +197,11 @@ TEST_F(TorpinDll, NamesAreShortPrintableAndOutliveExtractAndRemove) {
     EXPECT_TRUE(api.close(state));
 }
 
-TEST_F(TorpinDll, ArjArchivesOfEveryMethod) {
+TEST_F(TorpinDll, ArjArchivesOfEveryMethod)
+{
     for (int method = 0; method <= 4; ++method) {
-        std::string path = put("m" + std::to_string(method) + ".arj", torpin::test::dataFile("method" + std::to_string(method) + ".arj"));
+        std::string path = put(
+            "m" + std::to_string(method) + ".arj", torpin::test::dataFile("method" + std::to_string(method) + ".arj"));
         ASSERT_TRUE(api.open(handle, path.c_str(), state));
         ASSERT_STREQ(api.first(state), "text.txt");
         LPCSTR p = api.extract(state);
@@ -198,7 +211,8 @@ TEST_F(TorpinDll, ArjArchivesOfEveryMethod) {
     }
 }
 
-TEST_F(TorpinDll, CabinetMembers) {
+TEST_F(TorpinDll, CabinetMembers)
+{
     std::string path = put("setup.cab", torpin::test::dataFile("mszip.cab"));
     ASSERT_EQ(api.type(handle, path.c_str()), TORPIN_TYPE_CAB);
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
@@ -211,7 +225,8 @@ TEST_F(TorpinDll, CabinetMembers) {
     EXPECT_TRUE(temp.files().empty());
 }
 
-TEST_F(TorpinDll, AFileStillOpenIsDeletedAtClose) {
+TEST_F(TorpinDll, AFileStillOpenIsDeletedAtClose)
+{
     std::string path = put("held.zip", sampleZip({'h'}, {'i'}));
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
     ASSERT_NE(api.first(state), nullptr);
@@ -228,7 +243,8 @@ TEST_F(TorpinDll, AFileStillOpenIsDeletedAtClose) {
     EXPECT_FALSE(std::filesystem::exists(held));
 }
 
-TEST_F(TorpinDll, StatesThatHoldNoWalkAreRefusedQuietly) {
+TEST_F(TorpinDll, StatesThatHoldNoWalkAreRefusedQuietly)
+{
     EXPECT_EQ(api.first(state), nullptr);
     EXPECT_EQ(api.next(state), nullptr);
     EXPECT_EQ(api.extract(state), nullptr);
@@ -246,7 +262,8 @@ TEST_F(TorpinDll, StatesThatHoldNoWalkAreRefusedQuietly) {
     EXPECT_FALSE(api.deinit(0x55));
 }
 
-TEST_F(TorpinDll, DeInitLeavesNoTemporaryFileBehind) {
+TEST_F(TorpinDll, DeInitLeavesNoTemporaryFileBehind)
+{
     std::string path = put("left.zip", sampleZip({'1', '2'}, {'3'}));
     ASSERT_TRUE(api.open(handle, path.c_str(), state));
     ASSERT_NE(api.first(state), nullptr);
@@ -259,7 +276,8 @@ TEST_F(TorpinDll, DeInitLeavesNoTemporaryFileBehind) {
     EXPECT_TRUE(temp.files().empty());
 }
 
-TEST_F(TorpinDll, ExpandsCompressedSingleFiles) {
+TEST_F(TorpinDll, ExpandsCompressedSingleFiles)
+{
     Bytes data = torpin::test::textContent(30000, 5);
     char expanded[MAX_PATH];
     std::memset(expanded, 'Q', sizeof expanded);

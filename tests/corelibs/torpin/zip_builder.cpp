@@ -5,27 +5,32 @@
 
 namespace torpin::test {
 
-void put16(Bytes& out, std::uint32_t v) {
+void put16(Bytes& out, std::uint32_t v)
+{
     out.push_back(static_cast<std::uint8_t>(v));
     out.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-void put32(Bytes& out, std::uint32_t v) {
+void put32(Bytes& out, std::uint32_t v)
+{
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
 
-void put64(Bytes& out, std::uint64_t v) {
+void put64(Bytes& out, std::uint64_t v)
+{
     put32(out, static_cast<std::uint32_t>(v));
     put32(out, static_cast<std::uint32_t>(v >> 32));
 }
 
-std::uint32_t crcOf(const Bytes& data) {
+std::uint32_t crcOf(const Bytes& data)
+{
     return static_cast<std::uint32_t>(::crc32(0, data.data(), static_cast<uInt>(data.size())));
 }
 
-Bytes deflateRaw(const Bytes& data, int level) {
-    z_stream s{};
+Bytes deflateRaw(const Bytes& data, int level)
+{
+    z_stream s {};
     deflateInit2(&s, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     Bytes out(deflateBound(&s, static_cast<uLong>(data.size())));
     s.next_in = const_cast<Bytef*>(data.data());
@@ -38,16 +43,12 @@ Bytes deflateRaw(const Bytes& data, int level) {
     return out;
 }
 
-std::size_t ZipBuilder::add(const ZipEntry& entry) {
+std::size_t ZipBuilder::add(const ZipEntry& entry)
+{
     Bytes packed = entry.deflate ? deflateRaw(entry.data) : entry.data;
-    Record r{entry.name,
-             static_cast<std::uint16_t>(entry.flags | (entry.descriptor ? 0x0008 : 0)),
-             entry.method.value_or(entry.deflate ? 8 : 0),
-             entry.crc.value_or(crcOf(entry.data)),
-             packed.size(),
-             entry.size.value_or(entry.data.size()),
-             m_out.size(),
-             entry.zip64};
+    Record r {entry.name, static_cast<std::uint16_t>(entry.flags | (entry.descriptor ? 0x0008 : 0)),
+        entry.method.value_or(entry.deflate ? 8 : 0), entry.crc.value_or(crcOf(entry.data)), packed.size(),
+        entry.size.value_or(entry.data.size()), m_out.size(), entry.zip64};
     put32(m_out, 0x04034b50);
     put16(m_out, entry.zip64 ? 45 : 20);
     put16(m_out, r.flags);
@@ -88,19 +89,25 @@ std::size_t ZipBuilder::add(const ZipEntry& entry) {
     return m_records.size() - 1;
 }
 
-void ZipBuilder::raw(const Bytes& bytes) { m_out.insert(m_out.end(), bytes.begin(), bytes.end()); }
+void ZipBuilder::raw(const Bytes& bytes)
+{
+    m_out.insert(m_out.end(), bytes.begin(), bytes.end());
+}
 
-void ZipBuilder::alias(std::size_t index, const std::string& name) {
+void ZipBuilder::alias(std::size_t index, const std::string& name)
+{
     Record r = m_records[index];
     r.name = name;
     m_directory.push_back(r);
 }
 
-void ZipBuilder::central(const std::string& name, std::uint64_t offset, const Bytes& data) {
-    m_directory.push_back(Record{name, 0, 0, crcOf(data), data.size(), data.size(), offset, false});
+void ZipBuilder::central(const std::string& name, std::uint64_t offset, const Bytes& data)
+{
+    m_directory.push_back(Record {name, 0, 0, crcOf(data), data.size(), data.size(), offset, false});
 }
 
-Bytes ZipBuilder::finish(bool zip64End) {
+Bytes ZipBuilder::finish(bool zip64End)
+{
     std::uint64_t dirStart = m_out.size();
     for (const Record& r : m_directory) {
         put32(m_out, 0x02014b50);

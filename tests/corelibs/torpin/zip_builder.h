@@ -15,9 +15,9 @@ struct ZipEntry {
     Bytes data;
     bool deflate = false;
     std::uint16_t flags = 0;
-    bool descriptor = false;                  // sizes and CRC after the data (flag bit 3)
-    bool zip64 = false;                       // sizes in the ZIP64 extra field
-    std::optional<std::uint32_t> crc = std::nullopt;   // a wrong CRC to store
+    bool descriptor = false;  // sizes and CRC after the data (flag bit 3)
+    bool zip64 = false;  // sizes in the ZIP64 extra field
+    std::optional<std::uint32_t> crc = std::nullopt;  // a wrong CRC to store
     std::optional<std::uint64_t> size = std::nullopt;  // a wrong uncompressed size to declare
     std::optional<std::uint16_t> method = std::nullopt;  // another method number to store
 };

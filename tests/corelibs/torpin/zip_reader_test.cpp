@@ -13,19 +13,24 @@ using test::Bytes;
 using test::ZipBuilder;
 using test::ZipEntry;
 
-std::vector<MemberInfo> listAll(ZipReader& reader) {
+std::vector<MemberInfo> listAll(ZipReader& reader)
+{
     std::vector<MemberInfo> out;
     MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m)) out.push_back(m);
+    for (bool ok = reader.first(m); ok; ok = reader.next(m))
+        out.push_back(m);
     return out;
 }
 
-ExtractStatus extractTo(ZipReader& reader, MemberInfo m, MemorySink& sink) {
-    if (!reader.locate(m)) return ExtractStatus::Corrupt;
+ExtractStatus extractTo(ZipReader& reader, MemberInfo m, MemorySink& sink)
+{
+    if (!reader.locate(m))
+        return ExtractStatus::Corrupt;
     return reader.extract(m, sink, limits::kMaxMemberBytes);
 }
 
-TEST(ZipReader, ListsAndExtractsStoredAndDeflatedMembers) {
+TEST(ZipReader, ListsAndExtractsStoredAndDeflatedMembers)
+{
     Bytes text = test::textContent(70000, 1);
     Bytes noise = test::noiseContent(3000, 2);
     ZipBuilder zip;
@@ -51,7 +56,8 @@ TEST(ZipReader, ListsAndExtractsStoredAndDeflatedMembers) {
     EXPECT_EQ(second.bytes, noise);
 }
 
-TEST(ZipReader, ReadsDataDescriptorsAndZip64Records) {
+TEST(ZipReader, ReadsDataDescriptorsAndZip64Records)
+{
     Bytes a = test::textContent(5000, 3), b = test::textContent(9000, 4), c = test::noiseContent(100, 5);
     ZipBuilder zip;
     zip.add({.name = "streamed.txt", .data = a, .deflate = true, .descriptor = true});
@@ -71,7 +77,8 @@ TEST(ZipReader, ReadsDataDescriptorsAndZip64Records) {
     }
 }
 
-TEST(ZipReader, FindsTheArchiveBehindAStub) {
+TEST(ZipReader, FindsTheArchiveBehindAStub)
+{
     Bytes data = test::textContent(2000, 6);
     ZipBuilder zip;
     zip.raw(Bytes(5000, 0x90));
@@ -95,7 +102,8 @@ TEST(ZipReader, FindsTheArchiveBehindAStub) {
     }
 }
 
-TEST(ZipReader, ListsEncryptedMembersButNeverDecodesThem) {
+TEST(ZipReader, ListsEncryptedMembersButNeverDecodesThem)
+{
     ZipBuilder zip;
     zip.add({.name = "secret.doc", .data = test::noiseContent(64, 7), .flags = 0x0001});
     Bytes archive = zip.finish();
@@ -109,7 +117,8 @@ TEST(ZipReader, ListsEncryptedMembersButNeverDecodesThem) {
     EXPECT_TRUE(sink.bytes.empty());
 }
 
-TEST(ZipReader, RejectsBadCrcWrongSizesAndUnknownMethods) {
+TEST(ZipReader, RejectsBadCrcWrongSizesAndUnknownMethods)
+{
     Bytes data = test::textContent(4000, 8);
     ZipBuilder zip;
     zip.add({.name = "badcrc.txt", .data = data, .deflate = true, .crc = 0x12345678});
@@ -123,14 +132,15 @@ TEST(ZipReader, RejectsBadCrcWrongSizesAndUnknownMethods) {
     auto members = listAll(reader);
     ASSERT_EQ(members.size(), 5u);
     const ExtractStatus expected[] = {ExtractStatus::BadCrc, ExtractStatus::Corrupt, ExtractStatus::Limit,
-                                      ExtractStatus::Unsupported, ExtractStatus::Corrupt};
+        ExtractStatus::Unsupported, ExtractStatus::Corrupt};
     for (int i = 0; i < 5; ++i) {
         MemorySink sink;
         EXPECT_EQ(extractTo(reader, members[i], sink), expected[i]) << members[i].name;
     }
 }
 
-TEST(ZipReader, CorruptStreamAndDataPastTheEndAreSkipped) {
+TEST(ZipReader, CorruptStreamAndDataPastTheEndAreSkipped)
+{
     Bytes data = test::textContent(50000, 9);
     Bytes packed = test::deflateRaw(data);
     ZipBuilder zip;
@@ -139,7 +149,8 @@ TEST(ZipReader, CorruptStreamAndDataPastTheEndAreSkipped) {
     Bytes archive = zip.finish();
     // Flip bytes in the middle of the second member's stream.
     std::size_t at = static_cast<std::size_t>(zip.offsetOf(broken)) + 30 + 10 + packed.size() / 2;
-    for (int i = 0; i < 8; ++i) archive[at + i] ^= 0xA5;
+    for (int i = 0; i < 8; ++i)
+        archive[at + i] ^= 0xA5;
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
     auto members = listAll(reader);
@@ -155,9 +166,11 @@ TEST(ZipReader, CorruptStreamAndDataPastTheEndAreSkipped) {
     EXPECT_EQ(extractTo(reader, past, none), ExtractStatus::Corrupt);
 }
 
-TEST(ZipReader, ACorruptDirectoryEntryEndsTheWalk) {
+TEST(ZipReader, ACorruptDirectoryEntryEndsTheWalk)
+{
     ZipBuilder zip;
-    for (int i = 0; i < 3; ++i) zip.add({.name = "m" + std::to_string(i), .data = test::textContent(10, i)});
+    for (int i = 0; i < 3; ++i)
+        zip.add({.name = "m" + std::to_string(i), .data = test::textContent(10, i)});
     Bytes archive = zip.finish();
     // The second directory entry starts right after the first (46 + 2 bytes).
     std::size_t dirStart = archive.size() - 22 - 3 * 48;
@@ -171,11 +184,13 @@ TEST(ZipReader, ACorruptDirectoryEntryEndsTheWalk) {
     EXPECT_FALSE(reader.next(m));
 }
 
-TEST(ZipReader, TruncatedArchivesHaveNoDirectory) {
+TEST(ZipReader, TruncatedArchivesHaveNoDirectory)
+{
     ZipBuilder zip;
     zip.add({.name = "a.txt", .data = test::textContent(3000, 10), .deflate = true});
     Bytes archive = zip.finish();
-    for (std::size_t keep : {std::size_t{0}, std::size_t{3}, std::size_t{30}, archive.size() / 2, archive.size() - 1}) {
+    for (std::size_t keep :
+        {std::size_t {0}, std::size_t {3}, std::size_t {30}, archive.size() / 2, archive.size() - 1}) {
         Bytes cut(archive.begin(), archive.begin() + static_cast<long>(keep));
         MemorySource source(cut.data(), cut.size());
         ZipReader reader(source);
@@ -184,7 +199,8 @@ TEST(ZipReader, TruncatedArchivesHaveNoDirectory) {
     }
 }
 
-TEST(ZipReader, NamesAreCutAtNulAndAtTheLimit) {
+TEST(ZipReader, NamesAreCutAtNulAndAtTheLimit)
+{
     std::string exact(limits::kMaxNameBytes, 'n');
     std::string longer(limits::kMaxNameBytes + 1, 'l');
     ZipBuilder zip;
@@ -203,10 +219,11 @@ TEST(ZipReader, NamesAreCutAtNulAndAtTheLimit) {
     EXPECT_EQ(members[3].name, "");
     MemorySink sink;
     EXPECT_EQ(extractTo(reader, members[3], sink), ExtractStatus::Ok);
-    EXPECT_EQ(sink.bytes, Bytes{'x'});
+    EXPECT_EQ(sink.bytes, Bytes {'x'});
 }
 
-TEST(ZipReader, NamesAreShortAndPrintableForTheScannersRowsAndBuffers) {
+TEST(ZipReader, NamesAreShortAndPrintableForTheScannersRowsAndBuffers)
+{
     EXPECT_EQ(limits::kMaxNameBytes, 255u);
     std::string longProgram = std::string(300, 'p') + ".exe";
     std::string longFolder = std::string(400, 'd') + "/";

@@ -11,7 +11,8 @@ using test::Bytes;
 
 class ZipToolTest : public ::testing::Test {
 protected:
-    ZipToolTest() {
+    ZipToolTest()
+    {
         temps.setDirectory(out.str());
         test::writeFile(work.path() / "text.txt", text);
         test::writeFile(work.path() / "noise.bin", noise);
@@ -19,13 +20,14 @@ protected:
     }
 
     // Walks the archive and returns each member's name and contents.
-    std::vector<std::pair<std::string, Bytes>> unpack(const std::string& name) {
+    std::vector<std::pair<std::string, Bytes>> unpack(const std::string& name)
+    {
         std::vector<std::pair<std::string, Bytes>> members;
         ArchiveWalk walk(temps);
         EXPECT_TRUE(walk.open((work.path() / name).string()));
         for (const char* n = walk.first(); n; n = walk.next()) {
             const char* path = walk.extractCurrent();
-            members.emplace_back(n, path ? test::readFile(path) : Bytes{'?'});
+            members.emplace_back(n, path ? test::readFile(path) : Bytes {'?'});
         }
         return members;
     }
@@ -36,9 +38,11 @@ protected:
     Bytes noise = test::noiseContent(70000, 12);
 };
 
-TEST_F(ZipToolTest, StoredAndDeflatedArchives) {
+TEST_F(ZipToolTest, StoredAndDeflatedArchives)
+{
     for (const char* level : {"-0", "-1", "-9"}) {
-        ASSERT_TRUE(test::runIn(work.path(), std::string("rm -f a.zip && zip -q ") + level + " a.zip text.txt noise.bin empty.dat"));
+        ASSERT_TRUE(test::runIn(
+            work.path(), std::string("rm -f a.zip && zip -q ") + level + " a.zip text.txt noise.bin empty.dat"));
         auto members = unpack("a.zip");
         ASSERT_EQ(members.size(), 3u) << level;
         EXPECT_EQ(members[0].first, "text.txt");
@@ -49,7 +53,8 @@ TEST_F(ZipToolTest, StoredAndDeflatedArchives) {
     }
 }
 
-TEST_F(ZipToolTest, StreamedArchiveWithDescriptorsAndZip64) {
+TEST_F(ZipToolTest, StreamedArchiveWithDescriptorsAndZip64)
+{
     // Compressing standard input writes ZIP64 records and data descriptors.
     ASSERT_TRUE(test::runIn(work.path(), "zip -q - - < text.txt > s.zip"));
     auto members = unpack("s.zip");
@@ -58,7 +63,8 @@ TEST_F(ZipToolTest, StreamedArchiveWithDescriptorsAndZip64) {
     EXPECT_EQ(members[0].second, text);
 }
 
-TEST_F(ZipToolTest, EncryptedMembersAreListedNotExtracted) {
+TEST_F(ZipToolTest, EncryptedMembersAreListedNotExtracted)
+{
     ASSERT_TRUE(test::runIn(work.path(), "zip -q -P secret e.zip text.txt"));
     ArchiveWalk walk(temps);
     ASSERT_TRUE(walk.open((work.path() / "e.zip").string()));
@@ -68,7 +74,8 @@ TEST_F(ZipToolTest, EncryptedMembersAreListedNotExtracted) {
     EXPECT_TRUE(out.files().empty());
 }
 
-TEST_F(ZipToolTest, FoldersAndSelfExtractingStub) {
+TEST_F(ZipToolTest, FoldersAndSelfExtractingStub)
+{
     ASSERT_TRUE(test::runIn(work.path(), "mkdir -p d/e && cp text.txt d/e/t.txt && zip -q -r f.zip d"));
     auto members = unpack("f.zip");
     ASSERT_EQ(members.size(), 1u);

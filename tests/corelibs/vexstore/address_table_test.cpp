@@ -92,8 +92,8 @@ TEST(AddressTable, PayloadBytesAndDamagedPayloadsRefused)
     table.Save(entries.data(), 2, true);
     const std::vector<std::uint8_t> payload = table.Encode();
     ASSERT_EQ(12u + 48u, payload.size());
-    EXPECT_EQ((std::vector<std::uint8_t>{4, 0, 0, 0, 24, 0, 0, 0, 2, 0, 0, 0}),
-              std::vector<std::uint8_t>(payload.begin(), payload.begin() + 12));
+    EXPECT_EQ((std::vector<std::uint8_t> {4, 0, 0, 0, 24, 0, 0, 0, 2, 0, 0, 0}),
+        std::vector<std::uint8_t>(payload.begin(), payload.begin() + 12));
     const auto decoded = AddressTable::Decode(shape, payload);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(entries, decoded->Bytes());

@@ -25,14 +25,13 @@ TEST(RecordFile, EncodesMagicSizeSerialPayloadAndCrc)
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
     }
     crc = ~crc;
-    const std::vector<std::uint8_t> expected = {'V', 'X', 'M', 'T', 'E', 'S', 'T', '1', 3, 0, 0, 0, 7, 0, 0, 0,
-                                                0xAA, 0xBB, 0xCC, std::uint8_t(crc), std::uint8_t(crc >> 8),
-                                                std::uint8_t(crc >> 16), std::uint8_t(crc >> 24)};
+    const std::vector<std::uint8_t> expected = {'V', 'X', 'M', 'T', 'E', 'S', 'T', '1', 3, 0, 0, 0, 7, 0, 0, 0, 0xAA,
+        0xBB, 0xCC, std::uint8_t(crc), std::uint8_t(crc >> 8), std::uint8_t(crc >> 16), std::uint8_t(crc >> 24)};
     EXPECT_EQ(expected, bytes);
     const auto decoded = DecodeRecordFile(kMagic, bytes, 3);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(7u, decoded->serial);
-    EXPECT_EQ((std::vector<std::uint8_t>{0xAA, 0xBB, 0xCC}), decoded->payload);
+    EXPECT_EQ((std::vector<std::uint8_t> {0xAA, 0xBB, 0xCC}), decoded->payload);
 }
 
 TEST(RecordFile, EmptyPayloadRoundTrips)

@@ -9,7 +9,7 @@
 TEST(ServerConfig, RecordsAreThreeLittleEndianWords)
 {
     const ConfigRecord record = EncodeServiceConfig({7, 90, 1});
-    EXPECT_EQ((ConfigRecord{7, 0, 0, 0, 90, 0, 0, 0, 1, 0, 0, 0}), record);
+    EXPECT_EQ((ConfigRecord {7, 0, 0, 0, 90, 0, 0, 0, 1, 0, 0, 0}), record);
     const LogConfig log = DecodeLogConfig({0x10, 0x27, 0, 0, 30, 0, 0, 0, 5, 0, 0, 0});
     EXPECT_EQ(10000u, log.maxMessages);
     EXPECT_EQ(30u, log.purgeDays);
@@ -32,7 +32,7 @@ TEST(ServerConfig, PayloadKeepsEveryRecordInOrder)
     EXPECT_EQ(6, payload[24]);
     EXPECT_EQ(0x80, payload[36]);
     EXPECT_EQ(0x9F, payload[67]);
-    EXPECT_EQ((std::vector<std::uint8_t>{4, 3, 2, 1}), std::vector<std::uint8_t>(payload.begin() + 68, payload.end()));
+    EXPECT_EQ((std::vector<std::uint8_t> {4, 3, 2, 1}), std::vector<std::uint8_t>(payload.begin() + 68, payload.end()));
     const auto decoded = DecodeServerConfig(payload);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(config.broadcast, decoded->broadcast);

@@ -30,26 +30,31 @@ struct Platform {
     LPMAPIFREEBUFFER freeBuffer = nullptr;
 };
 
-template <typename F>
-void Bind(HMODULE module, F& f, const char* name) {
+template <typename F> void Bind(HMODULE module, F& f, const char* name)
+{
     f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-std::optional<std::string> ReadString(HKEY root, const char* key, const char* value) {
+std::optional<std::string> ReadString(HKEY root, const char* key, const char* value)
+{
     char buffer[MAX_PATH] = {};
     DWORD size = sizeof buffer - 1;
-    if (RegGetValueA(root, key, value, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (RegGetValueA(root, key, value, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return std::nullopt;
     return std::string(buffer);
 }
 
-void WriteString(HKEY root, const std::string& key, const char* value, const std::string& text) {
+void WriteString(HKEY root, const std::string& key, const char* value, const std::string& text)
+{
     HKEY opened;
     ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(opened, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+    RegSetValueExA(
+        opened, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
     RegCloseKey(opened);
 }
 
-std::string CurrentUser() {
+std::string CurrentUser()
+{
     char user[257] = {};
     DWORD size = sizeof user;
     GetUserNameA(user, &size);
@@ -65,19 +70,26 @@ struct Script {
     int rows = 0;
 } g_script;
 
-void Press(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id))); }
+void Press(HWND dialog, int id)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
 
-void Choose(HWND dialog, const std::string& row, int button) {
-    if (row.empty()) return;
+void Choose(HWND dialog, const std::string& row, int button)
+{
+    if (row.empty())
+        return;
     HWND list = GetDlgItem(dialog, IDC_MAILBOXES);
     SendMessageA(list, LB_SETSEL, FALSE, -1);
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row.c_str()));
+    LRESULT index =
+        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row.c_str()));
     ASSERT_NE(index, LB_ERR) << row;
     SendMessageA(list, LB_SETSEL, TRUE, index);
     Press(dialog, button);
 }
 
-void WINAPI ScriptedDriver(HWND dialog) {
+void WINAPI ScriptedDriver(HWND dialog)
+{
     char caption[64] = {};
     GetWindowTextA(dialog, caption, sizeof caption);
     g_script.caption = caption;
@@ -89,7 +101,8 @@ void WINAPI ScriptedDriver(HWND dialog) {
 
 class MailClientThroughMapi : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         m_previousClient = ReadString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr);
         m_previousFolder = postoffice::PostOfficeFolder();
         char self[MAX_PATH] = {};
@@ -115,12 +128,16 @@ protected:
         setDriver(ScriptedDriver);
     }
 
-    static void TearDownTestSuite() {
-        if (m_previousClient) WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *m_previousClient);
-        if (m_previousFolder) postoffice::SetPostOfficeFolder(*m_previousFolder);
+    static void TearDownTestSuite()
+    {
+        if (m_previousClient)
+            WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *m_previousClient);
+        if (m_previousFolder)
+            postoffice::SetPostOfficeFolder(*m_previousFolder);
     }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         m_office = m_folder.Path() + "\\po";
         postoffice::PostOffice office(m_office);
         ASSERT_TRUE(office.CreateMailbox("bob", "Bob Smith", "bobpw"));
@@ -130,7 +147,8 @@ protected:
         g_script = Script();
     }
 
-    std::optional<postoffice::Mailbox> Load(const std::string& mailbox) {
+    std::optional<postoffice::Mailbox> Load(const std::string& mailbox)
+    {
         std::optional<postoffice::Mailbox> box;
         postoffice::LoadMailbox(m_office + "\\" + mailbox + ".mbx", box);
         return box;
@@ -149,20 +167,25 @@ std::optional<std::string> MailClientThroughMapi::m_previousFolder;
 
 }  // namespace
 
-TEST_F(MailClientThroughMapi, LogonChecksTheMailboxPassword) {
+TEST_F(MailClientThroughMapi, LogonChecksTheMailboxPassword)
+{
     LHANDLE session = 0;
-    EXPECT_EQ(m_platform.logon(0, const_cast<LPSTR>("bob"), const_cast<LPSTR>("wrong"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
-              ULONG(MAPI_E_LOGON_FAILURE));
-    EXPECT_EQ(m_platform.logon(0, const_cast<LPSTR>("nobody"), const_cast<LPSTR>(""), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
-              ULONG(MAPI_E_LOGON_FAILURE));
-    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("BOB"), const_cast<LPSTR>("bobpw"), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
-              ULONG(SUCCESS_SUCCESS));
+    EXPECT_EQ(m_platform.logon(0, const_cast<LPSTR>("bob"), const_cast<LPSTR>("wrong"),
+                  MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+        ULONG(MAPI_E_LOGON_FAILURE));
+    EXPECT_EQ(m_platform.logon(
+                  0, const_cast<LPSTR>("nobody"), const_cast<LPSTR>(""), MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+        ULONG(MAPI_E_LOGON_FAILURE));
+    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("BOB"), const_cast<LPSTR>("bobpw"),
+                  MAPI_LOGON_UI | MAPI_NEW_SESSION, 0, &session),
+        ULONG(SUCCESS_SUCCESS));
     EXPECT_NE(session, 0u);
     EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
     EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(MAPI_E_INVALID_SESSION));
 }
 
-TEST_F(MailClientThroughMapi, LogonWithoutAProfileUsesTheCurrentUsersMailbox) {
+TEST_F(MailClientThroughMapi, LogonWithoutAProfileUsesTheCurrentUsersMailbox)
+{
     LHANDLE session = 0;
     EXPECT_EQ(m_platform.logon(0, nullptr, nullptr, 0, 0, &session), ULONG(MAPI_E_LOGON_FAILURE));
     std::string user = CurrentUser();
@@ -172,16 +195,18 @@ TEST_F(MailClientThroughMapi, LogonWithoutAProfileUsesTheCurrentUsersMailbox) {
     EXPECT_EQ(m_platform.logoff(session, 0, 0, 0), ULONG(SUCCESS_SUCCESS));
 }
 
-TEST_F(MailClientThroughMapi, TheAddressBookListsTheMailboxesAndReturnsToAndCC) {
+TEST_F(MailClientThroughMapi, TheAddressBookListsTheMailboxesAndReturnsToAndCC)
+{
     LHANDLE session = 0;
-    ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), MAPI_LOGON_UI, 0, &session), 0u);
+    ASSERT_EQ(
+        m_platform.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), MAPI_LOGON_UI, 0, &session), 0u);
     g_script.to = "Bob Smith (bob)";
     g_script.cc = "admin";
     ULONG count = 99;
     lpMapiRecipDesc chosen = nullptr;
-    ASSERT_EQ(m_platform.address(session, 0, const_cast<LPSTR>("ALERT PostOffice"), 2, const_cast<LPSTR>("Recipients:"), 0, nullptr,
-                                MAPI_LOGON_UI, 0, &count, &chosen),
-              ULONG(SUCCESS_SUCCESS));
+    ASSERT_EQ(m_platform.address(session, 0, const_cast<LPSTR>("ALERT PostOffice"), 2, const_cast<LPSTR>("Recipients:"),
+                  0, nullptr, MAPI_LOGON_UI, 0, &count, &chosen),
+        ULONG(SUCCESS_SUCCESS));
     EXPECT_EQ(g_script.caption, "ALERT PostOffice");
     EXPECT_EQ(g_script.rows, 3);
     ASSERT_EQ(count, 2u);
@@ -196,7 +221,8 @@ TEST_F(MailClientThroughMapi, TheAddressBookListsTheMailboxesAndReturnsToAndCC) 
     m_platform.logoff(session, 0, 0, 0);
 }
 
-TEST_F(MailClientThroughMapi, CancellingTheAddressBookReturnsNoRecipients) {
+TEST_F(MailClientThroughMapi, CancellingTheAddressBookReturnsNoRecipients)
+{
     g_script.to = "Alice Jones (alice)";
     g_script.accept = false;
     ULONG count = 99;
@@ -205,10 +231,12 @@ TEST_F(MailClientThroughMapi, CancellingTheAddressBookReturnsNoRecipients) {
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(chosen, nullptr);
     EXPECT_EQ(g_script.caption, "Address Book");
-    EXPECT_EQ(m_platform.address(0x1234, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen), ULONG(MAPI_E_INVALID_SESSION));
+    EXPECT_EQ(m_platform.address(0x1234, 0, nullptr, 2, nullptr, 0, nullptr, 0, 0, &count, &chosen),
+        ULONG(MAPI_E_INVALID_SESSION));
 }
 
-TEST_F(MailClientThroughMapi, NamesResolveToMailboxes) {
+TEST_F(MailClientThroughMapi, NamesResolveToMailboxes)
+{
     lpMapiRecipDesc found = nullptr;
     ASSERT_EQ(m_platform.resolve(0, 0, const_cast<LPSTR>("Bob Smith"), 0, 0, &found), ULONG(SUCCESS_SUCCESS));
     EXPECT_STREQ(found->lpszName, "Bob Smith");
@@ -220,7 +248,8 @@ TEST_F(MailClientThroughMapi, NamesResolveToMailboxes) {
     EXPECT_EQ(m_platform.resolve(0, 0, const_cast<LPSTR>("carol"), 0, 0, &found), ULONG(MAPI_E_UNKNOWN_RECIPIENT));
 }
 
-TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAttachment) {
+TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAttachment)
+{
     LHANDLE session = 0;
     ASSERT_EQ(m_platform.logon(0, const_cast<LPSTR>("alice"), const_cast<LPSTR>("alicepw"), 0, 0, &session), 0u);
     std::string attachment = m_folder.File("report.txt");
@@ -249,7 +278,7 @@ TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAtta
         EXPECT_EQ(box->Field(0, "From"), "Alice Jones <alice>");
         EXPECT_EQ(box->Field(0, "To"), "bob");
         EXPECT_EQ(box->Field(0, "CC"), "admin");
-        EXPECT_EQ(box->AttachmentNames(0), std::vector<std::string>{"report.txt"});
+        EXPECT_EQ(box->AttachmentNames(0), std::vector<std::string> {"report.txt"});
         EXPECT_EQ(*box->AttachmentBytes(0, 0), "quarterly figures");
         EXPECT_NE(std::string(box->Content(0)).find("\r\n\r\nHere they are.\r\n"), std::string::npos);
     }
@@ -257,7 +286,8 @@ TEST_F(MailClientThroughMapi, SentMailArrivesInEveryRecipientsMailboxWithItsAtta
     m_platform.logoff(session, 0, 0, 0);
 }
 
-TEST_F(MailClientThroughMapi, AnUnknownRecipientStopsTheWholeMessage) {
+TEST_F(MailClientThroughMapi, AnUnknownRecipientStopsTheWholeMessage)
+{
     MapiRecipDesc recipients[2] = {};
     recipients[0].ulRecipClass = MAPI_TO;
     recipients[0].lpszName = const_cast<LPSTR>("bob");

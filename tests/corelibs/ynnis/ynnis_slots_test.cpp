@@ -14,8 +14,7 @@ namespace {
 
 #define THISCALL __attribute__((thiscall))
 
-template <typename Fn>
-Fn Slot(CVexomarServer* object, int slot)
+template <typename Fn> Fn Slot(CVexomarServer* object, int slot)
 {
     void** table = *reinterpret_cast<void***>(object);
     return reinterpret_cast<Fn>(table[slot]);
@@ -41,8 +40,8 @@ std::vector<VexomarServerEntry> List(CVexomarServer* o, int slot)
 {
     auto call = [&](VexomarServerEntry* buffer, DWORD* count) -> DWORD {
         if (slot == 21)
-            return Slot<DWORD(THISCALL*)(CVexomarServer*, const char*, const char*, VexomarServerEntry*, DWORD*)>(o, 21)(
-                o, "", "", buffer, count);
+            return Slot<DWORD(THISCALL*)(CVexomarServer*, const char*, const char*, VexomarServerEntry*, DWORD*)>(
+                o, 21)(o, "", "", buffer, count);
         return Slot<DWORD(THISCALL*)(CVexomarServer*, VexomarServerEntry*, DWORD*)>(o, slot)(o, buffer, count);
     };
     DWORD count = 0;
@@ -153,7 +152,7 @@ TEST_F(YnnisSlots, StatesComeFromTheQueryAndStatisticsFromSlot29)
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     EXPECT_TRUE(WaitFor([&] { return (state() & kJobMask) == kJobDone; }, 20000)) << "the query brings the job's end";
 
-    ScanStatisticsRecord record{};
+    ScanStatisticsRecord record {};
     auto read = Slot<DWORD(THISCALL*)(CVexomarServer*, void*, DWORD)>(alpha, 29);
     ASSERT_EQ(0u, read(alpha, record.data(), 1024));
     const ScanStatistics s = DecodeScanStatistics(record);

@@ -15,12 +15,13 @@ CExtensionApp g_probeApp("FWPROBE");
 // The plug-in's panel: a form whose OK button may only be pressed once the edit holds text.
 class CProbePanel : public CFormView {
 public:
-    CProbePanel() : CFormView(IDD_PROBE_PANEL) {}
+    CProbePanel() : CFormView(IDD_PROBE_PANEL) { }
     const MessageMap& GetMessageMap() const override
     {
-        static const MessageMap map(CFormView::GetMessageMap(), {
-            on::UpdateCommand(IDOK, &CProbePanel::OnUpdateOk),
-        });
+        static const MessageMap map(CFormView::GetMessageMap(),
+            {
+                on::UpdateCommand(IDOK, &CProbePanel::OnUpdateOk),
+            });
         return map;
     }
 
@@ -74,7 +75,7 @@ extern "C" HWND WINAPI ProbeOpenPanel()
     if (!host || g_panel)
         return nullptr;
     g_panel = new CProbePanel;
-    if (!g_panel->Create(host, RECT{0, 0, 300, 200}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE)) {
+    if (!g_panel->Create(host, RECT {0, 0, 300, 200}, AFX_IDW_PANE_FIRST, WS_CHILD | WS_VISIBLE)) {
         delete g_panel;
         g_panel = nullptr;
         return nullptr;

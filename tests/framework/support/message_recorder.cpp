@@ -64,7 +64,7 @@ void MessageRecorder::Record(HWND window, UINT message, WPARAM wParam, LPARAM lP
     UINT notifyCode = 0;
     if (message == WM_NOTIFY && lParam)
         notifyCode = reinterpret_cast<const NMHDR*>(lParam)->code;
-    m_messages.push_back(RecordedMessage{window, message, wParam, lParam, notifyCode});
+    m_messages.push_back(RecordedMessage {window, message, wParam, lParam, notifyCode});
 }
 
 std::vector<std::string> MessageRecorder::Describe(const std::vector<std::pair<HWND, std::string>>& names) const
@@ -83,8 +83,8 @@ std::vector<std::string> MessageRecorder::Describe(const std::vector<std::pair<H
     return described;
 }
 
-std::vector<std::string> MessageRecorder::NotifySequence(const std::set<UINT>& codes,
-                                                         const std::vector<std::pair<HWND, std::string>>& names) const
+std::vector<std::string> MessageRecorder::NotifySequence(
+    const std::set<UINT>& codes, const std::vector<std::pair<HWND, std::string>>& names) const
 {
     std::vector<std::string> sequence;
     for (const RecordedMessage& seen : m_messages)

@@ -31,8 +31,8 @@ public:
     // WM_COMMAND, "message 0x0010 to <name>" otherwise; `nameOf` names the windows.
     std::vector<std::string> Describe(const std::vector<std::pair<HWND, std::string>>& names) const;
     // Only the WM_NOTIFY codes among `codes`, with the window they went to.
-    std::vector<std::string> NotifySequence(const std::set<UINT>& codes,
-                                            const std::vector<std::pair<HWND, std::string>>& names) const;
+    std::vector<std::string> NotifySequence(
+        const std::set<UINT>& codes, const std::vector<std::pair<HWND, std::string>>& names) const;
 
 private:
     static LRESULT CALLBACK SentHook(int code, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-ModalScript::ModalScript() : m_previous(ModalDriver::Install(this)) {}
+ModalScript::ModalScript() : m_previous(ModalDriver::Install(this))
+{
+}
 
 ModalScript::~ModalScript()
 {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-ScriptedPrompter::ScriptedPrompter() : m_previous(Prompter::Install(this)) {}
+ScriptedPrompter::ScriptedPrompter() : m_previous(Prompter::Install(this))
+{
+}
 
 ScriptedPrompter::~ScriptedPrompter()
 {
@@ -19,13 +21,13 @@ ScriptedPrompter::~ScriptedPrompter()
 
 ScriptedPrompter& ScriptedPrompter::Expect(const std::string& text, int answer)
 {
-    m_script.push_back(Step{false, text, answer, 0});
+    m_script.push_back(Step {false, text, answer, 0});
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::ExpectBeep(UINT type)
 {
-    m_script.push_back(Step{true, {}, 0, type});
+    m_script.push_back(Step {true, {}, 0, type});
     return *this;
 }
 

@@ -19,9 +19,9 @@ bool g_refuseClose = false;
 
 enum : LONG {
     kDescribeWrongly = 1,  // 1538 answers 1 but leaves offset 28 at 0
-    kUnavailable = 2,      // 1542 answers 0
-    kTakePreTranslate = 4, // 1545 answers 1 for the test's own message
-    kMissingIcon = 8,      // the MDI child request names an icon the module does not have
+    kUnavailable = 2,  // 1542 answers 0
+    kTakePreTranslate = 4,  // 1545 answers 1 for the test's own message
+    kMissingIcon = 8,  // the MDI child request names an icon the module does not have
 };
 
 void Log(const std::string& entry)
@@ -41,13 +41,13 @@ LRESULT CALLBACK RefusingChildProc(HWND window, UINT message, WPARAM wParam, LPA
 HWND OpenChild(HWND host)
 {
     static const char title[] = "Probe Panel";
-    MdiChildRequest request = {sizeof(request), kPanelResourceId, nullptr, (g_flags & kMissingIcon) ? 999u : 1u,
-                               title, kPanelChildStyle, 5, 0};
+    MdiChildRequest request = {sizeof(request), kPanelResourceId, nullptr, (g_flags & kMissingIcon) ? 999u : 1u, title,
+        kPanelChildStyle, 5, 0};
     HMODULE self = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&Log), &self);
-    HWND child = reinterpret_cast<HWND>(SendMessageA(host, kCreateMdiChild, reinterpret_cast<WPARAM>(self),
-                                                     reinterpret_cast<LPARAM>(&request)));
+        reinterpret_cast<LPCSTR>(&Log), &self);
+    HWND child = reinterpret_cast<HWND>(
+        SendMessageA(host, kCreateMdiChild, reinterpret_cast<WPARAM>(self), reinterpret_cast<LPARAM>(&request)));
     char entry[32];
     snprintf(entry, sizeof entry, "2323=%s/%u", child ? "child" : "0", request.status);
     Log(entry);
@@ -77,12 +77,8 @@ extern "C" LRESULT WINAPI SP_MessageProc(HWND host, UINT message, WPARAM, LPARAM
             reinterpret_cast<PanelInfo*>(lParam)->described = 1;
         return 1;
     }
-    case kQueryAvailable:
-        Log("1542");
-        return (g_flags & kUnavailable) ? 0 : 1;
-    case kStart:
-        Log(IsWindowVisible(host) ? "1547(shown)" : "1547(hidden)");
-        return 1;
+    case kQueryAvailable: Log("1542"); return (g_flags & kUnavailable) ? 0 : 1;
+    case kStart: Log(IsWindowVisible(host) ? "1547(shown)" : "1547(hidden)"); return 1;
     case kPreTranslate: {
         auto* msg = reinterpret_cast<MSG*>(lParam);
         if (!msg || msg->message != WM_USER + 7)
@@ -95,8 +91,7 @@ extern "C" LRESULT WINAPI SP_MessageProc(HWND host, UINT message, WPARAM, LPARAM
         if (g_log.size() < 5 || g_log.compare(g_log.size() - 4, 4, "1546") != 0)
             Log("1546");
         return 0;
-    case kTimer:
-        return 0;
+    case kTimer: return 0;
     case kTerminate: {
         Log("1537");
         // The order of the ends across probes, in the process's environment that all of them share.
@@ -105,7 +100,7 @@ extern "C" LRESULT WINAPI SP_MessageProc(HWND host, UINT message, WPARAM, LPARAM
         char path[MAX_PATH] = {};
         HMODULE self = nullptr;
         GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCSTR>(&Log), &self);
+            reinterpret_cast<LPCSTR>(&Log), &self);
         GetModuleFileNameA(self, path, MAX_PATH);
         const char* name = strrchr(path, '\\');
         std::string joined = std::string(ends) + (ends[0] ? " " : "") + (name ? name + 1 : path);

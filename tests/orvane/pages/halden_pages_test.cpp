@@ -35,7 +35,7 @@ protected:
         values.SetApplicationName("ALERT");
         CPager::LastDate().clear();
         CSnmp::LastDate().clear();
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 700, 500}, nullptr, 0));
         OpenTab();
     }
     void TearDown() override
@@ -47,10 +47,9 @@ protected:
     void OpenTab()
     {
         tab = std::make_unique<CALTabWnd>(core, TestProgram().serverName);
-        ASSERT_TRUE(tab->Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 1));
+        ASSERT_TRUE(tab->Create(owner.m_hWnd, RECT {0, 0, 640, 420}, 5, 1));
     }
-    template <class P>
-    std::unique_ptr<P> Open()
+    template <class P> std::unique_ptr<P> Open()
     {
         auto page = std::make_unique<P>(TestProgram());
         EXPECT_TRUE(page->CreateInTab(*tab, 0));
@@ -67,7 +66,7 @@ protected:
         return rows;
     }
 
-    ScratchAlertHome home{std::string("pages-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home {std::string("pages-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
     HaldenAlertCore core;
     CWnd owner;
     std::unique_ptr<CALTabWnd> tab;
@@ -99,7 +98,7 @@ TEST_F(HaldenPagesTest, APagerAddedThroughItsDialogIsKeptByTheCore)
     CPager::LastDate().clear();
     OpenTab();
     auto again = Open<CPager>();
-    EXPECT_EQ((std::vector<std::string>{"Alphanumeric\tNight desk\t5550123/42"}), Rows(*again));
+    EXPECT_EQ((std::vector<std::string> {"Alphanumeric\tNight desk\t5550123/42"}), Rows(*again));
     EXPECT_EQ(1, again->Enabled());
     const auto* record = reinterpret_cast<const PagerRecord*>(again->RecordAt(0));
     ASSERT_NE(nullptr, record);
@@ -125,7 +124,7 @@ TEST_F(HaldenPagesTest, AnSnmpManagerAddedThroughItsDialogIsKeptByTheCore)
     CSnmp::LastDate().clear();
     OpenTab();
     auto again = Open<CSnmp>();
-    EXPECT_EQ((std::vector<std::string>{"Via IP\tconsole"}), Rows(*again));
+    EXPECT_EQ((std::vector<std::string> {"Via IP\tconsole"}), Rows(*again));
     const auto* record = reinterpret_cast<const SnmpRecord*>(again->RecordAt(0));
     ASSERT_NE(nullptr, record);
     EXPECT_EQ(0, std::memcmp(record->ipAddress, "\x7F\x00\x00\x01", 4));
@@ -140,7 +139,7 @@ TEST_F(HaldenPagesTest, PortConfigurationWritesTheAlertHomesFilesAndTheDateGuard
         dialog.DoModal();
     }
     EXPECT_EQ(1024u, ScratchAlertHome::ReadBytes(home.File("PORT.CFG")).size());
-    EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(home.File("PORTDEF.CFG")));
+    EXPECT_EQ((std::vector<BYTE> {1, 0}), ScratchAlertHome::ReadBytes(home.File("PORTDEF.CFG")));
 
     // A second dialog reads the file back; another writer between its load and its save is refused.
     std::vector<BYTE> written;

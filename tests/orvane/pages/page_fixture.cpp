@@ -5,8 +5,8 @@
 
 void PagesTest::SetUp()
 {
-    home = std::make_unique<ScratchAlertHome>(std::string("pages-")
-                                              + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    home = std::make_unique<ScratchAlertHome>(
+        std::string("pages-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     ProgramValues& values = TestProgram();
     m_savedCore = values.core;
     std::memcpy(m_savedServer, values.serverName, sizeof m_savedServer);
@@ -20,9 +20,9 @@ void PagesTest::SetUp()
     directory.data.push_back(0);
     core.AnswerAlways("AlertGetHomeDir", directory);
     SetDate("2026-12-01 10:00:00");
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 700, 500}, nullptr, 0));
     tab = std::make_unique<CALTabWnd>(core, values.serverName);
-    ASSERT_TRUE(tab->Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 1));
+    ASSERT_TRUE(tab->Create(owner.m_hWnd, RECT {0, 0, 640, 420}, 5, 1));
 }
 
 void PagesTest::TearDown()

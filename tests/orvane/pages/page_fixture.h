@@ -41,8 +41,7 @@ private:
 };
 
 // A page of class P in the configuration tab, loaded once as the frame does.
-template <class P>
-class PageTest : public PagesTest {
+template <class P> class PageTest : public PagesTest {
 protected:
     void OpenPage()
     {

@@ -77,10 +77,10 @@ TEST_F(PagerPageTest, LoadListsTheCoresPagersAndReleasesTheirList)
 {
     AnswerPagers({Pager("Ada", "5550100", "77", 1), Pager("Bob", "5550199", "", 0)});
     OpenPage();
-    EXPECT_EQ((std::vector<std::string>{"Alphanumeric\tAda\t5550100/77", "Numeric\tBob\t5550199/"}), Rows());
+    EXPECT_EQ((std::vector<std::string> {"Alphanumeric\tAda\t5550100/77", "Numeric\tBob\t5550199/"}), Rows());
     const auto gets = core.CallsOf("AlertGetPager");
     ASSERT_EQ(1u, gets.size());
-    EXPECT_EQ((std::vector<std::string>{"MORWICK1", "ALERT"}), gets[0].texts);
+    EXPECT_EQ((std::vector<std::string> {"MORWICK1", "ALERT"}), gets[0].texts);
     const auto frees = core.CallsOf("AlertFreeCheckEverySetting");
     ASSERT_FALSE(frees.empty());
     EXPECT_EQ(3, frees.back().numbers.at(0));
@@ -116,14 +116,14 @@ TEST_F(PagerPageTest, ANewPagerIsCommittedByteForByte)
     Command(ID_PAGER_NEW);
     const auto sets = Sets();
     ASSERT_EQ(1u, sets.size());
-    EXPECT_EQ((std::vector<std::string>{"MORWICK1", "ALERT"}), sets[0].texts);
-    EXPECT_EQ((std::vector<int>{1, 0}), sets[0].numbers) << "one pager, the page still disabled";
+    EXPECT_EQ((std::vector<std::string> {"MORWICK1", "ALERT"}), sets[0].texts);
+    EXPECT_EQ((std::vector<int> {1, 0}), sets[0].numbers) << "one pager, the page still disabled";
     PagerRecord expected = Pager("Carol", "0123456789", "PID1", 1);
     std::strcpy(expected.siteId, "S9");
     std::strcpy(expected.connectionDelay, ",,,");
     expected.portSetting = 0;  // no PORT.CFG: "Please Configure the Pager..." and no selection
     EXPECT_EQ(BytesOf({expected}), sets[0].bytes.at(0));
-    EXPECT_EQ((std::vector<std::string>{"Alphanumeric\tCarol\t0123456789/PID1"}), Rows());
+    EXPECT_EQ((std::vector<std::string> {"Alphanumeric\tCarol\t0123456789/PID1"}), Rows());
 }
 
 TEST_F(PagerPageTest, ANewPagerWithoutANumberIsNotKept)
@@ -172,7 +172,7 @@ TEST_F(PagerPageTest, ClearingThePagerNumberRemovesTheLineWithoutACommit)
     ThenEditor([](CWnd& editor) { TypeText(editor.m_hWnd, IDC_PAGER_NUMBER, ""); });
     Command(ID_PAGER_MODIFY);
     EXPECT_TRUE(Sets().empty());
-    EXPECT_EQ((std::vector<std::string>{"Alphanumeric\tGus\t5550001/"}), Rows());
+    EXPECT_EQ((std::vector<std::string> {"Alphanumeric\tGus\t5550001/"}), Rows());
 }
 
 TEST_F(PagerPageTest, DeletingTheLastPagerCommitsCountZeroStoredDisabled)
@@ -189,8 +189,8 @@ TEST_F(PagerPageTest, DeletingTheLastPagerCommitsCountZeroStoredDisabled)
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompter.LastType() & MB_TYPEMASK);
     const auto sets = Sets();
     ASSERT_EQ(2u, sets.size());
-    EXPECT_EQ((std::vector<int>{1, 1}), sets[0].numbers);
-    EXPECT_EQ((std::vector<int>{0, 0}), sets[1].numbers);
+    EXPECT_EQ((std::vector<int> {1, 1}), sets[0].numbers);
+    EXPECT_EQ((std::vector<int> {0, 0}), sets[1].numbers);
     EXPECT_EQ(nullptr, sets[1].buffers.at(0));
 }
 
@@ -219,7 +219,7 @@ TEST_F(PagerPageTest, TheCacheKeepsTheCommittedArrayAndThePageDoesNotFreeIt)
     // A block the page had freed would no longer answer its size.
     EXPECT_EQ(sizeof(PagerRecord), GlobalSize(handed));
     EXPECT_EQ(BytesOf({Pager("Jo", "5550004", "", 1)}),
-              std::vector<BYTE>(static_cast<BYTE*>(handed), static_cast<BYTE*>(handed) + sizeof(PagerRecord)));
+        std::vector<BYTE>(static_cast<BYTE*>(handed), static_cast<BYTE*>(handed) + sizeof(PagerRecord)));
 }
 
 TEST_F(PagerPageTest, TheToggleCommandIsLabelledForWhatItWouldDo)
@@ -244,16 +244,16 @@ TEST_F(PagerPageTest, ADoubleClickModifiesTheSelectedLineOrMakesANewOne)
         Click(editor.m_hWnd, IDCANCEL);
     });
     Select(0);
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(CPager::kListId, LBN_DBLCLK),
-                      reinterpret_cast<LPARAM>(page->List().ListBox()));
+    page->SendMessage(
+        WM_COMMAND, MAKEWPARAM(CPager::kListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(page->List().ListBox()));
     EXPECT_EQ("Kim", owner);
     script.Then([&](CWnd& editor) {
         owner = editor.GetDlgItemText(IDC_PAGER_OWNER);
         Click(editor.m_hWnd, IDCANCEL);
     });
     Select(-1);
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(CPager::kListId, LBN_DBLCLK),
-                      reinterpret_cast<LPARAM>(page->List().ListBox()));
+    page->SendMessage(
+        WM_COMMAND, MAKEWPARAM(CPager::kListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(page->List().ListBox()));
     EXPECT_EQ("", owner);
     EXPECT_TRUE(Sets().empty());
 }
@@ -292,7 +292,7 @@ TEST_F(PagerDialogTest, WithoutPortCfgThePortListAsksForTheConfiguration)
         Click(modal.m_hWnd, IDOK);
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ(std::vector<std::string>{"Please Configure the Pager..."}, entries);
+    EXPECT_EQ(std::vector<std::string> {"Please Configure the Pager..."}, entries);
     EXPECT_EQ(-1, selected);
     EXPECT_EQ(0, type);
     EXPECT_EQ(0, record.portSetting);

@@ -58,8 +58,8 @@ TEST(PortFile, AMissingFileShowsTheDefaultLineAndSavesA1024ByteFile)
     std::remove(path.c_str());
     const port_file::PortFileContent content = port_file::LoadPortFile(path);
     ASSERT_EQ(1u, content.records.size());
-    EXPECT_EQ("1\tCOM1\t300\tEVEN\t7\t1\tAlpha-Numeric Pager Setting (Default)",
-              port_file::DisplayLine(content.records[0]));
+    EXPECT_EQ(
+        "1\tCOM1\t300\tEVEN\t7\t1\tAlpha-Numeric Pager Setting (Default)", port_file::DisplayLine(content.records[0]));
 
     ASSERT_TRUE(port_file::SavePortFile(path, content.header, content.records));
     const Bytes bytes = ReadBytes(path);
@@ -152,9 +152,9 @@ TEST(PortFile, TheDefaultPortIdIsTwoBytesAndAMissingFileIsNone)
     std::remove(path.c_str());
     EXPECT_FALSE(port_file::ReadDefaultPortId(path).has_value());
     ASSERT_TRUE(port_file::WriteDefaultPortId(path, 0x1234));
-    EXPECT_EQ((Bytes{0x34, 0x12}), ReadBytes(path));
+    EXPECT_EQ((Bytes {0x34, 0x12}), ReadBytes(path));
     EXPECT_EQ(0x1234, port_file::ReadDefaultPortId(path).value());
-    WriteBytes(path, Bytes{0x07});
+    WriteBytes(path, Bytes {0x07});
     EXPECT_EQ(1, port_file::ReadDefaultPortId(path).value());
     std::remove(path.c_str());
 }
@@ -166,16 +166,16 @@ TEST(PortFile, PagerEntriesFollowTheCountButStopAtTheFilesEnd)
     EXPECT_FALSE(port_file::PagerPortEntries(path).has_value());
 
     PortFileHeader header = {};
-    Bytes bytes = port_file::PortFileBytes(header, {Record(1, 1, "first"), Record(2, 2, "second"),
-                                                    Record(3, 4, "third")});
+    Bytes bytes =
+        port_file::PortFileBytes(header, {Record(1, 1, "first"), Record(2, 2, "second"), Record(3, 4, "third")});
     bytes[0] = 2;  // the header counts two of the three
     WriteBytes(path, bytes);
-    EXPECT_EQ((std::vector<std::string>{"COM1 - first", "COM2 - second"}), port_file::PagerPortEntries(path).value());
+    EXPECT_EQ((std::vector<std::string> {"COM1 - first", "COM2 - second"}), port_file::PagerPortEntries(path).value());
 
     bytes[0] = 9;  // more than the file holds
     bytes.resize(bytes.size() - 12);
     WriteBytes(path, bytes);
-    EXPECT_EQ((std::vector<std::string>{"COM1 - first", "COM2 - second"}), port_file::PagerPortEntries(path).value());
+    EXPECT_EQ((std::vector<std::string> {"COM1 - first", "COM2 - second"}), port_file::PagerPortEntries(path).value());
     std::remove(path.c_str());
 }
 

@@ -78,16 +78,16 @@ TEST_F(PortSetupTest, AMissingPortFileShowsTheDefaultLineAndCloseWritesBothFiles
         EXPECT_EQ(0, CListBox(dialog.List().ListBox()).GetCurSel());
         EXPECT_EQ("Port Configuration", dialog.GetWindowText());
     });
-    EXPECT_EQ(std::vector<std::string>{kDefaultLine}, lines);
+    EXPECT_EQ(std::vector<std::string> {kDefaultLine}, lines);
     EXPECT_EQ("1", shownDefault);
     const std::vector<BYTE> bytes = PortFileBytes();
     ASSERT_EQ(1024u, bytes.size());
     EXPECT_EQ(1, WordAt(bytes, 0));
     EXPECT_EQ(2, WordAt(bytes, 2));
-    EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
+    EXPECT_EQ((std::vector<BYTE> {1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
     const auto calls = core.CallsOf("AlertGetCFGDate");
     ASSERT_EQ(2u, calls.size()) << "read at load, compared at the save";
-    EXPECT_EQ((std::vector<std::string>{"MORWICK1", "PORT"}), calls[0].texts);
+    EXPECT_EQ((std::vector<std::string> {"MORWICK1", "PORT"}), calls[0].texts);
 }
 
 TEST_F(PortSetupTest, AddingAfterADeletionNeverReusesAnId)
@@ -96,16 +96,18 @@ TEST_F(PortSetupTest, AddingAfterADeletionNeverReusesAnId)
     std::vector<std::string> lines;
     ScriptedPrompter prompter;
     prompter.Expect("Delete the Selected Port ?", IDYES);
-    Run([&](CPortSetupDlg& dialog) {
-        Select(dialog, 2);
-        Click(dialog.m_hWnd, IDC_PORT_DELETE);
-        Click(dialog.m_hWnd, IDC_PORT_ADD);
-        lines = Lines(dialog);
-    }, [this] { ThenEditor("four", 3); });
+    Run(
+        [&](CPortSetupDlg& dialog) {
+            Select(dialog, 2);
+            Click(dialog.m_hWnd, IDC_PORT_DELETE);
+            Click(dialog.m_hWnd, IDC_PORT_ADD);
+            lines = Lines(dialog);
+        },
+        [this] { ThenEditor("four", 3); });
     EXPECT_TRUE(prompter.Done());
     ASSERT_EQ(3u, lines.size());
     EXPECT_EQ("4\tCOM4\t300\tEVEN\t7\t1\tfour", lines[2]);
-    EXPECT_EQ((std::vector<std::uint16_t>{1, 2, 4}), SavedIds());
+    EXPECT_EQ((std::vector<std::uint16_t> {1, 2, 4}), SavedIds());
     const std::vector<BYTE> bytes = PortFileBytes();
     EXPECT_EQ(3, WordAt(bytes, 0));
     EXPECT_EQ(5, WordAt(bytes, 2));
@@ -127,9 +129,9 @@ TEST_F(PortSetupTest, DeletingTheDefaultPortWritesDefaultOneAtOnce)
         shownAfter = dialog.GetDlgItemText(IDC_PORT_DEFAULT_ID);
     });
     EXPECT_EQ("2", shownBefore);
-    EXPECT_EQ((std::vector<BYTE>{1, 0}), during);
+    EXPECT_EQ((std::vector<BYTE> {1, 0}), during);
     EXPECT_EQ("1", shownAfter);
-    EXPECT_EQ((std::vector<std::uint16_t>{1}), SavedIds());
+    EXPECT_EQ((std::vector<std::uint16_t> {1}), SavedIds());
     EXPECT_EQ(3, WordAt(PortFileBytes(), 2)) << "the next ID stays";
 }
 
@@ -161,7 +163,7 @@ TEST_F(PortSetupTest, SetDefaultWritesPortDefAtOnce)
         during = ScratchAlertHome::ReadBytes(DefaultPath());
         EXPECT_EQ("6", dialog.GetDlgItemText(IDC_PORT_DEFAULT_ID));
     });
-    EXPECT_EQ((std::vector<BYTE>{6, 0}), during);
+    EXPECT_EQ((std::vector<BYTE> {6, 0}), during);
 }
 
 TEST_F(PortSetupTest, AChangedConfigurationDateRefusesThePortFileButKeepsTheDefault)
@@ -179,7 +181,7 @@ TEST_F(PortSetupTest, AChangedConfigurationDateRefusesThePortFileButKeepsTheDefa
     });
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(before, PortFileBytes());
-    EXPECT_EQ((std::vector<BYTE>{2, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
+    EXPECT_EQ((std::vector<BYTE> {2, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
 }
 
 TEST_F(PortSetupTest, AFailedDateReadWritesNoPortFileAndSaysNothing)
@@ -188,7 +190,7 @@ TEST_F(PortSetupTest, AFailedDateReadWritesNoPortFileAndSaysNothing)
     Run([&](CPortSetupDlg&) { core.Fail("AlertGetCFGDate", 1722); });
     EXPECT_TRUE(PortFileBytes().empty());
     EXPECT_TRUE(prompter.Shown().empty());
-    EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
+    EXPECT_EQ((std::vector<BYTE> {1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
 }
 
 TEST_F(PortSetupTest, EscapeSavesLikeClose)
@@ -220,7 +222,7 @@ TEST_F(PortSetupTest, TheEditorRefusesAnEmptyDescriptionAndStoresTheChosenPositi
     });
     EXPECT_EQ(IDOK, editor.DoModal());
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ((std::vector<int>{0, 3, 2, 1, 0}), shown);
+    EXPECT_EQ((std::vector<int> {0, 3, 2, 1, 0}), shown);
     EXPECT_EQ("5\tCOM3\t9600\tNONE\t8\t1\tmodem on the third port", port_file::DisplayLine(editor.m_record));
     EXPECT_EQ(3, editor.m_record.portNumber);
 }
@@ -231,7 +233,7 @@ TEST_F(PortSetupTest, AnOkSentToTheDialogSavesLikeClose)
     script.Then([](CWnd& modal) { modal.SendMessage(WM_COMMAND, IDOK, 0); });
     dialog.DoModal();
     EXPECT_EQ(1024u, PortFileBytes().size());
-    EXPECT_EQ((std::vector<BYTE>{1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
+    EXPECT_EQ((std::vector<BYTE> {1, 0}), ScratchAlertHome::ReadBytes(DefaultPath()));
 }
 
 TEST_F(PortSetupTest, InsertAndDeleteInTheListAddAndDelete)
@@ -239,16 +241,18 @@ TEST_F(PortSetupTest, InsertAndDeleteInTheListAddAndDelete)
     ScriptedPrompter prompter;
     prompter.Expect("Port ID 1 is reserved as a default Port and may not be deleted.");
     std::vector<std::string> lines;
-    Run([&](CPortSetupDlg& dialog) {
-        MSG key = {dialog.List().ListBox(), WM_KEYDOWN, VK_DELETE, 0, 0, {}};
-        EXPECT_TRUE(dialog.PreTranslateMessage(key));
-        key.wParam = VK_INSERT;
-        EXPECT_TRUE(dialog.PreTranslateMessage(key));
-        lines = Lines(dialog);
-    }, [this] { ThenEditor("inserted"); });
+    Run(
+        [&](CPortSetupDlg& dialog) {
+            MSG key = {dialog.List().ListBox(), WM_KEYDOWN, VK_DELETE, 0, 0, {}};
+            EXPECT_TRUE(dialog.PreTranslateMessage(key));
+            key.wParam = VK_INSERT;
+            EXPECT_TRUE(dialog.PreTranslateMessage(key));
+            lines = Lines(dialog);
+        },
+        [this] { ThenEditor("inserted"); });
     EXPECT_TRUE(prompter.Done());
-    EXPECT_EQ((std::vector<std::string>{kDefaultLine, "2\tCOM1\t300\tEVEN\t7\t1\tinserted"}), lines);
-    EXPECT_EQ((std::vector<std::uint16_t>{1, 2}), SavedIds());
+    EXPECT_EQ((std::vector<std::string> {kDefaultLine, "2\tCOM1\t300\tEVEN\t7\t1\tinserted"}), lines);
+    EXPECT_EQ((std::vector<std::uint16_t> {1, 2}), SavedIds());
 }
 
 TEST_F(PortSetupTest, StoredPositionsOutsideTheListsSelectNothingAndAreKept)
@@ -265,7 +269,7 @@ TEST_F(PortSetupTest, StoredPositionsOutsideTheListsSelectNothingAndAreKept)
         Click(modal.m_hWnd, IDOK);
     });
     EXPECT_EQ(IDOK, editor.DoModal());
-    EXPECT_EQ((std::vector<int>{-1, -1, -1}), shown);
+    EXPECT_EQ((std::vector<int> {-1, -1, -1}), shown);
     EXPECT_EQ(9, editor.m_record.portNumber);
     EXPECT_EQ(7, editor.m_record.baudIndex);
     EXPECT_EQ(-2, editor.m_record.stopBitsIndex);

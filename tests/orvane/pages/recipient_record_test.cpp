@@ -51,10 +51,10 @@ TEST(SnmpRecordAddress, FourPartsMakeTheAddressInNetworkOrder)
 {
     const auto address = snmp_record::AddressFromParts({"10", "0", "0", "1"});
     ASSERT_TRUE(address.has_value());
-    EXPECT_EQ((std::array<std::uint8_t, 4>{10, 0, 0, 1}), *address);
-    EXPECT_EQ((std::array<std::uint8_t, 4>{0, 255, 0, 7}), snmp_record::AddressFromParts({"", "255", "000", "7"}));
+    EXPECT_EQ((std::array<std::uint8_t, 4> {10, 0, 0, 1}), *address);
+    EXPECT_EQ((std::array<std::uint8_t, 4> {0, 255, 0, 7}), snmp_record::AddressFromParts({"", "255", "000", "7"}));
     const std::uint8_t stored[4] = {192, 168, 1, 20};
-    EXPECT_EQ((std::array<std::string, 4>{"192", "168", "1", "20"}), snmp_record::AddressParts(stored));
+    EXPECT_EQ((std::array<std::string, 4> {"192", "168", "1", "20"}), snmp_record::AddressParts(stored));
 }
 
 TEST(SnmpRecordAddress, PartsAbove255OrNotNumbersAreRefused)

@@ -70,7 +70,7 @@ TEST_F(SnmpPageTest, LoadListsTheManagersWithTheirTransports)
 {
     AnswerManagers({Manager("north", 1), Manager("south", 2)});
     OpenPage();
-    EXPECT_EQ((std::vector<std::string>{"Via IP\tsouth", "Via IPX\tnorth"}), Rows());
+    EXPECT_EQ((std::vector<std::string> {"Via IP\tsouth", "Via IPX\tnorth"}), Rows());
     EXPECT_EQ(7, core.CallsOf("AlertFreeCheckEverySetting").back().numbers.at(0));
 }
 
@@ -87,7 +87,7 @@ TEST_F(SnmpPageTest, AnIpxManagerIsPaddedOnTheLeftAndCommittedByteForByte)
     Command(ID_SNMP_NEW);
     const auto sets = Sets();
     ASSERT_EQ(1u, sets.size());
-    EXPECT_EQ((std::vector<int>{1, 0}), sets[0].numbers);
+    EXPECT_EQ((std::vector<int> {1, 0}), sets[0].numbers);
     SnmpRecord expected = Manager("ipx-manager", 1);
     std::memcpy(expected.ipxNode, "\x00\x00\x00\x00\x80\xC7", 6);
     std::memcpy(expected.ipxNetwork, "\x00\x00\x12\xAB", 4);
@@ -110,7 +110,7 @@ TEST_F(SnmpPageTest, AnIpManagerStoresTheAddressInNetworkOrder)
     SnmpRecord expected = Manager("old", 2);
     std::memcpy(expected.ipAddress, "\x0A\x00\x00\x01", 4);
     EXPECT_EQ(BytesOf(expected), sets[0].bytes.at(0));
-    EXPECT_EQ((std::vector<std::string>{"Via IP\told"}), Rows());
+    EXPECT_EQ((std::vector<std::string> {"Via IP\told"}), Rows());
 }
 
 TEST_F(SnmpPageTest, TheEditorShowsTheStoredAddresses)
@@ -125,14 +125,14 @@ TEST_F(SnmpPageTest, TheEditorShowsTheStoredAddresses)
     std::vector<std::string> texts;
     script.Then([&](CWnd& editor) {
         for (int id : {IDC_SNMP_NAME, IDC_SNMP_NODE, IDC_SNMP_NETWORK, IDC_SNMP_IP_FIRST, IDC_SNMP_IP_FIRST + 1,
-                       IDC_SNMP_IP_FIRST + 2, IDC_SNMP_IP_FIRST + 3})
+                 IDC_SNMP_IP_FIRST + 2, IDC_SNMP_IP_FIRST + 3})
             texts.push_back(editor.GetDlgItemText(id));
         EXPECT_EQ(BST_CHECKED, editor.IsDlgButtonChecked(IDC_SNMP_VIA_IP));
         EXPECT_EQ(BST_UNCHECKED, editor.IsDlgButtonChecked(IDC_SNMP_VIA_IPX));
         Click(editor.m_hWnd, IDCANCEL);
     });
     Command(ID_SNMP_MODIFY);
-    EXPECT_EQ((std::vector<std::string>{"shown", "0080C70AFF01", "DEAD0001", "192", "168", "1", "20"}), texts);
+    EXPECT_EQ((std::vector<std::string> {"shown", "0080C70AFF01", "DEAD0001", "192", "168", "1", "20"}), texts);
     EXPECT_TRUE(Sets().empty());
 }
 
@@ -188,8 +188,8 @@ TEST_F(SnmpPageTest, DeletingTheLastManagerCommitsCountZeroStoredDisabled)
     Command(ID_SNMP_DELETE);
     const auto sets = Sets();
     ASSERT_EQ(2u, sets.size());
-    EXPECT_EQ((std::vector<int>{1, 1}), sets[0].numbers);
-    EXPECT_EQ((std::vector<int>{0, 0}), sets[1].numbers);
+    EXPECT_EQ((std::vector<int> {1, 1}), sets[0].numbers);
+    EXPECT_EQ((std::vector<int> {0, 0}), sets[1].numbers);
     EXPECT_EQ(0, page->List().ItemCount());
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 class CTestPage : public CAdminFV {
 public:
-    CTestPage() : CAdminFV(IDD_TAB_TEST_PAGE) {}
+    CTestPage() : CAdminFV(IDD_TAB_TEST_PAGE) { }
     std::vector<int> loads;
     int releases = 0;
     void Load(int first) override { loads.push_back(first); }
@@ -21,8 +21,8 @@ class AdminPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        owner = CreateRecorder(nullptr, RECT{0, 0, 500, 400});
-        ASSERT_TRUE(tab.Create(owner, RECT{0, 0, 480, 360}, 5, 2));
+        owner = CreateRecorder(nullptr, RECT {0, 0, 500, 400});
+        ASSERT_TRUE(tab.Create(owner, RECT {0, 0, 480, 360}, 5, 2));
         ASSERT_TRUE(page.CreateInTab(tab, 1));
         tab.SetTab(1, -1, "Test", page.m_hWnd, true);
         tab.Select(1);
@@ -43,7 +43,7 @@ bool IsFaceBrush(HBRUSH brush)
 {
     LOGBRUSH info = {};
     return GetObjectA(brush, sizeof info, &info) == sizeof info && info.lbStyle == BS_SOLID &&
-           info.lbColor == GetSysColor(COLOR_BTNFACE);
+        info.lbColor == GetSysColor(COLOR_BTNFACE);
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ TEST_F(AdminPageTest, TheBaseOperationsAreVirtualSoTheFrameReachesThePage)
     base.Load(1);
     base.Load(0);
     base.ReleaseItems();
-    EXPECT_EQ((std::vector<int>{1, 0}), page.loads);
+    EXPECT_EQ((std::vector<int> {1, 0}), page.loads);
     EXPECT_EQ(1, page.releases);
     CAdminFV plain(IDD_TAB_TEST_PAGE);
     plain.Load(1);
@@ -114,13 +114,13 @@ TEST_F(AdminPageTest, TheBaseOperationsAreVirtualSoTheFrameReachesThePage)
 TEST(AdminPageActivation, AClickOnAPageLeavesTheFrameWithoutAnActiveView)
 {
     CFrameWnd frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 500, 400}));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT {0, 0, 500, 400}));
     CASTabWnd tab;
-    ASSERT_TRUE(tab.Create(frame.m_hWnd, RECT{0, 0, 480, 360}, 5, 1));
+    ASSERT_TRUE(tab.Create(frame.m_hWnd, RECT {0, 0, 480, 360}, 5, 1));
     CTestPage page;
     ASSERT_TRUE(page.CreateInTab(tab, 0));
     CTestPage other;
-    ASSERT_TRUE(other.Create(&frame, RECT{0, 0, 10, 10}, 9, WS_CHILD));
+    ASSERT_TRUE(other.Create(&frame, RECT {0, 0, 10, 10}, 9, WS_CHILD));
     frame.SetActiveView(&other);
     page.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     EXPECT_EQ(nullptr, frame.GetActiveView());

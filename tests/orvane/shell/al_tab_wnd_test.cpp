@@ -11,7 +11,10 @@ namespace {
 
 char g_server[64] = "MORWICK1";
 
-std::string ReadApplication(const FakeCoreCall& call) { return call.texts.at(1); }
+std::string ReadApplication(const FakeCoreCall& call)
+{
+    return call.texts.at(1);
+}
 
 }  // namespace
 
@@ -62,10 +65,10 @@ TEST(ConfigurationTab, AFailedReadIsReportedAndLeavesAnEmptyCache)
 TEST(ConfigurationTab, APageFindsTheTabWindowThroughItsParent)
 {
     FakeAlertCore core;
-    HWND owner = CreateRecorder(nullptr, RECT{0, 0, 300, 200});
+    HWND owner = CreateRecorder(nullptr, RECT {0, 0, 300, 200});
     CALTabWnd tab(core, g_server);
-    ASSERT_TRUE(tab.Create(owner, RECT{0, 0, 300, 200}, 3, 1));
-    HWND page = CreateRecorder(owner, RECT{0, 0, 10, 10});
+    ASSERT_TRUE(tab.Create(owner, RECT {0, 0, 300, 200}, 3, 1));
+    HWND page = CreateRecorder(owner, RECT {0, 0, 10, 10});
     EXPECT_EQ(nullptr, CALTabWnd::FromPage(page));
     tab.SetTab(0, 30, "Pager", page, true);
     EXPECT_EQ(&tab, CALTabWnd::FromPage(page));

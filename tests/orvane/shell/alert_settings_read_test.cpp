@@ -14,7 +14,7 @@ TEST_F(AlertSettingsTest, ConstructionZeroesEverythingButTheTableAndTheName)
     ASSERT_EQ(8205u, bytes.size());
     EXPECT_EQ(std::vector<BYTE>(4096, 0), Slice(bytes, 0, 4096));
     EXPECT_EQ(std::vector<BYTE>(4052, 0), Slice(bytes, 4144, 4052));
-    EXPECT_EQ((std::vector<BYTE>{'A', 'L', 'E', 'R', 'T', 0, 0, 0, 0}), Slice(bytes, 8196, 9));
+    EXPECT_EQ((std::vector<BYTE> {'A', 'L', 'E', 'R', 'T', 0, 0, 0, 0}), Slice(bytes, 8196, 9));
     EXPECT_EQ("ALERT", settings.ApplicationName());
     EXPECT_TRUE(core.calls.empty());
 
@@ -29,8 +29,8 @@ TEST_F(AlertSettingsTest, LongApplicationNameIsCutInTheRecordButCalledWhole)
 {
     const std::string name = "REGIONAL-MAIL-GATEWAY-SERVICE-OF-THE-NORTH-WING";
     CAlertSettings longName(core, server, name.c_str());
-    EXPECT_EQ((std::vector<BYTE>{'R', 'E', 'G', 'I', 'O', 'N', 'A', 'L', 0}),
-              BytesAt(longName.Record().application, 0, 9));
+    EXPECT_EQ(
+        (std::vector<BYTE> {'R', 'E', 'G', 'I', 'O', 'N', 'A', 'L', 0}), BytesAt(longName.Record().application, 0, 9));
     EXPECT_EQ(name, longName.ApplicationName());
 
     int enabled = 0;
@@ -43,8 +43,8 @@ TEST_F(AlertSettingsTest, LongApplicationNameIsCutInTheRecordButCalledWhole)
             EXPECT_EQ(name, call.texts.back()) << call.function;
         }
     }
-    EXPECT_EQ((Strings{"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetEMail", "AlertSetEMail"}),
-              core.Functions());
+    EXPECT_EQ((Strings {"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetEMail", "AlertSetEMail"}),
+        core.Functions());
 }
 
 TEST_F(AlertSettingsTest, EveryCallNamesTheServerAsItIsAtTheTimeOfTheCall)
@@ -69,17 +69,17 @@ TEST_F(AlertSettingsTest, ReadInitialReadsZeroedSecondBlocksThenReleases)
     const std::vector<FakeCoreCall> reads = core.CallsOf("AlertReadEverySetting");
     ASSERT_EQ(2u, reads.size());
     const FakeCoreCall& second = reads[1];
-    EXPECT_EQ((Strings{"ORVHOST", "DEFAULT"}), second.texts);
-    EXPECT_EQ((std::vector<const void*>{record.initialFlags, record.initialCounts, &record.initialSettings}),
-              second.buffers);
+    EXPECT_EQ((Strings {"ORVHOST", "DEFAULT"}), second.texts);
+    EXPECT_EQ((std::vector<const void*> {record.initialFlags, record.initialCounts, &record.initialSettings}),
+        second.buffers);
     EXPECT_EQ(std::vector<BYTE>(12, 0), second.bytes[0]);
     EXPECT_EQ(std::vector<BYTE>(96, 0), second.bytes[1]);
     EXPECT_EQ(std::vector<BYTE>(3944, 0), second.bytes[2]);
 
-    EXPECT_EQ((Strings{"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertReadEverySetting",
-                       "AlertFreeCheckEverySetting"}),
-              core.Functions());
-    EXPECT_EQ(std::vector<int>{0}, core.calls[1].numbers);
+    EXPECT_EQ((Strings {"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertReadEverySetting",
+                  "AlertFreeCheckEverySetting"}),
+        core.Functions());
+    EXPECT_EQ(std::vector<int> {0}, core.calls[1].numbers);
 }
 
 TEST_F(AlertSettingsTest, ReadInitialCopiesAllButFlag145Counts10And16AndTheTexts)
@@ -125,7 +125,7 @@ TEST_F(AlertSettingsTest, ReadInitialFailureLeavesTheLiveBlocks)
         core.calls.clear();
         core.Answer("AlertReadEverySetting", ReadAnswer(PatternEverySetting(9), failure));
         EXPECT_EQ(0, settings.ReadInitial("ALERT"));
-        EXPECT_EQ(Strings{"AlertReadEverySetting"}, core.Functions());
+        EXPECT_EQ(Strings {"AlertReadEverySetting"}, core.Functions());
         EXPECT_EQ(before, Slice(RecordBytes(), 0, 4096));
         EXPECT_EQ(std::vector<BYTE>(4052, 0), Slice(RecordBytes(), 4144, 4052));
     }
@@ -151,17 +151,16 @@ TEST_F(AlertSettingsTest, GetBroadcastReadsZeroedLiveBlocksThenTheList)
     EXPECT_EQ(records, BytesAt(array, 0, records.size()));
     GlobalFree(array);
 
-    ASSERT_EQ((Strings{"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetBroadcast"}),
-              core.Functions());
+    ASSERT_EQ((Strings {"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetBroadcast"}), core.Functions());
     const FakeCoreCall& read = core.calls[0];
     const AlertSettingsRecord& record = settings.Record();
-    EXPECT_EQ((Strings{"ORVHOST", "VEXOMAR"}), read.texts);
-    EXPECT_EQ((std::vector<const void*>{record.flags, record.counts, &record.settings}), read.buffers);
+    EXPECT_EQ((Strings {"ORVHOST", "VEXOMAR"}), read.texts);
+    EXPECT_EQ((std::vector<const void*> {record.flags, record.counts, &record.settings}), read.buffers);
     EXPECT_EQ(std::vector<BYTE>(12, 0), read.bytes[0]);
     EXPECT_EQ(std::vector<BYTE>(96, 0), read.bytes[1]);
     EXPECT_EQ(std::vector<BYTE>(3944, 0), read.bytes[2]);
-    EXPECT_EQ(std::vector<int>{0}, core.calls[1].numbers);
-    EXPECT_EQ((Strings{"ORVHOST", "VEXOMAR"}), core.calls[2].texts);
+    EXPECT_EQ(std::vector<int> {0}, core.calls[1].numbers);
+    EXPECT_EQ((Strings {"ORVHOST", "VEXOMAR"}), core.calls[2].texts);
     EXPECT_EQ(every.settings, LiveSettings());
 }
 
@@ -175,7 +174,7 @@ TEST_F(AlertSettingsTest, GetBroadcastFailuresGiveNoList)
         core.Answer("AlertReadEverySetting", ReadAnswer(PatternEverySetting(4), failure));
         EXPECT_EQ(0, settings.GetBroadcast(enabled, array, "ALERT"));
         EXPECT_EQ(nullptr, array);
-        EXPECT_EQ(Strings{"AlertReadEverySetting"}, core.Functions());
+        EXPECT_EQ(Strings {"AlertReadEverySetting"}, core.Functions());
         // Whatever a failing core wrote, the live blocks hold no data afterwards.
         EXPECT_EQ(std::vector<BYTE>(4096, 0), Slice(RecordBytes(), 0, 4096));
 
@@ -195,13 +194,12 @@ struct ListMethod {
 
 const ListMethod kPlainGets[] = {
     {"AlertGetPager", 1,
-     [](CAlertSettings& s, int& e, void*& a, const char* n) {
-         char text[49];
-         return s.GetPager(e, a, text, n);
-     }},
+        [](CAlertSettings& s, int& e, void*& a, const char* n) {
+            char text[49];
+            return s.GetPager(e, a, text, n);
+        }},
     {"AlertGetSnmp", 6, [](CAlertSettings& s, int& e, void*& a, const char* n) { return s.GetSnmp(e, a, n); }},
-    {"AlertGetEventLog", 8,
-     [](CAlertSettings& s, int& e, void*& a, const char* n) { return s.GetEventLog(e, a, n); }},
+    {"AlertGetEventLog", 8, [](CAlertSettings& s, int& e, void*& a, const char* n) { return s.GetEventLog(e, a, n); }},
 };
 
 TEST_F(AlertSettingsTest, PagerSnmpAndEventLogGetsAskOnlyForTheirListAndTakeTheirFlag)
@@ -224,8 +222,8 @@ TEST_F(AlertSettingsTest, PagerSnmpAndEventLogGetsAskOnlyForTheirListAndTakeThei
         ASSERT_NE(nullptr, array);
         EXPECT_EQ(records, BytesAt(array, 0, records.size()));
         GlobalFree(array);
-        ASSERT_EQ(Strings{method.function}, core.Functions());
-        EXPECT_EQ((Strings{"ORVHOST", "BACKUP"}), core.calls[0].texts);
+        ASSERT_EQ(Strings {method.function}, core.Functions());
+        EXPECT_EQ((Strings {"ORVHOST", "BACKUP"}), core.calls[0].texts);
 
         for (int failure : {0, AlertCore::kServerUnreachable}) {
             enabled = 5;
@@ -294,10 +292,10 @@ TEST_F(AlertSettingsTest, GetTTixCopiesTheHeaderAndTakesFlag147)
     ASSERT_NE(nullptr, array);
     EXPECT_EQ(records, BytesAt(array, 0, 208));
     GlobalFree(array);
-    EXPECT_EQ((Strings{"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetTTixPRINTQ_HEADER"}),
-              core.Functions());
-    EXPECT_EQ((Strings{"ORVHOST", "BACKUP"}), core.calls[0].texts);
-    EXPECT_EQ((Strings{"ORVHOST", "BACKUP"}), core.calls[2].texts);
+    EXPECT_EQ((Strings {"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetTTixPRINTQ_HEADER"}),
+        core.Functions());
+    EXPECT_EQ((Strings {"ORVHOST", "BACKUP"}), core.calls[0].texts);
+    EXPECT_EQ((Strings {"ORVHOST", "BACKUP"}), core.calls[2].texts);
 }
 
 TEST_F(AlertSettingsTest, GetTTixFailuresLeaveAZeroHeader)
@@ -312,7 +310,7 @@ TEST_F(AlertSettingsTest, GetTTixFailuresLeaveAZeroHeader)
         EXPECT_EQ(0, settings.GetTTix(enabled, array, header.data(), "ALERT"));
         EXPECT_EQ(nullptr, array);
         EXPECT_EQ(std::vector<BYTE>(232, 0), header);
-        EXPECT_EQ(Strings{"AlertReadEverySetting"}, core.Functions());
+        EXPECT_EQ(Strings {"AlertReadEverySetting"}, core.Functions());
 
         std::fill(header.begin(), header.end(), 0xAA);
         array = &enabled;
@@ -342,9 +340,9 @@ TEST_F(AlertSettingsTest, GetEMailUsesTheOwnApplicationAndGivesBothRecords)
     ASSERT_NE(nullptr, array);
     EXPECT_EQ(records, BytesAt(array, 0, records.size()));
     GlobalFree(array);
-    ASSERT_EQ((Strings{"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetEMail"}), core.Functions());
-    EXPECT_EQ((Strings{"ORVHOST", "VEXOMAR"}), core.calls[0].texts);
-    EXPECT_EQ((Strings{"ORVHOST", "VEXOMAR"}), core.calls[2].texts);
+    ASSERT_EQ((Strings {"AlertReadEverySetting", "AlertFreeCheckEverySetting", "AlertGetEMail"}), core.Functions());
+    EXPECT_EQ((Strings {"ORVHOST", "VEXOMAR"}), core.calls[0].texts);
+    EXPECT_EQ((Strings {"ORVHOST", "VEXOMAR"}), core.calls[2].texts);
 }
 
 TEST_F(AlertSettingsTest, GetEMailFailuresZeroBothRecords)
@@ -361,7 +359,7 @@ TEST_F(AlertSettingsTest, GetEMailFailuresZeroBothRecords)
         EXPECT_EQ(std::vector<BYTE>(460, 0), config);
         EXPECT_EQ(std::vector<BYTE>(2564, 0), message);
         EXPECT_EQ(std::vector<BYTE>(3944, 0), LiveSettings());
-        EXPECT_EQ(Strings{"AlertReadEverySetting"}, core.Functions());
+        EXPECT_EQ(Strings {"AlertReadEverySetting"}, core.Functions());
 
         std::fill(config.begin(), config.end(), 0xAA);
         std::fill(message.begin(), message.end(), 0xAA);

@@ -18,16 +18,16 @@ std::vector<BYTE> g_message(2564, 0x53);
 
 const SetMethod kSets[] = {
     {"AlertSetBroadcast", kBroadcastSlot,
-     [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetBroadcast(c, e, a, "ALERT"); }},
+        [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetBroadcast(c, e, a, "ALERT"); }},
     {"AlertSetPager", kPagerSlot,
-     [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetPager(c, e, a, "", "ALERT"); }},
+        [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetPager(c, e, a, "", "ALERT"); }},
     {"AlertSetEMail", kEMailSlot,
-     [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetEMail(c, e, a, g_mail.data(), g_message.data()); }},
+        [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetEMail(c, e, a, g_mail.data(), g_message.data()); }},
     {"AlertSetSnmp", kSnmpSlot, [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetSnmp(c, e, a, "ALERT"); }},
     {"AlertSetTTixPRINTQ_HEADER", kTicketSlot,
-     [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetTTix(c, e, a, g_header.data(), "ALERT"); }},
+        [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetTTix(c, e, a, g_header.data(), "ALERT"); }},
     {"AlertSetEventLog", kEventLogSlot,
-     [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetEventLog(c, e, a, "ALERT"); }},
+        [](CAlertSettings& s, WORD c, int e, void* a) { return s.SetEventLog(c, e, a, "ALERT"); }},
 };
 
 std::vector<BYTE> ClearPassword()
@@ -53,15 +53,15 @@ TEST_F(AlertSettingsTest, EverySetStoresFlagCountAndArrayAndPassesItsArguments)
         EXPECT_EQ(1, record.flags[method.slot]);
         EXPECT_EQ(2, record.counts[method.slot]);
         const std::vector<BYTE> bytes = RecordBytes();
-        EXPECT_EQ((std::vector<BYTE>{2, 0}), Slice(bytes, CountOffset(method.slot), 2));
+        EXPECT_EQ((std::vector<BYTE> {2, 0}), Slice(bytes, CountOffset(method.slot), 2));
         EXPECT_EQ(1, bytes[FlagOffset(method.slot)]);
         // A stored broadcast list was taken over by the core.
         EXPECT_EQ(method.slot == kBroadcastSlot ? nullptr : array, record.arrays[method.slot]);
 
-        ASSERT_EQ(Strings{method.function}, core.Functions());
+        ASSERT_EQ(Strings {method.function}, core.Functions());
         const FakeCoreCall& call = core.calls[0];
-        EXPECT_EQ((Strings{"ORVHOST", "ALERT"}), call.texts);
-        EXPECT_EQ((std::vector<int>{2, 1}), call.numbers);
+        EXPECT_EQ((Strings {"ORVHOST", "ALERT"}), call.texts);
+        EXPECT_EQ((std::vector<int> {2, 1}), call.numbers);
         EXPECT_EQ(array, call.buffers[0]);
         EXPECT_EQ(records, call.bytes[0]);
         const bool carriesBlock = method.slot == kEMailSlot || method.slot == kTicketSlot;
@@ -79,13 +79,13 @@ TEST_F(AlertSettingsTest, CountZeroIsPassedDisabledButTheFlagKeepsTheChoice)
         core.calls.clear();
         method.set(settings, 0, 1, nullptr);
         ASSERT_EQ(1u, core.calls.size());
-        EXPECT_EQ((std::vector<int>{0, 0}), core.calls[0].numbers);
+        EXPECT_EQ((std::vector<int> {0, 0}), core.calls[0].numbers);
         EXPECT_EQ(1, settings.Record().flags[method.slot]);
         EXPECT_EQ(0, settings.Record().counts[method.slot]);
 
         void* array = GlobalCopy(Pattern(RecipientRecordSize(method.slot), 1));
         method.set(settings, 1, 0, array);
-        EXPECT_EQ((std::vector<int>{1, 0}), core.calls[1].numbers);
+        EXPECT_EQ((std::vector<int> {1, 0}), core.calls[1].numbers);
         EXPECT_EQ(0, settings.Record().flags[method.slot]);
     }
 }
@@ -167,12 +167,12 @@ TEST_F(AlertSettingsTest, SetTTixHandsTheWholeBlockWithTheHeaderAtItsStart)
 
     const std::vector<BYTE> header = Pattern(232, 0x30);
     settings.SetTTix(0, 1, nullptr, header.data(), "BACKUP");
-    ASSERT_EQ(Strings{"AlertSetTTixPRINTQ_HEADER"}, core.Functions());
+    ASSERT_EQ(Strings {"AlertSetTTixPRINTQ_HEADER"}, core.Functions());
     std::vector<BYTE> expected = every.settings;
     std::copy(header.begin(), header.end(), expected.begin());
     std::fill(expected.begin() + 3596, expected.end(), 0);  // not taken over by ReadInitial
     EXPECT_EQ(expected, core.calls[0].bytes[1]);
-    EXPECT_EQ((Strings{"ORVHOST", "BACKUP"}), core.calls[0].texts);
+    EXPECT_EQ((Strings {"ORVHOST", "BACKUP"}), core.calls[0].texts);
 }
 
 TEST_F(AlertSettingsTest, SetEMailScramblesThePasswordIntoSettings517)
@@ -186,9 +186,9 @@ TEST_F(AlertSettingsTest, SetEMailScramblesThePasswordIntoSettings517)
     void* array = GlobalCopy(Pattern(56, 3));
 
     EXPECT_EQ(1, mail.SetEMail(1, 1, array, config.data(), message.data()));
-    ASSERT_EQ(Strings{"AlertSetEMail"}, core.Functions());
+    ASSERT_EQ(Strings {"AlertSetEMail"}, core.Functions());
     const FakeCoreCall& call = core.calls[0];
-    EXPECT_EQ((Strings{"ORVHOST", "VEXOMAR"}), call.texts);
+    EXPECT_EQ((Strings {"ORVHOST", "VEXOMAR"}), call.texts);
     const std::vector<BYTE>& block = call.bytes[1];
 
     const char* table = mail.Record().scrambleTable;

@@ -143,24 +143,24 @@ TEST_F(TabWindowTest, HitTestCoversTheTabRowFromTwoPixelsBelowTheTop)
     const int top = CASTabWnd::kMarginY;
     const int bottom = top + tab.GetTextHeight() + 5;
     RECT second = tab.GetTabRect(1);
-    EXPECT_EQ(-1, tab.HitTest(POINT{second.left + 3, top + 1}));
-    EXPECT_EQ(1, tab.HitTest(POINT{second.left + 3, top + 2}));
-    EXPECT_EQ(1, tab.HitTest(POINT{second.left + 3, bottom}));
-    EXPECT_EQ(-1, tab.HitTest(POINT{second.left + 3, bottom + 1}));
-    EXPECT_EQ(1, tab.HitTest(POINT{second.left, top + 4}));
-    EXPECT_EQ(2, tab.HitTest(POINT{second.right, top + 4}));
-    EXPECT_EQ(0, tab.HitTest(POINT{tab.GetTabRect(0).left, top + 4}));
-    EXPECT_EQ(-1, tab.HitTest(POINT{tab.GetTabRect(0).left - 1, top + 4}));
-    EXPECT_EQ(-1, tab.HitTest(POINT{tab.GetTabRect(3).right, top + 4}));
+    EXPECT_EQ(-1, tab.HitTest(POINT {second.left + 3, top + 1}));
+    EXPECT_EQ(1, tab.HitTest(POINT {second.left + 3, top + 2}));
+    EXPECT_EQ(1, tab.HitTest(POINT {second.left + 3, bottom}));
+    EXPECT_EQ(-1, tab.HitTest(POINT {second.left + 3, bottom + 1}));
+    EXPECT_EQ(1, tab.HitTest(POINT {second.left, top + 4}));
+    EXPECT_EQ(2, tab.HitTest(POINT {second.right, top + 4}));
+    EXPECT_EQ(0, tab.HitTest(POINT {tab.GetTabRect(0).left, top + 4}));
+    EXPECT_EQ(-1, tab.HitTest(POINT {tab.GetTabRect(0).left - 1, top + 4}));
+    EXPECT_EQ(-1, tab.HitTest(POINT {tab.GetTabRect(3).right, top + 4}));
 }
 
 TEST_F(TabWindowTest, HitTestFindsNothingInATooNarrowOrTooLowWindow)
 {
     // Inner width 10 is exactly twice the four tabs plus 2: too narrow.
     tab.MoveWindow(0, 0, 10 + 2 * CASTabWnd::kMarginX, 200);
-    EXPECT_EQ(-1, tab.HitTest(POINT{5, CASTabWnd::kMarginY + 4}));
+    EXPECT_EQ(-1, tab.HitTest(POINT {5, CASTabWnd::kMarginY + 4}));
     tab.MoveWindow(0, 0, 11 + 2 * CASTabWnd::kMarginX, 200);
-    EXPECT_EQ(0, tab.HitTest(POINT{5, CASTabWnd::kMarginY + 4}));
+    EXPECT_EQ(0, tab.HitTest(POINT {5, CASTabWnd::kMarginY + 4}));
     // Inner height 10 is too low, 11 is enough.
     tab.MoveWindow(0, 0, 300, 10 + 2 * CASTabWnd::kMarginY);
     EXPECT_EQ(-1, tab.HitTest(InTab(0)));

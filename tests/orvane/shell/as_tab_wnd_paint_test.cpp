@@ -61,7 +61,10 @@ const COLORREF kShadow = GetSysColor(COLOR_BTNSHADOW);
 const COLORREF kText = GetSysColor(COLOR_BTNTEXT);
 const COLORREF kGray = GetSysColor(COLOR_GRAYTEXT);
 
-int MidX(const RECT& rect) { return (rect.left + rect.right) / 2; }
+int MidX(const RECT& rect)
+{
+    return (rect.left + rect.right) / 2;
+}
 
 }  // namespace
 

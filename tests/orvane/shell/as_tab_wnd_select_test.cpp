@@ -4,8 +4,14 @@
 
 namespace {
 
-TabMessage Shown(HWND page, HWND hidden) { return {page, kPageShownMessage, reinterpret_cast<WPARAM>(hidden), 0}; }
-TabMessage Hidden(HWND page, HWND shown) { return {page, kPageHiddenMessage, reinterpret_cast<WPARAM>(shown), 0}; }
+TabMessage Shown(HWND page, HWND hidden)
+{
+    return {page, kPageShownMessage, reinterpret_cast<WPARAM>(hidden), 0};
+}
+TabMessage Hidden(HWND page, HWND shown)
+{
+    return {page, kPageHiddenMessage, reinterpret_cast<WPARAM>(shown), 0};
+}
 
 // Records the context menus a tab window would pop up.
 class MenuRecordingTab : public CASTabWnd {
@@ -29,11 +35,11 @@ protected:
 TEST_F(TabWindowTest, SelectShowsThePageAndTellsBothPagesButNotTheOwner)
 {
     EXPECT_EQ(-1, tab.Select(0));
-    EXPECT_EQ(std::vector<TabMessage>{Shown(pages[0], nullptr)}, Take());
+    EXPECT_EQ(std::vector<TabMessage> {Shown(pages[0], nullptr)}, Take());
     EXPECT_TRUE(IsWindowVisible(pages[0]));
 
     EXPECT_EQ(0, tab.Select(3));
-    EXPECT_EQ((std::vector<TabMessage>{Hidden(pages[0], pages[3]), Shown(pages[3], pages[0])}), Take());
+    EXPECT_EQ((std::vector<TabMessage> {Hidden(pages[0], pages[3]), Shown(pages[3], pages[0])}), Take());
     EXPECT_EQ(3, tab.GetCurSel());
     EXPECT_FALSE(IsWindowVisible(pages[0]));
     EXPECT_TRUE(IsWindowVisible(pages[3]));
@@ -71,9 +77,9 @@ TEST_F(TabWindowTest, ClickOnAnotherTabSelectsItAndNotifiesTheOwnerLast)
     Take();
     ClickAt(WM_LBUTTONDOWN, InTab(1));
     EXPECT_EQ(1, tab.GetCurSel());
-    EXPECT_EQ((std::vector<TabMessage>{Hidden(pages[0], pages[1]), Shown(pages[1], pages[0]),
-                                       TabMessage{owner, kTabSelectedMessage, kTabId, 1}}),
-              Take());
+    EXPECT_EQ((std::vector<TabMessage> {Hidden(pages[0], pages[1]), Shown(pages[1], pages[0]),
+                  TabMessage {owner, kTabSelectedMessage, kTabId, 1}}),
+        Take());
     EXPECT_EQ(tab.m_hWnd, GetFocus());
 }
 
@@ -94,8 +100,8 @@ TEST_F(TabWindowTest, ClickOnADisabledTabOrBesideTheTabsOnlyTakesTheFocus)
     SetFocus(owner);
     ClickAt(WM_LBUTTONDOWN, InTab(2));
     EXPECT_EQ(tab.m_hWnd, GetFocus());
-    ClickAt(WM_LBUTTONDOWN, POINT{tab.GetTabRect(3).right + 5, InTab(3).y});
-    ClickAt(WM_LBUTTONDOWN, POINT{InTab(0).x, CASTabWnd::kMarginY + 1});
+    ClickAt(WM_LBUTTONDOWN, POINT {tab.GetTabRect(3).right + 5, InTab(3).y});
+    ClickAt(WM_LBUTTONDOWN, POINT {InTab(0).x, CASTabWnd::kMarginY + 1});
     EXPECT_EQ(1, tab.GetCurSel());
     EXPECT_TRUE(Take().empty());
 }
@@ -117,9 +123,9 @@ TEST_F(TabWindowTest, ArrowsMoveToTheNextEnabledTabWrappingAround)
     Take();
     Key(VK_RIGHT);  // tab 2 is disabled
     EXPECT_EQ(3, tab.GetCurSel());
-    EXPECT_EQ((std::vector<TabMessage>{Hidden(pages[1], pages[3]), Shown(pages[3], pages[1]),
-                                       TabMessage{owner, kTabSelectedMessage, kTabId, 3}}),
-              Take());
+    EXPECT_EQ((std::vector<TabMessage> {Hidden(pages[1], pages[3]), Shown(pages[3], pages[1]),
+                  TabMessage {owner, kTabSelectedMessage, kTabId, 3}}),
+        Take());
     Key(VK_DOWN);
     EXPECT_EQ(0, tab.GetCurSel());
     Key(VK_UP);
@@ -128,9 +134,9 @@ TEST_F(TabWindowTest, ArrowsMoveToTheNextEnabledTabWrappingAround)
     EXPECT_EQ(1, tab.GetCurSel());
     std::vector<TabMessage> rest = Take();
     ASSERT_EQ(9u, rest.size());
-    EXPECT_EQ((TabMessage{owner, kTabSelectedMessage, kTabId, 0}), rest[2]);
-    EXPECT_EQ((TabMessage{owner, kTabSelectedMessage, kTabId, 3}), rest[5]);
-    EXPECT_EQ((TabMessage{owner, kTabSelectedMessage, kTabId, 1}), rest[8]);
+    EXPECT_EQ((TabMessage {owner, kTabSelectedMessage, kTabId, 0}), rest[2]);
+    EXPECT_EQ((TabMessage {owner, kTabSelectedMessage, kTabId, 3}), rest[5]);
+    EXPECT_EQ((TabMessage {owner, kTabSelectedMessage, kTabId, 1}), rest[8]);
 }
 
 TEST_F(TabWindowTest, ArrowsDoNotMoveWhenEveryOtherTabIsDisabled)
@@ -166,7 +172,7 @@ TEST_F(TabWindowTest, TheTabWindowAsksForArrowsAndTab)
 TEST_F(TabWindowTest, TabKeyMovesTheFocusIntoTheSelectedPage)
 {
     HWND button = CreateWindowExA(0, "BUTTON", "In", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 40, 20, pages[3],
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        nullptr, GetModuleHandleA(nullptr), nullptr);
     tab.Select(3);
     tab.SetFocus();
     Key(VK_TAB);
@@ -175,9 +181,9 @@ TEST_F(TabWindowTest, TabKeyMovesTheFocusIntoTheSelectedPage)
 
 TEST(TabContextMenu, RightClickOnTheSelectedTabPopsUpTheFirstSubmenuForTheCommandWindow)
 {
-    HWND owner = CreateRecorder(nullptr, RECT{50, 60, 450, 360});
+    HWND owner = CreateRecorder(nullptr, RECT {50, 60, 450, 360});
     MenuRecordingTab tab;
-    ASSERT_TRUE(tab.Create(owner, RECT{0, 0, 300, 200}, kTabId, 2));
+    ASSERT_TRUE(tab.Create(owner, RECT {0, 0, 300, 200}, kTabId, 2));
     tab.SetTab(0, 40, "One", nullptr, true);
     tab.SetTab(1, 40, "Two", nullptr, true);
     tab.SetTabMenu(0, IDR_TAB_TEST_MENU, owner);

@@ -24,8 +24,12 @@ std::vector<BYTE> Copy(const void* buffer, std::size_t size)
 int DefaultResult(const std::string& function)
 {
     static const std::set<std::string> zeroIsSuccess = {
-        "AlertGetStringFromReg", "AlertSetStringToReg", "AlertStartService",
-        "AlertContinueService",  "AlertPauseService",   "AlertStopService",
+        "AlertGetStringFromReg",
+        "AlertSetStringToReg",
+        "AlertStartService",
+        "AlertContinueService",
+        "AlertPauseService",
+        "AlertStopService",
     };
     return zeroIsSuccess.count(function) ? 0 : 1;
 }
@@ -61,7 +65,7 @@ std::vector<FakeCoreCall> FakeAlertCore::CallsOf(const std::string& function) co
 {
     std::vector<FakeCoreCall> found;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
-                 [&](const FakeCoreCall& call) { return call.function == function; });
+        [&](const FakeCoreCall& call) { return call.function == function; });
     return found;
 }
 
@@ -85,12 +89,12 @@ FakeAnswer FakeAlertCore::Next(const std::string& function)
 
 FakeCoreCall& FakeAlertCore::Record(const char* function, std::vector<std::string> texts, std::vector<int> numbers)
 {
-    calls.push_back(FakeCoreCall{function, std::move(texts), std::move(numbers), {}, {}});
+    calls.push_back(FakeCoreCall {function, std::move(texts), std::move(numbers), {}, {}});
     return calls.back();
 }
 
-int FakeAlertCore::AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                                         LPCSTR application)
+int FakeAlertCore::AlertReadEverySetting(
+    LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application)
 {
     FakeCoreCall& call = Record("AlertReadEverySetting", {Text(server), Text(application)});
     call.buffers = {flags12, counts96, settings3944};
@@ -156,7 +160,7 @@ int FakeAlertCore::AlertGetEventLog(LPCSTR server, WORD* count, void** list, LPC
 
 // A set records the list's count records and, for the calls that carry it, the settings block.
 int FakeAlertCore::SetList(const char* function, std::size_t recordSize, LPCSTR server, WORD count, void* list,
-                           const BYTE* settings3944, int enabled, LPCSTR application)
+    const BYTE* settings3944, int enabled, LPCSTR application)
 {
     FakeCoreCall& call = Record(function, {Text(server), Text(application)}, {count, enabled});
     call.buffers = {list};
@@ -192,20 +196,20 @@ int FakeAlertCore::AlertSetEventLog(LPCSTR server, WORD count, void* list, int e
     return SetList("AlertSetEventLog", 52, server, count, list, nullptr, enabled, application);
 }
 
-int FakeAlertCore::AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                 LPCSTR application)
+int FakeAlertCore::AlertSetEMail(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     return SetList("AlertSetEMail", 56, server, count, list, settings3944, enabled, application);
 }
 
-int FakeAlertCore::AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944,
-                                             int enabled, LPCSTR application)
+int FakeAlertCore::AlertSetTTixPRINTQ_HEADER(
+    LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application)
 {
     return SetList("AlertSetTTixPRINTQ_HEADER", 208, server, count, list, settings3944, enabled, application);
 }
 
-int FakeAlertCore::FillBuffer(const char* function, std::vector<std::string> texts, std::vector<int> numbers,
-                              void* buffer, std::size_t size)
+int FakeAlertCore::FillBuffer(
+    const char* function, std::vector<std::string> texts, std::vector<int> numbers, void* buffer, std::size_t size)
 {
     FakeCoreCall& call = Record(function, std::move(texts), std::move(numbers));
     call.buffers = {buffer};
@@ -266,7 +270,7 @@ int FakeAlertCore::AlertSetMailCfg(LPCSTR server, const BYTE* record1024)
 int FakeAlertCore::AlertGetStringFromReg(LPCSTR server, LPCSTR key, LPCSTR value, char* text, int size)
 {
     return FillBuffer("AlertGetStringFromReg", {Text(server), Text(key), Text(value)}, {size}, text,
-                      size > 0 ? static_cast<std::size_t>(size) : 0);
+        size > 0 ? static_cast<std::size_t>(size) : 0);
 }
 
 int FakeAlertCore::AlertSetStringToReg(LPCSTR server, LPCSTR key, LPCSTR value, LPCSTR text)

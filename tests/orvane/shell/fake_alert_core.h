@@ -17,15 +17,15 @@
 struct FakeCoreCall {
     std::string function;
     std::vector<std::string> texts;  // text arguments in order, the server first
-    std::vector<int> numbers;        // counts, flags, kinds and sizes in order
+    std::vector<int> numbers;  // counts, flags, kinds and sizes in order
     std::vector<const void*> buffers;  // buffer and list arguments in order
     std::vector<std::vector<BYTE>> bytes;  // their contents (empty for a null pointer)
 };
 
 // What AlertReadEverySetting writes into its three blocks.
 struct FakeEverySetting {
-    std::array<signed char, 12> flags{};
-    std::array<WORD, 48> counts{};
+    std::array<signed char, 12> flags {};
+    std::array<WORD, 48> counts {};
     std::vector<BYTE> settings = std::vector<BYTE>(3944);
 };
 
@@ -52,8 +52,8 @@ public:
 
     std::vector<FakeCoreCall> calls;
 
-    int AlertReadEverySetting(LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944,
-                              LPCSTR application) override;
+    int AlertReadEverySetting(
+        LPCSTR server, signed char* flags12, WORD* counts96, BYTE* settings3944, LPCSTR application) override;
     int AlertFreeCheckEverySetting(LPCSTR server, int kind) override;
     int AlertGetBroadcast(LPCSTR server, WORD* count, void** list, LPCSTR application) override;
     int AlertGetPager(LPCSTR server, WORD* count, void** list, LPCSTR application) override;
@@ -65,10 +65,10 @@ public:
     int AlertSetPager(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
     int AlertSetSnmp(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
     int AlertSetEventLog(LPCSTR server, WORD count, void* list, int enabled, LPCSTR application) override;
-    int AlertSetEMail(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                      LPCSTR application) override;
-    int AlertSetTTixPRINTQ_HEADER(LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled,
-                                  LPCSTR application) override;
+    int AlertSetEMail(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) override;
+    int AlertSetTTixPRINTQ_HEADER(
+        LPCSTR server, WORD count, void* list, const BYTE* settings3944, int enabled, LPCSTR application) override;
     int AlertGetCFGDate(LPCSTR server, LPCSTR section, char* date256) override;
     int AlertGetApplicationALT(LPCSTR server, WORD* count, void** names64) override;
     int AlertGetHomeDir(LPCSTR server, char* directory512) override;
@@ -89,9 +89,9 @@ private:
     FakeCoreCall& Record(const char* function, std::vector<std::string> texts, std::vector<int> numbers = {});
     int GetList(const char* function, std::vector<std::string> texts, WORD* count, void** list);
     int SetList(const char* function, std::size_t recordSize, LPCSTR server, WORD count, void* list,
-                const BYTE* settings3944, int enabled, LPCSTR application);
-    int FillBuffer(const char* function, std::vector<std::string> texts, std::vector<int> numbers, void* buffer,
-                   std::size_t size);
+        const BYTE* settings3944, int enabled, LPCSTR application);
+    int FillBuffer(
+        const char* function, std::vector<std::string> texts, std::vector<int> numbers, void* buffer, std::size_t size);
     int Plain(const char* function, std::vector<std::string> texts, std::vector<int> numbers = {});
 
     std::map<std::string, std::deque<FakeAnswer>> m_answers;

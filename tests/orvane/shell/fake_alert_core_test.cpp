@@ -28,9 +28,9 @@ TEST(FakeAlertCore, DefaultsFollowEachCallsSuccessRule)
     EXPECT_EQ(0, core.AlertSetStringToReg("S", "User", "Location", "Hall 2"));
     EXPECT_EQ(0, core.AlertStartService("S", 0));
     EXPECT_EQ(0, core.AlertStopService("S", 0));
-    EXPECT_EQ((Strings{"S", "User", "Location", "Hall 2"}), core.calls[3].texts);
-    EXPECT_EQ(std::vector<int>{128}, core.calls[2].numbers);
-    EXPECT_EQ(std::vector<int>{0}, core.calls[5].numbers);
+    EXPECT_EQ((Strings {"S", "User", "Location", "Hall 2"}), core.calls[3].texts);
+    EXPECT_EQ(std::vector<int> {128}, core.calls[2].numbers);
+    EXPECT_EQ(std::vector<int> {0}, core.calls[5].numbers);
 }
 
 TEST(FakeAlertCore, AnswersAreUsedOnceInOrderAndFillTheBuffer)
@@ -44,7 +44,7 @@ TEST(FakeAlertCore, AnswersAreUsedOnceInOrderAndFillTheBuffer)
     EXPECT_EQ(1722, core.AlertGetCFGDate("S", "ALERT", date));
     EXPECT_STREQ("", date);
     EXPECT_EQ(1, core.AlertGetCFGDate("S", "ALERT", date));
-    EXPECT_EQ((Strings{"S", "ALERT"}), core.calls[0].texts);
+    EXPECT_EQ((Strings {"S", "ALERT"}), core.calls[0].texts);
 
     // The registry text is cut at the caller's size.
     core.Answer("AlertGetStringFromReg", Data(0, "Morwick Systems"));
@@ -93,7 +93,7 @@ TEST(FakeAlertCore, SetsRecordByteCopiesTakenAtTheCall)
     std::vector<BYTE> pagers(2 * 148, 0x5A);
     core.AlertSetPager("S", 2, pagers.data(), 1, "ALERT");
     EXPECT_EQ(pagers, core.calls[1].bytes[0]);
-    EXPECT_EQ((std::vector<int>{2, 1}), core.calls[1].numbers);
+    EXPECT_EQ((std::vector<int> {2, 1}), core.calls[1].numbers);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ protected:
         GetComputerNameA(server, &size);
     }
 
-    ScratchAlertHome home{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    ScratchAlertHome home {::testing::UnitTest::GetInstance()->current_test_info()->name()};
     HaldenAlertCore core;
     char server[64] = {};
 };

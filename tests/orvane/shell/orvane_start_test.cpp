@@ -44,7 +44,7 @@ public:
         // The program's own folder as the working folder: a library is found there or not at all.
         const std::string folder = program.substr(0, program.find_last_of('\\'));
         m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                  &startup, &m_process) != FALSE;
+                        &startup, &m_process) != FALSE;
         if (m_started)
             WaitForInputIdle(m_process.hProcess, 10000);
     }

@@ -75,5 +75,5 @@ protected:
 
     FakeAlertCore core;
     char server[64] = "ORVHOST";
-    CAlertSettings settings{core, server, "ALERT"};
+    CAlertSettings settings {core, server, "ALERT"};
 };

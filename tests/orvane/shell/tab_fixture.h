@@ -17,12 +17,12 @@ protected:
     void SetUp() override
     {
         RecordedTabMessages().clear();
-        owner = CreateRecorder(nullptr, RECT{0, 0, 400, 300});
+        owner = CreateRecorder(nullptr, RECT {0, 0, 400, 300});
         ASSERT_TRUE(owner);
-        ASSERT_TRUE(tab.Create(owner, RECT{0, 0, 300, 200}, kTabId, 4));
+        ASSERT_TRUE(tab.Create(owner, RECT {0, 0, 300, 200}, kTabId, 4));
         const char* captions[4] = {"One", "Two", "Three", "Four"};
         for (int i = 0; i < 4; ++i) {
-            pages[i] = CreateRecorder(owner, RECT{0, 0, 10, 10});
+            pages[i] = CreateRecorder(owner, RECT {0, 0, 10, 10});
             ASSERT_EQ(0, tab.SetTab(i, kWidths[i], captions[i], pages[i], i != 2));
         }
     }
@@ -41,16 +41,13 @@ protected:
         return taken;
     }
 
-    void ClickAt(UINT message, POINT point)
-    {
-        tab.SendMessage(message, 0, MAKELPARAM(point.x, point.y));
-    }
+    void ClickAt(UINT message, POINT point) { tab.SendMessage(message, 0, MAKELPARAM(point.x, point.y)); }
 
     // A point inside tab `index`, on the row where every tab can be hit.
     POINT InTab(int index) const
     {
         RECT rect = tab.GetTabRect(index);
-        return POINT{(rect.left + rect.right) / 2, rect.top + 4};
+        return POINT {(rect.left + rect.right) / 2, rect.top + 4};
     }
 
     void Key(UINT key) { tab.SendMessage(WM_KEYDOWN, key, 1); }

@@ -42,7 +42,7 @@ HWND CreateRecorder(HWND parent, const RECT& rect)
 {
     DWORD style = parent ? WS_CHILD : (WS_OVERLAPPED | WS_VISIBLE | WS_CLIPCHILDREN);
     HWND window = CreateWindowExA(0, RecorderClass(), "", style, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+        rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!parent) {
         SetForegroundWindow(window);
         SetActiveWindow(window);

@@ -7,14 +7,9 @@ LRESULT COwner::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COLLIST_HEADERCLICK:
     case WM_COLLIST_RBUTTON:
     case WM_COLLIST_CHECK:
-    case WM_COMMAND:
-        received.push_back({message, wParam, lParam});
-        return 0;
-    case WM_VKEYTOITEM:
-        received.push_back({message, wParam, lParam});
-        return keyAnswer;
-    default:
-        return CWnd::WindowProc(message, wParam, lParam);
+    case WM_COMMAND: received.push_back({message, wParam, lParam}); return 0;
+    case WM_VKEYTOITEM: received.push_back({message, wParam, lParam}); return keyAnswer;
+    default: return CWnd::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -38,7 +33,8 @@ void FlushQueue()
 
 void ColListTest::SetUp()
 {
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, RECT{0, 0, 600, 400}, nullptr, 0));
+    ASSERT_TRUE(
+        owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, RECT {0, 0, 600, 400}, nullptr, 0));
     owner.ShowWindow(SW_SHOW);
     FlushQueue();
 }
@@ -53,7 +49,7 @@ void ColListTest::TearDown()
 void ColListTest::Make(DWORD flags)
 {
     list = std::make_unique<CColList>();
-    ASSERT_TRUE(list->Create(3, WS_VISIBLE, RECT{10, 10, 410, 210}, owner.m_hWnd, kId, flags));
+    ASSERT_TRUE(list->Create(3, WS_VISIBLE, RECT {10, 10, 410, 210}, owner.m_hWnd, kId, flags));
     list->SetColumnWidth(0, 100);
     list->SetColumnWidth(1, 50);
     list->SetColumnWidth(2, 80);
@@ -89,7 +85,7 @@ POINT ColListTest::RowPoint(int position, int x) const
 {
     RECT row = {};
     SendMessageA(list->ListBox(), LB_GETITEMRECT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&row));
-    return POINT{x, (row.top + row.bottom) / 2};
+    return POINT {x, (row.top + row.bottom) / 2};
 }
 
 namespace {

@@ -85,7 +85,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     frameClass.lpszClassName = "ColListGallery";
     RegisterClassA(&frameClass);
     HWND frame = CreateWindowExA(0, "ColListGallery", "Column lists", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20,
-                                 760, 560, nullptr, nullptr, instance, nullptr);
+        760, 560, nullptr, nullptr, instance, nullptr);
     ShowWindow(frame, SW_SHOW);
 
     HDC screen = GetDC(frame);
@@ -98,9 +98,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     ReleaseDC(frame, screen);
 
     CColList servers;
-    servers.Create(4, WS_VISIBLE, RECT{20, 20, 720, 300}, frame, 101,
-                   ColListFlags::kFrame | ColListFlags::kHorizontalScroll | ColListFlags::kNotify
-                       | ColListFlags::kSortOnClick | ColListFlags::kCheckColumn | ColListFlags::kImages);
+    servers.Create(4, WS_VISIBLE, RECT {20, 20, 720, 300}, frame, 101,
+        ColListFlags::kFrame | ColListFlags::kHorizontalScroll | ColListFlags::kNotify | ColListFlags::kSortOnClick |
+            ColListFlags::kCheckColumn | ColListFlags::kImages);
     const char* titles[] = {"Server", "Status", "Scanned", "Version"};
     int widths[] = {190, 150, 110, 130};
     for (int i = 0; i < 4; ++i) {
@@ -114,7 +114,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     servers.SetHeaderFormat(3, ColListColumn::kCentre);
     servers.SetCheckImages(checked, unchecked);
     const char* rows[] = {"HARBOUR\tRunning\t10482\t4.2.1", "QUARRY\tStopped\t9\t4.2.0", "MEADOW\tRunning\t1204\t4.2.1",
-                          "ANVIL\tPaused\t77\t4.1.7", "BRIDGE\tRunning\t350\t4.2.1", "CEDAR\tNot responding\t0"};
+        "ANVIL\tPaused\t77\t4.1.7", "BRIDGE\tRunning\t350\t4.2.1", "CEDAR\tNot responding\t0"};
     for (const char* row : rows)
         servers.AddItem(row);
     for (int i = 0; i < servers.ItemCount(); ++i) {
@@ -129,7 +129,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     }
 
     CColList empty;
-    empty.Create(3, WS_VISIBLE, RECT{20, 330, 720, 500}, frame, 102, ColListFlags::kFrame | ColListFlags::kNotify);
+    empty.Create(3, WS_VISIBLE, RECT {20, 330, 720, 500}, frame, 102, ColListFlags::kFrame | ColListFlags::kNotify);
     const char* emptyTitles[] = {"IP net", "Mask", "Comment"};
     for (int i = 0; i < 3; ++i) {
         empty.SetColumnTitle(i, emptyTitles[i]);

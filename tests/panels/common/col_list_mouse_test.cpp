@@ -10,7 +10,10 @@ using Fields = std::vector<std::string>;
 class ColListMouseTest : public ColListTest {
 protected:
     int HeaderY() const { return list->HeaderHeight() / 2; }
-    void Header(UINT message, int x) { MouseTo(list->m_hWnd, message, x, HeaderY(), message == WM_LBUTTONDOWN ? MK_LBUTTON : 0); }
+    void Header(UINT message, int x)
+    {
+        MouseTo(list->m_hWnd, message, x, HeaderY(), message == WM_LBUTTONDOWN ? MK_LBUTTON : 0);
+    }
     void ClickHeader(int x)
     {
         Header(WM_LBUTTONDOWN, x);
@@ -49,7 +52,7 @@ TEST_F(ColListMouseTest, HeaderClickIsReportedWithTheColumn)
     Header(WM_LBUTTONUP, 125);
     EXPECT_EQ(-1, list->PressedColumn());
     EXPECT_EQ(nullptr, GetCapture());
-    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_HEADERCLICK, kId, 1}}), owner.Of(WM_COLLIST_HEADERCLICK));
+    EXPECT_EQ((std::vector<OwnerMessage> {{WM_COLLIST_HEADERCLICK, kId, 1}}), owner.Of(WM_COLLIST_HEADERCLICK));
     // Without the sort flag the click does not sort.
     EXPECT_EQ(0, list->SortColumn());
 }
@@ -63,8 +66,8 @@ TEST_F(ColListMouseTest, AFastSecondClickOnTheHeaderIsAClickToo)
     EXPECT_EQ(0, list->PressedColumn());
     EXPECT_EQ(list->m_hWnd, GetCapture());
     Header(WM_LBUTTONUP, 40);
-    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_HEADERCLICK, kId, 1}, {WM_COLLIST_HEADERCLICK, kId, 0}}),
-              owner.Of(WM_COLLIST_HEADERCLICK));
+    EXPECT_EQ((std::vector<OwnerMessage> {{WM_COLLIST_HEADERCLICK, kId, 1}, {WM_COLLIST_HEADERCLICK, kId, 0}}),
+        owner.Of(WM_COLLIST_HEADERCLICK));
     // A double click on a boundary starts a drag as a press does.
     Header(WM_LBUTTONDBLCLK, 150);
     Header(WM_MOUSEMOVE, 170);
@@ -79,7 +82,7 @@ TEST_F(ColListMouseTest, HeaderClickSortsUnderTheSortFlag)
         list->AddItem(row);
     ClickHeader(125);
     EXPECT_EQ(1, list->SortColumn());
-    EXPECT_EQ((Fields{"b", "c", "a"}), Column(0));
+    EXPECT_EQ((Fields {"b", "c", "a"}), Column(0));
     EXPECT_TRUE(owner.Of(WM_COLLIST_HEADERCLICK).empty());  // no notify flag
 }
 
@@ -90,7 +93,7 @@ TEST_F(ColListMouseTest, ClickingTheSortColumnAgainChangesNothing)
         list->AddItem(row);
     list->InsertItem(0, "z");  // out of order on purpose: a re-sort would move it
     ClickHeader(50);
-    EXPECT_EQ((Fields{"z", "a", "b", "c"}), Column(0));
+    EXPECT_EQ((Fields {"z", "a", "b", "c"}), Column(0));
     EXPECT_EQ(SortDirection::Ascending, list->SortOrder().direction);
     EXPECT_EQ(1u, owner.Of(WM_COLLIST_HEADERCLICK).size());
 }
@@ -182,9 +185,9 @@ TEST_F(ColListMouseTest, AColumnThatRefusesResizingIsPressedInstead)
     list->SetHeaderFormat(0, ColListColumn::kNoResize);
     Drag(100, 160);
     EXPECT_EQ(100, list->Columns()[0].width);
-    EXPECT_EQ((std::vector<OwnerMessage>{}), owner.Of(WM_COLLIST_HEADERCLICK));  // released off the button
+    EXPECT_EQ((std::vector<OwnerMessage> {}), owner.Of(WM_COLLIST_HEADERCLICK));  // released off the button
     ClickHeader(99);
-    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_HEADERCLICK, kId, 0}}), owner.Of(WM_COLLIST_HEADERCLICK));
+    EXPECT_EQ((std::vector<OwnerMessage> {{WM_COLLIST_HEADERCLICK, kId, 0}}), owner.Of(WM_COLLIST_HEADERCLICK));
 }
 
 TEST_F(ColListMouseTest, TheCursorShowsResizableBoundaries)
@@ -222,8 +225,8 @@ TEST_F(ColListMouseTest, ClickInTheCheckCellTogglesTheCheck)
     EXPECT_EQ(0, list->GetCheck(1));
     ClickRow(0, 100);  // outside the check cell
     EXPECT_EQ(0, list->GetCheck(0));
-    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_CHECK, kId, 1}, {WM_COLLIST_CHECK, kId, 0}}),
-              owner.Of(WM_COLLIST_CHECK));
+    EXPECT_EQ((std::vector<OwnerMessage> {{WM_COLLIST_CHECK, kId, 1}, {WM_COLLIST_CHECK, kId, 0}}),
+        owner.Of(WM_COLLIST_CHECK));
 }
 
 TEST_F(ColListMouseTest, DoubleClickOutsideTheCheckCellTogglesToo)
@@ -264,8 +267,8 @@ TEST_F(ColListMouseTest, RightClickSelectsTheRowAndReportsTheScreenPoint)
     EXPECT_EQ(nullptr, GetCapture());
     POINT screen = p;
     ClientToScreen(list->ListBox(), &screen);
-    EXPECT_EQ((std::vector<OwnerMessage>{{WM_COLLIST_RBUTTON, kId, MAKELPARAM(screen.x, screen.y)}}),
-              owner.Of(WM_COLLIST_RBUTTON));
+    EXPECT_EQ((std::vector<OwnerMessage> {{WM_COLLIST_RBUTTON, kId, MAKELPARAM(screen.x, screen.y)}}),
+        owner.Of(WM_COLLIST_RBUTTON));
 }
 
 TEST_F(ColListMouseTest, RightClicksNeedBothFlagsAndARow)
@@ -302,14 +305,14 @@ TEST_F(ColListMouseTest, ListNotificationsReachTheOwnerUnderTheNotifyFlag)
     owner.received.clear();
     ClickRow(1, 60);
     auto commands = owner.Of(WM_COMMAND);
-    OwnerMessage change{WM_COMMAND, MAKEWPARAM(kId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list->ListBox())};
+    OwnerMessage change {WM_COMMAND, MAKEWPARAM(kId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list->ListBox())};
     EXPECT_EQ(1, std::count(commands.begin(), commands.end(), change));
     for (const OwnerMessage& command : commands)
         EXPECT_EQ(kId, LOWORD(command.wParam));
 
     Make(0);
-    SendMessageA(list->m_hWnd, WM_COMMAND, MAKEWPARAM(CColList::kListId, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(list->ListBox()));
+    SendMessageA(
+        list->m_hWnd, WM_COMMAND, MAKEWPARAM(CColList::kListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(list->ListBox()));
     EXPECT_TRUE(owner.Of(WM_COMMAND).empty());
 }
 

@@ -51,7 +51,7 @@ TEST(ColListRows, SortedPlacesAreFoundAsASortedListBoxFindsThem)
         int at = rows.SortedPosition(*item);
         ASSERT_TRUE(rows.Insert(at, std::move(item)));
     }
-    EXPECT_EQ((std::vector<std::string>{"a\t2", "a\t1", "b\t3", "b\t2", "b\t1", "c\t1"}), Texts(rows));
+    EXPECT_EQ((std::vector<std::string> {"a\t2", "a\t1", "b\t3", "b\t2", "b\t1", "c\t1"}), Texts(rows));
 }
 
 // In sorted rows the block-wise search gives the same place as the plain one, ties included,
@@ -65,12 +65,12 @@ TEST(ColListRows, TheBlockWiseSearchPlacesRowsAsThePlainOne)
         int keys;
         const char* prefix;
     };
-    for (Case c : {Case{SortType::Numeric, SortDirection::Ascending, 3, ""},
-                   Case{SortType::Numeric, SortDirection::Descending, 40, ""},
-                   Case{SortType::Numeric, SortDirection::Ascending, 5000, ""},
-                   Case{SortType::Text, SortDirection::Ascending, 700, "10.1.1."},
-                   Case{SortType::Text, SortDirection::Descending, 50, "\xE9same-prefix"},
-                   Case{SortType::Text, SortDirection::Ascending, 90, nullptr}}) {
+    for (Case c : {Case {SortType::Numeric, SortDirection::Ascending, 3, ""},
+             Case {SortType::Numeric, SortDirection::Descending, 40, ""},
+             Case {SortType::Numeric, SortDirection::Ascending, 5000, ""},
+             Case {SortType::Text, SortDirection::Ascending, 700, "10.1.1."},
+             Case {SortType::Text, SortDirection::Descending, 50, "\xE9same-prefix"},
+             Case {SortType::Text, SortDirection::Ascending, 90, nullptr}}) {
         const int keys = c.keys;
         ColListSortOrder order;
         ColListRows rows(order);

@@ -24,8 +24,8 @@ int SystemFontHeight(HWND window)
 TEST_F(ColListTest, CreationRefusesAColumnCountBelowOne)
 {
     CColList control;
-    EXPECT_FALSE(control.Create(0, WS_VISIBLE, RECT{0, 0, 100, 100}, owner.m_hWnd, kId, 0));
-    EXPECT_FALSE(control.Create(-3, WS_VISIBLE, RECT{0, 0, 100, 100}, owner.m_hWnd, kId, 0));
+    EXPECT_FALSE(control.Create(0, WS_VISIBLE, RECT {0, 0, 100, 100}, owner.m_hWnd, kId, 0));
+    EXPECT_FALSE(control.Create(-3, WS_VISIBLE, RECT {0, 0, 100, 100}, owner.m_hWnd, kId, 0));
     EXPECT_EQ(nullptr, control.m_hWnd);
     EXPECT_EQ(CColList::kInitialHeaderHeight, control.HeaderHeight());
 }
@@ -48,8 +48,8 @@ TEST_F(ColListTest, CreationMakesTheControlAndItsListBox)
     HWND box = list->ListBox();
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(box, GetDlgItem(window, 7));
-    LONG expected = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT
-                    | LBS_OWNERDRAWFIXED | LBS_NODATA;
+    LONG expected = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT |
+        LBS_OWNERDRAWFIXED | LBS_NODATA;
     ASSERT_EQ(1u, spy.created.size());
     EXPECT_EQ(static_cast<DWORD>(expected), spy.created[0].style);
     EXPECT_TRUE(spy.created[0].exStyle & WS_EX_CLIENTEDGE);
@@ -71,16 +71,16 @@ TEST_F(ColListTest, OptionFlagsChangeTheListBoxStyle)
         DWORD flags;
         LONG style;
     };
-    for (Case c : {Case{ColListFlags::kHorizontalScroll, WS_HSCROLL}, Case{ColListFlags::kNotify, LBS_NOTIFY},
-                   Case{ColListFlags::kMultipleSelection, LBS_MULTIPLESEL},
-                   Case{ColListFlags::kExtendedSelection, LBS_EXTENDEDSEL}}) {
+    for (Case c : {Case {ColListFlags::kHorizontalScroll, WS_HSCROLL}, Case {ColListFlags::kNotify, LBS_NOTIFY},
+             Case {ColListFlags::kMultipleSelection, LBS_MULTIPLESEL},
+             Case {ColListFlags::kExtendedSelection, LBS_EXTENDEDSEL}}) {
         ListBoxCreationSpy spy;
         Make(c.flags);
         ASSERT_EQ(1u, spy.created.size());
         LONG style = static_cast<LONG>(spy.created[0].style);
         EXPECT_EQ(c.style, style & c.style) << c.flags;
         for (LONG other : {static_cast<LONG>(WS_HSCROLL), static_cast<LONG>(LBS_NOTIFY),
-                           static_cast<LONG>(LBS_MULTIPLESEL), static_cast<LONG>(LBS_EXTENDEDSEL)}) {
+                 static_cast<LONG>(LBS_MULTIPLESEL), static_cast<LONG>(LBS_EXTENDEDSEL)}) {
             if (other != c.style) {
                 EXPECT_EQ(0, style & other) << c.flags << " " << other;
             }
@@ -125,7 +125,7 @@ TEST_F(ColListTest, RowsAreSortedAsTheyAreAdded)
     EXPECT_EQ(0, list->AddItem("B\t10"));
     EXPECT_EQ(2, list->AddItem("c\t1"));
     // Upper-case B sorts before lower-case a: the comparison is case-sensitive.
-    EXPECT_EQ((Fields{"B", "a", "c"}), Column(0));
+    EXPECT_EQ((Fields {"B", "a", "c"}), Column(0));
     EXPECT_EQ(3, list->ItemCount());
 }
 
@@ -136,11 +136,11 @@ TEST_F(ColListTest, NumericColumnPutsNineBeforeTen)
         list->AddItem(row);
     EXPECT_EQ(0, list->SortByColumn(1, false, -1));
     EXPECT_EQ(1, list->SortColumn());
-    EXPECT_EQ((Fields{"none", "9", "10", "100"}), Column(1));
+    EXPECT_EQ((Fields {"none", "9", "10", "100"}), Column(1));
     // As text the same keys order by character.
     list->SetColumnSortType(1, SortType::Text);
     EXPECT_EQ(0, list->SortByColumn(1, true, -1));
-    EXPECT_EQ((Fields{"10", "100", "9", "none"}), Column(1));
+    EXPECT_EQ((Fields {"10", "100", "9", "none"}), Column(1));
 }
 
 TEST_F(ColListTest, SortingTheSortColumnAgainNeedsForce)
@@ -149,9 +149,9 @@ TEST_F(ColListTest, SortingTheSortColumnAgainNeedsForce)
     for (const char* row : {"b\t2", "a\t1", "c\t3"})
         list->AddItem(row);
     EXPECT_EQ(-1, list->SortByColumn(0, false, 0));
-    EXPECT_EQ((Fields{"a", "b", "c"}), Column(0));
+    EXPECT_EQ((Fields {"a", "b", "c"}), Column(0));
     EXPECT_EQ(0, list->SortByColumn(0, true, 0));
-    EXPECT_EQ((Fields{"c", "b", "a"}), Column(0));
+    EXPECT_EQ((Fields {"c", "b", "a"}), Column(0));
     EXPECT_EQ(-1, list->SortByColumn(0, true, 2));
 }
 
@@ -163,13 +163,13 @@ TEST_F(ColListTest, DirectionMinusOneTakesTheKeyColumnsDirection)
     // Column 2 sorts by the numbers of column 1, descending.
     EXPECT_EQ(0, list->SetSortKey(2, 1, 0));
     EXPECT_EQ(0, list->SortByColumn(2, false, -1));
-    EXPECT_EQ((Fields{"a", "c", "b"}), Column(0));
+    EXPECT_EQ((Fields {"a", "c", "b"}), Column(0));
     EXPECT_EQ(1, list->SortOrder().keyColumn);
     EXPECT_EQ(SortType::Numeric, list->SortOrder().type);
     EXPECT_EQ(SortDirection::Descending, list->SortOrder().direction);
     // New rows take their key from the key column.
     EXPECT_EQ(1, list->AddItem("d\t2.5\ts"));
-    EXPECT_EQ((Fields{"a", "d", "c", "b"}), Column(0));
+    EXPECT_EQ((Fields {"a", "d", "c", "b"}), Column(0));
 }
 
 TEST_F(ColListTest, EqualKeysKeepTheirOrderAcrossAReSort)
@@ -178,7 +178,7 @@ TEST_F(ColListTest, EqualKeysKeepTheirOrderAcrossAReSort)
     for (const char* row : {"a\t1", "b\t1", "c\t1", "d\t0"})
         list->InsertItem(-1, row);
     list->SortByColumn(1, false, -1);
-    EXPECT_EQ((Fields{"d", "a", "b", "c"}), Column(0));
+    EXPECT_EQ((Fields {"d", "a", "b", "c"}), Column(0));
 }
 
 TEST_F(ColListTest, InsertedRowsStayWhereTheyArePutUntilTheNextSort)
@@ -189,9 +189,9 @@ TEST_F(ColListTest, InsertedRowsStayWhereTheyArePutUntilTheNextSort)
     EXPECT_EQ(0, list->InsertItem(0, "z"));
     EXPECT_EQ(3, list->InsertItem(-1, "a"));
     EXPECT_LT(list->InsertItem(9, "q"), 0);
-    EXPECT_EQ((Fields{"z", "b", "d", "a"}), Column(0));
+    EXPECT_EQ((Fields {"z", "b", "d", "a"}), Column(0));
     list->SortByColumn(0, true, -1);
-    EXPECT_EQ((Fields{"a", "b", "d", "z"}), Column(0));
+    EXPECT_EQ((Fields {"a", "b", "d", "z"}), Column(0));
 }
 
 TEST_F(ColListTest, SingleSelectionIsKeptByItemAcrossAReSort)
@@ -201,7 +201,7 @@ TEST_F(ColListTest, SingleSelectionIsKeptByItemAcrossAReSort)
         list->AddItem(row);
     SendMessageA(list->ListBox(), LB_SETCURSEL, 0, 0);  // "a"
     list->SortByColumn(1, false, -1);
-    EXPECT_EQ((Fields{"b", "c", "a"}), Column(0));
+    EXPECT_EQ((Fields {"b", "c", "a"}), Column(0));
     EXPECT_EQ(2, SendMessageA(list->ListBox(), LB_GETCURSEL, 0, 0));
 
     // Without the flag the selection is gone.
@@ -221,7 +221,7 @@ TEST_F(ColListTest, MultipleSelectionIsKeptByItemAcrossAReSort)
     SendMessageA(list->ListBox(), LB_SETSEL, TRUE, 0);  // "a"
     SendMessageA(list->ListBox(), LB_SETSEL, TRUE, 2);  // "c"
     list->SortByColumn(1, false, -1);
-    ASSERT_EQ((Fields{"b", "d", "c", "a"}), Column(0));
+    ASSERT_EQ((Fields {"b", "d", "c", "a"}), Column(0));
     int selected[4] = {};
     ASSERT_EQ(2, SendMessageA(list->ListBox(), LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(selected)));
     EXPECT_EQ(2, selected[0]);
@@ -237,13 +237,13 @@ TEST_F(ColListTest, RowsTakenOutThroughTheListBoxLeaveTheControl)
         list->AddItem(row);
     EXPECT_EQ(2, SendMessageA(list->ListBox(), LB_DELETESTRING, 1, 0));
     EXPECT_EQ(2, list->ItemCount());
-    EXPECT_EQ((Fields{"a", "c"}), Column(0));
+    EXPECT_EQ((Fields {"a", "c"}), Column(0));
     EXPECT_EQ(LB_ERR, SendMessageA(list->ListBox(), LB_DELETESTRING, 5, 0));
     EXPECT_EQ(2, list->ItemCount());
     SendMessageA(list->ListBox(), LB_RESETCONTENT, 0, 0);
     EXPECT_EQ(0, list->ItemCount());
     EXPECT_EQ(0, list->AddItem("d\t4"));
-    EXPECT_EQ((Fields{"d"}), Column(0));
+    EXPECT_EQ((Fields {"d"}), Column(0));
     EXPECT_EQ(0, list->DeleteItem(0));
     EXPECT_EQ(0, SendMessageA(list->ListBox(), LB_GETCOUNT, 0, 0));
 }
@@ -274,9 +274,9 @@ TEST_F(ColListTest, SetItemColumnTextReplacesOneField)
     EXPECT_EQ(-1, list->SetItemColumnText(2, 0, "x", false));
     // Without a re-sort the row stays; with one it moves.
     EXPECT_EQ(0, list->SetItemColumnText(0, 0, "d", false));
-    EXPECT_EQ((Fields{"d", "c"}), Column(0));
+    EXPECT_EQ((Fields {"d", "c"}), Column(0));
     EXPECT_EQ(0, list->SetItemColumnText(0, 0, "e", true));
-    EXPECT_EQ((Fields{"c", "e"}), Column(0));
+    EXPECT_EQ((Fields {"c", "e"}), Column(0));
     EXPECT_EQ("e\t1\tx", list->GetItemText(1));
 }
 
@@ -297,7 +297,7 @@ TEST_F(ColListTest, DeletingRows)
     EXPECT_EQ(-1, list->DeleteItem(3));
     EXPECT_EQ(-1, list->DeleteItem(-1));
     EXPECT_EQ(2, list->DeleteItem(1));
-    EXPECT_EQ((Fields{"a", "c"}), Column(0));
+    EXPECT_EQ((Fields {"a", "c"}), Column(0));
     list->DeleteAllItems();
     EXPECT_EQ(0, list->ItemCount());
     EXPECT_EQ(-20, list->HeaderOffset());
@@ -387,17 +387,17 @@ TEST_F(ColListTest, EmptyMessageIsDrawnInItsModeAndColour)
     Paint();
     int header = list->HeaderHeight();
     // Centred: in the middle band of the control, not at its left end.
-    EXPECT_GT(CountPixels(list->m_hWnd, RECT{100, 60, 300, 140}, red), 20);
-    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{0, header, 60, 200}, red));
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT {100, 60, 300, 140}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT {0, header, 60, 200}, red));
     list->SetEmptyMessage(2, nullptr, red, nullptr);
     Paint();
-    EXPECT_GT(CountPixels(list->m_hWnd, RECT{0, header, 120, header + 20}, red), 20);
-    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{100, 60, 300, 140}, red));
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT {0, header, 120, header + 20}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT {100, 60, 300, 140}, red));
     // Mode 3 writes over the right end of the header strip.
     list->SetEmptyMessage(3, nullptr, red, nullptr);
     Paint();
-    EXPECT_GT(CountPixels(list->m_hWnd, RECT{250, 0, 400, header}, red), 20);
-    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT{0, header, 400, 200}, red));
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT {250, 0, 400, header}, red), 20);
+    EXPECT_EQ(0, CountPixels(list->m_hWnd, RECT {0, header, 400, 200}, red));
 }
 
 TEST_F(ColListTest, RowsShowTheirFieldsInTheirColumnsAndColours)
@@ -411,10 +411,10 @@ TEST_F(ColListTest, RowsShowTheirFieldsInTheirColumnsAndColours)
     RECT row = {};
     SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     // Text in columns 0 (0-100) and 2 (150-230); none in the empty column 1 or past 230.
-    EXPECT_GT(CountPixels(box, RECT{0, row.top, 100, row.bottom}, green), 5);
-    EXPECT_EQ(0, CountPixels(box, RECT{101, row.top, 150, row.bottom}, green));
-    EXPECT_GT(CountPixels(box, RECT{150, row.top, 230, row.bottom}, green), 5);
-    EXPECT_EQ(0, CountPixels(box, RECT{231, row.top, 390, row.bottom}, green));
+    EXPECT_GT(CountPixels(box, RECT {0, row.top, 100, row.bottom}, green), 5);
+    EXPECT_EQ(0, CountPixels(box, RECT {101, row.top, 150, row.bottom}, green));
+    EXPECT_GT(CountPixels(box, RECT {150, row.top, 230, row.bottom}, green), 5);
+    EXPECT_EQ(0, CountPixels(box, RECT {231, row.top, 390, row.bottom}, green));
 }
 
 // A bitmap of the screen's format filled with colours left and right of `split`.
@@ -424,7 +424,7 @@ HBITMAP TwoColours(int width, int height, int split, COLORREF left, COLORREF rig
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    for (auto [from, to, colour] : {std::tuple{0, split, left}, std::tuple{split, width, right}}) {
+    for (auto [from, to, colour] : {std::tuple {0, split, left}, std::tuple {split, width, right}}) {
         RECT part = {from, 0, to, height};
         HBRUSH brush = CreateSolidBrush(colour);
         FillRect(dc, &part, brush);
@@ -439,9 +439,9 @@ HBITMAP TwoColours(int width, int height, int split, COLORREF left, COLORREF rig
 TEST_F(ColListTest, ImagesAreDrawnThroughTheirMasks)
 {
     const COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
-    HBITMAP image = TwoColours(12, 12, 6, black, red);       // black where the mask lets the window show
-    HBITMAP mask = TwoColours(12, 12, 6, white, black);      // left half transparent
-    HBITMAP sideBySide = TwoColours(24, 12, 12, red, black); // image, then a mask that shows all of it
+    HBITMAP image = TwoColours(12, 12, 6, black, red);  // black where the mask lets the window show
+    HBITMAP mask = TwoColours(12, 12, 6, white, black);  // left half transparent
+    HBITMAP sideBySide = TwoColours(24, 12, 12, red, black);  // image, then a mask that shows all of it
     HBITMAP plain = TwoColours(12, 12, 12, red, red);
     HBITMAP checked = TwoColours(12, 12, 12, RGB(0, 0, 255), RGB(0, 0, 255));
     Make(ColListFlags::kImages | ColListFlags::kCheckColumn | ColListFlags::kChecks);
@@ -458,17 +458,17 @@ TEST_F(ColListTest, ImagesAreDrawnThroughTheirMasks)
     SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     // Cells start after the 20-pixel check column; images 2 pixels into the cell.
     RECT masked = {22, row.top, 34, row.bottom};
-    EXPECT_EQ(0, CountPixels(box, RECT{22, row.top, 28, row.bottom}, red));
-    EXPECT_GE(CountPixels(box, RECT{28, row.top, 34, row.bottom}, red), 6 * 12);
+    EXPECT_EQ(0, CountPixels(box, RECT {22, row.top, 28, row.bottom}, red));
+    EXPECT_GE(CountPixels(box, RECT {28, row.top, 34, row.bottom}, red), 6 * 12);
     EXPECT_EQ(6 * 12, CountPixels(box, masked, red));
     // Side by side: a 12-pixel image from a 24-pixel bitmap, all shown.
-    EXPECT_EQ(12 * 12, CountPixels(box, RECT{120 + 2, row.top, 120 + 30, row.bottom}, red));
-    EXPECT_EQ(12 * 12, CountPixels(box, RECT{170 + 2, row.top, 170 + 30, row.bottom}, red));
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT {120 + 2, row.top, 120 + 30, row.bottom}, red));
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT {170 + 2, row.top, 170 + 30, row.bottom}, red));
     // The check cell shows the attached image for checked rows only.
     RECT second = {};
     SendMessageA(box, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-    EXPECT_EQ(0, CountPixels(box, RECT{0, row.top, 20, row.bottom}, RGB(0, 0, 255)));
-    EXPECT_EQ(12 * 12, CountPixels(box, RECT{0, second.top, 20, second.bottom}, RGB(0, 0, 255)));
+    EXPECT_EQ(0, CountPixels(box, RECT {0, row.top, 20, row.bottom}, RGB(0, 0, 255)));
+    EXPECT_EQ(12 * 12, CountPixels(box, RECT {0, second.top, 20, second.bottom}, RGB(0, 0, 255)));
     list.reset();
     for (HBITMAP bitmap : {image, mask, sideBySide, plain, checked})
         DeleteObject(bitmap);
@@ -483,7 +483,7 @@ TEST_F(ColListTest, SystemColourChangesReachTheHeader)
     ASSERT_TRUE(SetSysColors(1, &element, &changed));
     SendMessageA(list->ListBox(), WM_SYSCOLORCHANGE, 0, 0);
     Paint();
-    EXPECT_GT(CountPixels(list->m_hWnd, RECT{300, 2, 390, list->HeaderHeight() - 3}, changed), 50);
+    EXPECT_GT(CountPixels(list->m_hWnd, RECT {300, 2, 390, list->HeaderHeight() - 3}, changed), 50);
     SetSysColors(1, &element, &before);
     SendMessageA(list->ListBox(), WM_SYSCOLORCHANGE, 0, 0);
 }

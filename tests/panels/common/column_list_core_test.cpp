@@ -146,10 +146,10 @@ TEST(ColListSortOrder, ReSortRecomputesKeysFromTheKeyColumn)
     order.Sort(items);
     EXPECT_EQ("9", b.sortKey);
     EXPECT_EQ("", c.sortKey);  // missing field: key 0
-    EXPECT_EQ((std::vector<std::string>{"c", "b\t9", "a\t10"}), Texts(items));
+    EXPECT_EQ((std::vector<std::string> {"c", "b\t9", "a\t10"}), Texts(items));
     order.direction = SortDirection::Descending;
     order.Sort(items);
-    EXPECT_EQ((std::vector<std::string>{"a\t10", "b\t9", "c"}), Texts(items));
+    EXPECT_EQ((std::vector<std::string> {"a\t10", "b\t9", "c"}), Texts(items));
 }
 
 TEST(ColListSortOrder, TiesKeepTheirOrderAndComparisonsAreCounted)
@@ -159,7 +159,7 @@ TEST(ColListSortOrder, TiesKeepTheirOrderAndComparisonsAreCounted)
     ColListSortOrder order;
     order.keyColumn = 1;
     order.Sort(items);
-    EXPECT_EQ((std::vector<std::string>{"z\t0", "y\t1", "x\t1"}), Texts(items));
+    EXPECT_EQ((std::vector<std::string> {"z\t0", "y\t1", "x\t1"}), Texts(items));
     EXPECT_GT(order.Comparisons(), 0u);
     order.ResetComparisons();
     EXPECT_EQ(0u, order.Comparisons());
@@ -188,8 +188,8 @@ TEST(ColListSortOrder, PositionsAreFoundByRecordNotByText)
 {
     ColListItem a("same", 1, 0), b("same", 1, 0), c("other", 1, 0), gone("gone", 1, 0);
     std::vector<ColListItem*> items = {&c, &a, &b};
-    EXPECT_EQ((std::vector<int>{0, 2}), PositionsOf(items, {&b, &c}));
-    EXPECT_EQ((std::vector<int>{1}), PositionsOf(items, {&gone, &a}));
+    EXPECT_EQ((std::vector<int> {0, 2}), PositionsOf(items, {&b, &c}));
+    EXPECT_EQ((std::vector<int> {1}), PositionsOf(items, {&gone, &a}));
     EXPECT_TRUE(PositionsOf(items, {}).empty());
 }
 

@@ -76,10 +76,25 @@ std::vector<std::string> PostScriptPages(const std::string& ps)
 char GlyphCharacter(const std::string& name)
 {
     static const std::pair<const char*, char> named[] = {
-        {"space", ' '},  {"hyphen", '-'},     {"period", '.'},     {"comma", ','},    {"colon", ':'},
-        {"slash", '/'},  {"underscore", '_'}, {"parenleft", '('},  {"parenright", ')'}, {"zero", '0'},
-        {"one", '1'},    {"two", '2'},        {"three", '3'},      {"four", '4'},     {"five", '5'},
-        {"six", '6'},    {"seven", '7'},      {"eight", '8'},      {"nine", '9'},
+        {"space", ' '},
+        {"hyphen", '-'},
+        {"period", '.'},
+        {"comma", ','},
+        {"colon", ':'},
+        {"slash", '/'},
+        {"underscore", '_'},
+        {"parenleft", '('},
+        {"parenright", ')'},
+        {"zero", '0'},
+        {"one", '1'},
+        {"two", '2'},
+        {"three", '3'},
+        {"four", '4'},
+        {"five", '5'},
+        {"six", '6'},
+        {"seven", '7'},
+        {"eight", '8'},
+        {"nine", '9'},
     };
     if (name.size() == 1)
         return name[0];
@@ -108,7 +123,8 @@ std::vector<std::string> TextLines(const std::string& page, std::vector<int>* to
             continue;
         }
         const std::string show = " glyphshow";
-        if (row.size() > show.size() + 1 && row[0] == '/' && row.compare(row.size() - show.size(), show.size(), show) == 0) {
+        if (row.size() > show.size() + 1 && row[0] == '/' &&
+            row.compare(row.size() - show.size(), show.size(), show) == 0) {
             if (!inText) {
                 lines.emplace_back();
                 if (tops)
@@ -133,9 +149,9 @@ class PrntbufTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 500, 400}, nullptr, 0));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 500, 400}, nullptr, 0));
         output = (std::filesystem::temp_directory_path() /
-                  ("vex-prntbuf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ps"))
+            ("vex-prntbuf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ps"))
                      .string();
         std::filesystem::remove(output);
     }
@@ -198,7 +214,7 @@ TEST_F(PrntbufTest, JobsAreNamedOrCalledNoNameJob)
 TEST_F(PrntbufTest, ColumnListPagesEachCarryHeadingTitlesAndUnderline)
 {
     CColList list;
-    ASSERT_TRUE(list.Create(3, WS_VISIBLE, RECT{0, 0, 400, 300}, owner.m_hWnd, 77, 0));
+    ASSERT_TRUE(list.Create(3, WS_VISIBLE, RECT {0, 0, 400, 300}, owner.m_hWnd, 77, 0));
     const int rows = 150;
     for (int i = 1; i <= rows; ++i) {
         char row[64];
@@ -215,8 +231,8 @@ TEST_F(PrntbufTest, ColumnListPagesEachCarryHeadingTitlesAndUnderline)
 
     SYSTEMTIME today = {};
     GetLocalTime(&today);
-    const std::string headingStart =
-        "Scan Records" + std::string(10, ' ') + ModuleLocaleFormat().FormatDate(today.wYear, today.wMonth, today.wDay) + "  ";
+    const std::string headingStart = "Scan Records" + std::string(10, ' ') +
+        ModuleLocaleFormat().FormatDate(today.wYear, today.wMonth, today.wDay) + "  ";
     ReportResult result = printer.PrintColumnList(list, "Scan Records", "File\tSize\tAction", {12, 20});
     EXPECT_EQ(rows, result.lines);
     EXPECT_EQ(expectedPages, result.pages);
@@ -372,7 +388,7 @@ struct CancellingListBox {
     {
         if (message == LB_GETTEXT && static_cast<int>(wParam) == cancelAt && progress)
             PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(progress, IDCANCEL)));
+                reinterpret_cast<LPARAM>(GetDlgItem(progress, IDCANCEL)));
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
 };
@@ -385,8 +401,8 @@ TEST_F(PrntbufTest, CancelStopsAfterTheCurrentLineAndEndsTheDocument)
         wsprintfA(item, "item %03d", i);
         SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
-    CancellingListBox::original =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CancellingListBox::Proc)));
+    CancellingListBox::original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CancellingListBox::Proc)));
     CancellingListBox::cancelAt = 9;  // the tenth item
 
     ModalScript script;
@@ -407,9 +423,8 @@ TEST_F(PrntbufTest, CancelStopsAfterTheCurrentLineAndEndsTheDocument)
     CancellingListBox::progress = nullptr;
 
     std::string ps = ReadAll(output);
-    std::vector<std::vector<std::string>> expected = {
-        {"item 001", "item 002", "item 003", "item 004", "item 005", "item 006", "item 007", "item 008", "item 009",
-         "item 010"}};
+    std::vector<std::vector<std::string>> expected = {{"item 001", "item 002", "item 003", "item 004", "item 005",
+        "item 006", "item 007", "item 008", "item 009", "item 010"}};
     EXPECT_EQ(expected, PageTexts(ps));
     EXPECT_NE(std::string::npos, ps.find("%%Pages: 1"));
     EXPECT_NE(std::string::npos, ps.find("%%EOF"));
@@ -432,7 +447,7 @@ TEST_F(PrntbufTest, TheProgressDialogClosesAfterACompletePrintout)
 TEST_F(PrntbufTest, EditLinesCarryTheHeadingAndAreCutAtTheLimit)
 {
     HWND edit = CreateWindowA("EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 300, 200,
-                              owner.m_hWnd, nullptr, nullptr, nullptr);
+        owner.m_hWnd, nullptr, nullptr, nullptr);
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     std::string text = "first\tline\r\n" + std::string(3000, 'x') + "\r\nlast";
     SetWindowTextA(edit, text.c_str());

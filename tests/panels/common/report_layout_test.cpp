@@ -91,7 +91,8 @@ TEST(ReportText, TabsExpandToTheGivenColumnStops)
 
 TEST(ReportText, HeadingCarriesTitleDateAndTime)
 {
-    EXPECT_EQ("Scan Log           3/07/96   2:05:09 PM", report_text::HeadingLine("Scan Log", " 3/07/96", " 2:05:09 PM"));
+    EXPECT_EQ(
+        "Scan Log           3/07/96   2:05:09 PM", report_text::HeadingLine("Scan Log", " 3/07/96", " 2:05:09 PM"));
     std::string heading = report_text::HeadingLine(std::string(300, 'T'), "1/1/01", "1:00");
     EXPECT_EQ(std::string(255, 'T'), heading);
 }
@@ -114,8 +115,7 @@ TEST(ReportRun, PagesRepeatTheHeadingAndHoldTheLinesPerPage)
     PageRecorder pages;
     ReportResult result = ReportRun::Print(source, layout, pages, nullptr);
     Pages expected = {{"Title", "line 1", "line 2", "line 3", "line 4"},
-                      {"Title", "line 5", "line 6", "line 7", "line 8"},
-                      {"Title", "line 9"}};
+        {"Title", "line 5", "line 6", "line 7", "line 8"}, {"Title", "line 9"}};
     EXPECT_EQ(expected, pages.pages);
     EXPECT_EQ(9, result.lines);
     EXPECT_EQ(3, result.pages);
@@ -148,7 +148,7 @@ TEST(ReportRun, ColumnListPagesBeginWithHeadingBlankTitlesAndUnderline)
     ReportRun::Print(source, layout, pages, nullptr);
     const std::string dashes(80, '-');
     Pages expected = {{"Scan", "", "File    Size  Action", dashes, "a.exe   12    Cured", "b.com   7     Deleted"},
-                      {"Scan", "", "File    Size  Action", dashes, "c.dll   300   Reported"}};
+        {"Scan", "", "File    Size  Action", dashes, "c.dll   300   Reported"}};
     EXPECT_EQ(expected, pages.pages);
 }
 
@@ -239,8 +239,8 @@ TEST(TextFileSource, ReadsLinesWithEitherLineEnd)
 
 TEST(TextFileSource, LongLinesComeInPiecesOfTheLimit)
 {
-    std::string path = TempFile("vex-report-long.txt",
-                                std::string(5000, 'a') + "\r\n" + std::string(2047, 'b') + "\r\nc\n");
+    std::string path =
+        TempFile("vex-report-long.txt", std::string(5000, 'a') + "\r\n" + std::string(2047, 'b') + "\r\nc\n");
     std::vector<std::string> got;
     {
         TextFileSource source(path);
@@ -248,8 +248,8 @@ TEST(TextFileSource, LongLinesComeInPiecesOfTheLimit)
         while (source.Next(line))
             got.push_back(line);
     }
-    std::vector<std::string> expected = {std::string(2047, 'a'), std::string(2047, 'a'), std::string(906, 'a'),
-                                         std::string(2047, 'b'), "c"};
+    std::vector<std::string> expected = {
+        std::string(2047, 'a'), std::string(2047, 'a'), std::string(906, 'a'), std::string(2047, 'b'), "c"};
     EXPECT_EQ(expected, got);
     std::filesystem::remove(path);
 }

@@ -31,14 +31,14 @@ protected:
     WndListTest()
     {
         owner = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+            GetModuleHandleA(nullptr), nullptr);
         parent.Attach(owner);
         pane = new CWndList;
-        EXPECT_TRUE(pane->Create(&parent, RECT{0, 0, 300, 200}, 100));
-        content = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10, pane->m_hWnd,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        EXPECT_TRUE(pane->Create(&parent, RECT {0, 0, 300, 200}, 100));
+        content = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOINTEGRALHEIGHT, 0, 0, 10,
+            10, pane->m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
         alternate = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_TABSTOP, 0, 0, 10, 10, pane->m_hWnd, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
+            GetModuleHandleA(nullptr), nullptr);
         pane->SetContent(content);
         pane->SetAlternateContent(alternate);
     }
@@ -63,17 +63,17 @@ TEST(WndListMetrics, FollowTheLetterSize)
     EXPECT_EQ(0, before.CaptionBand(false));
     // 10 + 7 / 2 - 7 - 1
     EXPECT_EQ(5, before.CaptionBand(true));
-    WndListMetrics tall{8, 16};
+    WndListMetrics tall {8, 16};
     EXPECT_EQ(10, tall.Margin());
     EXPECT_EQ(10, tall.CaptionBand(true));
-    ExpectRect(RECT{10, 20, 190, 90}, tall.ContentRect(200, 100, true));
+    ExpectRect(RECT {10, 20, 190, 90}, tall.ContentRect(200, 100, true));
 }
 
 TEST(WndListMetrics, APaneNarrowerThanTwoMarginsGivesNoNegativeSize)
 {
-    WndListMetrics metrics{8, 16};
-    ExpectRect(RECT{10, 10, 10, 10}, metrics.ContentRect(15, 12, false));
-    ExpectRect(RECT{10, 20, 10, 20}, metrics.ContentRect(0, 0, true));
+    WndListMetrics metrics {8, 16};
+    ExpectRect(RECT {10, 10, 10, 10}, metrics.ContentRect(15, 12, false));
+    ExpectRect(RECT {10, 20, 10, 20}, metrics.ContentRect(0, 0, true));
 }
 
 TEST_F(WndListTest, MeasuresItsFontAndRegistersItsClass)
@@ -96,8 +96,8 @@ TEST_F(WndListTest, LaysBothContentsOutInsideTheMargins)
 {
     Resize(320, 240);
     const int margin = pane->Metrics().Margin();
-    ExpectRect(RECT{margin, margin, 320 - margin, 240 - margin}, PlaceOf(content));
-    ExpectRect(RECT{margin, margin, 320 - margin, 240 - margin}, PlaceOf(alternate));
+    ExpectRect(RECT {margin, margin, 320 - margin, 240 - margin}, PlaceOf(content));
+    ExpectRect(RECT {margin, margin, 320 - margin, 240 - margin}, PlaceOf(alternate));
 }
 
 TEST_F(WndListTest, ACaptionMovesTheContentDownAndHidingItMovesItBackUp)

@@ -35,7 +35,7 @@ std::string CurrentDirectory()
 class RealEngineQuillet : public QuilletPlugin {
 public:
     RealEngineQuillet(EngineLibrary& engine, ArchiveLibrary& archive, FilterLink& filters, std::string directory)
-        : QuilletPlugin(*static_cast<CExtensionApp*>(CWinApp::Get()), QuilletServices{engine, archive, filters}),
+        : QuilletPlugin(*static_cast<CExtensionApp*>(CWinApp::Get()), QuilletServices {engine, archive, filters}),
           m_directory(std::move(directory))
     {
     }

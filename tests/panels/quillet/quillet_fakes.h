@@ -42,7 +42,7 @@ public:
         return loadAnswer;
     }
     std::uint32_t Versions(std::uint32_t, std::uint32_t* engine, std::uint32_t* signatures, std::uint32_t* engineDate,
-                           std::uint32_t* signatureDate) override
+        std::uint32_t* signatureDate) override
     {
         calls.push_back("10");
         *engine = 300;
@@ -87,11 +87,11 @@ public:
     {
         char text[48];
         wsprintfA(text, "%s 0x%08lx %lu", device == Device::Scan ? "scan" : "hold", static_cast<unsigned long>(code),
-                  static_cast<unsigned long>(length));
+            static_cast<unsigned long>(length));
         events.push_back(text);
         const auto* bytes = static_cast<const unsigned char*>(input);
-        requests.push_back({device, code, bytes ? std::vector<unsigned char>(bytes, bytes + length)
-                                                : std::vector<unsigned char>()});
+        requests.push_back(
+            {device, code, bytes ? std::vector<unsigned char>(bytes, bytes + length) : std::vector<unsigned char>()});
     }
     void Close() override { events.push_back("close"); }
 };

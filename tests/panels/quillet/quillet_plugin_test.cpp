@@ -21,7 +21,7 @@ CExtensionApp g_app("QUILLET");
 class TestQuillet : public QuilletPlugin {
 public:
     TestQuillet(FakeEngine& engine, FakeArchive& archive, FakeFilters& filters)
-        : QuilletPlugin(g_app, QuilletServices{engine, archive, filters})
+        : QuilletPlugin(g_app, QuilletServices {engine, archive, filters})
     {
     }
     bool refuseClass = false;
@@ -34,10 +34,7 @@ protected:
 
 class QuilletTest : public ::testing::Test {
 protected:
-    ~QuilletTest() override
-    {
-        plugin.HandleMessage(host.Window(), kTerminate, 0, 0);
-    }
+    ~QuilletTest() override { plugin.HandleMessage(host.Window(), kTerminate, 0, 0); }
     LRESULT Send(UINT message, LPARAM lParam = 0) { return plugin.HandleMessage(host.Window(), message, 0, lParam); }
     std::string Computer() const
     {
@@ -51,18 +48,18 @@ protected:
     FakeEngine engine;
     FakeArchive archive;
     FakeFilters filters;
-    TestQuillet plugin{engine, archive, filters};
+    TestQuillet plugin {engine, archive, filters};
 };
 
 TEST_F(QuilletTest, StartsTheEngineThenTheArchiveLibraryThenTellsTheFilters)
 {
     ScriptedPrompter prompter;
     EXPECT_EQ(0, Send(kInitialise));
-    EXPECT_EQ((std::vector<std::string>{"bind", "2", "5(7,17)", "8(7)", "10"}), engine.calls);
-    EXPECT_EQ((std::vector<std::string>{"init(0x4000)", "temp(3,C:\\TEMP\\VX)"}), archive.calls);
-    EXPECT_EQ((std::vector<std::string>{"open", "scan 0x8153002c 0", "hold 0x12350018 4", "scan 0x81530040 1026"}),
-              filters.events);
-    EXPECT_EQ((std::vector<unsigned char>{5, 0, 0, 0}), filters.requests[1].input);
+    EXPECT_EQ((std::vector<std::string> {"bind", "2", "5(7,17)", "8(7)", "10"}), engine.calls);
+    EXPECT_EQ((std::vector<std::string> {"init(0x4000)", "temp(3,C:\\TEMP\\VX)"}), archive.calls);
+    EXPECT_EQ((std::vector<std::string> {"open", "scan 0x8153002c 0", "hold 0x12350018 4", "scan 0x81530040 1026"}),
+        filters.events);
+    EXPECT_EQ((std::vector<unsigned char> {5, 0, 0, 0}), filters.requests[1].input);
     // The exclusion: active, reserved, then the folder in UTF-16 with its NUL, the rest zero.
     const std::vector<unsigned char>& exclude = filters.requests[2].input;
     std::vector<unsigned char> expected(1026, 0);
@@ -85,12 +82,12 @@ TEST_F(QuilletTest, EndsFiltersArchiveAndEngineInThatOrderAtTerminate)
     filters.events.clear();
     filters.requests.clear();
     EXPECT_EQ(0, Send(kTerminate));
-    EXPECT_EQ((std::vector<std::string>{"scan 0x81530030 0", "hold 0x1235001c 4", "scan 0x81530040 1026", "close"}),
-              filters.events);
+    EXPECT_EQ((std::vector<std::string> {"scan 0x81530030 0", "hold 0x1235001c 4", "scan 0x81530040 1026", "close"}),
+        filters.events);
     EXPECT_EQ(0, filters.requests[2].input[0]);
     EXPECT_EQ('C', filters.requests[2].input[2]);
-    EXPECT_EQ((std::vector<std::string>{"deinit(3)"}), archive.calls);
-    EXPECT_EQ((std::vector<std::string>{"26(7)", "27(7)", "free"}), engine.calls);
+    EXPECT_EQ((std::vector<std::string> {"deinit(3)"}), archive.calls);
+    EXPECT_EQ((std::vector<std::string> {"26(7)", "27(7)", "free"}), engine.calls);
     EXPECT_EQ(nullptr, g_app.Host());
 }
 
@@ -99,7 +96,7 @@ struct EngineFailure {
     std::vector<std::string> texts;
 };
 
-class QuilletEngineFailureTest : public QuilletTest, public ::testing::WithParamInterface<EngineFailure> {};
+class QuilletEngineFailureTest : public QuilletTest, public ::testing::WithParamInterface<EngineFailure> { };
 
 TEST_P(QuilletEngineFailureTest, ShowsTheLoadMessageThenTheEngineMessageAndLeavesThePanelUnusable)
 {
@@ -117,10 +114,9 @@ TEST_P(QuilletEngineFailureTest, ShowsTheLoadMessageThenTheEngineMessageAndLeave
 }
 
 INSTANTIATE_TEST_SUITE_P(Statuses, QuilletEngineFailureTest,
-                         ::testing::Values(EngineFailure{10, {"Error allocating memory for data file"}},
-                                           EngineFailure{11, {"Error opening data file"}},
-                                           EngineFailure{20, {"Invalid format of ", "VIRSIG.DAT"}},
-                                           EngineFailure{3, {"Error loading data file"}}));
+    ::testing::Values(EngineFailure {10, {"Error allocating memory for data file"}},
+        EngineFailure {11, {"Error opening data file"}}, EngineFailure {20, {"Invalid format of ", "VIRSIG.DAT"}},
+        EngineFailure {3, {"Error loading data file"}}));
 
 TEST_F(QuilletTest, AMissingEngineShowsOnlyTheEngineMessage)
 {
@@ -142,7 +138,7 @@ TEST_F(QuilletTest, RefusedOptionsFailTheStartWithoutALoad)
     ScriptedPrompter prompter;
     prompter.Expect("Could Not Initialize Anti-Virus Engine !");
     Send(kInitialise);
-    EXPECT_EQ((std::vector<std::string>{"bind", "2", "5(7,17)", "free"}), engine.calls);
+    EXPECT_EQ((std::vector<std::string> {"bind", "2", "5(7,17)", "free"}), engine.calls);
 }
 
 TEST_F(QuilletTest, ARefusedWindowClassIsToldAndNothingElseStarts)

@@ -33,8 +33,8 @@ public:
     {
         return length == 4096 && revision == 2 ? Answer("InitializeAcl") : FALSE;
     }
-    BOOL AllocateAndInitializeSid(PSID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first, DWORD second,
-                                  PSID* sid) override
+    BOOL AllocateAndInitializeSid(
+        PSID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD first, DWORD second, PSID* sid) override
     {
         static SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
         static unsigned char storage[16];
@@ -51,13 +51,13 @@ public:
         return present && !defaulted ? Answer("SetSecurityDescriptorDacl") : FALSE;
     }
     BOOL CreatePrivateObjectSecurity(PSECURITY_DESCRIPTOR parent, PSECURITY_DESCRIPTOR, PSECURITY_DESCRIPTOR* made,
-                                     BOOL container, HANDLE token, PGENERIC_MAPPING mapping) override
+        BOOL container, HANDLE token, PGENERIC_MAPPING mapping) override
     {
         static unsigned char storage[64];
         *made = storage;
         bool right = !parent && !container && token == reinterpret_cast<HANDLE>(0x100) &&
-                     mapping->GenericRead == 0x00120089 && mapping->GenericWrite == 0x00120116 &&
-                     mapping->GenericExecute == 0x001200A0 && mapping->GenericAll == 0x001F01FF;
+            mapping->GenericRead == 0x00120089 && mapping->GenericWrite == 0x00120116 &&
+            mapping->GenericExecute == 0x001200A0 && mapping->GenericAll == 0x001F01FF;
         return right ? Answer("CreatePrivateObjectSecurity") : FALSE;
     }
     BOOL ImpersonateSelf(SECURITY_IMPERSONATION_LEVEL level) override
@@ -74,8 +74,8 @@ public:
         calls.push_back("MapGenericMask");
         ::MapGenericMask(access, mapping);
     }
-    BOOL AccessCheck(PSECURITY_DESCRIPTOR, HANDLE token, DWORD desired, PGENERIC_MAPPING, PPRIVILEGE_SET,
-                     DWORD* length, DWORD*, BOOL* status) override
+    BOOL AccessCheck(PSECURITY_DESCRIPTOR, HANDLE token, DWORD desired, PGENERIC_MAPPING, PPRIVILEGE_SET, DWORD* length,
+        DWORD*, BOOL* status) override
     {
         desiredSeen = desired;
         *status = accessGranted;

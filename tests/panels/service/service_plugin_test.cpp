@@ -15,11 +15,10 @@ namespace {
 
 CExtensionApp g_app("SERVICE");
 
-const std::vector<std::string> kFullCheck = {
-    "OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl", "AllocateAndInitializeSid",
-    "AddAccessAllowedAce", "SetSecurityDescriptorDacl", "CreatePrivateObjectSecurity", "ImpersonateSelf",
-    "OpenThreadToken", "MapGenericMask", "AccessCheck", "CloseHandle(thread)", "FreeSid", "RevertToSelf",
-    "DestroyPrivateObjectSecurity", "CloseHandle(process)"};
+const std::vector<std::string> kFullCheck = {"OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl",
+    "AllocateAndInitializeSid", "AddAccessAllowedAce", "SetSecurityDescriptorDacl", "CreatePrivateObjectSecurity",
+    "ImpersonateSelf", "OpenThreadToken", "MapGenericMask", "AccessCheck", "CloseHandle(thread)", "FreeSid",
+    "RevertToSelf", "DestroyPrivateObjectSecurity", "CloseHandle(process)"};
 
 std::string Computer()
 {
@@ -31,7 +30,7 @@ std::string Computer()
 
 class TestService : public ServicePlugin {
 public:
-    TestService(SecurityCalls& security, ServiceCore& core) : ServicePlugin(g_app, security, core) {}
+    TestService(SecurityCalls& security, ServiceCore& core) : ServicePlugin(g_app, security, core) { }
     bool refuseClass = false;
 
 protected:
@@ -46,7 +45,7 @@ protected:
     TestPanelHost host;
     FakeSecurityCalls security;
     FakeServiceCore core;
-    TestService plugin{security, core};
+    TestService plugin {security, core};
 };
 
 TEST(AdministratorCheck, MakesEveryCallInOrderAndAnswersTheAccessStatus)
@@ -70,11 +69,11 @@ TEST(AdministratorCheck, NoThreadTokenGivesZeroAndStillCleansUp)
     FakeSecurityCalls calls;
     calls.failing = "OpenThreadToken";
     EXPECT_EQ(0u, CheckAdministrator(calls));
-    EXPECT_EQ((std::vector<std::string>{"OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl",
-                                        "AllocateAndInitializeSid", "AddAccessAllowedAce", "SetSecurityDescriptorDacl",
-                                        "CreatePrivateObjectSecurity", "ImpersonateSelf", "OpenThreadToken", "FreeSid",
-                                        "RevertToSelf", "DestroyPrivateObjectSecurity", "CloseHandle(process)"}),
-              calls.calls);
+    EXPECT_EQ((std::vector<std::string> {"OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl",
+                  "AllocateAndInitializeSid", "AddAccessAllowedAce", "SetSecurityDescriptorDacl",
+                  "CreatePrivateObjectSecurity", "ImpersonateSelf", "OpenThreadToken", "FreeSid", "RevertToSelf",
+                  "DestroyPrivateObjectSecurity", "CloseHandle(process)"}),
+        calls.calls);
 }
 
 TEST(AdministratorCheck, AFailedDescriptorSkipsTheRestAndFreesTheIdentifier)
@@ -82,10 +81,10 @@ TEST(AdministratorCheck, AFailedDescriptorSkipsTheRestAndFreesTheIdentifier)
     FakeSecurityCalls calls;
     calls.failing = "AddAccessAllowedAce";
     EXPECT_EQ(0u, CheckAdministrator(calls));
-    EXPECT_EQ((std::vector<std::string>{"OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl",
-                                        "AllocateAndInitializeSid", "AddAccessAllowedAce", "FreeSid", "RevertToSelf",
-                                        "CloseHandle(process)"}),
-              calls.calls);
+    EXPECT_EQ(
+        (std::vector<std::string> {"OpenProcessToken", "InitializeSecurityDescriptor", "InitializeAcl",
+            "AllocateAndInitializeSid", "AddAccessAllowedAce", "FreeSid", "RevertToSelf", "CloseHandle(process)"}),
+        calls.calls);
 }
 
 TEST(AdministratorCheck, NoProcessTokenGivesZeroAtOnce)
@@ -93,7 +92,7 @@ TEST(AdministratorCheck, NoProcessTokenGivesZeroAtOnce)
     FakeSecurityCalls calls;
     calls.failing = "OpenProcessToken";
     EXPECT_EQ(0u, CheckAdministrator(calls));
-    EXPECT_EQ((std::vector<std::string>{"OpenProcessToken"}), calls.calls);
+    EXPECT_EQ((std::vector<std::string> {"OpenProcessToken"}), calls.calls);
 }
 
 TEST(AdministratorCheck, TheSystemAnswersOneForTheSessionsAdministrator)
@@ -110,7 +109,7 @@ TEST_F(ServiceTest, TheCheckDecidesTheAvailability)
     EXPECT_EQ(0, Send(kQueryAvailable));
     // Not an administrator: the local service is not looked at, but the query starts.
     EXPECT_EQ(1, Send(kStart));
-    EXPECT_EQ((std::vector<std::string>{"startQuery"}), core.calls);
+    EXPECT_EQ((std::vector<std::string> {"startQuery"}), core.calls);
 }
 
 TEST_F(ServiceTest, AStoppedLocalServiceIsOfferedAndStartedOnYes)
@@ -119,12 +118,12 @@ TEST_F(ServiceTest, AStoppedLocalServiceIsOfferedAndStartedOnYes)
     Send(kInitialise);
     EXPECT_EQ(1, Send(kQueryAvailable));
     core.status = 1;
-    prompter.Expect("The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n",
-                    IDYES);
+    prompter.Expect(
+        "The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n", IDYES);
     EXPECT_EQ(1, Send(kStart));
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompter.LastType() & MB_TYPEMASK);
-    EXPECT_EQ((std::vector<std::string>{"status(" + Computer() + ")", "start(" + Computer() + ")", "startQuery"}),
-              core.calls);
+    EXPECT_EQ((std::vector<std::string> {"status(" + Computer() + ")", "start(" + Computer() + ")", "startQuery"}),
+        core.calls);
 }
 
 TEST_F(ServiceTest, NoLeavesTheServiceStoppedAndAFailedStartIsTold)
@@ -132,14 +131,14 @@ TEST_F(ServiceTest, NoLeavesTheServiceStoppedAndAFailedStartIsTold)
     ScriptedPrompter prompter;
     Send(kInitialise);
     core.status = 1;
-    prompter.Expect("The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n",
-                    IDNO);
+    prompter.Expect(
+        "The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n", IDNO);
     Send(kStart);
-    EXPECT_EQ((std::vector<std::string>{"status(" + Computer() + ")", "startQuery"}), core.calls);
+    EXPECT_EQ((std::vector<std::string> {"status(" + Computer() + ")", "startQuery"}), core.calls);
     core.calls.clear();
     core.startAnswer = 1056;
-    prompter.Expect("The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n",
-                    IDYES);
+    prompter.Expect(
+        "The local Vexomar Service is not running.\nDo you want to start the local Vexomar Service ?\n", IDYES);
     prompter.Expect("Could not Start Service.");
     Send(kStart);
     EXPECT_TRUE(prompter.Done());

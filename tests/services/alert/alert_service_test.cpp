@@ -19,7 +19,7 @@ constexpr const char* kDetection = "Manager Detected a Virus [Ripper] in [C:\\DA
 std::vector<BYTE> Slot(const std::vector<BYTE>& table, std::size_t index)
 {
     return std::vector<BYTE>(table.begin() + static_cast<std::ptrdiff_t>(index * 256),
-                             table.begin() + static_cast<std::ptrdiff_t>(index * 256 + 256));
+        table.begin() + static_cast<std::ptrdiff_t>(index * 256 + 256));
 }
 
 int Int32At(const std::vector<BYTE>& bytes, std::size_t at)
@@ -138,8 +138,10 @@ TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
     EXPECT_EQ(std::vector<BYTE>(95, 0), std::vector<BYTE>(slot.begin() + 161, slot.end()));
 
     const std::string event = ScratchAlertHome::ReadText(m_home->File("EVENTLOG\\AL000001.EVT"));
-    EXPECT_EQ(0u, event.find(std::string("Alert: ") + kDetection + "\r\nApplication: VEXOMAR\r\nPriority: Critical\r\n"
-                                                                  "Type: 2\r\nCount: 1\r\nEvent code: 05\r\n"));
+    EXPECT_EQ(0u,
+        event.find(std::string("Alert: ") + kDetection +
+            "\r\nApplication: VEXOMAR\r\nPriority: Critical\r\n"
+            "Type: 2\r\nCount: 1\r\nEvent code: 05\r\n"));
 
     const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
     ASSERT_EQ(2u, lines.size());
@@ -260,7 +262,7 @@ TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), texts.size());
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), files.size());
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach),
-              Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG"))).size());
+        Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG"))).size());
 }
 
 TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
@@ -292,8 +294,8 @@ TEST_F(AlertServiceTest, StartOptionStartsOnceAndLeavesARunningServiceAlone)
 
 TEST_F(AlertServiceTest, PipeTakenByAnotherProgramStopsTheStart)
 {
-    HANDLE squatter = CreateNamedPipeA("\\\\.\\pipe\\MorwickAlert", PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE, 1, 64,
-                                       512, 0, nullptr);
+    HANDLE squatter =
+        CreateNamedPipeA("\\\\.\\pipe\\MorwickAlert", PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE, 1, 64, 512, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, squatter);
     const int result = AlertStartService("", 0);
     CloseHandle(squatter);

@@ -18,13 +18,13 @@ const void* const kScannerHandle = &kScanner;
 const void* const kServiceHandle = &kService;
 
 ControlAnswer Send(FilterControl& control, Device device, std::uint32_t code, const void* input = nullptr,
-                   std::uint32_t inputLength = 0, const void* opener = kScannerHandle)
+    std::uint32_t inputLength = 0, const void* opener = kScannerHandle)
 {
     return control.Control(device, opener, code, input, inputLength, nullptr, 0);
 }
 
-ControlAnswer SendClass(FilterControl& control, std::uint32_t code, std::uint32_t heldClass,
-                        const void* opener = kScannerHandle)
+ControlAnswer SendClass(
+    FilterControl& control, std::uint32_t code, std::uint32_t heldClass, const void* opener = kScannerHandle)
 {
     return Send(control, Device::Hold, code, &heldClass, sizeof heldClass, opener);
 }
@@ -38,11 +38,11 @@ std::vector<std::uint8_t> ExcludeBytes(std::uint8_t active, const char16_t* fold
     return bytes;
 }
 
-ControlAnswer SendExclude(FilterControl& control, const std::vector<std::uint8_t>& bytes,
-                          const void* opener = kScannerHandle)
+ControlAnswer SendExclude(
+    FilterControl& control, const std::vector<std::uint8_t>& bytes, const void* opener = kScannerHandle)
 {
-    return Send(control, Device::Scan, vxmflt::kExcludeFolder, bytes.data(), static_cast<std::uint32_t>(bytes.size()),
-                opener);
+    return Send(
+        control, Device::Scan, vxmflt::kExcludeFolder, bytes.data(), static_cast<std::uint32_t>(bytes.size()), opener);
 }
 
 std::vector<std::uint8_t> QueryStateBytes(FilterControl& control, Device device = Device::Scan)
@@ -55,8 +55,8 @@ std::vector<std::uint8_t> QueryStateBytes(FilterControl& control, Device device 
     return out;
 }
 
-std::vector<std::uint8_t> StateBytes(std::uint32_t scanner, std::uint32_t held, std::uint32_t exclude,
-                                     std::uint32_t count)
+std::vector<std::uint8_t> StateBytes(
+    std::uint32_t scanner, std::uint32_t held, std::uint32_t exclude, std::uint32_t count)
 {
     const std::uint32_t words[8] = {32, 1, scanner, held, exclude, count, 0, 0};
     std::vector<std::uint8_t> bytes(40, 0xEE);
@@ -103,8 +103,8 @@ TEST(FilterControlTest, ExcludedFolderComesBackWithItsNulInTheSameBuffer)
     std::vector<std::uint8_t> buffer = ExcludeBytes(1, u"C:\\A");
     ASSERT_EQ(SendExclude(control, buffer).status, vxmflt::kStatusSuccess);
     buffer.assign(1026, 0xEE);
-    const ControlAnswer answer = control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, buffer.data(),
-                                                 1026, buffer.data(), 1026);
+    const ControlAnswer answer =
+        control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, buffer.data(), 1026, buffer.data(), 1026);
     EXPECT_EQ(answer.status, vxmflt::kStatusSuccess);
     ASSERT_EQ(answer.written, 10u);
     const std::vector<std::uint8_t> expected = {'C', 0, ':', 0, '\\', 0, 'A', 0, 0, 0, 0xEE};
@@ -123,9 +123,9 @@ TEST(FilterControlTest, FolderOfTheLongestLengthIsKeptAndOneWithoutItsNulRefused
     EXPECT_EQ(control.ExcludedLength(), 511u);
 
     std::vector<std::uint8_t> out(1024, 0xEE);
-    EXPECT_EQ(control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, nullptr, 0, out.data(), 1023)
-                  .status,
-              vxmflt::kStatusBufferTooSmall);
+    EXPECT_EQ(
+        control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, nullptr, 0, out.data(), 1023).status,
+        vxmflt::kStatusBufferTooSmall);
     const ControlAnswer full =
         control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, nullptr, 0, out.data(), 1024);
     EXPECT_EQ(full.written, 1024u);
@@ -144,9 +144,9 @@ TEST(FilterControlTest, ShortOrMissingBuffersAreRefusedAndChangeNothing)
     FilterControl control;
     const std::vector<std::uint8_t> request = ExcludeBytes(1, u"C:\\TEMP");
     EXPECT_EQ(Send(control, Device::Scan, vxmflt::kExcludeFolder, request.data(), 1025).status,
-              vxmflt::kStatusInvalidParameter);
-    EXPECT_EQ(Send(control, Device::Scan, vxmflt::kExcludeFolder, nullptr, 1026).status,
-              vxmflt::kStatusInvalidParameter);
+        vxmflt::kStatusInvalidParameter);
+    EXPECT_EQ(
+        Send(control, Device::Scan, vxmflt::kExcludeFolder, nullptr, 1026).status, vxmflt::kStatusInvalidParameter);
     const std::uint32_t heldClass = 5;
     EXPECT_EQ(Send(control, Device::Hold, vxmflt::kHoldClass, &heldClass, 3).status, vxmflt::kStatusInvalidParameter);
     EXPECT_EQ(Send(control, Device::Hold, vxmflt::kHoldClass).status, vxmflt::kStatusInvalidParameter);
@@ -154,11 +154,11 @@ TEST(FilterControlTest, ShortOrMissingBuffersAreRefusedAndChangeNothing)
 
     std::uint8_t out[32] = {};
     EXPECT_EQ(control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryState, nullptr, 0, out, 31).status,
-              vxmflt::kStatusBufferTooSmall);
+        vxmflt::kStatusBufferTooSmall);
     EXPECT_EQ(control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryState, nullptr, 0, nullptr, 32).status,
-              vxmflt::kStatusBufferTooSmall);
+        vxmflt::kStatusBufferTooSmall);
     EXPECT_EQ(control.Control(Device::Scan, kServiceHandle, vxmflt::kQueryExcluded, nullptr, 0, out, 1).status,
-              vxmflt::kStatusBufferTooSmall);
+        vxmflt::kStatusBufferTooSmall);
     EXPECT_EQ(QueryStateBytes(control), StateBytes(0, 0, 0, 0));
 }
 
@@ -168,8 +168,8 @@ TEST(FilterControlTest, CodesOfTheOtherDeviceUnknownCodesAndClassesOutOfRangeAre
     EXPECT_EQ(Send(control, Device::Hold, vxmflt::kScannerStart).status, vxmflt::kStatusInvalidDeviceRequest);
     EXPECT_EQ(SendExclude(control, ExcludeBytes(1, u"C:\\")).status, vxmflt::kStatusSuccess);
     const std::uint32_t heldClass = 5;
-    EXPECT_EQ(Send(control, Device::Scan, vxmflt::kHoldClass, &heldClass, 4).status,
-              vxmflt::kStatusInvalidDeviceRequest);
+    EXPECT_EQ(
+        Send(control, Device::Scan, vxmflt::kHoldClass, &heldClass, 4).status, vxmflt::kStatusInvalidDeviceRequest);
     EXPECT_EQ(Send(control, Device::Scan, 0x81530034).status, vxmflt::kStatusInvalidDeviceRequest);
     EXPECT_EQ(SendClass(control, vxmflt::kHoldClass, 32).status, vxmflt::kStatusInvalidParameter);
     EXPECT_EQ(SendClass(control, vxmflt::kHoldClass, 0xFFFFFFFF).status, vxmflt::kStatusInvalidParameter);

@@ -17,8 +17,8 @@ using vxmflt::FilterDriverInstaller;
 
 constexpr const char* kServiceKey = "System\\CurrentControlSet\\Services\\VxmFilter";
 
-std::vector<std::uint8_t> StateBytes(std::uint32_t scanner, std::uint32_t held, std::uint32_t exclude,
-                                     std::uint32_t count)
+std::vector<std::uint8_t> StateBytes(
+    std::uint32_t scanner, std::uint32_t held, std::uint32_t exclude, std::uint32_t count)
 {
     const std::uint32_t words[8] = {32, 1, scanner, held, exclude, count, 0, 0};
     std::vector<std::uint8_t> bytes(32);
@@ -66,8 +66,8 @@ std::string RunBeside(const std::string& arguments, DWORD& exitCode)
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &process);
+    const BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     std::string output;
     if (started) {
@@ -155,12 +155,12 @@ TEST_F(FilterDriverTest, ServiceReadsTheStateWhileTheScannerHoldsBothDevices)
     // ...and in another one.
     DWORD exitCode = 99;
     EXPECT_EQ(RunBeside("/query", exitCode),
-              "VxmFilter: running\r\n"
-              "Scanner active: yes\r\n"
-              "Held classes: 0x00000020\r\n"
-              "Exclude active: yes\r\n"
-              "Excluded folder: C:\\TEMP\r\n"
-              "Requests answered: 3\r\n");
+        "VxmFilter: running\r\n"
+        "Scanner active: yes\r\n"
+        "Held classes: 0x00000020\r\n"
+        "Exclude active: yes\r\n"
+        "Excluded folder: C:\\TEMP\r\n"
+        "Requests answered: 3\r\n");
     EXPECT_EQ(exitCode, 0u);
 }
 
@@ -170,18 +170,21 @@ TEST_F(FilterDriverTest, ShortAndMissingBuffersAreRefusedAndChangeNothing)
     const FilterDevice hold = FilterDevice::Open(FilterDevice::Kind::Hold);
     ASSERT_TRUE(scan.IsOpen() && hold.IsOpen());
     const vxmflt::ExcludeFolderRequest request = vxmflt::MakeExcludeRequest(true, L"C:\\TEMP");
-    EXPECT_EQ(scan.Control(vxmflt::kExcludeFolder, &request, 1025, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(scan.Control(vxmflt::kExcludeFolder, nullptr, 0, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(
+        scan.Control(vxmflt::kExcludeFolder, &request, 1025, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(
+        scan.Control(vxmflt::kExcludeFolder, nullptr, 0, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     const std::uint32_t heldClass = 5;
     EXPECT_EQ(hold.Control(vxmflt::kHoldClass, &heldClass, 3, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     EXPECT_EQ(hold.Control(vxmflt::kReleaseClass, nullptr, 0, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     const std::uint32_t outOfRange = 32;
-    EXPECT_EQ(hold.Control(vxmflt::kHoldClass, &outOfRange, 4, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(
+        hold.Control(vxmflt::kHoldClass, &outOfRange, 4, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 
     std::uint8_t out[31] = {};
     DWORD written = 7;
     EXPECT_EQ(scan.Control(vxmflt::kQueryState, nullptr, 0, out, sizeof out, &written),
-              static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+        static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(written, 0u);
     EXPECT_EQ(scan.Control(vxmflt::kQueryState, nullptr, 0, nullptr, 0), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(scan.Control(vxmflt::kQueryExcluded, nullptr, 0, out, 1), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
@@ -197,7 +200,8 @@ TEST_F(FilterDriverTest, CodesOfTheOtherDeviceAndForeignCodesAreInvalidFunctions
     EXPECT_EQ(scan.HoldClass(5), static_cast<DWORD>(ERROR_INVALID_FUNCTION));
     // A direct-method code would hand the driver user memory: refused before it is looked at.
     std::uint8_t out[32] = {};
-    EXPECT_EQ(scan.Control(vxmflt::kQueryState | 3, nullptr, 0, out, sizeof out), static_cast<DWORD>(ERROR_INVALID_FUNCTION));
+    EXPECT_EQ(
+        scan.Control(vxmflt::kQueryState | 3, nullptr, 0, out, sizeof out), static_cast<DWORD>(ERROR_INVALID_FUNCTION));
     EXPECT_EQ(scan.Control(0x00220000, nullptr, 0, nullptr, 0), static_cast<DWORD>(ERROR_INVALID_FUNCTION));
     EXPECT_EQ(QueryStateBytes(scan), StateBytes(0, 0, 0, 0));
 }
@@ -256,7 +260,7 @@ TEST(FilterDriverInstallTest, AMissingDriverFileIsNamedAndNothingIsInstalled)
     std::string message;
     ASSERT_EQ(FilterDriverInstaller::Uninstall(message), 0u) << message;
     EXPECT_EQ(FilterDriverInstaller::Install("C:\\nowhere\\VXMFLT.SYS", message),
-              static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
+        static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(message, "The driver C:\\nowhere\\VXMFLT.SYS was not found.");
     EXPECT_FALSE(ServiceKeyExists());
 }
@@ -279,10 +283,10 @@ TEST(FilterDriverCommandTest, AMissingDriverAndAnUnknownCommandAreReported)
     ASSERT_EQ(FilterDriverInstaller::Uninstall(message), 0u) << message;
     DWORD exitCode = 99;
     EXPECT_EQ(RunBeside("/install C:\\nowhere\\VXMFLT.SYS", exitCode),
-              "The driver C:\\nowhere\\VXMFLT.SYS was not found.\r\n");
+        "The driver C:\\nowhere\\VXMFLT.SYS was not found.\r\n");
     EXPECT_EQ(exitCode, 1u);
     EXPECT_EQ(RunBeside("/query extra", exitCode),
-              "Usage: VXMFLTCT /install [driver path] | /start [driver path] | /stop | /uninstall | /query\r\n");
+        "Usage: VXMFLTCT /install [driver path] | /start [driver path] | /stop | /uninstall | /query\r\n");
     EXPECT_EQ(exitCode, 3u);
     EXPECT_FALSE(ServiceKeyExists());
 }

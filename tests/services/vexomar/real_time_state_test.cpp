@@ -8,7 +8,7 @@ namespace {
 
 vxmflt::FilterState Record(std::uint32_t on)
 {
-    vxmflt::FilterState state{};
+    vxmflt::FilterState state {};
     state.size = sizeof state;
     state.realTimeOn = on;
     return state;

@@ -35,7 +35,8 @@ std::string Capture(const std::string& program, const std::string& arguments)
     startup.hStdError = write;
     PROCESS_INFORMATION process = {};
     std::string command = "\"" + PathBesideTest(program) + "\" " + arguments;
-    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    const BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(write);
     std::string output;
     if (started) {
@@ -75,7 +76,7 @@ TEST_F(VexomarInstance, AFileTheEngineCannotReadIsCountedNotScannedNeverClean)
     const bool done = WaitFor([] { return JobBits("ALPHA") == kJobDone; });
     CloseHandle(held);
     ASSERT_TRUE(done);
-    ScanStatisticsRecord record{};
+    ScanStatisticsRecord record {};
     ASSERT_EQ(0u, VexomarGetScanStatistics("ALPHA", record.data(), 1024));
     const ScanStatistics s = DecodeScanStatistics(record);
     EXPECT_EQ(2u, s.filesToScan);
@@ -110,7 +111,8 @@ TEST_F(VexomarInstance, TheActivityLogKeepsToTheConfigurationTheInstanceTookUp)
     const std::array<BYTE, 12> critical = {10, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
     ASSERT_EQ(0u, VexomarSetActivityLogConfig("ALPHA", critical.data(), 12, 0));
     ServerStatus status;
-    ASSERT_TRUE(WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.configSerial == 2; }, 5000));
+    ASSERT_TRUE(WaitFor(
+        [&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.configSerial == 2; }, 5000));
     const std::string before = ScratchAlertHome::ReadText(path);
     ASSERT_EQ(0u, alpha.Pause());
     ASSERT_EQ(0u, alpha.Continue());
@@ -124,14 +126,19 @@ TEST_F(VexomarInstance, StateToolReportsStateWordVersionsAndTheFinishedJob)
     ASSERT_EQ(0u, VexomarStartService("ALPHA", 0));
     ASSERT_TRUE(WaitFor([] { return JobBits("ALPHA") == kJobDone; }));
     const std::string report = Capture("VXMSTAT.EXE", "SALES");
-    EXPECT_NE(std::string::npos, report.find("Server ALPHA in domain SALES\r\n  Service:     Active (service control manager state 4)\r\n"
-                                             "  State word:  0x0801\r\n  Real-time:   InActive\r\n  Job Status:  Done\r\n"))
+    EXPECT_NE(std::string::npos,
+        report.find("Server ALPHA in domain SALES\r\n  Service:     Active (service control manager state 4)\r\n"
+                    "  State word:  0x0801\r\n  Real-time:   InActive\r\n  Job Status:  Done\r\n"))
         << report;
-    EXPECT_NE(std::string::npos, report.find("  Versions:    Vexomar v1.00, Virus Signature v1.01, Engine v1.00, OS NT v"));
-    EXPECT_NE(std::string::npos, report.find("  Counts:      folders 1, files scanned 1, infected 1, viruses 1, not scanned 0, to scan 1\r\n"));
-    EXPECT_NE(std::string::npos, report.find("  Last virus:  EICAR-Test-File in " + m_site.DataFolder("ALPHA") + "\\offer.com\r\n"));
-    EXPECT_NE(std::string::npos, report.find("Server BETA in domain SALES\r\n  Service:     Inactive (service control manager state 1)\r\n"
-                                             "  State word:  0x0000\r\n  Real-time:   NA\r\n  Job Status:  NA\r\n"))
+    EXPECT_NE(
+        std::string::npos, report.find("  Versions:    Vexomar v1.00, Virus Signature v1.01, Engine v1.00, OS NT v"));
+    EXPECT_NE(std::string::npos,
+        report.find("  Counts:      folders 1, files scanned 1, infected 1, viruses 1, not scanned 0, to scan 1\r\n"));
+    EXPECT_NE(std::string::npos,
+        report.find("  Last virus:  EICAR-Test-File in " + m_site.DataFolder("ALPHA") + "\\offer.com\r\n"));
+    EXPECT_NE(std::string::npos,
+        report.find("Server BETA in domain SALES\r\n  Service:     Inactive (service control manager state 1)\r\n"
+                    "  State word:  0x0000\r\n  Real-time:   NA\r\n  Job Status:  NA\r\n"))
         << report;
-    EXPECT_NE(std::string::npos, Capture("VXMSTAT.EXE", "NOWHERE").find("NOWHERE is no server or domain of the site.")) ;
+    EXPECT_NE(std::string::npos, Capture("VXMSTAT.EXE", "NOWHERE").find("NOWHERE is no server or domain of the site."));
 }

@@ -22,12 +22,11 @@ std::optional<std::string> ReadValue(const char* key, const char* name)
 void WriteValue(const char* key, const char* name, const std::optional<std::string>& text)
 {
     HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr)
-        != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
         return;
     if (text)
         RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
-                       static_cast<DWORD>(text->size() + 1));
+            static_cast<DWORD>(text->size() + 1));
     else
         RegDeleteValueA(handle, name);
     RegCloseKey(handle);

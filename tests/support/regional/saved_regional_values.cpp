@@ -6,8 +6,8 @@
 namespace {
 
 const char kKey[] = "Control Panel\\International";
-const char* const kNames[] = {"iDate", "sShortDate", "iTime", "iTLZero", "sDate",
-                              "sTime", "s1159",      "s2359", "sThousand", "sDecimal"};
+const char* const kNames[] = {
+    "iDate", "sShortDate", "iTime", "iTLZero", "sDate", "sTime", "s1159", "s2359", "sThousand", "sDecimal"};
 
 }  // namespace
 

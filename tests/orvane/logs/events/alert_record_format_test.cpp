@@ -15,7 +15,7 @@ using Slot = std::array<std::uint8_t, kSlotSize>;
 
 Slot SlotOf(std::initializer_list<std::pair<std::size_t, std::string>> texts)
 {
-    Slot slot{};
+    Slot slot {};
     for (const auto& [at, text] : texts)
         std::memcpy(slot.data() + at, text.data(), text.size());
     return slot;
@@ -25,7 +25,7 @@ Slot SlotOf(std::initializer_list<std::pair<std::size_t, std::string>> texts)
 
 TEST(AlertRecordHeader, CountsAreSignedLittleEndianAtZeroFourAndEight)
 {
-    Slot header{};
+    Slot header {};
     const std::uint8_t counts[12] = {0x03, 0, 0, 0, 0x00, 0x01, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
     std::memcpy(header.data(), counts, sizeof counts);
     const HeaderCounts read = ReadHeaderCounts(header.data());
@@ -48,7 +48,7 @@ TEST(AlertRecordHeader, WritingPutsTheThreeCountsAndZeroesTheRest)
 
 TEST(AlertRecordHeader, TheSumDoesNotOverflowThirtyTwoBits)
 {
-    const HeaderCounts counts{0x7FFFFFFF, 0x7FFFFFFF, 2};
+    const HeaderCounts counts {0x7FFFFFFF, 0x7FFFFFFF, 2};
     EXPECT_EQ(0xFFFFFFFFLL + 1, counts.Sum());
 }
 
@@ -62,37 +62,37 @@ TEST(AlertRecordDelete, EachPrioritySelectsItsCount)
     EXPECT_EQ(-1, CountIndexOfPriority(-1));
     EXPECT_EQ(-1, CountIndexOfPriority(127));
 
-    HeaderCounts counts{5, 6, 7};
+    HeaderCounts counts {5, 6, 7};
     EXPECT_TRUE(DecreaseCountForPriority(counts, 1));
-    EXPECT_EQ((HeaderCounts{4, 6, 7}), counts);
+    EXPECT_EQ((HeaderCounts {4, 6, 7}), counts);
     EXPECT_TRUE(DecreaseCountForPriority(counts, 2));
-    EXPECT_EQ((HeaderCounts{4, 5, 7}), counts);
+    EXPECT_EQ((HeaderCounts {4, 5, 7}), counts);
     EXPECT_TRUE(DecreaseCountForPriority(counts, 3));
-    EXPECT_EQ((HeaderCounts{4, 5, 6}), counts);
+    EXPECT_EQ((HeaderCounts {4, 5, 6}), counts);
 }
 
 TEST(AlertRecordDelete, ACountAlreadyZeroStaysZeroAndOtherPrioritiesCountNowhere)
 {
-    HeaderCounts counts{0, 0, 0};
+    HeaderCounts counts {0, 0, 0};
     EXPECT_FALSE(DecreaseCountForPriority(counts, 0));
     EXPECT_FALSE(DecreaseCountForPriority(counts, 2));
     EXPECT_FALSE(DecreaseCountForPriority(counts, 3));
-    EXPECT_EQ((HeaderCounts{0, 0, 0}), counts);
+    EXPECT_EQ((HeaderCounts {0, 0, 0}), counts);
 
-    HeaderCounts negative{-4, 1, 1};
+    HeaderCounts negative {-4, 1, 1};
     EXPECT_FALSE(DecreaseCountForPriority(negative, 0));
     EXPECT_EQ(-4, negative.critical);
 
-    HeaderCounts full{2, 2, 2};
+    HeaderCounts full {2, 2, 2};
     EXPECT_FALSE(DecreaseCountForPriority(full, 9));
     EXPECT_FALSE(DecreaseCountForPriority(full, -3));
-    EXPECT_EQ((HeaderCounts{2, 2, 2}), full);
+    EXPECT_EQ((HeaderCounts {2, 2, 2}), full);
 }
 
 TEST(AlertRecordSlot, OnlyAlertAndItsNulMarkAUsedSlot)
 {
     EXPECT_TRUE(SlotHoldsRecord(SlotOf({{0, std::string("ALERT\0", 6)}}).data()));
-    EXPECT_FALSE(SlotHoldsRecord(Slot{}.data()));
+    EXPECT_FALSE(SlotHoldsRecord(Slot {}.data()));
     EXPECT_FALSE(SlotHoldsRecord(SlotOf({{0, "ALERTS"}}).data()));
     EXPECT_FALSE(SlotHoldsRecord(SlotOf({{0, std::string("alert\0", 6)}}).data()));
     EXPECT_FALSE(SlotHoldsRecord(SlotOf({{1, std::string("ALERT\0", 6)}}).data()));
@@ -100,10 +100,8 @@ TEST(AlertRecordSlot, OnlyAlertAndItsNulMarkAUsedSlot)
 
 TEST(AlertRecordSlot, FieldsAreReadFromTheirOffsetsWithTheTimeUnaligned)
 {
-    Slot slot = SlotOf({{0, std::string("ALERT\0", 6)},
-                        {6, "AL000042.EVT"},
-                        {19, "Virus found in C:\\TEMP\\A.EXE"},
-                        {147, "VEXOMAR"}});
+    Slot slot = SlotOf({{0, std::string("ALERT\0", 6)}, {6, "AL000042.EVT"}, {19, "Virus found in C:\\TEMP\\A.EXE"},
+        {147, "VEXOMAR"}});
     slot[156] = 2;
     // 0x693A2B1C, least significant byte first, starting at the odd offset 157.
     slot[157] = 0x1C;
@@ -166,7 +164,7 @@ TEST(AlertRecordSlot, LongTextsAreCutToKeepTheirNul)
     record.eventFile = std::string(20, 'f');
     record.description = std::string(300, 'd');
     record.application = "VERYLONGAPPLICATION";
-    Slot slot{};
+    Slot slot {};
     WriteRecord(record, slot.data());
     EXPECT_EQ(0, slot[6 + 12]);
     EXPECT_EQ(0, slot[19 + 127]);

@@ -13,7 +13,7 @@ namespace {
 
 using AlertRecordTableTest = EventLogFolderTest;
 
-const TableSlot kZeroSlot{};
+const TableSlot kZeroSlot {};
 
 }  // namespace
 
@@ -108,8 +108,9 @@ TEST_F(AlertRecordTableTest, DeletingDecreasesItsCountRemovesTheEventFileAndZero
 
 TEST_F(AlertRecordTableTest, EachPriorityTakesFromItsOwnCount)
 {
-    WriteTable(HeaderSlot(5, 5, 5), {RecordSlot("A1.EVT", "", "A", 1, 0), RecordSlot("A3.EVT", "", "A", 3, 0),
-                                     RecordSlot("A9.EVT", "", "A", 9, 0), RecordSlot("AM.EVT", "", "A", -1, 0)});
+    WriteTable(HeaderSlot(5, 5, 5),
+        {RecordSlot("A1.EVT", "", "A", 1, 0), RecordSlot("A3.EVT", "", "A", 3, 0), RecordSlot("A9.EVT", "", "A", 9, 0),
+            RecordSlot("AM.EVT", "", "A", -1, 0)});
     CAlertRecordTable table(TestProgram());
     table.DeleteRecord(1);
     EXPECT_EQ(HeaderSlot(4, 5, 5), ReadSlot(0));
@@ -165,7 +166,7 @@ TEST_F(AlertRecordTableTest, AnEventFileNameThatLeavesTheFolderIsNotDeleted)
     const std::string sub = folder + "\\SUB";
     CreateDirectoryA(sub.c_str(), nullptr);
     WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("..\\OUTSIDE.TXT", "x", "ALERT", 0, 5)});
-    core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer{1, 0, std::vector<BYTE>(sub.begin(), sub.end()), {}});
+    core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer {1, 0, std::vector<BYTE>(sub.begin(), sub.end()), {}});
     CAlertRecordTable::ForgetPaths();
     // The table in SUB carries the hostile name.
     CopyFileA(TablePath().c_str(), (sub + "\\ALRECORD.TBL").c_str(), FALSE);
@@ -193,7 +194,7 @@ TEST_F(AlertRecordTableTest, ThePathsAreAskedOncePerServer)
 
 TEST_F(AlertRecordTableTest, AFailedHomeCallLeavesBothPathsEmptyAndEveryOperationFailsQuietly)
 {
-    core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer{0, 0, {'C', ':', '\\', 0}, {}});
+    core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer {0, 0, {'C', ':', '\\', 0}, {}});
     WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("AL000001.EVT", "x", "ALERT", 0, 5)});
     CAlertRecordTable table(TestProgram());
     EXPECT_EQ(0, table.Open());
@@ -215,7 +216,8 @@ TEST_F(AlertRecordTableTest, AFailedHomeCallLeavesBothPathsEmptyAndEveryOperatio
 TEST_F(AlertRecordTableTest, ADirectoryLeavingNoRoomForTheTableNameIsRefused)
 {
     const std::string longDirectory = "C:\\" + std::string(505, 'd');
-    core.AnswerAlways("AlertGetHomeEventLog", FakeAnswer{1, 0, std::vector<BYTE>(longDirectory.begin(), longDirectory.end()), {}});
+    core.AnswerAlways(
+        "AlertGetHomeEventLog", FakeAnswer {1, 0, std::vector<BYTE>(longDirectory.begin(), longDirectory.end()), {}});
     CAlertRecordTable table(TestProgram());
     EXPECT_EQ(0, table.Open());
     EXPECT_STREQ("", table.TablePath());
@@ -228,7 +230,7 @@ TEST_F(AlertRecordTableTest, WhileTheServiceWritesRecordsStillReadAndADeleteChan
     const std::vector<BYTE> before = ReadTable();
     // The service's way of holding the table while it adds an alert.
     HANDLE service = CreateFileA(TablePath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, service);
     CAlertRecordTable table(TestProgram());
     BYTE slot[256];
@@ -249,7 +251,7 @@ TEST_F(AlertRecordTableTest, ATableOpenForReadingElsewhereCanStillBeDeletedFrom)
 {
     WriteTable(HeaderSlot(0, 0, 1), {RecordSlot("AL000001.EVT", "x", "ALERT", 3, 5)});
     HANDLE reader = CreateFileA(TablePath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, reader);
     CAlertRecordTable table(TestProgram());
     EXPECT_EQ(1, table.DeleteRecord(1));

@@ -40,7 +40,7 @@ TEST(AlertStoreCrossCheck, TheServicesRecordsAndCountsReadBack)
 
     ASSERT_EQ(4u * alert_table::kSlotSize, file.bytes.size());
     EXPECT_EQ(3, alert_table::RecordSlotCount(static_cast<std::int64_t>(file.bytes.size())));
-    EXPECT_EQ((alert_table::HeaderCounts{1, 1, 1}), alert_table::ReadHeaderCounts(file.bytes.data()));
+    EXPECT_EQ((alert_table::HeaderCounts {1, 1, 1}), alert_table::ReadHeaderCounts(file.bytes.data()));
     for (int i = 0; i < 3; ++i) {
         const std::uint8_t* slot = file.bytes.data() + (i + 1) * alert_table::kSlotSize;
         ASSERT_TRUE(alert_table::SlotHoldsRecord(slot));
@@ -61,7 +61,7 @@ TEST(AlertStoreCrossCheck, ASlotWeWriteDecodesInTheServicesReader)
     ours.application = "ALERT";
     ours.priority = 1;
     ours.time = -86400;
-    Slot slot{};
+    Slot slot {};
     alert_table::WriteRecord(ours, slot.data());
     EXPECT_EQ(ServiceRecord("AL000007.EVT", "Scan finished", 1, -86400).Encode().size(), slot.size());
     const auto theirs = ::AlertRecord::Decode(slot);

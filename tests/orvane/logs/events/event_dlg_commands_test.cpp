@@ -31,9 +31,10 @@ protected:
     void SetUp() override
     {
         EventPageTest::SetUp();
-        WriteTable(HeaderSlot(1, 1, 1), {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
-                                         RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600),
-                                         RecordSlot("AL000003.EVT", "Middle", "SCANNER", 2, 1765000300)});
+        WriteTable(HeaderSlot(1, 1, 1),
+            {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
+                RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600),
+                RecordSlot("AL000003.EVT", "Middle", "SCANNER", 2, 1765000300)});
         WriteText("AL000001.EVT", "Text: Oldest\r\n");
         WriteText("AL000002.EVT", "Text: Newest\r\nPriority: Critical\r\n");
         WriteText("AL000003.EVT", "Text: Middle\r\n");
@@ -53,10 +54,10 @@ TEST_F(EventCommandsTest, ClearSelectedAsksThenDeletesTheRowsRecordsAndEventFile
     Command(ID_EVENT_CLEAR_SELECTED);
     EXPECT_TRUE(prompter.Done());
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), prompter.LastType() & MB_TYPEMASK);
-    EXPECT_EQ((std::vector<std::string>{"Middle"}), Descriptions());
+    EXPECT_EQ((std::vector<std::string> {"Middle"}), Descriptions());
     EXPECT_EQ(HeaderSlot(0, 1, 0), ReadSlot(0));
-    EXPECT_EQ(TableSlot{}, ReadSlot(1));
-    EXPECT_EQ(TableSlot{}, ReadSlot(2));
+    EXPECT_EQ(TableSlot {}, ReadSlot(1));
+    EXPECT_EQ(TableSlot {}, ReadSlot(2));
     EXPECT_EQ(RecordSlot("AL000003.EVT", "Middle", "SCANNER", 2, 1765000300), ReadSlot(3));
     EXPECT_FALSE(Exists(FilePath("AL000001.EVT")));
     EXPECT_FALSE(Exists(FilePath("AL000002.EVT")));
@@ -142,8 +143,8 @@ TEST_F(EventCommandsTest, ADoubleClickInTheListViews)
         text = modal.GetDlgItemText(IDC_EVENT_FILE_TEXT);
         Click(modal.m_hWnd, IDOK);
     });
-    page.SendMessage(WM_COMMAND, MAKEWPARAM(CEventDlg::kListId, LBN_DBLCLK),
-                     reinterpret_cast<LPARAM>(page.List().ListBox()));
+    page.SendMessage(
+        WM_COMMAND, MAKEWPARAM(CEventDlg::kListId, LBN_DBLCLK), reinterpret_cast<LPARAM>(page.List().ListBox()));
     EXPECT_EQ("Text: Oldest\r\n", text);
 }
 
@@ -157,8 +158,9 @@ TEST_F(EventCommandsTest, ARecordThatNoLongerReadsHasNoEventFile)
     Command(ID_EVENT_VIEW);
     EXPECT_TRUE(prompter.Done());
 
-    WriteTable(HeaderSlot(1, 1, 1), {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
-                                     RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600), TableSlot{}});
+    WriteTable(HeaderSlot(1, 1, 1),
+        {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
+            RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600), TableSlot {}});
     prompter.Expect(kNoEventFile);
     Command(ID_EVENT_VIEW);
     EXPECT_TRUE(prompter.Done());
@@ -228,7 +230,7 @@ TEST_F(EventCommandsTest, PrintSendsTheRowsUnderTheHeadingAsEventLogRecord)
     Command(ID_FILE_PRINT);
     EXPECT_EQ(1, printerDialog.asked);
     EXPECT_EQ(static_cast<DWORD>(PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES),
-              printerDialog.flags);
+        printerDialog.flags);
     const std::string ps = ReadFileText(printOutput);
     EXPECT_NE(std::string::npos, ps.find("%%Title: EVENT LOG RECORD"));
     const auto pages = PostScriptPageTexts(ps);
@@ -236,13 +238,12 @@ TEST_F(EventCommandsTest, PrintSendsTheRowsUnderTheHeadingAsEventLogRecord)
     ASSERT_EQ(6u, pages[0].size()) << ::testing::PrintToString(pages[0]);
     EXPECT_EQ(0u, pages[0][0].rfind("EVENT LOG RECORD          ", 0));
     // Titles at the stops 24, 80 and 96, then an underline of at least 80 characters.
-    EXPECT_EQ("Date/Time" + std::string(15, ' ') + "Description" + std::string(45, ' ') + "Application",
-              pages[0][1]);
+    EXPECT_EQ("Date/Time" + std::string(15, ' ') + "Description" + std::string(45, ' ') + "Application", pages[0][1]);
     EXPECT_EQ(std::string(91, '-'), pages[0][2]);
     const std::string newest = DateTimeText(2025, 12, 6, 5, 56, 40);
-    EXPECT_EQ(newest + std::string(24 - newest.size(), ' ') + "Newest" + std::string(50, ' ') + "VEXOMAR"
-                  + std::string(9, ' ') + "1765000600",
-              pages[0][3]);
+    EXPECT_EQ(newest + std::string(24 - newest.size(), ' ') + "Newest" + std::string(50, ' ') + "VEXOMAR" +
+            std::string(9, ' ') + "1765000600",
+        pages[0][3]);
     EXPECT_EQ(0u, pages[0][4].find(DateTimeText(2025, 12, 6, 5, 51, 40)));
     EXPECT_NE(std::string::npos, pages[0][5].find("Oldest"));
 }

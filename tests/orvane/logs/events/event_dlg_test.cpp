@@ -48,9 +48,10 @@ TEST_F(EventPageTest, TheFirstLoadPutsTheColumnListInTheListBoxsPlace)
 
 TEST_F(EventPageTest, RowsComeNewestFirstWithTheirTextsAndSlotNumbers)
 {
-    WriteTable(HeaderSlot(1, 1, 1), {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
-                                     RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600),
-                                     RecordSlot("AL000003.EVT", "Middle", "SCANNER", 2, 1765000300)});
+    WriteTable(HeaderSlot(1, 1, 1),
+        {RecordSlot("AL000001.EVT", "Oldest", "ALERT", 3, 1765000000),
+            RecordSlot("AL000002.EVT", "Newest", "VEXOMAR", 0, 1765000600),
+            RecordSlot("AL000003.EVT", "Middle", "SCANNER", 2, 1765000300)});
     OpenPage();
     // 1765000000 is 2025-12-06 05:46:40 UTC.
     const std::vector<std::string> expected = {
@@ -59,26 +60,27 @@ TEST_F(EventPageTest, RowsComeNewestFirstWithTheirTextsAndSlotNumbers)
         DateTimeText(2025, 12, 6, 5, 46, 40) + "\tOldest\tALERT\t1765000000",
     };
     EXPECT_EQ(expected, Rows());
-    EXPECT_EQ((std::vector<int>{2, 3, 1}), Slots());
+    EXPECT_EQ((std::vector<int> {2, 3, 1}), Slots());
 }
 
 TEST_F(EventPageTest, AFreeSlotBetweenUsedSlotsIsSkippedAndLaterRecordsStillAppear)
 {
     TableSlot freed = RecordSlot("AL000002.EVT", "Deleted", "ALERT", 0, 20);
     freed[0] = 0;
-    WriteTable(HeaderSlot(0, 0, 0), {RecordSlot("AL000001.EVT", "First", "ALERT", 2, 10), freed,
-                                     RecordSlot("AL000003.EVT", "Third", "ALERT", 2, 30)});
+    WriteTable(HeaderSlot(0, 0, 0),
+        {RecordSlot("AL000001.EVT", "First", "ALERT", 2, 10), freed,
+            RecordSlot("AL000003.EVT", "Third", "ALERT", 2, 30)});
     OpenPage();
-    EXPECT_EQ((std::vector<std::string>{"Third", "First"}), Descriptions());
-    EXPECT_EQ((std::vector<int>{3, 1}), Slots());
+    EXPECT_EQ((std::vector<std::string> {"Third", "First"}), Descriptions());
+    EXPECT_EQ((std::vector<int> {3, 1}), Slots());
 }
 
 TEST_F(EventPageTest, APriorityOutsideZeroToThreeStillListsItsRecord)
 {
-    WriteTable(HeaderSlot(0, 0, 0), {RecordSlot("AL000001.EVT", "Odd", "ALERT", 9, 10),
-                                     RecordSlot("AL000002.EVT", "Negative", "ALERT", -2, 5)});
+    WriteTable(HeaderSlot(0, 0, 0),
+        {RecordSlot("AL000001.EVT", "Odd", "ALERT", 9, 10), RecordSlot("AL000002.EVT", "Negative", "ALERT", -2, 5)});
     OpenPage();
-    EXPECT_EQ((std::vector<std::string>{"Odd", "Negative"}), Descriptions());
+    EXPECT_EQ((std::vector<std::string> {"Odd", "Negative"}), Descriptions());
 }
 
 TEST_F(EventPageTest, RefreshWithTheStoppedFlagEmptiesTheListAndAsksForTheService)
@@ -107,23 +109,24 @@ TEST_F(EventPageTest, ALengthChangeReloadsEvenWhileTheServiceIsStopped)
 
     AppendSlot(RecordSlot("AL000002.EVT", "Two", "ALERT", 3, 20));
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"Two", "One"}), Descriptions());
+    EXPECT_EQ((std::vector<std::string> {"Two", "One"}), Descriptions());
     EXPECT_EQ(768, page.LastLength());
 }
 
 TEST_F(EventPageTest, AHeaderSumChangeReloadsAndKeepsTheSelectionByPosition)
 {
-    WriteTable(HeaderSlot(0, 0, 3), {RecordSlot("AL000001.EVT", "A", "ALERT", 3, 10),
-                                     RecordSlot("AL000002.EVT", "B", "ALERT", 3, 20),
-                                     RecordSlot("AL000003.EVT", "C", "ALERT", 3, 30)});
+    WriteTable(HeaderSlot(0, 0, 3),
+        {RecordSlot("AL000001.EVT", "A", "ALERT", 3, 10), RecordSlot("AL000002.EVT", "B", "ALERT", 3, 20),
+            RecordSlot("AL000003.EVT", "C", "ALERT", 3, 30)});
     OpenPage();
     Select({1, 2});
     // Another administrator removed the newest record: same length, one count less.
-    WriteTable(HeaderSlot(0, 0, 2), {RecordSlot("AL000001.EVT", "A", "ALERT", 3, 10),
-                                     RecordSlot("AL000002.EVT", "B", "ALERT", 3, 20), TableSlot{}});
+    WriteTable(HeaderSlot(0, 0, 2),
+        {RecordSlot("AL000001.EVT", "A", "ALERT", 3, 10), RecordSlot("AL000002.EVT", "B", "ALERT", 3, 20),
+            TableSlot {}});
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"B", "A"}), Descriptions());
-    EXPECT_EQ((std::vector<int>{1}), page.SelectedPositions());
+    EXPECT_EQ((std::vector<std::string> {"B", "A"}), Descriptions());
+    EXPECT_EQ((std::vector<int> {1}), page.SelectedPositions());
     EXPECT_EQ(2, page.LastSum());
 }
 
@@ -134,8 +137,8 @@ TEST_F(EventPageTest, AnUnchangedLengthAndSumDoNotReload)
     Select({0});
     WriteTable(HeaderSlot(0, 0, 1), {RecordSlot("AL000001.EVT", "After", "ALERT", 3, 10)});
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"Before"}), Descriptions());
-    EXPECT_EQ((std::vector<int>{0}), page.SelectedPositions());
+    EXPECT_EQ((std::vector<std::string> {"Before"}), Descriptions());
+    EXPECT_EQ((std::vector<int> {0}), page.SelectedPositions());
 }
 
 TEST_F(EventPageTest, WhileStoppedAHeaderSumChangeAloneDoesNotReload)
@@ -190,8 +193,8 @@ TEST_F(EventPageTest, PaintingFillsTheClientLessOnePixelAndResizingWidensTheAppl
 
 TEST_F(EventPageTest, CriticalRowsDrawTheRedMarkerAndOddPrioritiesNone)
 {
-    WriteTable(HeaderSlot(1, 0, 0), {RecordSlot("AL000001.EVT", "Critical", "ALERT", 1, 20),
-                                     RecordSlot("AL000002.EVT", "Odd", "ALERT", 7, 10)});
+    WriteTable(HeaderSlot(1, 0, 0),
+        {RecordSlot("AL000001.EVT", "Critical", "ALERT", 1, 20), RecordSlot("AL000002.EVT", "Odd", "ALERT", 7, 10)});
     OpenPage();
     Select({});
     HWND box = page.List().ListBox();

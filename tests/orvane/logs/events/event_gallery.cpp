@@ -98,14 +98,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "EventGallery";
     RegisterClassA(&windowClass);
-    HWND frame = CreateWindowExA(0, "EventGallery", "Event Log", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                 20, 20, 640, 360, nullptr, nullptr, instance, nullptr);
+    HWND frame = CreateWindowExA(0, "EventGallery", "Event Log", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20,
+        20, 640, 360, nullptr, nullptr, instance, nullptr);
     RECT client = {};
     GetClientRect(frame, &client);
 
     CASTabWnd tab;
     tab.Create(frame, client, 1, 1);
-    CEventDlg page{TestProgram()};
+    CEventDlg page {TestProgram()};
     page.CreateInTab(tab, 0);
     tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
     tab.Select(0);

@@ -29,9 +29,24 @@ namespace {
 char GlyphCharacter(const std::string& name)
 {
     static const std::pair<const char*, char> named[] = {
-        {"space", ' '}, {"hyphen", '-'}, {"period", '.'}, {"comma", ','}, {"colon", ':'}, {"slash", '/'},
-        {"less", '<'},  {"greater", '>'}, {"zero", '0'}, {"one", '1'},   {"two", '2'},   {"three", '3'},
-        {"four", '4'},  {"five", '5'},   {"six", '6'},   {"seven", '7'}, {"eight", '8'}, {"nine", '9'},
+        {"space", ' '},
+        {"hyphen", '-'},
+        {"period", '.'},
+        {"comma", ','},
+        {"colon", ':'},
+        {"slash", '/'},
+        {"less", '<'},
+        {"greater", '>'},
+        {"zero", '0'},
+        {"one", '1'},
+        {"two", '2'},
+        {"three", '3'},
+        {"four", '4'},
+        {"five", '5'},
+        {"six", '6'},
+        {"seven", '7'},
+        {"eight", '8'},
+        {"nine", '9'},
     };
     if (name.size() == 1)
         return name[0];
@@ -58,8 +73,8 @@ std::vector<std::vector<std::string>> PostScriptPageTexts(const std::string& ps)
             inText = false;
         } else if (row.size() > 7 && row.compare(row.size() - 7, 7, " moveto") == 0) {
             inText = false;
-        } else if (!pages.empty() && row.size() > show.size() + 1 && row[0] == '/'
-                   && row.compare(row.size() - show.size(), show.size(), show) == 0) {
+        } else if (!pages.empty() && row.size() > show.size() + 1 && row[0] == '/' &&
+            row.compare(row.size() - show.size(), show.size(), show) == 0) {
             if (!inText)
                 pages.back().emplace_back();
             inText = true;
@@ -72,9 +87,9 @@ std::vector<std::vector<std::string>> PostScriptPageTexts(const std::string& ps)
 void EventPageTest::SetUp()
 {
     EventLogFolderTest::SetUp();
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 700, 500}, nullptr, 0));
     owner.ShowWindow(SW_SHOWNA);
-    ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 2));
+    ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT {0, 0, 640, 420}, 5, 2));
     printOutput = folder + "\\printed.ps";
 }
 
@@ -141,6 +156,6 @@ std::string EventPageTest::DateTimeText(WORD year, WORD month, WORD day, WORD ho
     SYSTEMTIME universal = {year, month, 0, day, hour, minute, second, 0};
     SYSTEMTIME local = {};
     SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local);
-    return ModuleLocaleFormat().FormatDate(local.wYear, local.wMonth, local.wDay) + " "
-           + ModuleLocaleFormat().FormatTime(local.wHour, local.wMinute, local.wSecond);
+    return ModuleLocaleFormat().FormatDate(local.wYear, local.wMonth, local.wDay) + " " +
+        ModuleLocaleFormat().FormatTime(local.wHour, local.wMinute, local.wSecond);
 }

@@ -53,7 +53,7 @@ protected:
 
     CWnd owner;
     CASTabWnd tab;
-    CEventDlg page{TestProgram()};
+    CEventDlg page {TestProgram()};
     FakePrinterDialog printerDialog;
     std::string printOutput;
 };

@@ -29,8 +29,8 @@ protected:
         std::memset(TestProgram().serverName, 0, sizeof TestProgram().serverName);
         std::strncpy(TestProgram().serverName, LocalComputerName(), sizeof TestProgram().serverName - 1);
         CAlertRecordTable::ForgetPaths();
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 700, 500}, nullptr, 0));
-        ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 640, 420}, 5, 1));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 700, 500}, nullptr, 0));
+        ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT {0, 0, 640, 420}, 5, 1));
         ASSERT_TRUE(page.CreateInTab(tab, 0));
         tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
         tab.Select(0);
@@ -54,7 +54,7 @@ protected:
     HaldenAlertCore core;
     CWnd owner;
     CASTabWnd tab;
-    CEventDlg page{TestProgram()};
+    CEventDlg page {TestProgram()};
 
 private:
     AlertCore* m_savedCore = nullptr;

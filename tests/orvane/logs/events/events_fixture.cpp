@@ -10,7 +10,7 @@
 #include "scratch_alert_home.h"
 
 TableSlot RecordSlot(const std::string& eventFile, const std::string& description, const std::string& application,
-                     int priority, std::int32_t time)
+    int priority, std::int32_t time)
 {
     alert_table::Record record;
     record.eventFile = eventFile;
@@ -18,14 +18,14 @@ TableSlot RecordSlot(const std::string& eventFile, const std::string& descriptio
     record.application = application;
     record.priority = priority;
     record.time = time;
-    TableSlot slot{};
+    TableSlot slot {};
     alert_table::WriteRecord(record, slot.data());
     return slot;
 }
 
 TableSlot HeaderSlot(std::int32_t critical, std::int32_t warning, std::int32_t informational)
 {
-    TableSlot slot{};
+    TableSlot slot {};
     alert_table::WriteHeaderCounts({critical, warning, informational}, slot.data());
     return slot;
 }
@@ -86,7 +86,7 @@ std::vector<BYTE> EventLogFolderTest::ReadTable() const
 TableSlot EventLogFolderTest::ReadSlot(int index) const
 {
     const std::vector<BYTE> bytes = ReadTable();
-    TableSlot slot{};
+    TableSlot slot {};
     const size_t at = static_cast<size_t>(index) * alert_table::kSlotSize;
     if (bytes.size() >= at + slot.size())
         std::memcpy(slot.data(), bytes.data() + at, slot.size());

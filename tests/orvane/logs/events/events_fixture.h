@@ -16,7 +16,7 @@ using TableSlot = std::array<BYTE, alert_table::kSlotSize>;
 
 // A record slot as the Alert Service writes it.
 TableSlot RecordSlot(const std::string& eventFile, const std::string& description, const std::string& application,
-                     int priority, std::int32_t time);
+    int priority, std::int32_t time);
 TableSlot HeaderSlot(std::int32_t critical, std::int32_t warning, std::int32_t informational);
 
 class EventLogFolderTest : public ::testing::Test {

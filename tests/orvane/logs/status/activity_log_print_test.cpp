@@ -49,10 +49,23 @@ private:
 char CharacterOfGlyph(const std::string& glyph)
 {
     static const std::map<std::string, char> named = {
-        {"space", ' '}, {"colon", ':'}, {"slash", '/'}, {"period", '.'}, {"hyphen", '-'},
-        {"parenleft", '('}, {"parenright", ')'}, {"zero", '0'}, {"one", '1'}, {"two", '2'},
-        {"three", '3'}, {"four", '4'}, {"five", '5'}, {"six", '6'}, {"seven", '7'},
-        {"eight", '8'}, {"nine", '9'},
+        {"space", ' '},
+        {"colon", ':'},
+        {"slash", '/'},
+        {"period", '.'},
+        {"hyphen", '-'},
+        {"parenleft", '('},
+        {"parenright", ')'},
+        {"zero", '0'},
+        {"one", '1'},
+        {"two", '2'},
+        {"three", '3'},
+        {"four", '4'},
+        {"five", '5'},
+        {"six", '6'},
+        {"seven", '7'},
+        {"eight", '8'},
+        {"nine", '9'},
     };
     if (glyph.size() == 1)
         return glyph[0];
@@ -72,8 +85,8 @@ std::vector<std::string> DrawnTexts(const std::string& document)
     while (std::getline(in, row)) {
         if (row.size() > 7 && row.compare(row.size() - 7, 7, " moveto") == 0) {
             inText = false;
-        } else if (row.size() > show.size() + 1 && row[0] == '/'
-                   && row.compare(row.size() - show.size(), show.size(), show) == 0) {
+        } else if (row.size() > show.size() + 1 && row[0] == '/' &&
+            row.compare(row.size() - show.size(), show.size(), show) == 0) {
             if (!inText)
                 texts.emplace_back();
             inText = true;
@@ -92,8 +105,8 @@ protected:
         TestProgram().serviceState = kServiceRunning;
         CActivityLogPaths::Forget();
         core.AnswerAlways("AlertGetHomeLog", DataAnswer(1, CoreText(folder.Path())));
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 500, 400}, nullptr, 0));
-        ASSERT_TRUE(view.Create(&owner, RECT{0, 0, 480, 360}, 2));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 500, 400}, nullptr, 0));
+        ASSERT_TRUE(view.Create(&owner, RECT {0, 0, 480, 360}, 2));
         view.m_printOutput = folder.File("printed.ps");
     }
     void TearDown() override
@@ -104,19 +117,20 @@ protected:
     }
 
     ProgramValuesScope scope;
-    ScratchFolder folder{TestName()};
+    ScratchFolder folder {TestName()};
     FakeAlertCore core;
     PrinterChoice printers;
     CWnd owner;
-    CActivityLogView view{TestProgram()};
+    CActivityLogView view {TestProgram()};
 };
 
 }  // namespace
 
 TEST_F(ActivityLogPrintTest, PrintingMakesADocumentTitledActivityLogWithTheLogsLines)
 {
-    WriteText(folder.File("ALERT.LOG"), "12/01/2026 10:00:00 Critical alert of VEXOMAR: Ripper (AL000001.EVT)\r\n"
-                                        "12/01/2026 10:05:30 VEXOMAR alert delivered by pager to Ann\r\n");
+    WriteText(folder.File("ALERT.LOG"),
+        "12/01/2026 10:00:00 Critical alert of VEXOMAR: Ripper (AL000001.EVT)\r\n"
+        "12/01/2026 10:05:30 VEXOMAR alert delivered by pager to Ann\r\n");
     view.Refresh(1);
     view.SendMessage(WM_COMMAND, ID_FILE_PRINT);
     EXPECT_EQ(1, printers.asked);

@@ -30,8 +30,8 @@ protected:
         TestProgram().frame = nullptr;
         CActivityLogPaths::Forget();
         core.AnswerAlways("AlertGetHomeLog", DataAnswer(1, CoreText(folder.Path())));
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 500, 400}, nullptr, 0));
-        ASSERT_TRUE(view.Create(&owner, RECT{0, 0, 480, 360}, 2));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 500, 400}, nullptr, 0));
+        ASSERT_TRUE(view.Create(&owner, RECT {0, 0, 480, 360}, 2));
     }
     void TearDown() override
     {
@@ -44,10 +44,10 @@ protected:
     std::string Log() const { return folder.File("ALERT.LOG"); }
 
     ProgramValuesScope scope;
-    ScratchFolder folder{TestName()};
+    ScratchFolder folder {TestName()};
     FakeAlertCore core;
     CWnd owner;
-    CActivityLogView view{TestProgram()};
+    CActivityLogView view {TestProgram()};
 };
 
 }  // namespace
@@ -55,8 +55,8 @@ protected:
 TEST_F(ActivityLogTest, TheViewIsAReadOnlyScrolledEditInTheFixedPitchFont)
 {
     const LONG style = GetWindowLongA(view.m_hWnd, GWL_STYLE);
-    for (LONG bit : {WS_CHILD, WS_VISIBLE, WS_BORDER, WS_HSCROLL, WS_VSCROLL, ES_MULTILINE, ES_READONLY,
-                     ES_AUTOHSCROLL, ES_AUTOVSCROLL})
+    for (LONG bit : {WS_CHILD, WS_VISIBLE, WS_BORDER, WS_HSCROLL, WS_VSCROLL, ES_MULTILINE, ES_READONLY, ES_AUTOHSCROLL,
+             ES_AUTOVSCROLL})
         EXPECT_EQ(bit, style & bit) << std::hex << bit;
     EXPECT_EQ(GetStockObject(ANSI_FIXED_FONT), view.GetFont());
     EXPECT_EQ(2, GetDlgCtrlID(view.m_hWnd));
@@ -65,8 +65,8 @@ TEST_F(ActivityLogTest, TheViewIsAReadOnlyScrolledEditInTheFixedPitchFont)
 TEST_F(ActivityLogTest, InATabItIsAChildOfTheTabWithTheTabIndexAsId)
 {
     CASTabWnd tab;
-    ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT{0, 0, 480, 360}, 100, 3));
-    CActivityLogView page{TestProgram()};
+    ASSERT_TRUE(tab.Create(owner.m_hWnd, RECT {0, 0, 480, 360}, 100, 3));
+    CActivityLogView page {TestProgram()};
     ASSERT_TRUE(page.CreateInTab(tab, 2));
     EXPECT_EQ(tab.m_hWnd, GetParent(page.m_hWnd));
     EXPECT_EQ(2, GetDlgCtrlID(page.m_hWnd));
@@ -231,8 +231,8 @@ TEST_F(ActivityLogTest, ViewsShareThePathsUntilTheServerChanges)
 {
     WriteText(Log(), "first\r\n");
     view.Refresh(1);
-    CActivityLogView second{TestProgram()};
-    ASSERT_TRUE(second.Create(&owner, RECT{0, 0, 100, 100}, 3));
+    CActivityLogView second {TestProgram()};
+    ASSERT_TRUE(second.Create(&owner, RECT {0, 0, 100, 100}, 3));
     second.Refresh(1);
     EXPECT_EQ("first\r\n", second.GetText());
     EXPECT_EQ(1u, core.CallsOf("AlertGetHomeLog").size());
@@ -283,7 +283,7 @@ TEST_F(ActivityLogTest, SaveAsIsAlwaysEnabledAndHelpOpensTheLogsTopic)
         topics.push_back(topic);
     };
     view.SendMessage(WM_COMMAND, ID_PAGE_HELP);
-    EXPECT_EQ(std::vector<UINT>{3030u}, topics);
+    EXPECT_EQ(std::vector<UINT> {3030u}, topics);
 }
 
 TEST(ActivityLogActivation, AClickOnTheViewLeavesTheFrameWithoutAnActiveView)
@@ -292,9 +292,9 @@ TEST(ActivityLogActivation, AClickOnTheViewLeavesTheFrameWithoutAnActiveView)
     FakeAlertCore core;
     TestProgram().core = &core;
     CFrameWnd frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 500, 400}));
-    CActivityLogView view{TestProgram()};
-    ASSERT_TRUE(view.Create(&frame, RECT{0, 0, 300, 200}, 2));
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT {0, 0, 500, 400}));
+    CActivityLogView view {TestProgram()};
+    ASSERT_TRUE(view.Create(&frame, RECT {0, 0, 300, 200}, 2));
     frame.SetActiveView(&view);
     view.SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame.m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     EXPECT_EQ(nullptr, frame.GetActiveView());

@@ -32,8 +32,10 @@ TEST_F(StatusPageTest, TheFirstLoadStartsThePollAndLaterLoadsDoNot)
 TEST_F(StatusPageTest, LoadPublishesTheLocalStateAndShowsTheCounts)
 {
     const std::pair<DWORD, int> cases[] = {
-        {SERVICE_STOPPED, kServiceStopped}, {SERVICE_PAUSED, kServicePaused},
-        {SERVICE_RUNNING, kServiceRunning}, {SERVICE_START_PENDING, kServiceRunning},
+        {SERVICE_STOPPED, kServiceStopped},
+        {SERVICE_PAUSED, kServicePaused},
+        {SERVICE_RUNNING, kServiceRunning},
+        {SERVICE_START_PENDING, kServiceRunning},
         {SERVICE_STOP_PENDING, kServiceRunning},
     };
     for (const auto& [status, state] : cases) {
@@ -41,7 +43,7 @@ TEST_F(StatusPageTest, LoadPublishesTheLocalStateAndShowsTheCounts)
         AnswerStatistics(7, 0, -3);
         page.Load(0);
         EXPECT_EQ(state, TestProgram().serviceState) << status;
-        EXPECT_EQ((std::vector<std::string>{"7", "0", "-3"}), Counts());
+        EXPECT_EQ((std::vector<std::string> {"7", "0", "-3"}), Counts());
     }
     const auto statistics = core.CallsOf("AlertGetStatistics");
     ASSERT_FALSE(statistics.empty());
@@ -64,11 +66,11 @@ TEST_F(StatusPageTest, StatisticsThatCannotBeReadShowAsZeros)
     for (int failure : {0, AlertCore::kServerUnreachable}) {
         AnswerStatistics(1, 2, 3);
         page.Load(0);
-        ASSERT_EQ((std::vector<std::string>{"1", "2", "3"}), Counts());
+        ASSERT_EQ((std::vector<std::string> {"1", "2", "3"}), Counts());
         // A failing core may still have left bytes in the record.
         core.Answer("AlertGetStatistics", DataAnswer(failure, StatisticsRecord(9, 9, 9)));
         Tick();
-        EXPECT_EQ((std::vector<std::string>{"0", "0", "0"}), Counts()) << failure;
+        EXPECT_EQ((std::vector<std::string> {"0", "0", "0"}), Counts()) << failure;
     }
 }
 
@@ -78,10 +80,10 @@ TEST_F(StatusPageTest, TheCountsRefreshOnEveryTickEvenWhileTheServiceIsStopped)
     page.Load(1);
     AnswerStatistics(1, 0, 0);
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"1", "0", "0"}), Counts());
+    EXPECT_EQ((std::vector<std::string> {"1", "0", "0"}), Counts());
     AnswerStatistics(2, 5, 11);
     Tick();
-    EXPECT_EQ((std::vector<std::string>{"2", "5", "11"}), Counts());
+    EXPECT_EQ((std::vector<std::string> {"2", "5", "11"}), Counts());
     EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
 }
 
@@ -111,7 +113,7 @@ TEST_F(StatusPageTest, AnotherServerIsPolledByTheRemoteQueryUnderItsName)
     UseServer("FARSERVER");
     control.remoteStatus = SERVICE_STOPPED;
     Tick();
-    EXPECT_EQ(std::vector<std::string>{"remote FARSERVER"}, control.calls);
+    EXPECT_EQ(std::vector<std::string> {"remote FARSERVER"}, control.calls);
     EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     EXPECT_EQ(kMustStartText, Text(IDC_SERVICE_MESSAGE));
     EXPECT_EQ("FARSERVER", core.CallsOf("AlertGetStatistics").at(0).texts[0]);
@@ -129,7 +131,7 @@ TEST_F(StatusPageTest, AnotherServersUnreadableStatusLeavesTheStateAndMessage)
     EXPECT_EQ(kServicePaused, TestProgram().serviceState);
     EXPECT_EQ(kMustStartText, Text(IDC_SERVICE_MESSAGE));
     // The counts came before the status.
-    EXPECT_EQ((std::vector<std::string>{"4", "4", "4"}), Counts());
+    EXPECT_EQ((std::vector<std::string> {"4", "4", "4"}), Counts());
 }
 
 TEST_F(StatusPageTest, ThisComputerIsKnownWhateverTheCaseOfItsName)
@@ -139,7 +141,7 @@ TEST_F(StatusPageTest, ThisComputerIsKnownWhateverTheCaseOfItsName)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     UseServer(lower.c_str());
     Tick();
-    EXPECT_EQ(std::vector<std::string>{"local"}, control.calls);
+    EXPECT_EQ(std::vector<std::string> {"local"}, control.calls);
     EXPECT_STREQ(LocalComputerName(), page.ServiceComputerName());
     UseServer("FARSERVER");
     EXPECT_STREQ("FARSERVER", page.ServiceComputerName());
@@ -192,7 +194,7 @@ TEST_F(StatusPageTest, HelpOpensTheSummaryTopic)
     std::vector<UINT> topics;
     TestProgram().openHelp = [&](HWND, UINT topic) { topics.push_back(topic); };
     Command(ID_PAGE_HELP);
-    EXPECT_EQ(std::vector<UINT>{3010u}, topics);
+    EXPECT_EQ(std::vector<UINT> {3010u}, topics);
 }
 
 TEST_F(StatusPageTest, DestructionClosesTheKeptServiceManagerHandle)
@@ -200,7 +202,7 @@ TEST_F(StatusPageTest, DestructionClosesTheKeptServiceManagerHandle)
     page.Load(1);
     control.calls.clear();
     page.DestroyWindow();
-    EXPECT_EQ(std::vector<std::string>{"close"}, control.calls);
+    EXPECT_EQ(std::vector<std::string> {"close"}, control.calls);
 }
 
 namespace {

@@ -26,8 +26,8 @@ protected:
         TestProgram().serviceState = kServiceRunning;
         CAlertRecordTable::ForgetPaths();
         core.AnswerAlways("AlertGetHomeEventLog", DataAnswer(1, CoreText(folder.Path())));
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 600, 450}, nullptr, 0));
-        ASSERT_TRUE(page.Create(&owner, RECT{0, 0, 580, 420}, 0));
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 600, 450}, nullptr, 0));
+        ASSERT_TRUE(page.Create(&owner, RECT {0, 0, 580, 420}, 0));
         page.m_wait = [this](DWORD milliseconds) { waits.push_back(milliseconds); };
     }
     void TearDown() override
@@ -50,13 +50,13 @@ protected:
     }
 
     ProgramValuesScope scope;
-    ScratchFolder folder{TestName()};
+    ScratchFolder folder {TestName()};
     FakeAlertCore core;
     FakeServiceControl control;
     RecordingFrame frame;
     std::vector<DWORD> waits;
     CWnd owner;
-    CAlStaticWnd page{TestProgramWith(control)};
+    CAlStaticWnd page {TestProgramWith(control)};
 };
 
 inline constexpr const char* kMustStartText =

@@ -92,9 +92,9 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
     ASSERT_EQ(0, RunBesideTest("ALERTSVC.EXE", "/install"));
     ScmServiceControl control;
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT{0, 0, 600, 450}, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, RECT {0, 0, 600, 450}, nullptr, 0));
     CAlStaticWnd page(TestProgramWith(control));
-    ASSERT_TRUE(page.Create(&owner, RECT{0, 0, 580, 420}, 0));
+    ASSERT_TRUE(page.Create(&owner, RECT {0, 0, 580, 420}, 0));
     std::vector<DWORD> waits;
     page.m_wait = [&](DWORD milliseconds) { waits.push_back(milliseconds); };
     auto tick = [&] { page.SendMessage(WM_TIMER, CAlStaticWnd::kPollTimer); };
@@ -109,7 +109,7 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
 
     page.SendMessage(WM_COMMAND, ID_SERVICE_START);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), ManagerState());
-    EXPECT_EQ(std::vector<int>{0}, frame.reloads);
+    EXPECT_EQ(std::vector<int> {0}, frame.reloads);
     tick();
     EXPECT_EQ(kServiceRunning, TestProgram().serviceState);
     EXPECT_EQ("", page.GetDlgItemText(IDC_SERVICE_MESSAGE));
@@ -128,16 +128,16 @@ TEST_F(RealServiceTest, ThePageStartsPausesContinuesAndStopsTheRealService)
     EXPECT_EQ("0", page.GetDlgItemText(IDC_CRITICAL_COUNT));
     EXPECT_EQ("0", page.GetDlgItemText(IDC_WARNING_COUNT));
     EXPECT_EQ("1", page.GetDlgItemText(IDC_INFORMATIONAL_COUNT));
-    CActivityLogView log{TestProgram()};
-    ASSERT_TRUE(log.Create(&owner, RECT{0, 0, 300, 200}, 2));
+    CActivityLogView log {TestProgram()};
+    ASSERT_TRUE(log.Create(&owner, RECT {0, 0, 300, 200}, 2));
     log.Refresh(1);
     EXPECT_NE(std::string::npos, log.GetText().find("Disk space is low on the mail server")) << log.GetText();
 
     page.SendMessage(WM_COMMAND, ID_SERVICE_STOP);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ManagerState());
     EXPECT_EQ(kServiceStopping, TestProgram().serviceState);
-    EXPECT_EQ((std::vector<int>{0, 0, 1}), frame.reloads);
-    EXPECT_EQ((std::vector<DWORD>{500, 500, 500}), waits);
+    EXPECT_EQ((std::vector<int> {0, 0, 1}), frame.reloads);
+    EXPECT_EQ((std::vector<DWORD> {500, 500, 500}), waits);
     tick();
     EXPECT_EQ(kServiceStopped, TestProgram().serviceState);
     log.SendMessage(WM_TIMER, CActivityLogView::kCheckTimer);

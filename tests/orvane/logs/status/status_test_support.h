@@ -49,7 +49,7 @@ public:
 // Puts the program's values back as they were when the test began.
 class ProgramValuesScope {
 public:
-    ProgramValuesScope() : m_saved(TestProgram()) {}
+    ProgramValuesScope() : m_saved(TestProgram()) { }
     ~ProgramValuesScope() { TestProgram() = m_saved; }
     ProgramValuesScope(const ProgramValuesScope&) = delete;
     ProgramValuesScope& operator=(const ProgramValuesScope&) = delete;

@@ -52,8 +52,8 @@ void FrameTest::CreateFrame(const std::vector<PageRow>& rows)
 {
     TestProgram().serviceControl = &serviceControl;
     frame = std::make_unique<CMainFrame>(TestProgram(), rows);
-    ASSERT_TRUE(frame->Create(nullptr, "Alert Manager", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr,
-                              IDR_MENU_STATISTICS));
+    ASSERT_TRUE(frame->Create(
+        nullptr, "Alert Manager", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr, IDR_MENU_STATISTICS));
     FlushMessages();
 }
 

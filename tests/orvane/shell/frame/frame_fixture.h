@@ -22,7 +22,7 @@ public:
         answer = status;
         return true;
     }
-    void CloseLocal() override {}
+    void CloseLocal() override { }
 
     DWORD status = SERVICE_RUNNING;
 };

@@ -88,8 +88,8 @@ TEST_F(FrameTest, EachPageBringsItsOwnMenu)
         EXPECT_EQ(logMenus[i], frame->CurrentMenuId()) << "log page " << i;
     }
     frame->ShowConfiguration();
-    const UINT configMenus[] = {IDR_MENU_BROADCAST, IDR_MENU_BROADCAST, IDR_MENU_PAGER, IDR_MENU_SNMP,
-                                IDR_MENU_TICKET,    IDR_MENU_EMAIL,     IDR_MENU_EVENT_LOG};
+    const UINT configMenus[] = {IDR_MENU_BROADCAST, IDR_MENU_BROADCAST, IDR_MENU_PAGER, IDR_MENU_SNMP, IDR_MENU_TICKET,
+        IDR_MENU_EMAIL, IDR_MENU_EVENT_LOG};
     for (int i : {1, 2, 3, 4, 5, 6, 0}) {
         ClickTab(frame->ConfigTab(), i);
         EXPECT_EQ(configMenus[i], frame->CurrentMenuId()) << "configuration page " << i;
@@ -136,7 +136,8 @@ TEST_F(FrameTest, WhileMinimisedEachClockTickShowsTheNextOfThreeIconsAndRestorin
     HICON programIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SetClassLongPtrA(frame->m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(programIcon));
     frame->SendMessage(WM_TIMER, 6, 0);
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(programIcon), static_cast<LONG_PTR>(GetClassLongPtrA(frame->m_hWnd, GCLP_HICON)))
+    EXPECT_EQ(
+        reinterpret_cast<LONG_PTR>(programIcon), static_cast<LONG_PTR>(GetClassLongPtrA(frame->m_hWnd, GCLP_HICON)))
         << "no animation while the frame is not minimised";
 
     frame->ShowWindow(SW_SHOWMINIMIZED);

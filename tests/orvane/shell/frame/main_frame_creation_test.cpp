@@ -37,7 +37,8 @@ TEST_F(FrameTest, ComesUpWithTheLogsInFrontOnTheStatisticsMenu)
     EXPECT_FALSE(frame->ConfigurationShown());
     EXPECT_TRUE(IsWindowVisible(frame->LogsTab().m_hWnd) || !IsWindowVisible(frame->m_hWnd));
     EXPECT_FALSE(GetWindowLongA(frame->ConfigTab().m_hWnd, GWL_STYLE) & WS_VISIBLE);
-    EXPECT_FALSE(GetWindowLongA(frame->Selector(), GWL_STYLE) & WS_VISIBLE) << "the selector goes with the configuration";
+    EXPECT_FALSE(GetWindowLongA(frame->Selector(), GWL_STYLE) & WS_VISIBLE)
+        << "the selector goes with the configuration";
     EXPECT_EQ(static_cast<UINT>(IDR_MENU_STATISTICS), frame->CurrentMenuId());
     EXPECT_EQ(0, frame->LogsTab().GetCurSel());
     EXPECT_EQ(0, frame->ConfigTab().GetCurSel());
@@ -69,7 +70,7 @@ TEST_F(FrameTest, ToolbarHoldsTheButtonsInOrderAndTheSelectorAfterAGap)
     auto* toolBar = dynamic_cast<CToolBar*>(frame->GetControlBar(AFX_IDW_TOOLBAR));
     ASSERT_NE(nullptr, toolBar);
     const UINT expected[] = {ID_SHOW_LOGS, ID_SHOW_CONFIGURATION, ID_SEPARATOR, ID_SEPARATOR, ID_SELECT_SERVER,
-                             ID_SERVICE_START, ID_SERVICE_STOP, ID_SERVICE_PAUSE};
+        ID_SERVICE_START, ID_SERVICE_STOP, ID_SERVICE_PAUSE};
     ASSERT_GE(toolBar->GetButtonCount(), 10);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(expected[i], toolBar->GetItemID(i)) << "button " << i;
@@ -96,8 +97,7 @@ TEST_F(FrameTest, ServiceStatusBarShowsStateDateAndTimeAndIsWideEnoughForEverySt
         int state;
         const char* text;
     } cases[] = {{kServiceStopped, "Service : Stopped"}, {kServicePaused, "Service : Paused"},
-                 {kServiceRunning, "Service : Started"}, {kServiceStopping, "Service : Stopping"},
-                 {7, "Service : Started"}};
+        {kServiceRunning, "Service : Started"}, {kServiceStopping, "Service : Stopping"}, {7, "Service : Started"}};
     for (const auto& c : cases) {
         TestProgram().serviceState = c.state;
         UpdateCommands();

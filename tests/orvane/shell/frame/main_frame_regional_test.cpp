@@ -28,10 +28,7 @@ protected:
         LoadSettings();
         FrameTest::TearDown();
     }
-    void Announce(const char* section)
-    {
-        frame->SendMessage(WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(section));
-    }
+    void Announce(const char* section) { frame->SendMessage(WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(section)); }
 
     std::unique_ptr<SavedRegionalValues> m_saved;
 };

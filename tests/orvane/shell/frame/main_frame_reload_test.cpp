@@ -27,7 +27,7 @@ TEST_F(FrameTest, TheSelectorListsDEFAULTThenTheCoresNamesAndKeepsTheRememberedC
     core.AnswerAlways("AlertGetApplicationALT", ApplicationList({"VEXOMAR", "BACKUP"}));
     CreateFrame();
     frame->ShowConfiguration();
-    EXPECT_EQ((std::vector<std::string>{"DEFAULT", "VEXOMAR", "BACKUP"}), SelectorEntries());
+    EXPECT_EQ((std::vector<std::string> {"DEFAULT", "VEXOMAR", "BACKUP"}), SelectorEntries());
     EXPECT_EQ("DEFAULT", SelectedEntry());
     EXPECT_STREQ("DEFAULT", TestProgram().applicationName) << "the calls never go out with an empty name";
 
@@ -81,11 +81,11 @@ TEST_F(FrameTest, NamesTooLongForTheCurrentApplicationAreNotOffered)
     // 23 characters fit the 24-byte current name; 24, or a name filling its whole 64-byte slot,
     // would have to be cut into another application's name.
     const std::string fits(23, 'F');
-    core.AnswerAlways("AlertGetApplicationALT",
-                      ApplicationList({std::string(64, 'A'), fits, std::string(24, 'B'), "NEXT"}));
+    core.AnswerAlways(
+        "AlertGetApplicationALT", ApplicationList({std::string(64, 'A'), fits, std::string(24, 'B'), "NEXT"}));
     CreateFrame();
     frame->ShowConfiguration();
-    EXPECT_EQ((std::vector<std::string>{"DEFAULT", fits, "NEXT"}), SelectorEntries());
+    EXPECT_EQ((std::vector<std::string> {"DEFAULT", fits, "NEXT"}), SelectorEntries());
     frame->ChangeApplication(std::string(24, 'B'));
     EXPECT_STREQ("DEFAULT", TestProgram().applicationName) << "a name that does not fit is refused whole";
     frame->ChangeApplication(fits);
@@ -102,8 +102,8 @@ TEST_F(FrameTest, ChoosingDEFAULTInTheSelectorLoadsTheSettingsOfALERT)
     EXPECT_STREQ("VEXOMAR", TestProgram().applicationName);
 
     SendMessageA(frame->Selector(), CB_SETCURSEL, 0, 0);
-    frame->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(frame->Selector()));
+    frame->SendMessage(
+        WM_COMMAND, MAKEWPARAM(IDC_APPLICATION_SELECTOR, CBN_SELCHANGE), reinterpret_cast<LPARAM>(frame->Selector()));
     EXPECT_EQ("ALERT", frame->ConfigTab().Settings().ApplicationName());
     EXPECT_STREQ("DEFAULT", TestProgram().applicationName);
 }
@@ -123,22 +123,21 @@ TEST_F(FrameTest, AReloadReadsEachMethodInOrderHandsItOverAndReleasesItWithItsKi
     for (const FakeCoreCall& call : core.calls)
         if (call.function.rfind("AlertGet", 0) == 0 || call.function == "AlertFreeCheckEverySetting")
             methodCalls.push_back(call.function);
-    const std::vector<std::string> expected = {
-        "AlertGetApplicationALT",
-        "AlertGetBroadcast", "AlertFreeCheckEverySetting", "AlertGetPager", "AlertFreeCheckEverySetting",
-        "AlertGetSnmp", "AlertFreeCheckEverySetting", "AlertGetTTixPRINTQ_HEADER", "AlertFreeCheckEverySetting",
-        "AlertGetEMail", "AlertFreeCheckEverySetting", "AlertGetEventLog", "AlertFreeCheckEverySetting"};
+    const std::vector<std::string> expected = {"AlertGetApplicationALT", "AlertGetBroadcast",
+        "AlertFreeCheckEverySetting", "AlertGetPager", "AlertFreeCheckEverySetting", "AlertGetSnmp",
+        "AlertFreeCheckEverySetting", "AlertGetTTixPRINTQ_HEADER", "AlertFreeCheckEverySetting", "AlertGetEMail",
+        "AlertFreeCheckEverySetting", "AlertGetEventLog", "AlertFreeCheckEverySetting"};
     std::vector<std::string> withoutLogPaths;
     for (const std::string& name : methodCalls)
-        if (name != "AlertGetHomeEventLog" && name != "AlertGetHomeLog" && name != "AlertGetStatistics"
-            && name != "AlertGetCFGDate")
+        if (name != "AlertGetHomeEventLog" && name != "AlertGetHomeLog" && name != "AlertGetStatistics" &&
+            name != "AlertGetCFGDate")
             withoutLogPaths.push_back(name);
     EXPECT_EQ(expected, withoutLogPaths);
 
     std::vector<int> kinds;
     for (const FakeCoreCall& call : core.CallsOf("AlertFreeCheckEverySetting"))
         kinds.push_back(call.numbers.at(0));
-    EXPECT_EQ((std::vector<int>{1, 3, 7, 8, 2, 9}), kinds);
+    EXPECT_EQ((std::vector<int> {1, 3, 7, 8, 2, 9}), kinds);
     for (const FakeCoreCall& call : core.CallsOf("AlertGetSnmp")) {
         EXPECT_EQ("VEXOMAR", call.texts.at(1));
         EXPECT_EQ(TestProgram().serverName, call.texts.at(0));

@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr UINT kShared = 40100;      // handled by a log page and a configuration page
-constexpr UINT kLogsOnly = 40101;    // handled by the second log page only
-constexpr UINT kUnhandled = 40102;   // handled by no page
+constexpr UINT kShared = 40100;  // handled by a log page and a configuration page
+constexpr UINT kLogsOnly = 40101;  // handled by the second log page only
+constexpr UINT kUnhandled = 40102;  // handled by no page
 
 std::vector<std::string>& Routed()
 {
@@ -39,21 +39,20 @@ public:
             Routed().push_back(m_name + " " + std::to_string(request.id));
         return handles || CAdminFV::OnCmdMsg(request);
     }
-    void Load(int) override {}
+    void Load(int) override { }
 
 private:
     std::string m_name;
     std::vector<UINT> m_handled;
 };
 
-template <char Name>
-std::unique_ptr<FramePage> MakeRouting(ProgramValues&)
+template <char Name> std::unique_ptr<FramePage> MakeRouting(ProgramValues&)
 {
     switch (Name) {
-    case 'A': return std::make_unique<RoutingPage>("A", std::vector<UINT>{kShared});
-    case 'B': return std::make_unique<RoutingPage>("B", std::vector<UINT>{kLogsOnly});
-    case 'D': return std::make_unique<RoutingPage>("D", std::vector<UINT>{kShared});
-    default: return std::make_unique<RoutingPage>("E", std::vector<UINT>{});
+    case 'A': return std::make_unique<RoutingPage>("A", std::vector<UINT> {kShared});
+    case 'B': return std::make_unique<RoutingPage>("B", std::vector<UINT> {kLogsOnly});
+    case 'D': return std::make_unique<RoutingPage>("D", std::vector<UINT> {kShared});
+    default: return std::make_unique<RoutingPage>("E", std::vector<UINT> {});
     }
 }
 
@@ -77,7 +76,7 @@ TEST_F(FrameTest, TheFrontPageTakesACommandBeforeThePageThatAlsoHandlesIt)
     frame->SendMessage(WM_COMMAND, kShared, 0);
     frame->ShowConfiguration();
     frame->SendMessage(WM_COMMAND, kShared, 0);
-    EXPECT_EQ((std::vector<std::string>{"A 40100", "D 40100"}), Routed());
+    EXPECT_EQ((std::vector<std::string> {"A 40100", "D 40100"}), Routed());
 }
 
 TEST_F(FrameTest, ACommandTheFrontPageLacksGoesToThePageThatHandlesItInEitherTabWindow)
@@ -88,7 +87,7 @@ TEST_F(FrameTest, ACommandTheFrontPageLacksGoesToThePageThatHandlesItInEitherTab
     frame->ShowConfiguration();
     frame->SendMessage(WM_COMMAND, kLogsOnly, 0);
     frame->SendMessage(WM_COMMAND, kUnhandled, 0);
-    EXPECT_EQ((std::vector<std::string>{"B 40101", "B 40101"}), Routed());
+    EXPECT_EQ((std::vector<std::string> {"B 40101", "B 40101"}), Routed());
     EXPECT_FALSE(Enabled(kUnhandled)) << "a command no page handles is no command of the frame's";
     EXPECT_TRUE(Enabled(kLogsOnly));
 }

@@ -14,8 +14,8 @@ class RegistryReaderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                                 nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     }
     void TearDown() override
     {
@@ -24,10 +24,14 @@ protected:
     }
     void SetBytes(const char* name, DWORD type, const std::string& bytes)
     {
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                                static_cast<DWORD>(bytes.size())));
+        ASSERT_EQ(ERROR_SUCCESS,
+            RegSetValueExA(
+                key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())));
     }
-    std::string Read(const char* name) { return ReadRegistryString(HKEY_LOCAL_MACHINE, kScratchKey, name, 256, "dflt"); }
+    std::string Read(const char* name)
+    {
+        return ReadRegistryString(HKEY_LOCAL_MACHINE, kScratchKey, name, 256, "dflt");
+    }
 
     HKEY key = nullptr;
 };

@@ -102,8 +102,8 @@ TEST(ConnectServerDlg, OverlongTextPutInTheEditsIsRefusedOnOkAndTheDialogStaysOp
 
 TEST(ConnectServerDlg, OpensCentredOnItsParent)
 {
-    HWND parentWindow = CreateWindowA("STATIC", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 700, 500,
-                                      nullptr, nullptr, nullptr, nullptr);
+    HWND parentWindow = CreateWindowA(
+        "STATIC", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 700, 500, nullptr, nullptr, nullptr, nullptr);
     CWnd parent;
     parent.Attach(parentWindow);
     CConnectServerDlg dialog(&parent);

@@ -18,7 +18,7 @@ namespace {
 
 class FakeMail : public MailSystem {
 public:
-    explicit FakeMail(bool present) : m_present(present) {}
+    explicit FakeMail(bool present) : m_present(present) { }
     bool MailSystemPresent() override { return m_present; }
 
 private:
@@ -62,7 +62,7 @@ TEST_F(ExchangeMailTest, WithoutTheMailClientTheExactMessageIsShownAndNoDialogRu
 
 TEST_F(ExchangeMailTest, TheRecordOfTheCurrentServerFillsTheEditsAndOkStoresItWithTheFlag)
 {
-    core.Answer("AlertGetMailCfg", FakeAnswer{1, 0, Record("OLDEXCH", "Old Mailbox Name"), std::nullopt});
+    core.Answer("AlertGetMailCfg", FakeAnswer {1, 0, Record("OLDEXCH", "Old Mailbox Name"), std::nullopt});
     FakeMail present(true);
     std::string caption, shownServer, shownMailbox;
     LRESULT serverLimit = 0, mailboxLimit = 0;
@@ -84,7 +84,7 @@ TEST_F(ExchangeMailTest, TheRecordOfTheCurrentServerFillsTheEditsAndOkStoresItWi
     EXPECT_EQ("Old Mailbox Name", shownMailbox);
     EXPECT_EQ(63, serverLimit);
     EXPECT_EQ(255, mailboxLimit);
-    EXPECT_EQ((std::vector<std::string>{"AlertGetMailCfg", "AlertSetMailCfg"}), core.Functions());
+    EXPECT_EQ((std::vector<std::string> {"AlertGetMailCfg", "AlertSetMailCfg"}), core.Functions());
     EXPECT_EQ("ALERTSRV", core.CallsOf("AlertGetMailCfg")[0].texts[0]);
     FakeCoreCall set = core.CallsOf("AlertSetMailCfg")[0];
     EXPECT_EQ("ALERTSRV", set.texts[0]);
@@ -107,13 +107,13 @@ TEST_F(ExchangeMailTest, CancelStoresNothing)
         Click(modal.m_hWnd, IDCANCEL);
     });
     RunExchangeMailSetup(nullptr, TestProgram(), present);
-    EXPECT_EQ(std::vector<std::string>{"AlertGetMailCfg"}, core.Functions());
+    EXPECT_EQ(std::vector<std::string> {"AlertGetMailCfg"}, core.Functions());
 }
 
 TEST_F(ExchangeMailTest, AFailedReadLeavesTheRecordZeroedAndTheEditsEmpty)
 {
     std::vector<BYTE> garbage(1024, 0);
-    core.Answer("AlertGetMailCfg", FakeAnswer{0, 0, garbage, std::nullopt});
+    core.Answer("AlertGetMailCfg", FakeAnswer {0, 0, garbage, std::nullopt});
     FakeMail present(true);
     std::string shownServer = "x", shownMailbox = "x";
     ModalScript script;
@@ -135,7 +135,7 @@ TEST_F(ExchangeMailTest, UnterminatedNamesFromTheCoreStopAtTheirFieldAndAreRefus
     std::vector<BYTE> record(1024, 0);
     std::memset(record.data() + 4, 'S', 64);
     std::memset(record.data() + 68, 'M', 256);
-    core.Answer("AlertGetMailCfg", FakeAnswer{1, 0, record, std::nullopt});
+    core.Answer("AlertGetMailCfg", FakeAnswer {1, 0, record, std::nullopt});
     FakeMail present(true);
     ScriptedPrompter prompter;
     prompter.Expect("Enter no more than 63 characters.").Expect("Enter no more than 255 characters.");

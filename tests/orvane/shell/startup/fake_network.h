@@ -9,7 +9,7 @@
 
 struct NetworkCall {
     std::string function;  // "Add" or "Cancel"
-    std::string remote;    // the remote name added, or the name cancelled
+    std::string remote;  // the remote name added, or the name cancelled
     bool hasLocal = false;
     bool hasProvider = false;
     DWORD type = 0;

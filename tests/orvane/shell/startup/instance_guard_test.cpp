@@ -18,13 +18,14 @@ struct Probe {
 
     bool Start(const char* mode, WORD show)
     {
-        std::string command = "\"" + PathBesideTest("INSTPROBE.EXE") + "\" " + kProbeMutex + " " + mode + " " + kReadyEvent;
+        std::string command =
+            "\"" + PathBesideTest("INSTPROBE.EXE") + "\" " + kProbeMutex + " " + mode + " " + kReadyEvent;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = show;
-        return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process) != FALSE;
+        return CreateProcessA(
+                   nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) != FALSE;
     }
     // The exit code, or -1 when the process did not end in time.
     int Finish()
@@ -189,8 +190,8 @@ TEST(InstanceGuard, AnInvalidMutexNameMeansTheMutexWasNotCreated)
 
 TEST(AnswerBringUp, RestoresAMinimisedFrameAndAnswers74354)
 {
-    HWND frame = CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr,
-                               nullptr);
+    HWND frame =
+        CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(frame, SW_SHOWMINNOACTIVE);
     ASSERT_TRUE(IsIconic(frame));
     EXPECT_EQ(0, AnswerBringUp(frame, kBringUpWParam, 35169));
@@ -204,8 +205,8 @@ TEST(AnswerBringUp, RestoresAMinimisedFrameAndAnswers74354)
 
 TEST(AnswerBringUp, ShowsAHiddenFrame)
 {
-    HWND frame = CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr,
-                               nullptr);
+    HWND frame =
+        CreateWindowA("STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_FALSE(IsWindowVisible(frame));
     EXPECT_EQ(74354, AnswerBringUp(frame, 34984, 35168));
     EXPECT_TRUE(IsWindowVisible(frame));

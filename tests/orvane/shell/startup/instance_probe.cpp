@@ -48,8 +48,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     probeClass.lpszClassName = kProbeClass;
     if (!RegisterClassA(&probeClass))
         return 3;
-    HWND window = CreateWindowA(kProbeClass, "Instance probe", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr,
-                                nullptr, instance, nullptr);
+    HWND window = CreateWindowA(
+        kProbeClass, "Instance probe", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 4;
     ShowWindow(window, show);

@@ -14,7 +14,7 @@ namespace {
 class ReloadRecorder : public FrameRequests {
 public:
     void ReloadAllPages(int serviceStopped) override { reloads.push_back(serviceStopped); }
-    void ShowServiceStateNow() override {}
+    void ShowServiceStateNow() override { }
     std::vector<int> reloads;
 };
 
@@ -70,7 +70,7 @@ TEST_F(ServerConnectionTest, ASuccessAddsTheAdminShareAsADiskWithTheLogonAndRelo
     EXPECT_STREQ("ALPHA", TestProgram().serverName);
     EXPECT_STREQ("\\\\ALPHA\\ADMIN$", Remembered().adminShare);
     EXPECT_STREQ("\\\\ALPHA\\IPC$", Remembered().ipcShare);
-    EXPECT_EQ(std::vector<int>{0}, frame.reloads);
+    EXPECT_EQ(std::vector<int> {0}, frame.reloads);
     EXPECT_TRUE(prompter.Shown().empty());
 }
 
@@ -110,7 +110,7 @@ TEST_F(ServerConnectionTest, ASecondConnectionCancelsBothSharesOfTheFirstOnceThe
         EXPECT_TRUE(network.calls[index].force);
     }
     EXPECT_STREQ("BETA", TestProgram().serverName);
-    EXPECT_EQ((std::vector<int>{0, 0}), frame.reloads);
+    EXPECT_EQ((std::vector<int> {0, 0}), frame.reloads);
 }
 
 TEST_F(ServerConnectionTest, ReconnectingToTheSameServerDropsItsShareBeforeTheNewLogon)
@@ -142,7 +142,7 @@ TEST_F(ServerConnectionTest, AFailedAttemptLeavesTheEarlierServerAndItsSharesUnt
     // The connection still stands, so the next successful attempt still cancels it.
     EXPECT_STREQ("\\\\ALPHA\\ADMIN$", Remembered().adminShare);
     EXPECT_STREQ("\\\\ALPHA\\IPC$", Remembered().ipcShare);
-    EXPECT_EQ(std::vector<int>{0}, frame.reloads);
+    EXPECT_EQ(std::vector<int> {0}, frame.reloads);
 }
 
 TEST_F(ServerConnectionTest, AnyOtherErrorIsShownByNumber)

@@ -25,7 +25,7 @@ RECT ChildRect(HWND parent, HWND child)
 std::string Text(const RECT& rect)
 {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
-           std::to_string(rect.bottom);
+        std::to_string(rect.bottom);
 }
 
 }  // namespace

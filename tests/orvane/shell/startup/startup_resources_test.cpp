@@ -42,9 +42,9 @@ TemplateInfo ReadTemplate(UINT id)
     info.cx = dialog->cx;
     info.cy = dialog->cy;
     const WORD* field = reinterpret_cast<const WORD*>(dialog + 1);
-    field = SkipOrd(field);                   // menu
-    field = SkipOrd(field);                   // class
-    field = SkipOrd(field, &info.caption);    // caption
+    field = SkipOrd(field);  // menu
+    field = SkipOrd(field);  // class
+    field = SkipOrd(field, &info.caption);  // caption
     if (dialog->style & DS_SETFONT) {
         info.pointSize = *field++;
         SkipOrd(field, &info.face);

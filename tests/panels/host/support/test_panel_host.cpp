@@ -34,10 +34,10 @@ TestPanelHost::TestPanelHost()
         RegisterClassA(&child);
     }
     m_frame = CreateWindowExA(0, kFrameClass, "Test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
-                              nullptr, instance, this);
+        nullptr, instance, this);
     CLIENTCREATESTRUCT client = {nullptr, 50000};
     m_client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 780, 560,
-                               m_frame, nullptr, instance, &client);
+        m_frame, nullptr, instance, &client);
 }
 
 TestPanelHost::~TestPanelHost()
@@ -50,7 +50,7 @@ LRESULT CALLBACK TestPanelHost::FrameProc(HWND window, UINT message, WPARAM wPar
 {
     if (message == WM_NCCREATE)
         SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     auto* self = reinterpret_cast<TestPanelHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && message == kCreateMdiChild)
         return self->OnRequest(wParam, lParam);
@@ -69,16 +69,12 @@ LRESULT TestPanelHost::OnRequest(WPARAM, LPARAM lParam)
     if (duringRequest)
         duringRequest();
     switch (answer) {
-    case Answer::RefuseMissingResource:
-        request->status = kRequestResourceMissing;
-        return 0;
-    case Answer::RefuseQuietly:
-        return 0;
-    case Answer::Create:
-        break;
+    case Answer::RefuseMissingResource: request->status = kRequestResourceMissing; return 0;
+    case Answer::RefuseQuietly: return 0;
+    case Answer::Create: break;
     }
-    HWND child = CreateMDIWindowA(kChildClass, request->title, request->style & ~WS_VISIBLE, 10, 10, 400, 300,
-                                  m_client, GetModuleHandleA(nullptr), 0);
+    HWND child = CreateMDIWindowA(kChildClass, request->title, request->style & ~WS_VISIBLE, 10, 10, 400, 300, m_client,
+        GetModuleHandleA(nullptr), 0);
     if (child && request->menu)
         DestroyMenu(request->menu);
     return reinterpret_cast<LRESULT>(child);
