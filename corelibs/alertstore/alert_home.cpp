@@ -17,21 +17,6 @@ std::string WithoutTrailingBackslash(std::string path)
     return path;
 }
 
-std::optional<SiteDescription> ReadSite()
-{
-    const std::optional<std::string> file = ReadMachineString(kSiteKey, "File");
-    if (!file || file->empty())
-        return std::nullopt;
-    const auto bytes = ReadWholeFile(*file, kMaxSiteFile);
-    if (!bytes)
-        return std::nullopt;
-    bool ok = false;
-    SiteDescription site = SiteDescription::Parse(std::string(bytes->begin(), bytes->end()), nullptr, &ok);
-    if (!ok)
-        return std::nullopt;
-    return site;
-}
-
 void FillFolders(AlertHome& home)
 {
     home.home = WithoutTrailingBackslash(home.home);
@@ -82,7 +67,7 @@ std::optional<AlertHome> AlertHome::ForServer(const char* server, DWORD* error)
         FillFolders(result);
         return result;
     }
-    const std::optional<SiteDescription> site = ReadSite();
+    const std::optional<SiteDescription> site = ReadSiteDescription();
     const SiteServer* described = site ? site->Find(name) : nullptr;
     if (!described || described->dataDirectory.empty()) {
         failure = kServerUnreachable;
@@ -92,4 +77,19 @@ std::optional<AlertHome> AlertHome::ForServer(const char* server, DWORD* error)
     result.home = WithoutTrailingBackslash(described->dataDirectory) + "\\ALERT";
     FillFolders(result);
     return result;
+}
+
+std::optional<SiteDescription> ReadSiteDescription()
+{
+    const std::optional<std::string> file = ReadMachineString(kSiteKey, "File");
+    if (!file || file->empty())
+        return std::nullopt;
+    const auto bytes = ReadWholeFile(*file, kMaxSiteFile);
+    if (!bytes)
+        return std::nullopt;
+    bool ok = false;
+    SiteDescription site = SiteDescription::Parse(std::string(bytes->begin(), bytes->end()), nullptr, &ok);
+    if (!ok)
+        return std::nullopt;
+    return site;
 }

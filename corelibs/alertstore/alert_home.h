@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "site_description.h"
+
 inline constexpr const char* kAlertKey = "SOFTWARE\\Morwick\\ALERT\\CurrentVersion";
 inline constexpr const char* kAlertPathKey = "SOFTWARE\\Morwick\\ALERT\\CurrentVersion\\Path";
 inline constexpr const char* kSiteKey = "SOFTWARE\\Morwick\\Site";
@@ -37,3 +39,7 @@ struct AlertHome {
 
 inline constexpr const char* kLogFolderName = "LOG";
 inline constexpr const char* kEventLogFolderName = "EVENTLOG";
+
+// The site description named in the registry (kSiteKey "File"), or nothing when no site is
+// named or its file cannot be read or parsed.
+std::optional<SiteDescription> ReadSiteDescription();

@@ -8,26 +8,11 @@
 
 namespace {
 
-constexpr std::size_t kMaxSiteFile = 1 << 20;
-
 std::string WithoutTrailingBackslash(std::string path)
 {
     while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
         path.pop_back();
     return path;
-}
-
-std::optional<SiteDescription> ReadSite()
-{
-    const std::optional<std::string> file = ReadMachineString(kSiteKey, "File");
-    if (!file || file->empty())
-        return std::nullopt;
-    const auto bytes = ReadWholeFile(*file, kMaxSiteFile);
-    if (!bytes)
-        return std::nullopt;
-    bool ok = false;
-    SiteDescription site = SiteDescription::Parse(std::string(bytes->begin(), bytes->end()), nullptr, &ok);
-    return ok ? std::optional<SiteDescription>(site) : std::nullopt;
 }
 
 }  // namespace
@@ -60,7 +45,7 @@ ServerLocator ServerLocator::FromRegistry()
 {
     ServerLocator locator;
     const std::string computer = AlertHome::LocalComputerName();
-    const SiteDescription site = ReadSite().value_or(SiteDescription::Default(computer));
+    const SiteDescription site = ReadSiteDescription().value_or(SiteDescription::Default(computer));
     locator.m_domains = site.Domains();
     // The local computer belongs to a domain only when the site names it there.
     locator.m_local = {computer, "", LocalDataFolder(), true};
