@@ -16,6 +16,21 @@ DWORD SystemNetwork::LastError()
     return GetLastError();
 }
 
+DWORD SystemNetwork::OpenEnum(DWORD scope, DWORD type, DWORD usage, NETRESOURCEA* container, HANDLE* handle)
+{
+    return WNetOpenEnumA(scope, type, usage, container, handle);
+}
+
+DWORD SystemNetwork::EnumResource(HANDLE handle, DWORD* count, void* buffer, DWORD* bufferSize)
+{
+    return WNetEnumResourceA(handle, count, buffer, bufferSize);
+}
+
+DWORD SystemNetwork::CloseEnum(HANDLE handle)
+{
+    return WNetCloseEnum(handle);
+}
+
 NetworkProvider& SystemNetworkProvider()
 {
     static SystemNetwork network;

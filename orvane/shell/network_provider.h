@@ -1,4 +1,5 @@
-// NetworkProvider: the Alert Manager's seam to Windows networking for share connections.
+// NetworkProvider: the Alert Manager's seam to Windows networking: share and printer
+// connections, and the enumeration of the network's resources that the browse lists walk.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,13 @@ public:
     virtual DWORD CancelConnection2(const char* name, DWORD flags, BOOL force) = 0;
     // The error the last failed call left behind (the system's last error).
     virtual DWORD LastError() = 0;
+
+    // WNetOpenEnumA: `container` null for the whole network.
+    virtual DWORD OpenEnum(DWORD scope, DWORD type, DWORD usage, NETRESOURCEA* container, HANDLE* handle) = 0;
+    // WNetEnumResourceA: on entry `count` is how many entries are wanted (-1: as many as fit),
+    // on return how many were written into `buffer`, their texts behind them.
+    virtual DWORD EnumResource(HANDLE handle, DWORD* count, void* buffer, DWORD* bufferSize) = 0;
+    virtual DWORD CloseEnum(HANDLE handle) = 0;
 };
 
 // The networking of the system.
@@ -21,6 +29,9 @@ public:
     DWORD AddConnection2(NETRESOURCEA& resource, const char* password, const char* user, DWORD flags) override;
     DWORD CancelConnection2(const char* name, DWORD flags, BOOL force) override;
     DWORD LastError() override;
+    DWORD OpenEnum(DWORD scope, DWORD type, DWORD usage, NETRESOURCEA* container, HANDLE* handle) override;
+    DWORD EnumResource(HANDLE handle, DWORD* count, void* buffer, DWORD* bufferSize) override;
+    DWORD CloseEnum(HANDLE handle) override;
 };
 
 NetworkProvider& SystemNetworkProvider();

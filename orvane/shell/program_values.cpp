@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "network_provider.h"
+
 AlertCore& ProgramValues::Core() const
 {
     if (!core)
@@ -17,6 +19,11 @@ ServiceControl& ProgramValues::Services() const
     if (!serviceControl)
         std::abort();
     return *serviceControl;
+}
+
+NetworkProvider& ProgramValues::Network() const
+{
+    return network ? *network : SystemNetworkProvider();
 }
 
 bool ProgramValues::IsLocalServer() const

@@ -10,6 +10,7 @@
 
 #include "alert_core.h"
 
+class NetworkProvider;
 class ServiceControl;
 
 // The Alert Service's state as the program keeps it. Any status other than stopped, paused
@@ -50,11 +51,15 @@ struct ProgramValues {
     FrameRequests* frame = nullptr;
     // Not owned: the Alert Service's status on this and other computers.
     ServiceControl* serviceControl = nullptr;
+    // Not owned: the Windows network the browse lists walk and the printer logons use; the
+    // system's while none is installed.
+    NetworkProvider* network = nullptr;
     HelpOpener openHelp;
 
     // The installed alert core. Asking before one is installed is a programming fault.
     AlertCore& Core() const;
     ServiceControl& Services() const;
+    NetworkProvider& Network() const;
     // True when the current server is this computer (the names compared without case).
     bool IsLocalServer() const;
     // Whether `name` fits the current application's field whole; a longer name is never cut,

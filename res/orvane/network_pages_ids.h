@@ -1,0 +1,70 @@
+// Resource numbers of the Broadcast, Event Log and Trouble Ticket pages and the printer logon dialog.
+#pragma once
+
+#include "resource.h"
+
+// Dialogs and page bodies: 1200 ...
+#define IDD_BROADCAST_PAGE 1200
+#define IDD_EVENT_NOTIFY_PAGE 1201
+#define IDD_TICKET_PAGE 1202
+#define IDD_PRINTER_LOGIN 1203
+
+// The commands and controls the pages' own texts name.
+#define IDC_NET_ADD 132
+#define IDC_NET_REMOVE_ALL 133
+#define IDC_NET_ADD_ALL 134
+#define IDC_NET_REMOVE 135
+#define ID_PAGE_RELOAD 176
+// Controls the pages make themselves.
+#define IDC_NET_TREE 1210
+#define IDC_NET_RECIPIENTS 1211
+
+// The trouble ticket page: 1220 ...
+#define IDC_TICKET_COMPANY 1220
+#define IDC_TICKET_LOCATION 1221
+#define IDC_TICKET_HEADER 1222
+#define IDC_TICKET_SERVERS 1223
+#define IDC_TICKET_QUEUES 1224
+// "Select Printer to Add and Verify": 1230 ...
+#define IDC_PRINTER_SERVER 1230
+#define IDC_PRINTER_USER 1231
+#define IDC_PRINTER_PASSWORD 1232
+#define IDC_PRINTER_LIST 1233
+#define IDC_PRINTER_CONNECT 1234
+#define IDC_PRINTER_PROMPT 1235
+
+// The browse pictures: one strip of 16-pixel images.
+#define IDB_NETWORK_STRIP 1240
+
+// Strings: the pages' numbers, then our own from 1250.
+#define IDS_NAME_EXISTS 61259
+#define IDS_QUEUE_EXISTS 61262
+#define IDS_PRINTER_PROMPT 61282
+#define IDS_NO_PRINTERS 61284
+#define IDS_TICKET_INFO_MISSING 61285
+#define IDS_NEED_SERVER 62012
+#define IDS_NEED_PRINTER 62013
+#define IDS_NEED_USER 62014
+#define IDS_ALERT_LOGIN 62015
+#define IDS_LOGON_ALREADY_CONNECTED 62016
+#define IDS_LOGON_NOT_FOUND 62017
+#define IDS_LOGON_NETWORK_DOWN 62018
+#define IDS_LOGON_NETWORK_BUSY 62019
+#define IDS_LOGON_REFUSED 62020
+#define IDS_LOGON_SERVER_BUSY 62021
+#define IDS_LOGON_DEVICE_MISSING 62022
+#define IDS_LOGON_BAD_SERVER 62023
+#define IDS_LOGON_BAD_USER 62024
+#define IDS_LOGON_BAD_PASSWORD 62025
+#define IDS_LOGON_NO_PRIVILEGE 62026
+#define IDS_LOGON_NOT_AUTHORIZED 62027
+#define IDS_LOGON_FAILURE 62028
+#define IDS_LOGON_ACCOUNT_RESTRICTED 62029
+#define IDS_LOGON_HOURS 62030
+#define IDS_LOGON_WORKSTATION 62031
+#define IDS_LOGON_PASSWORD_EXPIRED 62032
+#define IDS_LOGON_ACCOUNT_DISABLED 62033
+#define IDS_LOGON_DENIED 62034
+#define IDS_ENUM_FAILED 1250
+#define IDS_NAME_TOO_LONG 1251
+#define IDS_QUEUE_TOO_LONG 1252
