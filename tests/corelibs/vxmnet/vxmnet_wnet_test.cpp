@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -34,8 +35,9 @@ protected:
         s_home = std::make_unique<ScratchAlertHome>("vxmnet");
         for (const char* server : {"ALPHA", "BETA", "GAMMA"})
             CreateDirectoryA(Folder(server).c_str(), nullptr);
+        MakeUncFolder();
         s_home->UseSite("[SALES]\r\nALPHA=" + Folder("ALPHA") + "\r\nBETA=" + Folder("BETA") +
-            "\r\n[RESEARCH]\r\nGAMMA=" + Folder("GAMMA") + "\r\n");
+            "\r\n[RESEARCH]\r\nGAMMA=" + Folder("GAMMA") + "\r\nVXMPROBE=" + s_uncFolder + "\r\n");
         ScratchAlertHome::WriteBytes(Folder("GAMMA") + "\\LOGON.TXT",
             std::vector<BYTE>({'a', 'd', 'm', 'i', 'n', '=', 'S', 'e', 'c', 'r', 'e', 't', '\r', '\n'}));
         AddQueuePrinter();
@@ -45,6 +47,22 @@ protected:
     {
         RemoveQueuePrinter();
         s_home.reset();
+        if (!s_uncFolder.empty())
+            RemoveTree(s_uncFolder.substr(0, s_uncFolder.find_last_of('\\')));
+    }
+
+    // VXMPROBE's data folder is the prefix's own UNC folder of \\VXMPROBE\DATA (where
+    // tools/vxmnet-setup links a site server's data folder), so its paths open for real.
+    static void MakeUncFolder()
+    {
+        char prefix[MAX_PATH] = {};
+        ASSERT_GT(GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH), 0u) << "runs in the project's Wine prefix";
+        std::string folder = std::string("Z:") + prefix + "/dosdevices/unc/VXMPROBE";
+        std::replace(folder.begin(), folder.end(), '/', '\\');
+        CreateDirectoryA(folder.substr(0, folder.size() - 9).c_str(), nullptr);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        s_uncFolder = folder + "\\DATA";
+        ASSERT_TRUE(CreateDirectoryA(s_uncFolder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     }
 
     static std::string Folder(const std::string& server) { return s_home->Path() + "\\" + server; }
@@ -80,7 +98,7 @@ protected:
     void TearDown() override
     {
         // Every connection a test made is gone before the next one starts.
-        for (const char* name : {"\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA", "\\\\BETA\\TESTQ", "V:"})
+        for (const char* name : {"\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA", "\\\\BETA\\TESTQ", "V:", "W:"})
             WNetCancelConnection2A(name, 0, TRUE);
     }
 
@@ -144,9 +162,11 @@ protected:
     }
 
     static std::unique_ptr<ScratchAlertHome> s_home;
+    static std::string s_uncFolder;
 };
 
 std::unique_ptr<ScratchAlertHome> NetworkTest::s_home;
+std::string NetworkTest::s_uncFolder;
 
 TEST_F(NetworkTest, TheWholeNetworkListsTheProviderThenItsDomainsServersAndShares)
 {
@@ -275,14 +295,23 @@ TEST_F(NetworkTest, ABufferTooSmallForOneEntryAnswersMoreData)
     EXPECT_EQ(WNetCloseEnum(handle), static_cast<DWORD>(NO_ERROR));
 }
 
-TEST_F(NetworkTest, ADriveConnectionIsReportedAndCancelled)
+TEST_F(NetworkTest, ADriveConnectionOpensTheShareAndIsReportedUntilCancelled)
 {
-    ASSERT_EQ(Connect("\\\\ALPHA\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"), static_cast<DWORD>(NO_ERROR));
+    const std::string probe = s_uncFolder + "\\probe.txt";
+    ScratchAlertHome::WriteBytes(probe, std::vector<BYTE>({'n', 'e', 't'}));
+    // The UNC path opens without any connection.
+    EXPECT_EQ(ScratchAlertHome::ReadText("\\\\VXMPROBE\\DATA\\probe.txt"), "net");
+
+    ASSERT_EQ(Connect("\\\\VXMPROBE\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(GetDriveTypeA("V:\\"), static_cast<UINT>(DRIVE_REMOTE));
+    EXPECT_EQ(ScratchAlertHome::ReadText("V:\\probe.txt"), "net");
     char remote[MAX_PATH] = {};
     DWORD size = sizeof remote;
     ASSERT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(NO_ERROR));
-    EXPECT_STREQ(remote, "\\\\ALPHA\\DATA");
-    EXPECT_EQ(GetDriveTypeA("V:\\"), static_cast<UINT>(DRIVE_REMOTE));
+    EXPECT_STREQ(remote, "\\\\VXMPROBE\\DATA");
+    size = 4;
+    EXPECT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(ERROR_MORE_DATA));
+    EXPECT_EQ(size, 16u);
     EXPECT_EQ(Connect("\\\\BETA\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"),
         static_cast<DWORD>(ERROR_ALREADY_ASSIGNED));
 
@@ -296,11 +325,11 @@ TEST_F(NetworkTest, ADriveConnectionIsReportedAndCancelled)
     ASSERT_EQ(count, 1u);
     const auto* connected = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
     EXPECT_STREQ(connected->lpLocalName, "V:");
-    EXPECT_STREQ(connected->lpRemoteName, "\\\\ALPHA\\DATA");
+    EXPECT_STREQ(connected->lpRemoteName, "\\\\VXMPROBE\\DATA");
     WNetCloseEnum(handle);
 
-    // The user of a connection comes from the provider itself: the platform's WNetGetUser
-    // answers the process's own user under Wine.
+    // The user of a connection comes from the provider itself: under Wine the platform's
+    // WNetGetUser answers the process's own user whatever the connection.
     using GetUser = DWORD(WINAPI*)(LPWSTR, LPWSTR, LPDWORD);
     const auto npGetUser =
         reinterpret_cast<GetUser>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VXMNET.DLL"), "NPGetUser")));
@@ -310,16 +339,20 @@ TEST_F(NetworkTest, ADriveConnectionIsReportedAndCancelled)
     EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"V:"), user, &length), static_cast<DWORD>(NO_ERROR));
     EXPECT_STREQ(user, L"admin");
     length = 2;
-    EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"\\\\ALPHA\\DATA"), user, &length), static_cast<DWORD>(ERROR_MORE_DATA));
+    EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"\\\\VXMPROBE\\DATA"), user, &length), static_cast<DWORD>(ERROR_MORE_DATA));
     EXPECT_EQ(length, 6u);
     char platformUser[64] = {};
     DWORD platformSize = sizeof platformUser;
     EXPECT_EQ(WNetGetUserA("V:", platformUser, &platformSize), static_cast<DWORD>(NO_ERROR));
 
     EXPECT_EQ(WNetCancelConnection2A("V:", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(GetDriveTypeA("V:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
     size = sizeof remote;
-    EXPECT_NE(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(ERROR_BAD_DEVICE));
+    length = 64;
     EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"V:"), user, &length), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    EXPECT_EQ(WNetCancelConnection2A("V:", 0, TRUE), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    DeleteFileA(probe.c_str());
 }
 
 }  // namespace
