@@ -1,0 +1,67 @@
+// Gathering the site, the logon files and the print queues.
+#include "site_reader.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <vector>
+
+#include "atomic_file.h"
+#include "net_path.h"
+#include "net_shares.h"
+#include "server_locator.h"
+
+namespace {
+
+constexpr std::size_t kMaxCredentialsFile = 64 * 1024;
+
+std::optional<CredentialsFile> ReadAccounts(const ServerPlace& place)
+{
+    if (!FileExists(place.CredentialsPath()))
+        return std::nullopt;
+    // A logon file that cannot be read admits nobody.
+    const auto bytes = ReadWholeFile(place.CredentialsPath(), kMaxCredentialsFile);
+    return CredentialsFile::Parse(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
+}
+
+void AddPrintQueues(NetSite& site)
+{
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    if (needed == 0)
+        return;
+    std::vector<BYTE> buffer(needed);
+    if (!EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count))
+        return;
+    const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+        const std::optional<NetPath> path = NetPath::Parse(printers[i].pLocation ? printers[i].pLocation : "");
+        if (!path || path->share.empty() || !path->rest.empty())
+            continue;
+        for (NetServer& server : site.servers) {
+            if (!SameNetName(server.name, path->server))
+                continue;
+            // A queue may not hide one of the server's own shares or an earlier queue.
+            if (!FindShare(SharesOf(server), path->share))
+                server.queues.push_back({path->share, printers[i].pComment ? printers[i].pComment : ""});
+        }
+    }
+}
+
+}  // namespace
+
+NetSite ReadNetSite()
+{
+    const ServerLocator locator = ServerLocator::FromRegistry();
+    NetSite site;
+    site.domains = locator.Domains();
+    for (const ServerPlace& place : locator.AllServers()) {
+        // This computer is on the network only where the site names it.
+        if (place.domain.empty())
+            continue;
+        site.servers.push_back({place.name, place.domain, ReadAccounts(place), {}});
+    }
+    AddPrintQueues(site);
+    return site;
+}

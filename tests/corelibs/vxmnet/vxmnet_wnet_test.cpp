@@ -1,0 +1,358 @@
+// VXMNET.DLL as the prefix's network provider: every call goes through the platform's own
+// network functions (MPR.DLL), on a scratch site with a print queue and a server that asks
+// for a logon.
+#include <windows.h>
+#include <winnetwk.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "scratch_alert_home.h"
+
+namespace {
+
+const char kNetwork[] = "Microsoft Windows Network";
+const char kQueuePrinter[] = "TESTQ on BETA (vxmnet test)";
+constexpr DWORD kBufferSize = 16384;
+
+struct Listed {
+    std::string remote;
+    DWORD displayType;
+    DWORD type;
+    std::string provider;
+};
+
+class NetworkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_home = std::make_unique<ScratchAlertHome>("vxmnet");
+        for (const char* server : {"ALPHA", "BETA", "GAMMA"})
+            CreateDirectoryA(Folder(server).c_str(), nullptr);
+        MakeUncFolder();
+        s_home->UseSite("[SALES]\r\nALPHA=" + Folder("ALPHA") + "\r\nBETA=" + Folder("BETA") +
+            "\r\n[RESEARCH]\r\nGAMMA=" + Folder("GAMMA") + "\r\nVXMPROBE=" + s_uncFolder + "\r\n");
+        ScratchAlertHome::WriteBytes(Folder("GAMMA") + "\\LOGON.TXT",
+            std::vector<BYTE>({'a', 'd', 'm', 'i', 'n', '=', 'S', 'e', 'c', 'r', 'e', 't', '\r', '\n'}));
+        AddQueuePrinter();
+    }
+
+    static void TearDownTestSuite()
+    {
+        RemoveQueuePrinter();
+        s_home.reset();
+        if (!s_uncFolder.empty())
+            RemoveTree(s_uncFolder.substr(0, s_uncFolder.find_last_of('\\')));
+    }
+
+    // VXMPROBE's data folder is the prefix's own UNC folder of \\VXMPROBE\DATA (where
+    // tools/vxmnet-setup links a site server's data folder), so its paths open for real.
+    static void MakeUncFolder()
+    {
+        char prefix[MAX_PATH] = {};
+        ASSERT_GT(GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH), 0u) << "runs in the project's Wine prefix";
+        std::string folder = std::string("Z:") + prefix + "/dosdevices/unc/VXMPROBE";
+        std::replace(folder.begin(), folder.end(), '/', '\\');
+        CreateDirectoryA(folder.substr(0, folder.size() - 9).c_str(), nullptr);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        s_uncFolder = folder + "\\DATA";
+        ASSERT_TRUE(CreateDirectoryA(s_uncFolder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+
+    static std::string Folder(const std::string& server) { return s_home->Path() + "\\" + server; }
+
+    // BETA's queue TESTQ: a printer of this computer whose location names it.
+    static void AddQueuePrinter()
+    {
+        RemoveQueuePrinter();
+        PRINTER_INFO_2A info = {};
+        info.pPrinterName = const_cast<char*>(kQueuePrinter);
+        info.pPortName = const_cast<char*>("FILE:");
+        info.pDriverName = const_cast<char*>("Wine PostScript Driver");
+        info.pPrintProcessor = const_cast<char*>("WinPrint");
+        info.pDatatype = const_cast<char*>("RAW");
+        info.pLocation = const_cast<char*>("\\\\BETA\\TESTQ");
+        info.pComment = const_cast<char*>("Test queue");
+        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+        HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+        ASSERT_NE(printer, nullptr) << "the PostScript driver must be installed (tools/prefix): " << GetLastError();
+        ClosePrinter(printer);
+    }
+
+    static void RemoveQueuePrinter()
+    {
+        HANDLE printer = nullptr;
+        PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+        if (OpenPrinterA(const_cast<char*>(kQueuePrinter), &printer, &access)) {
+            DeletePrinter(printer);
+            ClosePrinter(printer);
+        }
+    }
+
+    void TearDown() override
+    {
+        // Every connection a test made is gone before the next one starts.
+        for (const char* name : {"\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA", "\\\\BETA\\TESTQ", "V:", "W:"})
+            WNetCancelConnection2A(name, 0, TRUE);
+    }
+
+    // One level of the network, read one entry a call, as the browse trees do. `open` gets
+    // WNetOpenEnumA's answer; `end` the answer that ended the walk.
+    static std::vector<Listed> Walk(NETRESOURCEA* parent, DWORD type, DWORD* open = nullptr, DWORD* end = nullptr)
+    {
+        std::vector<Listed> listed;
+        HANDLE handle = nullptr;
+        const DWORD opened = WNetOpenEnumA(RESOURCE_GLOBALNET, type, 0, parent, &handle);
+        if (open)
+            *open = opened;
+        if (opened != NO_ERROR)
+            return listed;
+        std::vector<BYTE> buffer(kBufferSize);
+        DWORD result = NO_ERROR;
+        for (int guard = 0; guard < 100; ++guard) {
+            DWORD count = 1;
+            DWORD size = kBufferSize;
+            result = WNetEnumResourceA(handle, &count, buffer.data(), &size);
+            if (result != NO_ERROR)
+                break;
+            const auto* entry = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
+            for (DWORD i = 0; i < count; ++i)
+                listed.push_back({entry[i].lpRemoteName ? entry[i].lpRemoteName : "", entry[i].dwDisplayType,
+                    entry[i].dwType, entry[i].lpProvider ? entry[i].lpProvider : ""});
+        }
+        if (end)
+            *end = result;
+        WNetCloseEnum(handle);
+        return listed;
+    }
+
+    // The resource of a container as the browse trees hand it back: remote name and provider.
+    static NETRESOURCEA Container(const char* remote)
+    {
+        NETRESOURCEA resource = {};
+        resource.dwScope = RESOURCE_GLOBALNET;
+        resource.dwUsage = RESOURCEUSAGE_CONTAINER;
+        resource.lpRemoteName = const_cast<char*>(remote);
+        resource.lpProvider = const_cast<char*>(kNetwork);
+        return resource;
+    }
+
+    static DWORD Connect(const char* remote, const char* user, const char* password, DWORD type = RESOURCETYPE_DISK,
+        const char* local = nullptr)
+    {
+        NETRESOURCEA resource = {};
+        resource.dwType = type;
+        resource.lpRemoteName = const_cast<char*>(remote);
+        resource.lpLocalName = const_cast<char*>(local);
+        return WNetAddConnection2A(&resource, password, user, 0);
+    }
+
+    static std::vector<std::string> Names(const std::vector<Listed>& listed)
+    {
+        std::vector<std::string> names;
+        for (const Listed& entry : listed)
+            names.push_back(entry.remote);
+        return names;
+    }
+
+    static std::unique_ptr<ScratchAlertHome> s_home;
+    static std::string s_uncFolder;
+};
+
+std::unique_ptr<ScratchAlertHome> NetworkTest::s_home;
+std::string NetworkTest::s_uncFolder;
+
+TEST_F(NetworkTest, TheWholeNetworkListsTheProviderThenItsDomainsServersAndShares)
+{
+    DWORD end = 0;
+    const std::vector<Listed> top = Walk(nullptr, RESOURCETYPE_ANY, nullptr, &end);
+    ASSERT_EQ(Names(top), std::vector<std::string>({kNetwork}));
+    EXPECT_EQ(top[0].provider, kNetwork);
+    EXPECT_EQ(top[0].displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_NETWORK));
+    EXPECT_EQ(end, static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+
+    NETRESOURCEA network = Container(kNetwork);
+    const std::vector<Listed> domains = Walk(&network, RESOURCETYPE_ANY, nullptr, &end);
+    EXPECT_EQ(Names(domains), std::vector<std::string>({"SALES", "RESEARCH"}));
+    for (const Listed& domain : domains) {
+        EXPECT_EQ(domain.displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_DOMAIN));
+        EXPECT_EQ(domain.provider, kNetwork);
+    }
+    EXPECT_EQ(end, static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+
+    NETRESOURCEA sales = Container("SALES");
+    const std::vector<Listed> servers = Walk(&sales, RESOURCETYPE_ANY);
+    EXPECT_EQ(Names(servers), std::vector<std::string>({"\\\\ALPHA", "\\\\BETA"}));
+    for (const Listed& server : servers)
+        EXPECT_EQ(server.displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_SERVER));
+
+    NETRESOURCEA alpha = Container("\\\\ALPHA");
+    const std::vector<Listed> shares = Walk(&alpha, RESOURCETYPE_ANY);
+    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\ALPHA\\ADMIN$", "\\\\ALPHA\\IPC$", "\\\\ALPHA\\DATA"}));
+    for (const Listed& share : shares)
+        EXPECT_EQ(share.displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_SHARE));
+
+    NETRESOURCEA beta = Container("\\\\BETA");
+    EXPECT_EQ(Names(Walk(&beta, RESOURCETYPE_DISK)), std::vector<std::string>({"\\\\BETA\\ADMIN$", "\\\\BETA\\DATA"}));
+}
+
+TEST_F(NetworkTest, PrintQueuesAreListedUnderTheirServerOnly)
+{
+    NETRESOURCEA beta = Container("\\\\BETA");
+    const std::vector<Listed> queues = Walk(&beta, RESOURCETYPE_PRINT);
+    ASSERT_EQ(Names(queues), std::vector<std::string>({"\\\\BETA\\TESTQ"}));
+    EXPECT_EQ(queues[0].type, static_cast<DWORD>(RESOURCETYPE_PRINT));
+
+    DWORD end = 0;
+    NETRESOURCEA alpha = Container("\\\\ALPHA");
+    EXPECT_TRUE(Walk(&alpha, RESOURCETYPE_PRINT, nullptr, &end).empty());
+    EXPECT_EQ(end, static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+
+    // A print browse still shows every domain and server, so that the queues can be reached.
+    NETRESOURCEA sales = Container("SALES");
+    EXPECT_EQ(Names(Walk(&sales, RESOURCETYPE_PRINT)), std::vector<std::string>({"\\\\ALPHA", "\\\\BETA"}));
+
+    EXPECT_EQ(Connect("\\\\BETA\\TESTQ", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\BETA\\PRINT$", "anyone", "x"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnectionA("\\\\BETA\\PRINT$", TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\BETA\\NOSUCH", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+    EXPECT_EQ(Connect("\\\\ALPHA\\PRINT$", "anyone", "x"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+}
+
+TEST_F(NetworkTest, AServerThatAsksForALogonRefusesUntilLoggedOn)
+{
+    NETRESOURCEA gamma = Container("\\\\GAMMA");
+    DWORD open = 0;
+    Walk(&gamma, RESOURCETYPE_ANY, &open);
+    EXPECT_EQ(open, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "nobody", "Secret"), static_cast<DWORD>(ERROR_LOGON_FAILURE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_LOGON_FAILURE));
+    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "admin", "secret"), static_cast<DWORD>(ERROR_INVALID_PASSWORD));
+    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", nullptr, nullptr), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "ADMIN", "Secret"), static_cast<DWORD>(NO_ERROR));
+
+    const std::vector<Listed> shares = Walk(&gamma, RESOURCETYPE_ANY, &open);
+    EXPECT_EQ(open, static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\GAMMA\\ADMIN$", "\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA"}));
+    // While logged on, another share needs no credentials.
+    EXPECT_EQ(Connect("\\\\GAMMA\\DATA", nullptr, nullptr), static_cast<DWORD>(NO_ERROR));
+
+    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\DATA", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\IPC$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\IPC$", 0, TRUE), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    // The last connection took the logon with it.
+    Walk(&gamma, RESOURCETYPE_ANY, &open);
+    EXPECT_EQ(open, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+}
+
+TEST_F(NetworkTest, UnknownServersAndSharesAnswerAsThePlatformDoes)
+{
+    EXPECT_EQ(Connect("\\\\NOSUCH\\IPC$", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NETPATH));
+    EXPECT_EQ(Connect("\\\\ALPHA\\NOSUCH", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+    EXPECT_EQ(
+        Connect("\\\\ALPHA\\DATA", "admin", "Secret", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_DEV_TYPE));
+    // A server without a logon file takes any account.
+    EXPECT_EQ(Connect("\\\\ALPHA\\ADMIN$", "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\ALPHA\\ADMIN$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+
+    DWORD open = 0;
+    NETRESOURCEA unknown = Container("\\\\NOSUCH");
+    Walk(&unknown, RESOURCETYPE_ANY, &open);
+    EXPECT_EQ(open, static_cast<DWORD>(ERROR_BAD_NETPATH));
+    NETRESOURCEA share = Container("\\\\ALPHA\\DATA");
+    Walk(&share, RESOURCETYPE_ANY, &open);
+    EXPECT_EQ(open, static_cast<DWORD>(ERROR_NOT_CONTAINER));
+}
+
+TEST_F(NetworkTest, ABufferTooSmallForOneEntryAnswersMoreData)
+{
+    NETRESOURCEA network = Container(kNetwork);
+    HANDLE handle = nullptr;
+    ASSERT_EQ(WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_ANY, 0, &network, &handle), static_cast<DWORD>(NO_ERROR));
+    std::vector<BYTE> buffer(kBufferSize);
+    DWORD count = 1;
+    DWORD size = sizeof(NETRESOURCEA) + 4;
+    EXPECT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &size), static_cast<DWORD>(ERROR_MORE_DATA));
+    // Nothing was handed out: the next call with room gets the first domain.
+    count = 1;
+    size = kBufferSize;
+    ASSERT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &size), static_cast<DWORD>(NO_ERROR));
+    ASSERT_EQ(count, 1u);
+    EXPECT_STREQ(reinterpret_cast<NETRESOURCEA*>(buffer.data())->lpRemoteName, "SALES");
+    // As many as fit when the caller asks for all.
+    count = static_cast<DWORD>(-1);
+    ASSERT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &size), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(count, 1u);
+    EXPECT_STREQ(reinterpret_cast<NETRESOURCEA*>(buffer.data())->lpRemoteName, "RESEARCH");
+    EXPECT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &size), static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
+    EXPECT_EQ(WNetCloseEnum(handle), static_cast<DWORD>(NO_ERROR));
+}
+
+TEST_F(NetworkTest, ADriveConnectionOpensTheShareAndIsReportedUntilCancelled)
+{
+    const std::string probe = s_uncFolder + "\\probe.txt";
+    ScratchAlertHome::WriteBytes(probe, std::vector<BYTE>({'n', 'e', 't'}));
+    // The UNC path opens without any connection.
+    EXPECT_EQ(ScratchAlertHome::ReadText("\\\\VXMPROBE\\DATA\\probe.txt"), "net");
+
+    ASSERT_EQ(Connect("\\\\VXMPROBE\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(GetDriveTypeA("V:\\"), static_cast<UINT>(DRIVE_REMOTE));
+    EXPECT_EQ(ScratchAlertHome::ReadText("V:\\probe.txt"), "net");
+    char remote[MAX_PATH] = {};
+    DWORD size = sizeof remote;
+    ASSERT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(NO_ERROR));
+    EXPECT_STREQ(remote, "\\\\VXMPROBE\\DATA");
+    size = 4;
+    EXPECT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(ERROR_MORE_DATA));
+    EXPECT_EQ(size, 16u);
+    EXPECT_EQ(Connect("\\\\BETA\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"),
+        static_cast<DWORD>(ERROR_ALREADY_ASSIGNED));
+
+    // The platform's list of connections holds it too.
+    HANDLE handle = nullptr;
+    ASSERT_EQ(WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_ANY, 0, nullptr, &handle), static_cast<DWORD>(NO_ERROR));
+    std::vector<BYTE> buffer(kBufferSize);
+    DWORD count = static_cast<DWORD>(-1);
+    DWORD bytes = kBufferSize;
+    ASSERT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &bytes), static_cast<DWORD>(NO_ERROR));
+    ASSERT_EQ(count, 1u);
+    const auto* connected = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
+    EXPECT_STREQ(connected->lpLocalName, "V:");
+    EXPECT_STREQ(connected->lpRemoteName, "\\\\VXMPROBE\\DATA");
+    WNetCloseEnum(handle);
+
+    // The user of a connection comes from the provider itself: under Wine the platform's
+    // WNetGetUser answers the process's own user whatever the connection.
+    using GetUser = DWORD(WINAPI*)(LPWSTR, LPWSTR, LPDWORD);
+    const auto npGetUser =
+        reinterpret_cast<GetUser>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VXMNET.DLL"), "NPGetUser")));
+    ASSERT_NE(npGetUser, nullptr) << "the platform did not load the provider";
+    wchar_t user[64] = {};
+    DWORD length = 64;
+    EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"V:"), user, &length), static_cast<DWORD>(NO_ERROR));
+    EXPECT_STREQ(user, L"admin");
+    length = 2;
+    EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"\\\\VXMPROBE\\DATA"), user, &length), static_cast<DWORD>(ERROR_MORE_DATA));
+    EXPECT_EQ(length, 6u);
+    char platformUser[64] = {};
+    DWORD platformSize = sizeof platformUser;
+    EXPECT_EQ(WNetGetUserA("V:", platformUser, &platformSize), static_cast<DWORD>(NO_ERROR));
+
+    EXPECT_EQ(WNetCancelConnection2A("V:", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(GetDriveTypeA("V:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    size = sizeof remote;
+    EXPECT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(ERROR_BAD_DEVICE));
+    length = 64;
+    EXPECT_EQ(npGetUser(const_cast<LPWSTR>(L"V:"), user, &length), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    EXPECT_EQ(WNetCancelConnection2A("V:", 0, TRUE), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    DeleteFileA(probe.c_str());
+}
+
+}  // namespace
