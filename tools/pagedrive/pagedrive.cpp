@@ -6,6 +6,8 @@
 //   PAGEDRIVE text ID TEXT      types TEXT into control ID of the dialog in front
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,6 +73,9 @@ int main(int argc, char** argv)
         HWND tree = FindIn(frame, -1, "SysTreeView32");
         if (!tree)
             return 1;
+        // The tree moves from its selection; without one, from its first item.
+        if (!SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0))
+            SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
         const int times = argc > 3 ? std::atoi(argv[3]) : 1;
         for (int i = 0; i < times; ++i) {
             SendMessageA(tree, WM_KEYDOWN, static_cast<WPARAM>(number), 0);
