@@ -61,7 +61,8 @@ TEST_F(FrameTest, WhenTheRememberedApplicationIsGoneTheCacheAndPagesFollowTheSel
 TEST_F(FrameTest, AReloadLoadsEveryConfigurationPageWithZero)
 {
     CreateFrame();
-    // The pages still to come count their loads; the pager and SNMP pages ask for their date.
+    // The pages still to come count their loads; the broadcast, pager, SNMP, trouble ticket and
+    // event-log pages ask for their date.
     auto placeholder = [&](int index) { return dynamic_cast<CPlaceholderPage*>(frame->ConfigPage(index)); };
     std::vector<int> before;
     for (int index = CMainFrame::kSummaryPage; index <= CMainFrame::kEventLogPage; ++index)
@@ -73,7 +74,7 @@ TEST_F(FrameTest, AReloadLoadsEveryConfigurationPageWithZero)
             EXPECT_EQ(before[index] + 1, placeholder(index)->LoadCount()) << "page " << index;
         }
     }
-    EXPECT_EQ(datesBefore + 2, core.CallsOf("AlertGetCFGDate").size());
+    EXPECT_EQ(datesBefore + 5, core.CallsOf("AlertGetCFGDate").size());
 }
 
 TEST_F(FrameTest, NamesTooLongForTheCurrentApplicationAreNotOffered)
