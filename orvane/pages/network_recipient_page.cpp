@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "al_tab_wnd.h"
+#include "configuration_date.h"
 #include "alert_settings.h"
 #include "broadcast_record.h"
 #include "list_box.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr std::size_t kDateSize = 256;
 // The list line's kind, kept as its item data.
 constexpr DWORD_PTR kDomainLine = 0;
 constexpr DWORD_PTR kMachineLine = 1;
@@ -127,14 +127,9 @@ void CNetworkRecipientPage::Refresh()
     CAlertSettings* settings = Settings();
     if (!settings || !m_list)
         return;
-    char date[kDateSize] = {};
     const char* application = settings->ApplicationName().c_str();
-    if (AlertCore::Failed(m_values.Core().AlertGetCFGDate(m_values.serverName, application, date)))
+    if (!ConfigurationDateMovedOn(m_values, application, m_lastDate))
         return;
-    const std::string current(date, strnlen(date, kDateSize));
-    if (current == m_lastDate)
-        return;
-    m_lastDate = current;
     void* array = nullptr;
     int enabled = 0;
     const int count = ReadList(*settings, enabled, array);

@@ -4,15 +4,10 @@
 #include <cstring>
 
 #include "al_tab_wnd.h"
+#include "configuration_date.h"
 #include "list_box.h"
 #include "module.h"
 #include "pages_ids.h"
-
-namespace {
-
-constexpr std::size_t kDateSize = 256;
-
-}  // namespace
 
 CRecipientPage::CRecipientPage(ProgramValues& values, Shape shape, std::string& lastDate)
     : CAdminFV(shape.templateId), m_values(values), m_shape(std::move(shape)), m_lastDate(lastDate)
@@ -107,14 +102,9 @@ void CRecipientPage::Refresh()
     CAlertSettings* settings = Settings();
     if (!settings || !m_list.m_hWnd)
         return;
-    char date[kDateSize] = {};
     const char* application = settings->ApplicationName().c_str();
-    if (AlertCore::Failed(m_values.Core().AlertGetCFGDate(m_values.serverName, application, date)))
+    if (!ConfigurationDateMovedOn(m_values, application, m_lastDate))
         return;
-    const std::string current(date, strnlen(date, kDateSize));
-    if (current == m_lastDate)
-        return;
-    m_lastDate = current;
     void* array = nullptr;
     const int count = ReadList(*settings, m_enabled, array);
     Rebuild(static_cast<const BYTE*>(array), array ? count : 0);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "al_tab_wnd.h"
+#include "configuration_date.h"
 #include "alert_settings.h"
 #include "edit_control.h"
 #include "list_box.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr std::size_t kDateSize = 256;
 constexpr int kServerLineHeight = 18;
 constexpr COLORREF kMaskColour = RGB(128, 0, 128);
 constexpr const char* kRegistryKey = "User";
@@ -118,14 +118,9 @@ void CTTix::Refresh()
     CAlertSettings* settings = Settings();
     if (!settings)
         return;
-    char date[kDateSize] = {};
     const char* application = settings->ApplicationName().c_str();
-    if (AlertCore::Failed(m_values.Core().AlertGetCFGDate(m_values.serverName, application, date)))
+    if (!ConfigurationDateMovedOn(m_values, application, LastDate()))
         return;
-    const std::string current(date, strnlen(date, kDateSize));
-    if (current == LastDate())
-        return;
-    LastDate() = current;
     // The fields are emptied only for a list that is read again: a poll that finds nothing new
     // leaves what the administrator is typing alone.
     SetDlgItemText(IDC_TICKET_COMPANY, "");
