@@ -95,6 +95,7 @@ PackedEntry FromConnection(const NetConnection& connection)
     packed.localName = Wide(connection.localName);
     packed.remoteName = Wide(connection.remoteName);
     packed.scope = RESOURCE_CONNECTED;
+    packed.localNameAlways = true;
     packed.type = connection.type;
     packed.displayType = RESOURCEDISPLAYTYPE_SHARE;
     packed.usage = RESOURCEUSAGE_CONNECTABLE;
