@@ -67,6 +67,12 @@ std::uint32_t NetSessions::Connect(const NetSite& site, const ConnectRequest& re
     }
     if (const std::uint32_t logon = CheckLogon(*server, request, LoggedOn(server->name)))
         return logon;
+    // One process holds a server under one account at a time.
+    const std::string asked = request.user.value_or("");
+    for (const NetConnection& held : m_connections) {
+        if (!asked.empty() && SameNetName(held.server, server->name) && !SameNetName(held.user, asked))
+            return kCredentialConflict;
+    }
 
     NetConnection connection;
     connection.localName = localName;

@@ -30,7 +30,9 @@ inline constexpr std::uint32_t kBadDevType = 66;  // a disk share asked for as a
 inline constexpr std::uint32_t kBadNetName = 67;  // no such share on that server
 inline constexpr std::uint32_t kAlreadyAssigned = 85;  // the local name is already in use
 inline constexpr std::uint32_t kInvalidPassword = 86;
-inline constexpr std::uint32_t kBadDevice = 1200;  // a local name that is no drive letter
+inline constexpr std::uint32_t kBadDevice = 1200;
+inline constexpr std::uint32_t kCredentialConflict =
+    1219;  // already connected as another user  // a local name that is no drive letter
 inline constexpr std::uint32_t kNotContainer = 1207;
 inline constexpr std::uint32_t kLogonFailure = 1326;
 inline constexpr std::uint32_t kNotConnected = 2250;
