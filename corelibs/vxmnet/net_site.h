@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "credentials_file.h"
+#include "site_description.h"  // SameComputerName: network names compare without regard to case
 
 // The platform's numbers for what the provider answers (winnetwk.h, winerror.h).
 namespace netcodes {
@@ -59,9 +60,6 @@ struct NetSite {
     const NetServer* FindServer(const std::string& name) const;
     const std::string* FindDomain(const std::string& name) const;
 };
-
-// Case-insensitive comparison of network names, as the platform compares them.
-bool SameNetName(const std::string& a, const std::string& b);
 
 // The share every server offers for its data folder.
 inline constexpr const char* kDataShare = "DATA";

@@ -40,7 +40,7 @@ void AddPrintQueues(NetSite& site)
         if (!path || path->share.empty() || !path->rest.empty())
             continue;
         for (NetServer& server : site.servers) {
-            if (!SameNetName(server.name, path->server))
+            if (!SameComputerName(server.name, path->server))
                 continue;
             // A queue may not hide one of the server's own shares or an earlier queue.
             if (!FindShare(SharesOf(server), path->share))
