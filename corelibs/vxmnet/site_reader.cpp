@@ -56,12 +56,9 @@ NetSite ReadNetSite()
     const ServerLocator locator = ServerLocator::FromRegistry();
     NetSite site;
     site.domains = locator.Domains();
-    for (const ServerPlace& place : locator.AllServers()) {
-        // This computer is on the network only where the site names it.
-        if (place.domain.empty())
-            continue;
+    // This computer is always reachable by name, but listed only in a domain the site puts it in.
+    for (const ServerPlace& place : locator.AllServers())
         site.servers.push_back({place.name, place.domain, ReadAccounts(place), {}});
-    }
     AddPrintQueues(site);
     return site;
 }

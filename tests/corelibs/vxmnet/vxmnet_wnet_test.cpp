@@ -326,6 +326,13 @@ TEST_F(NetworkTest, UnknownServersAndSharesAnswerAsThePlatformDoes)
     EXPECT_EQ(Connect("\\\\ORION\\NOSUCH", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
     EXPECT_EQ(
         Connect("\\\\ORION\\DATA", "admin", "Secret", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_DEV_TYPE));
+    // This computer is on the network by name even where the site does not list it.
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD computerSize = sizeof computer;
+    ASSERT_TRUE(GetComputerNameA(computer, &computerSize));
+    const std::string own = std::string("\\\\") + computer + "\\ADMIN$";
+    EXPECT_EQ(Connect(own.c_str(), "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A(own.c_str(), 0, TRUE), static_cast<DWORD>(NO_ERROR));
     // A server without a logon file takes any account.
     EXPECT_EQ(Connect("\\\\ORION\\ADMIN$", "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
     EXPECT_EQ(WNetCancelConnection2A("\\\\ORION\\ADMIN$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
