@@ -24,15 +24,25 @@ std::optional<CredentialsFile> ReadAccounts(const ServerPlace& place)
     return CredentialsFile::Parse(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
 }
 
+// The spooler is loaded only when the queues are read: the platform loads this provider into
+// every process that touches the network functions, most of which never browse.
+using EnumPrintersCall = BOOL(WINAPI*)(DWORD, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
+
 void AddPrintQueues(NetSite& site)
 {
+    static const HMODULE spooler = LoadLibraryA("winspool.drv");
+    const auto enumPrinters = spooler
+        ? reinterpret_cast<EnumPrintersCall>(reinterpret_cast<void*>(GetProcAddress(spooler, "EnumPrintersA")))
+        : nullptr;
+    if (!enumPrinters)
+        return;
     DWORD needed = 0;
     DWORD count = 0;
-    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
     if (needed == 0)
         return;
     std::vector<BYTE> buffer(needed);
-    if (!EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count))
+    if (!enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count))
         return;
     const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
