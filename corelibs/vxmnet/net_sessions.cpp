@@ -67,6 +67,12 @@ std::uint32_t NetSessions::Connect(const NetSite& site, const ConnectRequest& re
     }
     if (const std::uint32_t logon = CheckLogon(*server, request, LoggedOn(server->name)))
         return logon;
+    // One process holds a server under one account at a time.
+    const std::string asked = request.user.value_or("");
+    for (const NetConnection& held : m_connections) {
+        if (!asked.empty() && SameComputerName(held.server, server->name) && !SameComputerName(held.user, asked))
+            return kCredentialConflict;
+    }
 
     NetConnection connection;
     connection.localName = localName;
@@ -79,7 +85,7 @@ std::uint32_t NetSessions::Connect(const NetSite& site, const ConnectRequest& re
     // A second connection without a device to the same share is the same use of it.
     if (localName.empty()) {
         for (NetConnection& held : m_connections) {
-            if (held.localName.empty() && SameNetName(held.remoteName, connection.remoteName)) {
+            if (held.localName.empty() && SameComputerName(held.remoteName, connection.remoteName)) {
                 held = connection;
                 return kOk;
             }
@@ -95,7 +101,7 @@ std::uint32_t NetSessions::Cancel(const std::string& name)
     const auto matches = [&](const NetConnection& held) {
         if (drive)
             return held.localName == *drive;
-        return held.localName.empty() && SameNetName(held.remoteName, name);
+        return held.localName.empty() && SameComputerName(held.remoteName, name);
     };
     const auto found = std::find_if(m_connections.begin(), m_connections.end(), matches);
     if (found == m_connections.end())
@@ -107,7 +113,7 @@ std::uint32_t NetSessions::Cancel(const std::string& name)
 bool NetSessions::LoggedOn(const std::string& server) const
 {
     return std::any_of(m_connections.begin(), m_connections.end(),
-        [&](const NetConnection& held) { return SameNetName(held.server, server); });
+        [&](const NetConnection& held) { return SameComputerName(held.server, server); });
 }
 
 const NetConnection* NetSessions::FindLocal(const std::string& localName) const
@@ -130,8 +136,8 @@ const NetConnection* NetSessions::Find(const std::string& name) const
     if (!path)
         return nullptr;
     for (const NetConnection& held : m_connections) {
-        if (path->share.empty() ? SameNetName(held.server, path->server)
-                                : SameNetName(held.remoteName, path->ShareName()))
+        if (path->share.empty() ? SameComputerName(held.server, path->server)
+                                : SameComputerName(held.remoteName, path->ShareName()))
             return &held;
     }
     return nullptr;

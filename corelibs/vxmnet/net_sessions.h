@@ -33,8 +33,9 @@ class NetSessions {
 public:
     // 0; 67 for a malformed name, an unknown share or a name below a share; 53 unknown server;
     // 66 a printer asked for as a disk or the reverse; 1200 a local name that is no drive
-    // letter (or a device for a printer); 85 a local name in use; for a server that asks for a
-    // logon, 5 without credentials while not logged on, 1326 unknown user, 86 wrong password.
+    // letter (or a device for a printer); 85 a local name in use; 1219 a user other than the
+    // one this process is connected to that server as; for a server that asks for a logon,
+    // 5 without credentials while not logged on, 1326 unknown user, 86 wrong password.
     std::uint32_t Connect(const NetSite& site, const ConnectRequest& request);
     // By local name ("X:") or remote name; 0, or 2250 when there is no such connection.
     std::uint32_t Cancel(const std::string& name);

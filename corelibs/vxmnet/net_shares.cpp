@@ -18,7 +18,7 @@ std::vector<NetShare> SharesOf(const NetServer& server)
 const NetShare* FindShare(const std::vector<NetShare>& shares, const std::string& name)
 {
     for (const NetShare& share : shares) {
-        if (SameNetName(share.name, name))
+        if (SameComputerName(share.name, name))
             return &share;
     }
     return nullptr;

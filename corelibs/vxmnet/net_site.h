@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "credentials_file.h"
+#include "site_description.h"  // SameComputerName: network names compare without regard to case
 
 // The platform's numbers for what the provider answers (winnetwk.h, winerror.h).
 namespace netcodes {
@@ -30,7 +31,9 @@ inline constexpr std::uint32_t kBadDevType = 66;  // a disk share asked for as a
 inline constexpr std::uint32_t kBadNetName = 67;  // no such share on that server
 inline constexpr std::uint32_t kAlreadyAssigned = 85;  // the local name is already in use
 inline constexpr std::uint32_t kInvalidPassword = 86;
-inline constexpr std::uint32_t kBadDevice = 1200;  // a local name that is no drive letter
+inline constexpr std::uint32_t kBadDevice = 1200;
+inline constexpr std::uint32_t kCredentialConflict =
+    1219;  // already connected as another user  // a local name that is no drive letter
 inline constexpr std::uint32_t kNotContainer = 1207;
 inline constexpr std::uint32_t kLogonFailure = 1326;
 inline constexpr std::uint32_t kNotConnected = 2250;
@@ -57,9 +60,6 @@ struct NetSite {
     const NetServer* FindServer(const std::string& name) const;
     const std::string* FindDomain(const std::string& name) const;
 };
-
-// Case-insensitive comparison of network names, as the platform compares them.
-bool SameNetName(const std::string& a, const std::string& b);
 
 // The share every server offers for its data folder.
 inline constexpr const char* kDataShare = "DATA";

@@ -31,7 +31,7 @@ std::uint32_t NetworkDirectory::List(
         if (!domain)
             return kBadNetPath;
         for (const NetServer& server : m_site.servers) {
-            if (SameNetName(server.domain, *domain))
+            if (SameComputerName(server.domain, *domain))
                 entries.push_back({"\\\\" + server.name, "", kTypeAny, kDisplayServer, kUsageContainer});
         }
     }

@@ -8,6 +8,9 @@
 
 #include "net_sessions.h"
 
+// The network the browse trees look for; the registry's provider "Name" must be the same.
+inline constexpr wchar_t kProviderName[] = L"Microsoft Windows Network";
+
 class ProviderState {
 public:
     static ProviderState& Instance();

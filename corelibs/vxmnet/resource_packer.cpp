@@ -26,7 +26,7 @@ LPWSTR PlaceString(const std::wstring& text, BYTE*& end, bool keepEmpty)
 std::size_t PackedSize(const PackedEntry& entry, const std::wstring& provider)
 {
     std::size_t bytes = sizeof(NETRESOURCEW) + StringBytes(entry.remoteName) + StringBytes(provider);
-    if (!entry.localName.empty())
+    if (!entry.localName.empty() || entry.localNameAlways)
         bytes += StringBytes(entry.localName);
     if (!entry.comment.empty())
         bytes += StringBytes(entry.comment);
@@ -56,7 +56,7 @@ DWORD PackEntries(const std::vector<PackedEntry>& entries, std::size_t& next, DW
         resource->dwType = entry.type;
         resource->dwDisplayType = entry.displayType;
         resource->dwUsage = entry.usage;
-        resource->lpLocalName = PlaceString(entry.localName, end, false);
+        resource->lpLocalName = PlaceString(entry.localName, end, entry.localNameAlways);
         resource->lpRemoteName = PlaceString(entry.remoteName, end, true);
         resource->lpComment = PlaceString(entry.comment, end, false);
         resource->lpProvider = PlaceString(provider, end, true);

@@ -19,6 +19,9 @@ struct PackedEntry {
     DWORD type = 0;
     DWORD displayType = 0;
     DWORD usage = 0;
+    // The platform's list of connections copies every local name as a string, so a connection
+    // without a device hands out "" there, never no string.
+    bool localNameAlways = false;
 };
 
 // Bytes one entry takes: the structure and its strings with their terminators.

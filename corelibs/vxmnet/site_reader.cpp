@@ -24,15 +24,25 @@ std::optional<CredentialsFile> ReadAccounts(const ServerPlace& place)
     return CredentialsFile::Parse(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
 }
 
+// The spooler is loaded only when the queues are read: the platform loads this provider into
+// every process that touches the network functions, most of which never browse.
+using EnumPrintersCall = BOOL(WINAPI*)(DWORD, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
+
 void AddPrintQueues(NetSite& site)
 {
+    static const HMODULE spooler = LoadLibraryA("winspool.drv");
+    const auto enumPrinters = spooler
+        ? reinterpret_cast<EnumPrintersCall>(reinterpret_cast<void*>(GetProcAddress(spooler, "EnumPrintersA")))
+        : nullptr;
+    if (!enumPrinters)
+        return;
     DWORD needed = 0;
     DWORD count = 0;
-    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
     if (needed == 0)
         return;
     std::vector<BYTE> buffer(needed);
-    if (!EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count))
+    if (!enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count))
         return;
     const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
     for (DWORD i = 0; i < count; ++i) {
@@ -40,7 +50,7 @@ void AddPrintQueues(NetSite& site)
         if (!path || path->share.empty() || !path->rest.empty())
             continue;
         for (NetServer& server : site.servers) {
-            if (!SameNetName(server.name, path->server))
+            if (!SameComputerName(server.name, path->server))
                 continue;
             // A queue may not hide one of the server's own shares or an earlier queue.
             if (!FindShare(SharesOf(server), path->share))
@@ -56,12 +66,9 @@ NetSite ReadNetSite()
     const ServerLocator locator = ServerLocator::FromRegistry();
     NetSite site;
     site.domains = locator.Domains();
-    for (const ServerPlace& place : locator.AllServers()) {
-        // This computer is on the network only where the site names it.
-        if (place.domain.empty())
-            continue;
+    // This computer is always reachable by name, but listed only in a domain the site puts it in.
+    for (const ServerPlace& place : locator.AllServers())
         site.servers.push_back({place.name, place.domain, ReadAccounts(place), {}});
-    }
     AddPrintQueues(site);
     return site;
 }

@@ -4,6 +4,7 @@
 
 #include "net_site.h"
 
+// This computer is one of the servers, in no domain unless the site names it in one.
 // A printer is a site server's print queue when its location is "\\SERVER\QUEUE" and SERVER
 // is a server of the site; QUEUE is the queue's share name, the printer's comment its comment.
 NetSite ReadNetSite();

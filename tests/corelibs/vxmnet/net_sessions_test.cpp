@@ -90,11 +90,22 @@ TEST_F(SessionsTest, DriveLettersAreOneConnectionEach)
 TEST_F(SessionsTest, ASecondConnectionToTheSameShareIsTheSameUse)
 {
     EXPECT_EQ(Connect("\\\\ALPHA\\IPC$", "first", "x"), kOk);
-    EXPECT_EQ(Connect("\\\\alpha\\ipc$", "second", "x"), kOk);
+    EXPECT_EQ(Connect("\\\\alpha\\ipc$", "FIRST", "y"), kOk);
+    EXPECT_EQ(Connect("\\\\alpha\\ipc$", std::nullopt, std::nullopt), kOk);
     ASSERT_EQ(m_sessions.Connections().size(), 1u);
-    EXPECT_EQ(m_sessions.Find("\\\\ALPHA\\IPC$")->user, "second");
     EXPECT_EQ(m_sessions.Cancel("\\\\ALPHA\\IPC$"), kOk);
     EXPECT_EQ(m_sessions.Cancel("\\\\ALPHA\\IPC$"), kNotConnected);
+}
+
+TEST_F(SessionsTest, AnotherUserOnAServerAlreadyHeldIsAConflict)
+{
+    EXPECT_EQ(Connect("\\\\GAMMA\\ADMIN$", "admin", "Secret"), kOk);
+    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "guest", "Secret"), kLogonFailure);
+    EXPECT_EQ(Connect("\\\\BETA\\IPC$", "guest", "x"), kOk);
+    EXPECT_EQ(Connect("\\\\BETA\\DATA", "admin", "x"), kCredentialConflict);
+    // Once the last connection is gone, the server may be held under another account.
+    EXPECT_EQ(m_sessions.Cancel("\\\\BETA\\IPC$"), kOk);
+    EXPECT_EQ(Connect("\\\\BETA\\DATA", "admin", "x"), kOk);
 }
 
 TEST(DriveNameTest, OnlyALetterAndItsColon)

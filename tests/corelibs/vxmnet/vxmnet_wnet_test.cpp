@@ -1,6 +1,7 @@
 // VXMNET.DLL as the prefix's network provider: every call goes through the platform's own
 // network functions (MPR.DLL), on a scratch site with a print queue and a server that asks
-// for a logon.
+// for a logon. Its servers are named apart from the sample site's, whose print queues are
+// printers of the same prefix.
 #include <windows.h>
 #include <winnetwk.h>
 #include <winspool.h>
@@ -18,7 +19,8 @@
 namespace {
 
 const char kNetwork[] = "Microsoft Windows Network";
-const char kQueuePrinter[] = "TESTQ on BETA (vxmnet test)";
+const char kQueuePrinter[] = "TESTQ on LYRA (vxmnet test)";
+const char kQueuePort[] = "VXMTEST-TESTQ:";
 constexpr DWORD kBufferSize = 16384;
 
 struct Listed {
@@ -33,12 +35,12 @@ protected:
     static void SetUpTestSuite()
     {
         s_home = std::make_unique<ScratchAlertHome>("vxmnet");
-        for (const char* server : {"ALPHA", "BETA", "GAMMA"})
+        for (const char* server : {"ORION", "LYRA", "VEGA"})
             CreateDirectoryA(Folder(server).c_str(), nullptr);
         MakeUncFolder();
-        s_home->UseSite("[SALES]\r\nALPHA=" + Folder("ALPHA") + "\r\nBETA=" + Folder("BETA") +
-            "\r\n[RESEARCH]\r\nGAMMA=" + Folder("GAMMA") + "\r\nVXMPROBE=" + s_uncFolder + "\r\n");
-        ScratchAlertHome::WriteBytes(Folder("GAMMA") + "\\LOGON.TXT",
+        s_home->UseSite("[SALES]\r\nORION=" + Folder("ORION") + "\r\nLYRA=" + Folder("LYRA") +
+            "\r\n[RESEARCH]\r\nVEGA=" + Folder("VEGA") + "\r\nVXMPROBE=" + s_uncFolder + "\r\n");
+        ScratchAlertHome::WriteBytes(Folder("VEGA") + "\\LOGON.TXT",
             std::vector<BYTE>({'a', 'd', 'm', 'i', 'n', '=', 'S', 'e', 'c', 'r', 'e', 't', '\r', '\n'}));
         AddQueuePrinter();
     }
@@ -67,22 +69,55 @@ protected:
 
     static std::string Folder(const std::string& server) { return s_home->Path() + "\\" + server; }
 
-    // BETA's queue TESTQ: a printer of this computer whose location names it.
+    // LYRA's queue TESTQ: a printer of this computer whose location names it, on a port that
+    // pipes each document into LYRA's spool folder, as tools/vxmnet-setup makes them.
     static void AddQueuePrinter()
     {
         RemoveQueuePrinter();
+        using UnixName = char*(CDECL*)(LPCWSTR);
+        const auto unixName = reinterpret_cast<UnixName>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        ASSERT_NE(unixName, nullptr);
+        const std::string spool = Folder("LYRA") + "\\SPOOL";
+        CreateDirectoryA(spool.c_str(), nullptr);
+        const std::wstring wideSpool(spool.begin(), spool.end());
+        char* unixSpool = unixName(wideSpool.c_str());
+        ASSERT_NE(unixSpool, nullptr);
+        const std::string command = std::string("|cat >'") + unixSpool + "/JOB-$$.PS'";
+        HeapFree(GetProcessHeap(), 0, unixSpool);
+        SetString(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", kQueuePort, command);
+        SetString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", kQueuePort, "");
+
         PRINTER_INFO_2A info = {};
         info.pPrinterName = const_cast<char*>(kQueuePrinter);
-        info.pPortName = const_cast<char*>("FILE:");
+        info.pPortName = const_cast<char*>(kQueuePort);
         info.pDriverName = const_cast<char*>("Wine PostScript Driver");
         info.pPrintProcessor = const_cast<char*>("WinPrint");
         info.pDatatype = const_cast<char*>("RAW");
-        info.pLocation = const_cast<char*>("\\\\BETA\\TESTQ");
+        info.pLocation = const_cast<char*>("\\\\LYRA\\TESTQ");
         info.pComment = const_cast<char*>("Test queue");
         info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
         HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
         ASSERT_NE(printer, nullptr) << "the PostScript driver must be installed (tools/prefix): " << GetLastError();
         ClosePrinter(printer);
+    }
+
+    static void SetString(HKEY root, const char* key, const char* name, const std::string& value)
+    {
+        HKEY opened = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
+        RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+            static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(opened);
+    }
+
+    static void DeleteValue(HKEY root, const char* key, const char* name)
+    {
+        HKEY opened = nullptr;
+        if (RegOpenKeyExA(root, key, 0, KEY_WRITE, &opened) == ERROR_SUCCESS) {
+            RegDeleteValueA(opened, name);
+            RegCloseKey(opened);
+        }
     }
 
     static void RemoveQueuePrinter()
@@ -93,12 +128,14 @@ protected:
             DeletePrinter(printer);
             ClosePrinter(printer);
         }
+        DeleteValue(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", kQueuePort);
+        DeleteValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", kQueuePort);
     }
 
     void TearDown() override
     {
         // Every connection a test made is gone before the next one starts.
-        for (const char* name : {"\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA", "\\\\BETA\\TESTQ", "V:", "W:"})
+        for (const char* name : {"\\\\VEGA\\IPC$", "\\\\VEGA\\DATA", "\\\\LYRA\\TESTQ", "V:", "W:"})
             WNetCancelConnection2A(name, 0, TRUE);
     }
 
@@ -188,65 +225,96 @@ TEST_F(NetworkTest, TheWholeNetworkListsTheProviderThenItsDomainsServersAndShare
 
     NETRESOURCEA sales = Container("SALES");
     const std::vector<Listed> servers = Walk(&sales, RESOURCETYPE_ANY);
-    EXPECT_EQ(Names(servers), std::vector<std::string>({"\\\\ALPHA", "\\\\BETA"}));
+    EXPECT_EQ(Names(servers), std::vector<std::string>({"\\\\ORION", "\\\\LYRA"}));
     for (const Listed& server : servers)
         EXPECT_EQ(server.displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_SERVER));
 
-    NETRESOURCEA alpha = Container("\\\\ALPHA");
+    NETRESOURCEA alpha = Container("\\\\ORION");
     const std::vector<Listed> shares = Walk(&alpha, RESOURCETYPE_ANY);
-    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\ALPHA\\ADMIN$", "\\\\ALPHA\\IPC$", "\\\\ALPHA\\DATA"}));
+    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\ORION\\ADMIN$", "\\\\ORION\\IPC$", "\\\\ORION\\DATA"}));
     for (const Listed& share : shares)
         EXPECT_EQ(share.displayType, static_cast<DWORD>(RESOURCEDISPLAYTYPE_SHARE));
 
-    NETRESOURCEA beta = Container("\\\\BETA");
-    EXPECT_EQ(Names(Walk(&beta, RESOURCETYPE_DISK)), std::vector<std::string>({"\\\\BETA\\ADMIN$", "\\\\BETA\\DATA"}));
+    NETRESOURCEA beta = Container("\\\\LYRA");
+    EXPECT_EQ(Names(Walk(&beta, RESOURCETYPE_DISK)), std::vector<std::string>({"\\\\LYRA\\ADMIN$", "\\\\LYRA\\DATA"}));
 }
 
 TEST_F(NetworkTest, PrintQueuesAreListedUnderTheirServerOnly)
 {
-    NETRESOURCEA beta = Container("\\\\BETA");
+    NETRESOURCEA beta = Container("\\\\LYRA");
     const std::vector<Listed> queues = Walk(&beta, RESOURCETYPE_PRINT);
-    ASSERT_EQ(Names(queues), std::vector<std::string>({"\\\\BETA\\TESTQ"}));
+    ASSERT_EQ(Names(queues), std::vector<std::string>({"\\\\LYRA\\TESTQ"}));
     EXPECT_EQ(queues[0].type, static_cast<DWORD>(RESOURCETYPE_PRINT));
 
     DWORD end = 0;
-    NETRESOURCEA alpha = Container("\\\\ALPHA");
+    NETRESOURCEA alpha = Container("\\\\ORION");
     EXPECT_TRUE(Walk(&alpha, RESOURCETYPE_PRINT, nullptr, &end).empty());
     EXPECT_EQ(end, static_cast<DWORD>(ERROR_NO_MORE_ITEMS));
 
     // A print browse still shows every domain and server, so that the queues can be reached.
     NETRESOURCEA sales = Container("SALES");
-    EXPECT_EQ(Names(Walk(&sales, RESOURCETYPE_PRINT)), std::vector<std::string>({"\\\\ALPHA", "\\\\BETA"}));
+    EXPECT_EQ(Names(Walk(&sales, RESOURCETYPE_PRINT)), std::vector<std::string>({"\\\\ORION", "\\\\LYRA"}));
 
-    EXPECT_EQ(Connect("\\\\BETA\\TESTQ", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(Connect("\\\\BETA\\PRINT$", "anyone", "x"), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(WNetCancelConnectionA("\\\\BETA\\PRINT$", TRUE), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(Connect("\\\\BETA\\NOSUCH", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_NET_NAME));
-    EXPECT_EQ(Connect("\\\\ALPHA\\PRINT$", "anyone", "x"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+    EXPECT_EQ(Connect("\\\\LYRA\\TESTQ", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\LYRA\\PRINT$", "anyone", "x"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnectionA("\\\\LYRA\\PRINT$", TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\LYRA\\NOSUCH", "anyone", "x", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+    EXPECT_EQ(Connect("\\\\ORION\\PRINT$", "anyone", "x"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+}
+
+TEST_F(NetworkTest, ADocumentPrintedOnAQueueLandsInItsServersSpoolFolderAsPostScript)
+{
+    HDC dc = CreateDCA(nullptr, kQueuePrinter, nullptr, nullptr);
+    ASSERT_NE(dc, nullptr);
+    DOCINFOA document = {sizeof document, "Trouble ticket", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocA(dc, &document), 0);
+    StartPage(dc);
+    TextOutA(dc, 100, 100, "Critical alert of VEXOMAR", 25);
+    EndPage(dc);
+    EXPECT_GT(EndDoc(dc), 0);
+    DeleteDC(dc);
+
+    std::string printed;
+    for (int wait = 0; wait < 100 && printed.empty(); ++wait) {
+        WIN32_FIND_DATAA found = {};
+        HANDLE search = FindFirstFileA((Folder("LYRA") + "\\SPOOL\\JOB-*.PS").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            const std::string path = Folder("LYRA") + "\\SPOOL\\" + found.cFileName;
+            FindClose(search);
+            printed = ScratchAlertHome::ReadText(path);
+            if (printed.find("%%EOF") == std::string::npos)
+                printed.clear();
+            else
+                DeleteFileA(path.c_str());
+        }
+        if (printed.empty())
+            Sleep(50);
+    }
+    EXPECT_EQ(printed.compare(0, 4, "%!PS"), 0) << printed.substr(0, 40);
 }
 
 TEST_F(NetworkTest, AServerThatAsksForALogonRefusesUntilLoggedOn)
 {
-    NETRESOURCEA gamma = Container("\\\\GAMMA");
+    NETRESOURCEA gamma = Container("\\\\VEGA");
     DWORD open = 0;
     Walk(&gamma, RESOURCETYPE_ANY, &open);
     EXPECT_EQ(open, static_cast<DWORD>(ERROR_ACCESS_DENIED));
 
-    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "nobody", "Secret"), static_cast<DWORD>(ERROR_LOGON_FAILURE));
+    EXPECT_EQ(Connect("\\\\VEGA\\IPC$", "nobody", "Secret"), static_cast<DWORD>(ERROR_LOGON_FAILURE));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_LOGON_FAILURE));
-    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "admin", "secret"), static_cast<DWORD>(ERROR_INVALID_PASSWORD));
-    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", nullptr, nullptr), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(Connect("\\\\GAMMA\\IPC$", "ADMIN", "Secret"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\VEGA\\IPC$", "admin", "secret"), static_cast<DWORD>(ERROR_INVALID_PASSWORD));
+    EXPECT_EQ(Connect("\\\\VEGA\\IPC$", nullptr, nullptr), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Connect("\\\\VEGA\\IPC$", "ADMIN", "Secret"), static_cast<DWORD>(NO_ERROR));
 
     const std::vector<Listed> shares = Walk(&gamma, RESOURCETYPE_ANY, &open);
     EXPECT_EQ(open, static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\GAMMA\\ADMIN$", "\\\\GAMMA\\IPC$", "\\\\GAMMA\\DATA"}));
+    EXPECT_EQ(Names(shares), std::vector<std::string>({"\\\\VEGA\\ADMIN$", "\\\\VEGA\\IPC$", "\\\\VEGA\\DATA"}));
     // While logged on, another share needs no credentials.
-    EXPECT_EQ(Connect("\\\\GAMMA\\DATA", nullptr, nullptr), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\VEGA\\DATA", nullptr, nullptr), static_cast<DWORD>(NO_ERROR));
 
-    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\DATA", 0, TRUE), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\IPC$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(WNetCancelConnection2A("\\\\GAMMA\\IPC$", 0, TRUE), static_cast<DWORD>(ERROR_NOT_CONNECTED));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\VEGA\\DATA", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\VEGA\\IPC$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\VEGA\\IPC$", 0, TRUE), static_cast<DWORD>(ERROR_NOT_CONNECTED));
     // The last connection took the logon with it.
     Walk(&gamma, RESOURCETYPE_ANY, &open);
     EXPECT_EQ(open, static_cast<DWORD>(ERROR_ACCESS_DENIED));
@@ -255,18 +323,25 @@ TEST_F(NetworkTest, AServerThatAsksForALogonRefusesUntilLoggedOn)
 TEST_F(NetworkTest, UnknownServersAndSharesAnswerAsThePlatformDoes)
 {
     EXPECT_EQ(Connect("\\\\NOSUCH\\IPC$", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NETPATH));
-    EXPECT_EQ(Connect("\\\\ALPHA\\NOSUCH", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
+    EXPECT_EQ(Connect("\\\\ORION\\NOSUCH", "admin", "Secret"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
     EXPECT_EQ(
-        Connect("\\\\ALPHA\\DATA", "admin", "Secret", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_DEV_TYPE));
+        Connect("\\\\ORION\\DATA", "admin", "Secret", RESOURCETYPE_PRINT), static_cast<DWORD>(ERROR_BAD_DEV_TYPE));
+    // This computer is on the network by name even where the site does not list it.
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD computerSize = sizeof computer;
+    ASSERT_TRUE(GetComputerNameA(computer, &computerSize));
+    const std::string own = std::string("\\\\") + computer + "\\ADMIN$";
+    EXPECT_EQ(Connect(own.c_str(), "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A(own.c_str(), 0, TRUE), static_cast<DWORD>(NO_ERROR));
     // A server without a logon file takes any account.
-    EXPECT_EQ(Connect("\\\\ALPHA\\ADMIN$", "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
-    EXPECT_EQ(WNetCancelConnection2A("\\\\ALPHA\\ADMIN$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(Connect("\\\\ORION\\ADMIN$", "whoever", "whatever"), static_cast<DWORD>(NO_ERROR));
+    EXPECT_EQ(WNetCancelConnection2A("\\\\ORION\\ADMIN$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
 
     DWORD open = 0;
     NETRESOURCEA unknown = Container("\\\\NOSUCH");
     Walk(&unknown, RESOURCETYPE_ANY, &open);
     EXPECT_EQ(open, static_cast<DWORD>(ERROR_BAD_NETPATH));
-    NETRESOURCEA share = Container("\\\\ALPHA\\DATA");
+    NETRESOURCEA share = Container("\\\\ORION\\DATA");
     Walk(&share, RESOURCETYPE_ANY, &open);
     EXPECT_EQ(open, static_cast<DWORD>(ERROR_NOT_CONTAINER));
 }
@@ -312,21 +387,25 @@ TEST_F(NetworkTest, ADriveConnectionOpensTheShareAndIsReportedUntilCancelled)
     size = 4;
     EXPECT_EQ(WNetGetConnectionA("V:", remote, &size), static_cast<DWORD>(ERROR_MORE_DATA));
     EXPECT_EQ(size, 16u);
-    EXPECT_EQ(Connect("\\\\BETA\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"),
+    EXPECT_EQ(Connect("\\\\LYRA\\DATA", "admin", "Secret", RESOURCETYPE_DISK, "V:"),
         static_cast<DWORD>(ERROR_ALREADY_ASSIGNED));
 
-    // The platform's list of connections holds it too.
+    // The platform's list of connections holds it, and a connection without a device beside it.
+    ASSERT_EQ(Connect("\\\\LYRA\\IPC$", "admin", "Secret", RESOURCETYPE_ANY), static_cast<DWORD>(NO_ERROR));
     HANDLE handle = nullptr;
     ASSERT_EQ(WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_ANY, 0, nullptr, &handle), static_cast<DWORD>(NO_ERROR));
     std::vector<BYTE> buffer(kBufferSize);
     DWORD count = static_cast<DWORD>(-1);
     DWORD bytes = kBufferSize;
     ASSERT_EQ(WNetEnumResourceA(handle, &count, buffer.data(), &bytes), static_cast<DWORD>(NO_ERROR));
-    ASSERT_EQ(count, 1u);
+    ASSERT_EQ(count, 2u);
     const auto* connected = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
-    EXPECT_STREQ(connected->lpLocalName, "V:");
-    EXPECT_STREQ(connected->lpRemoteName, "\\\\VXMPROBE\\DATA");
+    EXPECT_STREQ(connected[0].lpLocalName, "V:");
+    EXPECT_STREQ(connected[0].lpRemoteName, "\\\\VXMPROBE\\DATA");
+    EXPECT_STREQ(connected[1].lpLocalName, "");
+    EXPECT_STREQ(connected[1].lpRemoteName, "\\\\LYRA\\IPC$");
     WNetCloseEnum(handle);
+    EXPECT_EQ(WNetCancelConnection2A("\\\\LYRA\\IPC$", 0, TRUE), static_cast<DWORD>(NO_ERROR));
 
     // The user of a connection comes from the provider itself: under Wine the platform's
     // WNetGetUser answers the process's own user whatever the connection.
