@@ -93,17 +93,17 @@ bool QuilletPlugin::StartEngine()
 bool QuilletPlugin::LoadEngine()
 {
     EngineLibrary& engine = m_services.engine;
-    if (engine.Open(&m_instance) != 0)
+    m_engine = EngineBinding {};
+    if (engine.Open(&m_engine.instance) != 0)
         return false;
-    // The fast mode until the scan options are read.
-    std::vector<std::uint16_t> block(kOptionWords, 0);
-    block[2] = 6;
-    if (engine.SetOptions(m_instance, block.data(), kOptionWords) != 0)
+    // The block's first contents until a scan sets the mode.
+    if (engine.SetOptions(m_engine.instance, m_engine.block.data(), kOptionWords) != 0)
         return false;
-    switch (engine.LoadSignatures(m_instance)) {
+    switch (engine.LoadSignatures(m_engine.instance)) {
     case 0:
-        engine.Versions(
-            m_instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate, &m_versions.signatureDate);
+        engine.Versions(m_engine.instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate,
+            &m_versions.signatureDate);
+        m_engine.library = &engine;
         m_engineLoaded = true;
         return true;
     case 10: ShowEngineBox("Error allocating memory for data file"); return false;
@@ -129,9 +129,10 @@ void QuilletPlugin::OnTerminate()
     if (m_archive)
         m_services.archive.DeInit(m_archive);
     m_archive = 0;
-    m_services.engine.ReleaseSignatures(m_instance);
-    m_services.engine.Close(m_instance);
+    m_services.engine.ReleaseSignatures(m_engine.instance);
+    m_services.engine.Close(m_engine.instance);
     m_services.engine.Free();
+    m_engine.library = nullptr;
     m_engineLoaded = false;
 }
 

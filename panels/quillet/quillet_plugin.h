@@ -5,6 +5,7 @@
 #include <string>
 
 #include "archive_library.h"
+#include "engine_binding.h"
 #include "engine_library.h"
 #include "filter_link.h"
 #include "panel_plugin.h"
@@ -31,6 +32,11 @@ public:
     const std::string& HelpFile() const { return m_helpFile; }
     const EngineVersions& Versions() const { return m_versions; }
     bool EngineLoaded() const { return m_engineLoaded; }
+    // The engine as scan jobs use it: its instance and the plug-in's option block.
+    EngineBinding& Engine() { return m_engine; }
+    ArchiveLibrary& Archive() { return m_services.archive; }
+    // The archive library's handle, 0 when it did not start.
+    DWORD ArchiveHandle() const { return m_archive; }
 
 protected:
     void OnAttached() override;
@@ -49,7 +55,7 @@ private:
 
     QuilletServices m_services;
     std::string m_helpFile = "VEXOMAR.HLP";
-    std::uint32_t m_instance = 0;
+    EngineBinding m_engine;
     bool m_engineLoaded = false;
     EngineVersions m_versions;
     DWORD m_archive = 0;
