@@ -15,6 +15,11 @@ public:
     std::uint32_t openAnswer = 0;
     std::uint32_t optionsAnswer = 0;
     std::uint32_t loadAnswer = 0;
+    std::uint16_t scanAnswer = 0;
+    // Answers of ordinal 18 in turn (0 once they are used up); ordinal 21's answer.
+    std::vector<std::uint16_t> bootAnswers;
+    std::uint32_t neutralizeAnswer = 1;
+    std::string virusName;
     std::vector<std::string> calls;
     std::vector<std::uint16_t> options;
 
@@ -56,20 +61,24 @@ public:
     std::uint16_t ScanFile(std::uint32_t, const char* path, HANDLE) override
     {
         calls.push_back(std::string("12(") + path + ")");
-        return 0;
+        return scanAnswer;
     }
     std::uint16_t ScanBoot(std::uint32_t, char drive) override
     {
         calls.push_back(std::string("18(") + drive + ")");
-        return 0;
+        if (bootAnswers.empty())
+            return 0;
+        const std::uint16_t answer = bootAnswers.front();
+        bootAnswers.erase(bootAnswers.begin());
+        return answer;
     }
     std::uint32_t NeutralizeBoot(std::uint32_t, char drive) override
     {
         calls.push_back(std::string("21(") + drive + ")");
-        return 1;
+        return neutralizeAnswer;
     }
     std::uint16_t LastVirusId(std::uint32_t) override { return 0; }
-    std::string LastVirusName(std::uint32_t) override { return {}; }
+    std::string LastVirusName(std::uint32_t) override { return virusName; }
     void ForgetLastVirus(std::uint32_t) override { calls.push_back("36"); }
 };
 
