@@ -7,6 +7,7 @@
 #include "archive_library.h"
 #include "engine_library.h"
 #include "filter_link.h"
+#include "local_scan_options.h"
 #include "panel_plugin.h"
 
 enum : UINT { IDS_ENGINE_NOT_INITIALISED = 2039 };
@@ -31,6 +32,11 @@ public:
     const std::string& HelpFile() const { return m_helpFile; }
     const EngineVersions& Versions() const { return m_versions; }
     bool EngineLoaded() const { return m_engineLoaded; }
+    // The one option record of the plug-in: every scan reads it, only the options sheet's OK changes it.
+    LocalScanOptions& Options() { return m_options; }
+    const LocalScanOptions& Options() const { return m_options; }
+    // Reads the record from VEXOMAR.INI and sets its move folder (when the panel window is made).
+    void LoadOptions();
 
 protected:
     void OnAttached() override;
@@ -54,4 +60,5 @@ private:
     EngineVersions m_versions;
     DWORD m_archive = 0;
     std::string m_temporaryDirectory;
+    LocalScanOptions m_options;
 };
