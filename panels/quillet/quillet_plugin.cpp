@@ -5,7 +5,9 @@
 
 #include "module.h"
 #include "prompter.h"
+#include "quillet_registry.h"
 #include "quillet_resource.h"
+#include "scan_options_store.h"
 
 const PanelDescription QuilletPlugin::kDescription = {
     "MDIFiller_Quillet",
@@ -138,25 +140,22 @@ void QuilletPlugin::OnTerminate()
 
 CPanelFrameWnd* QuilletPlugin::MakePanelFrame()
 {
+    LoadOptions();
     return new CPanelFrameWnd(PanelToolbar {
         IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR, ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
 }
 
 std::string QuilletPlugin::TemporaryDirectory() const
 {
-    HKEY key = nullptr;
-    std::string directory = "c:\\";
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Morwick\\Vexomar\\CurrentVersion\\Path", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return directory;
-    char value[MAX_PATH + 1] = {};
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    if (RegQueryValueExA(key, "TMP", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && value[0])
-        directory = value;
-    RegCloseKey(key);
-    return directory;
+    const std::string directory = ReadVexomarString("Path", "TMP", "c:\\");
+    return directory.empty() ? std::string("c:\\") : directory;
+}
+
+void QuilletPlugin::LoadOptions()
+{
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(ModuleInstance(), path, MAX_PATH);
+    LoadLocalScanOptions(m_app, std::string(path, length), m_options);
 }
 
 std::string QuilletPlugin::ModuleDirectory() const

@@ -8,6 +8,7 @@
 #include "engine_binding.h"
 #include "engine_library.h"
 #include "filter_link.h"
+#include "local_scan_options.h"
 #include "panel_plugin.h"
 
 enum : UINT { IDS_ENGINE_NOT_INITIALISED = 2039 };
@@ -37,6 +38,11 @@ public:
     ArchiveLibrary& Archive() { return m_services.archive; }
     // The archive library's handle, 0 when it did not start.
     DWORD ArchiveHandle() const { return m_archive; }
+    // The one option record of the plug-in: every scan reads it, only the options sheet's OK changes it.
+    LocalScanOptions& Options() { return m_options; }
+    const LocalScanOptions& Options() const { return m_options; }
+    // Reads the record from VEXOMAR.INI and sets its move folder (when the panel window is made).
+    void LoadOptions();
 
 protected:
     void OnAttached() override;
@@ -60,4 +66,5 @@ private:
     EngineVersions m_versions;
     DWORD m_archive = 0;
     std::string m_temporaryDirectory;
+    LocalScanOptions m_options;
 };

@@ -11,7 +11,7 @@
 #define IDS_SCAN_CANNOT_CURE 602
 #define IDS_SCAN_DESTRUCTIVE 613
 #define IDS_SCAN_BOOT_SECTOR 625
-#define IDS_SCAN_MOVE_DIRECTORY_INVALID 626
+// 626, the move folder message, is the options' (quillet_options_ids.h).
 #define IDS_SCAN_CONTINUE_SCAN 627
 #define IDS_SCAN_DIRECTORIES_AVAILABLE 634
 #define IDS_SCAN_CURE_ABORTED 637

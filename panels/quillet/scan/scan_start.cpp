@@ -8,6 +8,7 @@
 
 #include "module.h"
 #include "prompter.h"
+#include "quillet_options_ids.h"
 #include "quillet_scan_ids.h"
 
 namespace {
