@@ -70,6 +70,9 @@ protected:
 
     ScanServices m_services;
     scan_rules::PlainFileRule m_plainRule;
+    static constexpr DWORD kPumpIntervalMs = 15;
+    bool m_pumped = false;
+    DWORD m_lastPump = 0;
     std::string m_otherName;
     std::string m_path;
 };
