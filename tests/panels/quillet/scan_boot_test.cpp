@@ -50,12 +50,17 @@ protected:
         ASSERT_TRUE(ReadSector(m_original));
         ASSERT_TRUE(WriteSector(InfectedBootSector()));
         ASSERT_TRUE(engine.Loaded());
+        // An empty folder of the test's own on the floppy: what the drive holds besides is not this test's.
+        folder = "B:\\QBOOT" + std::to_string(GetCurrentProcessId() % 100000);
+        CreateDirectoryA(folder.c_str(), nullptr);
     }
     void TearDown() override
     {
+        RemoveDirectoryA(folder.c_str());
         if (!m_original.empty())
             WriteSector(m_original);
     }
+    std::string folder;
     ScanServices Services() { return ScanServices {engine.binding, archive, 0, options, alerts, nullptr}; }
 
     RealEngine engine;
@@ -73,7 +78,7 @@ TEST_F(FloppyTest, TheBootVirusIsFoundAlertedAndCured)
     options.beepOnDetect = 1;
     ScriptedPrompter prompter;
     prompter.ExpectBeep().Expect("Boot Sector Virus Kelvex-Test-Boot Found.\nDo you want to Cure it ?", IDYES);
-    PathListSource source({"B:\\"}, archive, 0);
+    PathListSource source({folder}, archive, 0);
     TestJob job(source, Services());
     job.Run();
     EXPECT_TRUE(prompter.Done());
@@ -99,7 +104,7 @@ TEST_F(FloppyTest, TheBootVirusIsFoundAlertedAndCured)
 
     // A second scan of the cured floppy finds nothing.
     ScriptedPrompter quiet;
-    PathListSource again({"B:\\"}, archive, 0);
+    PathListSource again({folder}, archive, 0);
     TestJob second(again, Services());
     second.Run();
     EXPECT_EQ(second.Counters().bootSectorInfections, 0u);
@@ -109,7 +114,7 @@ TEST_F(FloppyTest, ReportOnlyAndARefusedCureLeaveTheSectorAsItIs)
 {
     {
         ScriptedPrompter prompter;
-        PathListSource source({"B:\\"}, archive, 0);
+        PathListSource source({folder}, archive, 0);
         TestJob job(source, Services());
         job.Run();
         ASSERT_EQ(job.Results().size(), 1u);
@@ -118,7 +123,7 @@ TEST_F(FloppyTest, ReportOnlyAndARefusedCureLeaveTheSectorAsItIs)
     options.infectionAction = kActionDelete;
     ScriptedPrompter prompter;
     prompter.Expect("Boot Sector Virus Kelvex-Test-Boot Found.\nDo you want to Cure it ?", IDNO);
-    PathListSource source({"B:\\"}, archive, 0);
+    PathListSource source({folder}, archive, 0);
     TestJob job(source, Services());
     job.Run();
     ASSERT_EQ(job.Results().size(), 1u);
