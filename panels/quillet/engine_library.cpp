@@ -1,6 +1,8 @@
 // KelvexLibrary: the engine DLL bound by ordinal; every call uses the C calling convention.
 #include "engine_library.h"
 
+#include <cstring>
+
 namespace {
 
 using OpenCall = std::uint32_t(__cdecl*)(std::uint32_t*);
@@ -8,6 +10,12 @@ using OptionsCall = std::uint32_t(__cdecl*)(std::uint32_t, const std::uint16_t*,
 using InstanceCall = std::uint32_t(__cdecl*)(std::uint32_t);
 using VersionsCall = std::uint32_t(__cdecl*)(
     std::uint32_t, std::uint32_t*, std::uint32_t*, std::uint32_t*, std::uint32_t*);
+using ScanFileCall = std::uint32_t(__cdecl*)(std::uint32_t, const char*, HANDLE);
+using DriveCall = std::uint32_t(__cdecl*)(std::uint32_t, std::uint32_t);
+using NeutralizeCall = std::uint32_t(__cdecl*)(std::uint32_t, std::uint32_t, int, int, int, int);
+using NameCall = const char*(__cdecl*)(std::uint32_t);
+// What an unbound engine answers for a scan: not scanned, never clean.
+constexpr std::uint16_t kUnboundStatus = 0x4020;
 
 template <class Call> Call As(FARPROC entry)
 {
@@ -78,4 +86,41 @@ void KelvexLibrary::Close(std::uint32_t instance)
 {
     if (m_entries[27])
         As<InstanceCall>(m_entries[27])(instance);
+}
+
+std::uint16_t KelvexLibrary::ScanFile(std::uint32_t instance, const char* path, HANDLE file)
+{
+    return m_entries[12] ? static_cast<std::uint16_t>(As<ScanFileCall>(m_entries[12])(instance, path, file))
+                         : kUnboundStatus;
+}
+
+std::uint16_t KelvexLibrary::ScanBoot(std::uint32_t instance, char drive)
+{
+    return m_entries[18]
+        ? static_cast<std::uint16_t>(As<DriveCall>(m_entries[18])(instance, static_cast<unsigned char>(drive)))
+        : kUnboundStatus;
+}
+
+std::uint32_t KelvexLibrary::NeutralizeBoot(std::uint32_t instance, char drive)
+{
+    return m_entries[21] ? As<NeutralizeCall>(m_entries[21])(instance, static_cast<unsigned char>(drive), 0, 0, 1, 1)
+                         : 1;
+}
+
+std::uint16_t KelvexLibrary::LastVirusId(std::uint32_t instance)
+{
+    return m_entries[22] ? static_cast<std::uint16_t>(As<InstanceCall>(m_entries[22])(instance)) : 0;
+}
+
+std::string KelvexLibrary::LastVirusName(std::uint32_t instance)
+{
+    const char* name = m_entries[23] ? As<NameCall>(m_entries[23])(instance) : nullptr;
+    // The name is kept within the job's 260-character field.
+    return name ? std::string(name, strnlen(name, 259)) : std::string();
+}
+
+void KelvexLibrary::ForgetLastVirus(std::uint32_t instance)
+{
+    if (m_entries[36])
+        As<InstanceCall>(m_entries[36])(instance);
 }

@@ -21,6 +21,13 @@ public:
         std::uint32_t* engineDate, std::uint32_t* signatureDate) = 0;  // 10
     virtual void ReleaseSignatures(std::uint32_t instance) = 0;  // 26
     virtual void Close(std::uint32_t instance) = 0;  // 27
+    // The scan's calls; statuses are the low 16 bits of the engine's answer.
+    virtual std::uint16_t ScanFile(std::uint32_t instance, const char* path, HANDLE file) = 0;  // 12
+    virtual std::uint16_t ScanBoot(std::uint32_t instance, char drive) = 0;  // 18
+    virtual std::uint32_t NeutralizeBoot(std::uint32_t instance, char drive) = 0;  // 21
+    virtual std::uint16_t LastVirusId(std::uint32_t instance) = 0;  // 22
+    virtual std::string LastVirusName(std::uint32_t instance) = 0;  // 23
+    virtual void ForgetLastVirus(std::uint32_t instance) = 0;  // 36
 };
 
 // The engine DLL, loaded by name and bound by ordinal in the scanner's order.
@@ -42,6 +49,12 @@ public:
         std::uint32_t* engineDate, std::uint32_t* signatureDate) override;
     void ReleaseSignatures(std::uint32_t instance) override;
     void Close(std::uint32_t instance) override;
+    std::uint16_t ScanFile(std::uint32_t instance, const char* path, HANDLE file) override;
+    std::uint16_t ScanBoot(std::uint32_t instance, char drive) override;
+    std::uint32_t NeutralizeBoot(std::uint32_t instance, char drive) override;
+    std::uint16_t LastVirusId(std::uint32_t instance) override;
+    std::string LastVirusName(std::uint32_t instance) override;
+    void ForgetLastVirus(std::uint32_t instance) override;
 
     FARPROC Entry(int ordinal) const;
 

@@ -5,7 +5,9 @@
 
 #include "module.h"
 #include "prompter.h"
+#include "quillet_registry.h"
 #include "quillet_resource.h"
+#include "scan_options_store.h"
 
 const PanelDescription QuilletPlugin::kDescription = {
     "MDIFiller_Quillet",
@@ -93,17 +95,17 @@ bool QuilletPlugin::StartEngine()
 bool QuilletPlugin::LoadEngine()
 {
     EngineLibrary& engine = m_services.engine;
-    if (engine.Open(&m_instance) != 0)
+    m_engine = EngineBinding {};
+    if (engine.Open(&m_engine.instance) != 0)
         return false;
-    // The fast mode until the scan options are read.
-    std::vector<std::uint16_t> block(kOptionWords, 0);
-    block[2] = 6;
-    if (engine.SetOptions(m_instance, block.data(), kOptionWords) != 0)
+    // The block's first contents until a scan sets the mode.
+    if (engine.SetOptions(m_engine.instance, m_engine.block.data(), kOptionWords) != 0)
         return false;
-    switch (engine.LoadSignatures(m_instance)) {
+    switch (engine.LoadSignatures(m_engine.instance)) {
     case 0:
-        engine.Versions(
-            m_instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate, &m_versions.signatureDate);
+        engine.Versions(m_engine.instance, &m_versions.engine, &m_versions.signatures, &m_versions.engineDate,
+            &m_versions.signatureDate);
+        m_engine.library = &engine;
         m_engineLoaded = true;
         return true;
     case 10: ShowEngineBox("Error allocating memory for data file"); return false;
@@ -129,33 +131,31 @@ void QuilletPlugin::OnTerminate()
     if (m_archive)
         m_services.archive.DeInit(m_archive);
     m_archive = 0;
-    m_services.engine.ReleaseSignatures(m_instance);
-    m_services.engine.Close(m_instance);
+    m_services.engine.ReleaseSignatures(m_engine.instance);
+    m_services.engine.Close(m_engine.instance);
     m_services.engine.Free();
+    m_engine.library = nullptr;
     m_engineLoaded = false;
 }
 
 CPanelFrameWnd* QuilletPlugin::MakePanelFrame()
 {
+    LoadOptions();
     return new CPanelFrameWnd(PanelToolbar {
         IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR, ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
 }
 
 std::string QuilletPlugin::TemporaryDirectory() const
 {
-    HKEY key = nullptr;
-    std::string directory = "c:\\";
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Morwick\\Vexomar\\CurrentVersion\\Path", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return directory;
-    char value[MAX_PATH + 1] = {};
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    if (RegQueryValueExA(key, "TMP", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && value[0])
-        directory = value;
-    RegCloseKey(key);
-    return directory;
+    const std::string directory = ReadVexomarString("Path", "TMP", "c:\\");
+    return directory.empty() ? std::string("c:\\") : directory;
+}
+
+void QuilletPlugin::LoadOptions()
+{
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(ModuleInstance(), path, MAX_PATH);
+    LoadLocalScanOptions(m_app, std::string(path, length), m_options);
 }
 
 std::string QuilletPlugin::ModuleDirectory() const

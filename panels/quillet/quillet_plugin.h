@@ -5,8 +5,10 @@
 #include <string>
 
 #include "archive_library.h"
+#include "engine_binding.h"
 #include "engine_library.h"
 #include "filter_link.h"
+#include "local_scan_options.h"
 #include "panel_plugin.h"
 
 enum : UINT { IDS_ENGINE_NOT_INITIALISED = 2039 };
@@ -31,6 +33,16 @@ public:
     const std::string& HelpFile() const { return m_helpFile; }
     const EngineVersions& Versions() const { return m_versions; }
     bool EngineLoaded() const { return m_engineLoaded; }
+    // The engine as scan jobs use it: its instance and the plug-in's option block.
+    EngineBinding& Engine() { return m_engine; }
+    ArchiveLibrary& Archive() { return m_services.archive; }
+    // The archive library's handle, 0 when it did not start.
+    DWORD ArchiveHandle() const { return m_archive; }
+    // The one option record of the plug-in: every scan reads it, only the options sheet's OK changes it.
+    LocalScanOptions& Options() { return m_options; }
+    const LocalScanOptions& Options() const { return m_options; }
+    // Reads the record from VEXOMAR.INI and sets its move folder (when the panel window is made).
+    void LoadOptions();
 
 protected:
     void OnAttached() override;
@@ -49,9 +61,10 @@ private:
 
     QuilletServices m_services;
     std::string m_helpFile = "VEXOMAR.HLP";
-    std::uint32_t m_instance = 0;
+    EngineBinding m_engine;
     bool m_engineLoaded = false;
     EngineVersions m_versions;
     DWORD m_archive = 0;
     std::string m_temporaryDirectory;
+    LocalScanOptions m_options;
 };

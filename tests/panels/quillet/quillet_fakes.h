@@ -15,6 +15,11 @@ public:
     std::uint32_t openAnswer = 0;
     std::uint32_t optionsAnswer = 0;
     std::uint32_t loadAnswer = 0;
+    std::uint16_t scanAnswer = 0;
+    // Answers of ordinal 18 in turn (0 once they are used up); ordinal 21's answer.
+    std::vector<std::uint16_t> bootAnswers;
+    std::uint32_t neutralizeAnswer = 1;
+    std::string virusName;
     std::vector<std::string> calls;
     std::vector<std::uint16_t> options;
 
@@ -53,6 +58,28 @@ public:
     }
     void ReleaseSignatures(std::uint32_t instance) override { calls.push_back("26(" + std::to_string(instance) + ")"); }
     void Close(std::uint32_t instance) override { calls.push_back("27(" + std::to_string(instance) + ")"); }
+    std::uint16_t ScanFile(std::uint32_t, const char* path, HANDLE) override
+    {
+        calls.push_back(std::string("12(") + path + ")");
+        return scanAnswer;
+    }
+    std::uint16_t ScanBoot(std::uint32_t, char drive) override
+    {
+        calls.push_back(std::string("18(") + drive + ")");
+        if (bootAnswers.empty())
+            return 0;
+        const std::uint16_t answer = bootAnswers.front();
+        bootAnswers.erase(bootAnswers.begin());
+        return answer;
+    }
+    std::uint32_t NeutralizeBoot(std::uint32_t, char drive) override
+    {
+        calls.push_back(std::string("21(") + drive + ")");
+        return neutralizeAnswer;
+    }
+    std::uint16_t LastVirusId(std::uint32_t) override { return 0; }
+    std::string LastVirusName(std::uint32_t) override { return virusName; }
+    void ForgetLastVirus(std::uint32_t) override { calls.push_back("36"); }
 };
 
 class FakeArchive : public ArchiveLibrary {
@@ -71,6 +98,20 @@ public:
         return true;
     }
     void DeInit(DWORD library) override { calls.push_back("deinit(" + std::to_string(library) + ")"); }
+    bool SetExtensionList(DWORD, const char*, int count) override
+    {
+        calls.push_back("extensions(" + std::to_string(count) + ")");
+        return true;
+    }
+    int ArchiveType(DWORD, const std::string&) override { return 0; }
+    std::string ExpandCompressedFile(DWORD, const std::string&) override { return {}; }
+    bool OpenArchive(DWORD, const std::string&, void*) override { return false; }
+    const char* FirstMember(void*) override { return nullptr; }
+    const char* NextMember(void*) override { return nullptr; }
+    const char* ExtractMember(void*) override { return nullptr; }
+    int LastExtractStatus(void*) override { return 1; }
+    void RemoveMember(void*) override { }
+    void CloseArchive(void*) override { }
 };
 
 class FakeFilters : public FilterLink {

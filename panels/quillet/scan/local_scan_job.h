@@ -1,0 +1,78 @@
+// LocalScanJob: a scan of local drives, folders and files with the engine, the archive
+// library and the plug-in's one option record.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "alert_builder.h"
+#include "archive_library.h"
+#include "engine_binding.h"
+#include "local_scan_options.h"
+#include "scan_item_rules.h"
+#include "scan_job.h"
+
+// What a job works with; all of it belongs to the plug-in and outlives the job.
+struct ScanServices {
+    EngineBinding& engine;
+    ArchiveLibrary& archive;
+    DWORD archiveLibrary;  // 0 when the archive library did not start
+    const LocalScanOptions& options;
+    AlertBuilder& alerts;
+    HWND owner;  // the owner of the job's prompts
+    bool mailAgentConnected = false;
+};
+
+class LocalScanJob : public ScanJob {
+public:
+    LocalScanJob(ScanItemSource& source, ScanServices services);
+
+    bool OnStartPath(const std::string& path) override;
+    void OnEnterDirectory() override;
+    void OnFileName(const std::string& name) override;
+    bool IsItemOfInterest() override;
+    bool Begin() override;
+    bool OnOtherItem() override;
+    void ScanContainers() override;
+    void ScanCurrentFile() override;
+    void HandleInfection() override;
+    bool OnOpenError(DWORD error) override;
+    int ChooseAction() override;
+    bool ConfirmAction(const std::string& path, int action) override;
+    void ReportDetection(const std::string& path) override;
+    void ReportOutcome(const std::string& path, int action, int result) override;
+    bool AskOnActionError(const std::string& path, int action) override;
+    std::string RenameExtension() override;
+    std::string MoveDirectory() override;
+    int CureFile(HANDLE file) override;
+    void OnCureFailed(const std::string& path, int result) override;
+    void PumpMessages() override;
+
+protected:
+    // The boot sector of the drive a path starts on, when the drive is removable.
+    void ScanBootSector(const std::string& path);
+    // The drive's type; a seam so that a test can call a fixed drive removable.
+    virtual UINT DriveType(const std::string& root) const;
+    virtual bool PathReadable(const std::string& path) const;
+    // Computer and user names for the alert text, at most 48 characters each.
+    virtual std::string ComputerName() const;
+    virtual std::string UserName() const;
+    // Beeps, counts and raises the alert for a virus in `where`; `drive` is set for a boot sector.
+    void RaiseDetection(const std::string& where, char drive);
+    void CureBootSector(char drive);
+    // The outcome text of a status that is neither clean nor a detection.
+    std::string NotScannedText(std::uint16_t status) const;
+    std::string NotExtractedText(int extractStatus) const;
+    void ScanArchive(const std::string& path, const std::string& displayName);
+    int Prompt(const std::string& text, UINT type) const;
+    bool PassOptions(bool cure);
+
+    ScanServices m_services;
+    scan_rules::PlainFileRule m_plainRule;
+    static constexpr DWORD kPumpIntervalMs = 15;
+    bool m_pumped = false;
+    DWORD m_lastPump = 0;
+    std::string m_otherName;
+    std::string m_path;
+};

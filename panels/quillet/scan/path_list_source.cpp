@@ -1,0 +1,281 @@
+// PathListSource: a depth-first walk over the given paths with FindFirstFile, one level open
+// per folder depth, and the file actions on local files.
+#include "path_list_source.h"
+
+#include <vector>
+
+#include "scan_item_rules.h"
+#include "scan_job.h"
+
+namespace {
+
+std::string Joined(const std::string& directory, const std::string& name)
+{
+    if (!directory.empty() && (directory.back() == '\\' || directory.back() == '/'))
+        return directory + name;
+    return directory + "\\" + name;
+}
+
+std::string NameOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsDots(const char* name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+}  // namespace
+
+PathListSource::PathListSource(std::vector<std::string> paths, ArchiveLibrary& archive, DWORD archiveLibrary)
+    : m_paths(std::move(paths)), m_archive(archive), m_archiveLibrary(archiveLibrary)
+{
+}
+
+PathListSource::~PathListSource()
+{
+    DropExpandedCopy();
+    for (Level& level : m_levels)
+        FindClose(level.find);
+}
+
+void PathListSource::Attach(ScanJob& job)
+{
+    m_job = &job;
+}
+
+bool PathListSource::First()
+{
+    DropExpandedCopy();
+    for (Level& level : m_levels)
+        FindClose(level.find);
+    m_levels.clear();
+    m_nextPath = 0;
+    m_inPath = false;
+    m_stopped = false;
+    return Advance();
+}
+
+bool PathListSource::Next()
+{
+    DropExpandedCopy();
+    return Advance();
+}
+
+void PathListSource::Stop()
+{
+    m_stopped = true;
+}
+
+void PathListSource::OpenLevel(const std::string& directory)
+{
+    Level level {directory, INVALID_HANDLE_VALUE, {}, false};
+    level.find = FindFirstFileA(Joined(directory, "*").c_str(), &level.pending);
+    level.hasPending = level.find != INVALID_HANDLE_VALUE;
+    m_levels.push_back(level);
+}
+
+void PathListSource::LeaveLevel()
+{
+    if (m_levels.back().find != INVALID_HANDLE_VALUE)
+        FindClose(m_levels.back().find);
+    m_levels.pop_back();
+    // The path's own folder is left with the path, below.
+    if (m_job && !m_levels.empty())
+        m_job->OnLeaveDirectory();
+}
+
+bool PathListSource::Advance()
+{
+    m_haveItem = false;
+    for (;;) {
+        if (m_stopped)
+            return false;
+        if (m_levels.empty()) {
+            if (m_inPath) {
+                m_inPath = false;
+                if (m_job)
+                    m_job->OnLeavePath();
+            }
+            if (m_nextPath >= m_paths.size())
+                return false;
+            const std::string path = m_paths[m_nextPath++];
+            if (m_job && !m_job->OnStartPath(path))
+                continue;
+            m_inPath = true;
+            const DWORD attributes = GetFileAttributesA(path.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                SetCurrent(path);
+                return true;
+            }
+            OpenLevel(path);
+            continue;
+        }
+        Level& top = m_levels.back();
+        if (!top.hasPending) {
+            LeaveLevel();
+            continue;
+        }
+        const WIN32_FIND_DATAA entry = top.pending;
+        top.hasPending = FindNextFileA(top.find, &top.pending) != FALSE;
+        if (IsDots(entry.cFileName))
+            continue;
+        const std::string full = Joined(top.directory, entry.cFileName);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (m_job)
+                m_job->OnEnterDirectory();
+            OpenLevel(full);
+            continue;
+        }
+        SetCurrent(full);
+        return true;
+    }
+}
+
+void PathListSource::SetCurrent(const std::string& path)
+{
+    m_haveItem = true;
+    m_path = path;
+    m_name = NameOf(path);
+    const std::string extension = scan_rules::ExtensionOf(m_name);
+    if (m_archiveLibrary && !extension.empty() && extension.back() == '_') {
+        const std::string expanded = m_archive.ExpandCompressedFile(m_archiveLibrary, path);
+        if (!expanded.empty()) {
+            // The engine sees the expanded content under the copy's name.
+            m_original = path;
+            m_expanded = true;
+            m_path = expanded;
+            m_name = NameOf(expanded);
+        }
+    }
+}
+
+void PathListSource::DropExpandedCopy()
+{
+    if (m_expanded)
+        DeleteFileA(m_path.c_str());
+    m_expanded = false;
+    m_original.clear();
+}
+
+HANDLE PathListSource::OpenFile()
+{
+    return CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+void PathListSource::CloseFile(HANDLE file)
+{
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+}
+
+bool PathListSource::MakeWritable(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    return !(attributes & FILE_ATTRIBUTE_READONLY) ||
+        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
+bool PathListSource::Delete()
+{
+    return CanDelete() && MakeWritable(m_path) && DeleteFileA(m_path.c_str());
+}
+
+bool PathListSource::Purge()
+{
+    if (!CanPurge() || !MakeWritable(m_path))
+        return false;
+    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size = {};
+    bool whole = GetFileSizeEx(file, &size) != FALSE;
+    const std::vector<char> zeros(10240, 0);
+    for (LONGLONG left = size.QuadPart; whole && left > 0;) {
+        const DWORD block = static_cast<DWORD>(left < 10240 ? left : 10240);
+        DWORD written = 0;
+        whole = WriteFile(file, zeros.data(), block, &written, nullptr) && written == block;
+        left -= block;
+    }
+    CloseHandle(file);
+    // A file that was not overwritten to its end stays where it is.
+    return whole && DeleteFileA(m_path.c_str());
+}
+
+std::string PathListSource::RenameTarget(const std::string& path, const std::string& extension)
+{
+    const std::string name = NameOf(path);
+    const size_t dot = name.find_last_of('.');
+    const std::string base = path.substr(0, path.size() - name.size());
+    return base + (dot == std::string::npos ? name : name.substr(0, dot + 1)) + extension;
+}
+
+std::string PathListSource::MoveTarget(const std::string& directory, const std::string& path)
+{
+    return Joined(directory, NameOf(path));
+}
+
+bool PathListSource::CanMove(const std::string& directory)
+{
+    return CanDelete() && lstrcmpiA(MoveTarget(directory, m_path).c_str(), m_path.c_str()) != 0;
+}
+
+bool PathListSource::Move(const std::string& directory)
+{
+    return CanMove(directory) && MakeWritable(m_path) &&
+        MoveFileA(m_path.c_str(), MoveTarget(directory, m_path).c_str());
+}
+
+bool PathListSource::CanRename(const std::string& extension)
+{
+    return CanDelete() && lstrcmpiA(RenameTarget(m_path, extension).c_str(), m_path.c_str()) != 0;
+}
+
+bool PathListSource::Rename(const std::string& extension)
+{
+    return CanRename(extension) && MoveFileA(m_path.c_str(), RenameTarget(m_path, extension).c_str());
+}
+
+bool PathListSource::CanRenameAndMove(const std::string& directory, const std::string& extension)
+{
+    return CanDelete() &&
+        lstrcmpiA(MoveTarget(directory, RenameTarget(m_path, extension)).c_str(), m_path.c_str()) != 0;
+}
+
+bool PathListSource::RenameAndMove(const std::string& directory, const std::string& extension)
+{
+    return CanRenameAndMove(directory, extension) &&
+        MoveFileA(m_path.c_str(), MoveTarget(directory, RenameTarget(m_path, extension)).c_str());
+}
+
+HANDLE PathListSource::OpenForCure()
+{
+    const DWORD attributes = GetFileAttributesA(m_path.c_str());
+    m_wasReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (m_wasReadOnly)
+        SetFileAttributesA(m_path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+void PathListSource::CloseAfterCure(HANDLE file, bool)
+{
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (m_wasReadOnly) {
+        const DWORD attributes = GetFileAttributesA(m_path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            SetFileAttributesA(m_path.c_str(), attributes | FILE_ATTRIBUTE_READONLY);
+    }
+    m_wasReadOnly = false;
+}
+
+void PathListSource::RecordOutcome(ScanJob&, int action, int result)
+{
+    m_outcomes.push_back(std::to_string(action) + " " + std::to_string(result) + " " + m_path);
+}
