@@ -322,6 +322,32 @@ TEST_F(FileTypesPageTest, DeleteNeedsASelectionAndAsksFirst)
         FormatExtensionList(m_global.executableExtensions, m_global.executableCount));
 }
 
+TEST_F(FileTypesPageTest, InsertAndDeleteKeysActAsAddAndDelete)
+{
+    ScriptedPrompter prompter;
+    prompter.Expect("Delete Selected Extension", IDOK);
+    std::vector<std::string> after;
+    ModalScript script;
+    script.Then([&](CWnd& modal) {
+        auto& sheet = static_cast<CScanOptionsSheet&>(modal);
+        sheet.SetActivePage(1);
+        HWND types = Page(sheet.m_fileTypesPage);
+        HWND list = GetDlgItem(types, IDC_TYPES_DB_LIST);
+        CListBox(list).SetCurSel(0);
+        ::SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0);
+        ::SendMessageA(list, WM_KEYDOWN, VK_INSERT, 0);
+        after = Entries(types, IDC_TYPES_DB_LIST);
+        sheet.PressButton(PSBTN_OK);
+    });
+    script.Then([](CWnd& add) {
+        TypeText(add.m_hWnd, IDC_ADD_EXTENSION, "NSG");
+        Click(add.m_hWnd, IDOK);
+    });
+    EXPECT_TRUE(EditScanOptions(nullptr, m_global, m_setup, nullptr));
+    EXPECT_EQ((std::vector<std::string> {"NTF", "NSG"}), after);
+    EXPECT_EQ("NTF*NSG*", FormatExtensionList(m_global.mailDatabaseExtensions, m_global.mailDatabaseCount));
+}
+
 TEST_F(FileTypesPageTest, AFullListCannotGrowAndAnEmptyOneCannotShrink)
 {
     m_global.executablesOnly = 1;

@@ -7,12 +7,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "quillet_app.h"
 #include "quillet_registry.h"
 #include "scan_options_store.h"
 #include "scripted_prompter.h"
 #include "win_app.h"
 
-CWinApp g_optionsApp("QUILLET");
+// The plug-in's own application object, as QUILLET.DLL has it; the command tests use it too.
+CQuilletApp g_optionsApp("QUILLET");
 
 namespace {
 
