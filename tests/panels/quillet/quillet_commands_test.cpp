@@ -16,26 +16,17 @@
 #include "quillet_resource.h"
 #include "scan_options_sheet.h"
 #include "ui_actions.h"
+#include "quillet_test_files.h"
 
 extern CQuilletApp g_optionsApp;
 
 namespace {
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class QuilletCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char folder[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, folder);
-        m_ini = std::string(folder) + "qcmd_test.ini";
+        m_ini = TempPath("qcmd_test.ini");
         std::ofstream(m_ini, std::ios::binary) << "[ScanOptions]\r\nInfctAct=3\r\n";
         g_optionsApp.m_profileName = m_ini;
         g_optionsApp.SetPlugin(&m_plugin);

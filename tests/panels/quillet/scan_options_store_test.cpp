@@ -12,26 +12,12 @@
 #include "scan_options_store.h"
 #include "scripted_prompter.h"
 #include "win_app.h"
+#include "quillet_test_files.h"
 
 // The plug-in's own application object, as QUILLET.DLL has it; the command tests use it too.
 CQuilletApp g_optionsApp("QUILLET");
 
 namespace {
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string TempFolder()
-{
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
-}
 
 class ScanOptionsStoreTest : public ::testing::Test {
 protected:

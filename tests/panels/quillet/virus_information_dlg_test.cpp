@@ -15,23 +15,9 @@
 #include "system_dialogs.h"
 #include "ui_actions.h"
 #include "virus_list_dlg.h"
+#include "quillet_test_files.h"
 
 namespace {
-
-std::string TempPath(const char* name)
-{
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool Exists(const std::string& path)
 {
