@@ -19,7 +19,7 @@ bool RunFileDialog(FileDialogRequest& request, bool save)
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = request.owner;
     dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    dialog.nFilterIndex = 1;
+    dialog.nFilterIndex = request.filterIndex;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
@@ -28,8 +28,10 @@ bool RunFileDialog(FileDialogRequest& request, bool save)
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | request.flags |
         (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     bool chosen = save ? GetSaveFileNameA(&dialog) != FALSE : GetOpenFileNameA(&dialog) != FALSE;
-    if (chosen)
+    if (chosen) {
         request.path = path.data();
+        request.filterIndex = dialog.nFilterIndex;
+    }
     return chosen;
 }
 

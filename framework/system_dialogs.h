@@ -13,6 +13,7 @@ struct FileDialogRequest {
     std::string initialFolder;
     std::string path;  // the proposed name in, the chosen path out
     DWORD flags = 0;  // OFN_* flags added to the defaults
+    DWORD filterIndex = 1;  // the filter shown first in, the one chosen out (1 for the first)
 };
 
 struct PrinterRequest {

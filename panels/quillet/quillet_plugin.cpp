@@ -5,9 +5,13 @@
 
 #include "module.h"
 #include "prompter.h"
+#include "machine_info_dlg.h"
+#include "qvctrl.h"
 #include "quillet_registry.h"
 #include "quillet_resource.h"
+#include "scan_options_sheet.h"
 #include "scan_options_store.h"
+#include "virus_list_dlg.h"
 
 const PanelDescription QuilletPlugin::kDescription = {
     "MDIFiller_Quillet",
@@ -156,6 +160,30 @@ void QuilletPlugin::LoadOptions()
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(ModuleInstance(), path, MAX_PATH);
     LoadLocalScanOptions(m_app, std::string(path, length), m_options);
+}
+
+void QuilletPlugin::EditOptions()
+{
+    // The date and time fields of the E-Mail page are the custom control library's; a library the host
+    // has loaded already is only counted once more.
+    HMODULE customControls = LoadLibraryA("QVCTRLU.DLL");
+    // Until the panel's tree and the mail-database agent come, the sheet has neither mail piece.
+    ScanOptionsSheetSetup setup;
+    EditScanOptions(m_app.Host(), m_options, setup,
+        [this](const LocalScanOptions& options) { return SaveLocalScanOptions(m_app, options); });
+    if (customControls)
+        FreeLibrary(customControls);
+}
+
+void QuilletPlugin::ShowVirusList()
+{
+    // virus.lst is made with the signature file and lies beside it, in the plug-in's folder.
+    ::ShowVirusList(m_app.Host(), ModuleDirectory() + "\\virus.lst");
+}
+
+void QuilletPlugin::ShowVersionInformation()
+{
+    ShowMachineInformation(m_app.Host(), m_versions);
 }
 
 std::string QuilletPlugin::ModuleDirectory() const

@@ -44,6 +44,11 @@ public:
     // Reads the record from VEXOMAR.INI and sets its move folder (when the panel window is made).
     void LoadOptions();
 
+    // The panel's commands: the options sheet (OK saves the record), the virus list, the versions.
+    void EditOptions();
+    void ShowVirusList();
+    void ShowVersionInformation();
+
 protected:
     void OnAttached() override;
     void OnInitialise() override;

@@ -127,7 +127,9 @@ std::optional<int> ParseProfileInteger(const std::string& text)
 void StoreExtension(const std::string& text, char (&field)[kExtensionSize])
 {
     std::memset(field, 0, sizeof field);
-    std::memcpy(field, text.data(), std::min<size_t>(text.size(), kExtensionSize - 1));
+    // The field is a C string: what stands after a NUL would never be read back.
+    const size_t length = std::min({text.size(), text.find('\0'), static_cast<size_t>(kExtensionSize - 1)});
+    std::memcpy(field, text.data(), length);
 }
 
 int ParseExtensionList(const std::string& text, ExtensionList& list)
@@ -139,7 +141,8 @@ int ParseExtensionList(const std::string& text, ExtensionList& list)
         size_t end = text.find('*', start);
         if (end == std::string::npos)
             end = text.size();
-        if (end > start)
+        // An empty piece (or one that a NUL empties) makes no entry: the list ends at its first empty one.
+        if (end > start && text[start] != '\0')
             StoreExtension(text.substr(start, end - start), list[count++]);
         start = end + 1;
     }

@@ -132,6 +132,15 @@ TEST(ScanOptionsProfile, EmptyOrSeparatorOnlyListsAreEmpty)
         EXPECT_EQ(0, std::memcmp(entry, "\0\0\0\0", 4));
 }
 
+TEST(ScanOptionsProfile, ANulEndsAnEntryAndAPieceItEmptiesMakesNone)
+{
+    ExtensionList list;
+    const int count = ParseExtensionList(std::string("A\0B*\0CD*EXE", 11), list);
+    ASSERT_EQ(2, count);
+    EXPECT_EQ(0, std::memcmp(list[0], "A\0\0\0", 4));
+    EXPECT_STREQ("EXE", list[1]);
+}
+
 TEST(ScanOptionsProfile, RenameExtensionKeepsItsFirstThreeCharacters)
 {
     MemorySection section;

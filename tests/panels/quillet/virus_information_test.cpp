@@ -11,6 +11,20 @@
 
 namespace {
 
+// Central European time, with summer time in July under either C library's rules.
+void SetTimeZone(const char* zone)
+{
+#ifdef _WIN32
+    _putenv_s("TZ", zone ? zone : "");
+#else
+    if (zone)
+        setenv("TZ", zone, 1);
+    else
+        unsetenv("TZ");
+#endif
+    tzset();
+}
+
 const char kList[] = "Signature file version [1.05]\r\n"
                      "Signature file date [2026-11-30]\r\n"
                      "Number of viruses detected [  12]\r\n"
@@ -100,16 +114,8 @@ TEST(EngineVersionText, DatesAreUnpackedIntoTheLocaleFormat)
 
 class ScanAfterTime : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        unsetenv("TZ");
-        tzset();
-    }
+    void SetUp() override { SetTimeZone("CET-1CEST,M3.5.0,M10.5.0/3"); }
+    void TearDown() override { SetTimeZone(nullptr); }
 };
 
 TEST_F(ScanAfterTime, FieldsRoundTripThroughLocalTimeWithDaylightSaving)

@@ -1,0 +1,21 @@
+// CQuilletApp: QUILLET.DLL's application object, which hands the panel's commands to the plug-in.
+#pragma once
+
+#include "extension_app.h"
+
+class QuilletPlugin;
+
+class CQuilletApp : public CExtensionApp {
+public:
+    using CExtensionApp::CExtensionApp;
+
+    void SetPlugin(QuilletPlugin* plugin) { m_plugin = plugin; }
+    const MessageMap& GetMessageMap() const override;
+
+private:
+    void OnOptions();
+    void OnVirusList();
+    void OnVersionInformation();
+
+    QuilletPlugin* m_plugin = nullptr;
+};

@@ -1,0 +1,35 @@
+// CQuilletApp: the menu commands that belong to the plug-in rather than to a window of the panel.
+#include "quillet_app.h"
+
+#include "quillet_options_ids.h"
+#include "quillet_plugin.h"
+#include "quillet_resource.h"
+
+const MessageMap& CQuilletApp::GetMessageMap() const
+{
+    static const MessageMap map(CExtensionApp::GetMessageMap(),
+        {
+            on::Command(ID_QUILLET_OPTIONS, &CQuilletApp::OnOptions),
+            on::Command(ID_QUILLET_VIRUS_LIST, &CQuilletApp::OnVirusList),
+            on::Command(ID_QUILLET_VERSION_INFO, &CQuilletApp::OnVersionInformation),
+        });
+    return map;
+}
+
+void CQuilletApp::OnOptions()
+{
+    if (m_plugin)
+        m_plugin->EditOptions();
+}
+
+void CQuilletApp::OnVirusList()
+{
+    if (m_plugin)
+        m_plugin->ShowVirusList();
+}
+
+void CQuilletApp::OnVersionInformation()
+{
+    if (m_plugin)
+        m_plugin->ShowVersionInformation();
+}
