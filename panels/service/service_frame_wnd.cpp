@@ -164,3 +164,13 @@ bool CServiceFrameWnd::OnCmdMsg(CommandRequest& request)
         return true;
     return m_treePane && m_treePane->OnCmdMsg(request);
 }
+
+bool CServiceFrameWnd::PreTranslateMessage(MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != 'R' || (GetKeyState(VK_CONTROL) & 0x8000) == 0)
+        return false;
+    if (message.hwnd != m_hWnd && !::IsChild(m_hWnd, message.hwnd))
+        return false;
+    RouteCommand(ID_NODE_REFRESH_BROWSER);
+    return true;
+}

@@ -26,6 +26,8 @@ public:
     const ServerStateTexts& StateTexts() const { return m_texts; }
 
     bool OnCmdMsg(CommandRequest& request) override;
+    // Ctrl+R inside the panel refreshes the browser.
+    bool PreTranslateMessage(MSG& message) override;
     const MessageMap& GetMessageMap() const override;
 
 protected:

@@ -112,6 +112,8 @@ protected:
         tree = frame->TreePane();
         details = frame->DetailsPane();
         tree->SetClock([this] { return now; });
+        // Refresh Browser reads the tree now and starts the spacing from the test's clock.
+        ASSERT_TRUE(frame->RouteCommand(ID_NODE_REFRESH_BROWSER));
     }
     void TearDown() override { plugin.HandleMessage(host.Window(), kTerminate, 0, 0); }
 
