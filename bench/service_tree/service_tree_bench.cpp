@@ -72,9 +72,10 @@ int main()
 {
     ScratchAlertHome home("svcbench");
     home.UseSite(SiteText(home.Path()));
+    // The libraries stay loaded until the host and its panel are gone.
+    LoadedServiceCore core;
     TestPanelHost host;
     SystemSecurityCalls security;
-    LoadedServiceCore core;
     ServicePlugin plugin(g_app, security, core);
     plugin.HandleMessage(host.Window(), panel_protocol::kInitialise, 0, 0);
     if (core.StartQuery() != 0)
@@ -82,6 +83,7 @@ int main()
 
     LARGE_INTEGER start, opened, expanded, filled, refreshed;
     QueryPerformanceCounter(&start);
+    const LARGE_INTEGER opening = start;
     plugin.HandleMessage(host.Window(), panel_protocol::kOpen, 0, 0);
     Pump();
     QueryPerformanceCounter(&opened);
@@ -118,7 +120,7 @@ int main()
         worst = took > worst ? took : worst;
     }
     std::printf("site: %d domains, %d servers; the domain D00 has %d rows\n", kDomains, kServers, rows);
-    std::printf("open the panel (two branches, %d domains): %.1f ms\n", kDomains, Milliseconds(start, opened));
+    std::printf("open the panel (two branches, %d domains): %.1f ms\n", kDomains, Milliseconds(opening, opened));
     std::printf("expand D00 (500 servers): %.1f ms\n", Milliseconds(start, expanded));
     std::printf("expand and fill its server list: %.1f ms (target 500 ms)\n", Milliseconds(start, filled));
     std::printf("refresh of the tree and the list: mean %.1f ms, worst %.1f ms over %d (target 100 ms)\n",
