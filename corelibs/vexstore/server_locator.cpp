@@ -1,6 +1,9 @@
 // Turning server and domain names into the places of their service instances.
 #include "server_locator.h"
 
+#include <mutex>
+#include <optional>
+
 #include "alert_home.h"
 #include "atomic_file.h"
 #include "registry_value.h"
@@ -13,6 +16,39 @@ std::string WithoutTrailingBackslash(std::string path)
     while (path.size() > 3 && (path.back() == '\\' || path.back() == '/'))
         path.pop_back();
     return path;
+}
+
+// What the last reading of the site depended on: the site file's name, time and size, this
+// computer's data folder and name. The same key gives the same locator without reading the
+// file again, which a domain of hundreds of servers otherwise does once per server and call.
+struct SiteKey {
+    std::string file;
+    FILETIME written = {};
+    DWORD sizeLow = 0;
+    DWORD sizeHigh = 0;
+    std::string localFolder;
+    std::string computer;
+
+    bool operator==(const SiteKey& other) const
+    {
+        return file == other.file && CompareFileTime(&written, &other.written) == 0 && sizeLow == other.sizeLow &&
+            sizeHigh == other.sizeHigh && localFolder == other.localFolder && computer == other.computer;
+    }
+};
+
+SiteKey CurrentSiteKey()
+{
+    SiteKey key;
+    key.file = ReadMachineString(kSiteKey, "File").value_or("");
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!key.file.empty() && GetFileAttributesExA(key.file.c_str(), GetFileExInfoStandard, &data)) {
+        key.written = data.ftLastWriteTime;
+        key.sizeLow = data.nFileSizeLow;
+        key.sizeHigh = data.nFileSizeHigh;
+    }
+    key.localFolder = ReadMachineString(kVexomarKey, "DataFolder").value_or("");
+    key.computer = AlertHome::LocalComputerName();
+    return key;
 }
 
 }  // namespace
@@ -42,6 +78,23 @@ std::string ServerLocator::LocalDataFolder()
 }
 
 ServerLocator ServerLocator::FromRegistry()
+{
+    // The background query reads the site from its own thread.
+    static std::mutex guard;
+    static std::optional<std::pair<SiteKey, ServerLocator>> last;
+    const SiteKey key = CurrentSiteKey();
+    {
+        std::lock_guard<std::mutex> lock(guard);
+        if (last && last->first == key)
+            return last->second;
+    }
+    ServerLocator locator = Read();
+    std::lock_guard<std::mutex> lock(guard);
+    last.emplace(key, locator);
+    return locator;
+}
+
+ServerLocator ServerLocator::Read()
 {
     ServerLocator locator;
     const std::string computer = AlertHome::LocalComputerName();

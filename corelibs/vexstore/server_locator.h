@@ -32,6 +32,7 @@ class ServerLocator {
 public:
     // Reads the site description (registry value HKLM\SOFTWARE\Morwick\Site "File"); without
     // one, or with a damaged one, the site is one workgroup holding this computer.
+    // A site file of the same name, time and size is not read again.
     static ServerLocator FromRegistry();
 
     // The server of that name (ignoring case and leading backslashes; "" and "." are this
@@ -51,6 +52,7 @@ public:
     static std::string LocalDataFolder();
 
 private:
+    static ServerLocator Read();
     std::vector<ServerPlace> m_servers;  // the local computer first
     std::vector<std::string> m_domains;
     ServerPlace m_local;

@@ -5,6 +5,11 @@ namespace {
 using StatusCall = DWORD(WINAPI*)(const char*, DWORD*);
 using StartCall = DWORD(WINAPI*)(const char*, DWORD);
 using QueryCall = DWORD(WINAPI*)();
+using BranchCall = CVexomarServer* (*)();
+
+// The static accessors are exported under their C++ names.
+constexpr const char* kPointToPointAccessor = "_ZN17CVexomarptpServer16GetPTPSelfServerEv";
+constexpr const char* kNetworkAccessor = "_ZN23CVexomarWindowsNTServer15GetNTSelfServerEv";
 
 template <class Call> Call As(FARPROC entry)
 {
@@ -60,4 +65,21 @@ DWORD LoadedServiceCore::StopQuery()
     DWORD error = 0;
     FARPROC entry = Bind(m_ynnis, "YNNIS.DLL", "VexomarStopQuery", error);
     return entry ? As<QueryCall>(entry)() : error;
+}
+
+CVexomarServer* LoadedServiceCore::BranchServer(const char* accessor)
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_ynnis, "YNNIS.DLL", accessor, error);
+    return entry ? As<BranchCall>(entry)() : nullptr;
+}
+
+CVexomarServer* LoadedServiceCore::PointToPointServer()
+{
+    return BranchServer(kPointToPointAccessor);
+}
+
+CVexomarServer* LoadedServiceCore::NetworkServer()
+{
+    return BranchServer(kNetworkAccessor);
 }

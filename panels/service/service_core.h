@@ -5,6 +5,8 @@
 
 #include <string>
 
+class CVexomarServer;
+
 class ServiceCore {
 public:
     virtual ~ServiceCore() = default;
@@ -12,6 +14,9 @@ public:
     virtual DWORD StartService(const std::string& server) = 0;
     virtual DWORD StartQuery() = 0;
     virtual DWORD StopQuery() = 0;
+    // The server objects of the tree's two branches; none when the library is missing.
+    virtual CVexomarServer* PointToPointServer() { return nullptr; }
+    virtual CVexomarServer* NetworkServer() { return nullptr; }
 };
 
 // DRUMEL.DLL and YNNIS.DLL loaded by name, their functions bound by their plain names. A
@@ -23,8 +28,11 @@ public:
     DWORD StartService(const std::string& server) override;
     DWORD StartQuery() override;
     DWORD StopQuery() override;
+    CVexomarServer* PointToPointServer() override;
+    CVexomarServer* NetworkServer() override;
 
 private:
+    CVexomarServer* BranchServer(const char* accessor);
     FARPROC Bind(HMODULE& module, const char* library, const char* name, DWORD& error);
     HMODULE m_drumel = nullptr;
     HMODULE m_ynnis = nullptr;

@@ -2,6 +2,7 @@
 #include "service_plugin.h"
 
 #include "prompter.h"
+#include "service_frame_wnd.h"
 #include "service_resource.h"
 
 const PanelDescription ServicePlugin::kDescription = {
@@ -66,6 +67,5 @@ void ServicePlugin::OnTerminate()
 
 CPanelFrameWnd* ServicePlugin::MakePanelFrame()
 {
-    return new CPanelFrameWnd(PanelToolbar {IDB_SERVICE_TOOLBAR,
-        {ID_SERVICE_START, ID_SERVICE_STOP, ID_SEPARATOR, ID_SERVICE_CONFIGURE, ID_SERVICE_REFRESH}});
+    return new CServiceFrameWnd(m_core);
 }

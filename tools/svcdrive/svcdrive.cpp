@@ -1,0 +1,118 @@
+// SVCDRIVE.EXE: finds the Service Manager panel of the running host and acts on it, so that a
+// script can show each of its states on a display.
+//   svcdrive select 1/0/0   expands and selects the tree item at that path of sibling indexes
+//   svcdrive row N          selects row N of the server list
+//   svcdrive command ID     sends the panel frame the command (a modal dialog is posted instead)
+//   svcdrive maximize       maximises the panel's MDI child
+//   svcdrive close          closes the active popup window (a dialog the panel opened)
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Search {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<Search*>(data);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, search->className) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindInTopLevel(HWND window, LPARAM data)
+{
+    EnumChildWindows(window, FindChild, data);
+    return reinterpret_cast<Search*>(data)->found ? FALSE : TRUE;
+}
+
+HWND FindWindowOfClass(const char* className, HWND within = nullptr)
+{
+    Search search = {className, nullptr};
+    if (within)
+        EnumChildWindows(within, FindChild, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumWindows(FindInTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT code)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+bool SelectPath(HWND tree, const char* path)
+{
+    HTREEITEM item = Next(tree, nullptr, TVGN_ROOT);
+    const char* at = path;
+    while (item) {
+        for (int index = std::atoi(at); index > 0 && item; --index)
+            item = Next(tree, item, TVGN_NEXT);
+        if (!item)
+            return false;
+        at = std::strchr(at, '/');
+        if (!at)
+            break;
+        ++at;
+        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        item = Next(tree, item, TVGN_CHILD);
+    }
+    if (!item)
+        return false;
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: svcdrive select PATH | row N | command ID | maximize | close\n");
+        return 2;
+    }
+    HWND frame = FindWindowOfClass("MDIFiller_Service");
+    if (!frame) {
+        std::fprintf(stderr, "svcdrive: no Service Manager panel\n");
+        return 1;
+    }
+    const std::string verb = argv[1];
+    if (verb == "select" && argc > 2)
+        return SelectPath(FindWindowOfClass("SysTreeView32", frame), argv[2]) ? 0 : 1;
+    if (verb == "row" && argc > 2) {
+        // The server list is the first column list of the panel; its rows are in list box 7.
+        HWND list = GetDlgItem(FindWindowOfClass("ColList", frame), 7);
+        SendMessageA(list, LB_SETCURSEL, std::atoi(argv[2]), 0);
+        return 0;
+    }
+    if (verb == "command" && argc > 2) {
+        PostMessageA(frame, WM_COMMAND, std::atoi(argv[2]), 0);
+        return 0;
+    }
+    if (verb == "maximize") {
+        HWND child = GetParent(frame);
+        SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+        return 0;
+    }
+    if (verb == "close") {
+        HWND popup = GetLastActivePopup(GetAncestor(frame, GA_ROOT));
+        if (popup && popup != GetAncestor(frame, GA_ROOT))
+            PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    }
+    std::fprintf(stderr, "svcdrive: unknown request %s\n", verb.c_str());
+    return 2;
+}
