@@ -8,8 +8,9 @@
 
 class CTableSheet : public CPropertySheet {
 public:
-    CTableSheet(BroadcastTableCalls& calls, const std::string& server, bool domainWide = false)
-        : CPropertySheet("Broadcast Configuration for Server: " + server), m_pages(calls, server, domainWide)
+    CTableSheet(BroadcastTableCalls& calls, const std::string& server, bool domainWide = false, UINT startPage = 0)
+        : CPropertySheet("Broadcast Configuration for Server: " + server, nullptr, startPage),
+          m_pages(calls, server, domainWide)
     {
         m_pages.AddTo(*this);
     }
