@@ -1,6 +1,7 @@
 // CBroadcastTablePage: the table loaded into a column list, edited row by row, saved in runs.
 #include "broadcast_table_page.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -75,12 +76,17 @@ int CBroadcastTablePage::WidthUnit() const
         return kUnitWithoutFont;
     HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
     HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    TEXTMETRICA metrics = {};
-    const bool read = GetTextMetricsA(dc, &metrics) != 0 && metrics.tmMaxCharWidth > 0;
+    // The widest of the characters a row can hold: a font that also carries far wider glyphs
+    // for other scripts (as substituted fonts do) would otherwise spread the columns off the page.
+    int widths[224] = {};
+    int widest = 0;
+    if (GetCharWidth32A(dc, 0x20, 0xFF, widths))
+        for (int width : widths)
+            widest = std::max(widest, width);
     if (old)
         SelectObject(dc, old);
     ::ReleaseDC(m_hWnd, dc);
-    return read ? metrics.tmMaxCharWidth / 2 : kUnitWithoutFont;
+    return widest > 1 ? widest / 2 : kUnitWithoutFont;
 }
 
 bool CBroadcastTablePage::CreateList()

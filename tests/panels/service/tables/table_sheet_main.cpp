@@ -1,7 +1,8 @@
 // BCTABLES.EXE: the three address table pages of one server in a sheet of their own, to look at.
 // BCTABLES SERVER [PAGE] [/sample] [/add | /edit]: PAGE 0 NT domains, 1 IP nets, 2 IP masks;
 // /sample stores a few entries first, some of them as the service's own; /add and /edit open the
-// entry dialog of the page shortly after the sheet shows.
+// entry dialog of the page shortly after the sheet shows; /close N closes every window it shows
+// after N seconds, as Cancel would.
 #include <winsock2.h>
 
 #include <commctrl.h>
@@ -34,12 +35,18 @@ void CALLBACK OpenEntryOnce(HWND, UINT, UINT_PTR timer, DWORD)
         ::SendMessageA(page->List().ListBox(), WM_KEYDOWN, VK_INSERT, 0);
 }
 
-template <class Entry> void Store(BroadcastTableCalls& calls, const std::string& server, DWORD table,
-    const std::vector<Entry>& entries)
+void CALLBACK CloseShown(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_sheet && g_sheet->m_hWnd)
+        ::PostMessageA(GetLastActivePopup(g_sheet->m_hWnd), WM_COMMAND, IDCANCEL, 0);
+}
+
+template <class Entry>
+void Store(BroadcastTableCalls& calls, const std::string& server, DWORD table, const std::vector<Entry>& entries)
 {
     DWORD stored = 0;
-    calls.TableSave(server, table, entries.data(), DWORD(entries.size() * sizeof(Entry)), DWORD(entries.size()), 1,
-        0, &stored);
+    calls.TableSave(
+        server, table, entries.data(), DWORD(entries.size() * sizeof(Entry)), DWORD(entries.size()), 1, 0, &stored);
     calls.TableReload(server, table);
 }
 
@@ -53,8 +60,8 @@ void StoreSample(BroadcastTableCalls& calls, const std::string& server)
             IpNet("172.16.4.0", "255.255.252.0", 1, kOwnerAutomatic), IpNet("192.168.99.0", "255.255.255.0", 0),
             IpNet("10.1.0.0", "255.255.0.0", 1, kOwnerAutomatic)});
     Store(calls, server, 4,
-        std::vector<IpMaskEntry> {IpMask("255.255.255.0"), IpMask("255.255.0.0", 1, kOwnerAutomatic),
-            IpMask("255.255.252.0", 0)});
+        std::vector<IpMaskEntry> {
+            IpMask("255.255.255.0"), IpMask("255.255.0.0", 1, kOwnerAutomatic), IpMask("255.255.252.0", 0)});
 }
 
 class CTableSheetApp : public CWinApp {
@@ -68,9 +75,12 @@ public:
         std::istringstream words(m_cmdLine);
         std::string server = "ALPHA", word;
         bool sample = false, open = false;
+        int closeAfter = 0;
         for (int position = 0; words >> word; ++position) {
             if (word == "/sample")
                 sample = true;
+            else if (word == "/close" && words >> closeAfter)
+                continue;
             else if (word == "/add" || word == "/edit")
                 open = true, g_edit = word == "/edit";
             else if (position == 0)
@@ -85,6 +95,8 @@ public:
         g_sheet = &sheet;
         if (open)
             SetTimer(nullptr, 0, 1500, OpenEntryOnce);
+        if (closeAfter > 0)
+            SetTimer(nullptr, 0, UINT(closeAfter) * 1000, CloseShown);
         if (sheet.DoModal() == IDOK)
             sheet.m_pages.Save();
         g_sheet = nullptr;
