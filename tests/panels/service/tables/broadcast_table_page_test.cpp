@@ -348,3 +348,31 @@ TEST(BroadcastEntryDialog, WithoutAnEntryItSaysSoAndOkChangesNothing)
     CBroadcastEntryDlg net(kIpNetTable, nullptr, false);
     EXPECT_EQ(IDCANCEL, net.DoModal());
 }
+
+TEST(BroadcastTablePagesOfADomain, SaveEveryTableDomainWide)
+{
+    RecordingTableCalls calls;
+    calls.tables[1] = BytesOf(std::vector<NtDomainEntry> {NtDomain("SALES")});
+    CTableSheet sheet(calls, "RESEARCH", true);
+    ScriptedPrompter prompter;
+    prompter.Expect("Delete ?");
+    ModalScript script;
+    script.Then([](CWnd& modal) {
+        auto& shown = static_cast<CTableSheet&>(modal);
+        SendMessageA(shown.m_pages.NtDomains().List().ListBox(), WM_KEYDOWN, VK_DELETE, 0);
+        shown.SetActivePage(kNets);
+        shown.SetActivePage(kMasks);
+        shown.PressButton(PSBTN_OK);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    calls.calls.clear();
+    EXPECT_EQ(7u, sheet.m_pages.Save());
+    const std::vector<TableCall> expected = {{"save", "RESEARCH", 1, 0, 0, 0, 1, 1},
+        {"reload", "RESEARCH", 1, 0, 0, 0, 0, 0}, {"save", "RESEARCH", 2, 0, 0, 0, 1, 1},
+        {"reload", "RESEARCH", 2, 0, 0, 0, 0, 0}, {"save", "RESEARCH", 4, 0, 0, 0, 1, 1},
+        {"reload", "RESEARCH", 4, 0, 0, 0, 0, 0}};
+    EXPECT_EQ(expected, calls.calls);
+    // Saved once: the domain page is not modified any more.
+    calls.calls.clear();
+    EXPECT_EQ(6u, sheet.m_pages.Save());
+}
