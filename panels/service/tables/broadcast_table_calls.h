@@ -33,7 +33,10 @@ public:
         DWORD replace, DWORD domainWide, DWORD* count) override;
     DWORD TableReload(const std::string& server, DWORD table) override;
 
-private:
+protected:
+    // The named function of DRUMEL.DLL, the library loaded on the first call.
     FARPROC Bind(const char* name, DWORD& error);
+
+private:
     HMODULE m_drumel = nullptr;
 };
