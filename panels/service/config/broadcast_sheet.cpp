@@ -16,17 +16,19 @@ CBroadcastSheet::CBroadcastSheet(
     m_tables.AddTo(*this);
 }
 
-BOOL CBroadcastSheet::OnInitSheet()
+bool CBroadcastSheet::ReadRecords()
 {
     if (m_calls.GetBCast(m_server, &m_record, sizeof m_record) != 0) {
         PromptId(IDS_ERROR_READING_SERVICE, MB_OK | MB_ICONEXCLAMATION);
-        return FALSE;
+        return false;
     }
-    return TRUE;
+    return true;
 }
 
 INT_PTR CBroadcastSheet::DoModal()
 {
+    if (!ReadRecords())
+        return -1;
     const INT_PTR result = CPropertySheet::DoModal();
     if (result == IDOK)
         Save();

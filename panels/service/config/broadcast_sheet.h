@@ -16,15 +16,17 @@ public:
     CBroadcastSheet(
         ServiceConfigCalls& calls, BroadcastTableCalls& tableCalls, const ConfigTarget& target, CWnd* parent = nullptr);
 
-    // Runs the sheet; on OK the record, then the tables, then (for a domain) the synchronisation.
+    // Reads the broadcast record (no sheet when it cannot be), runs the sheet, and on OK saves
+    // the record, then the tables, then (for a domain) synchronises the saved tables.
     INT_PTR DoModal() override;
-    // Reads the broadcast record; when it cannot be read the sheet closes.
-    BOOL OnInitSheet() override;
 
     const BroadcastRecord& Record() const { return m_record; }
     BroadcastTablePages& TablePages() { return m_tables; }
 
 private:
+    // Before the sheet is made, so that its first page shows what was read; a failure is
+    // reported and the sheet is not made.
+    bool ReadRecords();
     void Save();
 
     CustomControlsLoaded m_customControls;

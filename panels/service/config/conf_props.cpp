@@ -25,7 +25,7 @@ CConfProps::CConfProps(ServiceConfigCalls& calls, const ConfigTarget& target, CW
     AddPage(&m_scanLogPage);
 }
 
-BOOL CConfProps::OnInitSheet()
+bool CConfProps::ReadRecords()
 {
     const RecordSlot slots[] = {
         {ConfigRecordKind::kService, &m_service, IDS_ERROR_READING_SERVICE, 0},
@@ -35,14 +35,16 @@ BOOL CConfProps::OnInitSheet()
     for (const RecordSlot& slot : slots) {
         if (m_calls.GetConfig(slot.kind, m_server, slot.record, 12) != 0) {
             PromptId(slot.readError, MB_OK | MB_ICONEXCLAMATION);
-            return FALSE;
+            return false;
         }
     }
-    return TRUE;
+    return true;
 }
 
 INT_PTR CConfProps::DoModal()
 {
+    if (!ReadRecords())
+        return -1;
     const INT_PTR result = CPropertySheet::DoModal();
     if (result == IDOK)
         WriteRecords();

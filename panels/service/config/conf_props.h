@@ -12,16 +12,18 @@ class CConfProps : public CPropertySheet {
 public:
     CConfProps(ServiceConfigCalls& calls, const ConfigTarget& target, CWnd* parent = nullptr);
 
-    // Runs the sheet; on OK the three records are written, each failure reported on its own.
+    // Reads the three records (the first that cannot be read is reported and the sheet is not
+    // made), runs the sheet, and on OK writes them, each failure reported on its own.
     INT_PTR DoModal() override;
-    // Reads the three records; the first that cannot be read is reported and the sheet closes.
-    BOOL OnInitSheet() override;
 
     const ServiceConfigRecord& ServiceRecord() const { return m_service; }
     const LogConfigRecord& ActivityLogRecord() const { return m_activityLog; }
     const LogConfigRecord& ScanLogRecord() const { return m_scanLog; }
 
 private:
+    // Before the sheet is made, so that its first page shows what was read; a failure is
+    // reported and the sheet is not made.
+    bool ReadRecords();
     void WriteRecords();
 
     CustomControlsLoaded m_customControls;
