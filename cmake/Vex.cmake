@@ -237,3 +237,31 @@ function(vex_win32_driver name)
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${image})
 endfunction()
+
+# vex_track_resource_pieces(): makes every .rc source of every target depend on the resource
+# pieces of the tree, which the resource compiler's dependency output leaves out.
+function(vex_track_resource_pieces)
+    file(GLOB_RECURSE pieces CONFIGURE_DEPENDS
+        ${VEX_ROOT}/res/*.rc ${VEX_ROOT}/res/*.h ${VEX_ROOT}/res/*.bmp ${VEX_ROOT}/res/*.ico
+        ${VEX_ROOT}/res/*.cur ${VEX_ROOT}/tests/*.rc)
+    set(directories ${CMAKE_SOURCE_DIR})
+    while(directories)
+        list(POP_FRONT directories directory)
+        get_property(children DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+        list(APPEND directories ${children})
+        get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            get_target_property(sources ${target} SOURCES)
+            if(NOT sources)
+                continue()
+            endif()
+            list(FILTER sources INCLUDE REGEX "\\.rc$")
+            get_target_property(home ${target} SOURCE_DIR)
+            foreach(source IN LISTS sources)
+                cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${home})
+                set_source_files_properties(${source} TARGET_DIRECTORY ${target}
+                    PROPERTIES OBJECT_DEPENDS "${pieces}")
+            endforeach()
+        endforeach()
+    endwhile()
+endfunction()
