@@ -97,7 +97,7 @@ bool CConfigSummary::CreateList()
 
 void CConfigSummary::Load(int first)
 {
-    bool fill = false;
+    bool fill = m_stale;
     if (first == 1 && !m_list.m_hWnd) {
         if (!CreateList())
             return;
@@ -118,8 +118,10 @@ void CConfigSummary::Load(int first)
         LastDate() = current;
         fill = true;
     }
-    if (fill)
+    if (fill) {
+        m_stale = false;
         Fill();
+    }
 }
 
 void CConfigSummary::ShowTitle()
@@ -141,6 +143,7 @@ void CConfigSummary::ReleaseItems()
         m_list.DeleteAllItems();
     // The next load fills the list again, even when the date text equals the last one.
     LastDate().clear();
+    m_stale = true;
 }
 
 void CConfigSummary::Fill()

@@ -75,6 +75,8 @@ private:
     ProgramValues& m_values;
     CColList m_list;
     RECT m_createdClient = {};
+    // Set by ReleaseItems: the next load fills the list whatever the date says.
+    bool m_stale = false;
     std::vector<HBITMAP> m_markers;
     HBITMAP m_machine = nullptr;
     HBITMAP m_machineMask = nullptr;

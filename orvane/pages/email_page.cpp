@@ -186,9 +186,10 @@ void CEmail::Load(int first)
             m_values.Core().AlertGetCFGDate(m_values.serverName, settings->ApplicationName().c_str(), date)))
         return;
     const std::string current(date, strnlen(date, kDateSize));
-    if (current == LastDate())
+    if (current == LastDate() && !m_stale)
         return;
     LastDate() = current;
+    m_stale = false;
     void* array = nullptr;
     int enabled = 0;
     const int count =
@@ -231,6 +232,7 @@ void CEmail::ReleaseItems()
     // The next load reads the settings again, even when the (new) application's date text
     // equals the last one.
     LastDate().clear();
+    m_stale = true;
 }
 
 std::vector<std::string> CEmail::Lines(UINT listId) const

@@ -78,6 +78,8 @@ private:
     MailRecord m_mail = {};
     MailAttachments m_attachments = {};
     int m_enabled = 0;
+    // Set by ReleaseItems: the next load reads the settings whatever the date says.
+    bool m_stale = false;
     HFONT m_font = nullptr;
     TEXTMETRICA m_metrics = {};
 };
