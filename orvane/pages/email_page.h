@@ -65,11 +65,11 @@ private:
     void OnUpdateReceipt(CCmdUI& ui);
 
     void Show();
-    // Sign in as the Part of the address book that needs a session: true with `m_session` open.
+    // Signs in to the mail system before the address book: true with `m_session` open, false on Cancel.
     bool SignIn();
     // Puts the address book's answer into the lists; names that do not fit a record are named
     // in one message and left out.
-    void TakeRecipients(ULONG count, const MapiRecipDesc* recipients);
+    void TakeChosenRecipients(ULONG count, const MapiRecipDesc* recipients);
     CAlertSettings* Settings() const;
 
     ProgramValues& m_values;

@@ -76,7 +76,7 @@ void CEmail::OnAddress()
     const ULONG result =
         m_mapi->Address(m_session, m_hWnd, caption.c_str(), 2, label.c_str(), MAPI_LOGON_UI, count, recipients);
     if (result == SUCCESS_SUCCESS)
-        TakeRecipients(count, recipients);
+        TakeChosenRecipients(count, recipients);
     if (recipients)
         m_mapi->FreeBuffer(recipients);
     {
@@ -87,7 +87,7 @@ void CEmail::OnAddress()
     Commit();
 }
 
-void CEmail::TakeRecipients(ULONG count, const MapiRecipDesc* recipients)
+void CEmail::TakeChosenRecipients(ULONG count, const MapiRecipDesc* recipients)
 {
     CListBox to(Control(IDC_EMAIL_TO));
     CListBox cc(Control(IDC_EMAIL_CC));
