@@ -1,6 +1,9 @@
 // MapiLibrary: the mail client library loaded by name, and the four calls the e-mail page makes.
 #include "mapi_library.h"
 
+#include "email_ids.h"
+#include "module.h"
+
 namespace {
 
 template <typename F> void Bind(HMODULE library, F& entry, const char* name, std::string& missing)
@@ -16,8 +19,7 @@ MapiLibrary::MapiLibrary(const char* libraryName)
 {
     m_library = LoadLibraryA(libraryName);
     if (!m_library) {
-        m_why = std::string("The mail client library ") + libraryName +
-            " could not be loaded, so no address book can be shown. Recipients already set are kept.";
+        m_why = LoadResString(IDS_MAPI_NOT_LOADED);
         return;
     }
     std::string missing;
@@ -36,8 +38,7 @@ MapiLibrary::MapiLibrary(const char* libraryName)
     // Only the four calls the page makes must be there; the others are looked up as the
     // library's full surface but never called.
     if (!m_logon || !m_logoff || !m_address || !m_freeBuffer)
-        m_why = std::string("The mail client library ") + libraryName + " has no " + missing +
-            ", so no address book can be shown. Recipients already set are kept.";
+        m_why = FormatResString(IDS_MAPI_INCOMPLETE, missing.c_str());
 }
 
 MapiLibrary::~MapiLibrary()

@@ -4,6 +4,7 @@
 
 #include "dialog_item_cmd_ui.h"
 #include "email_page_fixture.h"
+#include "mapi_library.h"
 #include "modal_script.h"
 #include "scripted_prompter.h"
 #include "system_dialogs.h"
@@ -335,4 +336,15 @@ TEST_F(EmailPageTest, TheSameDateIsNotReadAgainAndANewOneIs)
     EXPECT_EQ(reads + 1, core.CallsOf("AlertGetEMail").size());
     EXPECT_TRUE(To().empty());
     EXPECT_EQ((std::vector<std::string> {"Zed"}), Cc());
+}
+
+TEST(MapiLibraryTest, AMissingLibraryLeavesTheBindingUnavailableWithItsReason)
+{
+    MapiLibrary missing("NOSUCHMAPI.DLL");
+    EXPECT_FALSE(missing.Available());
+    EXPECT_EQ("The mail client library MAPI32.DLL could not be loaded, so the address book is not available. The "
+              "recipients already set are kept and still sent.",
+        missing.Why());
+    LHANDLE session = 0;
+    EXPECT_EQ(static_cast<ULONG>(MAPI_E_FAILURE), missing.Logon(nullptr, nullptr, nullptr, 0, session));
 }
