@@ -36,6 +36,7 @@ public:
 
     void ReloadAllPages(int serviceStopped) override;
     void ShowServiceStateNow() override;
+    void ShowConfigurationPage(int index) override;
 
     // Shows one tab window and hides the other (the selector goes with the configuration).
     void ShowLogs();

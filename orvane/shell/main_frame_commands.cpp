@@ -145,6 +145,16 @@ LRESULT CMainFrame::OnTabChanged(WPARAM, LPARAM)
     return 0;
 }
 
+void CMainFrame::ShowConfigurationPage(int index)
+{
+    if (!m_configTab || index < 0 || index >= static_cast<int>(m_configPages.size()))
+        return;
+    if (m_configTab->Select(index) < 0 && m_configTab->GetCurSel() != index)
+        return;
+    ShowConfiguration();
+    OnTabChanged(0, index);
+}
+
 void CMainFrame::OnShowConfiguration()
 {
     if (m_values.serviceState == kServiceStopped) {

@@ -30,6 +30,9 @@ public:
     virtual void ReloadAllPages(int serviceStopped) = 0;
     // Shows the service state in the status bar now, before the next idle pass.
     virtual void ShowServiceStateNow() = 0;
+    // Brings the configuration page at `index` of the frame's page table to the front, with its
+    // menu, as a click on its tab would.
+    virtual void ShowConfigurationPage(int index) { (void)index; }
 };
 
 // How a window opens the program's help at a topic; tests replace it to see which topic.

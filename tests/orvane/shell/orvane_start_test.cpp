@@ -106,7 +106,7 @@ std::string TextOfStaticIn(HWND dialog)
 
 }  // namespace
 
-TEST(OrvaneStart, MainWindowIsTitledAlertManagerAndEndsCleanly)
+TEST(OrvaneStart, MainWindowIsTitledAlertManagerWithTheMachineAndEndsCleanly)
 {
     ScratchAlertHome home("orvane_start");
     RunningOrvane orvane;
@@ -115,7 +115,11 @@ TEST(OrvaneStart, MainWindowIsTitledAlertManagerAndEndsCleanly)
     ASSERT_NE(nullptr, window);
     char title[128] = {};
     GetWindowTextA(window, title, sizeof title);
-    EXPECT_STREQ("Alert Manager", title);
+    // The summary page names the administered computer, at start the local one.
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof computer;
+    GetComputerNameA(computer, &size);
+    EXPECT_EQ(std::string("Alert Manager  (Machine Name : ") + computer + ")", title);
     EXPECT_NE(nullptr, GetMenu(window));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
