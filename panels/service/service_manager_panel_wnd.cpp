@@ -11,14 +11,14 @@ namespace {
 constexpr int kAscending = static_cast<int>(SortDirection::Ascending);
 constexpr int kDescending = static_cast<int>(SortDirection::Descending);
 
-struct ColumnSpec {
+struct ServerColumn {
     const char* title;
     int units;
     int extraPixels;
     int direction;
 };
 
-const ColumnSpec kServerColumns[] = {
+const ServerColumn kServerColumns[] = {
     {"Domain Members", 14, 10, kAscending},
     {"Service", 10, 0, kAscending},
     {"Real-time", 10, 0, kAscending},
@@ -68,11 +68,11 @@ bool CServiceManagerPanelWnd::CreateServerList()
     if (!m_servers.Create(columns, WS_VISIBLE | WS_BORDER, RECT {0, 0, 0, 0}, m_hWnd, kServerListId, kServerListFlags))
         return false;
     for (int column = 0; column < columns; ++column) {
-        const ColumnSpec& spec = kServerColumns[column];
-        m_servers.SetColumnTitle(column, spec.title);
-        m_servers.SetColumnWidth(column, spec.units * m_charWidth + spec.extraPixels);
+        const ServerColumn& layout = kServerColumns[column];
+        m_servers.SetColumnTitle(column, layout.title);
+        m_servers.SetColumnWidth(column, layout.units * m_charWidth + layout.extraPixels);
         m_servers.SetColumnSortType(column, SortType::Text);
-        m_servers.SetSortDirection(column, spec.direction);
+        m_servers.SetSortDirection(column, layout.direction);
     }
     m_servers.SortByColumn(0, true, -1);
     return true;
