@@ -2,20 +2,12 @@
 // changes made through the post office's locked rewrite.
 #include "mail_agent.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <sys/stat.h>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
+#include "exclusive_file.h"
 #include "mail_limits.h"
 #include "mailbox_store.h"
 #include "text_codec.h"
@@ -38,30 +30,6 @@ constexpr std::uint32_t kMaxNameTries = 1000;
 bool IsSeparator(char c)
 {
     return c == '/' || c == '\\';
-}
-
-// Exclusive creation: an existing file (or a planted link) is never opened or replaced.
-std::FILE* CreateExclusive(const std::string& path, bool& exists)
-{
-#ifdef _WIN32
-    int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-    int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW, 0600);
-#endif
-    if (fd < 0) {
-        exists = errno == EEXIST;
-        return nullptr;
-    }
-#ifdef _WIN32
-    std::FILE* file = _fdopen(fd, "wb");
-    if (!file)
-        _close(fd);
-#else
-    std::FILE* file = fdopen(fd, "wb");
-    if (!file)
-        close(fd);
-#endif
-    return file;
 }
 
 std::string BaseName(const std::string& path)
@@ -286,7 +254,7 @@ Result MailAgent::Extract(const AttachmentEntry& entry, const std::string& direc
         if (candidate.size() > kMaxPathBytes)
             return Result::kInvalid;
         bool exists = false;
-        std::FILE* file = CreateExclusive(candidate, exists);
+        std::FILE* file = CreateExclusiveFile(candidate, exists);
         if (!file) {
             if (exists)
                 continue;

@@ -1,44 +1,14 @@
-// Exclusive creation: an existing file (or a planted link) is never opened or replaced.
+// Temporary member files under generated names, each created exclusively.
 #include "temp_file_factory.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <sys/stat.h>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "archive_limits.h"
+#include "exclusive_file.h"
 
 namespace torpin {
 namespace {
-
-std::FILE* createExclusive(const std::string& path, bool& exists)
-{
-#ifdef _WIN32
-    int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-    int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW, 0600);
-#endif
-    if (fd < 0) {
-        exists = errno == EEXIST;
-        return nullptr;
-    }
-#ifdef _WIN32
-    std::FILE* file = _fdopen(fd, "wb");
-    if (!file)
-        _close(fd);
-#else
-    std::FILE* file = fdopen(fd, "wb");
-    if (!file)
-        close(fd);
-#endif
-    return file;
-}
 
 bool isSeparator(char c)
 {
@@ -82,7 +52,7 @@ std::FILE* TempFileFactory::create(const std::string& extension, std::string& pa
         if (candidate.size() > limits::kMaxPathBytes)
             return nullptr;
         bool exists = false;
-        std::FILE* file = createExclusive(candidate, exists);
+        std::FILE* file = CreateExclusiveFile(candidate, exists);
         if (file) {
             path = candidate;
             return file;
