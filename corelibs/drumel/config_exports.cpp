@@ -15,14 +15,11 @@ namespace {
 // Reads from the first server a name stands for (a domain's first server).
 template <typename Copy> DWORD ReadFirst(const char* server, Copy copy)
 {
-    DWORD error = 0;
-    const auto targets = Targets(server, false, error);
-    if (error)
-        return error;
-    if (const DWORD denied = CheckAccess(targets.front()))
-        return denied;
+    ServerPlace place;
+    if (const DWORD refused = FirstReadable(server, place))
+        return refused;
     ServerConfig config;
-    if (const DWORD failed = ServerStore(targets.front()).ReadConfig(config))
+    if (const DWORD failed = ServerStore(place).ReadConfig(config))
         return failed;
     copy(config);
     return 0;

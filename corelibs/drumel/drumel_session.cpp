@@ -47,6 +47,18 @@ DWORD CheckAccess(const ServerPlace& place)
     return g_loggedOn.count(Upper(place.name)) ? 0 : ERROR_ACCESS_DENIED;
 }
 
+DWORD FirstReadable(const char* name, ServerPlace& place)
+{
+    DWORD error = 0;
+    std::vector<ServerPlace> targets = Targets(name, false, error);
+    if (error)
+        return error;
+    if (const DWORD denied = CheckAccess(targets.front()))
+        return denied;
+    place = std::move(targets.front());
+    return 0;
+}
+
 DWORD Logon(const ServerPlace& place, const std::string& user, const std::string& password)
 {
     if (!FileExists(place.CredentialsPath()))

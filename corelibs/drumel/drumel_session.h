@@ -19,6 +19,10 @@ std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& erro
 DWORD CheckAccess(const ServerPlace& place);
 DWORD Logon(const ServerPlace& place, const std::string& user, const std::string& password);
 
+// The server a read goes to: the first a name stands for (a domain's first server), once this
+// process may see it. 0, or the answer of Targets or CheckAccess.
+DWORD FirstReadable(const char* name, ServerPlace& place);
+
 // Tells a running instance to take up what was saved; a stopped one reads it when it starts.
 void TellInstance(const ServerPlace& place, DWORD control);
 

@@ -120,14 +120,11 @@ extern "C" DWORD WINAPI VexomarGetScanStatistics(const char* server, void* recor
     return Guarded([&]() -> DWORD {
         if (!record || size != kScanStatisticsSize)
             return ERROR_INVALID_PARAMETER;
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        if (const DWORD denied = CheckAccess(targets.front()))
-            return denied;
+        ServerPlace place;
+        if (const DWORD refused = FirstReadable(server, place))
+            return refused;
         ServerStatus status;
-        if (const DWORD failed = ServerStore(targets.front()).ReadStatus(status))
+        if (const DWORD failed = ServerStore(place).ReadStatus(status))
             return failed;
         const ScanStatisticsRecord bytes = EncodeScanStatistics(status.statistics);
         std::copy(bytes.begin(), bytes.end(), static_cast<std::uint8_t*>(record));

@@ -15,14 +15,11 @@ extern "C" DWORD WINAPI VexomarTableLoad(
         if (!shape || !buffer || !count)
             return ERROR_INVALID_PARAMETER;
         *count = 0;
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        if (const DWORD denied = CheckAccess(targets.front()))
-            return denied;
+        ServerPlace place;
+        if (const DWORD refused = FirstReadable(server, place))
+            return refused;
         std::optional<AddressTable> loaded;
-        if (const DWORD failed = ServerStore(targets.front()).ReadTable(*shape, loaded))
+        if (const DWORD failed = ServerStore(place).ReadTable(*shape, loaded))
             return failed;
         *count = loaded->Load(first, largest, static_cast<std::uint8_t*>(buffer), bufferSize);
         return 0;
