@@ -42,6 +42,7 @@ struct ServerNode {
     CVexomarServer* object = nullptr;  // the library's, never freed here
     ChildListing listing = ChildListing::None;
     DWORD entryFlags = 0;  // of the entry that listed it: 1 asks for a logon, 2 this computer
+    DWORD stateWord = 0;  // a server's, as its object gave it at the last update (0 inactive)
     HTREEITEM item = nullptr;
     bool marked = false;
     bool filled = false;

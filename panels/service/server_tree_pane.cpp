@@ -50,6 +50,16 @@ const MessageMap& CListWnd::GetMessageMap() const
             on::Command(ID_NODE_REFRESH_BROWSER, &CListWnd::OnRefreshBrowser),
             on::Command(ID_NODE_SCAN_STATISTICS, &CListWnd::OnScanStatistics),
             on::UpdateCommand(ID_NODE_SCAN_STATISTICS, &CListWnd::OnUpdateScanStatistics),
+            on::Command(ID_NODE_CONFIGURE_SERVICE, &CListWnd::OnConfigureService),
+            on::Command(ID_NODE_CONFIGURE_BROADCASTS, &CListWnd::OnConfigureBroadcasts),
+            on::Command(ID_NODE_START_SERVICE, &CListWnd::OnStartService),
+            on::Command(ID_NODE_STOP_SERVICE, &CListWnd::OnStopService),
+            on::Command(ID_NODE_SYNCHRONIZE, &CListWnd::OnSynchronize),
+            on::UpdateCommand(ID_NODE_CONFIGURE_SERVICE, &CListWnd::OnUpdateConfigure),
+            on::UpdateCommand(ID_NODE_CONFIGURE_BROADCASTS, &CListWnd::OnUpdateConfigure),
+            on::UpdateCommand(ID_NODE_START_SERVICE, &CListWnd::OnUpdateStartService),
+            on::UpdateCommand(ID_NODE_STOP_SERVICE, &CListWnd::OnUpdateStopService),
+            on::UpdateCommand(ID_NODE_SYNCHRONIZE, &CListWnd::OnUpdateSynchronize),
         });
     return map;
 }
@@ -111,6 +121,7 @@ void CListWnd::Update(ServerNode& node)
         if (ServerNode* known = node.FindChild(name)) {
             known->marked = true;
             known->entryFlags = entry.flags;
+            ReadState(*known);
             continue;
         }
         CVexomarServer* object = ChildObject(*node.object, node.listing, entry);
@@ -125,6 +136,7 @@ void CListWnd::Update(ServerNode& node)
         child->listing = child->kind == kNodeDomain ? ChildListing::Servers : ChildListing::None;
         child->entryFlags = entry.flags;
         child->marked = true;
+        ReadState(*child);
         ServerNode* made = child.get();
         node.children.push_back(std::move(child));
         InsertItem(*made, node.item);
@@ -137,6 +149,17 @@ void CListWnd::Update(ServerNode& node)
         ::SendMessageA(m_tree.m_hWnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
     node.filled = true;
+}
+
+void CListWnd::ReadState(ServerNode& node)
+{
+    // The commands' states follow what the tree last read; slot 1 answers from the library's
+    // query and does not wait on the server.
+    DWORD stateWord = 0;
+    if (node.kind == kNodeServer && node.object && node.object->QueryStateWord(&stateWord) == 0)
+        node.stateWord = stateWord;
+    else
+        node.stateWord = 0;
 }
 
 void CListWnd::Unmark(ServerNode& node)

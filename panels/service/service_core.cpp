@@ -4,6 +4,7 @@
 namespace {
 using StatusCall = DWORD(WINAPI*)(const char*, DWORD*);
 using StartCall = DWORD(WINAPI*)(const char*, DWORD);
+using StopCall = DWORD(WINAPI*)(const char*);
 using QueryCall = DWORD(WINAPI*)();
 using BranchCall = CVexomarServer* (*)();
 
@@ -51,6 +52,13 @@ DWORD LoadedServiceCore::StartService(const std::string& server)
     DWORD error = 0;
     FARPROC entry = Bind(m_drumel, "DRUMEL.DLL", "VexomarStartService", error);
     return entry ? As<StartCall>(entry)(server.c_str(), 0) : error;
+}
+
+DWORD LoadedServiceCore::StopService(const std::string& server)
+{
+    DWORD error = 0;
+    FARPROC entry = Bind(m_drumel, "DRUMEL.DLL", "VexomarStopService", error);
+    return entry ? As<StopCall>(entry)(server.c_str()) : error;
 }
 
 DWORD LoadedServiceCore::StartQuery()

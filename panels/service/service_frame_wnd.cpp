@@ -40,10 +40,10 @@ HFONT CreatePanelFont()
 const UINT CServiceFrameWnd::kToolbarButtons[7] = {ID_NODE_CONFIGURE_SERVICE, ID_NODE_CONFIGURE_BROADCASTS,
     ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR, ID_NODE_START_SERVICE, ID_NODE_STOP_SERVICE};
 
-CServiceFrameWnd::CServiceFrameWnd(ServiceCore& core)
+CServiceFrameWnd::CServiceFrameWnd(ServiceCore& core, HWND host)
     : CPanelFrameWnd(
           PanelToolbar {IDB_SERVICE_PANEL_TOOLBAR, {std::begin(kToolbarButtons), std::end(kToolbarButtons)}}),
-      m_core(core)
+      m_core(core), m_host(host)
 {
 }
 
@@ -110,6 +110,7 @@ int CServiceFrameWnd::OnCreate(CREATESTRUCTA&)
         m_treePane = nullptr;
         return -1;
     }
+    m_treePane->SetHost(m_host);
     m_splitter.SetPane(0, m_treePane->m_hWnd);
     m_splitter.SetPane(1, m_details->m_hWnd);
     m_treePane->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);

@@ -16,7 +16,8 @@ public:
     static constexpr UINT_PTR kHostTimer = 1;
     static const UINT kToolbarButtons[7];
 
-    explicit CServiceFrameWnd(ServiceCore& core);
+    // `host` is the panel host's frame (its status line); none in a test without one.
+    explicit CServiceFrameWnd(ServiceCore& core, HWND host = nullptr);
     ~CServiceFrameWnd() override;
 
     CListWnd* TreePane() { return m_treePane; }
@@ -42,6 +43,7 @@ private:
     int AverageCharWidth() const;
 
     ServiceCore& m_core;
+    HWND m_host;
     HFONT m_font = nullptr;
     ServerStateTexts m_texts;
     CSplitterWnd m_splitter;

@@ -67,5 +67,5 @@ void ServicePlugin::OnTerminate()
 
 CPanelFrameWnd* ServicePlugin::MakePanelFrame()
 {
-    return new CServiceFrameWnd(m_core);
+    return new CServiceFrameWnd(m_core, HostWindow());
 }

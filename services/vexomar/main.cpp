@@ -9,6 +9,8 @@
 
 #include "atomic_file.h"
 #include "instance_control.h"
+#include "server_config.h"
+#include "server_store.h"
 #include "service_controls.h"
 #include "vexomar_service.h"
 
@@ -21,20 +23,33 @@ std::string ProgramPath()
     return path;
 }
 
+// Registers the instance, started as its stored service record says: a server set to start
+// automatically keeps that when its instance is registered again.
+DWORD Install(const InstanceControl& control, const ServerPlace& place)
+{
+    if (const DWORD installed = control.Install(ProgramPath()))
+        return installed;
+    ServerConfig config;
+    // No settings file yet gives the defaults (demand start); a damaged one changes nothing.
+    if (ServerStore(place).ReadConfig(config) != 0)
+        return 0;
+    return control.SetAutomaticStart(DecodeServiceConfig(config.service).automaticStartup == 1);
+}
+
 DWORD Apply(const std::string& command, const ServerPlace& place)
 {
     const InstanceControl control(place);
     if (command == "/install") {
         if (!EnsureFolder(place.StoreFolder()))
             return ERROR_PATH_NOT_FOUND;
-        return control.Install(ProgramPath());
+        return Install(control, place);
     }
     if (command == "/uninstall")
         return control.Uninstall();
     if (command == "/start") {
         if (!EnsureFolder(place.StoreFolder()))
             return ERROR_PATH_NOT_FOUND;
-        if (const DWORD installed = control.Install(ProgramPath()))
+        if (const DWORD installed = Install(control, place))
             return installed;
         const DWORD started = control.Start();
         return started == ERROR_SERVICE_ALREADY_RUNNING ? 0 : started;

@@ -5,6 +5,8 @@
 //   svcdrive command ID     sends the panel frame the command (a modal dialog is posted instead)
 //   svcdrive maximize       maximises the panel's MDI child
 //   svcdrive close          closes the active popup window (a dialog the panel opened)
+//   svcdrive press ID       presses button ID of the active popup window (a message box's OK is 1)
+//   svcdrive type ID TEXT   puts TEXT into control ID of the active popup window
 #include <windows.h>
 
 #include <commctrl.h>
@@ -81,7 +83,8 @@ bool SelectPath(HWND tree, const char* path)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: svcdrive select PATH | row N | command ID | maximize | close\n");
+        std::fprintf(stderr, "usage: svcdrive select PATH | row N | command ID | maximize | close | press ID | "
+                             "type ID TEXT\n");
         return 2;
     }
     HWND frame = FindWindowOfClass("MDIFiller_Service");
@@ -107,12 +110,24 @@ int main(int argc, char** argv)
         SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
         return 0;
     }
+    HWND host = GetAncestor(frame, GA_ROOT);
+    HWND popup = GetLastActivePopup(host);
+    if (popup == host)
+        popup = nullptr;
     if (verb == "close") {
-        HWND popup = GetLastActivePopup(GetAncestor(frame, GA_ROOT));
-        if (popup && popup != GetAncestor(frame, GA_ROOT))
+        if (popup)
             PostMessageA(popup, WM_COMMAND, IDCANCEL, 0);
         return 0;
     }
+    if (verb == "press" && argc > 2) {
+        if (!popup)
+            return 1;
+        const int id = std::atoi(argv[2]);
+        PostMessageA(popup, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(popup, id)));
+        return 0;
+    }
+    if (verb == "type" && argc > 3)
+        return popup && SetDlgItemTextA(popup, std::atoi(argv[2]), argv[3]) ? 0 : 1;
     std::fprintf(stderr, "svcdrive: unknown request %s\n", verb.c_str());
     return 2;
 }

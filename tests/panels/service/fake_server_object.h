@@ -36,6 +36,16 @@ public:
     ScanStatistics statistics;
     int statisticsReads = 0;
 
+    // Connect: each attempt takes the next answer and message number; the last one repeats.
+    struct ConnectAnswer {
+        DWORD answer;
+        DWORD message;
+    };
+    std::vector<ConnectAnswer> connectAnswers {{0, 0}};
+    size_t connects = 0;
+    std::string userName = "operator";
+    std::string logonText = "Vexomar Service on this server";
+
     /* 0 */ virtual DWORD Kind() { return m_kind; }
     /* 1 */ virtual DWORD QueryStateWord(DWORD* word)
     {
@@ -61,11 +71,27 @@ public:
     }
     /* 6 */ virtual const char* DomainName() { return "SALES"; }
     /* 7 */ virtual DWORD NeedsLogon() { return 0; }
-    /* 8 */ virtual DWORD Refresh() { return 0; }
-    /* 9 */ virtual DWORD Connect(DWORD*, DWORD) { return 0; }
-    /* 10 */ virtual const char* UserName() { return ""; }
-    /* 11 */ virtual const char* LogonText() { return ""; }
-    /* 12 */ virtual DWORD SetCredentials(const char*, const char*) { return 0; }
+    /* 8 */ virtual DWORD Refresh()
+    {
+        calls.push_back("8");
+        return 0;
+    }
+    /* 9 */ virtual DWORD Connect(DWORD* message, DWORD force)
+    {
+        calls.push_back("9(" + std::to_string(force) + ")");
+        const ConnectAnswer& next = connectAnswers[connects < connectAnswers.size() ? connects : connectAnswers.size() - 1];
+        ++connects;
+        *message = next.message;
+        return next.answer;
+    }
+    /* 10 */ virtual const char* UserName() { return userName.c_str(); }
+    /* 11 */ virtual const char* LogonText() { return logonText.c_str(); }
+    /* 12 */ virtual DWORD SetCredentials(const char* user, const char* password)
+    {
+        calls.push_back(std::string("12(") + user + "," + password + ")");
+        userName = user;
+        return 0;
+    }
     /* 13 */ virtual DWORD ListDomains(VexomarServerEntry* buffer, DWORD* count) { return List(13, buffer, count); }
     /* 14 */ virtual DWORD ListSelf(VexomarServerEntry* buffer, DWORD* count) { return List(14, buffer, count); }
     /* 15 */ virtual DWORD StartServerService() { return 0; }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "recording_service_calls.h"
 #include "security_calls.h"
 #include "service_core.h"
 
@@ -96,6 +97,10 @@ public:
     DWORD statusAnswer = 0;
     DWORD status = 3;
     DWORD startAnswer = 0;
+    // Answers of the starts and stops to come, in order, before `startAnswer`/`stopAnswer`.
+    std::vector<DWORD> startAnswers;
+    DWORD stopAnswer = 0;
+    std::vector<DWORD> stopAnswers;
     DWORD startQueryAnswer = 0;
     DWORD stopQueryAnswer = 0;
 
@@ -108,7 +113,12 @@ public:
     DWORD StartService(const std::string& server) override
     {
         calls.push_back("start(" + server + ")");
-        return startAnswer;
+        return Next(startAnswers, startAnswer);
+    }
+    DWORD StopService(const std::string& server) override
+    {
+        calls.push_back("stop(" + server + ")");
+        return Next(stopAnswers, stopAnswer);
     }
     DWORD StartQuery() override
     {
@@ -119,5 +129,19 @@ public:
     {
         calls.push_back("stopQuery");
         return stopQueryAnswer;
+    }
+    ServiceConfigCalls& ConfigCalls() override { return config; }
+    BroadcastTableCalls& TableCalls() override { return config; }
+
+    RecordingServiceCalls config;
+
+private:
+    static DWORD Next(std::vector<DWORD>& answers, DWORD otherwise)
+    {
+        if (answers.empty())
+            return otherwise;
+        const DWORD answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
 };

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "fake_server_object.h"
+#include "fake_site_core.h"
+#include "service_panel_fixture.h"
 #include "plugin_protocol.h"
 #include "scan_statistics_dlg.h"
 #include "scripted_prompter.h"
@@ -17,9 +19,9 @@
 
 using namespace panel_protocol;
 
-namespace {
-
 CExtensionApp g_app("SERVICE");
+
+namespace {
 
 TEST(ChildListing, AskingForTheCountThenReadingWithThatRoom)
 {
@@ -74,60 +76,8 @@ TEST(ChildListing, ChildrenTakeTheirObjectsByTheEntrysKey)
     EXPECT_EQ((std::vector<std::string> {"3(ALPHA-KEY)"}), sales.calls);
 }
 
-// The site: SALES with ALPHA (scanning, real time on) and BETA (stopped); this computer.
-class FakeSiteCore : public FakeServiceCore {
-public:
-    FakeSiteCore()
-    {
-        self.entries = {MakeEntry("HOME", "SALES", "HOME", 3), MakeEntry("", "", "", 3)};
-        network.entries = {MakeEntry("SALES", "SALES", "", 2)};
-        network.children["SALES"] = &sales;
-        sales.entries = {MakeEntry("ALPHA", "SALES", "ALPHA", 3), MakeEntry("BETA", "SALES", "BETA", 3)};
-        sales.children["ALPHA"] = &alpha;
-        sales.children["BETA"] = &beta;
-        alpha.stateWord = 0x1401;
-        const DWORD versions[4] = {0x00010000, 0x00130003, 0x0004000A, 0x00050001};
-        std::memcpy(alpha.versions, versions, sizeof versions);
-        std::memcpy(beta.versions, versions, sizeof versions);
-    }
-    CVexomarServer* PointToPointServer() override { return self.AsServer(); }
-    CVexomarServer* NetworkServer() override { return network.AsServer(); }
-
-    FakeServerObject self {"HOME", kVexomarKindNetwork};
-    FakeServerObject network {"", kVexomarKindNetwork};
-    FakeServerObject sales {"SALES", kVexomarKindDomain};
-    FakeServerObject alpha {"ALPHA"};
-    FakeServerObject beta {"BETA"};
-};
-
-class PanelTest : public ::testing::Test {
+class PanelTest : public ServicePanelFixture {
 protected:
-    void SetUp() override
-    {
-        plugin.HandleMessage(host.Window(), kInitialise, 0, 0);
-        plugin.HandleMessage(host.Window(), kOpen, 0, 0);
-        FlushMessages();
-        frame = dynamic_cast<CServiceFrameWnd*>(CWnd::FromHandlePermanent(GetWindow(plugin.PanelWindow(), GW_CHILD)));
-        ASSERT_TRUE(frame);
-        tree = frame->TreePane();
-        details = frame->DetailsPane();
-        tree->SetClock([this] { return now; });
-        // Refresh Browser reads the tree now and starts the spacing from the test's clock.
-        ASSERT_TRUE(frame->RouteCommand(ID_NODE_REFRESH_BROWSER));
-    }
-    void TearDown() override { plugin.HandleMessage(host.Window(), kTerminate, 0, 0); }
-
-    HTREEITEM Find(HTREEITEM parent, const std::string& text)
-    {
-        CTreeCtrl& view = tree->Tree();
-        for (HTREEITEM item = parent ? view.GetChildItem(parent) : view.GetRootItem(); item;
-             item = view.GetNextSiblingItem(item)) {
-            if (view.GetItemText(item) == text)
-                return item;
-        }
-        return nullptr;
-    }
-    void Select(HTREEITEM item) { tree->Tree().SelectItem(item); }
     std::vector<std::string> Rows(CColList& list)
     {
         std::vector<std::string> rows;
@@ -135,15 +85,6 @@ protected:
             rows.push_back(list.GetItemText(position));
         return rows;
     }
-
-    TestPanelHost host;
-    FakeSecurityCalls security;
-    FakeSiteCore core;
-    ServicePlugin plugin {g_app, security, core};
-    CServiceFrameWnd* frame = nullptr;
-    CListWnd* tree = nullptr;
-    CServiceManagerPanelWnd* details = nullptr;
-    DWORD now = 100000;
 };
 
 TEST_F(PanelTest, TheFrameHoldsToolbarSplitAtTwoFifthsAndBothPanes)

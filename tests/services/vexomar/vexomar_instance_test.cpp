@@ -8,6 +8,7 @@
 #include "instance_control.h"
 #include "scan_statistics.h"
 #include "scratch_site.h"
+#include "server_config.h"
 #include "server_store.h"
 #include "state_word.h"
 
@@ -50,6 +51,24 @@ std::string Capture(const std::string& program, const std::string& arguments)
     }
     CloseHandle(read);
     return output;
+}
+
+DWORD StartType(const std::string& serviceName)
+{
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = OpenServiceA(manager, serviceName.c_str(), SERVICE_QUERY_CONFIG);
+    DWORD type = 0;
+    union {
+        QUERY_SERVICE_CONFIGA config;
+        BYTE room[8192];
+    } buffer;
+    DWORD needed = 0;
+    if (service && QueryServiceConfigA(service, &buffer.config, sizeof buffer, &needed))
+        type = buffer.config.dwStartType;
+    if (service)
+        CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return type;
 }
 
 class VexomarInstance : public ::testing::Test {
@@ -117,6 +136,24 @@ TEST_F(VexomarInstance, TheActivityLogKeepsToTheConfigurationTheInstanceTookUp)
     ASSERT_EQ(0u, alpha.Pause());
     ASSERT_EQ(0u, alpha.Continue());
     EXPECT_EQ(before, ScratchAlertHome::ReadText(path));
+}
+
+TEST_F(VexomarInstance, AnInstanceRegisteredAgainStartsAsItsServiceRecordSays)
+{
+    m_site.Install({"ALPHA"});
+    const std::string name = m_site.Place("ALPHA").ServiceName();
+    ASSERT_EQ(DWORD(SERVICE_DEMAND_START), StartType(name));
+    // Stored past the service core, as a data folder brought from elsewhere holds it.
+    ASSERT_EQ(0u, ServerStore(m_site.Place("ALPHA")).ChangeConfig([](ServerConfig& config) {
+        config.service = EncodeServiceConfig(ServiceConfig {7, 600, 1});
+    }));
+    Capture("VXMSVC.EXE", "/install ALPHA");
+    EXPECT_EQ(DWORD(SERVICE_AUTO_START), StartType(name));
+    ASSERT_EQ(0u, ServerStore(m_site.Place("ALPHA")).ChangeConfig([](ServerConfig& config) {
+        config.service = EncodeServiceConfig(ServiceConfig {7, 600, 0});
+    }));
+    Capture("VXMSVC.EXE", "/install ALPHA");
+    EXPECT_EQ(DWORD(SERVICE_DEMAND_START), StartType(name));
 }
 
 TEST_F(VexomarInstance, StateToolReportsStateWordVersionsAndTheFinishedJob)
