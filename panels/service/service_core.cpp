@@ -22,8 +22,12 @@ LoadedServiceCore::~LoadedServiceCore()
 {
     if (m_drumel)
         FreeLibrary(m_drumel);
-    if (m_ynnis)
+    if (m_ynnis) {
+        // A query thread left running would outlive the code it runs once the library goes.
+        if (FARPROC stop = GetProcAddress(m_ynnis, "VexomarStopQuery"))
+            As<QueryCall>(stop)();
         FreeLibrary(m_ynnis);
+    }
 }
 
 FARPROC LoadedServiceCore::Bind(HMODULE& module, const char* library, const char* name, DWORD& error)

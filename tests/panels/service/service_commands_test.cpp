@@ -33,8 +33,8 @@ CExtensionApp g_app("SERVICE");
 namespace {
 
 // What the system says for the two refusals of a logon, under Wine.
-const char* const kWrongPasswordText = "The specified network password is not correct.";
-const char* const kNoSuchServerText = "The RPC server is unavailable.";
+const char* const kWrongPasswordText = "Invalid password.";
+const char* const kNoSuchServerText = "RPC server unavailable.";
 
 NodeTarget Server(FakeServerObject& object, const char* name, TargetKind kind, bool active)
 {
@@ -353,7 +353,11 @@ TEST_F(NodeCommandTest, AStartedServerShowsActiveAndOffersStopAfterwards)
     prompter.Expect("Activate Vexomar Service on Server (BETA) ?");
     core.beta.stateWord = 0x0101;  // what the instance answers once it runs
     ASSERT_TRUE(frame->RouteCommand(ID_NODE_START_SERVICE));
-    EXPECT_EQ((std::vector<std::string> {"9(0)", "8"}), core.beta.calls) << "checked, then read again";
+    std::vector<std::string> logonAndState;
+    for (const std::string& call : core.beta.calls)
+        if (call == "8" || call.rfind("9(", 0) == 0)
+            logonAndState.push_back(call);
+    EXPECT_EQ((std::vector<std::string> {"9(0)", "8"}), logonAndState) << "checked, then read again";
     EXPECT_EQ((std::vector<std::string> {"start(BETA)"}), core.calls);
     const CColList& properties = frame->DetailsPane()->PropertyList();
     ASSERT_LT(3, properties.ItemCount());

@@ -216,7 +216,7 @@ TEST_F(SitePanel, TheServerThatAsksForALogonRefusesUntilTheRightPassword)
     ASSERT_TRUE(frame->RouteCommand(ID_NODE_START_SERVICE));
     ASSERT_EQ(2u, errors.size());
     EXPECT_EQ("", errors[0]);
-    EXPECT_EQ("Login failed due to the following error:\nThe specified network password is not correct.", errors[1]);
+    EXPECT_EQ("Login failed due to the following error:\nInvalid password.", errors[1]);
     DWORD status = 0;
     EXPECT_EQ(0u, VexomarGetServiceStatus("GAMMA", &status));
     EXPECT_EQ(DWORD(SERVICE_RUNNING), status);
