@@ -18,6 +18,7 @@
 #include "scripted_prompter.h"
 #include "service_control.h"
 #include "service_control_ids.h"
+#include "service_status_messages.h"
 #include "service_frame_wnd.h"
 #include "service_panel_fixture.h"
 #include "service_plugin.h"
@@ -153,6 +154,23 @@ TEST_F(Reachability, AfterAnAccessDeniedAnswerThePromptComesFirst)
 // Start and stop straight through ServiceControl, with the host's status line recorded.
 class ServiceControlTest : public ::testing::Test {
 protected:
+    // Runs `act` once for each status of `table`, the service core answering it to the first
+    // call and again to the retry, and expects the question and then the status's text. An
+    // access-denied answer goes through the prompt, which lets the retry through.
+    void ExpectEachText(const std::vector<std::pair<DWORD, std::string>>& table, std::vector<DWORD>& answers,
+        const std::string& question, const std::function<void()>& act)
+    {
+        for (const auto& [status, text] : table) {
+            answers = {status, status};
+            prompter.Expect(question).Expect(text);
+            LoginSeen seen;
+            if (status == kStatusAccessDenied)
+                script.Then(AnswerLogin(seen, "admin", "vexomar"));
+            act();
+            EXPECT_TRUE(prompter.Done()) << status;
+        }
+    }
+
     TestPanelHost host;
     FakeSiteCore core;
     ServiceControl control {core, host.Window()};
@@ -198,47 +216,33 @@ TEST_F(ServiceControlTest, TheStatusLineShowsDuringTheCallAndIsRestoredAfter)
 
 TEST_F(ServiceControlTest, EveryStartStatusHasItsText)
 {
-    const std::vector<std::pair<DWORD, std::string>> table = {
-        {5, "You are not authorized to perform the operation."},
-        {1053, "The service did not respond to the start or control request in a timely\nfashion."},
-        {1056, "Service is already Active and Running."},
-        {1057, "Service operation is not Authorized."},
-        {1058, "The service is disabled and cannot be started."},
-        {1060, "Service does not Exist."},
-        {1061, "The service cannot accept control messages at this time."},
-        {2, "Could not Start Service."},
-    };
     const NodeTarget beta = Server(core.beta, "BETA", TargetKind::kMemberServer, false);
-    for (const auto& [status, text] : table) {
-        // An access-denied start goes through the prompt, which lets it through for the second try.
-        core.startAnswers = {status, status};
-        prompter.Expect("Activate Vexomar Service on Server (BETA) ?").Expect(text);
-        LoginSeen seen;
-        if (status == 5)
-            script.Then(AnswerLogin(seen, "admin", "vexomar"));
-        control.Start(beta, nullptr);
-    }
-    EXPECT_TRUE(prompter.Done());
+    ExpectEachText(
+        {
+            {5, "You are not authorized to perform the operation."},
+            {1053, "The service did not respond to the start or control request in a timely\nfashion."},
+            {1056, "Service is already Active and Running."},
+            {1057, "Service operation is not Authorized."},
+            {1058, "The service is disabled and cannot be started."},
+            {1060, "Service does not Exist."},
+            {1061, "The service cannot accept control messages at this time."},
+            {2, "Could not Start Service."},
+        },
+        core.startAnswers, "Activate Vexomar Service on Server (BETA) ?", [&] { control.Start(beta, nullptr); });
 }
 
 TEST_F(ServiceControlTest, EveryStopStatusHasItsText)
 {
-    const std::vector<std::pair<DWORD, std::string>> table = {
-        {5, "You are not authorized to perform the operation."},
-        {1051, "Can not stop Service because other running Services depend upon this one."},
-        {1060, "Service does not Exist."},
-        {1062, "Service is already Inactive."},
-        {1061, "Could not Stop Service."},
-    };
     const NodeTarget alpha = Server(core.alpha, "ALPHA", TargetKind::kMemberServer, true);
-    for (const auto& [status, text] : table) {
-        core.stopAnswers = {status, status};
-        prompter.Expect("Deactivate Vexomar Service on Server (ALPHA) ?").Expect(text);
-        LoginSeen seen;
-        if (status == 5)
-            script.Then(AnswerLogin(seen, "admin", "vexomar"));
-        control.Stop(alpha, nullptr);
-    }
+    ExpectEachText(
+        {
+            {5, "You are not authorized to perform the operation."},
+            {1051, "Can not stop Service because other running Services depend upon this one."},
+            {1060, "Service does not Exist."},
+            {1062, "Service is already Inactive."},
+            {1061, "Could not Stop Service."},
+        },
+        core.stopAnswers, "Deactivate Vexomar Service on Server (ALPHA) ?", [&] { control.Stop(alpha, nullptr); });
     core.stopAnswers = {0};
     prompter.Expect("Deactivate Vexomar Service on Server (ALPHA) ?");
     control.Stop(alpha, nullptr);
