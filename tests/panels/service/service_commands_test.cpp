@@ -151,6 +151,23 @@ TEST_F(Reachability, AfterAnAccessDeniedAnswerThePromptComesFirst)
     EXPECT_EQ((std::vector<std::string> {"12(admin,vexomar)", "9(1)"}), gamma.calls);
 }
 
+TEST_F(Reachability, TheLoginsHelpSaysItIsNotAvailableAndKeepsThePromptOpen)
+{
+    const NodeTarget target = Server(gamma, "GAMMA", TargetKind::kMemberServer, true);
+    gamma.connectAnswers = {{kConnectNeedsCredentials, 0}, {kConnectDone, 0}};
+    bool openAfterHelp = false;
+    script.Then([&](CWnd& modal) {
+        Click(modal.m_hWnd, IDHELP);
+        openAfterHelp = !static_cast<CDialog&>(modal).IsModalEnded();
+        TypeText(modal.m_hWnd, IDC_LOGIN_PASSWORD, "vexomar");
+        Click(modal.m_hWnd, IDOK);
+    });
+    prompter.Expect("Help is not available at this time !");
+    EXPECT_TRUE(CheckReachable(&target, ReachMode::kNormal, nullptr));
+    EXPECT_TRUE(openAfterHelp);
+    EXPECT_EQ((std::vector<std::string> {"9(0)", "12(operator,vexomar)", "9(1)"}), gamma.calls);
+}
+
 // Start and stop straight through ServiceControl, with the host's status line recorded.
 class ServiceControlTest : public ::testing::Test {
 protected:
