@@ -92,8 +92,11 @@ void Tour(RealEngine& engine, int action, const char* title)
     options.interactive = 1;
     std::strcpy(options.moveDirectory, virus.Path().c_str());
     std::printf("== %d %s ==\n", action, title);
-    List("before:", sample.Path());
-    List("before:", virus.Path());
+    if (action == 0) {
+        // The same files stand before every action.
+        List("before:", sample.Path());
+        List("before:", virus.Path());
+    }
     FakeArchive archive;
     RecordingAlerts alerts;
     TouringSource source({sample.Path()}, archive, 0);

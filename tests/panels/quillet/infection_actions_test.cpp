@@ -108,11 +108,15 @@ TEST_F(InfectionActionsTest, PromptOnActionAsksWithTheActionsWordAndNoKeepsTheFi
         int action;
         const char* word;
         const char* declined;
+        const char* done;
     };
-    const Question questions[] = {{kActionDelete, "Delete   ", "No Action"}, {kActionRename, "Rename  ", "No Action"},
-        {kActionCure, "Cure ", "Cure Virus has been aborted by User !"}, {kActionMove, "Move ", "No Action"},
-        {kActionPurge, "Purge  ", "No Action"}, {kActionRenameAndMove, "Move and Rename ", "No Action"}};
-    for (const auto& [action, word, declined] : questions) {
+    // The test file cannot be cured: its cure ends in the rename.
+    const Question questions[] = {{kActionDelete, "Delete   ", "No Action", "Deleted"},
+        {kActionRename, "Rename  ", "No Action", "Renamed"},
+        {kActionCure, "Cure ", "Cure Virus has been aborted by User !", "Renamed"},
+        {kActionMove, "Move ", "No Action", "Moved"}, {kActionPurge, "Purge  ", "No Action", "Purged"},
+        {kActionRenameAndMove, "Move and Rename ", "No Action", "Renamed and moved "}};
+    for (const auto& [action, word, declined, done] : questions) {
         SCOPED_TRACE(word);
         options.infectionAction = action;
         const std::string first = folder.Write("FIRST.COM", EicarFile());
@@ -143,29 +147,34 @@ TEST_F(InfectionActionsTest, PromptOnActionAsksWithTheActionsWordAndNoKeepsTheFi
         EXPECT_EQ(Bytes(first), EicarFile());
         EXPECT_EQ(Bytes(second), EicarFile());
         EXPECT_EQ(Names(moveFolder.Path()), std::vector<std::string> {});
+        {
+            // Yes: the action is carried out.
+            ScriptedPrompter prompter;
+            prompter.Expect(word + first, IDYES);
+            if (action == kActionCure)
+                prompter.Expect("Error Curing " + first + " - Renaming With .AVB or AV1-9 Extension");
+            const ScanJob& run = Scan({first});
+            EXPECT_TRUE(prompter.Done());
+            EXPECT_EQ(Lines(run), (std::vector<std::string> {first + "|EICAR-Test-File|" + done}));
+            EXPECT_FALSE(Exists(first));
+        }
+        for (const std::string& name : Names(moveFolder.Path()))
+            DeleteFileA(moveFolder.Path(name).c_str());
+        for (const std::string& name : Names(folder.Path()))
+            DeleteFileA(folder.Path(name).c_str());
     }
 }
 
-TEST_F(InfectionActionsTest, PromptOnActionYesCarriesTheActionOut)
+TEST_F(InfectionActionsTest, ReportOnlyAsksNothingEvenWithPromptsOn)
 {
     options.interactive = 1;
-    const std::string file = folder.Write("EICAR.COM", EicarFile());
-    options.infectionAction = kActionRenameAndMove;
-    {
-        ScriptedPrompter prompter;
-        prompter.Expect("Move and Rename " + file, IDYES);
-        const ScanJob& run = Scan({file});
-        EXPECT_TRUE(prompter.Done());
-        EXPECT_EQ(Lines(run), (std::vector<std::string> {file + "|EICAR-Test-File|Renamed and moved "}));
-        EXPECT_EQ(Names(moveFolder.Path()), (std::vector<std::string> {"EICAR.AVB"}));
-    }
-    // Report only asks nothing even with prompts on.
     options.infectionAction = kActionReportOnly;
-    const std::string second = folder.Write("AGAIN.COM", EicarFile());
+    const std::string file = folder.Write("EICAR.COM", EicarFile());
     ScriptedPrompter prompter;
-    const ScanJob& run = Scan({second});
-    EXPECT_EQ(Lines(run), (std::vector<std::string> {second + "|EICAR-Test-File|No Action"}));
-    EXPECT_EQ(Bytes(second), EicarFile());
+    const ScanJob& run = Scan({file});
+    EXPECT_EQ(Lines(run), (std::vector<std::string> {file + "|EICAR-Test-File|No Action"}));
+    EXPECT_EQ(source->Outcomes(), (std::vector<std::string> {"0 1 " + file}));
+    EXPECT_EQ(Bytes(file), EicarFile());
 }
 
 // A job that lets go of the file's lock when the user is asked about the failure.

@@ -236,6 +236,23 @@ TEST_F(LocalFileActionsTest, PurgeOverwritesEveryByteWithZerosBeforeTheFileGoes)
     EXPECT_EQ(Bytes(witness), std::string(content.size(), '\0'));
 }
 
+TEST_F(LocalFileActionsTest, APurgeThatCannotWriteEveryByteLeavesTheFile)
+{
+    const std::string content(3 * LocalFileActions::kPurgeBlockBytes, 'V');
+    const std::string file = folder.Write("GAME.COM", content);
+    // Another program holds a lock on the third block: the purge cannot write it.
+    HANDLE holder = CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(LockFile(holder, 2 * LocalFileActions::kPurgeBlockBytes + 10, 0, 100, 0));
+    const bool purged = actions.Purge(file);
+    UnlockFile(holder, 2 * LocalFileActions::kPurgeBlockBytes + 10, 0, 100, 0);
+    CloseHandle(holder);
+    EXPECT_FALSE(purged);
+    ASSERT_TRUE(Exists(file));
+    EXPECT_EQ(Bytes(file).size(), content.size());
+}
+
 TEST_F(LocalFileActionsTest, ACopyOntoItselfFails)
 {
     const std::string file = folder.Write("GAME.COM", kInfected);
