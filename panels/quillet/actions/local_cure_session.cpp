@@ -100,7 +100,7 @@ void LocalCureSession::RestoreReadOnly()
     if (m_attributes != INVALID_FILE_ATTRIBUTES && (m_attributes & FILE_ATTRIBUTE_READONLY)) {
         const DWORD now = GetFileAttributesA(m_path.c_str());
         if (now != INVALID_FILE_ATTRIBUTES)
-            SetFileAttributesA(m_path.c_str(), now | FILE_ATTRIBUTE_READONLY);
+            SetFileAttributesA(m_path.c_str(), (now & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_READONLY);
     }
     m_attributes = INVALID_FILE_ATTRIBUTES;
 }

@@ -50,6 +50,16 @@ inline std::vector<std::string> Names(const std::string& folder)
     return names;
 }
 
+// Deletes every file in `folder` (read-only ones too); the folder stays.
+inline void EmptyFolder(const std::string& folder)
+{
+    for (const std::string& name : Names(folder)) {
+        const std::string path = folder + "\\" + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+    }
+}
+
 // Holds a file open as another program would: by default without sharing (locked); with
 // FILE_SHARE_READ others may read it but not change, move or delete it.
 class LockedFile {

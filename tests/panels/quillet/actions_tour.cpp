@@ -30,6 +30,38 @@ public:
     void Beep(UINT) override { }
 };
 
+// The system's message boxes, each answered by itself after a few seconds (Yes, or OK), so that
+// they can be looked at on a display: the tour's "/show" mode.
+class ShowingPrompter : public Prompter {
+public:
+    int Show(HWND owner, const std::string& text, const std::string& caption, UINT type) override
+    {
+        std::printf("    shown: %s\n", text.c_str());
+        std::fflush(stdout);
+        const UINT buttons = type & 0xF;
+        Answer* answer = new Answer {caption, buttons == MB_YESNOCANCEL || buttons == MB_YESNO ? IDYES : IDOK};
+        CloseHandle(CreateThread(nullptr, 0, &ShowingPrompter::AnswerLater, answer, 0, nullptr));
+        return m_system.Show(owner, text, caption, type);
+    }
+    void Beep(UINT) override { }
+
+private:
+    struct Answer {
+        std::string caption;
+        int button;
+    };
+    static DWORD WINAPI AnswerLater(void* parameter)
+    {
+        Answer* answer = static_cast<Answer*>(parameter);
+        Sleep(4000);
+        if (HWND box = FindWindowA("#32770", answer->caption.c_str()))
+            PostMessageA(box, WM_COMMAND, answer->button, 0);
+        delete answer;
+        return 0;
+    }
+    SystemPrompter m_system;
+};
+
 // Remembers, for each file acted on, where the action left it.
 class TouringSource : public PathListSource {
 public:
@@ -121,18 +153,21 @@ void Tour(RealEngine& engine, int action, const char* title)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const bool show = argc > 1 && std::strcmp(argv[1], "/show") == 0;
     RealEngine engine;
     if (!engine.Loaded()) {
         std::printf("The engine did not load (KELVEX32.DLL and VIRSIG.DAT beside this program).\n");
         return 1;
     }
-    AnsweringPrompter prompter;
-    Prompter* previous = Prompter::Install(&prompter);
+    AnsweringPrompter answering;
+    ShowingPrompter showing;
+    Prompter* previous = Prompter::Install(show ? static_cast<Prompter*>(&showing) : &answering);
     const char* titles[] = {"Report Only - No Action", "Delete File", "Rename File", "Cure File", "Move File",
         "Purge File", "Rename and Move File"};
-    for (int action = 0; action <= 6; ++action)
+    // Shown on a display: the cure of the samples, whose questions and messages are the most.
+    for (int action = show ? kActionCure : 0; action <= (show ? kActionCure : 6); ++action)
         Tour(engine, action, titles[action]);
     Prompter::Install(previous);
     return 0;

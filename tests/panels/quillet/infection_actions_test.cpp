@@ -94,10 +94,8 @@ TEST_F(InfectionActionsTest, EachActionWithoutPromptsLeavesTheFileWhereItShould)
             EXPECT_EQ(run.Counters().*c.counter, 1u);
         }
         EXPECT_EQ(source->Outcomes(), (std::vector<std::string> {std::to_string(c.action) + " 1 " + file}));
-        for (const std::string& name : Names(moveFolder.Path()))
-            DeleteFileA(moveFolder.Path(name).c_str());
-        for (const std::string& name : Names(folder.Path()))
-            DeleteFileA(folder.Path(name).c_str());
+        EmptyFolder(moveFolder.Path());
+        EmptyFolder(folder.Path());
     }
 }
 
@@ -158,10 +156,8 @@ TEST_F(InfectionActionsTest, PromptOnActionAsksWithTheActionsWordAndNoKeepsTheFi
             EXPECT_EQ(Lines(run), (std::vector<std::string> {first + "|EICAR-Test-File|" + done}));
             EXPECT_FALSE(Exists(first));
         }
-        for (const std::string& name : Names(moveFolder.Path()))
-            DeleteFileA(moveFolder.Path(name).c_str());
-        for (const std::string& name : Names(folder.Path()))
-            DeleteFileA(folder.Path(name).c_str());
+        EmptyFolder(moveFolder.Path());
+        EmptyFolder(folder.Path());
     }
 }
 

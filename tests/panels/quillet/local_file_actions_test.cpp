@@ -26,10 +26,7 @@ std::string OtherVolumeFolder()
 
 void RemoveFolder(const std::string& folder)
 {
-    for (const std::string& name : Names(folder)) {
-        SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA((folder + "\\" + name).c_str());
-    }
+    EmptyFolder(folder);
     RemoveDirectoryA(folder.c_str());
 }
 
