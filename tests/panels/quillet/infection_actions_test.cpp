@@ -340,3 +340,78 @@ TEST_F(InfectionActionsTest, AFileWhoseCopyCannotBeTakenIsNotCured)
 }
 
 }  // namespace
+
+namespace {
+
+// A job over no files, for its outcome lines alone.
+class InfectionOutcome : public ::testing::Test {
+protected:
+    InfectionOutcome() { binding.library = &engine; }
+    FakeEngine engine;
+    EngineBinding binding;
+    FakeArchive archive;
+    LocalScanOptions options = TestOptions();
+    RecordingAlerts alerts;
+    PathListSource source {{}, archive, 0};
+    TestJob job {source, ScanServices {binding, archive, 0, options, alerts, nullptr}};
+};
+
+TEST_F(InfectionOutcome, TheOutcomeTextFollowsTheActionAndTheResult)
+{
+    struct Row {
+        int action;
+        std::vector<const char*> byResult;  // results 0 to 7
+    };
+    const Row rows[] = {
+        {0, {"No Action", "No Action", "No Action", "No Action", "No Action", "No Action", "No Action", "No Action"}},
+        {1, {"Error deleting file ", "Deleted", "No Action", "No Action", "No Action", "No Action", "No Action",
+                "No Action"}},
+        {2, {"Error renaming file", "Renamed", "No Action", "No Action", "No Action", "No Action", "No Action",
+                "No Action"}},
+        {3, {"Error curing ", "Cured", "Cure Virus has been aborted by User !", "Error curing ", "Cannot Cure",
+                "Error curing ", "Cannot Cure", "No Action"}},
+        {4, {"Error moving file", "Moved", "No Action", "No Action", "No Action", "No Action", "No Action",
+                "No Action"}},
+        {5, {"Error purging file", "Purged", "No Action", "No Action", "No Action", "No Action", "No Action",
+                "No Action"}},
+        {6, {"Error renaming or moving file", "Renamed and moved ", "No Action", "No Action", "No Action", "No Action",
+                "No Action", "No Action"}},
+        {9, {"No Action", "No Action", "No Action", "No Action", "No Action", "No Action", "No Action", "No Action"}},
+    };
+    for (const Row& row : rows) {
+        for (int result = 0; result < 8; ++result) {
+            SCOPED_TRACE(std::to_string(row.action) + "/" + std::to_string(result));
+            const size_t before = job.Results().size();
+            job.ReportOutcome("C:\\X.COM", row.action, result);
+            std::vector<std::string> added;
+            for (size_t i = before; i < job.Results().size(); ++i)
+                added.push_back(job.Results()[i].outcome);
+            std::vector<std::string> expected;
+            // An engine that calls the cure destructive says so in a line of its own first.
+            if (row.action == 3 && result == 6)
+                expected.push_back("Destructive");
+            expected.push_back(row.byResult[result]);
+            EXPECT_EQ(added, expected);
+            EXPECT_EQ(job.Results().back().item, "C:\\X.COM");
+        }
+    }
+}
+
+TEST_F(InfectionOutcome, ACureFailureIsToldWith565AndDestructiveIsListed)
+{
+    const std::string text = "Error Curing C:\\X.COM - Renaming With .AVB or AV1-9 Extension";
+    ScriptedPrompter prompter;
+    prompter.Expect(text).Expect(text).Expect(text);
+    // Cured and declined need no message.
+    job.OnCureFailed("C:\\X.COM", 1);
+    job.OnCureFailed("C:\\X.COM", 2);
+    job.OnCureFailed("C:\\X.COM", 4);
+    job.OnCureFailed("C:\\X.COM", 5);
+    EXPECT_TRUE(job.Results().empty());
+    job.OnCureFailed("C:\\X.COM", 6);
+    EXPECT_TRUE(prompter.Done());
+    ASSERT_EQ(job.Results().size(), 1u);
+    EXPECT_EQ(job.Results()[0].outcome, "Destructive");
+}
+
+}  // namespace
