@@ -238,6 +238,34 @@ TEST_F(InfectionActionsTest, AFailedActionAsksAbortRetryIgnore)
     EXPECT_FALSE(Exists(file));
 }
 
+TEST_F(InfectionActionsTest, AnActionWithNoRoomForTheFileFailsWithItsTextAndTheFileStays)
+{
+    options.infectionAction = kActionRename;
+    const std::string file = folder.Write("EICAR.COM", EicarFile());
+    folder.Write("EICAR.AVB", "taken");
+    for (char digit = '0'; digit <= '9'; ++digit)
+        folder.Write(std::string("EICAR.AV") + digit, "taken");
+    {
+        ScriptedPrompter prompter;
+        prompter.Expect("Error renaming file " + file, IDIGNORE);
+        const ScanJob& run = Scan({file});
+        EXPECT_TRUE(prompter.Done());
+        EXPECT_EQ(Lines(run), (std::vector<std::string> {file + "|EICAR-Test-File|Error renaming file"}));
+        EXPECT_EQ(run.Counters().filesRenamed, 0u);
+    }
+    EXPECT_EQ(Bytes(file), EicarFile());
+    EXPECT_EQ(Bytes(folder.Path("EICAR.AV9")), "taken");
+    // A move folder that takes no new file: the host's system folder refuses even its administrator.
+    options.infectionAction = kActionMove;
+    std::strcpy(options.moveDirectory, "Z:\\sys");
+    ScriptedPrompter prompter;
+    prompter.Expect("Error moving file " + file, IDIGNORE);
+    const ScanJob& run = Scan({file});
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(Lines(run), (std::vector<std::string> {file + "|EICAR-Test-File|Error moving file"}));
+    EXPECT_EQ(Bytes(file), EicarFile());
+}
+
 TEST_F(InfectionActionsTest, AReadOnlyInfectedFileIsCuredAndReadOnlyAgain)
 {
     options.infectionAction = kActionCure;
