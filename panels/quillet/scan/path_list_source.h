@@ -81,7 +81,8 @@ private:
     bool m_stopped = false;
     bool m_haveItem = false;
     std::string m_path, m_name;
-    // The original of an expanded compressed file: actions apply to it, not to the copy.
+    // The original of an expanded compressed file. The prompts can name only the expanded copy
+    // the engine saw, so neither is acted on: the detection is reported with "No Action".
     std::string m_original;
     bool m_expanded = false;
     LocalFileActions m_actions;
