@@ -245,13 +245,86 @@ void LocalScanJob::ScanArchive(const std::string& path, const std::string& displ
 
 void LocalScanJob::HandleInfection()
 {
-    // The actions (delete, rename, cure, move, purge) come with the infection handling;
-    // until then every detection is reported, alerted and recorded as "No Action".
     ++m_counters.filesInfected;
-    ReportDetection(m_path);
+    const std::string path = m_path;
+    ReportDetection(path);
     m_source.DetectionOccurred();
-    ReportOutcome(m_path, 0, 1);
-    m_source.RecordOutcome(*this, 0, 1);
+    for (;;) {
+        int action = ChooseAction();
+        const int result = CarryOutAction(path, action);
+        // Retry chooses and acts again; the failed attempt leaves no line of its own.
+        const bool failed = result != kResultDone && result != kResultNotDone;
+        if (failed && AskOnActionError(path, action) && !m_cancelled)
+            continue;
+        ReportOutcome(path, action, result);
+        m_source.RecordOutcome(*this, action, result);
+        return;
+    }
+}
+
+int LocalScanJob::Counted(bool done, std::uint32_t& counter)
+{
+    if (!done)
+        return kResultFailed;
+    ++counter;
+    return kResultDone;
+}
+
+int LocalScanJob::CarryOutAction(const std::string& path, int& action)
+{
+    switch (action) {
+    case kActionReportOnly: return kResultDone;
+    case kActionDelete:
+        if (!m_source.CanDelete() || !ConfirmAction(path, action))
+            return kResultNotDone;
+        return Counted(m_source.Delete(), m_counters.filesDeleted);
+    case kActionRename: return ConfirmAction(path, action) ? RenameStep() : kResultNotDone;
+    case kActionCure: return CureStep(path, action);
+    case kActionMove:
+        if (!m_source.CanMove(MoveDirectory()) || !ConfirmAction(path, action))
+            return kResultNotDone;
+        return Counted(m_source.Move(MoveDirectory()), m_counters.filesMoved);
+    case kActionPurge:
+        if (!m_source.CanPurge() || !ConfirmAction(path, action))
+            return kResultNotDone;
+        return Counted(m_source.Purge(), m_counters.filesPurged);
+    case kActionRenameAndMove:
+        if (!m_source.CanRenameAndMove(MoveDirectory(), RenameExtension()) || !ConfirmAction(path, action))
+            return kResultNotDone;
+        return Counted(m_source.RenameAndMove(MoveDirectory(), RenameExtension()), m_counters.filesRenamedAndMoved);
+    default:
+        // An action number the options do not know changes nothing.
+        return kResultDone;
+    }
+}
+
+int LocalScanJob::RenameStep()
+{
+    if (!m_source.CanRename(RenameExtension()))
+        return kResultNotDone;
+    return Counted(m_source.Rename(RenameExtension()), m_counters.filesRenamed);
+}
+
+int LocalScanJob::CureStep(const std::string& path, int& action)
+{
+    if (!m_source.CanCure() || !ConfirmAction(path, action))
+        return kResultNotDone;
+    HANDLE file = m_source.OpenForCure();
+    if (file == INVALID_HANDLE_VALUE) {
+        m_source.CloseAfterCure(file, false);
+        return kResultCureNotOpened;
+    }
+    const int result = CureFile(file);
+    if (result == scan_status::kCured) {
+        m_source.CloseAfterCure(file, true);
+        ++m_counters.filesCured;
+        return kResultDone;
+    }
+    OnCureFailed(path, result);
+    m_source.CloseAfterCure(file, false);
+    // What cannot be cured is renamed, so that it is neither run nor scanned again.
+    action = kActionRename;
+    return RenameStep();
 }
 
 bool LocalScanJob::OnOpenError(DWORD error)

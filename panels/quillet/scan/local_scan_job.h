@@ -68,6 +68,19 @@ protected:
     int Prompt(const std::string& text, UINT type) const;
     bool PassOptions(bool cure);
 
+    // Results of an action: done, not done (declined, not possible), failed; a cure whose file
+    // could not be opened for it.
+    static constexpr int kResultFailed = 0;
+    static constexpr int kResultDone = 1;
+    static constexpr int kResultNotDone = 2;
+    static constexpr int kResultCureNotOpened = 3;
+    // Carries `action` out on the current item; a failed cure turns it into a rename.
+    int CarryOutAction(const std::string& path, int& action);
+    int RenameStep();
+    int CureStep(const std::string& path, int& action);
+    // Done counts in `counter`; not done is a failure.
+    static int Counted(bool done, std::uint32_t& counter);
+
     ScanServices m_services;
     scan_rules::PlainFileRule m_plainRule;
     static constexpr DWORD kPumpIntervalMs = 15;

@@ -172,107 +172,55 @@ void PathListSource::CloseFile(HANDLE file)
         CloseHandle(file);
 }
 
-bool PathListSource::MakeWritable(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    return !(attributes & FILE_ATTRIBUTE_READONLY) ||
-        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-}
-
 bool PathListSource::Delete()
 {
-    return CanDelete() && MakeWritable(m_path) && DeleteFileA(m_path.c_str());
+    return CanDelete() && m_actions.Delete(m_path);
 }
 
 bool PathListSource::Purge()
 {
-    if (!CanPurge() || !MakeWritable(m_path))
-        return false;
-    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-        OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size = {};
-    bool whole = GetFileSizeEx(file, &size) != FALSE;
-    const std::vector<char> zeros(10240, 0);
-    for (LONGLONG left = size.QuadPart; whole && left > 0;) {
-        const DWORD block = static_cast<DWORD>(left < 10240 ? left : 10240);
-        DWORD written = 0;
-        whole = WriteFile(file, zeros.data(), block, &written, nullptr) && written == block;
-        left -= block;
-    }
-    CloseHandle(file);
-    // A file that was not overwritten to its end stays where it is.
-    return whole && DeleteFileA(m_path.c_str());
-}
-
-std::string PathListSource::RenameTarget(const std::string& path, const std::string& extension)
-{
-    const std::string name = NameOf(path);
-    const size_t dot = name.find_last_of('.');
-    const std::string base = path.substr(0, path.size() - name.size());
-    return base + (dot == std::string::npos ? name : name.substr(0, dot + 1)) + extension;
-}
-
-std::string PathListSource::MoveTarget(const std::string& directory, const std::string& path)
-{
-    return Joined(directory, NameOf(path));
+    return CanPurge() && m_actions.Purge(m_path);
 }
 
 bool PathListSource::CanMove(const std::string& directory)
 {
-    return CanDelete() && lstrcmpiA(MoveTarget(directory, m_path).c_str(), m_path.c_str()) != 0;
+    return CanDelete() && !local_file_names::SameName(m_actions.MoveTarget(directory, m_path), m_path);
 }
 
 bool PathListSource::Move(const std::string& directory)
 {
-    return CanMove(directory) && MakeWritable(m_path) &&
-        MoveFileA(m_path.c_str(), MoveTarget(directory, m_path).c_str());
+    return CanMove(directory) && m_actions.Move(m_path, directory);
 }
 
 bool PathListSource::CanRename(const std::string& extension)
 {
-    return CanDelete() && lstrcmpiA(RenameTarget(m_path, extension).c_str(), m_path.c_str()) != 0;
+    return CanDelete() && !local_file_names::SameName(m_actions.RenameTarget(m_path, extension), m_path);
 }
 
 bool PathListSource::Rename(const std::string& extension)
 {
-    return CanRename(extension) && MoveFileA(m_path.c_str(), RenameTarget(m_path, extension).c_str());
+    return CanRename(extension) && m_actions.Rename(m_path, extension);
 }
 
 bool PathListSource::CanRenameAndMove(const std::string& directory, const std::string& extension)
 {
     return CanDelete() &&
-        lstrcmpiA(MoveTarget(directory, RenameTarget(m_path, extension)).c_str(), m_path.c_str()) != 0;
+        !local_file_names::SameName(m_actions.RenameAndMoveTarget(directory, m_path, extension), m_path);
 }
 
 bool PathListSource::RenameAndMove(const std::string& directory, const std::string& extension)
 {
-    return CanRenameAndMove(directory, extension) &&
-        MoveFileA(m_path.c_str(), MoveTarget(directory, RenameTarget(m_path, extension)).c_str());
+    return CanRenameAndMove(directory, extension) && m_actions.RenameAndMove(m_path, directory, extension);
 }
 
 HANDLE PathListSource::OpenForCure()
 {
-    const DWORD attributes = GetFileAttributesA(m_path.c_str());
-    m_wasReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    if (m_wasReadOnly)
-        SetFileAttributesA(m_path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return CreateFileA(m_path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    return CanCure() ? m_cure.Open(m_path) : INVALID_HANDLE_VALUE;
 }
 
-void PathListSource::CloseAfterCure(HANDLE file, bool)
+void PathListSource::CloseAfterCure(HANDLE file, bool cured)
 {
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    if (m_wasReadOnly) {
-        const DWORD attributes = GetFileAttributesA(m_path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES)
-            SetFileAttributesA(m_path.c_str(), attributes | FILE_ATTRIBUTE_READONLY);
-    }
-    m_wasReadOnly = false;
+    m_cure.Close(file, cured);
 }
 
 void PathListSource::RecordOutcome(ScanJob&, int action, int result)

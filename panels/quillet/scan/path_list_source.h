@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "archive_library.h"
+#include "local_cure_session.h"
+#include "local_file_actions.h"
 #include "scan_item_source.h"
 
 class PathListSource : public ScanItemSource {
@@ -52,9 +54,8 @@ public:
     // Each recorded outcome: "action result path".
     const std::vector<std::string>& Outcomes() const { return m_outcomes; }
 
-    // Targets of the file actions (exposed for their tests).
-    static std::string RenameTarget(const std::string& path, const std::string& extension);
-    static std::string MoveTarget(const std::string& directory, const std::string& path);
+    // Where the last rename or move put the current file.
+    const std::string& LastTarget() const { return m_actions.LastTarget(); }
 
 private:
     struct Level {
@@ -69,7 +70,6 @@ private:
     void LeaveLevel();
     void SetCurrent(const std::string& path);
     void DropExpandedCopy();
-    bool MakeWritable(const std::string& path);
 
     std::vector<std::string> m_paths;
     ArchiveLibrary& m_archive;
@@ -81,10 +81,12 @@ private:
     bool m_stopped = false;
     bool m_haveItem = false;
     std::string m_path, m_name;
-    // The original of an expanded compressed file: actions apply to it, not to the copy.
+    // The original of an expanded compressed file. The prompts can name only the expanded copy
+    // the engine saw, so neither is acted on: the detection is reported with "No Action".
     std::string m_original;
     bool m_expanded = false;
-    bool m_wasReadOnly = false;
+    LocalFileActions m_actions;
+    LocalCureSession m_cure;
     int m_detections = 0;
     std::vector<std::string> m_outcomes;
 };
