@@ -156,7 +156,7 @@ TEST_F(PagerDeliveryTest, NumericPageDialsTheEventCodesDigits)
 
 TEST_F(PagerDeliveryTest, BusyLineIsCalledTwiceMoreThenReported)
 {
-    Deliver({Pager("Bob", "5550199", 0)});
+    Deliver({Pager("Bob", "5550199", 0, "", 1)});
     ASSERT_EQ(3u, m_context.lines.size());
     EXPECT_EQ("Bob (5550199): the line was busy (COM3 2400 8N1); calling again in 1 second (retry 1 of 2)",
         m_context.lines[0]);

@@ -107,11 +107,17 @@ class Simulator:
     def dial(self, number):
         numeric = number.endswith(";")
         number = number.rstrip(";")
+        # The number called is what comes before the first pause; a listed number also matches a
+        # dial string that starts with it (a numeric page without connection delay).
         called = number.split(",")[0]
         self.dialled[called] = self.dialled.get(called, 0) + 1
-        if called in self.args.busy or (called in self.args.busy_first and self.dialled[called] == 1):
+
+        def listed(numbers):
+            return any(number.startswith(one) for one in numbers)
+
+        if listed(self.args.busy) or (listed(self.args.busy_first) and self.dialled[called] == 1):
             self.send(b"\r\nBUSY\r\n")
-        elif called in self.args.no_answer:
+        elif listed(self.args.no_answer):
             self.send(b"\r\nNO ANSWER\r\n")
         elif numeric:
             tones = number[len(called):].strip(",")

@@ -43,6 +43,10 @@ const char* Word(ModemReply reply)
     }
 }
 
+// What a terminal answers a logon or a block with.
+constexpr std::initializer_list<TerminalReply> kAnswers = {
+    TerminalReply::Ack, TerminalReply::Nak, TerminalReply::Refused, TerminalReply::Disconnect};
+
 bool CarrierLost(const std::string& received)
 {
     return received.find("NO CARRIER") != std::string::npos;
@@ -168,40 +172,49 @@ PageResult PagerDialogue::Dial(const PagerCall& call)
     return Command(DialCommand(call), call.alphanumeric ? ModemReply::Connect : ModemReply::Ok, timeout);
 }
 
-PageResult PagerDialogue::TerminalFailure(Await await, const char* step)
+PagerDialogue::Await PagerDialogue::AwaitTerminal(
+    std::initializer_list<TerminalReply> wanted, std::optional<TerminalReply>& reply, std::uint32_t timeoutMs)
+{
+    reply.reset();
+    return AwaitReply(
+        [&](std::string& received) {
+            while (const std::optional<TerminalReply> taken = TakeTerminalReply(received)) {
+                for (const TerminalReply one : wanted)
+                    if (*taken == one) {
+                        reply = taken;
+                        return true;
+                    }
+            }
+            return CarrierLost(received);
+        },
+        timeoutMs);
+}
+
+PageResult PagerDialogue::TerminalFailure(Await await, const std::optional<TerminalReply>& reply, const char* step)
 {
     if (await == Await::Stopped)
         return {PageStatus::Stopped, {}};
     if (await == Await::Failed)
         return {PageStatus::PortFailed, "the port could not be read"};
-    if (CarrierLost(m_received))
+    if (await == Await::Got && reply == TerminalReply::Refused)
+        return {PageStatus::Refused, step};
+    if (await == Await::Got)  // the terminal's ESC EOT, or the modem's NO CARRIER
         return {PageStatus::Disconnected, step};
     return {PageStatus::TerminalSilent, std::string("to ") + step};
 }
 
 PageResult PagerDialogue::WaitForIdPrompt()
 {
+    std::optional<TerminalReply> reply;
     for (int attempt = 0; attempt < m_timing.idPromptTries; ++attempt) {
         if (!m_link.Write("\r"))
             return {PageStatus::PortFailed, "the port could not be written"};
-        TerminalReply reply = TerminalReply::Ack;
-        const Await await = AwaitReply(
-            [&reply](std::string& received) {
-                while (const std::optional<TerminalReply> taken = TakeTerminalReply(received)) {
-                    if (*taken == TerminalReply::IdPrompt || *taken == TerminalReply::Disconnect) {
-                        reply = *taken;
-                        return true;
-                    }
-                }
-                return CarrierLost(received);
-            },
-            m_timing.idPromptMs);
-        if (await == Await::Got && reply == TerminalReply::IdPrompt && !CarrierLost(m_received))
+        const Await await =
+            AwaitTerminal({TerminalReply::IdPrompt, TerminalReply::Disconnect}, reply, m_timing.idPromptMs);
+        if (await == Await::Got && reply == TerminalReply::IdPrompt)
             return {PageStatus::Delivered, {}};
-        if (await == Await::Got)
-            return {PageStatus::Disconnected, "the greeting"};
         if (await != Await::TimedOut)
-            return TerminalFailure(await, "the greeting");
+            return TerminalFailure(await, reply, "the greeting");
     }
     return {PageStatus::TerminalSilent, "with ID="};
 }
@@ -209,73 +222,38 @@ PageResult PagerDialogue::WaitForIdPrompt()
 PageResult PagerDialogue::LogOn(const PagerCall& call)
 {
     const std::string logon = tap::Logon(call.password);
+    std::optional<TerminalReply> reply;
     for (int attempt = 0; attempt < m_timing.logonTries; ++attempt) {
         if (!m_link.Write(logon))
             return {PageStatus::PortFailed, "the port could not be written"};
-        TerminalReply reply = TerminalReply::Ack;
-        Await await = AwaitReply(
-            [&reply](std::string& received) {
-                const std::optional<TerminalReply> taken = TakeTerminalReply(received);
-                if (taken)
-                    reply = *taken;
-                return taken.has_value() || CarrierLost(received);
-            },
-            m_timing.terminalMs);
-        if (await != Await::Got || CarrierLost(m_received))
-            return TerminalFailure(await == Await::Got ? Await::TimedOut : await, "the logon");
-        if (reply == TerminalReply::Refused)
-            return {PageStatus::Refused, "the logon"};
-        if (reply == TerminalReply::Disconnect)
-            return {PageStatus::Disconnected, "the logon"};
-        if (reply != TerminalReply::Ack)
-            continue;  // NAK, or "ID=" again: the logon did not come through whole
+        // An "ID=" still on its way (a terminal may prompt before the CR that asked for it) is
+        // no answer to the logon.
+        Await await = AwaitTerminal(kAnswers, reply, m_timing.terminalMs);
+        if (await == Await::Got && reply == TerminalReply::Nak)
+            continue;  // the logon did not come through whole
+        if (await != Await::Got || reply != TerminalReply::Ack)
+            return TerminalFailure(await, reply, "the logon");
         // The go-ahead may have come with the ACK or follows it.
-        bool goAhead = false;
-        await = AwaitReply(
-            [&goAhead](std::string& received) {
-                while (const std::optional<TerminalReply> taken = TakeTerminalReply(received)) {
-                    if (*taken == TerminalReply::GoAhead || *taken == TerminalReply::Disconnect) {
-                        goAhead = *taken == TerminalReply::GoAhead;
-                        return true;
-                    }
-                }
-                return CarrierLost(received);
-            },
-            m_timing.terminalMs);
-        if (await == Await::Got && goAhead)
+        await = AwaitTerminal({TerminalReply::GoAhead, TerminalReply::Disconnect}, reply, m_timing.terminalMs);
+        if (await == Await::Got && reply == TerminalReply::GoAhead)
             return {PageStatus::Delivered, {}};
-        if (await == Await::Got)
-            return {PageStatus::Disconnected, "the logon"};
-        return TerminalFailure(await, "the logon");
+        return TerminalFailure(await, reply, "the logon");
     }
     return {PageStatus::NotAccepted, "the logon after " + std::to_string(m_timing.logonTries) + " tries"};
 }
 
 PageResult PagerDialogue::SendBlock(const std::string& block)
 {
+    std::optional<TerminalReply> reply;
     for (int transmission = 0; transmission < m_timing.blockTransmissions; ++transmission) {
         if (!m_link.Write(block))
             return {PageStatus::PortFailed, "the port could not be written"};
-        TerminalReply reply = TerminalReply::Ack;
-        const Await await = AwaitReply(
-            [&reply](std::string& received) {
-                while (const std::optional<TerminalReply> taken = TakeTerminalReply(received)) {
-                    if (*taken != TerminalReply::IdPrompt && *taken != TerminalReply::GoAhead) {
-                        reply = *taken;
-                        return true;
-                    }
-                }
-                return CarrierLost(received);
-            },
-            m_timing.terminalMs);
-        if (await != Await::Got || CarrierLost(m_received))
-            return TerminalFailure(await == Await::Got ? Await::TimedOut : await, "the message");
-        if (reply == TerminalReply::Ack)
+        const Await await = AwaitTerminal(kAnswers, reply, m_timing.terminalMs);
+        if (await == Await::Got && reply == TerminalReply::Nak)
+            continue;
+        if (await == Await::Got && reply == TerminalReply::Ack)
             return {PageStatus::Delivered, {}};
-        if (reply == TerminalReply::Refused)
-            return {PageStatus::Refused, "the message"};
-        if (reply == TerminalReply::Disconnect)
-            return {PageStatus::Disconnected, "the message"};
+        return TerminalFailure(await, reply, "the message");
     }
     return {PageStatus::NotAccepted,
         "the message after " + std::to_string(m_timing.blockTransmissions) + " transmissions"};
@@ -300,15 +278,9 @@ PageResult PagerDialogue::Session(const PagerCall& call)
     if (result.status == PageStatus::Delivered || result.status == PageStatus::Refused) {
         // The terminal is still on the line: end the session as the protocol asks, so that it
         // hangs up rather than waiting for more.
+        std::optional<TerminalReply> reply;
         if (m_link.Write(tap::kEndOfTransmission))
-            AwaitReply(
-                [](std::string& received) {
-                    while (const std::optional<TerminalReply> taken = TakeTerminalReply(received))
-                        if (*taken == TerminalReply::Disconnect)
-                            return true;
-                    return CarrierLost(received);
-                },
-                m_timing.terminalMs);
+            AwaitTerminal({TerminalReply::Disconnect}, reply, m_timing.terminalMs);
     }
     if (result.status == PageStatus::Delivered)
         result.detail = "the paging terminal accepted the message";

@@ -2,6 +2,8 @@
 // paging protocol or the numeric page's tones, then hanging up.
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "modem_reply.h"
@@ -52,7 +54,11 @@ private:
     PageResult WaitForIdPrompt();
     PageResult LogOn(const PagerCall& call);
     PageResult SendBlock(const std::string& block);
-    PageResult TerminalFailure(Await await, const char* step);
+    // Waits for one of `wanted`, dropping the terminal's other replies; got with no reply when
+    // the modem lost the carrier.
+    Await AwaitTerminal(
+        std::initializer_list<TerminalReply> wanted, std::optional<TerminalReply>& reply, std::uint32_t timeoutMs);
+    PageResult TerminalFailure(Await await, const std::optional<TerminalReply>& reply, const char* step);
     void HangUp(bool onLine);
 
     SerialLink& m_link;
