@@ -12,6 +12,7 @@
 
 #include "alert_delivery.h"
 #include "pager_method.h"
+#include "pager_test_record.h"
 #include "pager_record.h"
 #include "port_file.h"
 
@@ -57,17 +58,6 @@ public:
 private:
     HANDLE m_stop;
 };
-
-PagerRecord Pager(const char* owner, const char* number, std::int8_t type, const char* id = "", int connection = 0)
-{
-    PagerRecord record = {};
-    std::strcpy(record.ownerName, owner);
-    std::strcpy(record.pagerNumber, number);
-    std::strcpy(record.pagerId, id);
-    record.pagerType = type;
-    pager_record::SetDelaySteps(record.connectionDelay, connection);
-    return record;
-}
 
 class PagerDeliveryTest : public ::testing::Test {
 protected:
@@ -135,7 +125,7 @@ const std::string kBlock9999 = "\x02" "9999\rVirus [Ripper] found in C:\\DATA\\G
 
 TEST_F(PagerDeliveryTest, AlphanumericPageReachesTheTerminalByteForByte)
 {
-    PagerRecord ann = Pager("Ann", "555-0101", 1, "1234", 2);
+    PagerRecord ann = TestPager("Ann", "555-0101", 1, "1234", 2);
     std::strcpy(ann.siteId, "S1");
     Deliver({ann});
     EXPECT_EQ(std::vector<std::string> {"Ann (555-0101/1234): delivered: the paging terminal accepted the message "
@@ -147,7 +137,7 @@ TEST_F(PagerDeliveryTest, AlphanumericPageReachesTheTerminalByteForByte)
 
 TEST_F(PagerDeliveryTest, NumericPageDialsTheEventCodesDigits)
 {
-    Deliver({Pager("Duty Officer", "5550100", 0, "", 2)});
+    Deliver({TestPager("Duty Officer", "5550100", 0, "", 2)});
     EXPECT_EQ(std::vector<std::string> {"Duty Officer (5550100): delivered: the digits 05 were dialled (COM3 2400 8N1)"},
         m_context.lines);
     EXPECT_EQ(kModemStart + "ATDT5550100,,05#;\r" "ATH0\r", Received());
@@ -156,7 +146,7 @@ TEST_F(PagerDeliveryTest, NumericPageDialsTheEventCodesDigits)
 
 TEST_F(PagerDeliveryTest, BusyLineIsCalledTwiceMoreThenReported)
 {
-    Deliver({Pager("Bob", "5550199", 0, "", 1)});
+    Deliver({TestPager("Bob", "5550199", 0, "", 1)});
     ASSERT_EQ(3u, m_context.lines.size());
     EXPECT_EQ("Bob (5550199): the line was busy (COM3 2400 8N1); calling again in 1 second (retry 1 of 2)",
         m_context.lines[0]);
@@ -168,7 +158,7 @@ TEST_F(PagerDeliveryTest, BusyLineIsCalledTwiceMoreThenReported)
 
 TEST_F(PagerDeliveryTest, ARetryAfterABusyLineDelivers)
 {
-    Deliver({Pager("Cy", "5550198", 1, "1234")});
+    Deliver({TestPager("Cy", "5550198", 1, "1234")});
     EXPECT_EQ((std::vector<std::string> {
                   "Cy (5550198/1234): the line was busy (COM3 2400 8N1); calling again in 1 second (retry 1 of 2)",
                   "Cy (5550198/1234): delivered: the paging terminal accepted the message (COM3 2400 8N1)"}),
@@ -180,7 +170,7 @@ TEST_F(PagerDeliveryTest, ARetryAfterABusyLineDelivers)
 
 TEST_F(PagerDeliveryTest, RefusedMessageEndsTheCallAndIsNotRetried)
 {
-    Deliver({Pager("Dee", "5550101", 1, "9999")});
+    Deliver({TestPager("Dee", "5550101", 1, "9999")});
     EXPECT_EQ(std::vector<std::string> {"Dee (5550101/9999): not delivered: the paging terminal refused the message "
                                         "(COM3 2400 8N1)"},
         m_context.lines);
@@ -190,7 +180,7 @@ TEST_F(PagerDeliveryTest, RefusedMessageEndsTheCallAndIsNotRetried)
 
 TEST_F(PagerDeliveryTest, NakedBlockIsSentAgain)
 {
-    Deliver({Pager("Eve", "5550101", 1, "7777")});
+    Deliver({TestPager("Eve", "5550101", 1, "7777")});
     ASSERT_EQ(1u, m_context.lines.size());
     EXPECT_EQ("Eve (5550101/7777): delivered: the paging terminal accepted the message (COM3 2400 8N1)",
         m_context.lines[0]);
@@ -202,7 +192,7 @@ TEST_F(PagerDeliveryTest, NakedBlockIsSentAgain)
 
 TEST_F(PagerDeliveryTest, APortWithNothingBehindItIsReported)
 {
-    PagerRecord pager = Pager("Fay", "5550100", 0);
+    PagerRecord pager = TestPager("Fay", "5550100", 0);
     pager.portSetting = 0;  // the default setting, port ID 1, here on COM4: the prefix has no COM4
     PortRecord com4 = port_file::DefaultRecord();
     com4.portNumber = 4;
@@ -227,7 +217,7 @@ TEST_F(PagerDeliveryTest, AStopCutsTheConnectionDelayShort)
             Sleep(10);
         m_context.Stop();
     });
-    Deliver({Pager("Gus", "5550101", 1, "1234", 7), Pager("Hal", "5550100", 0)});
+    Deliver({TestPager("Gus", "5550101", 1, "1234", 7), TestPager("Hal", "5550100", 0)});
     stopper.join();
     EXPECT_EQ((std::vector<std::string> {"Gus (5550101/1234): not delivered: the service stopped (COM3 2400 8N1)",
                   "Hal (5550100): not delivered: the service stopped"}),
@@ -237,7 +227,7 @@ TEST_F(PagerDeliveryTest, AStopCutsTheConnectionDelayShort)
 
 TEST_F(PagerDeliveryTest, DisabledPagingCallsNobody)
 {
-    Deliver({Pager("Ivy", "5550100", 0)}, false);
+    Deliver({TestPager("Ivy", "5550100", 0)}, false);
     EXPECT_TRUE(m_context.lines.empty());
     EXPECT_EQ("", Received());
 }

@@ -10,6 +10,7 @@
 #include "pager_call.h"
 #include "pager_dialogue.h"
 #include "pager_round.h"
+#include "pager_test_record.h"
 #include "tap_block.h"
 
 namespace {
@@ -166,22 +167,9 @@ TEST(PortChoice, TheHeaderCountBoundsTheSettingsAndIndexesClampAsListed)
     EXPECT_EQ("port ID 1 names no serial port", ChoosePortSetting(ports, 1, 1).problem);
 }
 
-PagerRecord Pager(const char* owner, const char* number, std::int8_t type, const char* id = "", int connection = 0,
-    int message = 0)
-{
-    PagerRecord record = {};
-    std::strcpy(record.ownerName, owner);
-    std::strcpy(record.pagerNumber, number);
-    std::strcpy(record.pagerId, id);
-    record.pagerType = type;
-    pager_record::SetDelaySteps(record.connectionDelay, connection);
-    pager_record::SetDelaySteps(record.messageDelay, message);
-    return record;
-}
-
 TEST(PagerCalls, NumericPageDialsTheCodesDigitsBetweenTheDelays)
 {
-    const CallPlan plan = PlanCall(Pager("Duty", "(555) 010-0", 0, "", 3, 1), {"text", "E-05", 1});
+    const CallPlan plan = PlanCall(TestPager("Duty", "(555) 010-0", 0, "", 3, 1), {"text", "E-05", 1});
     ASSERT_TRUE(plan.call);
     EXPECT_EQ("ATDT5550100,,,05#,;\r", DialCommand(*plan.call));
     EXPECT_EQ("1", PagerDigits({"text", "", 1}));
@@ -191,7 +179,7 @@ TEST(PagerCalls, NumericPageDialsTheCodesDigitsBetweenTheDelays)
 
 TEST(PagerCalls, AlphanumericPageCarriesTheIdSiteAndCleanText)
 {
-    PagerRecord record = Pager("Ann", "5550101", 1, "1234");
+    PagerRecord record = TestPager("Ann", "5550101", 1, "1234");
     std::strcpy(record.siteId, "S1");
     const CallPlan plan = PlanCall(record, {"Virus\r\nfound", "05", 0});
     ASSERT_TRUE(plan.call);
@@ -204,8 +192,8 @@ TEST(PagerCalls, AlphanumericPageCarriesTheIdSiteAndCleanText)
 
 TEST(PagerCalls, RecordsThatCannotBeCalledSayWhy)
 {
-    EXPECT_EQ("the pager number holds nothing to dial", PlanCall(Pager("A", "--", 0), {}).problem);
-    EXPECT_EQ("the alphanumeric pager has no pager ID", PlanCall(Pager("A", "5550100", 1), {}).problem);
+    EXPECT_EQ("the pager number holds nothing to dial", PlanCall(TestPager("A", "--", 0), {}).problem);
+    EXPECT_EQ("the alphanumeric pager has no pager ID", PlanCall(TestPager("A", "5550100", 1), {}).problem);
 }
 
 // A modem and paging terminal that answer what the dialogue sends, on a clock of their own.
@@ -427,7 +415,7 @@ TEST(PagerRounds, BusyLineIsCalledAgainAfterTheDelay)
 {
     ScriptedRound round;
     round.dialReplies = {"\r\nBUSY\r\n", "\r\nCONNECT\r\n"};
-    PageEveryRecipient({Pager("Ann", "5550101", 1, "1234")}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
+    PageEveryRecipient({TestPager("Ann", "5550101", 1, "1234")}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
     EXPECT_EQ((std::vector<std::string> {
                   "Ann (5550101/1234): the line was busy (COM1 300 7E1); calling again in 1 second (retry 1 of 2)",
                   "Ann (5550101/1234): delivered: the paging terminal accepted the message (COM1 300 7E1)"}),
@@ -439,7 +427,7 @@ TEST(PagerRounds, RetriesAreBoundedAndEachRecipientGetsItsLines)
 {
     ScriptedRound round;
     round.dialReplies = {"\r\nNO ANSWER\r\n", "\r\nNO ANSWER\r\n", "\r\nNO ANSWER\r\n", "\r\nOK\r\n"};
-    PageEveryRecipient({Pager("Ann", "5550101", 1, "1234"), Pager("Bob", "5550100", 0)}, kDefaultPorts,
+    PageEveryRecipient({TestPager("Ann", "5550101", 1, "1234"), TestPager("Bob", "5550100", 0)}, kDefaultPorts,
         {"ABC", "05", 1}, Quick(), round, round);
     ASSERT_EQ(4u, round.log.size());
     EXPECT_EQ("Ann (5550101/1234): not delivered: no answer (COM1 300 7E1), after 3 calls", round.log[2]);
@@ -450,9 +438,9 @@ TEST(PagerRounds, RetriesAreBoundedAndEachRecipientGetsItsLines)
 TEST(PagerRounds, ConfigurationFaultsAreReportedWithoutACall)
 {
     ScriptedRound round;
-    PagerRecord elsewhere = Pager("Cy", "5550102", 0);
+    PagerRecord elsewhere = TestPager("Cy", "5550102", 0);
     elsewhere.portSetting = 3;
-    PageEveryRecipient({Pager("Ann", "5550101", 1), elsewhere}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
+    PageEveryRecipient({TestPager("Ann", "5550101", 1), elsewhere}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
     EXPECT_EQ((std::vector<std::string> {"Ann (5550101): not delivered: the alphanumeric pager has no pager ID",
                   "Cy (5550102): not delivered: port setting 3 is not in PORT.CFG"}),
         round.log);
@@ -465,7 +453,7 @@ TEST(PagerRounds, APortThatCannotBeOpenedIsRetriedThenReported)
     round.openProblem = "COM1 could not be opened (error 2)";
     PagerTiming timing = Quick();
     timing.retries = 1;
-    PageEveryRecipient({Pager("Bob", "5550100", 0)}, kDefaultPorts, {"ABC", "05", 1}, timing, round, round);
+    PageEveryRecipient({TestPager("Bob", "5550100", 0)}, kDefaultPorts, {"ABC", "05", 1}, timing, round, round);
     EXPECT_EQ((std::vector<std::string> {
                   "Bob (5550100): COM1 could not be opened (error 2) (COM1 300 7E1); calling again in 1 second "
                   "(retry 1 of 1)",
@@ -478,7 +466,7 @@ TEST(PagerRounds, AStopDuringTheRetryDelayEndsTheRound)
     ScriptedRound round;
     round.dialReplies = {"\r\nBUSY\r\n"};
     round.stopOnWait = true;
-    PageEveryRecipient({Pager("Ann", "5550101", 1, "1234"), Pager("Bob", "5550100", 0)}, kDefaultPorts,
+    PageEveryRecipient({TestPager("Ann", "5550101", 1, "1234"), TestPager("Bob", "5550100", 0)}, kDefaultPorts,
         {"ABC", "05", 1}, Quick(), round, round);
     ASSERT_EQ(3u, round.log.size());
     EXPECT_EQ("Ann (5550101/1234): not delivered: the service stopped before the retry", round.log[1]);

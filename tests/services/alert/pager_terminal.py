@@ -120,8 +120,12 @@ class Simulator:
         elif listed(self.args.no_answer):
             self.send(b"\r\nNO ANSWER\r\n")
         elif numeric:
-            tones = number[len(called):].strip(",")
-            self.note_page("numeric %s: %s" % (called, tones.split("#")[0]))
+            if "," in number:
+                tones = number[len(called):].strip(",")
+                self.note_page("numeric %s: %s" % (called, tones.split("#")[0]))
+            else:
+                # Without a pause the number and the digits run together: the whole dial string.
+                self.note_page("numeric %s" % number)
             self.send(b"\r\nOK\r\n")
         else:
             self.online = True
