@@ -11,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include "alert_delivery.h"
+#include "alert_home.h"
 #include "pager_method.h"
 #include "pager_test_record.h"
 #include "pager_record.h"
 #include "port_file.h"
+#include "registry_value.h"
 
 namespace {
 
@@ -230,6 +232,29 @@ TEST_F(PagerDeliveryTest, DisabledPagingCallsNobody)
     Deliver({TestPager("Ivy", "5550100", 0)}, false);
     EXPECT_TRUE(m_context.lines.empty());
     EXPECT_EQ("", Received());
+}
+
+TEST(PagerTimingSettings, RegistryValuesInRangeChangeTheTimingAndOthersKeepTheDefault)
+{
+    const std::string key = std::string(kAlertKey) + "\\Pager";
+    const PagerTiming defaults;
+    ASSERT_EQ(0, WriteMachineString(key, "Retries", "0"));
+    ASSERT_EQ(0, WriteMachineString(key, "RetryDelay", "5"));
+    ASSERT_EQ(0, WriteMachineString(key, "CommaDelay", "10001"));
+    PagerTiming timing = ConfiguredPagerTiming();
+    EXPECT_EQ(0, timing.retries);
+    EXPECT_EQ(5000u, timing.retryDelayMs);
+    EXPECT_EQ(defaults.commaMs, timing.commaMs);
+    ASSERT_EQ(0, WriteMachineString(key, "Retries", "2x"));
+    ASSERT_EQ(0, WriteMachineString(key, "RetryDelay", "0"));
+    ASSERT_EQ(0, WriteMachineString(key, "CommaDelay", "500"));
+    timing = ConfiguredPagerTiming();
+    EXPECT_EQ(defaults.retries, timing.retries);
+    EXPECT_EQ(defaults.retryDelayMs, timing.retryDelayMs);
+    EXPECT_EQ(500u, timing.commaMs);
+    for (const char* name : {"Retries", "RetryDelay", "CommaDelay"})
+        DeleteMachineValue(key, name);
+    EXPECT_EQ(defaults.retryDelayMs, ConfiguredPagerTiming().retryDelayMs);
 }
 
 }  // namespace
