@@ -9,8 +9,8 @@ PATH becomes a symbolic link to the pseudo-terminal's slave (a Wine prefix's dos
 that COMn is this modem). Every byte the caller sends is appended to the transcript as it came;
 every page delivered is one line of the pages file ("alphanumeric 1234: text", "numeric 5550100:
 05"). With a COMMAND the simulator serves while it runs and exits with its status; without, it
-serves until SIGTERM or SIGINT. The link is removed on exit. Closing the port stands for DTR
-dropping: the modem hangs up and resets.
+serves until SIGTERM or SIGINT. On exit the link is removed, or set back to where it pointed
+before. Closing the port stands for DTR dropping: the modem hangs up and resets.
 
 The modem: echoes commands after ATZ until E0, answers OK to AT commands, "ATDT<number>" answers
 CONNECT 1200 and puts the paging terminal on the line; a dial string ending in ';' is a numeric
@@ -220,6 +220,8 @@ def main():
     # Closed here: the caller closing the port is then seen (reads fail) and stands for DTR
     # dropping, which hangs a modem up.
     os.close(slave)
+    # A link that was there before (Wine's own, to a serial device) comes back on exit.
+    previous = os.readlink(args.link) if os.path.islink(args.link) else None
     if os.path.lexists(args.link):
         os.unlink(args.link)
     os.symlink(slave_name, args.link)
@@ -254,6 +256,8 @@ def main():
     finally:
         if os.path.islink(args.link) and os.readlink(args.link) == slave_name:
             os.unlink(args.link)
+            if previous is not None:
+                os.symlink(previous, args.link)
         if child is not None and child.poll() is None:
             child.terminate()
             child.wait()
