@@ -73,17 +73,19 @@ protected:
         GetTempPathA(MAX_PATH, temp);
         m_alert.homeDirectory = std::string(temp) + "pager_delivery_test";
         CreateDirectoryA(m_alert.homeDirectory.c_str(), nullptr);
-        // Port ID 1 stays the default; the pagers use the second setting, COM3 at 2400 8N1.
-        PortRecord com3 = port_file::DefaultRecord();
+        // The default setting, port ID 1, keeps its 300 7E1 on COM3; the second setting is COM3
+        // at 2400 8N1.
+        PortRecord defaultOnCom3 = port_file::DefaultRecord();
+        defaultOnCom3.portNumber = 3;
+        PortRecord com3 = defaultOnCom3;
         com3.portId = 2;
-        com3.portNumber = 3;
         com3.baudIndex = 2;
         com3.dataBitsIndex = 1;
         com3.parityIndex = 0;
         PortFileHeader header = port_file::DefaultHeader();
         header.nextPortId = 3;
         ASSERT_TRUE(port_file::SavePortFile(port_file::PathIn(m_alert.homeDirectory, "PORT.CFG"), header,
-            {port_file::DefaultRecord(), com3}));
+            {defaultOnCom3, com3}));
         m_alert.text = "Virus [Ripper] found in C:\\DATA\\GAME.EXE on PC1";
         m_alert.code = "05";
         m_alert.priority = 0;
@@ -98,11 +100,10 @@ protected:
         m_pagesAt = ReadWhole(m_pages).size();
     }
 
-    void Deliver(std::vector<PagerRecord> pagers, bool enabled = true)
+    void Deliver(std::vector<PagerRecord> pagers, bool enabled = true, std::uint16_t portSetting = 2)
     {
         for (PagerRecord& pager : pagers)
-            if (pager.portSetting == 0)
-                pager.portSetting = 2;
+            pager.portSetting = portSetting;
         ApplicationSettings settings;
         settings.SetRecipients(NotifyMethod::Pager, reinterpret_cast<const std::uint8_t*>(pagers.data()), pagers.size(),
             enabled);
@@ -146,13 +147,14 @@ TEST_F(PagerDeliveryTest, NumericPageDialsTheEventCodesDigits)
     EXPECT_EQ("numeric 5550100: 05\n", Pages());
 }
 
+// On the default setting: every call sets the port to 7E1 again.
 TEST_F(PagerDeliveryTest, BusyLineIsCalledTwiceMoreThenReported)
 {
-    Deliver({TestPager("Bob", "5550199", 0, "", 1)});
+    Deliver({TestPager("Bob", "5550199", 0, "", 1)}, true, 0);
     ASSERT_EQ(3u, m_context.lines.size());
-    EXPECT_EQ("Bob (5550199): the line was busy (COM3 2400 8N1); calling again in 1 second (retry 1 of 2)",
+    EXPECT_EQ("Bob (5550199): the line was busy (COM3 300 7E1); calling again in 1 second (retry 1 of 2)",
         m_context.lines[0]);
-    EXPECT_EQ("Bob (5550199): not delivered: the line was busy (COM3 2400 8N1), after 3 calls", m_context.lines[2]);
+    EXPECT_EQ("Bob (5550199): not delivered: the line was busy (COM3 300 7E1), after 3 calls", m_context.lines[2]);
     const std::string call = kModemStart + "ATDT5550199,05#;\r";
     EXPECT_EQ(call + call + call, Received());
     EXPECT_EQ("", Pages());

@@ -31,6 +31,7 @@ import select
 import signal
 import subprocess
 import sys
+import termios
 import time
 import tty
 
@@ -198,6 +199,23 @@ class Simulator:
         self.send(CR + ACK + CR)
 
 
+def reset_line(slave_name, attributes):
+    """Puts the line back as it was made. A pseudo-terminal keeps 8 data bits without parity
+    whatever it is asked, and once a caller has set it to 7E1 at a speed, asking for the same
+    again fails (EINVAL from tcsetattr, error 87 from SetCommState); a line back at its first
+    settings takes them as the first call did."""
+    try:
+        fd = os.open(slave_name, os.O_RDWR | os.O_NOCTTY)
+    except OSError:
+        return
+    try:
+        termios.tcsetattr(fd, termios.TCSANOW, attributes)
+    except termios.error:
+        pass
+    finally:
+        os.close(fd)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--link", required=True)
@@ -217,6 +235,7 @@ def main():
     # Raw, so that nothing the caller sends is echoed or changed before the caller sets the port up.
     tty.setraw(slave)
     slave_name = os.ttyname(slave)
+    fresh_line = termios.tcgetattr(slave)
     # Closed here: the caller closing the port is then seen (reads fail) and stands for DTR
     # dropping, which hangs a modem up.
     os.close(slave)
@@ -234,6 +253,7 @@ def main():
     signal.signal(signal.SIGINT, lambda *_: done.append(130))
     simulator = Simulator(args, lambda data: os.write(master, data))
     child = subprocess.Popen(command) if command else None
+    caller = False
     try:
         while not done:
             if child is not None and child.poll() is not None:
@@ -249,9 +269,13 @@ def main():
                 data = os.read(master, 4096)
             except OSError:
                 # No caller has the port open.
-                simulator.hang_up()
+                if caller:
+                    caller = False
+                    simulator.hang_up()
+                    reset_line(slave_name, fresh_line)
                 time.sleep(0.02)
                 continue
+            caller = True
             simulator.received(data)
     finally:
         if os.path.islink(args.link) and os.readlink(args.link) == slave_name:
