@@ -14,7 +14,7 @@ namespace {
 // stays silent; its clock only moves on silence and pauses, so every wait of the call ends.
 class FuzzedLine : public SerialLink {
 public:
-    explicit FuzzedLine(std::string_view input) : m_input(input) {}
+    explicit FuzzedLine(std::string_view input) : m_input(input) { }
     bool Write(std::string_view bytes) override
     {
         written += bytes.size();
@@ -26,7 +26,8 @@ public:
             m_now += timeoutMs;
             return LinkRead::Timeout;
         }
-        const std::size_t take = std::min<std::size_t>(1 + static_cast<unsigned char>(m_input[0]) % 16, m_input.size() - 1);
+        const std::size_t take =
+            std::min<std::size_t>(1 + static_cast<unsigned char>(m_input[0]) % 16, m_input.size() - 1);
         into.append(m_input.substr(1, take));
         m_input.remove_prefix(1 + take);
         return LinkRead::Data;

@@ -13,7 +13,7 @@ namespace {
 
 class ContextReport : public PagerReport {
 public:
-    explicit ContextReport(DeliveryContext& context) : m_context(context) {}
+    explicit ContextReport(DeliveryContext& context) : m_context(context) { }
     void Log(const std::string& recipient, const std::string& outcome) override
     {
         m_context.Log(NotifyMethod::Pager, recipient, outcome);
@@ -25,8 +25,8 @@ private:
     DeliveryContext& m_context;
 };
 
-template <class Value> void ReadSetting(const char* name, Value& value, unsigned long low, unsigned long high,
-    unsigned long scale)
+template <class Value>
+void ReadSetting(const char* name, Value& value, unsigned long low, unsigned long high, unsigned long scale)
 {
     const std::optional<std::string> text = ReadMachineString(std::string(kAlertKey) + "\\Pager", name);
     if (!text || text->empty())

@@ -43,7 +43,7 @@ std::string ReadWhole(const std::string& path)
 
 class RecordingContext : public DeliveryContext {
 public:
-    RecordingContext() : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    RecordingContext() : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)) { }
     ~RecordingContext() override { CloseHandle(m_stop); }
     bool Stopping() const override { return WaitForSingleObject(m_stop, 0) == WAIT_OBJECT_0; }
     bool Wait(DWORD ms) const override { return WaitForSingleObject(m_stop, ms) != WAIT_OBJECT_0; }
@@ -84,8 +84,8 @@ protected:
         com3.parityIndex = 0;
         PortFileHeader header = port_file::DefaultHeader();
         header.nextPortId = 3;
-        ASSERT_TRUE(port_file::SavePortFile(port_file::PathIn(m_alert.homeDirectory, "PORT.CFG"), header,
-            {defaultOnCom3, com3}));
+        ASSERT_TRUE(port_file::SavePortFile(
+            port_file::PathIn(m_alert.homeDirectory, "PORT.CFG"), header, {defaultOnCom3, com3}));
         m_alert.text = "Virus [Ripper] found in C:\\DATA\\GAME.EXE on PC1";
         m_alert.code = "05";
         m_alert.priority = 0;
@@ -105,8 +105,8 @@ protected:
         for (PagerRecord& pager : pagers)
             pager.portSetting = portSetting;
         ApplicationSettings settings;
-        settings.SetRecipients(NotifyMethod::Pager, reinterpret_cast<const std::uint8_t*>(pagers.data()), pagers.size(),
-            enabled);
+        settings.SetRecipients(
+            NotifyMethod::Pager, reinterpret_cast<const std::uint8_t*>(pagers.data()), pagers.size(), enabled);
         DeliverPagerWith(m_alert, settings, m_context, m_timing);
     }
     // What the terminal received, and the pages it took, since the test began.
@@ -123,8 +123,12 @@ protected:
 };
 
 const std::string kModemStart = "ATZ\rATE0Q0V1X4\r";
-const std::string kBlock1234 = "\x02" "1234\rVirus [Ripper] found in C:\\DATA\\GAME.EXE on PC1\r\x03" "??9\r";
-const std::string kBlock9999 = "\x02" "9999\rVirus [Ripper] found in C:\\DATA\\GAME.EXE on PC1\r\x03" "013\r";
+const std::string kBlock1234 = "\x02"
+                               "1234\rVirus [Ripper] found in C:\\DATA\\GAME.EXE on PC1\r\x03"
+                               "??9\r";
+const std::string kBlock9999 = "\x02"
+                               "9999\rVirus [Ripper] found in C:\\DATA\\GAME.EXE on PC1\r\x03"
+                               "013\r";
 
 TEST_F(PagerDeliveryTest, AlphanumericPageReachesTheTerminalByteForByte)
 {
@@ -134,16 +138,27 @@ TEST_F(PagerDeliveryTest, AlphanumericPageReachesTheTerminalByteForByte)
     EXPECT_EQ(std::vector<std::string> {"Ann (555-0101/1234): delivered: the paging terminal accepted the message "
                                         "(COM3 2400 8N1)"},
         m_context.lines);
-    EXPECT_EQ(kModemStart + "ATDT5550101\r" "\r" "\x1bPG1S1\r" + kBlock1234 + "\x04\r" "ATH0\r", Received());
+    EXPECT_EQ(kModemStart +
+            "ATDT5550101\r"
+            "\r"
+            "\x1bPG1S1\r" +
+            kBlock1234 +
+            "\x04\r"
+            "ATH0\r",
+        Received());
     EXPECT_EQ("alphanumeric 1234: Virus [Ripper] found in C:\\DATA\\GAME.EXE on PC1\n", Pages());
 }
 
 TEST_F(PagerDeliveryTest, NumericPageDialsTheEventCodesDigits)
 {
     Deliver({TestPager("Duty Officer", "5550100", 0, "", 2)});
-    EXPECT_EQ(std::vector<std::string> {"Duty Officer (5550100): delivered: the digits 05 were dialled (COM3 2400 8N1)"},
+    EXPECT_EQ(
+        std::vector<std::string> {"Duty Officer (5550100): delivered: the digits 05 were dialled (COM3 2400 8N1)"},
         m_context.lines);
-    EXPECT_EQ(kModemStart + "ATDT5550100,,05#;\r" "ATH0\r", Received());
+    EXPECT_EQ(kModemStart +
+            "ATDT5550100,,05#;\r"
+            "ATH0\r",
+        Received());
     EXPECT_EQ("numeric 5550100: 05\n", Pages());
 }
 
@@ -167,8 +182,13 @@ TEST_F(PagerDeliveryTest, ARetryAfterABusyLineDelivers)
                   "Cy (5550198/1234): the line was busy (COM3 2400 8N1); calling again in 1 second (retry 1 of 2)",
                   "Cy (5550198/1234): delivered: the paging terminal accepted the message (COM3 2400 8N1)"}),
         m_context.lines);
-    EXPECT_EQ(kModemStart + "ATDT5550198\r" + kModemStart + "ATDT5550198\r" "\r" "\x1bPG1\r" + kBlock1234 +
-            "\x04\r" "ATH0\r",
+    EXPECT_EQ(kModemStart + "ATDT5550198\r" + kModemStart +
+            "ATDT5550198\r"
+            "\r"
+            "\x1bPG1\r" +
+            kBlock1234 +
+            "\x04\r"
+            "ATH0\r",
         Received());
 }
 
@@ -178,7 +198,14 @@ TEST_F(PagerDeliveryTest, RefusedMessageEndsTheCallAndIsNotRetried)
     EXPECT_EQ(std::vector<std::string> {"Dee (5550101/9999): not delivered: the paging terminal refused the message "
                                         "(COM3 2400 8N1)"},
         m_context.lines);
-    EXPECT_EQ(kModemStart + "ATDT5550101\r" "\r" "\x1bPG1\r" + kBlock9999 + "\x04\r" "ATH0\r", Received());
+    EXPECT_EQ(kModemStart +
+            "ATDT5550101\r"
+            "\r"
+            "\x1bPG1\r" +
+            kBlock9999 +
+            "\x04\r"
+            "ATH0\r",
+        Received());
     EXPECT_EQ("", Pages());
 }
 
@@ -186,12 +213,16 @@ TEST_F(PagerDeliveryTest, NakedBlockIsSentAgain)
 {
     Deliver({TestPager("Eve", "5550101", 1, "7777")});
     ASSERT_EQ(1u, m_context.lines.size());
-    EXPECT_EQ("Eve (5550101/7777): delivered: the paging terminal accepted the message (COM3 2400 8N1)",
-        m_context.lines[0]);
+    EXPECT_EQ(
+        "Eve (5550101/7777): delivered: the paging terminal accepted the message (COM3 2400 8N1)", m_context.lines[0]);
     const std::string received = Received();
-    const std::size_t first = received.find("\x02" "7777\r");
+    const std::size_t first = received.find("\x02"
+                                            "7777\r");
     ASSERT_NE(std::string::npos, first);
-    EXPECT_NE(std::string::npos, received.find("\x02" "7777\r", first + 1));
+    EXPECT_NE(std::string::npos,
+        received.find("\x02"
+                      "7777\r",
+            first + 1));
 }
 
 TEST_F(PagerDeliveryTest, APortWithNothingBehindItIsReported)
@@ -200,8 +231,8 @@ TEST_F(PagerDeliveryTest, APortWithNothingBehindItIsReported)
     pager.portSetting = 0;  // the default setting, port ID 1, here on COM4: the prefix has no COM4
     PortRecord com4 = port_file::DefaultRecord();
     com4.portNumber = 4;
-    ASSERT_TRUE(port_file::SavePortFile(port_file::PathIn(m_alert.homeDirectory, "PORT.CFG"),
-        port_file::DefaultHeader(), {com4}));
+    ASSERT_TRUE(port_file::SavePortFile(
+        port_file::PathIn(m_alert.homeDirectory, "PORT.CFG"), port_file::DefaultHeader(), {com4}));
     m_timing.retries = 0;
     ApplicationSettings settings;
     settings.SetRecipients(NotifyMethod::Pager, reinterpret_cast<const std::uint8_t*>(&pager), 1, true);
@@ -223,8 +254,9 @@ TEST_F(PagerDeliveryTest, AStopCutsTheConnectionDelayShort)
     });
     Deliver({TestPager("Gus", "5550101", 1, "1234", 7), TestPager("Hal", "5550100", 0)});
     stopper.join();
-    EXPECT_EQ((std::vector<std::string> {"Gus (5550101/1234): not delivered: the service stopped (COM3 2400 8N1)",
-                  "Hal (5550100): not delivered: the service stopped"}),
+    EXPECT_EQ((std::vector<std::string> {
+                  "Gus (5550101/1234): not delivered: the service was stopped or paused (COM3 2400 8N1)",
+                  "Hal (5550100): not delivered: the service was stopped or paused"}),
         m_context.lines);
     EXPECT_EQ(kModemStart + "ATDT5550101\r", Received());
 }

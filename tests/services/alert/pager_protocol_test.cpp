@@ -18,8 +18,13 @@ namespace {
 // The protocol's own example: pager ID 123, message ABC.
 TEST(PagerBlock, ChecksumOfTheClassicExampleIs17Semicolon)
 {
-    EXPECT_EQ("17;", tap::Checksum("\x02" "123\rABC\r\x03"));
-    EXPECT_EQ(std::vector<std::string>{"\x02" "123\rABC\r\x03" "17;\r"}, tap::EncodeBlocks({"123", "ABC"}));
+    EXPECT_EQ("17;",
+        tap::Checksum("\x02"
+                      "123\rABC\r\x03"));
+    EXPECT_EQ(std::vector<std::string> {"\x02"
+                                        "123\rABC\r\x03"
+                                        "17;\r"},
+        tap::EncodeBlocks({"123", "ABC"}));
 }
 
 TEST(PagerBlock, ChecksumKeepsTheLowTwelveBitsOfSevenBitCharacters)
@@ -54,8 +59,12 @@ TEST(PagerBlock, BlockEndingAtAFieldsEndClosesWithEtb)
     // 10 characters of room: "12345\r" and "ABC\r" fill the first block exactly.
     const std::vector<std::string> blocks = tap::EncodeBlocks({"12345", "ABC", "Z"}, 16);
     ASSERT_EQ(2u, blocks.size());
-    EXPECT_EQ("\x02" "12345\rABC\r\x17", blocks[0].substr(0, 12));
-    EXPECT_EQ("\x02" "Z\r\x03", blocks[1].substr(0, 4));
+    EXPECT_EQ("\x02"
+              "12345\rABC\r\x17",
+        blocks[0].substr(0, 12));
+    EXPECT_EQ("\x02"
+              "Z\r\x03",
+        blocks[1].substr(0, 4));
 }
 
 TEST(PagerBlock, FieldTextKeepsLineBreaksAndForeignCharactersOutOfTheFraming)
@@ -284,8 +293,19 @@ TEST(PagerDialogueCalls, AlphanumericPageGoesThroughTheWholeProtocol)
     const PageResult result = PagerDialogue(line, timing).Place(AlphaCall());
     EXPECT_EQ(PageStatus::Delivered, result.status);
     EXPECT_EQ("the paging terminal accepted the message", result.Text());
-    const std::string block = "\x02" "1234\rABC\r\x03" + tap::Checksum("\x02" "1234\rABC\r\x03") + "\r";
-    EXPECT_EQ(kModemStart + "ATDT5550101\r" "\r" "\x1bPG1\r" + block + "\x04\r" "ATH0\r", line.written);
+    const std::string block = "\x02"
+                              "1234\rABC\r\x03" +
+        tap::Checksum("\x02"
+                      "1234\rABC\r\x03") +
+        "\r";
+    EXPECT_EQ(kModemStart +
+            "ATDT5550101\r"
+            "\r"
+            "\x1bPG1\r" +
+            block +
+            "\x04\r"
+            "ATH0\r",
+        line.written);
 }
 
 TEST(PagerDialogueCalls, NakedBlockIsSentAgainAndThreeNaksGiveUp)
@@ -358,7 +378,10 @@ TEST(PagerDialogueCalls, NumericPageDialsAndHangsUp)
     const PagerTiming timing = Quick();
     const PageResult result = PagerDialogue(line, timing).Place(call);
     EXPECT_EQ("the digits 05 were dialled", result.Text());
-    EXPECT_EQ(kModemStart + "ATDT5550100,,05#;\r" "ATH0\r", line.written);
+    EXPECT_EQ(kModemStart +
+            "ATDT5550100,,05#;\r"
+            "ATH0\r",
+        line.written);
 }
 
 TEST(PagerDialogueCalls, AStopEndsTheCallWithoutTheHangUpDialogue)
@@ -415,7 +438,8 @@ TEST(PagerRounds, BusyLineIsCalledAgainAfterTheDelay)
 {
     ScriptedRound round;
     round.dialReplies = {"\r\nBUSY\r\n", "\r\nCONNECT\r\n"};
-    PageEveryRecipient({TestPager("Ann", "5550101", 1, "1234")}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
+    PageEveryRecipient(
+        {TestPager("Ann", "5550101", 1, "1234")}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
     EXPECT_EQ((std::vector<std::string> {
                   "Ann (5550101/1234): the line was busy (COM1 300 7E1); calling again in 1 second (retry 1 of 2)",
                   "Ann (5550101/1234): delivered: the paging terminal accepted the message (COM1 300 7E1)"}),
@@ -440,7 +464,8 @@ TEST(PagerRounds, ConfigurationFaultsAreReportedWithoutACall)
     ScriptedRound round;
     PagerRecord elsewhere = TestPager("Cy", "5550102", 0);
     elsewhere.portSetting = 3;
-    PageEveryRecipient({TestPager("Ann", "5550101", 1), elsewhere}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
+    PageEveryRecipient(
+        {TestPager("Ann", "5550101", 1), elsewhere}, kDefaultPorts, {"ABC", "05", 1}, Quick(), round, round);
     EXPECT_EQ((std::vector<std::string> {"Ann (5550101): not delivered: the alphanumeric pager has no pager ID",
                   "Cy (5550102): not delivered: port setting 3 is not in PORT.CFG"}),
         round.log);
@@ -469,8 +494,8 @@ TEST(PagerRounds, AStopDuringTheRetryDelayEndsTheRound)
     PageEveryRecipient({TestPager("Ann", "5550101", 1, "1234"), TestPager("Bob", "5550100", 0)}, kDefaultPorts,
         {"ABC", "05", 1}, Quick(), round, round);
     ASSERT_EQ(3u, round.log.size());
-    EXPECT_EQ("Ann (5550101/1234): not delivered: the service stopped before the retry", round.log[1]);
-    EXPECT_EQ("Bob (5550100): not delivered: the service stopped", round.log[2]);
+    EXPECT_EQ("Ann (5550101/1234): not delivered: the service was stopped or paused before the retry", round.log[1]);
+    EXPECT_EQ("Bob (5550100): not delivered: the service was stopped or paused", round.log[2]);
     EXPECT_EQ(1u, round.opened.size());
 }
 

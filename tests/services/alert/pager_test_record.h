@@ -5,8 +5,8 @@
 
 #include "pager_record.h"
 
-inline PagerRecord TestPager(const char* owner, const char* number, std::int8_t type, const char* id = "",
-    int connection = 0, int message = 0)
+inline PagerRecord TestPager(
+    const char* owner, const char* number, std::int8_t type, const char* id = "", int connection = 0, int message = 0)
 {
     PagerRecord record = {};
     std::strcpy(record.ownerName, owner);

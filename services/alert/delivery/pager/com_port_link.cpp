@@ -65,7 +65,9 @@ std::unique_ptr<ComPortLink> ComPortLink::Open(const SerialSettings& settings, H
     return link;
 }
 
-ComPortLink::ComPortLink(HANDLE port, HANDLE stopEvent) : m_port(port), m_stop(stopEvent) {}
+ComPortLink::ComPortLink(HANDLE port, HANDLE stopEvent) : m_port(port), m_stop(stopEvent)
+{
+}
 
 ComPortLink::~ComPortLink()
 {

@@ -37,7 +37,7 @@ private:
 // The pager round's lines: COM ports, each call opening its own.
 class ComPortLines : public PagerLines {
 public:
-    explicit ComPortLines(HANDLE stopEvent) : m_stop(stopEvent) {}
+    explicit ComPortLines(HANDLE stopEvent) : m_stop(stopEvent) { }
     std::unique_ptr<SerialLink> Open(const SerialSettings& settings, std::string& problem) override;
 
 private:

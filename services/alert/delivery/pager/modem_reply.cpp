@@ -48,7 +48,8 @@ std::optional<ModemReply> TakeModemReply(std::string& received)
         const std::size_t end = received.find_first_of("\r\n", start);
         if (end == std::string::npos)
             break;
-        const std::optional<ModemReply> reply = ClassifyModemLine(std::string_view(received).substr(start, end - start));
+        const std::optional<ModemReply> reply =
+            ClassifyModemLine(std::string_view(received).substr(start, end - start));
         start = end + 1;
         if (reply) {
             received.erase(0, start);
@@ -67,12 +68,9 @@ std::optional<TerminalReply> TakeTerminalReply(std::string& received)
     };
     for (std::size_t i = 0; i < received.size(); ++i) {
         switch (received[i]) {
-        case tap::kAck:
-            return take(i + 1, TerminalReply::Ack);
-        case tap::kNak:
-            return take(i + 1, TerminalReply::Nak);
-        case tap::kRs:
-            return take(i + 1, TerminalReply::Refused);
+        case tap::kAck: return take(i + 1, TerminalReply::Ack);
+        case tap::kNak: return take(i + 1, TerminalReply::Nak);
+        case tap::kRs: return take(i + 1, TerminalReply::Refused);
         case tap::kEsc:
             if (i + 1 >= received.size())
                 return std::nullopt;  // the rest of an escape sequence is still on its way
@@ -89,8 +87,7 @@ std::optional<TerminalReply> TakeTerminalReply(std::string& received)
             if (i >= 2 && received.compare(i - 2, 3, "ID=") == 0)
                 return take(i + 1, TerminalReply::IdPrompt);
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return std::nullopt;

@@ -33,8 +33,8 @@ std::string SerialSettings::Describe() const
     return PortName() + ' ' + std::to_string(baud) + ' ' + std::to_string(dataBits) + parity + std::to_string(stopBits);
 }
 
-PortChoice ChoosePortSetting(const port_file::PortFileContent& ports, std::optional<std::uint16_t> defaultPortId,
-    std::uint16_t portSetting)
+PortChoice ChoosePortSetting(
+    const port_file::PortFileContent& ports, std::optional<std::uint16_t> defaultPortId, std::uint16_t portSetting)
 {
     const std::size_t listed = std::min<std::size_t>(ports.header.recordCount, ports.records.size());
     const PortRecord* chosen = nullptr;

@@ -31,8 +31,8 @@ struct PortChoice {
 // position in PORT.CFG, among the records the header counts, as the pager editor lists them.
 // 0 is the default setting: the record carrying PORTDEF.CFG's port ID (1 when that file is
 // missing), else the record at that position, which is what the editor shows for it.
-PortChoice ChoosePortSetting(const port_file::PortFileContent& ports, std::optional<std::uint16_t> defaultPortId,
-    std::uint16_t portSetting);
+PortChoice ChoosePortSetting(
+    const port_file::PortFileContent& ports, std::optional<std::uint16_t> defaultPortId, std::uint16_t portSetting);
 
 struct PagerCall {
     bool alphanumeric = false;

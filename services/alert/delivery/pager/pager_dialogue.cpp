@@ -18,28 +18,20 @@ std::string Shown(const std::string& command)
 PageStatus StatusOf(ModemReply reply)
 {
     switch (reply) {
-    case ModemReply::Busy:
-        return PageStatus::Busy;
-    case ModemReply::NoCarrier:
-        return PageStatus::NoCarrier;
-    case ModemReply::NoAnswer:
-        return PageStatus::NoAnswer;
-    case ModemReply::NoDialtone:
-        return PageStatus::NoDialtone;
-    default:
-        return PageStatus::ModemError;
+    case ModemReply::Busy: return PageStatus::Busy;
+    case ModemReply::NoCarrier: return PageStatus::NoCarrier;
+    case ModemReply::NoAnswer: return PageStatus::NoAnswer;
+    case ModemReply::NoDialtone: return PageStatus::NoDialtone;
+    default: return PageStatus::ModemError;
     }
 }
 
 const char* Word(ModemReply reply)
 {
     switch (reply) {
-    case ModemReply::Ok:
-        return "OK";
-    case ModemReply::Connect:
-        return "CONNECT";
-    default:
-        return "ERROR";
+    case ModemReply::Ok: return "OK";
+    case ModemReply::Connect: return "CONNECT";
+    default: return "ERROR";
     }
 }
 
@@ -57,32 +49,19 @@ bool CarrierLost(const std::string& received)
 std::string PageResult::Text() const
 {
     switch (status) {
-    case PageStatus::Delivered:
-        return detail;
-    case PageStatus::Busy:
-        return "the line was busy";
-    case PageStatus::NoCarrier:
-        return "no carrier";
-    case PageStatus::NoAnswer:
-        return "no answer";
-    case PageStatus::NoDialtone:
-        return "no dial tone";
-    case PageStatus::ModemError:
-        return "the modem answered " + detail;
-    case PageStatus::ModemSilent:
-        return "the modem did not answer " + detail;
-    case PageStatus::TerminalSilent:
-        return "the paging terminal did not answer " + detail;
-    case PageStatus::NotAccepted:
-        return "the paging terminal did not accept " + detail;
-    case PageStatus::Refused:
-        return "the paging terminal refused " + detail;
-    case PageStatus::Disconnected:
-        return "the paging terminal hung up during " + detail;
-    case PageStatus::PortFailed:
-        return detail;
-    case PageStatus::Stopped:
-        return "the service stopped";
+    case PageStatus::Delivered: return detail;
+    case PageStatus::Busy: return "the line was busy";
+    case PageStatus::NoCarrier: return "no carrier";
+    case PageStatus::NoAnswer: return "no answer";
+    case PageStatus::NoDialtone: return "no dial tone";
+    case PageStatus::ModemError: return "the modem answered " + detail;
+    case PageStatus::ModemSilent: return "the modem did not answer " + detail;
+    case PageStatus::TerminalSilent: return "the paging terminal did not answer " + detail;
+    case PageStatus::NotAccepted: return "the paging terminal did not accept " + detail;
+    case PageStatus::Refused: return "the paging terminal refused " + detail;
+    case PageStatus::Disconnected: return "the paging terminal hung up during " + detail;
+    case PageStatus::PortFailed: return detail;
+    case PageStatus::Stopped: return "the service was stopped or paused";
     }
     return detail;
 }
@@ -92,7 +71,9 @@ bool WorthRetrying(PageStatus status)
     return status != PageStatus::Delivered && status != PageStatus::Refused && status != PageStatus::Stopped;
 }
 
-PagerDialogue::PagerDialogue(SerialLink& link, const PagerTiming& timing) : m_link(link), m_timing(timing) {}
+PagerDialogue::PagerDialogue(SerialLink& link, const PagerTiming& timing) : m_link(link), m_timing(timing)
+{
+}
 
 template <class Take> PagerDialogue::Await PagerDialogue::AwaitReply(Take take, std::uint32_t timeoutMs)
 {
@@ -104,12 +85,9 @@ template <class Take> PagerDialogue::Await PagerDialogue::AwaitReply(Take take, 
         if (now >= deadline)
             return Await::TimedOut;
         switch (m_link.Read(m_received, static_cast<std::uint32_t>(deadline - now))) {
-        case LinkRead::Stopped:
-            return Await::Stopped;
-        case LinkRead::Failed:
-            return Await::Failed;
-        default:
-            break;
+        case LinkRead::Stopped: return Await::Stopped;
+        case LinkRead::Failed: return Await::Failed;
+        default: break;
         }
     }
 }
@@ -255,8 +233,8 @@ PageResult PagerDialogue::SendBlock(const std::string& block)
             return {PageStatus::Delivered, {}};
         return TerminalFailure(await, reply, "the message");
     }
-    return {PageStatus::NotAccepted,
-        "the message after " + std::to_string(m_timing.blockTransmissions) + " transmissions"};
+    return {
+        PageStatus::NotAccepted, "the message after " + std::to_string(m_timing.blockTransmissions) + " transmissions"};
 }
 
 PageResult PagerDialogue::Session(const PagerCall& call)

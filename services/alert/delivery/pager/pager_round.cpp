@@ -21,8 +21,8 @@ PageResult CallOnce(const PagerCall& call, const SerialSettings& serial, const P
     return PagerDialogue(*link, timing).Place(call);
 }
 
-void PageOne(const PagerRecord& record, const PagerPorts& ports, const AlertForPager& alert,
-    const PagerTiming& timing, PagerLines& lines, PagerReport& report)
+void PageOne(const PagerRecord& record, const PagerPorts& ports, const AlertForPager& alert, const PagerTiming& timing,
+    PagerLines& lines, PagerReport& report)
 {
     const std::string recipient = RecipientName(record);
     const CallPlan plan = PlanCall(record, alert);
@@ -48,10 +48,11 @@ void PageOne(const PagerRecord& record, const PagerPorts& ports, const AlertForP
             report.Log(recipient, "not delivered: " + result.Text() + through + tries);
             return;
         }
-        report.Log(recipient, result.Text() + through + "; calling again in " + Seconds(timing.retryDelayMs) +
-            " (retry " + std::to_string(placed) + " of " + std::to_string(calls - 1) + ")");
+        report.Log(recipient,
+            result.Text() + through + "; calling again in " + Seconds(timing.retryDelayMs) + " (retry " +
+                std::to_string(placed) + " of " + std::to_string(calls - 1) + ")");
         if (!report.Wait(timing.retryDelayMs)) {
-            report.Log(recipient, "not delivered: the service stopped before the retry");
+            report.Log(recipient, "not delivered: the service was stopped or paused before the retry");
             return;
         }
     }
@@ -73,7 +74,7 @@ void PageEveryRecipient(const std::vector<PagerRecord>& recipients, const PagerP
     for (const PagerRecord& record : recipients) {
         // Every recipient gets its line, also those a stop leaves unpaged.
         if (report.Stopping())
-            report.Log(RecipientName(record), "not delivered: the service stopped");
+            report.Log(RecipientName(record), "not delivered: the service was stopped or paused");
         else
             PageOne(record, ports, alert, timing, lines, report);
     }
