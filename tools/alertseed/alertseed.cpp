@@ -62,11 +62,18 @@ int main(int argc, char** argv)
         Say("broadcast", settings.SetBroadcast(1, 1, record, kApplication));
     }
     if (CountOf(core, server, &AlertCore::AlertGetPager, 3) == 0) {
-        auto* record = NewRecord<PagerRecord>();
-        std::strcpy(record->ownerName, "Duty Officer");
-        std::strcpy(record->pagerNumber, "5550100");
-        record->pagerType = pager_record::kNumeric;
-        Say("pager", settings.SetPager(1, 1, record, "", kApplication));
+        // A numeric and an alphanumeric pager on the default port setting (COM1), where ./run's
+        // simulated modem and paging terminal answers.
+        auto* records = static_cast<PagerRecord*>(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * sizeof(PagerRecord)));
+        std::strcpy(records[0].ownerName, "Duty Officer");
+        std::strcpy(records[0].pagerNumber, "5550100");
+        pager_record::SetDelaySteps(records[0].connectionDelay, 2);
+        records[0].pagerType = pager_record::kNumeric;
+        std::strcpy(records[1].ownerName, "Night Operator");
+        std::strcpy(records[1].pagerNumber, "5550101");
+        std::strcpy(records[1].pagerId, "1234");
+        records[1].pagerType = pager_record::kAlphanumeric;
+        Say("pager", settings.SetPager(2, 1, records, "", kApplication));
     }
     if (CountOf(core, server, &AlertCore::AlertGetSnmp, 7) == 0) {
         auto* record = NewRecord<SnmpRecord>();
