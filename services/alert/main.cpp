@@ -1,5 +1,5 @@
 // ALERTSVC.EXE: the Alert Service when started by the service control manager, else /install,
-// /start (install when needed, then start) or /uninstall.
+// /start (install when needed, then start), /stop or /uninstall.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,16 +17,18 @@ int main(int argc, char** argv)
         result = ServiceInstaller::Install(message);
     } else if (_stricmp(command.c_str(), "/start") == 0) {
         result = ServiceInstaller::Start(message);
+    } else if (_stricmp(command.c_str(), "/stop") == 0) {
+        result = ServiceInstaller::Stop(message);
     } else if (_stricmp(command.c_str(), "/uninstall") == 0 || _stricmp(command.c_str(), "-uninstall") == 0) {
         result = ServiceInstaller::Uninstall(message);
     } else if (command.empty()) {
         if (AlertService::RunAsService())
             return 0;
         message = "ALERTSVC runs as the service \"Morwick Alert Notification Server\".\n"
-                  "Use ALERTSVC /install, /start or /uninstall.";
+                  "Use ALERTSVC /install, /start, /stop or /uninstall.";
         result = 1;
     } else {
-        message = "Unknown option " + command + ". Use ALERTSVC /install, /start or /uninstall.";
+        message = "Unknown option " + command + ". Use ALERTSVC /install, /start, /stop or /uninstall.";
         result = 1;
     }
     std::printf("%s\n", message.c_str());

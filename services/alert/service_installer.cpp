@@ -123,6 +123,55 @@ unsigned long ServiceInstaller::Start(std::string& message)
     return result;
 }
 
+namespace {
+
+// Asks a running service to stop and waits, bounded, until it has.
+void StopAndWait(SC_HANDLE service)
+{
+    SERVICE_STATUS status = {};
+    if (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED) {
+        ControlService(service, SERVICE_CONTROL_STOP, &status);
+        const DWORD start = GetTickCount();
+        while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
+            GetTickCount() - start < kStopWaitMs)
+            Sleep(50);
+    }
+}
+
+}  // namespace
+
+unsigned long ServiceInstaller::Stop(std::string& message)
+{
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (!manager) {
+        message = ErrorText("Opening the service control manager", GetLastError());
+        return GetLastError();
+    }
+    SC_HANDLE service = OpenServiceA(manager, kServiceName, SERVICE_STOP | SERVICE_QUERY_STATUS);
+    DWORD result = 0;
+    if (!service) {
+        result = GetLastError();
+        if (result == ERROR_SERVICE_DOES_NOT_EXIST) {
+            message = std::string(kServiceName) + " is not installed.";
+            result = 0;
+        } else {
+            message = ErrorText("Opening the service", result);
+        }
+    } else {
+        StopAndWait(service);
+        SERVICE_STATUS status = {};
+        if (QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_STOPPED) {
+            message = std::string(kServiceName) + " is stopped.";
+        } else {
+            result = ERROR_SERVICE_REQUEST_TIMEOUT;
+            message = ErrorText("Stopping the service", result);
+        }
+        CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager);
+    return result;
+}
+
 unsigned long ServiceInstaller::Uninstall(std::string& message)
 {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
@@ -141,14 +190,7 @@ unsigned long ServiceInstaller::Uninstall(std::string& message)
         message = ErrorText("Opening the service", error);
         return error;
     }
-    SERVICE_STATUS status = {};
-    if (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED) {
-        ControlService(service, SERVICE_CONTROL_STOP, &status);
-        const DWORD start = GetTickCount();
-        while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
-            GetTickCount() - start < kStopWaitMs)
-            Sleep(50);
-    }
+    StopAndWait(service);
     DWORD result = 0;
     if (DeleteService(service))
         message = std::string(kServiceName) + " uninstalled.";

@@ -1,4 +1,4 @@
-// /install and /uninstall: the service's entry with the service control manager and its Alert home.
+// /install, /stop and /uninstall: the service's entry with the service control manager and its Alert home.
 #pragma once
 
 #include <string>
@@ -12,6 +12,8 @@ public:
     // Installs when needed and starts the service, waiting (bounded) until it runs; a
     // service that runs already is left as it is.
     static unsigned long Start(std::string& message);
+    // Stops the service when it runs (bounded wait); a service not installed is no error.
+    static unsigned long Stop(std::string& message);
     // Stops the service when it runs (bounded wait) and removes it.
     static unsigned long Uninstall(std::string& message);
 
