@@ -1,0 +1,13 @@
+// String numbers of the Local Scanner's mail-database scanning and its mail notification.
+#pragma once
+
+#define IDS_MAIL_DETECTION 509
+#define IDS_MAIL_IN_MAILBOX 29014
+#define IDS_MAIL_MESSAGE_INFORMATION 29015
+#define IDS_MAIL_NO_MESSAGE_INFORMATION 29016
+#define IDS_MAIL_NOTE_SUBJECT 32784
+#define IDS_MAIL_NOTE_OWNER 32785
+#define IDS_MAIL_ARCHIVE_IN_DATABASE 32788
+#define IDS_MAIL_IN_DATABASE 32789
+#define IDS_MAIL_NOTE_SENDER 32790
+#define IDS_MAIL_NOTE_ADMINISTRATOR 32791

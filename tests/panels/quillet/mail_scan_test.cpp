@@ -1,0 +1,249 @@
+// Archives inside archives, mail-database files and mailboxes scanned with the real engine,
+// archive library and mail-database library over a real post office.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "archive_library.h"
+#include "mail_agent.h"
+#include "mail_test_office.h"
+#include "mailbox_source.h"
+#include "path_list_source.h"
+#include "quillet_test_files.h"
+#include "scan_test_files.h"
+#include "scripted_prompter.h"
+
+using namespace scan_test;
+using namespace mail_test;
+
+namespace {
+
+class ContainerScanTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(engine.Loaded());
+        archiveHandle = archive.Init(0x4000);
+        ASSERT_NE(archiveHandle, 0u);
+        archive.SetTemporaryDirectory(archiveHandle, temp.Path());
+        std::strcpy(options.mailDatabaseExtensions[0], "NSF");
+        options.mailDatabaseCount = 1;
+        ASSERT_TRUE(agent.Connect());
+    }
+    void TearDown() override
+    {
+        if (archiveHandle)
+            archive.DeInit(archiveHandle);
+    }
+    ScanServices Services()
+    {
+        ScanServices services {engine.binding, archive, archiveHandle, options, alerts, nullptr};
+        services.mailAgent = &agent;
+        return services;
+    }
+
+    RealEngine engine;
+    TorpinLibrary archive;
+    DWORD archiveHandle = 0;
+    ScratchFolder tree {"quillet-mail-tree"};
+    ScratchFolder temp {"quillet-mail-temp"};
+    LocalScanOptions options = TestOptions();
+    RecordingAlerts alerts;
+    TestPostOffice office;
+    MailAgent agent;
+};
+
+TEST_F(ContainerScanTest, AZipInsideAZipIsScannedAsAPlainFileOnlyWhenItsExtensionPasses)
+{
+    const std::string inner = StoredZip({{"APPEND.EXE", TestVirus("Append")}});
+    const std::string outer = tree.Write("OUTER.ZIP", StoredZip({{"INNER.ZIP", inner}, {"RUN.COM", "clean"}}));
+    ScriptedPrompter prompter;
+    options.executablesOnly = 1;
+    {
+        PathListSource source({tree.Path()}, archive, archiveHandle);
+        TestJob job(source, Services());
+        job.Run();
+        // RUN.COM only: the inner archive is neither an executable nor opened.
+        EXPECT_EQ(job.Counters().containerFilesScanned, 1u);
+        EXPECT_TRUE(job.Results().empty());
+    }
+    options.executablesOnly = 0;
+    {
+        PathListSource source({tree.Path()}, archive, archiveHandle);
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(job.Counters().containerFilesScanned, 2u);
+        // The engine sees the inner archive's bytes as they stand (as it does the outer one's);
+        // the inner member is never extracted.
+        EXPECT_EQ(SortedResults(job),
+            (std::vector<std::string> {
+                outer + "|Kelvex-Test-Append|No Action",
+                "INNER.ZIP in Compressed File " + outer + "|Kelvex-Test-Append|No Action",
+            }));
+    }
+}
+
+TEST_F(ContainerScanTest, ADetectionInsideAnArchiveIsReportedNoActionWhateverTheAction)
+{
+    options.infectionAction = kActionDelete;
+    // The archive's own bytes hold no signature the engine finds; its member does.
+    const std::string bytes = StoredZip({{"EICAR.COM", EicarFile()}});
+    const std::string zip = tree.Write("PARCEL.ZIP", bytes);
+    ScriptedPrompter prompter;
+    PathListSource source({tree.Path()}, archive, archiveHandle);
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {"EICAR.COM in Compressed File " + zip + "|EICAR-Test-File|No Action"}));
+    EXPECT_EQ(source.Outcomes(), (std::vector<std::string> {"0 1 " + zip}));
+    EXPECT_EQ(ReadAll(zip), bytes);
+}
+
+TEST_F(ContainerScanTest, AZipAttachedToAMessageInADatabaseFileIsOpenedAndItsMembersScanned)
+{
+    const std::string zip = StoredZip({{"INVOICE.EXE", TestVirus("Append")}, {"README.TXT", "clean"}});
+    const std::string bytes = Message("Carol White <carol@site>", "bob", "Invoice", "Mon, 7 Dec 2026 09:15:00 +0000",
+        {{"invoice.zip", zip}, {"tool.com", EicarFile()}, {"notes.txt", "clean"}});
+    const std::string database = tree.Write("MAIL.NSF", bytes);
+    ScriptedPrompter prompter;
+    PathListSource source({tree.Path()}, archive, archiveHandle);
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {
+            "INVOICE.EXE in Compressed File invoice.zip in Lotus Notes Database  " + database +
+                "|Kelvex-Test-Append|No Action",
+            "invoice.zip in Lotus Notes Database " + database + "|Kelvex-Test-Append|No Action",
+            "tool.com in Lotus Notes Database " + database + "|EICAR-Test-File|No Action",
+        }));
+    // The database file, the zip, its two members, the text and the program.
+    EXPECT_EQ(job.Counters().filesScanned, 1u);
+    EXPECT_EQ(job.Counters().containerFilesScanned, 5u);
+    EXPECT_EQ(job.Counters().containerInfections, 3u);
+    EXPECT_EQ(source.Outcomes(), (std::vector<std::string> {"0 1 " + database}));
+    EXPECT_EQ(ReadAll(database), bytes);
+}
+
+TEST_F(ContainerScanTest, MailDatabasesAreLeftAloneWithoutAConnectedAgent)
+{
+    tree.Write("MAIL.NSF", Message("carol@site", "bob", "s", "Mon, 7 Dec 2026 09:15:00 +0000", {{"tool.com", EicarFile()}}));
+    agent.Disconnect();
+    options.executablesOnly = 1;
+    ScriptedPrompter prompter;
+    PathListSource source({tree.Path()}, archive, archiveHandle);
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(job.Counters().filesScanned, 0u);
+    EXPECT_TRUE(job.Results().empty());
+}
+
+TEST_F(ContainerScanTest, AMailboxScanFindsAttachmentsAndArchivesInThem)
+{
+    office.Deliver("bob", Message("Carol White <carol@site>", "bob", "Invoice", "Mon, 7 Dec 2026 09:15:00 +0000",
+                              {{"invoice.zip", StoredZip({{"INVOICE.EXE", TestVirus("Append")}})}}));
+    office.Deliver("bob", Message("Alice Jones <alice@site>", "bob", "Tool", "Tue, 8 Dec 2026 10:00:00 +0000",
+                              {{"tool.com", EicarFile()}, {"notes.txt", "clean"}}));
+    options.notifyOwner = 0;
+    options.attachInfoFile = 0;
+    ScriptedPrompter prompter;
+    MailboxSource source(agent, options, {"alice", "bob"});
+    source.SetExtractDirectory(temp.Path());
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {
+            "INVOICE.EXE in Compressed File invoice.zip in Mailbox bob|Kelvex-Test-Append|No Action",
+            "invoice.zip in Mailbox bob|Kelvex-Test-Append|No Action",
+            "tool.com in Mailbox bob|EICAR-Test-File|No Action",
+        }));
+    EXPECT_EQ(job.Counters().filesScanned, 3u);
+    // The zip as a file and as an archive, and the program.
+    EXPECT_EQ(source.Detections(), 3);
+    // Every copy taken out of a message is gone once the walk moved on.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((temp.Path() + "\\PLV*").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+}
+
+TEST_F(ContainerScanTest, AnAttachmentThatCannotBeTakenOutIsReportedNotScanned)
+{
+    office.Deliver("bob", Message("carol@site", "bob", "Tool", "Mon, 7 Dec 2026 09:15:00 +0000", {{"tool.com", EicarFile()}}));
+    options.notifyOwner = 0;
+    options.attachInfoFile = 0;
+    ScriptedPrompter prompter;
+    MailboxSource source(agent, options, {"bob"});
+    source.SetExtractDirectory(tree.Path("NO-SUCH-FOLDER"));
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {"tool.com in Mailbox bob||Not scanned: it could not be extracted"}));
+    EXPECT_EQ(job.Counters().notScanned, 1u);
+    EXPECT_EQ(job.Counters().filesScanned, 0u);
+}
+
+TEST_F(ContainerScanTest, IncrementalScanWithoutIncTimeScansEveryMessageAndAFullScanKeepsItsStart)
+{
+    office.Deliver("bob", Message("carol@site", "bob", "Old", "Tue, 1 Jul 2003 10:00:00 +0000", {{"old.com", "clean"}}));
+    office.Deliver("bob", Message("carol@site", "bob", "New", "Mon, 7 Dec 2026 09:15:00 +0000", {{"new.com", "clean"}}));
+    options.incrementalScan = 1;
+    ScriptedPrompter prompter;
+    {
+        MailboxSource source(agent, options, {"bob"});
+        source.SetExtractDirectory(temp.Path());
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(source.TimeLimit(), 0u);
+        EXPECT_EQ(job.Counters().filesScanned, 2u);
+        // Not the whole mail root: the time of the last scan stays unset.
+        EXPECT_FALSE(IncrementalTime().has_value());
+    }
+    const DWORD before = static_cast<DWORD>(std::time(nullptr));
+    {
+        MailboxSource source(agent, options, {"admin", "alice", "bob"});
+        source.SetExtractDirectory(temp.Path());
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(job.Counters().filesScanned, 2u);
+        ASSERT_TRUE(IncrementalTime().has_value());
+        EXPECT_GE(*IncrementalTime(), before);
+        EXPECT_LE(*IncrementalTime(), static_cast<DWORD>(std::time(nullptr)));
+    }
+    {
+        // Both messages are dated before the last scan.
+        MailboxSource source(agent, options, {"bob"});
+        source.SetExtractDirectory(temp.Path());
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(job.Counters().filesScanned, 0u);
+    }
+    options.incrementalScan = 0;
+    options.scanAfter = 1262304000;  // 1 January 2010
+    {
+        MailboxSource source(agent, options, {"bob"});
+        source.SetExtractDirectory(temp.Path());
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(source.TimeLimit(), 1262304000u);
+        EXPECT_EQ(job.Counters().filesScanned, 1u);
+    }
+}
+
+TEST_F(ContainerScanTest, ACancelledMailScanDoesNotKeepItsStartTime)
+{
+    office.Deliver("bob", Message("carol@site", "bob", "One", "Mon, 7 Dec 2026 09:15:00 +0000",
+                              {{"a.com", "clean"}, {"b.com", "clean"}, {"c.com", "clean"}}));
+    ScriptedPrompter prompter;
+    MailboxSource source(agent, options, {"admin", "alice", "bob"});
+    source.SetExtractDirectory(temp.Path());
+    TestJob job(source, Services());
+    job.cancelAtPump = 2;
+    job.Run();
+    EXPECT_TRUE(job.Cancelled());
+    EXPECT_FALSE(IncrementalTime().has_value());
+}
+
+}  // namespace
