@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 
 #include "archive_library.h"
 #include "mail_agent.h"
@@ -168,6 +169,30 @@ TEST_F(ContainerScanTest, AMailboxScanFindsAttachmentsAndArchivesInThem)
     EXPECT_EQ(search, INVALID_HANDLE_VALUE);
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
+}
+
+TEST_F(ContainerScanTest, AMailboxWithMoreMessagesThanTheFirstListHoldsIsScannedWhole)
+{
+    // 1,001 messages: one more than 16,000 bytes of identities hold; the last one is infected.
+    std::optional<postoffice::Mailbox> box = postoffice::Mailbox::Load("");
+    ASSERT_TRUE(box.has_value());
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_TRUE(box->Append(Message("carol@site", "bob", "Note " + std::to_string(i),
+                                    "Mon, 7 Dec 2026 09:15:00 +0000", {}),
+            "carol@site", 1765098900));
+    ASSERT_TRUE(box->Append(
+        Message("carol@site", "bob", "Last", "Mon, 7 Dec 2026 09:15:00 +0000", {{"last.com", EicarFile()}}),
+        "carol@site", 1765098900));
+    tree.Write("bob.mbx", box->Serialize());
+    ASSERT_TRUE(CopyFileA(tree.Path("bob.mbx").c_str(), (office.Folder() + "\\bob.mbx").c_str(), FALSE));
+    options.notifyOwner = 0;
+    options.attachInfoFile = 0;
+    ScriptedPrompter prompter;
+    MailboxSource source(agent, options, {"bob"});
+    source.SetExtractDirectory(temp.Path());
+    TestJob job(source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job), (std::vector<std::string> {"last.com in Mailbox bob|EICAR-Test-File|No Action"}));
 }
 
 TEST_F(ContainerScanTest, AnAttachmentThatCannotBeTakenOutIsReportedNotScanned)
