@@ -70,9 +70,17 @@ TEST_F(MailItemTest, ADetectionNotifiesOwnerSenderAndAdministratorAndAttachesThe
 {
     options.notifyOwner = options.notifySender = options.notifyAdministrator = options.attachInfoFile = 1;
     work.Write("VIRUSHDR.TXT", "Vexomar found a virus in this message.\r\n");
+    // A file of the user's in the current directory under the name the note once had.
+    ScratchFolder current("quillet-mail-current");
+    const std::string users = current.Write("VIRUS.$$$", "the user's own file");
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(current.Path().c_str());
     ScriptedPrompter prompter;
     TestJob job(Source(), Services());
     job.Run();
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(ReadAll(users), "the user's own file");
     EXPECT_EQ(SortedResults(job), (std::vector<std::string> {"tool.com in Mailbox bob|EICAR-Test-File|No Action"}));
 
     const postoffice::Mailbox bob = office.Read("bob");

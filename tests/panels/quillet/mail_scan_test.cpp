@@ -14,7 +14,9 @@
 #include "path_list_source.h"
 #include "quillet_test_files.h"
 #include "scan_test_files.h"
+#include "post_office_location.h"
 #include "scripted_prompter.h"
+#include "szdd_encoder.h"
 
 using namespace scan_test;
 using namespace mail_test;
@@ -126,6 +128,44 @@ TEST_F(ContainerScanTest, AZipAttachedToAMessageInADatabaseFileIsOpenedAndItsMem
     EXPECT_EQ(job.Counters().containerInfections, 3u);
     EXPECT_EQ(source.Outcomes(), (std::vector<std::string> {"0 1 " + database}));
     EXPECT_EQ(ReadAll(database), bytes);
+}
+
+TEST_F(ContainerScanTest, ACompressedFileIsScannedExpandedAndShownUnderItsOwnPath)
+{
+    const std::string eicar = EicarFile();
+    const torpin::test::Bytes packed = torpin::test::szddEncode(torpin::test::Bytes(eicar.begin(), eicar.end()));
+    const std::string file = tree.Write("TOOL.CO_", std::string(packed.begin(), packed.end()));
+    ScriptedPrompter prompter;
+    {
+        PathListSource source({tree.Path()}, archive, archiveHandle);
+        TestJob job(source, Services());
+        job.Run();
+        EXPECT_EQ(SortedResults(job), (std::vector<std::string> {file + "|EICAR-Test-File|No Action"}));
+    }
+    // The expanded copy went with the walk.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((temp.Path() + "\\*.*").c_str(), &found);
+    int files = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(files, 0);
+}
+
+TEST_F(ContainerScanTest, TheAgentListsTheMailboxesAndWithoutAPostOfficeConnectsToNone)
+{
+    EXPECT_EQ(agent.Mailboxes(), (std::vector<std::string> {"admin", "alice", "bob"}));
+    EXPECT_NE(agent.Handle(), MailAgent::kNotConnected);
+    postoffice::SetPostOfficeFolder(tree.Path("NO-POST-OFFICE"));
+    MailAgent other;
+    EXPECT_FALSE(other.Connect());
+    EXPECT_FALSE(other.Connected());
+    EXPECT_TRUE(other.Mailboxes().empty());
+    DWORD database = 0;
+    EXPECT_EQ(other.OpenDatabase("bob", database), MailAgent::kNotBound);
 }
 
 TEST_F(ContainerScanTest, MailDatabasesAreLeftAloneWithoutAConnectedAgent)
