@@ -42,19 +42,6 @@ protected:
         source->Notifier().noteDirectory = work.Path();
         return *source;
     }
-    size_t FilesIn(const std::string& folder)
-    {
-        size_t count = 0;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return 0;
-        do {
-            count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return count;
-    }
 
     RealEngine engine;
     TorpinLibrary archive;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "archive_library.h"
@@ -39,6 +40,13 @@ protected:
     {
         if (archiveHandle)
             archive.DeInit(archiveHandle);
+    }
+    // A source over the mailboxes that takes attachments out into the scratch folder.
+    std::unique_ptr<MailboxSource> Mailboxes(std::vector<std::string> names)
+    {
+        auto source = std::make_unique<MailboxSource>(agent, options, std::move(names));
+        source->SetExtractDirectory(temp.Path());
+        return source;
     }
     ScanServices Services()
     {
@@ -143,16 +151,7 @@ TEST_F(ContainerScanTest, ACompressedFileIsScannedExpandedAndShownUnderItsOwnPat
         EXPECT_EQ(SortedResults(job), (std::vector<std::string> {file + "|EICAR-Test-File|No Action"}));
     }
     // The expanded copy went with the walk.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((temp.Path() + "\\*.*").c_str(), &found);
-    int files = 0;
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    EXPECT_EQ(files, 0);
+    EXPECT_EQ(FilesIn(temp.Path()), 0u);
 }
 
 TEST_F(ContainerScanTest, TheAgentListsTheMailboxesAndWithoutAPostOfficeConnectsToNone)
@@ -190,9 +189,8 @@ TEST_F(ContainerScanTest, AMailboxScanFindsAttachmentsAndArchivesInThem)
     options.notifyOwner = 0;
     options.attachInfoFile = 0;
     ScriptedPrompter prompter;
-    MailboxSource source(agent, options, {"alice", "bob"});
-    source.SetExtractDirectory(temp.Path());
-    TestJob job(source, Services());
+    const auto source = Mailboxes({"alice", "bob"});
+    TestJob job(*source, Services());
     job.Run();
     EXPECT_EQ(SortedResults(job),
         (std::vector<std::string> {
@@ -202,13 +200,9 @@ TEST_F(ContainerScanTest, AMailboxScanFindsAttachmentsAndArchivesInThem)
         }));
     EXPECT_EQ(job.Counters().filesScanned, 3u);
     // The zip as a file and as an archive, and the program.
-    EXPECT_EQ(source.Detections(), 3);
+    EXPECT_EQ(source->Detections(), 3);
     // Every copy taken out of a message is gone once the walk moved on.
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((temp.Path() + "\\PLV*").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
+    EXPECT_EQ(FilesIn(temp.Path(), "PLV*"), 0u);
 }
 
 TEST_F(ContainerScanTest, AMailboxWithMoreMessagesThanTheFirstListHoldsIsScannedWhole)
@@ -228,9 +222,8 @@ TEST_F(ContainerScanTest, AMailboxWithMoreMessagesThanTheFirstListHoldsIsScanned
     options.notifyOwner = 0;
     options.attachInfoFile = 0;
     ScriptedPrompter prompter;
-    MailboxSource source(agent, options, {"bob"});
-    source.SetExtractDirectory(temp.Path());
-    TestJob job(source, Services());
+    const auto source = Mailboxes({"bob"});
+    TestJob job(*source, Services());
     job.Run();
     EXPECT_EQ(SortedResults(job), (std::vector<std::string> {"last.com in Mailbox bob|EICAR-Test-File|No Action"}));
 }
@@ -258,20 +251,18 @@ TEST_F(ContainerScanTest, IncrementalScanWithoutIncTimeScansEveryMessageAndAFull
     options.incrementalScan = 1;
     ScriptedPrompter prompter;
     {
-        MailboxSource source(agent, options, {"bob"});
-        source.SetExtractDirectory(temp.Path());
-        TestJob job(source, Services());
+        const auto source = Mailboxes({"bob"});
+        TestJob job(*source, Services());
         job.Run();
-        EXPECT_EQ(source.TimeLimit(), 0u);
+        EXPECT_EQ(source->TimeLimit(), 0u);
         EXPECT_EQ(job.Counters().filesScanned, 2u);
         // Not the whole mail root: the time of the last scan stays unset.
         EXPECT_FALSE(IncrementalTime().has_value());
     }
     const DWORD before = static_cast<DWORD>(std::time(nullptr));
     {
-        MailboxSource source(agent, options, {"admin", "alice", "bob"});
-        source.SetExtractDirectory(temp.Path());
-        TestJob job(source, Services());
+        const auto source = Mailboxes({"admin", "alice", "bob"});
+        TestJob job(*source, Services());
         job.Run();
         EXPECT_EQ(job.Counters().filesScanned, 2u);
         ASSERT_TRUE(IncrementalTime().has_value());
@@ -280,20 +271,18 @@ TEST_F(ContainerScanTest, IncrementalScanWithoutIncTimeScansEveryMessageAndAFull
     }
     {
         // Both messages are dated before the last scan.
-        MailboxSource source(agent, options, {"bob"});
-        source.SetExtractDirectory(temp.Path());
-        TestJob job(source, Services());
+        const auto source = Mailboxes({"bob"});
+        TestJob job(*source, Services());
         job.Run();
         EXPECT_EQ(job.Counters().filesScanned, 0u);
     }
     options.incrementalScan = 0;
     options.scanAfter = 1262304000;  // 1 January 2010
     {
-        MailboxSource source(agent, options, {"bob"});
-        source.SetExtractDirectory(temp.Path());
-        TestJob job(source, Services());
+        const auto source = Mailboxes({"bob"});
+        TestJob job(*source, Services());
         job.Run();
-        EXPECT_EQ(source.TimeLimit(), 1262304000u);
+        EXPECT_EQ(source->TimeLimit(), 1262304000u);
         EXPECT_EQ(job.Counters().filesScanned, 1u);
     }
 }
@@ -303,9 +292,8 @@ TEST_F(ContainerScanTest, ACancelledMailScanDoesNotKeepItsStartTime)
     office.Deliver("bob", Message("carol@site", "bob", "One", "Mon, 7 Dec 2026 09:15:00 +0000",
                               {{"a.com", "clean"}, {"b.com", "clean"}, {"c.com", "clean"}}));
     ScriptedPrompter prompter;
-    MailboxSource source(agent, options, {"admin", "alice", "bob"});
-    source.SetExtractDirectory(temp.Path());
-    TestJob job(source, Services());
+    const auto source = Mailboxes({"admin", "alice", "bob"});
+    TestJob job(*source, Services());
     job.cancelAtPump = 2;
     job.Run();
     EXPECT_TRUE(job.Cancelled());

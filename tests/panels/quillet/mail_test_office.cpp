@@ -98,6 +98,20 @@ std::string TestPostOffice::Body(const postoffice::Mailbox& box, size_t message)
     return body.value_or("");
 }
 
+size_t FilesIn(const std::string& folder, const std::string& pattern)
+{
+    size_t count = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
 std::optional<DWORD> IncrementalTime()
 {
     HKEY key = nullptr;

@@ -43,6 +43,9 @@ private:
     std::string m_previousAdmin;
 };
 
+// The files (not folders) in `folder` whose names match `pattern`.
+size_t FilesIn(const std::string& folder, const std::string& pattern = "*");
+
 // "IncTime" under the product's "MAIL" key; nothing when it is not set.
 std::optional<DWORD> IncrementalTime();
 void ClearIncrementalTime();
