@@ -11,6 +11,7 @@
 #include "mail_agent.h"
 #include "mail_test_office.h"
 #include "mailbox_source.h"
+#include "path_list_source.h"
 #include "quillet_test_files.h"
 #include "scan_test_files.h"
 #include "scripted_prompter.h"
@@ -180,6 +181,30 @@ TEST_F(MailItemTest, ACuredCopyReplacesTheAttachmentUnderItsName)
     const postoffice::Mailbox bob = office.Read("bob");
     EXPECT_EQ(bob.AttachmentNames(0), (std::vector<std::string> {"notes.txt", "tool.com"}));
     EXPECT_EQ(bob.AttachmentBytes(0, 1).value_or(""), "CURED");
+}
+
+TEST_F(MailItemTest, ACureThatCannotBeStoredLeavesTheMessageWholeAndIsToldAsAnError)
+{
+    options.notifyOwner = 0;
+    MailboxSource& items = Source();
+    ASSERT_TRUE(items.First());
+    HANDLE file = items.OpenForCure();
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    // The cured copy vanishes before it could be put into the message.
+    CloseHandle(file);
+    ASSERT_TRUE(DeleteFileA(items.ContentPath().c_str()));
+    items.CloseAfterCure(INVALID_HANDLE_VALUE, true);
+    postoffice::Mailbox bob = office.Read("bob");
+    EXPECT_EQ(bob.AttachmentNames(0), (std::vector<std::string> {"tool.com", "notes.txt"}));
+    EXPECT_EQ(bob.AttachmentBytes(0, 0).value_or(""), EicarFile());
+
+    PathListSource none({}, archive, 0);
+    TestJob job(none, Services());
+    items.RecordOutcome(job, 3, 1);
+    bob = office.Read("bob");
+    ASSERT_EQ(bob.AttachmentNames(0).size(), 3u);
+    const std::string note = bob.AttachmentBytes(0, 2).value_or("");
+    EXPECT_EQ(note.substr(note.find("File ")), "File tool.com infected with   - Error curing  \r\n");
 }
 
 TEST(MailboxSourceNames, AnAttachmentsNameNeverBecomesAPath)
