@@ -7,6 +7,7 @@
 
 #include "exclusive_copy.h"
 #include "mail_agent.h"
+#include "mailbox_listing.h"
 #include "module.h"
 #include "path_list_source.h"
 #include "quillet_mail_ids.h"
@@ -17,13 +18,7 @@
 
 namespace {
 
-constexpr DWORD kIdentityListBytes = 16000;
-// A mailbox with more messages than the first buffer holds is listed with a larger one, so
-// that none of its messages is left out; past this the library's own limits apply.
-constexpr DWORD kIdentityListLimit = 16 * 1024 * 1024;
 constexpr DWORD kAttachmentListBytes = 16384;
-constexpr char kMailSubkey[] = "MAIL";
-constexpr char kIncrementalTimeValue[] = "IncTime";
 
 std::string ModuleDirectory()
 {
@@ -71,8 +66,7 @@ bool MailboxSource::First()
     m_nextMailbox = 0;
     m_stopped = false;
     m_started = std::time(nullptr);
-    m_timeLimit = m_options.incrementalScan ? ReadVexomarDword(kMailSubkey, kIncrementalTimeValue, 0)
-                                            : static_cast<DWORD>(m_options.scanAfter);
+    m_timeLimit = MailTimeLimit(m_options);
     return Advance();
 }
 
@@ -120,22 +114,11 @@ bool MailboxSource::OpenMailbox(const std::string& name)
     DWORD database = 0;
     if (m_agent.OpenDatabase(name, database) != 0)
         return false;
-    std::vector<BYTE> ids(kIdentityListBytes);
-    DWORD size = kIdentityListBytes;
-    DWORD result = m_agent.GetAllMsgUids(database, ids.data(), size);
-    while (result == PLV_E_MORE_DATA && ids.size() < kIdentityListLimit) {
-        ids.resize(ids.size() * 2);
-        size = static_cast<DWORD>(ids.size());
-        result = m_agent.GetAllMsgUids(database, ids.data(), size);
-    }
-    // A list that is still not whole is not taken in part: no message is called scanned that was not.
-    const size_t count = result == 0 ? std::min<size_t>(size, ids.size()) / sizeof(PLVMessageId) : 0;
-    if (count == 0) {
+    m_messages = MessageIdentities(m_agent, database);
+    if (m_messages.empty()) {
         m_agent.CloseDatabase(database);
         return false;
     }
-    m_messages.resize(count);
-    std::memcpy(m_messages.data(), ids.data(), count * sizeof(PLVMessageId));
     m_database = database;
     m_mailbox = name;
     m_inMailbox = true;
@@ -161,11 +144,8 @@ bool MailboxSource::LoadAttachments()
     m_attachments.clear();
     m_nextAttachment = 0;
     m_headerRead = false;
-    if (m_timeLimit != 0) {
-        DWORD time = 0;
-        if (m_agent.GetMsgTime(m_database, message, time) == 0 && time < m_timeLimit)
-            return false;
-    }
+    if (IsBeforeLimit(m_agent, m_database, message, m_timeLimit))
+        return false;
     std::vector<char> names(kAttachmentListBytes, '\0');
     DWORD size = kAttachmentListBytes;
     DWORD result = m_agent.GetAttFileFromMessage(m_database, message, names.data(), size);

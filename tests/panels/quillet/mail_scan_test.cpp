@@ -11,6 +11,7 @@
 #include "archive_library.h"
 #include "mail_agent.h"
 #include "mail_test_office.h"
+#include "mailbox_listing.h"
 #include "mailbox_source.h"
 #include "path_list_source.h"
 #include "quillet_test_files.h"
@@ -165,6 +166,22 @@ TEST_F(ContainerScanTest, TheAgentListsTheMailboxesAndWithoutAPostOfficeConnects
     EXPECT_TRUE(other.Mailboxes().empty());
     DWORD database = 0;
     EXPECT_EQ(other.OpenDatabase("bob", database), MailAgent::kNotBound);
+}
+
+TEST_F(ContainerScanTest, AMailboxsMessagesAreListedWithinTheTimeLimit)
+{
+    office.Deliver("bob", Message("\"Jones, Alice\" <alice@site>", "bob", "Old", "Tue, 1 Jul 2003 10:00:00 +0000", {}));
+    office.Deliver("bob", Message("carol@site", "bob", "New", "Mon, 7 Dec 2026 09:15:00 +0000", {}));
+    const auto rows = [&](DWORD limit) {
+        std::vector<std::string> texts;
+        for (const MailboxMessageRow& row : ListMailboxMessages(agent, "bob", limit))
+            texts.push_back(row.who + "|" + row.date + "|" + row.subject);
+        return texts;
+    };
+    EXPECT_EQ(rows(0), (std::vector<std::string> {"Jones, Alice <alice@site>|Tue, 1 Jul 2003 10:00:00 +0000|Old",
+                           "carol@site|Mon, 7 Dec 2026 09:15:00 +0000|New"}));
+    EXPECT_EQ(rows(1262304000), (std::vector<std::string> {"carol@site|Mon, 7 Dec 2026 09:15:00 +0000|New"}));
+    EXPECT_TRUE(ListMailboxMessages(agent, "nobody", 0).empty());
 }
 
 TEST_F(ContainerScanTest, MailDatabasesAreLeftAloneWithoutAConnectedAgent)
