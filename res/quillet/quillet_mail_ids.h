@@ -11,6 +11,8 @@
 #define IDS_MAIL_IN_DATABASE 32789
 #define IDS_MAIL_NOTE_SENDER 32790
 #define IDS_MAIL_NOTE_ADMINISTRATOR 32791
+// A mail-database file whose mail could not be read (beside the scan's other not-scanned texts).
+#define IDS_MAIL_DATABASE_NOT_READ 29120
 
 // The columns of a mailbox's messages.
 #define IDS_MAIL_COLUMN_WHO 29019

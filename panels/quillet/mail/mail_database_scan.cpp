@@ -15,8 +15,17 @@ bool LocalScanJob::ScanMailDatabase(const std::string& path, const std::string& 
     MailAgent& agent = *m_services.mailAgent;
     DWORD find = 0;
     MailAttachmentRef entry = {};
-    if (agent.ScanDatabaseFindFirst(path, find, entry) != 0)
+    const DWORD first = agent.ScanDatabaseFindFirst(path, find, entry);
+    if (first != 0) {
+        // A database without attachments has nothing more to scan; one the library could not
+        // read was not looked into, and the results say so.
+        if (first != PLV_E_NO_MORE) {
+            ++m_counters.notScanned;
+            m_virusName.clear();
+            AddResult(displayName, LoadResString(IDS_MAIL_DATABASE_NOT_READ));
+        }
         return false;
+    }
     bool found = false;
     std::string foundVirus;
     for (DWORD next = 0; next == 0; next = agent.ScanDatabaseFindNext(find, entry)) {

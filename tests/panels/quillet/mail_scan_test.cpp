@@ -184,6 +184,26 @@ TEST_F(ContainerScanTest, AMailboxsMessagesAreListedWithinTheTimeLimit)
     EXPECT_TRUE(ListMailboxMessages(agent, "nobody", 0).empty());
 }
 
+TEST_F(ContainerScanTest, ADatabaseFileWhoseMailCannotBeReadIsReportedNotScanned)
+{
+    const std::string database = tree.Write("MAIL.NSF",
+        Message("carol@site", "bob", "s", "Mon, 7 Dec 2026 09:15:00 +0000", {{"tool.com", EicarFile()}}));
+    tree.Write("EMPTY.NSF", Message("carol@site", "bob", "s", "Mon, 7 Dec 2026 09:15:00 +0000", {}));
+    HANDLE holder = CreateFileA(database.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ScriptedPrompter prompter;
+    PathListSource source({tree.Path()}, archive, archiveHandle);
+    TestJob job(source, Services());
+    job.Run();
+    CloseHandle(holder);
+    // The message without attachments has nothing to report.
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {
+            database + "||Not scanned: it could not be opened (error 32)",
+            database + "||Not scanned: its mail could not be read",
+        }));
+}
+
 TEST_F(ContainerScanTest, MailDatabasesAreLeftAloneWithoutAConnectedAgent)
 {
     tree.Write("MAIL.NSF", Message("carol@site", "bob", "s", "Mon, 7 Dec 2026 09:15:00 +0000", {{"tool.com", EicarFile()}}));
