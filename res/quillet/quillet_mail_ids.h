@@ -13,6 +13,8 @@
 #define IDS_MAIL_NOTE_ADMINISTRATOR 32791
 // A mail-database file whose mail could not be read (beside the scan's other not-scanned texts).
 #define IDS_MAIL_DATABASE_NOT_READ 29120
+#define IDS_MAIL_MAILBOX_ITEM 29121
+#define IDS_MAIL_MAILBOX_NOT_READ 29122
 
 // The columns of a mailbox's messages.
 #define IDS_MAIL_COLUMN_WHO 29019

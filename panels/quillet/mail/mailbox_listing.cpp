@@ -22,7 +22,7 @@ DWORD MailTimeLimit(const LocalScanOptions& options)
     return options.incrementalScan ? ReadVexomarDword(kMailSubkey, kIncrementalTimeValue, 0) : static_cast<DWORD>(options.scanAfter);
 }
 
-std::vector<PLVMessageId> MessageIdentities(MailAgent& agent, DWORD database)
+DWORD MessageIdentities(MailAgent& agent, DWORD database, std::vector<PLVMessageId>& messages)
 {
     std::vector<BYTE> ids(kIdentityListBytes);
     DWORD size = kIdentityListBytes;
@@ -33,12 +33,12 @@ std::vector<PLVMessageId> MessageIdentities(MailAgent& agent, DWORD database)
         result = agent.GetAllMsgUids(database, ids.data(), size);
     }
     // A list that is still not whole is not taken in part: no message is called scanned that was not.
-    std::vector<PLVMessageId> messages;
+    messages.clear();
     if (result != 0)
-        return messages;
+        return result;
     messages.resize(std::min<size_t>(size, ids.size()) / sizeof(PLVMessageId));
     std::memcpy(messages.data(), ids.data(), messages.size() * sizeof(PLVMessageId));
-    return messages;
+    return 0;
 }
 
 bool IsBeforeLimit(MailAgent& agent, DWORD database, const PLVMessageId& message, DWORD limit)
@@ -53,7 +53,9 @@ std::vector<MailboxMessageRow> ListMailboxMessages(MailAgent& agent, const std::
     DWORD database = 0;
     if (agent.OpenDatabase(mailbox, database) != 0)
         return rows;
-    for (const PLVMessageId& id : MessageIdentities(agent, database)) {
+    std::vector<PLVMessageId> messages;
+    MessageIdentities(agent, database, messages);
+    for (const PLVMessageId& id : messages) {
         if (IsBeforeLimit(agent, database, id, limit))
             continue;
         MailAttachmentRef message = {};

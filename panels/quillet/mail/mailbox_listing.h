@@ -21,8 +21,9 @@ inline constexpr char kIncrementalTimeValue[] = "IncTime";
 // incremental scan, else the options' "scan after"; 0 for none.
 DWORD MailTimeLimit(const LocalScanOptions& options);
 
-// Every message identity of the open database; none when the library could not list them all.
-std::vector<PLVMessageId> MessageIdentities(MailAgent& agent, DWORD database);
+// Every message identity of the open database; the library's answer, and none when it could
+// not list them all.
+DWORD MessageIdentities(MailAgent& agent, DWORD database, std::vector<PLVMessageId>& messages);
 
 // A message dated before the limit; one whose time cannot be read is never passed over.
 bool IsBeforeLimit(MailAgent& agent, DWORD database, const PLVMessageId& message, DWORD limit);

@@ -65,6 +65,7 @@ bool MailboxSource::First()
     m_inMailbox = false;
     m_nextMailbox = 0;
     m_stopped = false;
+    m_incomplete = false;
     m_started = std::time(nullptr);
     m_timeLimit = MailTimeLimit(m_options);
     return Advance();
@@ -79,13 +80,15 @@ bool MailboxSource::Advance()
 {
     DropExtracted();
     m_haveItem = false;
+    m_mailboxError = 0;
     for (;;) {
         if (m_stopped)
             return false;
         if (!m_inMailbox) {
             if (m_nextMailbox >= m_mailboxes.size()) {
-                // Only a walk that reached its end may say that mail up to its start was seen.
-                if (m_wholeRoot && m_options.scanAfter == 0 && m_nextMailbox != SIZE_MAX)
+                // Only a walk that reached its end, every mailbox read, may say that mail up to
+                // its start was seen.
+                if (m_wholeRoot && m_options.scanAfter == 0 && !m_incomplete && m_nextMailbox != SIZE_MAX)
                     WriteVexomarDword(kMailSubkey, kIncrementalTimeValue, static_cast<DWORD>(m_started));
                 m_nextMailbox = SIZE_MAX;
                 return false;
@@ -93,9 +96,15 @@ bool MailboxSource::Advance()
             const std::string name = m_mailboxes[m_nextMailbox++];
             if (m_job)
                 m_job->OnFileName(name);
-            if (!OpenMailbox(name) && m_job)
+            DWORD error = 0;
+            if (OpenMailbox(name, error))
+                continue;
+            if (m_job)
                 m_job->OnLeaveFileName();
-            continue;
+            if (error == 0)
+                continue;
+            MakeUnreadable(name, error);
+            return true;
         }
         if (m_nextAttachment < m_attachments.size()) {
             MakeCurrent();
@@ -109,12 +118,13 @@ bool MailboxSource::Advance()
     }
 }
 
-bool MailboxSource::OpenMailbox(const std::string& name)
+bool MailboxSource::OpenMailbox(const std::string& name, DWORD& error)
 {
     DWORD database = 0;
-    if (m_agent.OpenDatabase(name, database) != 0)
+    error = m_agent.OpenDatabase(name, database);
+    if (error != 0)
         return false;
-    m_messages = MessageIdentities(m_agent, database);
+    error = MessageIdentities(m_agent, database, m_messages);
     if (m_messages.empty()) {
         m_agent.CloseDatabase(database);
         return false;
@@ -126,6 +136,22 @@ bool MailboxSource::OpenMailbox(const std::string& name)
     m_attachments.clear();
     m_nextAttachment = 0;
     return true;
+}
+
+void MailboxSource::MakeUnreadable(const std::string& name, DWORD error)
+{
+    std::memset(&m_ref, 0, sizeof m_ref);
+    m_mailbox = name;
+    m_mailboxError = error;
+    m_incomplete = true;
+    m_haveItem = true;
+}
+
+std::string MailboxSource::NotScannedText() const
+{
+    if (!m_haveItem || !m_mailboxError)
+        return {};
+    return FormatResString(IDS_MAIL_MAILBOX_NOT_READ, static_cast<unsigned long>(m_mailboxError));
 }
 
 void MailboxSource::CloseMailbox()
@@ -197,6 +223,8 @@ std::string MailboxSource::FullPath() const
 {
     if (!m_haveItem)
         return {};
+    if (m_mailboxError)
+        return FormatResString(IDS_MAIL_MAILBOX_ITEM, m_mailbox.c_str());
     return FormatResString(IDS_MAIL_IN_MAILBOX, CurrentName().c_str(), m_mailbox.c_str());
 }
 
@@ -211,7 +239,7 @@ const MessageHeader& MailboxSource::CurrentHeader() const
 
 std::string MailboxSource::MessageInformation() const
 {
-    if (!m_haveItem)
+    if (!m_haveItem || m_mailboxError)
         return {};
     const MessageHeader& header = CurrentHeader();
     if (!header.fetched)

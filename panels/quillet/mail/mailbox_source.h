@@ -40,6 +40,7 @@ public:
     std::string Name() const override { return m_haveItem ? CurrentName() : std::string(); }
     std::string ContentPath() const override { return m_extracted; }
     std::string MessageInformation() const override;
+    std::string NotScannedText() const override;
     bool IsFile() const override { return m_haveItem; }
     bool AcceptForScan() override { return m_haveItem; }
     void ItemDone() override { }
@@ -50,7 +51,7 @@ public:
     void CloseFile(HANDLE file) override;
     bool IsProtected() const override { return false; }
 
-    bool CanDelete() override { return m_haveItem && !m_removed; }
+    bool CanDelete() override { return m_haveItem && !m_mailboxError && !m_removed; }
     bool Delete() override;
     bool CanPurge() override { return CanDelete(); }
     bool Purge() override;
@@ -75,7 +76,10 @@ public:
 private:
     // Advances to the next attachment; false at the end of the last mailbox.
     bool Advance();
-    bool OpenMailbox(const std::string& name);
+    // False when the mailbox yields no items; `error` then says why (0: it holds no messages).
+    bool OpenMailbox(const std::string& name, DWORD& error);
+    // The current item stands for the mailbox that could not be read.
+    void MakeUnreadable(const std::string& name, DWORD error);
     void CloseMailbox();
     bool LoadAttachments();
     void MakeCurrent();
@@ -94,6 +98,7 @@ private:
     std::string m_extractDirectory;
     bool m_wholeRoot = false;
     bool m_stopped = false;
+    bool m_incomplete = false;  // a mailbox of the walk could not be read
     DWORD m_timeLimit = 0;
     std::time_t m_started = 0;
 
@@ -109,6 +114,7 @@ private:
     bool m_haveItem = false;
     MailAttachmentRef m_ref = {};
     std::string m_extracted;
+    DWORD m_mailboxError = 0;
     bool m_removed = false;  // the attachment is no longer in the message
     bool m_replaceFailed = false;
     mutable bool m_headerRead = false;

@@ -100,6 +100,9 @@ bool LocalScanJob::IsItemOfInterest()
 {
     if (!m_source.IsFile())
         return false;
+    // An item the source could not read is reported, whatever its name.
+    if (!m_source.NotScannedText().empty())
+        return true;
     if (scan_rules::IsPlainFileOfInterest(m_source.Name(), m_plainRule))
         return true;
     if (MailDatabasesScanned() && MailAgent::IsMailDatabaseExtension(m_source.Name(), m_services.options))
@@ -126,10 +129,12 @@ void LocalScanJob::ScanCurrentFile()
     m_currentItem = m_path;
     const std::string content = m_source.ContentPath();
     if (content.empty()) {
-        // An attachment that could not be taken out of its message was not scanned.
+        // An item whose bytes could not be had (an attachment not taken out of its message, a
+        // mailbox not read) was not scanned.
+        const std::string reason = m_source.NotScannedText();
         ++m_counters.notScanned;
         m_virusName.clear();
-        AddResult(m_path, LoadResString(IDS_NOT_SCANNED_NOT_EXTRACTED));
+        AddResult(m_path, reason.empty() ? LoadResString(IDS_NOT_SCANNED_NOT_EXTRACTED) : reason);
         return;
     }
     HANDLE file = INVALID_HANDLE_VALUE;

@@ -324,6 +324,21 @@ TEST_F(ContainerScanTest, IncrementalScanWithoutIncTimeScansEveryMessageAndAFull
     }
 }
 
+TEST_F(ContainerScanTest, AMailboxThatCannotBeReadIsReportedAndTheScanKeepsNoTime)
+{
+    office.Deliver("bob", Message("carol@site", "bob", "One", "Mon, 7 Dec 2026 09:15:00 +0000", {{"a.com", "clean"}}));
+    ScriptedPrompter prompter;
+    // Every mailbox of the post office (admin and alice hold nothing), and one that is not there.
+    const auto source = Mailboxes({"admin", "alice", "bob", "nobody"});
+    TestJob job(*source, Services());
+    job.Run();
+    EXPECT_EQ(SortedResults(job),
+        (std::vector<std::string> {"Mailbox nobody||Not scanned: the mailbox could not be read (error 2)"}));
+    EXPECT_EQ(job.Counters().filesScanned, 1u);
+    EXPECT_EQ(job.Counters().notScanned, 1u);
+    EXPECT_FALSE(IncrementalTime().has_value());
+}
+
 TEST_F(ContainerScanTest, ACancelledMailScanDoesNotKeepItsStartTime)
 {
     office.Deliver("bob", Message("carol@site", "bob", "One", "Mon, 7 Dec 2026 09:15:00 +0000",
