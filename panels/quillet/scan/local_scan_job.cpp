@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "mail_agent.h"
 #include "module.h"
 #include "prompter.h"
 #include "quillet_scan_ids.h"
@@ -99,12 +100,21 @@ bool LocalScanJob::IsItemOfInterest()
 {
     if (!m_source.IsFile())
         return false;
+    // An item the source could not read is reported, whatever its name.
+    if (!m_source.NotScannedText().empty())
+        return true;
     if (scan_rules::IsPlainFileOfInterest(m_source.Name(), m_plainRule))
         return true;
-    // Mail databases are looked into only while the mail agent is connected, which comes
-    // with the mail-database scanning; until then no item is of interest as one.
-    return m_services.options.scanArchives && m_services.archiveLibrary &&
-        IsScannedArchiveType(m_services.archive.ArchiveType(m_services.archiveLibrary, m_source.FullPath()));
+    if (MailDatabasesScanned() && MailAgent::IsMailDatabaseExtension(m_source.Name(), m_services.options))
+        return true;
+    const std::string content = m_source.ContentPath();
+    return m_services.options.scanArchives && m_services.archiveLibrary && !content.empty() &&
+        IsScannedArchiveType(m_services.archive.ArchiveType(m_services.archiveLibrary, content));
+}
+
+bool LocalScanJob::MailDatabasesScanned() const
+{
+    return m_services.options.scanMailDatabases && m_services.mailAgent && m_services.mailAgent->Connected();
 }
 
 bool LocalScanJob::OnOtherItem()
@@ -117,6 +127,16 @@ void LocalScanJob::ScanCurrentFile()
 {
     m_path = m_source.FullPath();
     m_currentItem = m_path;
+    const std::string content = m_source.ContentPath();
+    if (content.empty()) {
+        // An item whose bytes could not be had (an attachment not taken out of its message, a
+        // mailbox not read) was not scanned.
+        const std::string reason = m_source.NotScannedText();
+        ++m_counters.notScanned;
+        m_virusName.clear();
+        AddResult(m_path, reason.empty() ? LoadResString(IDS_NOT_SCANNED_NOT_EXTRACTED) : reason);
+        return;
+    }
     HANDLE file = INVALID_HANDLE_VALUE;
     for (;;) {
         file = m_source.OpenFile();
@@ -136,7 +156,7 @@ void LocalScanJob::ScanCurrentFile()
     m_virusId = 0;
     m_virusName.clear();
     PassOptions(false);
-    const std::uint16_t status = m_services.engine.library->ScanFile(m_services.engine.instance, m_path.c_str(), file);
+    const std::uint16_t status = m_services.engine.library->ScanFile(m_services.engine.instance, content.c_str(), file);
     m_source.CloseFile(file);
     switch (scan_status::OfFile(status)) {
     case scan_status::FileVerdict::Clean: AfterClean(); break;
@@ -177,20 +197,56 @@ std::string LocalScanJob::NotExtractedText(int extractStatus) const
 
 void LocalScanJob::ScanContainers()
 {
-    if (!m_services.options.scanArchives || !m_services.archiveLibrary || m_cancelled)
+    const std::string path = m_source.ContentPath();
+    if (m_cancelled || path.empty())
         return;
-    const std::string path = m_source.FullPath();
-    if (IsScannedArchiveType(m_services.archive.ArchiveType(m_services.archiveLibrary, path)))
-        ScanArchive(path, path);
+    bool found = false;
+    if (m_services.options.scanArchives && m_services.archiveLibrary &&
+        IsScannedArchiveType(m_services.archive.ArchiveType(m_services.archiveLibrary, path)))
+        found = ScanArchive(path, m_source.FullPath());
+    else if (MailDatabasesScanned() && MailAgent::IsMailDatabaseExtension(m_source.Name(), m_services.options))
+        found = ScanMailDatabase(path, m_source.FullPath());
+    if (found) {
+        // The container itself is never deleted, cured, renamed or moved.
+        m_source.DetectionOccurred();
+        m_source.RecordOutcome(*this, 0, 1);
+    }
 }
 
-void LocalScanJob::ScanArchive(const std::string& path, const std::string& displayName)
+bool LocalScanJob::ScanExtractedFile(const std::string& file, const std::string& itemText)
+{
+    EngineLibrary& engine = *m_services.engine.library;
+    ++m_counters.containerFilesScanned;
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::uint16_t status =
+        handle == INVALID_HANDLE_VALUE ? scan_status::kUnreadable : engine.ScanFile(m_services.engine.instance, file.c_str(), handle);
+    if (handle != INVALID_HANDLE_VALUE)
+        CloseHandle(handle);
+    switch (scan_status::OfMember(status)) {
+    case scan_status::FileVerdict::Clean: return false;
+    case scan_status::FileVerdict::NotScanned:
+        ++m_counters.notScanned;
+        AddResult(itemText, NotScannedText(status));
+        return false;
+    case scan_status::FileVerdict::Detection: break;
+    }
+    if (m_services.options.beepOnDetect)
+        Prompter::Current().Beep(MB_OK);
+    ++m_counters.filesInfected;
+    ++m_counters.virusesFound;
+    ++m_counters.containerInfections;
+    m_virusName = Limited(engine.LastVirusName(m_services.engine.instance), kVirusNameLimit);
+    AddResult(itemText, LoadResString(IDS_SCAN_NO_ACTION));
+    return true;
+}
+
+bool LocalScanJob::ScanArchive(const std::string& path, const std::string& displayName)
 {
     ArchiveLibrary& archive = m_services.archive;
-    EngineLibrary& engine = *m_services.engine.library;
     std::vector<unsigned char> walk(kArchiveWalkBytes, 0);
     archive.OpenArchive(m_services.archiveLibrary, path, walk.data());
     bool found = false;
+    std::string foundVirus;
     for (const char* entry = archive.FirstMember(walk.data()); entry && !m_cancelled;
          entry = archive.NextMember(walk.data())) {
         PumpMessages();
@@ -208,39 +264,18 @@ void LocalScanJob::ScanArchive(const std::string& path, const std::string& displ
             AddResult(itemText, NotExtractedText(archive.LastExtractStatus(walk.data())));
             continue;
         }
-        ++m_counters.containerFilesScanned;
         m_currentItem = displayName + " [" + member + "]";
-        HANDLE file = CreateFileA(extracted, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        const std::uint16_t status = file == INVALID_HANDLE_VALUE
-            ? scan_status::kUnreadable
-            : engine.ScanFile(m_services.engine.instance, extracted, file);
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
-        archive.RemoveMember(walk.data());
-        switch (scan_status::OfMember(status)) {
-        case scan_status::FileVerdict::Clean: break;
-        case scan_status::FileVerdict::NotScanned:
-            ++m_counters.notScanned;
-            AddResult(itemText, NotScannedText(status));
-            break;
-        case scan_status::FileVerdict::Detection:
-            if (m_services.options.beepOnDetect)
-                Prompter::Current().Beep(MB_OK);
-            ++m_counters.filesInfected;
-            ++m_counters.virusesFound;
-            ++m_counters.containerInfections;
-            m_virusName = Limited(engine.LastVirusName(m_services.engine.instance), kVirusNameLimit);
-            // A member is never changed, whatever the configured action.
-            AddResult(itemText, LoadResString(IDS_SCAN_NO_ACTION));
+        if (ScanExtractedFile(extracted, itemText)) {
             found = true;
-            break;
+            foundVirus = m_virusName;
         }
+        archive.RemoveMember(walk.data());
     }
     archive.CloseArchive(walk.data());
-    if (found) {
-        m_source.DetectionOccurred();
-        m_source.RecordOutcome(*this, 0, 1);
-    }
+    // What the container's outcome tells (a mail notification) names a virus that was found.
+    if (found)
+        m_virusName = foundVirus;
+    return found;
 }
 
 void LocalScanJob::HandleInfection()
@@ -455,7 +490,7 @@ int LocalScanJob::CureFile(HANDLE file)
     EngineBinding& engine = m_services.engine;
     PassOptions(true);
     engine.library->ForgetLastVirus(engine.instance);
-    const std::uint16_t status = engine.library->ScanFile(engine.instance, m_path.c_str(), file);
+    const std::uint16_t status = engine.library->ScanFile(engine.instance, m_source.ContentPath().c_str(), file);
     PassOptions(false);
     return scan_status::CureResultOf(status);
 }

@@ -13,6 +13,8 @@
 #include "scan_item_rules.h"
 #include "scan_job.h"
 
+class MailAgent;
+
 // What a job works with; all of it belongs to the plug-in and outlives the job.
 struct ScanServices {
     EngineBinding& engine;
@@ -22,6 +24,7 @@ struct ScanServices {
     AlertBuilder& alerts;
     HWND owner;  // the owner of the job's prompts
     bool mailAgentConnected = false;
+    MailAgent* mailAgent = nullptr;  // mail databases are scanned only while it is connected
 };
 
 class LocalScanJob : public ScanJob {
@@ -64,7 +67,13 @@ protected:
     // The outcome text of a status that is neither clean nor a detection.
     std::string NotScannedText(std::uint16_t status) const;
     std::string NotExtractedText(int extractStatus) const;
-    void ScanArchive(const std::string& path, const std::string& displayName);
+    // Each walk answers whether it found a virus; the caller tells the source once.
+    bool ScanArchive(const std::string& path, const std::string& displayName);
+    bool ScanMailDatabase(const std::string& path, const std::string& displayName);
+    // The engine's verdict on a file taken out of a container, reported under `itemText`;
+    // true for a detection, which is reported "No Action": a container's content is never changed.
+    bool ScanExtractedFile(const std::string& file, const std::string& itemText);
+    bool MailDatabasesScanned() const;
     int Prompt(const std::string& text, UINT type) const;
     bool PassOptions(bool cure);
 

@@ -23,7 +23,9 @@ public:
     bool First() override;
     bool Next() override;
     void Stop() override;
-    std::string FullPath() const override { return m_path; }
+    // An expanded copy is what the engine reads; the user sees the original's path.
+    std::string FullPath() const override { return m_expanded ? m_original : m_path; }
+    std::string ContentPath() const override { return m_path; }
     std::string Name() const override { return m_name; }
     bool IsFile() const override { return m_haveItem; }
     bool AcceptForScan() override { return m_haveItem; }

@@ -21,6 +21,14 @@ public:
 
     virtual std::string FullPath() const = 0;
     virtual std::string Name() const = 0;
+    // The local file whose bytes the engine reads for the current item: the item itself, an
+    // expanded copy, or an attachment taken out of its message; "" when it could not be made.
+    virtual std::string ContentPath() const { return FullPath(); }
+    // The message information text of the current item (mail attachment items override it).
+    virtual std::string MessageInformation() const { return {}; }
+    // Why the current item could not be looked into at all (a mailbox that could not be read);
+    // "" when it can be scanned.
+    virtual std::string NotScannedText() const { return {}; }
     // A file, as opposed to a directory or a container node.
     virtual bool IsFile() const = 0;
     // The source lets the job scan the current item.
