@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "exclusive_copy.h"
+#include "local_file_actions.h"
 #include "mail_agent.h"
 #include "mailbox_listing.h"
 #include "module.h"
-#include "path_list_source.h"
 #include "quillet_mail_ids.h"
 #include "quillet_registry.h"
 #include "quillet_scan_ids.h"
@@ -306,12 +305,12 @@ bool MailboxSource::CanRename(const std::string& extension)
 {
     const std::string name = CurrentName();
     return CanDelete() && !m_extracted.empty() &&
-        lstrcmpiA(PathListSource::RenameTarget(name, extension).c_str(), name.c_str()) != 0;
+        lstrcmpiA(LocalFileActions().RenameTarget(name, extension).c_str(), name.c_str()) != 0;
 }
 
 bool MailboxSource::Rename(const std::string& extension)
 {
-    return CanRename(extension) && ReplaceWith(PathListSource::RenameTarget(CurrentName(), extension));
+    return CanRename(extension) && ReplaceWith(LocalFileActions().RenameTarget(CurrentName(), extension));
 }
 
 bool MailboxSource::CanRenameAndMove(const std::string& directory, const std::string& extension)
@@ -322,14 +321,15 @@ bool MailboxSource::CanRenameAndMove(const std::string& directory, const std::st
 bool MailboxSource::RenameAndMove(const std::string& directory, const std::string& extension)
 {
     return CanRenameAndMove(directory, extension) &&
-        StoreCopy(directory, PathListSource::RenameTarget(SafeFileName(CurrentName()), extension));
+        StoreCopy(directory, LocalFileActions().RenameTarget(SafeFileName(CurrentName()), extension));
 }
 
 bool MailboxSource::StoreCopy(const std::string& directory, const std::string& name)
 {
-    const std::string stored = CopyToNewFile(m_extracted, PathListSource::MoveTarget(directory, name));
-    // The attachment leaves the message only once its copy is safe in the move directory.
-    if (stored.empty())
+    LocalFileActions files;
+    // The attachment leaves the message only once its copy is safe in the move directory; the
+    // copy takes a name that did not exist before and replaces nothing.
+    if (!files.SafeCopy(m_extracted, files.MoveTarget(directory, name)))
         return false;
     if (m_agent.DeleteFile(m_ref, "") != 0)
         return false;
