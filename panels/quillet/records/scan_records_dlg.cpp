@@ -2,6 +2,7 @@
 #include "scan_records_dlg.h"
 
 #include "cmd_ui.h"
+#include "dialog_item_cmd_ui.h"
 #include "find_record_dlg.h"
 #include "module.h"
 #include "prompter.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "dialog_item_cmd_ui.h"
 #include "find_record_dlg.h"
 #include "module.h"
 #include "prntbuf.h"

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "find_record_dlg.h"
+#include "framework_ids.h"
 #include "modal_script.h"
 #include "path_list_source.h"
 #include "quillet_fakes.h"
