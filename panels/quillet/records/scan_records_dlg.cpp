@@ -8,6 +8,7 @@
 #include "prompter.h"
 #include "quillet_records_ids.h"
 #include "quillet_scan_ids.h"
+#include "record_text_unit.h"
 #include "record_list_line.h"
 #include "scan_log_file.h"
 #include "scan_log_table.h"
@@ -103,15 +104,9 @@ bool CScanRecordsDlg::CreateList()
 
 void CScanRecordsDlg::SetUpColumns()
 {
-    int unit = 10;
-    if (HDC dc = ::GetDC(m_hWnd)) {
-        HGDIOBJ previous = SelectObject(dc, GetFont());
-        TEXTMETRICA metrics = {};
-        if (GetTextMetricsA(dc, &metrics) && metrics.tmMaxCharWidth >= 2)
-            unit = metrics.tmMaxCharWidth / 2;
-        SelectObject(dc, previous);
-        ::ReleaseDC(m_hWnd, dc);
-    }
+    // The font the rows are drawn in: the list's own.
+    const int unit = HalfWidestCharacter(m_hWnd, static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)), 10);
+    m_columnUnit = unit;
     for (int column = 0; column < kColumnCount; ++column) {
         m_list.SetColumnTitle(column, LoadResString(kColumnTitles[column]));
         m_list.SetColumnWidth(column, kColumnUnits[column] * unit);

@@ -39,6 +39,8 @@ public:
     std::uint32_t NumberAt(int position) const;
     int Selection() const;
     CFindRecordDlg* FindDialog() { return m_find.get(); }
+    // Half the widest character of the list's font, in pixels: the unit of the column widths.
+    int ColumnUnit() const { return m_columnUnit; }
     // Where print jobs go instead of the printer's port (tests); empty for the port.
     std::string m_printOutputFile;
     // The same for a report printed while the list prints.
@@ -60,5 +62,6 @@ private:
     std::string m_completed, m_canceled;
     HBITMAP m_images[6] = {};
     bool m_printing = false;
+    int m_columnUnit = 10;
     std::unique_ptr<CFindRecordDlg> m_find;
 };

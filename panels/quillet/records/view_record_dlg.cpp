@@ -8,6 +8,7 @@
 #include "prompter.h"
 #include "quillet_records_ids.h"
 #include "quillet_scan_ids.h"
+#include "record_text_unit.h"
 #include "scan_log_file.h"
 
 namespace {
@@ -30,15 +31,7 @@ BOOL CViewRecordDlg::OnInitDialog()
     SetWindowText(FormatResString(IDS_RECORD_FILE_CAPTION, m_path.c_str()));
     HWND box = GetDlgItem(IDC_VIEW_RECORD_TEXT);
     // Stops at 17 1/2 and 35 widths of half the widest character, in the box's dialog units.
-    int half = 5;
-    if (HDC dc = ::GetDC(box)) {
-        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0)));
-        TEXTMETRICA metrics = {};
-        if (GetTextMetricsA(dc, &metrics) && metrics.tmMaxCharWidth >= 2)
-            half = metrics.tmMaxCharWidth / 2;
-        SelectObject(dc, previous);
-        ::ReleaseDC(box, dc);
-    }
+    const int half = HalfWidestCharacter(box, reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0)), 5);
     RECT unit = {0, 0, 4, 0};
     MapDialogRect(m_hWnd, &unit);
     const int baseX = unit.right > 0 ? unit.right : 8;

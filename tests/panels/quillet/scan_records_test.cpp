@@ -203,6 +203,8 @@ TEST_F(RecordsTest, TheViewerListsEntriesInUseWithTheirWordsAndLeavesOutHighActi
     MakeTable({Facts(3, 2, false, 5), Facts(0, 7, false, 6), Facts(0, 0, true, 7)});
     std::vector<std::string> lines;
     std::vector<std::uint32_t> numbers;
+    std::vector<int> widths;
+    std::vector<std::string> titles;
     std::string caption;
     int selected = -2;
     ModalScript script;
@@ -215,6 +217,10 @@ TEST_F(RecordsTest, TheViewerListsEntriesInUseWithTheirWordsAndLeavesOutHighActi
         }
         selected = dialog.Selection();
         EXPECT_TRUE(IsItemEnabled(dialog.m_hWnd, IDC_RECORDS_DELETE_ALL));
+        const ColListColumns& columns = dialog.List().Columns();
+        for (int column = 0; column < columns.Count(); ++column)
+            widths.push_back(columns[column].width / dialog.ColumnUnit());
+        titles.push_back(columns[0].title + "|" + columns[5].title);
     });
     CScanRecordsDlg dialog;
     dialog.DoModal();
@@ -226,6 +232,8 @@ TEST_F(RecordsTest, TheViewerListsEntriesInUseWithTheirWordsAndLeavesOutHighActi
         lines[1]);
     EXPECT_EQ((std::vector<std::uint32_t> {1, 3}), numbers);
     EXPECT_EQ(0, selected);
+    EXPECT_EQ((std::vector<int> {18, 26, 10, 14, 13, 0}), widths);
+    EXPECT_EQ((std::vector<std::string> {"Completed Time|Date Ascend"}), titles);
 }
 
 TEST_F(RecordsTest, WithoutAScanLogTheViewerSays4206AndDoesNotOpen)
