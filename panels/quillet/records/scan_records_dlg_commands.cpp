@@ -17,8 +17,8 @@
 namespace {
 
 constexpr int kPrintTabWidth = 8;
-// Where the printed columns start: the lines' padded widths.
-const std::vector<int> kPrintTabStops = {20, 48, 56, 77, 88};
+// Where the printed columns start: past the date and time text (up to 21 characters) and the padded fields.
+const std::vector<int> kPrintTabStops = {22, 46, 54, 74, 86};
 
 std::string Lower(std::string text)
 {

@@ -23,6 +23,7 @@
 #include "scan_results_dlg.h"
 #include "scan_test_files.h"
 #include "scripted_prompter.h"
+#include "system_dialogs.h"
 #include "ui_actions.h"
 #include "view_record_dlg.h"
 
@@ -545,4 +546,82 @@ TEST_F(RecordsTest, ARealScanThroughTheFormLeavesItsResultsAndItsRecord)
     ASSERT_EQ(512u, table.size());
     EXPECT_EQ(1, Int32At(table, 256 + 4));
     EXPECT_EQ(folder.Path("SAMPLE") + ";", std::string(&table[256 + 44]));
+}
+
+namespace {
+
+// The printer dialog as a person who picks the prefix's PostScript printer.
+class PostScriptPrinterChoice : public SystemDialogs {
+public:
+    PostScriptPrinterChoice() { m_previous = Install(this); }
+    ~PostScriptPrinterChoice() override { Install(m_previous); }
+    bool OpenFile(FileDialogRequest&) override { return false; }
+    bool SaveFile(FileDialogRequest&) override { return false; }
+    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
+    bool ChoosePrinter(PrinterRequest& request) override
+    {
+        request.printerName = "Vexomar PostScript";
+        request.dc = CreateDCA(nullptr, request.printerName.c_str(), nullptr, nullptr);
+        return request.dc != nullptr;
+    }
+
+private:
+    SystemDialogs* m_previous;
+};
+
+}  // namespace
+
+TEST_F(RecordsTest, PrintSendsTheListThroughThePrintBufferToThePostScriptPrinter)
+{
+    MakeTable({Facts(1, 0, false, 1), Facts(0, 3, true, 2)});
+    const std::string output = folder.Path("records.ps");
+    PostScriptPrinterChoice printers;
+    CScanRecordsDlg dialog;
+    dialog.m_printOutputFile = output;
+    ModalScript script;
+    script.Then([](CWnd& modal) {
+        Click(modal.m_hWnd, IDC_RECORDS_PRINT);
+        Click(modal.m_hWnd, IDCANCEL);
+    });
+    script.Then([](CWnd&) {});  // "Sending To Printer" is left to run
+    dialog.DoModal();
+    EXPECT_NE(std::string::npos, ReadAll(output).find("%%Page:"));
+}
+
+TEST_F(RecordsTest, ARecordDirectoryThatCannotBeMadeIsReportedAndTheCallGoesOn)
+{
+    RemoveDirectoryA("DB");
+    ScriptedPrompter quiet;
+    EXPECT_TRUE(EnsureScanRecordDirectory(nullptr));
+    EXPECT_TRUE(EnsureScanRecordDirectory(nullptr));
+    EXPECT_TRUE(quiet.Shown().empty());
+    RemoveDirectoryA("DB");
+    folder.Write("DB", "a file where the folder belongs");
+    ScriptedPrompter prompter;
+    prompter.Expect("Invalid Scan Record Directory");
+    EXPECT_FALSE(EnsureScanRecordDirectory(nullptr));
+    EXPECT_TRUE(prompter.Done());
+}
+
+TEST_F(RecordsTest, ViewWhileTheListPrintsPrintsTheReportInsteadOfOpeningIt)
+{
+    MakeTable({Facts(1, 0, false, 1)});
+    folder.Write("DB\\IN000001.REC", "Report one, printed\r\n");
+    const std::string list = folder.Path("list.ps");
+    const std::string report = folder.Path("report.ps");
+    PostScriptPrinterChoice printers;
+    CScanRecordsDlg dialog;
+    dialog.m_printOutputFile = list;
+    dialog.m_reportPrintOutputFile = report;
+    ModalScript script;
+    script.Then([](CWnd& modal) {
+        Click(modal.m_hWnd, IDC_RECORDS_PRINT);
+        Click(modal.m_hWnd, IDCANCEL);
+    });
+    // Inside the list's "Sending To Printer": View asks for the report, which prints at once.
+    script.Then([&](CWnd&) { Click(dialog.m_hWnd, IDC_RECORDS_VIEW); });
+    script.Then([](CWnd&) {});
+    dialog.DoModal();
+    EXPECT_NE(std::string::npos, ReadAll(list).find("%%Page:"));
+    EXPECT_NE(std::string::npos, ReadAll(report).find("%%Page:"));
 }
