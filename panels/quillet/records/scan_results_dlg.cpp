@@ -7,6 +7,27 @@
 
 namespace {
 
+// Each count of the dialog with the counter it shows.
+struct CountField {
+    int id;
+    std::uint32_t ScanCounters::*value;
+};
+constexpr CountField kCountFields[] = {
+    {IDC_RESULTS_DIRS, &ScanCounters::directoriesScanned},
+    {IDC_RESULTS_FILES, &ScanCounters::filesScanned},
+    {IDC_RESULTS_VIRUSES, &ScanCounters::virusesFound},
+    {IDC_RESULTS_BOOT_SCANNED, &ScanCounters::bootSectorsScanned},
+    {IDC_RESULTS_BOOT_INFECTED, &ScanCounters::bootSectorInfections},
+    {IDC_RESULTS_BOOT_CURED, &ScanCounters::bootSectorsCured},
+    {IDC_RESULTS_INFECTED, &ScanCounters::filesInfected},
+    {IDC_RESULTS_CURED, &ScanCounters::filesCured},
+    {IDC_RESULTS_DELETED, &ScanCounters::filesDeleted},
+    {IDC_RESULTS_PURGED, &ScanCounters::filesPurged},
+    {IDC_RESULTS_RENAMED, &ScanCounters::filesRenamed},
+    {IDC_RESULTS_MOVED, &ScanCounters::filesMoved},
+    {IDC_RESULTS_MOVED_RENAMED, &ScanCounters::filesRenamedAndMoved},
+};
+
 bool TimeSet(const SYSTEMTIME& time)
 {
     return time.wYear != 0;
@@ -55,28 +76,12 @@ std::string CScanResultsDlg::TimeText(const SYSTEMTIME& time)
     return text;
 }
 
-void CScanResultsDlg::ShowCount(int id, std::uint32_t value)
-{
-    SetDlgItemText(id, std::to_string(value));
-}
-
 BOOL CScanResultsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const ScanCounters& counters = m_job.Counters();
-    ShowCount(IDC_RESULTS_DIRS, counters.directoriesScanned);
-    ShowCount(IDC_RESULTS_FILES, counters.filesScanned);
-    ShowCount(IDC_RESULTS_VIRUSES, counters.virusesFound);
-    ShowCount(IDC_RESULTS_BOOT_SCANNED, counters.bootSectorsScanned);
-    ShowCount(IDC_RESULTS_BOOT_INFECTED, counters.bootSectorInfections);
-    ShowCount(IDC_RESULTS_BOOT_CURED, counters.bootSectorsCured);
-    ShowCount(IDC_RESULTS_INFECTED, counters.filesInfected);
-    ShowCount(IDC_RESULTS_CURED, counters.filesCured);
-    ShowCount(IDC_RESULTS_DELETED, counters.filesDeleted);
-    ShowCount(IDC_RESULTS_PURGED, counters.filesPurged);
-    ShowCount(IDC_RESULTS_RENAMED, counters.filesRenamed);
-    ShowCount(IDC_RESULTS_MOVED, counters.filesMoved);
-    ShowCount(IDC_RESULTS_MOVED_RENAMED, counters.filesRenamedAndMoved);
+    for (const CountField& field : kCountFields)
+        SetDlgItemText(field.id, std::to_string(counters.*field.value));
     SetDlgItemText(IDC_RESULTS_START, TimeText(m_job.StartTime()));
     SetDlgItemText(IDC_RESULTS_STOP, TimeText(m_job.StopTime()));
     SetDlgItemText(IDC_RESULTS_ELAPSED, ElapsedText(m_job.StartTime(), m_job.StopTime()));

@@ -41,7 +41,6 @@ private:
     void OnTimer(UINT_PTR id);
     void OnListDoubleClick();
     void OnDestroyDialog();
-    void ShowCount(int id, std::uint32_t value);
 
     const LocalScanOptions& m_options;
     const ScanJob& m_job;

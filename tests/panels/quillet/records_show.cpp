@@ -11,6 +11,7 @@
 #include "framework.h"
 #include "modal_driver.h"
 #include "path_list_source.h"
+#include "postscript_printer_choice.h"
 #include "prntbuf.h"
 #include "quillet_records_ids.h"
 #include "quillet_fakes.h"
@@ -21,7 +22,6 @@
 #include "scan_records.h"
 #include "scan_records_dlg.h"
 #include "scan_results_dlg.h"
-#include "system_dialogs.h"
 
 namespace {
 
@@ -63,25 +63,6 @@ void MakeSampleLog()
         WriteScanRecord(nullptr, options, job, job.Results());
     }
 }
-
-// The printer dialog answered with the prefix's PostScript printer.
-class PostScriptPrinter : public SystemDialogs {
-public:
-    PostScriptPrinter() { m_previous = Install(this); }
-    ~PostScriptPrinter() override { Install(m_previous); }
-    bool OpenFile(FileDialogRequest&) override { return false; }
-    bool SaveFile(FileDialogRequest&) override { return false; }
-    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
-    bool ChoosePrinter(PrinterRequest& request) override
-    {
-        request.printerName = "Vexomar PostScript";
-        request.dc = CreateDCA(nullptr, request.printerName.c_str(), nullptr, nullptr);
-        return request.dc != nullptr;
-    }
-
-private:
-    SystemDialogs* m_previous;
-};
 
 // Presses the viewer's Print and closes it; the "Sending To Printer" box is left to run.
 class PressPrint : public ModalDriver {
@@ -163,7 +144,7 @@ public:
             dialog.DoModal();
         } else if (what == "print") {
             MakeSampleLog();
-            PostScriptPrinter printer;
+            PostScriptPrinterChoice printer;
             const std::string output = __argc > 2 ? __argv[2] : "records.ps";
             WPrntbuf report;
             report.SetOutputFile(output + ".report.ps");

@@ -11,6 +11,7 @@
 #include "framework_ids.h"
 #include "modal_script.h"
 #include "path_list_source.h"
+#include "postscript_printer_choice.h"
 #include "quillet_fakes.h"
 #include "quillet_records_ids.h"
 #include "quillet_test_files.h"
@@ -23,7 +24,6 @@
 #include "scan_results_dlg.h"
 #include "scan_test_files.h"
 #include "scripted_prompter.h"
-#include "system_dialogs.h"
 #include "ui_actions.h"
 #include "view_record_dlg.h"
 
@@ -547,29 +547,6 @@ TEST_F(RecordsTest, ARealScanThroughTheFormLeavesItsResultsAndItsRecord)
     EXPECT_EQ(1, Int32At(table, 256 + 4));
     EXPECT_EQ(folder.Path("SAMPLE") + ";", std::string(&table[256 + 44]));
 }
-
-namespace {
-
-// The printer dialog as a person who picks the prefix's PostScript printer.
-class PostScriptPrinterChoice : public SystemDialogs {
-public:
-    PostScriptPrinterChoice() { m_previous = Install(this); }
-    ~PostScriptPrinterChoice() override { Install(m_previous); }
-    bool OpenFile(FileDialogRequest&) override { return false; }
-    bool SaveFile(FileDialogRequest&) override { return false; }
-    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
-    bool ChoosePrinter(PrinterRequest& request) override
-    {
-        request.printerName = "Vexomar PostScript";
-        request.dc = CreateDCA(nullptr, request.printerName.c_str(), nullptr, nullptr);
-        return request.dc != nullptr;
-    }
-
-private:
-    SystemDialogs* m_previous;
-};
-
-}  // namespace
 
 TEST_F(RecordsTest, PrintSendsTheListThroughThePrintBufferToThePostScriptPrinter)
 {
