@@ -31,6 +31,28 @@ bool WriteHeader(ScanLogStore& store, const ScanLogHeader& header)
 
 }  // namespace
 
+bool MemoryScanLogStore::Read(std::uint64_t offset, void* data, std::size_t length)
+{
+    if (offset > bytes.size() || length > bytes.size() - offset)
+        return false;
+    std::memcpy(data, bytes.data() + offset, length);
+    return true;
+}
+
+bool MemoryScanLogStore::Write(std::uint64_t offset, const void* data, std::size_t length)
+{
+    if (offset + length > bytes.size())
+        bytes.resize(static_cast<std::size_t>(offset + length), '\0');
+    std::memcpy(bytes.data() + offset, data, length);
+    return true;
+}
+
+bool MemoryScanLogStore::Truncate(std::uint64_t length)
+{
+    bytes.resize(static_cast<std::size_t>(length));
+    return true;
+}
+
 std::uint32_t EntrySlotCount(ScanLogStore& store)
 {
     const std::uint64_t slots = store.Size() / kSlotSize;

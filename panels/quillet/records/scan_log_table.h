@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "scan_log_entry.h"
@@ -21,6 +22,17 @@ public:
     // False unless all `length` bytes were written.
     virtual bool Write(std::uint64_t offset, const void* data, std::size_t length) = 0;
     virtual bool Truncate(std::uint64_t length) = 0;
+};
+
+// The table's bytes held in memory: for a copy read whole, and for the tests and the fuzz target.
+class MemoryScanLogStore : public ScanLogStore {
+public:
+    std::string bytes;
+
+    std::uint64_t Size() override { return bytes.size(); }
+    bool Read(std::uint64_t offset, void* data, std::size_t length) override;
+    bool Write(std::uint64_t offset, const void* data, std::size_t length) override;
+    bool Truncate(std::uint64_t length) override;
 };
 
 // The number of whole slots after the header; a partial slot at the end does not count.

@@ -14,32 +14,13 @@ using namespace scan_log;
 namespace {
 
 // MASTER.DB as a string; a store that can be told to refuse writes.
-class MemoryStore : public ScanLogStore {
+class MemoryStore : public MemoryScanLogStore {
 public:
-    std::string bytes;
     bool refuseWrites = false;
 
-    std::uint64_t Size() override { return bytes.size(); }
-    bool Read(std::uint64_t offset, void* data, std::size_t length) override
-    {
-        if (offset + length > bytes.size())
-            return false;
-        std::memcpy(data, bytes.data() + offset, length);
-        return true;
-    }
     bool Write(std::uint64_t offset, const void* data, std::size_t length) override
     {
-        if (refuseWrites)
-            return false;
-        if (offset + length > bytes.size())
-            bytes.resize(offset + length, '\0');
-        std::memcpy(bytes.data() + offset, data, length);
-        return true;
-    }
-    bool Truncate(std::uint64_t length) override
-    {
-        bytes.resize(length);
-        return true;
+        return !refuseWrites && MemoryScanLogStore::Write(offset, data, length);
     }
 };
 
