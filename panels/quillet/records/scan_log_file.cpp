@@ -64,8 +64,7 @@ bool ScanLogFile::Read(std::uint64_t offset, void* data, std::size_t length)
 bool ScanLogFile::Write(std::uint64_t offset, const void* data, std::size_t length)
 {
     DWORD written = 0;
-    return Seek(offset) && WriteFile(m_file, data, static_cast<DWORD>(length), &written, nullptr) &&
-        written == length;
+    return Seek(offset) && WriteFile(m_file, data, static_cast<DWORD>(length), &written, nullptr) && written == length;
 }
 
 bool ScanLogFile::Truncate(std::uint64_t length)

@@ -141,8 +141,8 @@ void CScanProgressForm::OnSizeForm(UINT, int cx, int cy)
     for (int id : {IDC_PROGRESS_DIRECTORY, IDC_PROGRESS_FILE}) {
         const RECT line = ChildRect(m_hWnd, id);
         if (HWND child = GetDlgItem(id))
-            ::MoveWindow(child, line.left, line.top, std::max(0L, cx - m_lineMargin - line.left),
-                line.bottom - line.top, TRUE);
+            ::MoveWindow(
+                child, line.left, line.top, std::max(0L, cx - m_lineMargin - line.left), line.bottom - line.top, TRUE);
     }
     if (HWND list = m_detections.Handle()) {
         const RECT place = ChildRect(m_hWnd, CScanProgressForm::kListId);

@@ -30,8 +30,8 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes)
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    const bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
+    const bool complete =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     const bool closed = CloseHandle(file) != FALSE;
     if (complete && closed)
         return true;
@@ -72,8 +72,8 @@ std::string ScanReportText(const ScanJob& job, const std::vector<ScanResultLine>
         LoadReportStrings(), LocaleText(start, true), LocaleText(start, false), job.Counters(), detections);
 }
 
-std::uint32_t WriteScanRecord(HWND owner, const LocalScanOptions& options, const ScanJob& job,
-    const std::vector<ScanResultLine>& detections)
+std::uint32_t WriteScanRecord(
+    HWND owner, const LocalScanOptions& options, const ScanJob& job, const std::vector<ScanResultLine>& detections)
 {
     ScanLogFile table;
     const bool existed = FileExists(kMasterDatabase);

@@ -23,5 +23,5 @@ std::string ScanReportText(const ScanJob& job, const std::vector<ScanResultLine>
 // is not there whole: a report that cannot be written leaves no entry (and no partial file),
 // an entry that cannot be written takes its report away again. The failures show 2000 or 524.
 // Answers the entry's number, 0 when nothing was recorded.
-std::uint32_t WriteScanRecord(HWND owner, const LocalScanOptions& options, const ScanJob& job,
-    const std::vector<ScanResultLine>& detections);
+std::uint32_t WriteScanRecord(
+    HWND owner, const LocalScanOptions& options, const ScanJob& job, const std::vector<ScanResultLine>& detections);

@@ -18,8 +18,8 @@ namespace {
 // The action words by action code 0 to 6.
 constexpr UINT kActionWords[7] = {IDS_ACTION_WORD_REPORT, IDS_ACTION_WORD_DELETE, IDS_ACTION_WORD_RENAME,
     IDS_ACTION_WORD_CURE, IDS_ACTION_WORD_MOVE, IDS_ACTION_WORD_PURGE, IDS_ACTION_WORD_RENAME_MOVE};
-constexpr UINT kColumnTitles[CScanRecordsDlg::kColumnCount] = {IDS_COLUMN_COMPLETED_TIME,
-    IDS_COLUMN_SOURCE_DIRECTORY, IDS_COLUMN_VIRUS, IDS_COLUMN_ACTION, IDS_COLUMN_STATUS, IDS_COLUMN_DATE_ASCEND};
+constexpr UINT kColumnTitles[CScanRecordsDlg::kColumnCount] = {IDS_COLUMN_COMPLETED_TIME, IDS_COLUMN_SOURCE_DIRECTORY,
+    IDS_COLUMN_VIRUS, IDS_COLUMN_ACTION, IDS_COLUMN_STATUS, IDS_COLUMN_DATE_ASCEND};
 // In units of half the font's widest character.
 constexpr int kColumnUnits[CScanRecordsDlg::kColumnCount] = {18, 26, 10, 14, 13, 0};
 constexpr UINT kImageIds[6] = {IDB_RECORD_VIRUSES, IDB_RECORD_VIRUSES_MASK, IDB_RECORD_CANCELLED,
@@ -129,9 +129,9 @@ bool CScanRecordsDlg::LoadEntries()
     }
     for (const scan_log::NumberedEntry& listed : scan_log::ListedEntries(table)) {
         const scan_log::ScanLogEntry& entry = listed.entry;
-        const std::string line = scan_log::EntryListLine(entry,
-            scan_log::EntryDateTimeText(entry, ModuleLocaleFormat()), m_words[entry.action],
-            entry.cancelled ? m_canceled : m_completed);
+        const std::string line =
+            scan_log::EntryListLine(entry, scan_log::EntryDateTimeText(entry, ModuleLocaleFormat()),
+                m_words[entry.action], entry.cancelled ? m_canceled : m_completed);
         // Slot order: the lines go in as they come.
         const int position = m_list.InsertItem(m_list.ItemCount(), line);
         if (position < 0)

@@ -22,8 +22,8 @@ const std::vector<int> kPrintTabStops = {22, 46, 54, 74, 86};
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(
+        text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -84,8 +84,8 @@ void CScanRecordsDlg::OnDelete()
     }
     ScanLogFile table;
     if (!table.Open(kMasterDatabase, ScanLogFile::Mode::ReadWrite)) {
-        Prompter::Current().Show(m_hWnd, LoadResString(IDS_MASTER_DB_UNREACHABLE), GetWindowText(),
-            MB_OK | MB_ICONEXCLAMATION);
+        Prompter::Current().Show(
+            m_hWnd, LoadResString(IDS_MASTER_DB_UNREACHABLE), GetWindowText(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     if (!DeleteFileA(report.c_str())) {
@@ -93,8 +93,8 @@ void CScanRecordsDlg::OnDelete()
         return;
     }
     if (!scan_log::FreeEntry(table, number)) {
-        Prompter::Current().Show(m_hWnd, LoadResString(IDS_SCAN_LOG_WRITE_FAILED), GetWindowText(),
-            MB_OK | MB_ICONEXCLAMATION);
+        Prompter::Current().Show(
+            m_hWnd, LoadResString(IDS_SCAN_LOG_WRITE_FAILED), GetWindowText(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     const int remaining = m_list.DeleteItem(position);
@@ -106,15 +106,15 @@ void CScanRecordsDlg::OnDeleteAll()
 {
     ScanLogFile table;
     if (!table.Open(kMasterDatabase, ScanLogFile::Mode::ReadWrite)) {
-        Prompter::Current().Show(m_hWnd, LoadResString(IDS_MASTER_DB_UNREACHABLE), GetWindowText(),
-            MB_OK | MB_ICONEXCLAMATION);
+        Prompter::Current().Show(
+            m_hWnd, LoadResString(IDS_MASTER_DB_UNREACHABLE), GetWindowText(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const bool emptied = scan_log::FreeAllEntries(
-        table, [](std::uint32_t number) { DeleteFileA(ReportFilePath(number).c_str()); });
+    const bool emptied =
+        scan_log::FreeAllEntries(table, [](std::uint32_t number) { DeleteFileA(ReportFilePath(number).c_str()); });
     if (!emptied) {
-        Prompter::Current().Show(m_hWnd, LoadResString(IDS_SCAN_LOG_WRITE_FAILED), GetWindowText(),
-            MB_OK | MB_ICONEXCLAMATION);
+        Prompter::Current().Show(
+            m_hWnd, LoadResString(IDS_SCAN_LOG_WRITE_FAILED), GetWindowText(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_list.DeleteAllItems();

@@ -38,7 +38,8 @@ void FillSample(SampleScanJob& job, int variant)
     counters.filesDeleted = variant == 0 ? 1 : 0;
     counters.filesRenamed = variant == 0 ? 1 : 0;
     counters.bootSectorsScanned = 1;
-    job.SetTimes(SampleTime(2026, 12, 1 + variant, 9 + variant, 14, 5), SampleTime(2026, 12, 1 + variant, 9 + variant, 31, 47));
+    job.SetTimes(
+        SampleTime(2026, 12, 1 + variant, 9 + variant, 14, 5), SampleTime(2026, 12, 1 + variant, 9 + variant, 31, 47));
     job.SetScannedPaths(variant == 2 ? "C:\\USERS\\SHARED;Lotus Notes;" : "C:\\DATA;A:\\;");
     job.SetCancelled(variant == 1);
     job.SetCurrentItem("C:\\DATA\\PROJECTS\\REPORTS\\Q4\\SUMMARY.DOC");

@@ -227,10 +227,10 @@ TEST_F(RecordsTest, TheViewerListsEntriesInUseWithTheirWordsAndLeavesOutHighActi
     dialog.DoModal();
     EXPECT_EQ("Local Scanner - Scan Log", caption);
     ASSERT_EQ(2u, lines.size());
-    EXPECT_EQ(" 3/07/1996   2:05 PM\tC:\\DATA;        \t3     \tRename File        \tCompleted\t0629223100918793",
-        lines[0]);
-    EXPECT_EQ(" 3/07/1996   2:07 PM\tC:\\DATA;        \t0     \tReport Only        \tCanceled\t0629223100919305",
-        lines[1]);
+    EXPECT_EQ(
+        " 3/07/1996   2:05 PM\tC:\\DATA;        \t3     \tRename File        \tCompleted\t0629223100918793", lines[0]);
+    EXPECT_EQ(
+        " 3/07/1996   2:07 PM\tC:\\DATA;        \t0     \tReport Only        \tCanceled\t0629223100919305", lines[1]);
     EXPECT_EQ((std::vector<std::uint32_t> {1, 3}), numbers);
     EXPECT_EQ(0, selected);
     EXPECT_EQ((std::vector<int> {18, 26, 10, 14, 13, 0}), widths);
@@ -436,15 +436,18 @@ TEST_F(RecordsTest, ResultsShowTheCountersTimesAndDetectionsAndADoubleClickTheMe
     EXPECT_EQ(CScanResultsDlg::TimeText(job.StartTime()), shown[IDC_RESULTS_START]);
     EXPECT_FALSE(shown[IDC_RESULTS_START].empty());
     EXPECT_EQ("01:02:03", shown[IDC_RESULTS_ELAPSED]);
-    EXPECT_EQ((std::vector<std::string> {"C:\\DATA\\A.COM\tEICAR-Test-File\tDeleted", "HELLO.EXE\tCinder\tNo Action"}),
-        rows);
+    EXPECT_EQ(
+        (std::vector<std::string> {"C:\\DATA\\A.COM\tEICAR-Test-File\tDeleted", "HELLO.EXE\tCinder\tNo Action"}), rows);
 }
 
 TEST(ScanResultsElapsed, SpansMidnightAndNeverGoesBelowZero)
 {
-    EXPECT_EQ("00:00:02", CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 9, 23, 59, 59), SampleTime(2026, 12, 10, 0, 0, 1)));
-    EXPECT_EQ("00:00:00", CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 9, 10, 0, 0), SampleTime(2026, 12, 9, 9, 0, 0)));
-    EXPECT_EQ("100:00:00", CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 1, 0, 0, 0), SampleTime(2026, 12, 5, 4, 0, 0)));
+    EXPECT_EQ("00:00:02",
+        CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 9, 23, 59, 59), SampleTime(2026, 12, 10, 0, 0, 1)));
+    EXPECT_EQ(
+        "00:00:00", CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 9, 10, 0, 0), SampleTime(2026, 12, 9, 9, 0, 0)));
+    EXPECT_EQ(
+        "100:00:00", CScanResultsDlg::ElapsedText(SampleTime(2026, 12, 1, 0, 0, 0), SampleTime(2026, 12, 5, 4, 0, 0)));
 }
 
 TEST_F(RecordsTest, ResultsBeepWhileVirusesWereFoundOnlyWhenBeepingIsOnAndTheyHoldTheFocus)
