@@ -1,7 +1,7 @@
 // QRECSHOW.EXE: the scan records' windows over sample data, for a look.
 // "QRECSHOW progress" (the progress form in a window), "QRECSHOW results", "QRECSHOW records"
-// (the scan log viewer over a sample log made in the current directory) and
-// "QRECSHOW print FILE.ps" (the sample log's list and one report to the PostScript printer).
+// (the scan log viewer over a sample log made in the current directory), "QRECSHOW view" (its
+// first report) and "QRECSHOW print FILE.ps" (the log's list and one report to the PostScript printer).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -22,6 +22,7 @@
 #include "scan_records.h"
 #include "scan_records_dlg.h"
 #include "scan_results_dlg.h"
+#include "view_record_dlg.h"
 
 namespace {
 
@@ -155,6 +156,9 @@ public:
             CScanRecordsDlg dialog;
             dialog.m_printOutputFile = output;
             dialog.DoModal();
+        } else if (what == "view") {
+            MakeSampleLog();
+            ShowRecordFile(nullptr, ReportFilePath(1));
         } else {
             MakeSampleLog();
             ViewScanningRecords(nullptr);
