@@ -306,6 +306,19 @@ TEST(RecordListLine, TheLineHasItsPaddedColumnsAndTheSortKey)
     EXPECT_EQ(EntryIcon::Viruses, IconOf(entry));
 }
 
+TEST(RecordListLine, TheDateFollowsTheLocalesOrderWithTheYearInFull)
+{
+    RegionalSettings settings;
+    settings.dateOrder = RegionalSettings::DayMonthYear;
+    settings.shortDatePicture = "d.m.yyyy";
+    settings.dateSeparator = ".";
+    settings.clock24 = true;
+    const ScanLogEntry entry = MakeEntry(SampleFacts(), 1);
+    EXPECT_EQ("07.03.1996  14:05", EntryDateTimeText(entry, LocaleFormat(settings)));
+    settings.shortDatePicture = "dd.mm.yy";
+    EXPECT_EQ("07.03.1996  14:05", EntryDateTimeText(entry, LocaleFormat(settings)));
+}
+
 TEST(RecordListLine, TheSortKeyOrdersByDateThenTime)
 {
     ScanLogFacts early = SampleFacts();

@@ -367,6 +367,20 @@ TEST_F(RecordsTest, ATooLongReportIsCutWith2014AndAnEmptyOneShowsNothing)
     EXPECT_TRUE(prompter.Done());
 }
 
+TEST_F(RecordsTest, AReportThatCannotBeOpenedShows2000AndNothingOpens)
+{
+    const std::string path = folder.Write("DB\\IN000003.REC", "locked\r\n");
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    ScriptedPrompter prompter;
+    prompter.Expect("Unable To Access Master Database");
+    ModalScript script;
+    ShowRecordFile(nullptr, "DB\\IN000003.REC");
+    CloseHandle(lock);
+    EXPECT_EQ(0, script.Driven());
+    EXPECT_TRUE(prompter.Done());
+}
+
 TEST_F(RecordsTest, FindSelectsTheNextLineHoldingTheTextOrSays2012)
 {
     MakeTable({Facts(0, 0, false, 1), Facts(0, 0, true, 2), Facts(0, 1, false, 3), Facts(0, 0, true, 4)});
