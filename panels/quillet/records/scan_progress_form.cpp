@@ -18,6 +18,13 @@ RECT ChildRect(HWND parent, int id)
     return rect;
 }
 
+// Only a text that changed is set again: the form is refreshed twice a second without flicker.
+void ShowText(CWnd& form, int id, const std::string& text)
+{
+    if (form.GetDlgItemText(id) != text)
+        form.SetDlgItemText(id, text);
+}
+
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/");
@@ -112,14 +119,14 @@ void CScanProgressForm::Refresh()
     if (!m_job || !m_hWnd)
         return;
     const ScanCounters& counters = m_job->Counters();
-    SetDlgItemText(IDC_PROGRESS_DIRS, std::to_string(counters.directoriesScanned));
-    SetDlgItemText(IDC_PROGRESS_FILES, std::to_string(counters.filesScanned));
-    SetDlgItemText(IDC_PROGRESS_INFECTED, std::to_string(counters.filesInfected));
-    SetDlgItemText(IDC_PROGRESS_BOOT, std::to_string(counters.bootSectorInfections));
+    ShowText(*this, IDC_PROGRESS_DIRS, std::to_string(counters.directoriesScanned));
+    ShowText(*this, IDC_PROGRESS_FILES, std::to_string(counters.filesScanned));
+    ShowText(*this, IDC_PROGRESS_INFECTED, std::to_string(counters.filesInfected));
+    ShowText(*this, IDC_PROGRESS_BOOT, std::to_string(counters.bootSectorInfections));
     const std::string& item = m_job->CurrentItem();
     const std::string folder = FolderOf(item);
-    SetDlgItemText(IDC_PROGRESS_DIRECTORY, folder.empty() ? m_node : folder);
-    SetDlgItemText(IDC_PROGRESS_FILE, item);
+    ShowText(*this, IDC_PROGRESS_DIRECTORY, folder.empty() ? m_node : folder);
+    ShowText(*this, IDC_PROGRESS_FILE, item);
     const std::vector<ScanResultLine>& results = m_job->Results();
     // A job that started again has fewer rows than were shown: its rows start afresh.
     if (results.size() < m_shownResults) {
