@@ -543,7 +543,13 @@ TEST_F(RecordsTest, ARealScanThroughTheFormLeavesItsResultsAndItsRecord)
     ASSERT_TRUE(form.Create(parent));
     RecordingAlerts alerts;
     ScriptedPrompter prompter;
-    PathListSource samples({folder.Path("SAMPLE")}, archive, 0);
+    // Items that come with a message, as a mail database's attachments do.
+    class MessageSource : public PathListSource {
+    public:
+        using PathListSource::PathListSource;
+        std::string MessageInformation() const override { return "From ann, \"Invoice\""; }
+    };
+    MessageSource samples({folder.Path("SAMPLE")}, archive, 0);
     PanelScanJob scan(samples, ScanServices {engine.binding, archive, 0, options, alerts, nullptr}, form);
     form.Begin(scan);
     scan.Run();
@@ -558,7 +564,8 @@ TEST_F(RecordsTest, ARealScanThroughTheFormLeavesItsResultsAndItsRecord)
     DestroyWindow(parent);
     EXPECT_EQ("1", viruses);
     EXPECT_NE(std::string::npos,
-        ReadAll("DB\\IN000001.REC").find("File " + infected + " infected with  EICAR-Test-File - No Action \r\n"));
+        ReadAll("DB\\IN000001.REC")
+            .find("File " + infected + " infected with  EICAR-Test-File - No Action \r\nFrom ann, \"Invoice\"\r\n"));
     const std::string table = TableBytes();
     ASSERT_EQ(512u, table.size());
     EXPECT_EQ(1, Int32At(table, 256 + 4));
