@@ -202,6 +202,21 @@ TEST(ScanLogDeleteAll, EveryReportInUseIsRemovedAndTheTableIsCutToAnEmptyHeader)
     EXPECT_EQ(1u, ChooseEntryNumber(store));
 }
 
+TEST(ScanLogWrite, AnEntryTakenBackLeavesItsSlotFreeAndTheHeaderAsItWas)
+{
+    MemoryStore store = TableWithEntries(1);
+    const std::string header = store.bytes.substr(0, 256);
+    // The slot was written but its header was not: the writer takes the slot back.
+    std::uint8_t bytes[kSlotSize];
+    EntryToBytes(MakeEntry(SampleFacts(), 2), bytes);
+    store.Write(2 * 256, bytes, sizeof bytes);
+    ASSERT_TRUE(EraseSlot(store, 2));
+    EXPECT_EQ(header, store.bytes.substr(0, 256));
+    EXPECT_EQ(1u, ListedEntries(store).size());
+    EXPECT_EQ(2u, ChooseEntryNumber(store));
+    EXPECT_FALSE(EraseSlot(store, 0));
+}
+
 TEST(ScanLogWrite, ARefusedWriteIsReported)
 {
     MemoryStore store = TableWithEntries(1);
