@@ -9,18 +9,18 @@ namespace scan_report {
 namespace {
 
 // printf into a string as long as the text needs.
-std::string Format(const std::string& format, ...)
+std::string Format(const char* format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
     va_list copy;
     va_copy(copy, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format.c_str(), copy);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     std::string text;
     if (length > 0) {
         text.resize(static_cast<size_t>(length) + 1);
-        std::vsnprintf(text.data(), text.size(), format.c_str(), arguments);
+        std::vsnprintf(text.data(), text.size(), format, arguments);
         text.resize(static_cast<size_t>(length));
     }
     va_end(arguments);
@@ -36,19 +36,19 @@ std::string ReportText(const ReportStrings& strings, const std::string& startDat
         counters.directoriesScanned, counters.filesScanned, counters.virusesFound, counters.filesInfected,
         counters.filesCured, counters.filesDeleted, counters.filesPurged, counters.filesMoved, counters.filesRenamed,
         counters.filesRenamedAndMoved};
-    std::string text = Format(strings.header, startDate.c_str(), startTime.c_str());
+    std::string text = Format(strings.header.c_str(), startDate.c_str(), startTime.c_str());
     text += "\n\n";
     for (std::size_t i = 0; i < kCounterLineCount && i < strings.counterLines.size(); ++i) {
         // An empty line after the boot counters and after the viruses found.
         if (i == 2 || i == 5)
             text += "\n";
-        text += Format(strings.counterLines[i], static_cast<long>(values[i]));
+        text += Format(strings.counterLines[i].c_str(), static_cast<long>(values[i]));
     }
     if (!detections.empty()) {
         text += "\n";
         text += strings.detectedTitle;
         for (const ScanResultLine& row : detections) {
-            text += Format(strings.detectionLine, row.item.c_str(), row.virus.c_str(), row.outcome.c_str());
+            text += Format(strings.detectionLine.c_str(), row.item.c_str(), row.virus.c_str(), row.outcome.c_str());
             if (!row.messageInfo.empty()) {
                 text += row.messageInfo;
                 text += "\n";
