@@ -16,6 +16,7 @@ private:
     void OnOptions();
     void OnVirusList();
     void OnVersionInformation();
+    void OnScanLog();
 
     QuilletPlugin* m_plugin = nullptr;
 };

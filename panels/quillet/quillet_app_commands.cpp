@@ -4,6 +4,7 @@
 #include "quillet_options_ids.h"
 #include "quillet_plugin.h"
 #include "quillet_resource.h"
+#include "scan_records.h"
 
 const MessageMap& CQuilletApp::GetMessageMap() const
 {
@@ -12,6 +13,7 @@ const MessageMap& CQuilletApp::GetMessageMap() const
             on::Command(ID_QUILLET_OPTIONS, &CQuilletApp::OnOptions),
             on::Command(ID_QUILLET_VIRUS_LIST, &CQuilletApp::OnVirusList),
             on::Command(ID_QUILLET_VERSION_INFO, &CQuilletApp::OnVersionInformation),
+            on::Command(ID_QUILLET_LOG, &CQuilletApp::OnScanLog),
         });
     return map;
 }
@@ -32,4 +34,10 @@ void CQuilletApp::OnVersionInformation()
 {
     if (m_plugin)
         m_plugin->ShowVersionInformation();
+}
+
+void CQuilletApp::OnScanLog()
+{
+    CWnd* host = Host();
+    ViewScanningRecords(host ? host->m_hWnd : nullptr);
 }

@@ -11,7 +11,7 @@ int ScanJob::OnStartItem(const std::string&)
 
 void ScanJob::AddResult(const std::string& item, const std::string& outcome)
 {
-    m_results.push_back({item, m_virusName, outcome});
+    m_results.push_back({item, m_virusName, outcome, m_source.MessageInformation()});
     m_lastResult = outcome;
 }
 

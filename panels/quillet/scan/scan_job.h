@@ -10,13 +10,7 @@
 
 #include "scan_counters.h"
 #include "scan_item_source.h"
-
-// One line of the results: the item, the virus and what became of it.
-struct ScanResultLine {
-    std::string item;
-    std::string virus;
-    std::string outcome;
-};
+#include "scan_result_line.h"
 
 class ScanJob {
 public:

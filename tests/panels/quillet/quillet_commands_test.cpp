@@ -1,4 +1,4 @@
-// The panel's Options, Virus List and Version Information commands, through the plug-in's application object.
+// The panel's Options, Virus List, Version Information and Scan Log commands, through the plug-in's application object.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -104,6 +104,24 @@ TEST_F(QuilletCommandsTest, VirusListAndVersionCommandsOpenTheirDialogs)
     EXPECT_EQ(
         (std::vector<std::string> {"Local Scanner Virus Signatures", "Local Machine Information", "1.01"}), captions);
     EXPECT_GT(names, 0);  // the virus.lst the build made beside the signatures
+}
+
+TEST_F(QuilletCommandsTest, ScanLogOpensTheViewerOverTheCurrentDirectorysLog)
+{
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    const std::string folder = TempPath("qcmd_scan_log");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    std::ofstream("MASTER.DB", std::ios::binary) << std::string(256, '\0');
+    std::string caption;
+    ModalScript script;
+    script.Then([&](CWnd& modal) { caption = modal.GetWindowText(); });
+    EXPECT_TRUE(Command(ID_QUILLET_LOG));
+    DeleteFileA("MASTER.DB");
+    SetCurrentDirectoryA(previous);
+    RemoveDirectoryA(folder.c_str());
+    EXPECT_EQ("Local Scanner - Scan Log", caption);
 }
 
 }  // namespace

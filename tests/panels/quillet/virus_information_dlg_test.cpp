@@ -10,6 +10,7 @@
 #include "locale_format.h"
 #include "machine_info_dlg.h"
 #include "modal_script.h"
+#include "postscript_printer_choice.h"
 #include "quillet_options_ids.h"
 #include "scripted_prompter.h"
 #include "system_dialogs.h"
@@ -169,32 +170,13 @@ TEST(VirusListDialog, AnEmptyListOrAFileThatCannotBeMadeBeepsAndWritesNothing)
     EXPECT_TRUE(prompter.Done());
 }
 
-// The printer dialog as a person who picks the prefix's PostScript printer.
-class FakePrinterDialog : public SystemDialogs {
-public:
-    FakePrinterDialog() { m_previous = Install(this); }
-    ~FakePrinterDialog() override { Install(m_previous); }
-    bool OpenFile(FileDialogRequest&) override { return false; }
-    bool SaveFile(FileDialogRequest&) override { return false; }
-    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
-    bool ChoosePrinter(PrinterRequest& request) override
-    {
-        request.printerName = "Vexomar PostScript";
-        request.dc = CreateDCA(nullptr, request.printerName.c_str(), nullptr, nullptr);
-        return request.dc != nullptr;
-    }
-
-private:
-    SystemDialogs* m_previous;
-};
-
 TEST(VirusListDialog, PrintListSendsTheFileThroughThePrintBuffer)
 {
     const std::string list = TempPath("qvl_print.lst");
     const std::string output = TempPath("qvl_print.ps");
     std::ofstream(list, std::ios::binary) << "a [1.05]\r\nb\r\nc [   1]\r\nd\r\nEICAR-Test-File\r\n";
     DeleteFileA(output.c_str());
-    FakePrinterDialog printers;
+    PostScriptPrinterChoice printers;
     CVirusListDlg dialog(ParseVirusList(ReadAll(list)), list);
     dialog.m_printOutputFile = output;
     ModalScript script;
