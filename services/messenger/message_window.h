@@ -1,0 +1,27 @@
+// CMessageWindow: the window that shows one received message, with its sender and OK.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialog.h"
+#include "messenger_message.h"
+
+class CMessageWindow : public CDialog {
+public:
+    CMessageWindow(MessengerMessage message, const SYSTEMTIME& received);
+
+    // Creates and shows the window modeless; it deletes itself when closed.
+    static CMessageWindow* Show(const MessengerMessage& message, const SYSTEMTIME& received);
+
+    BOOL OnInitDialog() override;
+
+    // The caption and the text as the window shows them.
+    std::string Caption() const;
+    std::string ShownText() const;
+
+private:
+    MessengerMessage m_message;
+    SYSTEMTIME m_received;
+};
