@@ -17,9 +17,17 @@ std::string Formatted(DWORD flags, const SYSTEMTIME& when, bool date)
 
 }  // namespace
 
+int CMessageWindow::s_open = 0;
+
 CMessageWindow::CMessageWindow(MessengerMessage message, const SYSTEMTIME& received)
     : CDialog(IDD_MESSENGER_MESSAGE), m_message(std::move(message)), m_received(received)
 {
+    ++s_open;
+}
+
+CMessageWindow::~CMessageWindow()
+{
+    --s_open;
 }
 
 CMessageWindow* CMessageWindow::Show(const MessengerMessage& message, const SYSTEMTIME& received)
@@ -30,6 +38,13 @@ CMessageWindow* CMessageWindow::Show(const MessengerMessage& message, const SYST
         return nullptr;
     }
     window->SetAutoDelete(true);
+    const int step = ((s_open - 1) % kCascadeDepth) * kCascadeStep;
+    if (step > 0) {
+        RECT place;
+        ::GetWindowRect(window->m_hWnd, &place);
+        ::SetWindowPos(window->m_hWnd, nullptr, place.left + step, place.top + step, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ::ShowWindow(window->m_hWnd, SW_SHOWNORMAL);
     return window;
 }

@@ -11,6 +11,12 @@
 class CMessageWindow : public CDialog {
 public:
     CMessageWindow(MessengerMessage message, const SYSTEMTIME& received);
+    ~CMessageWindow() override;
+
+    // Each further open window is moved this far right and down, so that a burst of
+    // messages shows as a cascade rather than one window over the others.
+    static constexpr int kCascadeStep = 24;
+    static constexpr int kCascadeDepth = 8;
 
     // Creates and shows the window modeless; it deletes itself when closed.
     static CMessageWindow* Show(const MessengerMessage& message, const SYSTEMTIME& received);
@@ -24,4 +30,5 @@ public:
 private:
     MessengerMessage m_message;
     SYSTEMTIME m_received;
+    static int s_open;
 };
