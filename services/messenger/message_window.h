@@ -18,6 +18,9 @@ public:
     static constexpr int kCascadeStep = 24;
     static constexpr int kCascadeDepth = 8;
 
+    // Message windows open now.
+    static int OpenCount() { return s_open; }
+
     // Creates and shows the window modeless; it deletes itself when closed.
     static CMessageWindow* Show(const MessengerMessage& message, const SYSTEMTIME& received);
 

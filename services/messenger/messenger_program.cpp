@@ -71,7 +71,10 @@ int MessengerProgram::ShowWaitingMessages()
 {
     int shown = 0;
     for (const auto& slot : m_slots) {
-        while (std::optional<std::vector<std::uint8_t>> datagram = slot->Next()) {
+        while (CMessageWindow::OpenCount() < kMaxOpenWindows) {
+            const std::optional<std::vector<std::uint8_t>> datagram = slot->Next();
+            if (!datagram)
+                break;
             // Anything that is not a messenger datagram is dropped: the slot's name is public.
             const std::optional<MessengerMessage> message = messenger_message::Decode(datagram->data(), datagram->size());
             if (!message)

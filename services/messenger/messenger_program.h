@@ -16,6 +16,9 @@ public:
     static constexpr const char* kStopEventName = "VexomarMessengerStop";
     // How long the loop waits for window input before it looks at the mailslots again.
     static constexpr DWORD kPollMs = 200;
+    // At most this many message windows are open at once; further messages wait in their
+    // mailslot until one is closed, so a flood of messages neither fills the desktop nor is lost.
+    static constexpr int kMaxOpenWindows = 32;
 
     // `recordFile`: where each shown window is recorded (empty: nowhere).
     explicit MessengerProgram(std::string recordFile);
@@ -28,7 +31,8 @@ public:
     bool Open();
     // Shows messages until the stop event is signalled or WM_QUIT arrives; the exit code.
     int Run();
-    // Reads every waiting datagram of every mailslot and shows each message; the number shown.
+    // Reads the waiting datagrams of every mailslot and shows each message, while fewer than
+    // kMaxOpenWindows are open; the number shown.
     int ShowWaitingMessages();
 
 private:

@@ -13,6 +13,8 @@
 #include "alert_home.h"
 #include "alert_service_suite.h"
 #include "broadcast_record.h"
+#include "messenger_sender.h"
+#include "messenger_slot.h"
 #include "scratch_alert_home.h"
 
 namespace {
@@ -110,6 +112,13 @@ public:
     RunningMessenger& operator=(const RunningMessenger&) = delete;
 
     bool Ready() const { return m_ready; }
+    // Closes one of its message windows, as its close box would.
+    bool CloseOneWindow() const
+    {
+        WindowSearch search {m_process.dwProcessId, nullptr};
+        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found && PostMessageA(search.found, WM_CLOSE, 0, 0);
+    }
     // Ends it as the session's end does; its exit code, or -1 when it did not end in time.
     int Stop()
     {
@@ -121,9 +130,32 @@ public:
     }
 
 private:
+    struct WindowSearch {
+        DWORD process;
+        HWND found;
+    };
+    static BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter)
+    {
+        auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != search.process || !IsWindowVisible(window))
+            return TRUE;
+        search.found = window;
+        return FALSE;
+    }
+
     PROCESS_INFORMATION m_process {};
     bool m_ready = false;
 };
+
+std::size_t LineCount(const std::string& text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++count;
+    return count;
+}
 
 // The record file once it holds `lines` lines (or after ten seconds, whatever it holds).
 std::string RecordWithLines(const std::string& path, std::size_t lines)
@@ -131,10 +163,7 @@ std::string RecordWithLines(const std::string& path, std::size_t lines)
     std::string text;
     for (int i = 0; i < 200; ++i) {
         text = ScratchAlertHome::ReadText(path);
-        std::size_t count = 0;
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
-            ++count;
-        if (count >= lines)
+        if (LineCount(text) >= lines)
             break;
         Sleep(50);
     }
@@ -210,6 +239,26 @@ TEST_F(BroadcastDeliveryTest, DisabledOrStoppingDeliversNothing)
     context.Stop();
     DeliverBroadcast(Detection(), BroadcastTo({"\\\\ALPHA"}), context);
     EXPECT_TRUE(context.lines.empty());
+}
+
+TEST_F(BroadcastDeliveryTest, AFloodOfMessagesWaitsInTheMailslotUntilAWindowCloses)
+{
+    RunningMessenger messenger(m_record);
+    ASSERT_TRUE(messenger.Ready());
+    const int sent = 33;
+    for (int i = 1; i <= sent; ++i) {
+        const auto datagrams = messenger_message::Encode(
+            {"HQ", "ALPHA", "message " + std::to_string(i)}, messenger_message::kLocalDatagramLimit);
+        ASSERT_EQ(messenger_sender::WriteMailslot(messenger_slot::SiteServerSlot("ALPHA"), datagrams), 0u);
+    }
+    EXPECT_EQ(LineCount(RecordWithLines(m_record, 32)), 32u);
+    // Three more looks at the mailslot: the last message still waits.
+    Sleep(3 * 200);
+    EXPECT_EQ(LineCount(ScratchAlertHome::ReadText(m_record)), 32u);
+    ASSERT_TRUE(messenger.CloseOneWindow());
+    const std::string record = RecordWithLines(m_record, 33);
+    EXPECT_EQ(LineCount(record), 33u);
+    EXPECT_NE(record.find("Message from HQ to ALPHA\tmessage 33\r\n"), std::string::npos);
 }
 
 TEST_F(BroadcastDeliveryTest, ASecondMessengerLeavesTheMailslotsToTheFirst)
