@@ -13,6 +13,7 @@
 #include "alert_home.h"
 #include "alert_service_suite.h"
 #include "broadcast_record.h"
+#include "domain_browser.h"
 #include "messenger_sender.h"
 #include "messenger_slot.h"
 #include "scratch_alert_home.h"
@@ -259,6 +260,13 @@ TEST_F(BroadcastDeliveryTest, AFloodOfMessagesWaitsInTheMailslotUntilAWindowClos
     const std::string record = RecordWithLines(m_record, 33);
     EXPECT_EQ(LineCount(record), 33u);
     EXPECT_NE(record.find("Message from HQ to ALPHA\tmessage 33\r\n"), std::string::npos);
+}
+
+TEST_F(BroadcastDeliveryTest, TheNetworkListsADomainsServersThroughTheProvider)
+{
+    // VXMNET.DLL, the prefix's network provider, shows the same site.
+    EXPECT_EQ(domain_browser::ServersOf("sales", nullptr), (std::vector<std::string> {"ALPHA", "BETA"}));
+    EXPECT_TRUE(domain_browser::ServersOf("ELSEWHERE", nullptr).empty());
 }
 
 TEST_F(BroadcastDeliveryTest, ASecondMessengerLeavesTheMailslotsToTheFirst)
