@@ -84,6 +84,10 @@ int MessengerProgram::ShowWaitingMessages()
             if (CMessageWindow* window = CMessageWindow::Show(*message, now)) {
                 Record(shown_message_record::Line(window->Caption(), window->ShownText()));
                 ++shown;
+            } else {
+                // No desktop to show it on: the record keeps what would have been lost.
+                Record(shown_message_record::Line(
+                    "(window not shown) " + message->sender + " to " + message->recipient, message->text));
             }
         }
     }
