@@ -1,6 +1,8 @@
 ; VEXSETUP.EXE: installs the Vexomar administration suite (the Alert Manager, the panel host
 ; with the Local Scanner and the Service Manager, their services and the filter driver).
-;   VEXSETUP.EXE [/S] [/D=folder] [/TYPE=alert|panels|full] [/SITE=site description file]
+;   VEXSETUP.EXE [/S] [/D=folder] [/TYPE=alert|panels|full] [/SITE=site description file] [/NOSERVICES]
+; /NOSERVICES registers everything but leaves the services and the driver to the caller (a
+; scripted set-up that starts them itself).
 ; Built by the normal build through installer/make-setup, which stages the files and their lists.
 ; When the setup program runs from the folder it installs to (a build folder or an unpacked
 ; distribution), the files are already in place and only the registration is done.
@@ -56,6 +58,7 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 Var inPlace       ; 1 when the files already sit in the install folder
 Var upgrade       ; 1 when a copy of the suite is installed already
 Var siteFile      ; /SITE= given on the command line
+Var noServices    ; 1 with /NOSERVICES
 Var alertHome
 Var dataFolder
 
@@ -204,6 +207,10 @@ SectionEnd
 
 Section "-Services" SecServices
   SectionIn 1 2 3
+  ${If} $noServices == 1
+    DetailPrint "The services and the driver are left to the caller (/NOSERVICES)"
+    Return
+  ${EndIf}
   ; The services install themselves (each prepares its own data on first start).
   ${If} ${SectionIsSelected} ${SecAlert}
     !insertmacro RunTool "ALERTSVC.EXE" "/start" "Starting the Alert Service"
@@ -245,6 +252,12 @@ Function .onInit
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/SITE=" $siteFile
+  StrCpy $noServices 0
+  ClearErrors
+  ${GetOptions} $R0 "/NOSERVICES" $R2
+  ${IfNot} ${Errors}
+    StrCpy $noServices 1
+  ${EndIf}
   ClearErrors
   ${GetOptions} $R0 "/TYPE=" $R1
   ${If} ${Errors}

@@ -3,10 +3,14 @@
 //   SETPROBE window PROGRAM [S]   starts PROGRAM, waits up to S seconds (default 30) for a
 //                                 visible top-level window of its process, prints its title,
 //                                 then closes the program; exit code 0 when a window came
+//   SETPROBE find TITLE           exit code 0 when a visible top-level window's title contains TITLE
+//   SETPROBE click TITLE ID       clicks the button ID of the visible top-level window whose
+//                                 title contains TITLE (a setup page's Next is button 1)
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -100,6 +104,46 @@ int ProgramWindow(const char* program, int seconds)
     return result;
 }
 
+struct TitleSearch {
+    const char* part;
+    HWND found;
+};
+
+BOOL CALLBACK LookAtTitle(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(data);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (IsWindowVisible(window) && std::strstr(title, search->part)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTitled(const char* titlePart)
+{
+    TitleSearch search = {titlePart, nullptr};
+    EnumWindows(LookAtTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int ClickButton(const char* titlePart, int id)
+{
+    TitleSearch search = {titlePart, FindTitled(titlePart)};
+    if (!search.found) {
+        std::printf("no window titled like \"%s\"\n", titlePart);
+        return 1;
+    }
+    HWND button = GetDlgItem(search.found, id);
+    if (!button || !IsWindowEnabled(button)) {
+        std::printf("button %d is missing or disabled\n", id);
+        return 1;
+    }
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -108,6 +152,10 @@ int main(int argc, char** argv)
         return ServiceState(argv[2]);
     if (argc >= 3 && std::string(argv[1]) == "window")
         return ProgramWindow(argv[2], argc >= 4 ? std::atoi(argv[3]) : 30);
-    std::printf("usage: SETPROBE service NAME | window PROGRAM [SECONDS]\n");
+    if (argc >= 3 && std::string(argv[1]) == "find")
+        return FindTitled(argv[2]) ? 0 : 1;
+    if (argc >= 4 && std::string(argv[1]) == "click")
+        return ClickButton(argv[2], std::atoi(argv[3]));
+    std::printf("usage: SETPROBE service NAME | window PROGRAM [SECONDS] | click TITLE ID\n");
     return 2;
 }
