@@ -190,6 +190,9 @@ Section "-Registration" SecRegister
     CreateShortCut "$SMPROGRAMS\Vexomar\Vexomar Administration.lnk" "$INSTDIR\VXMGR.EXE" "" "$INSTDIR\VXMGR.EXE" 0
   ${EndIf}
   CreateShortCut "$SMPROGRAMS\Vexomar\Uninstall Vexomar.lnk" "$INSTDIR\UNINSTAL.EXE"
+  ; The messenger shows broadcast alerts where the system has no message service of its own.
+  CreateDirectory "$SMSTARTUP"
+  CreateShortCut "$SMSTARTUP\Vexomar Messenger.lnk" "$INSTDIR\VXMSGR.EXE"
 
   WriteUninstaller "$INSTDIR\UNINSTAL.EXE"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -277,6 +280,10 @@ Function .onInit
 FunctionEnd
 
 Function StopRunningCopy
+  ${If} ${FileExists} "$INSTDIR\VXMSGR.EXE"
+    nsExec::ExecToLog '"$INSTDIR\VXMSGR.EXE" /stop'
+    Pop $0
+  ${EndIf}
   ${If} ${FileExists} "$INSTDIR\ALERTSVC.EXE"
     nsExec::ExecToLog '"$INSTDIR\ALERTSVC.EXE" /stop'
     Pop $0
@@ -297,6 +304,10 @@ FunctionEnd
 
 Section "Uninstall"
   SetShellVarContext all
+  ${If} ${FileExists} "$INSTDIR\VXMSGR.EXE"
+    nsExec::ExecToLog '"$INSTDIR\VXMSGR.EXE" /stop'
+    Pop $0
+  ${EndIf}
   ${If} ${FileExists} "$INSTDIR\VXMFLTCT.EXE"
     DetailPrint "Unloading the filter driver"
     nsExec::ExecToLog '"$INSTDIR\VXMFLTCT.EXE" /uninstall'
@@ -321,6 +332,7 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Vexomar\Alert Manager.lnk"
   Delete "$SMPROGRAMS\Vexomar\Vexomar Administration.lnk"
   Delete "$SMPROGRAMS\Vexomar\Uninstall Vexomar.lnk"
+  Delete "$SMSTARTUP\Vexomar Messenger.lnk"
   RMDir "$SMPROGRAMS\Vexomar"
 
   ; Registrations. The data locations stay, so that a later install finds the data again.

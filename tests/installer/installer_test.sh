@@ -62,6 +62,8 @@ expect_service "VxmFilter" running
 links="$(find "$WINEPREFIX/drive_c" -path '*Programs/Vexomar/*.lnk' -printf '%f\n' 2>/dev/null | sort | tr '\n' ',')"
 [[ "$links" == "Alert Manager.lnk,Uninstall Vexomar.lnk,Vexomar Administration.lnk," ]] \
     && pass "shortcuts $links" || fail "shortcuts are '$links'"
+[[ -n "$(find "$WINEPREFIX/drive_c" -ipath '*Startup/Vexomar Messenger.lnk' 2>/dev/null)" ]] \
+    && pass "the messenger starts with each logon" || fail "no Startup shortcut for the messenger"
 for program in ORVANE.EXE VXMGR.EXE; do
     shown="$(wine "$work/SETPROBE.EXE" window "C:\\Vexomar\\$program" 60 2>/dev/null | tr -d '\r')"
     [[ "$shown" == window:* ]] && pass "$program shows '$shown'" || fail "$program: $shown"
@@ -97,7 +99,8 @@ expect_no_key 'HKLM\System\CurrentControlSet\Services\VexomarNet'
 expect_value 'HKLM\SOFTWARE\Morwick\Vexomar\CurrentVersion' InstallPath ''
 order="$(reg_value 'HKLM\System\CurrentControlSet\Control\NetworkProvider\Order' ProviderOrder)"
 [[ ",$order," != *,VexomarNet,* ]] && pass "provider order '$order'" || fail "provider order still '$order'"
-[[ -z "$(find "$WINEPREFIX/drive_c" -path '*Programs/Vexomar*' 2>/dev/null)" ]] && pass "no shortcut left" || fail "shortcuts left"
+[[ -z "$(find "$WINEPREFIX/drive_c" -path '*Programs/Vexomar*' -o -name 'Vexomar Messenger.lnk' 2>/dev/null)" ]] \
+    && pass "no shortcut left" || fail "shortcuts left"
 # Windows names ignore case: C:\Morwick and C:\MORWICK are one folder.
 for kept in 'MORWICK/ALERT' 'MORWICK/PostOffice' 'Vexomar/DB/IN000001.REC' 'Vexomar/MASTER.DB'; do
     [[ -n "$(find "$WINEPREFIX/drive_c" -ipath "$WINEPREFIX/drive_c/$kept" 2>/dev/null)" ]] \
