@@ -16,6 +16,13 @@ namespace {
 
 constexpr NotifyMethod kMethod = NotifyMethod::TroubleTicket;
 
+// " (error N)" when the call left an error number, else nothing: a bare 0 would only mislead.
+std::string ErrorSuffix()
+{
+    const DWORD error = GetLastError();
+    return error ? " (error " + std::to_string(error) + ")" : std::string();
+}
+
 // Company and location where the Alert Manager's registry calls keep them: this computer's
 // registry, or ALERT.INI in a site server's Alert home.
 std::string UserString(const DeliveredAlert& alert, const char* value)
@@ -71,7 +78,7 @@ std::string Print(const std::string& printer, const std::vector<std::string>& li
 {
     HDC dc = CreateDCA(nullptr, printer.c_str(), nullptr, nullptr);
     if (!dc)
-        return "the print queue cannot be opened (error " + std::to_string(GetLastError()) + ")";
+        return "the print queue cannot be opened" + ErrorSuffix();
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     HFONT font = CreateFontA(-MulDiv(11, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier");
@@ -84,7 +91,7 @@ std::string Print(const std::string& printer, const std::vector<std::string>& li
     DOCINFOA document = {sizeof document, "Trouble Ticket", nullptr, nullptr, 0};
     std::string why;
     if (StartDocA(dc, &document) <= 0) {
-        why = "the print job could not be started (error " + std::to_string(GetLastError()) + ")";
+        why = "the print job could not be started" + ErrorSuffix();
     } else {
         bool ok = StartPage(dc) > 0;
         int y = margin;
@@ -104,7 +111,7 @@ std::string Print(const std::string& printer, const std::vector<std::string>& li
             why.clear();
         } else {
             AbortDoc(dc);
-            why = "the print job failed (error " + std::to_string(GetLastError()) + ")";
+            why = "the print job failed" + ErrorSuffix();
         }
     }
     SelectObject(dc, old);

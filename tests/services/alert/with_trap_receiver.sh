@@ -11,15 +11,11 @@ if [[ ! -x "$receiver" ]]; then
 fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cat >"$work/snmptrapd.conf" <<'CONF'
-disableAuthorization yes
-format1 TRAP enterprise=%N generic=%w specific=%q security=%P vars=%V~%v\n
-CONF
 # An unprivileged port of its own for each run, so that parallel runs never meet.
 for attempt in 1 2 3 4 5; do
     port=$((20000 + (RANDOM % 20000)))
     : >"$work/traps.log"
-    MIBS= MIBDIRS="$work" "$receiver" -f -n -On -C -c "$work/snmptrapd.conf" -Lf "$work/traps.log" \
+    MIBS= MIBDIRS="$work" "$receiver" -f -n -On -C -c "$root/tools/trap-receiver.conf" -Lf "$work/traps.log" \
         "udp:127.0.0.1:$port" </dev/null >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 50); do
