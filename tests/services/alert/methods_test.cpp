@@ -2,7 +2,6 @@
 // of the test's own, delivering through the real stand-ins: the mail client into the post
 // office, a trap to Debian's trap receiver, a print job into a queue's spool folder.
 #include <windows.h>
-#include <winspool.h>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +22,7 @@
 #include "registry_value.h"
 #include "scratch_alert_home.h"
 #include "snmp_record.h"
+#include "spool_printer.h"
 #include "ticket_record.h"
 
 namespace {
@@ -296,73 +296,11 @@ std::string ShownText(const std::string& ps)
     return shown;
 }
 
-const char kQueuePrinter[] = "TICKETQ on LYRA (delivery test)";
-const char kQueuePort[] = "VXMTEST-TICKETQ:";
-const char kSpooler[] = "Software\\Wine\\Printing\\Spooler";
-const char kPorts[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
-
 class TicketDelivery : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        RemovePrinter();
-        m_spool = m_home.File("SPOOL");
-        CreateDirectoryA(m_spool.c_str(), nullptr);
-        using UnixName = char*(CDECL*)(LPCWSTR);
-        const auto unixName = reinterpret_cast<UnixName>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-        ASSERT_NE(unixName, nullptr);
-        const std::wstring wide(m_spool.begin(), m_spool.end());
-        char* unixSpool = unixName(wide.c_str());
-        ASSERT_NE(unixSpool, nullptr);
-        SetString(HKEY_CURRENT_USER, kSpooler, kQueuePort, std::string("|cat >'") + unixSpool + "/JOB-$$.PS'");
-        HeapFree(GetProcessHeap(), 0, unixSpool);
-        SetString(HKEY_LOCAL_MACHINE, kPorts, kQueuePort, "");
-        PRINTER_INFO_2A info = {};
-        info.pPrinterName = const_cast<char*>(kQueuePrinter);
-        info.pPortName = const_cast<char*>(kQueuePort);
-        info.pDriverName = const_cast<char*>("Wine PostScript Driver");
-        info.pPrintProcessor = const_cast<char*>("WinPrint");
-        info.pDatatype = const_cast<char*>("RAW");
-        info.pLocation = const_cast<char*>("\\\\LYRA\\TICKETQ");
-        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-        HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-        ASSERT_NE(printer, nullptr) << "the PostScript driver must be installed (tools/prefix): " << GetLastError();
-        ClosePrinter(printer);
-    }
-    void TearDown() override { RemovePrinter(); }
+    void SetUp() override { ASSERT_EQ("", m_queue.Error()); }
 
-    static void RemovePrinter()
-    {
-        HANDLE printer = nullptr;
-        PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-        if (OpenPrinterA(const_cast<char*>(kQueuePrinter), &printer, &access)) {
-            DeletePrinter(printer);
-            ClosePrinter(printer);
-        }
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kSpooler, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, kQueuePort);
-            RegCloseKey(key);
-        }
-    }
-
-    // The PostScript of the one job in the spool folder, once it is whole.
-    std::string Printed()
-    {
-        for (int wait = 0; wait < 100; ++wait) {
-            WIN32_FIND_DATAA found = {};
-            HANDLE search = FindFirstFileA((m_spool + "\\JOB-*.PS").c_str(), &found);
-            if (search != INVALID_HANDLE_VALUE) {
-                FindClose(search);
-                const std::string text = ScratchAlertHome::ReadText(m_spool + "\\" + found.cFileName);
-                if (text.find("%%EOF") != std::string::npos)
-                    return text;
-            }
-            Sleep(50);
-        }
-        return "";
-    }
+    std::string Printed() { return m_queue.TakeJob(); }
 
     static std::vector<std::uint8_t> Queue(const std::string& path)
     {
@@ -373,7 +311,7 @@ protected:
     }
 
     ScratchAlertHome m_home {"ticket"};
-    std::string m_spool;
+    SpoolPrinter m_queue {"TICKETQ on LYRA (delivery test)", "VXMTEST-TICKETQ:", "\\\\LYRA\\TICKETQ", m_home.File("SPOOL")};
 };
 
 TEST_F(TicketDelivery, TheTicketIsOnePostScriptPageWithEveryFact)
