@@ -96,11 +96,13 @@ void AlertService::Run()
     AlertRecorder recorder(&dispatcher);
     AlertPipeServer pipe([&recorder](const AlertMessage& message) { return recorder.Record(message); });
     m_dispatcher = &dispatcher;
-    dispatcher.Start();
     m_pipe = &pipe;
     if (!m_stopEvent || !pipe.Start()) {
         Report(SERVICE_STOPPED, GetLastError() ? GetLastError() : ERROR_GEN_FAILURE);
     } else {
+        // Only the instance that owns the pipe takes up the journals: another one, refused the
+        // pipe, would deliver the same alerts a second time.
+        dispatcher.Start();
         Report(SERVICE_RUNNING);
         WaitForSingleObject(m_stopEvent, INFINITE);
         pipe.Stop();
