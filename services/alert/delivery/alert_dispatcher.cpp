@@ -23,15 +23,17 @@ const char* AlertDispatcher::FolderOf(NotifyMethod method)
     return kFolders[static_cast<std::size_t>(method)];
 }
 
-AlertDispatcher::AlertDispatcher(const std::string& journalRoot, Methods methods, WorkerContext::LogSink sink)
+AlertDispatcher::AlertDispatcher(
+    const std::string& journalRoot, Methods methods, WorkerContext::LogSink sink, std::size_t queueLimit)
     : m_sink(sink ? std::move(sink) : WorkerContext::LogSink(AppendLine)),
-      m_arrived(CreateEventA(nullptr, FALSE, FALSE, nullptr))
+      m_arrived(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_queueLimit(queueLimit)
 {
     for (const NotifyMethodInfo& info : kNotifyMethods) {
         const std::size_t i = static_cast<std::size_t>(info.method);
         m_journals[i] =
             std::make_unique<DeliveryJournal>(journalRoot.empty() ? "" : journalRoot + "\\" + FolderOf(info.method));
-        m_workers[i] = std::make_unique<MethodWorker>(info.method, methods[i], *m_journals[i], m_control, m_sink);
+        m_workers[i] =
+            std::make_unique<MethodWorker>(info.method, methods[i], *m_journals[i], m_control, m_sink, queueLimit);
     }
 }
 
@@ -144,7 +146,7 @@ void AlertDispatcher::Distribute(const RecordedAlert& recorded)
             m_journals[i]->Finish(entry.alert.id);
             WorkerContext context(m_control, entry, m_sink);
             context.Log(info.method, "every recipient",
-                "not delivered: " + std::to_string(MethodWorker::kQueueLimit) + " alerts are waiting already");
+                "not delivered: " + std::to_string(m_queueLimit) + " alerts are waiting already");
         } else if (!saved) {
             WorkerContext context(m_control, entry, m_sink);
             context.Log(info.method, "every recipient",

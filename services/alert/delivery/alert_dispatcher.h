@@ -27,7 +27,7 @@ public:
 
     // An empty root keeps no journal (deliveries are then lost with a stop).
     explicit AlertDispatcher(const std::string& journalRoot, Methods methods = StandardMethods(),
-        WorkerContext::LogSink sink = nullptr);
+        WorkerContext::LogSink sink = nullptr, std::size_t queueLimit = MethodWorker::kQueueLimit);
     ~AlertDispatcher();
     AlertDispatcher(const AlertDispatcher&) = delete;
     AlertDispatcher& operator=(const AlertDispatcher&) = delete;
@@ -55,5 +55,6 @@ private:
     bool m_distributing = false;
     HANDLE m_arrived = nullptr;
     std::thread m_intakeThread;
+    std::size_t m_queueLimit;
     bool m_stopped = false;
 };

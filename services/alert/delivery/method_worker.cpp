@@ -1,9 +1,9 @@
 #include "method_worker.h"
 
 MethodWorker::MethodWorker(NotifyMethod method, DeliveryFunction deliver, DeliveryJournal& journal,
-    const DeliveryControl& control, WorkerContext::LogSink sink)
+    const DeliveryControl& control, WorkerContext::LogSink sink, std::size_t queueLimit)
     : m_method(method), m_deliver(deliver), m_journal(journal), m_control(control), m_sink(std::move(sink)),
-      m_work(CreateEventA(nullptr, FALSE, FALSE, nullptr))
+      m_queueLimit(queueLimit), m_work(CreateEventA(nullptr, FALSE, FALSE, nullptr))
 {
 }
 
@@ -24,7 +24,7 @@ bool MethodWorker::Push(PendingDelivery entry)
 {
     {
         std::lock_guard<std::mutex> hold(m_lock);
-        if (m_queue.size() >= kQueueLimit)
+        if (m_queue.size() >= m_queueLimit)
             return false;
         m_queue.push_back(std::move(entry));
     }

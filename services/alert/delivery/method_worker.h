@@ -18,12 +18,12 @@ using DeliveryFunction = void (*)(const DeliveredAlert&, const ApplicationSettin
 
 class MethodWorker {
 public:
-    // Alerts waiting beyond this are refused and logged: a method that cannot keep up never
+    // Alerts waiting beyond the limit are refused and logged: a method that cannot keep up never
     // grows the journal without bound.
     static constexpr std::size_t kQueueLimit = 500;
 
     MethodWorker(NotifyMethod method, DeliveryFunction deliver, DeliveryJournal& journal,
-        const DeliveryControl& control, WorkerContext::LogSink sink);
+        const DeliveryControl& control, WorkerContext::LogSink sink, std::size_t queueLimit = kQueueLimit);
     ~MethodWorker();
     MethodWorker(const MethodWorker&) = delete;
     MethodWorker& operator=(const MethodWorker&) = delete;
@@ -48,6 +48,7 @@ private:
     WorkerContext::LogSink m_sink;
     std::mutex m_lock;
     std::deque<PendingDelivery> m_queue;
+    std::size_t m_queueLimit;
     bool m_busy = false;
     HANDLE m_work = nullptr;
     std::thread m_thread;

@@ -236,6 +236,28 @@ TEST_F(DispatcherTest, AMethodThatReportsNothingIsLoggedAndNotAskedAgain)
         m_log.Lines());
 }
 
+TEST_F(DispatcherTest, AFullQueueRefusesTheAlertForThatMethodOnlyAndSaysSo)
+{
+    g_hang = true;
+    ApplicationSettings settings;
+    SetList(settings, NotifyMethod::Pager, {TextRecord(NotifyMethod::Pager, "modem")});
+    SetList(settings, NotifyMethod::Snmp, {TextRecord(NotifyMethod::Snmp, "mon")});
+    AlertDispatcher::Methods methods = AllRecording();
+    methods[static_cast<std::size_t>(NotifyMethod::Pager)] = Hanging<NotifyMethod::Pager>;
+    AlertDispatcher dispatcher(m_root, methods, m_log.Sink(), 2);
+    dispatcher.Start();
+    dispatcher.Enqueue(Recorded("B1", settings, "AL000001.EVT"));
+    while (Calls().empty())
+        Sleep(10);  // B1 is being delivered; B2 and B3 fill the queue
+    for (const char* id : {"B2", "B3", "B4"})
+        dispatcher.Enqueue(Recorded(id, settings, std::string("AL00000") + id[1] + ".EVT"));
+    ASSERT_TRUE(m_log.WaitFor("(AL000004.EVT) by pager to every recipient: not delivered: 2 alerts are waiting already"));
+    ASSERT_TRUE(m_log.WaitFor("(AL000004.EVT) by SNMP to mon: delivered"));
+    EXPECT_FALSE(FileExists(m_root + "\\PAGER\\B4.DLV"));
+    EXPECT_TRUE(FileExists(m_root + "\\PAGER\\B3.DLV"));
+    dispatcher.Stop();
+}
+
 TEST(PendingDeliveryTest, AnEntryReadsBackAsWrittenAndAnythingElseIsRefused)
 {
     ApplicationSettings settings;
