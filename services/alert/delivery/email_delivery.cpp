@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -118,8 +119,11 @@ void DeliverEMail(const DeliveredAlert& alert, const ApplicationSettings& settin
 
     MailRecord mail;
     std::memcpy(&mail, settings.settings.data() + kMailRecordAt, sizeof mail);
-    // The page keeps the password scrambled; its last byte is the field's terminator.
-    ScrambleMailPassword(reinterpret_cast<std::uint8_t*>(mail.password), reinterpret_cast<const std::uint8_t*>(mail.password));
+    // The page keeps the password scrambled, but a field never written is all zeros, which is
+    // the empty password as the page reads it too; the last byte is the field's terminator.
+    auto* password = reinterpret_cast<std::uint8_t*>(mail.password);
+    if (std::any_of(password, password + kScrambledPasswordSize, [](std::uint8_t b) { return b != 0; }))
+        ScrambleMailPassword(password, password);
     mail.password[sizeof mail.password - 1] = '\0';
     MailAttachments attachments;
     std::memcpy(&attachments, settings.settings.data() + kAttachmentsAt, sizeof attachments);

@@ -2,6 +2,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -97,6 +98,10 @@ void DeliverSnmp(const DeliveredAlert& alert, const ApplicationSettings& setting
         }
         if (record.transport != snmp_record::kViaIp) {
             context.Log(kMethod, recipient, "not delivered: the record names neither IP nor IPX");
+            continue;
+        }
+        if (std::all_of(record.ipAddress, record.ipAddress + 4, [](std::uint8_t b) { return b == 0; })) {
+            context.Log(kMethod, recipient, "not delivered: the manager has no IP address");
             continue;
         }
         const std::string why = SendTrap(alert, record);

@@ -102,8 +102,12 @@ protected:
         MailRecord mail = {};
         mail.returnReceipt = receipt ? 1 : 0;
         mail_record::SetText(mail.mailbox, "alerts");
-        mail_record::SetText(mail.password, password);
-        ScrambleMailPassword(reinterpret_cast<std::uint8_t*>(mail.password), reinterpret_cast<std::uint8_t*>(mail.password));
+        // As the page stores it: scrambled, or all zeros when the field was never written.
+        if (password != kNeverWritten) {
+            mail_record::SetText(mail.password, password);
+            ScrambleMailPassword(
+                reinterpret_cast<std::uint8_t*>(mail.password), reinterpret_cast<std::uint8_t*>(mail.password));
+        }
         mail_record::SetText(mail.subject, "Alert from the file server");
         std::memcpy(settings.settings.data() + 464, &mail, sizeof mail);
         MailAttachments files = {};
@@ -130,6 +134,7 @@ protected:
         return box;
     }
 
+    static constexpr const char* kNeverWritten = "(never written)";
     static std::optional<std::string> s_previousOffice;
     ScratchAlertHome m_home {"mail"};
     std::string m_office;
@@ -175,6 +180,19 @@ TEST_F(EMailDelivery, WithoutReturnReceiptNoReceiptIsAskedFor)
     std::optional<postoffice::Mailbox> box = Load("bob");
     ASSERT_TRUE(box && box->Count() == 1);
     EXPECT_FALSE(box->HasField(0, "Disposition-Notification-To"));
+}
+
+TEST_F(EMailDelivery, APasswordFieldNeverWrittenSignsInWithTheEmptyPassword)
+{
+    ASSERT_TRUE(postoffice::PostOffice(m_office).CreateMailbox("open", "Open Box", ""));
+    ApplicationSettings settings = Settings(kNeverWritten, {}, {{"bob", 1}});
+    MailRecord mail;
+    std::memcpy(&mail, settings.settings.data() + 464, sizeof mail);
+    mail_record::SetText(mail.mailbox, "open");
+    std::memcpy(settings.settings.data() + 464, &mail, sizeof mail);
+    RecordingContext context;
+    DeliverEMail(Alert(), settings, context);
+    EXPECT_EQ("bob: delivered\n", Outcomes(context));
 }
 
 TEST_F(EMailDelivery, RefusedPasswordAndUnknownRecipientAreLoggedForEveryRecipientAtOnce)
@@ -249,11 +267,13 @@ TEST(SnmpDelivery, TheTrapReceiverDecodesEnterprisePriorityAndText)
     const std::size_t before = ReceivedTraps(0).size();
     ApplicationSettings settings;
     SetList(settings, NotifyMethod::Snmp,
-        {Manager("monitor", {127, 0, 0, 1}, TrapPort()), Manager("old", {0, 0, 0, 0}, 0, snmp_record::kViaIpx)});
+        {Manager("monitor", {127, 0, 0, 1}, TrapPort()), Manager("old", {0, 0, 0, 0}, 0, snmp_record::kViaIpx),
+            Manager("blank", {0, 0, 0, 0}, 0)});
     RecordingContext context;
     DeliverSnmp(Alert("Virus found in GAME.EXE"), settings, context);
     EXPECT_EQ("manager monitor at 127.0.0.1:" + std::to_string(TrapPort()) +
-            ": trap sent\nmanager old via IPX: not delivered: IPX is not reachable from this server\n",
+            ": trap sent\nmanager old via IPX: not delivered: IPX is not reachable from this server\n"
+            "manager blank at 0.0.0.0:162: not delivered: the manager has no IP address\n",
         Outcomes(context));
     const std::vector<std::string> traps = ReceivedTraps(before + 1);
     ASSERT_EQ(before + 1, traps.size());
