@@ -1,5 +1,8 @@
-// Event log: one report on each recipient machine's application event log.
+// Event log: one report on the application event log of each recipient machine, and of every
+// server of a recipient domain.
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "alert_delivery.h"
 #include "alert_home.h"
@@ -48,6 +51,46 @@ std::string MachineArgument(const std::string& stored)
     return AlertHome::IsLocalName(stored.c_str()) ? std::string() : stored;
 }
 
+// Reports on one machine ("\\NAME"), tried twice; empty when written, else why not. `stopped` is
+// set when the stop cut the retry short.
+std::string ReportOn(EventLogSink& sink, const std::string& machine, const DeliveredAlert& alert,
+    const std::string& text, DeliveryContext& context, bool& stopped)
+{
+    std::string why;
+    for (int attempt = 1; attempt <= delivery_waits::kEventLogAttempts; ++attempt) {
+        HANDLE log = sink.Open(MachineArgument(machine), kServiceName);
+        if (!log) {
+            why = "the event log cannot be opened (error " + std::to_string(GetLastError()) + ")";
+        } else {
+            why = sink.Report(log, TypeOf(alert.priority), EventOf(alert.priority), text)
+                ? ""
+                : "the event was not written (error " + std::to_string(GetLastError()) + ")";
+            sink.Close(log);
+        }
+        if (why.empty() || attempt == delivery_waits::kEventLogAttempts)
+            break;
+        if (!context.Wait(delivery_waits::kEventLogRetryMs)) {
+            stopped = true;
+            return "the service stopped before the report was tried again";
+        }
+    }
+    return why;
+}
+
+// The machines of a domain recipient ("SALES*"): the servers the site description puts in it.
+std::vector<std::string> MachinesOf(const std::string& domain)
+{
+    std::vector<std::string> machines;
+    const std::optional<SiteDescription> site = ReadSiteDescription();
+    if (!site)
+        return machines;
+    for (const SiteServer& server : site->Servers()) {
+        if (SameComputerName(server.domain, domain))
+            machines.push_back("\\\\" + server.name);
+    }
+    return machines;
+}
+
 }  // namespace
 
 EventLogSink& SystemEventLog()
@@ -73,28 +116,22 @@ void DeliverEventLog(const DeliveredAlert& alert, const ApplicationSettings& set
         EventLogRecord record;
         std::memcpy(&record, list.data() + at, sizeof record);
         const std::string name = broadcast_record::StoredName(record);
-        if (!broadcast_record::IsMachineName(name)) {
-            context.Log(kMethod, name, "not delivered: an event log belongs to a machine, not to a domain");
+        const bool domain = !broadcast_record::IsMachineName(name);
+        const std::vector<std::string> machines =
+            domain ? MachinesOf(broadcast_record::DisplayName(record)) : std::vector<std::string> {name};
+        if (machines.empty()) {
+            context.Log(kMethod, name, "not delivered: the site description lists no server of this domain");
             continue;
         }
-        std::string why;
-        for (int attempt = 1; attempt <= delivery_waits::kEventLogAttempts; ++attempt) {
-            HANDLE log = sink.Open(MachineArgument(name), kServiceName);
-            if (!log) {
-                why = "the event log cannot be opened (error " + std::to_string(GetLastError()) + ")";
-            } else {
-                why = sink.Report(log, TypeOf(alert.priority), EventOf(alert.priority), text)
-                    ? ""
-                    : "the event was not written (error " + std::to_string(GetLastError()) + ")";
-                sink.Close(log);
-            }
-            if (why.empty() || attempt == delivery_waits::kEventLogAttempts)
-                break;
-            if (!context.Wait(delivery_waits::kEventLogRetryMs)) {
-                context.Log(kMethod, name, "not delivered: the service stopped before the report was tried again");
+        for (const std::string& machine : machines) {
+            if (context.Stopping())
                 return;
-            }
+            const std::string recipient = domain ? name + " (" + machine + ")" : machine;
+            bool stopped = false;
+            const std::string why = ReportOn(sink, machine, alert, text, context, stopped);
+            context.Log(kMethod, recipient, why.empty() ? "reported" : "not delivered: " + why);
+            if (stopped)
+                return;
         }
-        context.Log(kMethod, name, why.empty() ? "reported" : "not delivered: " + why);
     }
 }

@@ -398,8 +398,10 @@ public:
     int closed = 0;
 };
 
-TEST(EventLogDelivery, EachMachineGetsOneReportOfTheAlertsTypeThroughTheSeam)
+TEST(EventLogDelivery, EachMachineAndEveryServerOfADomainGetsOneReportOfTheAlertsType)
 {
+    ScratchAlertHome home("eventlog");
+    home.UseSite("[SALES]\r\nALPHA=C:\\SITE\\ALPHA\r\nBETA=C:\\SITE\\BETA\r\n[RESEARCH]\r\nGAMMA=C:\\SITE\\GAMMA\r\n");
     RecordingEventLog log;
     UseEventLogSink(&log);
     char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
@@ -408,20 +410,22 @@ TEST(EventLogDelivery, EachMachineGetsOneReportOfTheAlertsTypeThroughTheSeam)
     ApplicationSettings settings;
     SetList(settings, NotifyMethod::EventLog,
         {TextRecord(NotifyMethod::EventLog, "\\\\PC1"), TextRecord(NotifyMethod::EventLog, std::string("\\\\") + computer),
-            TextRecord(NotifyMethod::EventLog, "SALES*")});
+            TextRecord(NotifyMethod::EventLog, "sales*"), TextRecord(NotifyMethod::EventLog, "NOWHERE*")});
     RecordingContext context;
     DeliveredAlert alert = Alert("Scan finished");
     alert.priority = 2;
     DeliverEventLog(alert, settings, context);
     UseEventLogSink(nullptr);
 
-    EXPECT_EQ(std::vector<std::string>({"\\\\PC1|Morwick Alert Notification Server", "|Morwick Alert Notification Server"}),
+    const std::string source = "|Morwick Alert Notification Server";
+    EXPECT_EQ(std::vector<std::string>({"\\\\PC1" + source, source, "\\\\ALPHA" + source, "\\\\BETA" + source}),
         log.opened);
     const std::string report = std::to_string(EVENTLOG_WARNING_TYPE) + "|1002|Warning alert of VEXOMAR on ALPHA: Scan finished";
-    EXPECT_EQ(std::vector<std::string>({report, report}), log.reports);
-    EXPECT_EQ(2, log.closed);
+    EXPECT_EQ(std::vector<std::string>(4, report), log.reports);
+    EXPECT_EQ(4, log.closed);
     EXPECT_EQ("\\\\PC1: reported\n\\\\" + std::string(computer) +
-            ": reported\nSALES*: not delivered: an event log belongs to a machine, not to a domain\n",
+            ": reported\nsales* (\\\\ALPHA): reported\nsales* (\\\\BETA): reported\n"
+            "NOWHERE*: not delivered: the site description lists no server of this domain\n",
         Outcomes(context));
 }
 
