@@ -60,6 +60,22 @@ AlertDispatcher::Methods AllRecording()
         Recording<NotifyMethod::Snmp>, Recording<NotifyMethod::TroubleTicket>, Recording<NotifyMethod::EventLog>};
 }
 
+// A pager that hangs and an SNMP manager that answers.
+ApplicationSettings PagerAndSnmp()
+{
+    ApplicationSettings settings;
+    SetList(settings, NotifyMethod::Pager, {TextRecord(NotifyMethod::Pager, "modem")});
+    SetList(settings, NotifyMethod::Snmp, {TextRecord(NotifyMethod::Snmp, "mon")});
+    return settings;
+}
+
+AlertDispatcher::Methods WithHangingPager()
+{
+    AlertDispatcher::Methods methods = AllRecording();
+    methods[static_cast<std::size_t>(NotifyMethod::Pager)] = Hanging<NotifyMethod::Pager>;
+    return methods;
+}
+
 std::vector<std::string> Calls()
 {
     std::lock_guard<std::mutex> hold(g_lock);
@@ -116,11 +132,8 @@ TEST_F(DispatcherTest, EachEnabledMethodDeliversEveryRecipientOnceAndEMailAsOneM
 TEST_F(DispatcherTest, AHungMethodHoldsUpNoOtherAndAStopEndsItWithoutLosingTheAlert)
 {
     g_hang = true;
-    ApplicationSettings settings;
-    SetList(settings, NotifyMethod::Pager, {TextRecord(NotifyMethod::Pager, "modem")});
-    SetList(settings, NotifyMethod::Snmp, {TextRecord(NotifyMethod::Snmp, "mon")});
-    AlertDispatcher::Methods methods = AllRecording();
-    methods[static_cast<std::size_t>(NotifyMethod::Pager)] = Hanging<NotifyMethod::Pager>;
+    const ApplicationSettings settings = PagerAndSnmp();
+    const AlertDispatcher::Methods methods = WithHangingPager();
     {
         AlertDispatcher dispatcher(m_root, methods, m_log.Sink());
         dispatcher.Start();
@@ -177,9 +190,7 @@ TEST_F(DispatcherTest, PauseCutsADeliveryShortAndContinueTakesItUpAgain)
     g_hang = true;
     ApplicationSettings settings;
     SetList(settings, NotifyMethod::Pager, {TextRecord(NotifyMethod::Pager, "modem")});
-    AlertDispatcher::Methods methods = AllRecording();
-    methods[static_cast<std::size_t>(NotifyMethod::Pager)] = Hanging<NotifyMethod::Pager>;
-    AlertDispatcher dispatcher(m_root, methods, m_log.Sink());
+    AlertDispatcher dispatcher(m_root, WithHangingPager(), m_log.Sink());
     dispatcher.Start();
     dispatcher.Enqueue(Recorded("A4", settings));
     while (Calls().empty())
@@ -239,11 +250,8 @@ TEST_F(DispatcherTest, AMethodThatReportsNothingIsLoggedAndNotAskedAgain)
 TEST_F(DispatcherTest, AFullQueueRefusesTheAlertForThatMethodOnlyAndSaysSo)
 {
     g_hang = true;
-    ApplicationSettings settings;
-    SetList(settings, NotifyMethod::Pager, {TextRecord(NotifyMethod::Pager, "modem")});
-    SetList(settings, NotifyMethod::Snmp, {TextRecord(NotifyMethod::Snmp, "mon")});
-    AlertDispatcher::Methods methods = AllRecording();
-    methods[static_cast<std::size_t>(NotifyMethod::Pager)] = Hanging<NotifyMethod::Pager>;
+    const ApplicationSettings settings = PagerAndSnmp();
+    const AlertDispatcher::Methods methods = WithHangingPager();
     AlertDispatcher dispatcher(m_root, methods, m_log.Sink(), 2);
     dispatcher.Start();
     dispatcher.Enqueue(Recorded("B1", settings, "AL000001.EVT"));
