@@ -63,20 +63,11 @@ std::string DescribeRecipient(NotifyMethod method, const std::uint8_t* record)
     return "unknown method";
 }
 
-std::vector<std::string> DeliveryLogLines(
-    const CivilTime& when, const std::string& application, const ApplicationSettings& settings)
+std::string DeliveryLogLine(const CivilTime& when, const std::string& application, const std::string& eventFile,
+    NotifyMethod method, const std::string& recipient, const std::string& outcome)
 {
-    std::vector<std::string> lines;
-    for (const NotifyMethodInfo& info : kNotifyMethods) {
-        if (!settings.Enabled(info.method))
-            continue;
-        const auto& list = settings.recipients[static_cast<std::size_t>(info.method)];
-        for (std::size_t at = 0; at + info.recordSize <= list.size(); at += info.recordSize) {
-            lines.push_back(when.Stamp() + " " + application + " alert delivered by " +
-                DescribeRecipient(info.method, list.data() + at) + "\r\n");
-        }
-    }
-    return lines;
+    return when.Stamp() + " " + OneLine(application) + " alert (" + OneLine(eventFile) + ") by " + InfoOf(method).name +
+        " to " + OneLine(recipient) + ": " + OneLine(outcome) + "\r\n";
 }
 
 std::string EventFileText(const CivilTime& when, const AlertEvent& event)

@@ -27,10 +27,11 @@ std::string AlertLogLine(const CivilTime& when, const AlertEvent& event);
 // Who one recipient record names, e.g. "pager to J. Smith at 555-0100".
 std::string DescribeRecipient(NotifyMethod method, const std::uint8_t* record);
 
-// One line per recipient of every enabled method:
-// "MM/DD/YYYY hh:mm:ss VEXOMAR alert delivered by pager to J. Smith at 555-0100\r\n"
-std::vector<std::string> DeliveryLogLines(
-    const CivilTime& when, const std::string& application, const ApplicationSettings& settings);
+// One delivery or failure of one recipient, naming the alert's event file so that the line
+// can be matched with the alert's own line:
+// "MM/DD/YYYY hh:mm:ss VEXOMAR alert (AL000001.EVT) by pager to J. Smith at 555-0100: delivered\r\n"
+std::string DeliveryLogLine(const CivilTime& when, const std::string& application, const std::string& eventFile,
+    NotifyMethod method, const std::string& recipient, const std::string& outcome);
 
 // The event file's text, one "Name: value" line each, ending in CR LF.
 std::string EventFileText(const CivilTime& when, const AlertEvent& event);

@@ -84,6 +84,8 @@ std::string ComposeMessage(const OutgoingMail& mail)
         out += "CC: " + HeaderText(mail.cc, mail.charset) + "\r\n";
     out += "Subject: " + HeaderText(mail.subject, mail.charset) + "\r\n";
     out += "Date: " + FormatMailDate(mail.time) + "\r\n";
+    if (!mail.receiptTo.empty())
+        out += "Disposition-Notification-To: " + HeaderText(mail.receiptTo, mail.charset) + "\r\n";
     std::string seed =
         mail.from + "\n" + mail.to + "\n" + mail.subject + "\n" + mail.body + "\n" + std::to_string(mail.time);
     out += "Message-ID: <" + IdentityToHex(Digest128(seed)) + "@postoffice>\r\n";

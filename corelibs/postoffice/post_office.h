@@ -21,6 +21,8 @@ struct OutgoingMail {
     std::string body;  // lines ended by "\n" or "\r\n"
     std::string charset = "windows-1252";  // the set the texts are written in
     std::int64_t time = 0;
+    // Where the recipient's mail program sends its read receipt; no receipt is asked for when empty.
+    std::string receiptTo;
 };
 
 // A complete message for new mail: header fields (non-ASCII texts as encoded words), a

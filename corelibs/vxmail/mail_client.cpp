@@ -177,6 +177,8 @@ ULONG MailClient::Send(LHANDLE session, const MapiMessage& message)
     mail.body = Text(message.lpszNoteText);
     mail.charset = CodePageCharset();
     mail.time = static_cast<std::int64_t>(std::time(nullptr));
+    if (message.flFlags & MAPI_RECEIPT_REQUESTED)
+        mail.receiptTo = mail.from;
     std::string text = postoffice::ComposeMessage(mail);
 
     for (ULONG i = 0; i < message.nFileCount; ++i) {

@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "mail_password.h"
+
 namespace {
 
-// The program's own table for the mail password. Changing it makes every stored password unreadable.
-constexpr char kScrambleTable[] = "q7Vr#Kd2xN!m8Lp4@Wz6Hs%j3Tf9^Bc5Yg&1Qe*0Ru+Xa-Dn";
-static_assert(sizeof kScrambleTable == kScrambleTableSize + 1);
+// The program's own table for the mail password, shared with the Alert Service. Changing it
+// makes every stored password unreadable.
+static_assert(sizeof kMailPasswordTable == kScrambleTableSize + 1);
 
 const char* OrEmpty(const char* text)
 {
@@ -32,7 +34,7 @@ CAlertSettings::CAlertSettings(AlertCore& core, const char* server, const char* 
     : m_core(core), m_server(server), m_application(OrEmpty(application))
 {
     Zero(m_record);
-    std::memcpy(m_record.scrambleTable, kScrambleTable, kScrambleTableSize);
+    std::memcpy(m_record.scrambleTable, kMailPasswordTable, kScrambleTableSize);
     // Names listed by the core may be longer than the record's field: the field keeps what fits,
     // the calls use m_application.
     const std::size_t kept = std::min(m_application.size(), kApplicationFieldSize - 1);

@@ -4,9 +4,12 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <ctime>
 
 #include "activity_log.h"
+#include "alert_dispatcher.h"
+#include "alert_log_file.h"
 #include "alert_home.h"
 #include "application_name.h"
 #include "atomic_file.h"
@@ -15,31 +18,16 @@
 
 namespace {
 
-CivilTime LocalNow()
+// Unique per recorded alert, also across restarts: the recording time in 100-nanosecond units
+// (fixed-width hex, so that names sort by time) and the record's slot.
+std::string AlertId(std::uint32_t slot)
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    CivilTime t;
-    t.year = now.wYear;
-    t.month = now.wMonth;
-    t.day = now.wDay;
-    t.hour = now.wHour;
-    t.minute = now.wMinute;
-    t.second = now.wSecond;
-    return t;
-}
-
-// Appends in one write, sharing the file with readers and with the Alert Manager's truncation.
-bool AppendToLog(const std::string& path, const std::string& text)
-{
-    HANDLE log = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(log, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(log);
-    return ok && written == text.size();
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    char id[32];
+    std::snprintf(id, sizeof id, "%08lX%08lX-%06u", static_cast<unsigned long>(now.dwHighDateTime),
+        static_cast<unsigned long>(now.dwLowDateTime), static_cast<unsigned>(slot % 1000000));
+    return id;
 }
 
 }  // namespace
@@ -66,7 +54,8 @@ std::uint32_t AlertRecorder::Record(const AlertMessage& message)
     event.type = message.type;
     event.count = message.count;
     event.server = message.server.empty() ? AlertHome::LocalComputerName() : message.server;
-    const CivilTime now = LocalNow();
+    const CivilTime now = LocalCivilTime();
+    std::string id;
 
     {
         Win32TableFile file(home->TablePath(), Win32TableFile::Mode::Write);
@@ -77,6 +66,7 @@ std::uint32_t AlertRecorder::Record(const AlertMessage& message)
         if (!slot)
             return kAlertNotRecorded;
         event.record.eventFile = EventFileName(*slot);
+        id = AlertId(*slot);
         const std::string text = EventFileText(now, event);
         if (!ReplaceFileContents(home->eventLogDirectory + "\\" + event.record.eventFile,
                 std::vector<std::uint8_t>(text.begin(), text.end())))
@@ -91,12 +81,23 @@ std::uint32_t AlertRecorder::Record(const AlertMessage& message)
     const bool own = repository.HasOwnSettings(*application);
     const std::optional<ApplicationSettings> settings = repository.Load(own ? *application : kAlertApplication);
     std::string lines = AlertLogLine(now, event);
-    if (settings) {
-        for (const std::string& line : DeliveryLogLines(now, *application, *settings))
-            lines += line;
-    } else {
+    if (!settings)
         lines += now.Stamp() + " " + *application + " alert not delivered: its settings cannot be read\r\n";
+    AppendToAlertLog(home->LogPath(), lines);
+    if (settings && m_dispatcher) {
+        RecordedAlert recorded;
+        recorded.alert.id = id;
+        recorded.alert.application = *application;
+        recorded.alert.text = message.text;
+        recorded.alert.code = message.code;
+        recorded.alert.server = event.server;
+        recorded.alert.priority = event.record.priority;
+        recorded.alert.time = now;
+        recorded.alert.homeDirectory = home->home;
+        recorded.eventFile = event.record.eventFile;
+        recorded.logPath = home->LogPath();
+        recorded.settings = *settings;
+        m_dispatcher->Enqueue(std::move(recorded));
     }
-    AppendToLog(home->LogPath(), lines);
     return kAlertDelivered;
 }

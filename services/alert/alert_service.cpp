@@ -1,6 +1,7 @@
 // Service entry, control handling and the truthful status reports of the Alert Service.
 #include "alert_service.h"
 
+#include "alert_dispatcher.h"
 #include "alert_home.h"
 #include "alert_pipe_server.h"
 #include "alert_recorder.h"
@@ -8,6 +9,15 @@
 namespace {
 
 AlertService* g_service = nullptr;
+
+// The journals live in this computer's Alert home; without one, deliveries are not kept
+// across a restart.
+std::string DeliveryJournalRoot()
+{
+    DWORD error = 0;
+    const std::optional<AlertHome> home = AlertHome::ForServer("", &error);
+    return home ? home->home + "\\DELIVERY" : std::string();
+}
 
 }  // namespace
 
@@ -49,18 +59,21 @@ DWORD AlertService::OnControl(DWORD control)
     switch (control) {
     case SERVICE_CONTROL_STOP:
     case SERVICE_CONTROL_SHUTDOWN:
-        Report(SERVICE_STOP_PENDING, NO_ERROR, 5000);
+        // Every delivery method ends within a few seconds of the stop (services/alert/README.md).
+        Report(SERVICE_STOP_PENDING, NO_ERROR, 15000);
         SetEvent(m_stopEvent);
         return NO_ERROR;
     case SERVICE_CONTROL_PAUSE:
         if (!m_pipe)
             return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
         m_pipe->SetPaused(true);
+        m_dispatcher->SetPaused(true);
         Report(SERVICE_PAUSED);
         return NO_ERROR;
     case SERVICE_CONTROL_CONTINUE:
         if (!m_pipe)
             return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
+        m_dispatcher->SetPaused(false);
         m_pipe->SetPaused(false);
         Report(SERVICE_RUNNING);
         return NO_ERROR;
@@ -79,18 +92,26 @@ void AlertService::Run()
     }
     Report(SERVICE_START_PENDING, NO_ERROR, 3000);
     m_stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    AlertRecorder recorder;
+    AlertDispatcher dispatcher(DeliveryJournalRoot());
+    AlertRecorder recorder(&dispatcher);
     AlertPipeServer pipe([&recorder](const AlertMessage& message) { return recorder.Record(message); });
+    m_dispatcher = &dispatcher;
     m_pipe = &pipe;
     if (!m_stopEvent || !pipe.Start()) {
         Report(SERVICE_STOPPED, GetLastError() ? GetLastError() : ERROR_GEN_FAILURE);
     } else {
+        // Only the instance that owns the pipe takes up the journals: another one, refused the
+        // pipe, would deliver the same alerts a second time.
+        dispatcher.Start();
         Report(SERVICE_RUNNING);
         WaitForSingleObject(m_stopEvent, INFINITE);
         pipe.Stop();
+        dispatcher.Stop();
         Report(SERVICE_STOPPED);
     }
+    dispatcher.Stop();
     m_pipe = nullptr;
+    m_dispatcher = nullptr;
     if (m_stopEvent)
         CloseHandle(m_stopEvent);
     DeleteCriticalSection(&m_statusLock);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+class AlertDispatcher;
 class AlertPipeServer;
 
 class AlertService {
@@ -24,5 +25,6 @@ private:
     SERVICE_STATUS m_status = {};
     HANDLE m_stopEvent = nullptr;
     AlertPipeServer* m_pipe = nullptr;
+    AlertDispatcher* m_dispatcher = nullptr;
     CRITICAL_SECTION m_statusLock;
 };

@@ -1,5 +1,6 @@
-// ALRTSEED.EXE: the sample recipients of ./run. Each notification method of the application
-// ALERT on this computer that has no recipient yet gets one; methods already set are left alone.
+// ALRTSEED.EXE: the sample recipients of ./run. Each notification method of the applications ALERT
+// and VEXOMAR on this computer that has no recipient yet gets its sample (e-mail: a To and a CC);
+// methods already set are left alone.
 //   ALRTSEED [MAILBOX FULLNAME]   the e-mail recipient and the mailbox the service signs in with
 #include <windows.h>
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr char kApplication[] = "ALERT";
+constexpr unsigned kTrapReceiverPort = 16162;
 
 template <class Record> Record* NewRecord()
 {
@@ -26,42 +27,36 @@ template <class Record> Record* NewRecord()
 }
 
 // The method's count, reading the list and releasing it as the pages do.
-int CountOf(AlertCore& core, const char* server, int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR), int kind)
+int CountOf(AlertCore& core, const char* server, const char* application,
+    int (AlertCore::*get)(LPCSTR, WORD*, void**, LPCSTR), int kind)
 {
     WORD count = 0;
     void* list = nullptr;
-    const int result = (core.*get)(server, &count, &list, kApplication);
+    const int result = (core.*get)(server, &count, &list, application);
     if (list)
         GlobalFree(list);
     core.AlertFreeCheckEverySetting(server, kind);
     return AlertCore::Failed(result) ? -1 : count;
 }
 
-void Say(const char* method, int result)
+void Say(const char* application, const char* method, int result)
 {
-    std::printf("alertseed: %s %s\n", method, result > 0 ? "recipient set" : "could not be set");
+    std::printf("alertseed: %s %s %s\n", application, method, result > 0 ? "recipient set" : "could not be set");
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+void Seed(HaldenAlertCore& core, const char* server, const char* application, const std::string& mailbox,
+    const std::string& fullName)
 {
-    const std::string mailbox = argc > 2 ? argv[1] : "admin";
-    const std::string fullName = argc > 2 ? argv[2] : "Site Administrator";
-    char server[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = sizeof server;
-    GetComputerNameA(server, &size);
     const std::string machine = std::string("\\\\") + server;
-    HaldenAlertCore core;
-    CAlertSettings settings(core, server, kApplication);
-    settings.ReadInitial(kApplication);
+    CAlertSettings settings(core, server, application);
+    settings.ReadInitial(application);
 
-    if (CountOf(core, server, &AlertCore::AlertGetBroadcast, 1) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetBroadcast, 1) == 0) {
         auto* record = NewRecord<BroadcastRecord>();
         broadcast_record::Write(*record, machine);
-        Say("broadcast", settings.SetBroadcast(1, 1, record, kApplication));
+        Say(application, "broadcast", settings.SetBroadcast(1, 1, record, application));
     }
-    if (CountOf(core, server, &AlertCore::AlertGetPager, 3) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetPager, 3) == 0) {
         // A numeric and an alphanumeric pager on the default port setting (COM1), where ./run's
         // simulated modem and paging terminal answers.
         auto* records = static_cast<PagerRecord*>(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * sizeof(PagerRecord)));
@@ -73,24 +68,28 @@ int main(int argc, char** argv)
         std::strcpy(records[1].pagerNumber, "5550101");
         std::strcpy(records[1].pagerId, "1234");
         records[1].pagerType = pager_record::kAlphanumeric;
-        Say("pager", settings.SetPager(2, 1, records, "", kApplication));
+        Say(application, "pager", settings.SetPager(2, 1, records, "", application));
     }
-    if (CountOf(core, server, &AlertCore::AlertGetSnmp, 7) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetSnmp, 7) == 0) {
         auto* record = NewRecord<SnmpRecord>();
         std::strcpy(record->managerName, "monitor");
-        const std::uint8_t address[4] = {10, 0, 0, 5};
+        // tools/trap-receiver listens there; the reserved bytes name the port (network order).
+        const std::uint8_t address[4] = {127, 0, 0, 1};
         std::memcpy(record->ipAddress, address, sizeof address);
+        record->reserved[0] = kTrapReceiverPort >> 8;
+        record->reserved[1] = kTrapReceiverPort & 0xFF;
         record->transport = snmp_record::kViaIp;
-        Say("SNMP", settings.SetSnmp(1, 1, record, kApplication));
+        Say(application, "SNMP", settings.SetSnmp(1, 1, record, application));
     }
-    if (CountOf(core, server, &AlertCore::AlertGetTTixPRINTQ_HEADER, 8) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetTTixPRINTQ_HEADER, 8) == 0) {
         auto* record = NewRecord<PrintQueueRecord>();
-        ticket_record::Write(*record, {machine + "\\Vexomar PostScript", "admin", "admin"});
+        // A queue of the sample site (tools/vexomar-site): its tickets land in GAMMA's SPOOL folder.
+        ticket_record::Write(*record, {"\\\\GAMMA\\TICKETS", "admin", "vexomar"});
         PrintQueueHeader header = {};
         ticket_record::SetHeaderText(header, "Alert trouble ticket");
-        Say("trouble ticket", settings.SetTTix(1, 1, record, reinterpret_cast<const BYTE*>(&header), kApplication));
+        Say(application, "trouble ticket", settings.SetTTix(1, 1, record, reinterpret_cast<const BYTE*>(&header), application));
     }
-    if (CountOf(core, server, &AlertCore::AlertGetEMail, 2) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetEMail, 2) == 0) {
         int enabled = 0;
         void* array = nullptr;
         MailRecord mail = {};
@@ -102,18 +101,43 @@ int main(int argc, char** argv)
         mail_record::SetText(mail.mailbox, mailbox);
         mail_record::SetText(mail.password, mailbox);
         mail_record::SetText(mail.subject, "Alert from the Alert Service");
-        auto* record = NewRecord<EMailRecipientRecord>();
-        mail_record::SetText(record->name, fullName);
-        record->recipientClass = mail_record::kTo;
-        Say("e-mail",
+        mail.returnReceipt = 1;
+        auto* records = static_cast<EMailRecipientRecord*>(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * sizeof(EMailRecipientRecord)));
+        mail_record::SetText(records[0].name, fullName);
+        records[0].recipientClass = mail_record::kTo;
+        mail_record::SetText(records[1].name, "Bob Smith");
+        records[1].recipientClass = mail_record::kCc;
+        Say(application, "e-mail",
             settings.SetEMail(
-                1, 1, record, reinterpret_cast<const BYTE*>(&mail), reinterpret_cast<const BYTE*>(&attachments)));
+                2, 1, records, reinterpret_cast<const BYTE*>(&mail), reinterpret_cast<const BYTE*>(&attachments)));
     }
-    if (CountOf(core, server, &AlertCore::AlertGetEventLog, 9) == 0) {
+    if (CountOf(core, server, application, &AlertCore::AlertGetEventLog, 9) == 0) {
         auto* record = NewRecord<EventLogRecord>();
         broadcast_record::Write(*record, machine);
-        Say("event log", settings.SetEventLog(1, 1, record, kApplication));
+        Say(application, "event log", settings.SetEventLog(1, 1, record, application));
     }
     settings.Free();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mailbox = argc > 2 ? argv[1] : "admin";
+    const std::string fullName = argc > 2 ? argv[2] : "Site Administrator";
+    char server[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof server;
+    GetComputerNameA(server, &size);
+    HaldenAlertCore core;
+    // The trouble ticket's company and location, where none is set yet.
+    for (const auto& [value, text] : {std::pair<const char*, const char*>{"Company", "Morwick Freight"},
+             std::pair<const char*, const char*>{"Location", "Head office, server room"}}) {
+        char stored[128] = {};
+        if (core.AlertGetStringFromReg(server, "User", value, stored, sizeof stored) != 0 || !*stored)
+            core.AlertSetStringToReg(server, "User", value, text);
+    }
+    // The scanner's alerts are VEXOMAR's, which has settings of its own from the install.
+    for (const char* application : {"ALERT", "VEXOMAR"})
+        Seed(core, server, application, mailbox, fullName);
     return 0;
 }

@@ -63,19 +63,15 @@ TEST(ActivityLog, RecipientsAreNamedByTheirMethodsFields)
     EXPECT_EQ("event log of " + std::string(52, 'x'), DescribeRecipient(NotifyMethod::EventLog, machine.data()));
 }
 
-TEST(ActivityLog, DeliveryLinesOnlyForEnabledMethodsWithRecipients)
+TEST(ActivityLog, DeliveryLineNamesAlertMethodRecipientAndOutcomeOnOneLine)
 {
-    ApplicationSettings settings;
-    std::vector<std::uint8_t> two(104, 0);
-    PutText(two, 0, "\\\\ALPHA");
-    PutText(two, 52, "SALES*");
-    settings.SetRecipients(NotifyMethod::Broadcast, two.data(), 2, true);
-    settings.SetRecipients(NotifyMethod::EventLog, two.data(), 2, false);
-    settings.flags[1] = 1;  // pager enabled but without recipients
-    const auto lines = DeliveryLogLines(kWhen, "VEXOMAR", settings);
-    ASSERT_EQ(2u, lines.size());
-    EXPECT_EQ("11/14/2023 22:13:20 VEXOMAR alert delivered by broadcast to \\\\ALPHA\r\n", lines[0]);
-    EXPECT_EQ("11/14/2023 22:13:20 VEXOMAR alert delivered by broadcast to SALES*\r\n", lines[1]);
+    EXPECT_EQ("11/14/2023 22:13:20 VEXOMAR alert (AL000001.EVT) by pager to Ann at 555-0100: delivered\r\n",
+        DeliveryLogLine(kWhen, "VEXOMAR", "AL000001.EVT", NotifyMethod::Pager, "Ann at 555-0100", "delivered"));
+    // A reason that carries line breaks from a library's message still makes one line.
+    EXPECT_EQ("11/14/2023 22:13:20 VEXOMAR alert (AL000002.EVT) by SNMP to mon x: not delivered: no  route\r\n",
+        DeliveryLogLine(kWhen, "VEXOMAR", "AL000002.EVT", NotifyMethod::Snmp, "mon\tx", "not delivered: no\r\nroute"));
+    EXPECT_EQ("11/14/2023 22:13:20 BACKUP alert (AL000003.EVT) by trouble ticket to \\\\LYRA\\Q: printed\r\n",
+        DeliveryLogLine(kWhen, "BACKUP", "AL000003.EVT", NotifyMethod::TroubleTicket, "\\\\LYRA\\Q", "printed"));
 }
 
 TEST(ActivityLog, EventFileNamesTheAlertsFacts)

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "scratch_alert_home.h"
+#include "spool_printer.h"
 
 namespace {
 
@@ -73,64 +74,11 @@ protected:
     // pipes each document into LYRA's spool folder, as tools/vxmnet-setup makes them.
     static void AddQueuePrinter()
     {
-        RemoveQueuePrinter();
-        using UnixName = char*(CDECL*)(LPCWSTR);
-        const auto unixName = reinterpret_cast<UnixName>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-        ASSERT_NE(unixName, nullptr);
-        const std::string spool = Folder("LYRA") + "\\SPOOL";
-        CreateDirectoryA(spool.c_str(), nullptr);
-        const std::wstring wideSpool(spool.begin(), spool.end());
-        char* unixSpool = unixName(wideSpool.c_str());
-        ASSERT_NE(unixSpool, nullptr);
-        const std::string command = std::string("|cat >'") + unixSpool + "/JOB-$$.PS'";
-        HeapFree(GetProcessHeap(), 0, unixSpool);
-        SetString(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", kQueuePort, command);
-        SetString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", kQueuePort, "");
-
-        PRINTER_INFO_2A info = {};
-        info.pPrinterName = const_cast<char*>(kQueuePrinter);
-        info.pPortName = const_cast<char*>(kQueuePort);
-        info.pDriverName = const_cast<char*>("Wine PostScript Driver");
-        info.pPrintProcessor = const_cast<char*>("WinPrint");
-        info.pDatatype = const_cast<char*>("RAW");
-        info.pLocation = const_cast<char*>("\\\\LYRA\\TESTQ");
-        info.pComment = const_cast<char*>("Test queue");
-        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-        HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-        ASSERT_NE(printer, nullptr) << "the PostScript driver must be installed (tools/prefix): " << GetLastError();
-        ClosePrinter(printer);
+        s_queue = std::make_unique<SpoolPrinter>(kQueuePrinter, kQueuePort, "\\\\LYRA\\TESTQ", Folder("LYRA") + "\\SPOOL");
+        ASSERT_EQ("", s_queue->Error());
     }
 
-    static void SetString(HKEY root, const char* key, const char* name, const std::string& value)
-    {
-        HKEY opened = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
-        RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-            static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(opened);
-    }
-
-    static void DeleteValue(HKEY root, const char* key, const char* name)
-    {
-        HKEY opened = nullptr;
-        if (RegOpenKeyExA(root, key, 0, KEY_WRITE, &opened) == ERROR_SUCCESS) {
-            RegDeleteValueA(opened, name);
-            RegCloseKey(opened);
-        }
-    }
-
-    static void RemoveQueuePrinter()
-    {
-        HANDLE printer = nullptr;
-        PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-        if (OpenPrinterA(const_cast<char*>(kQueuePrinter), &printer, &access)) {
-            DeletePrinter(printer);
-            ClosePrinter(printer);
-        }
-        DeleteValue(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", kQueuePort);
-        DeleteValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", kQueuePort);
-    }
+    static void RemoveQueuePrinter() { s_queue.reset(); }
 
     void TearDown() override
     {
@@ -200,10 +148,12 @@ protected:
 
     static std::unique_ptr<ScratchAlertHome> s_home;
     static std::string s_uncFolder;
+    static std::unique_ptr<SpoolPrinter> s_queue;
 };
 
 std::unique_ptr<ScratchAlertHome> NetworkTest::s_home;
 std::string NetworkTest::s_uncFolder;
+std::unique_ptr<SpoolPrinter> NetworkTest::s_queue;
 
 TEST_F(NetworkTest, TheWholeNetworkListsTheProviderThenItsDomainsServersAndShares)
 {
@@ -274,22 +224,7 @@ TEST_F(NetworkTest, ADocumentPrintedOnAQueueLandsInItsServersSpoolFolderAsPostSc
     EXPECT_GT(EndDoc(dc), 0);
     DeleteDC(dc);
 
-    std::string printed;
-    for (int wait = 0; wait < 100 && printed.empty(); ++wait) {
-        WIN32_FIND_DATAA found = {};
-        HANDLE search = FindFirstFileA((Folder("LYRA") + "\\SPOOL\\JOB-*.PS").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            const std::string path = Folder("LYRA") + "\\SPOOL\\" + found.cFileName;
-            FindClose(search);
-            printed = ScratchAlertHome::ReadText(path);
-            if (printed.find("%%EOF") == std::string::npos)
-                printed.clear();
-            else
-                DeleteFileA(path.c_str());
-        }
-        if (printed.empty())
-            Sleep(50);
-    }
+    const std::string printed = s_queue->TakeJob();
     EXPECT_EQ(printed.compare(0, 4, "%!PS"), 0) << printed.substr(0, 40);
 }
 

@@ -56,13 +56,37 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-void SetPagerOf(const char* application, const char* owner, const char* number)
+// An event-log recipient: the platform's own call, which answers even under Wine.
+void SetEventLogOf(const char* application, const char* machine)
 {
-    void* list = GlobalAlloc(GPTR, 148);
-    std::memcpy(static_cast<BYTE*>(list) + 20, number, std::strlen(number));
-    std::memcpy(static_cast<BYTE*>(list) + 85, owner, std::strlen(owner));
-    ASSERT_EQ(1, AlertSetPager("", 1, list, 1, application));
+    void* list = GlobalAlloc(GPTR, 52);
+    std::memcpy(list, machine, std::strlen(machine));
+    ASSERT_EQ(1, AlertSetEventLog("", 1, list, 1, application));
     GlobalFree(list);
+}
+
+// A trouble ticket to a queue that no spooler knows: each try fails, and a retry waits.
+void SetTicketOf(const char* application, const char* queue)
+{
+    void* list = GlobalAlloc(GPTR, 208);
+    std::memcpy(static_cast<BYTE*>(list) + 100, queue, std::strlen(queue));
+    std::vector<BYTE> block(3944, 0);
+    ASSERT_EQ(1, AlertSetTTixPRINTQ_HEADER("", 1, list, block.data(), 1, application));
+    GlobalFree(list);
+}
+
+// The log's lines once it holds at least `count` (deliveries are written by their workers,
+// after MakeAlert1 has had its answer).
+std::vector<std::string> LogLinesOnceThere(const std::string& path, std::size_t count)
+{
+    std::vector<std::string> lines;
+    for (int wait = 0; wait < 400; ++wait) {
+        lines = Lines(ScratchAlertHome::ReadText(path));
+        if (lines.size() >= count)
+            break;
+        Sleep(25);
+    }
+    return lines;
 }
 
 class AlertServiceTest : public AlertServiceSuite {
@@ -72,6 +96,7 @@ protected:
         RemoveTree(m_home->File("EVENTLOG"));
         RemoveTree(m_home->File("LOG"));
         RemoveTree(m_home->File("APPS"));
+        RemoveTree(m_home->File("DELIVERY"));
         AlertServiceSuite::SetUp();
     }
 };
@@ -113,8 +138,8 @@ TEST_F(AlertServiceTest, StartPauseContinueStopThroughTheCore)
 
 TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
 {
-    SetPagerOf("VEXOMAR", "Ann Smith", "555-0100");
-    SetPagerOf("ALERT", "Not For Scanner", "555-0199");
+    SetEventLogOf("VEXOMAR", "\\\\.");
+    SetEventLogOf("ALERT", "\\\\NOT-FOR-SCANNER");
     ASSERT_EQ(0, AlertStartService("", 0));
     const std::int32_t before = static_cast<std::int32_t>(std::time(nullptr));
     ASSERT_EQ(0, MakeAlert1("", -3, 1, "VEXOMAR", kDetection, 0));
@@ -143,12 +168,16 @@ TEST_F(AlertServiceTest, ScannerDetectionBecomesOneCriticalRecordWithLogLines)
             "\r\nApplication: VEXOMAR\r\nPriority: Critical\r\n"
             "Type: 2\r\nCount: 1\r\nEvent code: 05\r\n"));
 
-    const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
+    // The alert's line, then its delivery, naming the alert's event file; the ALERT
+    // application's recipient is not the scanner's.
+    const auto lines = LogLinesOnceThere(m_home->File("LOG\\ALERT.LOG"), 2);
     ASSERT_EQ(2u, lines.size());
     // "MM/DD/YYYY hh:mm:ss " comes first on every line.
     EXPECT_EQ(20u, lines[0].find("Critical alert of VEXOMAR: "));
     EXPECT_EQ(std::string("Critical alert of VEXOMAR: ") + kDetection + " (AL000001.EVT)", lines[0].substr(20));
-    EXPECT_EQ("VEXOMAR alert delivered by pager to Ann Smith at 555-0100", lines[1].substr(20));
+    EXPECT_EQ("VEXOMAR alert (AL000001.EVT) by event log to \\\\.: reported", lines[1].substr(20));
+    Sleep(100);
+    EXPECT_EQ(2u, Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG"))).size());
 
     BYTE statistics[256];
     ASSERT_EQ(1, AlertGetStatistics("", statistics));
@@ -208,20 +237,20 @@ TEST_F(AlertServiceTest, StoppedServiceFailsBothCallsAtOnce)
 
 TEST_F(AlertServiceTest, ApplicationWithoutSettingsIsDeliveredByAlertsSettings)
 {
-    SetPagerOf("ALERT", "Duty Officer", "555-0111");
+    SetEventLogOf("ALERT", "\\\\.");
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, MakeAlert1("", 3, 1, "backup", "Tape failed", 0));
-    const auto lines = Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG")));
+    const auto lines = LogLinesOnceThere(m_home->File("LOG\\ALERT.LOG"), 2);
     ASSERT_EQ(2u, lines.size());
     EXPECT_EQ("Critical alert of BACKUP: Tape failed (AL000001.EVT)", lines[0].substr(20));
-    EXPECT_EQ("BACKUP alert delivered by pager to Duty Officer at 555-0111", lines[1].substr(20));
+    EXPECT_EQ("BACKUP alert (AL000001.EVT) by event log to \\\\.: reported", lines[1].substr(20));
     EXPECT_EQ(87, MakeAlert1("", 3, 1, "..\\X", "Tape failed", 0));
     EXPECT_EQ(87, MakeAlert1("", 3, 1, nullptr, "Tape failed", 0));
 }
 
 TEST_F(AlertServiceTest, DamagedSettingsStillRecordTheAlertButDeliverNothing)
 {
-    SetPagerOf("ALERT", "Duty Officer", "555-0111");
+    SetEventLogOf("ALERT", "\\\\.");
     ScratchAlertHome::WriteBytes(m_home->File("APPS\\VEXOMAR.ALS"), std::vector<BYTE>(300, 0x41));
     ASSERT_EQ(0, AlertStartService("", 0));
     ASSERT_EQ(0, MakeAlert1("", 2, 1, "VEXOMAR", "Virus found", 0));
@@ -263,6 +292,39 @@ TEST_F(AlertServiceTest, AlertsFromManyCallersAtOnceAreAllRecorded)
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach), files.size());
     EXPECT_EQ(static_cast<std::size_t>(kCallers * kEach),
         Lines(ScratchAlertHome::ReadText(m_home->File("LOG\\ALERT.LOG"))).size());
+}
+
+TEST_F(AlertServiceTest, AStopCutsADeliveryShortAndTheNextStartTakesItUpAgain)
+{
+    SetTicketOf("VEXOMAR", "\\\\NOWHERE\\NOQUEUE");
+    ASSERT_EQ(0, AlertStartService("", 0));
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(0, MakeAlert1("", 1, 1, "VEXOMAR", "Disk full", 0));
+    // The answer does not wait for the ticket, whose second try is seconds away.
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    Sleep(500);
+    const DWORD stopping = GetTickCount();
+    ASSERT_EQ(0, AlertStopService("", 0));
+    EXPECT_LT(GetTickCount() - stopping, 4000u);
+    auto lines = LogLinesOnceThere(m_home->File("LOG\\ALERT.LOG"), 2);
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ("VEXOMAR alert (AL000001.EVT) by trouble ticket to \\\\NOWHERE\\NOQUEUE: not delivered: the service "
+              "stopped before the job was tried again",
+        lines[1].substr(20));
+    WIN32_FIND_DATAA found = {};
+    HANDLE kept = FindFirstFileA(m_home->File("DELIVERY\\TICKET\\*.DLV").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, kept);
+    FindClose(kept);
+
+    ASSERT_EQ(0, AlertStartService("", 0));
+    lines = LogLinesOnceThere(m_home->File("LOG\\ALERT.LOG"), 3);
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ(0u, lines[2].substr(20).find("VEXOMAR alert (AL000001.EVT) by trouble ticket to \\\\NOWHERE\\NOQUEUE: "
+                                          "not delivered: the print queue cannot be opened"))
+        << lines[2];
+    Sleep(200);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(m_home->File("DELIVERY\\TICKET\\*.DLV").c_str(), &found));
+    ASSERT_EQ(0, AlertStopService("", 0));
 }
 
 TEST_F(AlertServiceTest, InstallWithoutHomeMakesTheDefaultHome)
