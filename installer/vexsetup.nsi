@@ -68,6 +68,8 @@ Var dataFolder
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
+; The progress page stays, with its details, until the administrator goes on.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "The ${PRODUCT} is installed. The Start menu holds the Alert Manager and the Vexomar Administration host."
 !insertmacro MUI_PAGE_FINISH
@@ -116,13 +118,13 @@ Section "-Common files" SecCommon
   !include "${LISTS}\files_common.nsh"
 SectionEnd
 
-Section "Alert Manager and Alert Service" SecAlert
+Section "Alert Manager" SecAlert
   SectionIn 1 3
   SetOutPath "$INSTDIR"
   !include "${LISTS}\files_alert.nsh"
 SectionEnd
 
-Section "Administration panels and antivirus service" SecPanels
+Section "Admin panels" SecPanels
   SectionIn 2 3
   SetOutPath "$INSTDIR"
   !include "${LISTS}\files_panels.nsh"
