@@ -342,6 +342,18 @@ TEST_F(Kelvex32, FilesOfEverySizeThroughOrdinal12)
     DeleteFileA(path.c_str());
 }
 
+// A path that opens but has no size (a named pipe) was never read: not scanned, not clean.
+TEST_F(Kelvex32, PathWithoutASizeIsNotScanned)
+{
+    ASSERT_EQ(Load(), 0u);
+    const char* pipe = "\\\\.\\pipe\\kelvex_contract_sizeless";
+    HANDLE server = CreateNamedPipeA(pipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 2, 4096, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, pipe), 0x4010u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, pipe, INVALID_HANDLE_VALUE), 0x4010u);
+    CloseHandle(server);
+}
+
 TEST_F(Kelvex32, MissingBootDriveIsClean)
 {
     ASSERT_EQ(Load(), 0u);
