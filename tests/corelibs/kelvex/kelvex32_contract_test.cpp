@@ -310,6 +310,50 @@ TEST_F(Kelvex32, CloseDuringAScanOnAnotherThread)
     EXPECT_GT(job.afterClose, 0u);
 }
 
+// Ordinal 12 over files of every size: markers across the 64 KiB reads and in the last bytes
+// are found, fast mode still looks only at the head and the tail of a large file, and a
+// handle that cannot read is never taken for a clean file.
+TEST_F(Kelvex32, FilesOfEverySizeThroughOrdinal12)
+{
+    ASSERT_EQ(Load(), 0u);
+    const std::string path = TempDir() + "sizes.bin";
+    const std::string body = AppendBody();
+    for (const size_t at : {size_t(65536 - 7), size_t(3 * 65536 - 1), size_t(400000 - 36)}) {
+        SCOPED_TRACE(at);
+        WriteBytes(path, std::string(at, 'a') + body + std::string(400000 - at - body.size(), 'b'));
+        EXPECT_EQ(ScanFile(path), 1u);
+        EXPECT_EQ(LastName(), "Kelvex-Test-Append");
+    }
+    for (const std::string& small : {std::string(), std::string("x"), EicarString().substr(0, 67)}) {
+        WriteBytes(path, small);
+        EXPECT_EQ(ScanFile(path), 0u) << small.size();
+    }
+    // 10 MiB with the marker between the first 8 MiB and the last 1 MiB.
+    const size_t large = 10u << 20, middle = (17u << 20) / 2;
+    WriteBytes(path, std::string(middle, 'a') + body + std::string(large - middle - body.size(), 'b'));
+    ASSERT_EQ(SetWords(0, 0, 6, 0), 0u);
+    EXPECT_EQ(ScanFile(path), 0u);
+    ASSERT_EQ(SetWords(1, 0, 14, 0), 0u);
+    EXPECT_EQ(ScanFile(path), 1u);
+    WriteBytes(path, std::string(large - 40, 'a') + body + "tail");
+    ASSERT_EQ(SetWords(0, 0, 6, 0), 0u);
+    EXPECT_EQ(ScanFile(path), 1u);
+    EXPECT_EQ(ScanFile(path, FILE_READ_ATTRIBUTES), 0x4010u);
+    DeleteFileA(path.c_str());
+}
+
+// A path that opens but has no size (a named pipe) was never read: not scanned, not clean.
+TEST_F(Kelvex32, PathWithoutASizeIsNotScanned)
+{
+    ASSERT_EQ(Load(), 0u);
+    const char* pipe = "\\\\.\\pipe\\kelvex_contract_sizeless";
+    HANDLE server = CreateNamedPipeA(pipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 2, 4096, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Call<ScanPathFn>(13)(m_engine, pipe), 0x4010u);
+    EXPECT_EQ(Call<ScanFileFn>(12)(m_engine, pipe, INVALID_HANDLE_VALUE), 0x4010u);
+    CloseHandle(server);
+}
+
 TEST_F(Kelvex32, MissingBootDriveIsClean)
 {
     ASSERT_EQ(Load(), 0u);
