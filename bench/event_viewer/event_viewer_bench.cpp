@@ -12,7 +12,7 @@
 #include "alert_record_view.h"
 #include "bench_clock.h"
 #include "col_list.h"
-#include "locale_format.h"
+#include "local_date_time.h"
 #include "as_tab_wnd.h"
 #include "event_dlg.h"
 #include "fake_alert_core.h"
@@ -110,19 +110,6 @@ struct Parts {
     double listRows = 0;
 };
 
-std::string DateTimeText(std::int32_t seconds)
-{
-    const LONGLONG ticks = (static_cast<LONGLONG>(seconds) + 11644473600LL) * 10000000LL;
-    FILETIME utc = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-    SYSTEMTIME universal = {};
-    SYSTEMTIME local = {};
-    if (!FileTimeToSystemTime(&utc, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
-        return std::string();
-    const LocaleFormat& format = ModuleLocaleFormat();
-    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' ' +
-        format.FormatTime(local.wHour, local.wMinute, local.wSecond);
-}
-
 Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
 {
     Parts parts;
@@ -135,7 +122,7 @@ Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
     double start = BenchMilliseconds();
     std::vector<std::string> lines;
     for (const alert_table::Record& record : records)
-        lines.push_back(alert_table::EventListLine(DateTimeText(record.time), record));
+        lines.push_back(alert_table::EventListLine(LocalDateTimeText(record.time), record));
     parts.dateTimes = BenchMilliseconds() - start;
 
     HBITMAP image = CreateBitmap(16, 16, 1, 1, nullptr);
