@@ -30,11 +30,6 @@ struct AddressBookSeen {
     std::vector<std::string> rows;
 } g_seen;
 
-void Press(HWND dialog, int id)
-{
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 void Choose(HWND dialog, const char* row, int button)
 {
     HWND list = GetDlgItem(dialog, kMailboxes);
@@ -42,7 +37,7 @@ void Choose(HWND dialog, const char* row, int button)
     const LRESULT index =
         SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row));
     SendMessageA(list, LB_SETSEL, TRUE, index);
-    Press(dialog, button);
+    Click(dialog, button);
 }
 
 // The address book as a person uses it: Bob to To, Carol to CC, OK.
@@ -56,7 +51,7 @@ void WINAPI AddressBookDriver(HWND dialog)
         g_seen.rows.push_back(rows.GetText(i));
     Choose(dialog, "Bob Smith (bob)", kAddTo);
     Choose(dialog, "Carol White (carol)", kAddCc);
-    Press(dialog, IDOK);
+    Click(dialog, IDOK);
 }
 
 class EmailThroughMapi : public PagesTest {
