@@ -26,9 +26,9 @@ DWORD FirstReadable(const char* name, ServerPlace& place);
 // Tells a running instance to take up what was saved; a stopped one reads it when it starts.
 void TellInstance(const ServerPlace& place, DWORD control);
 
-// Runs `work` on every server a name stands for, each after the logon rule: every server is
-// still tried, and the first failure is the answer (or that of Targets).
-template <typename Work> DWORD OnEachAllowed(const char* name, bool wholeDomain, Work work)
+// Runs `work` on every server a name stands for: every server is tried, and the first failure
+// is the answer (or that of Targets).
+template <typename Work> DWORD OnEachTarget(const char* name, bool wholeDomain, Work work)
 {
     DWORD error = 0;
     const auto targets = Targets(name, wholeDomain, error);
@@ -36,13 +36,20 @@ template <typename Work> DWORD OnEachAllowed(const char* name, bool wholeDomain,
         return error;
     DWORD first = 0;
     for (const ServerPlace& place : targets) {
-        DWORD result = CheckAccess(place);
-        if (!result)
-            result = work(place);
+        const DWORD result = work(place);
         if (result && !first)
             first = result;
     }
     return first;
+}
+
+// The same, each server after the logon rule.
+template <typename Work> DWORD OnEachAllowed(const char* name, bool wholeDomain, Work work)
+{
+    return OnEachTarget(name, wholeDomain, [&](const ServerPlace& place) -> DWORD {
+        const DWORD denied = CheckAccess(place);
+        return denied ? denied : work(place);
+    });
 }
 
 // Runs `work` on the servers a name stands for while each passes the logon rule; the first

@@ -122,18 +122,9 @@ extern "C" DWORD WINAPI VexomarGetScanStatistics(const char* server, void* recor
 
 extern "C" DWORD WINAPI VexomarLogon(const char* server, const char* user, const char* password)
 {
-    return Guarded([&]() -> DWORD {
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        DWORD first = 0;
-        for (const ServerPlace& place : targets) {
-            const DWORD result = Logon(place, user ? user : "", password ? password : "");
-            if (result && !first)
-                first = result;
-        }
-        return first;
+    return Guarded([&] {
+        return OnEachTarget(server, false,
+            [&](const ServerPlace& place) { return Logon(place, user ? user : "", password ? password : ""); });
     });
 }
 
