@@ -21,6 +21,15 @@ bool IsRadioButton(HWND control)
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
+// A text over its field's limit fails the exchange with the framework's standard message.
+bool WithinLimit(CDataExchange& exchange, const std::string& text, int maxLength)
+{
+    if (maxLength <= 0 || text.size() <= static_cast<size_t>(maxLength))
+        return true;
+    exchange.Fail(FormatText("Enter no more than %d characters.", maxLength));
+    return false;
+}
+
 }  // namespace
 
 CDataExchange::CDataExchange(CWnd& dialog, bool saveAndValidate) : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate)
@@ -70,11 +79,8 @@ void ExchangeText(CDataExchange& exchange, int id, std::string& value, int maxLe
         return;
     }
     std::string text = WindowText(control);
-    if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) {
-        exchange.Fail(FormatText("Enter no more than %d characters.", maxLength));
-        return;
-    }
-    value = text;
+    if (WithinLimit(exchange, text, maxLength))
+        value = text;
 }
 
 void ExchangeTextBuffer(CDataExchange& exchange, int id, char* buffer, size_t size)
@@ -185,9 +191,6 @@ void ExchangeComboText(CDataExchange& exchange, int id, std::string& value, int 
     } else {
         text = WindowText(control);
     }
-    if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) {
-        exchange.Fail(FormatText("Enter no more than %d characters.", maxLength));
-        return;
-    }
-    value = text;
+    if (WithinLimit(exchange, text, maxLength))
+        value = text;
 }

@@ -71,13 +71,5 @@ bool CWnd::CreateDialogWindow(HINSTANCE module, const char* templateName, HWND p
     HWND window = CreateDialogIndirectParamA(
         module, reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), parent, &CWnd::DialogSetupProc, 0);
     t_dialogCreating = nullptr;
-    if (!window) {
-        if (m_hWnd)
-            Detach();
-        return false;
-    }
-    if (!m_hWnd)
-        SubclassWindow(window);
-    m_ownsWindow = true;
-    return true;
+    return TakeCreated(window);
 }

@@ -144,8 +144,13 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
     HWND window = CreateWindowExA(exStyle, className ? className : DefaultClassName(), title ? title : "", style, x, y,
         width, height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(idOrMenu)), ModuleInstance(), param);
     SetCreating(nullptr);
+    return TakeCreated(window);
+}
+
+bool CWnd::TakeCreated(HWND window)
+{
     if (!window) {
-        // A WM_CREATE that refused destroys the window; the object stays unbound.
+        // A WM_CREATE or WM_INITDIALOG that refused destroys the window; the object stays unbound.
         if (m_hWnd)
             Detach();
         return false;

@@ -123,6 +123,10 @@ protected:
     bool m_autoDelete = false;
 
 private:
+    // Settles the binding after CreateWindowEx or CreateDialog made (or failed to make) the
+    // window for this object; true when the object now owns a window.
+    bool TakeCreated(HWND window);
+
     struct CurrentMessage {
         UINT message;
         WPARAM wParam;

@@ -8,30 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "col_list.h"
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Flush()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // Bytes in use in every heap of the process: the list box's storage and the row records alike.
 unsigned long long HeapBytesInUse()
@@ -82,7 +62,7 @@ bool MakeList(CColList& list, HWND owner)
     for (int column = 0; column < 4; ++column)
         list.SetColumnWidth(column, 120);
     list.SetColumnSortType(1, SortType::Numeric);
-    Flush();
+    PumpWaitingMessages();
     return true;
 }
 
@@ -98,40 +78,34 @@ Figures Measure(HWND owner, int count, bool countBytes)
             std::printf("creation failed\n");
             return figures;
         }
-        double start = Now();
+        double start = BenchMilliseconds();
         for (const std::string& row : rows)
             list.AddItem(row);
-        figures.add = Now() - start;
-        start = Now();
-        Flush();
+        figures.add = BenchMilliseconds() - start;
+        start = BenchMilliseconds();
+        PumpWaitingMessages();
         UpdateWindow(owner);
-        figures.paint = Now() - start;
+        figures.paint = BenchMilliseconds() - start;
         if (countBytes)
             figures.bytes = static_cast<long long>(HeapBytesInUse()) - static_cast<long long>(before);
 
         SendMessageA(list.ListBox(), LB_SETCURSEL, static_cast<WPARAM>(count / 2), 0);
-        start = Now();
+        start = BenchMilliseconds();
         list.SortByColumn(1, false, -1);
-        figures.resort = Now() - start;
-        Flush();
+        figures.resort = BenchMilliseconds() - start;
+        PumpWaitingMessages();
     }
     {
         CColList list;
         MakeList(list, owner);
         list.SortByColumn(1, true, 0);
-        double start = Now();
+        double start = BenchMilliseconds();
         for (const std::string& row : rising)
             list.AddItem(row);
-        figures.frontAdd = Now() - start;
-        Flush();
+        figures.frontAdd = BenchMilliseconds() - start;
+        PumpWaitingMessages();
     }
     return figures;
-}
-
-double Median(std::vector<Figures> runs, double Figures::*field)
-{
-    std::sort(runs.begin(), runs.end(), [field](const Figures& a, const Figures& b) { return a.*field < b.*field; });
-    return runs[runs.size() / 2].*field;
 }
 
 }  // namespace
@@ -154,8 +128,8 @@ int main()
             return a.add < b.add;
         })->add;
         std::printf("%6d  %9.1f  %9.1f  %9.2f  %9.1f  %9.1f  %9.1f  %10lld (%lld per row)\n", count,
-            Median(runs, &Figures::add), best, best * 1024 / count, Median(runs, &Figures::frontAdd),
-            Median(runs, &Figures::paint), Median(runs, &Figures::resort), runs[0].bytes, runs[0].bytes / count);
+            MedianOf(runs, &Figures::add), best, best * 1024 / count, MedianOf(runs, &Figures::frontAdd),
+            MedianOf(runs, &Figures::paint), MedianOf(runs, &Figures::resort), runs[0].bytes, runs[0].bytes / count);
         std::fflush(stdout);
     }
     DestroyWindow(owner);

@@ -10,8 +10,9 @@
 #include "alert_record_format.h"
 #include "alert_record_table.h"
 #include "alert_record_view.h"
+#include "bench_clock.h"
 #include "col_list.h"
-#include "locale_format.h"
+#include "local_date_time.h"
 #include "as_tab_wnd.h"
 #include "event_dlg.h"
 #include "fake_alert_core.h"
@@ -21,27 +22,6 @@
 namespace {
 
 constexpr int kRecords = 10000;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Flush()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 void WriteFileBytes(const std::string& path, const std::vector<BYTE>& bytes)
 {
@@ -97,29 +77,29 @@ Figures Measure(HWND frame, const std::string& tablePath, const std::vector<BYTE
     page.CreateInTab(tab, 0);
     tab.SetTab(0, -1, "Event Log", page.m_hWnd, true);
     tab.Select(0);
-    Flush();
+    PumpWaitingMessages();
 
-    double start = Now();
+    double start = BenchMilliseconds();
     page.Load(1);
-    figures.load = Now() - start;
-    start = Now();
-    Flush();
+    figures.load = BenchMilliseconds() - start;
+    start = BenchMilliseconds();
+    PumpWaitingMessages();
     UpdateWindow(frame);
-    figures.paint = Now() - start;
+    figures.paint = BenchMilliseconds() - start;
     figures.rows = page.List().ItemCount();
 
     // One more record changes the length, and the next tick fills the list again.
     std::vector<BYTE> longer = table;
     longer.resize(longer.size() + alert_table::kSlotSize, 0);
     WriteFileBytes(tablePath, longer);
-    start = Now();
+    start = BenchMilliseconds();
     page.SendMessage(WM_TIMER, CEventDlg::kReloadTimer);
-    Flush();
-    figures.reload = Now() - start;
+    PumpWaitingMessages();
+    figures.reload = BenchMilliseconds() - start;
 
     page.DestroyWindow();
     tab.DestroyWindow();
-    Flush();
+    PumpWaitingMessages();
     return figures;
 }
 
@@ -130,19 +110,6 @@ struct Parts {
     double listRows = 0;
 };
 
-std::string DateTimeText(std::int32_t seconds)
-{
-    const LONGLONG ticks = (static_cast<LONGLONG>(seconds) + 11644473600LL) * 10000000LL;
-    FILETIME utc = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-    SYSTEMTIME universal = {};
-    SYSTEMTIME local = {};
-    if (!FileTimeToSystemTime(&utc, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
-        return std::string();
-    const LocaleFormat& format = ModuleLocaleFormat();
-    return format.FormatDate(local.wYear, local.wMonth, local.wDay) + ' ' +
-        format.FormatTime(local.wHour, local.wMinute, local.wSecond);
-}
-
 Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
 {
     Parts parts;
@@ -152,11 +119,11 @@ Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
         if (alert_table::SlotHoldsRecord(&table[at]))
             records.push_back(alert_table::ReadRecord(&table[at]));
     }
-    double start = Now();
+    double start = BenchMilliseconds();
     std::vector<std::string> lines;
     for (const alert_table::Record& record : records)
-        lines.push_back(alert_table::EventListLine(DateTimeText(record.time), record));
-    parts.dateTimes = Now() - start;
+        lines.push_back(alert_table::EventListLine(LocalDateTimeText(record.time), record));
+    parts.dateTimes = BenchMilliseconds() - start;
 
     HBITMAP image = CreateBitmap(16, 16, 1, 1, nullptr);
     CColList list;
@@ -165,24 +132,18 @@ Parts MeasureParts(HWND frame, const std::vector<BYTE>& table)
             ColListFlags::kGlobalClass | ColListFlags::kKeysStayInList | ColListFlags::kPlainEmptyMessage);
     list.SetColumnSortType(3, SortType::Numeric);
     list.SortByColumn(3, true, static_cast<int>(SortDirection::Descending));
-    Flush();
-    start = Now();
+    PumpWaitingMessages();
+    start = BenchMilliseconds();
     for (size_t i = 0; i < lines.size(); ++i) {
         int position = list.AddItem(lines[i]);
         list.SetItemData(position, reinterpret_cast<void*>(static_cast<INT_PTR>(i)));
         list.SetItemImage(position, 0, image, image);
     }
-    parts.listRows = Now() - start;
+    parts.listRows = BenchMilliseconds() - start;
     list.DestroyWindow();
     DeleteObject(image);
-    Flush();
+    PumpWaitingMessages();
     return parts;
-}
-
-double Median(std::vector<Figures> runs, double Figures::*field)
-{
-    std::sort(runs.begin(), runs.end(), [field](const Figures& a, const Figures& b) { return a.*field < b.*field; });
-    return runs[runs.size() / 2].*field;
 }
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -236,7 +197,7 @@ int main()
     // The median of five runs, as the machine may be busy.
     std::printf("%d record slots, %d rows listed\n", kRecords, runs[0].rows);
     std::printf("first load %7.1f ms   first paint %6.1f ms   reload on a longer table %7.1f ms\n",
-        Median(runs, &Figures::load), Median(runs, &Figures::paint), Median(runs, &Figures::reload));
+        MedianOf(runs, &Figures::load), MedianOf(runs, &Figures::paint), MedianOf(runs, &Figures::reload));
     std::printf("of a fill: date and time texts %7.1f ms   column list rows with data and images %7.1f ms\n",
         dateTimes[2], listRows[2]);
     return 0;

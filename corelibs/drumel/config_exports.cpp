@@ -28,21 +28,12 @@ template <typename Copy> DWORD ReadFirst(const char* server, Copy copy)
 // Changes every target's settings, tells each running instance, and answers the first failure.
 template <typename Change> DWORD WriteEach(const char* server, bool wholeDomain, Change change)
 {
-    DWORD error = 0;
-    const auto targets = Targets(server, wholeDomain, error);
-    if (error)
-        return error;
-    DWORD first = 0;
-    for (const ServerPlace& place : targets) {
-        DWORD result = CheckAccess(place);
-        if (!result)
-            result = ServerStore(place).ChangeConfig(change);
+    return OnEachAllowed(server, wholeDomain, [&](const ServerPlace& place) {
+        const DWORD result = ServerStore(place).ChangeConfig(change);
         if (!result)
             TellInstance(place, kControlReloadConfig);
-        if (result && !first)
-            first = result;
-    }
-    return first;
+        return result;
+    });
 }
 
 DWORD GetRecord(const char* server, void* record, DWORD size, ConfigKind kind)

@@ -19,19 +19,7 @@ bool Answers(DWORD state)
 // but every server is still tried.
 template <typename Command> DWORD OnEach(const char* server, Command command)
 {
-    DWORD error = 0;
-    const auto targets = Targets(server, false, error);
-    if (error)
-        return error;
-    DWORD first = 0;
-    for (const ServerPlace& place : targets) {
-        DWORD result = CheckAccess(place);
-        if (!result)
-            result = command(InstanceControl(place));
-        if (result && !first)
-            first = result;
-    }
-    return first;
+    return OnEachAllowed(server, false, [&](const ServerPlace& place) { return command(InstanceControl(place)); });
 }
 
 }  // namespace
@@ -134,32 +122,13 @@ extern "C" DWORD WINAPI VexomarGetScanStatistics(const char* server, void* recor
 
 extern "C" DWORD WINAPI VexomarLogon(const char* server, const char* user, const char* password)
 {
-    return Guarded([&]() -> DWORD {
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        DWORD first = 0;
-        for (const ServerPlace& place : targets) {
-            const DWORD result = Logon(place, user ? user : "", password ? password : "");
-            if (result && !first)
-                first = result;
-        }
-        return first;
+    return Guarded([&] {
+        return OnEachTarget(server, false,
+            [&](const ServerPlace& place) { return Logon(place, user ? user : "", password ? password : ""); });
     });
 }
 
 extern "C" DWORD WINAPI VexomarCheckAccess(const char* server)
 {
-    return Guarded([&]() -> DWORD {
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        for (const ServerPlace& place : targets) {
-            if (const DWORD denied = CheckAccess(place))
-                return denied;
-        }
-        return 0;
-    });
+    return Guarded([&] { return WhileAllowed(server, [](const ServerPlace&) {}); });
 }

@@ -37,24 +37,17 @@ extern "C" DWORD WINAPI VexomarTableSave(const char* server, DWORD table, const 
         // The entries given must fill the size given: never read beyond the caller's bytes.
         if (std::uint64_t(number) * shape->entrySize > size)
             return ERROR_INVALID_PARAMETER;
-        DWORD error = 0;
-        const auto targets = Targets(server, domainWide != 0, error);
-        if (error)
-            return error;
-        DWORD first = 0;
+        // What every server stored; any failure leaves the count 0.
         DWORD stored = number;
-        for (const ServerPlace& place : targets) {
-            DWORD result = CheckAccess(place);
+        const DWORD first = OnEachAllowed(server, domainWide != 0, [&](const ServerPlace& place) {
             DWORD here = 0;
-            if (!result) {
-                result = ServerStore(place).ChangeTable(*shape, [&](AddressTable& t) {
-                    here = t.Save(static_cast<const std::uint8_t*>(entries), number, replace != 0);
-                });
-            }
-            if (result && !first)
-                first = result;
-            stored = std::min(stored, result ? 0 : here);
-        }
+            const DWORD result = ServerStore(place).ChangeTable(*shape, [&](AddressTable& t) {
+                here = t.Save(static_cast<const std::uint8_t*>(entries), number, replace != 0);
+            });
+            if (!result)
+                stored = std::min(stored, here);
+            return result;
+        });
         *count = first ? 0 : stored;
         return first;
     });
@@ -65,16 +58,8 @@ extern "C" DWORD WINAPI VexomarTableReload(const char* server, DWORD table, DWOR
     return Guarded([&]() -> DWORD {
         if (!FindTable(table))
             return ERROR_INVALID_PARAMETER;
-        DWORD error = 0;
-        const auto targets = Targets(server, false, error);
-        if (error)
-            return error;
-        for (const ServerPlace& place : targets) {
-            if (const DWORD denied = CheckAccess(place))
-                return denied;
-            TellInstance(place, kControlReloadTableBase + table);
-        }
-        return 0;
+        return WhileAllowed(
+            server, [&](const ServerPlace& place) { TellInstance(place, kControlReloadTableBase + table); });
     });
 }
 

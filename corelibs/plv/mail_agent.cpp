@@ -143,18 +143,37 @@ Result MailAgent::MessageIds(std::uint32_t handle, std::vector<MessageIdentity>&
     return Result::kOk;
 }
 
-Result MailAgent::MessageTime(std::uint32_t handle, const MessageIdentity& id, std::int64_t& time)
+Result MailAgent::Message(
+    std::uint32_t handle, const MessageIdentity& id, Database*& database, const Mailbox*& box, std::size_t& index)
 {
-    Database* database = Find(handle);
+    database = Find(handle);
     if (!database)
         return Result::kBadHandle;
-    const Mailbox* box = nullptr;
     if (Result result = Current(*database, box); result != Result::kOk)
         return result;
     std::optional<std::size_t> i = box->Find(id);
     if (!i)
         return Result::kNotFound;
-    std::optional<std::int64_t> when = box->Time(*i);
+    index = *i;
+    return Result::kOk;
+}
+
+std::vector<std::string> MailAgent::FormedNames(const Mailbox& box, std::size_t message) const
+{
+    std::vector<std::string> names;
+    for (const std::string& name : box.AttachmentNames(message))
+        names.push_back(m_nameForm(name));
+    return names;
+}
+
+Result MailAgent::MessageTime(std::uint32_t handle, const MessageIdentity& id, std::int64_t& time)
+{
+    Database* database = nullptr;
+    const Mailbox* box = nullptr;
+    std::size_t i = 0;
+    if (Result result = Message(handle, id, database, box, i); result != Result::kOk)
+        return result;
+    std::optional<std::int64_t> when = box->Time(i);
     if (!when || *when > 0xFFFFFFFFll)
         return Result::kUnreadable;
     time = *when;
@@ -163,39 +182,29 @@ Result MailAgent::MessageTime(std::uint32_t handle, const MessageIdentity& id, s
 
 Result MailAgent::AttachmentNames(std::uint32_t handle, const MessageIdentity& id, std::vector<std::string>& names)
 {
-    Database* database = Find(handle);
-    if (!database)
-        return Result::kBadHandle;
+    Database* database = nullptr;
     const Mailbox* box = nullptr;
-    if (Result result = Current(*database, box); result != Result::kOk)
+    std::size_t i = 0;
+    if (Result result = Message(handle, id, database, box, i); result != Result::kOk)
         return result;
-    std::optional<std::size_t> i = box->Find(id);
-    if (!i)
-        return Result::kNotFound;
-    if (!box->Readable(*i))
+    if (!box->Readable(i))
         return Result::kUnreadable;
-    names.clear();
-    for (const std::string& name : box->AttachmentNames(*i))
-        names.push_back(m_nameForm(name));
+    names = FormedNames(*box, i);
     return Result::kOk;
 }
 
 Result MailAgent::Info(std::uint32_t handle, const MessageIdentity& id, MailInfo& info)
 {
-    Database* database = Find(handle);
-    if (!database)
-        return Result::kBadHandle;
+    Database* database = nullptr;
     const Mailbox* box = nullptr;
-    if (Result result = Current(*database, box); result != Result::kOk)
+    std::size_t i = 0;
+    if (Result result = Message(handle, id, database, box, i); result != Result::kOk)
         return result;
-    std::optional<std::size_t> i = box->Find(id);
-    if (!i)
-        return Result::kNotFound;
     static const char* const kFields[5] = {"To", "From", "Date", "Subject", "CC"};
     for (int f = 0; f < 5; ++f) {
         info[f].reset();
-        if (box->HasField(*i, kFields[f]))
-            info[f] = box->Field(*i, kFields[f]);
+        if (box->HasField(i, kFields[f]))
+            info[f] = box->Field(i, kFields[f]);
     }
     return Result::kOk;
 }
@@ -203,21 +212,12 @@ Result MailAgent::Info(std::uint32_t handle, const MessageIdentity& id, MailInfo
 Result MailAgent::Locate(
     const AttachmentEntry& entry, Database*& database, std::size_t& message, std::size_t& attachment)
 {
-    database = Find(entry.database);
-    if (!database)
-        return Result::kBadHandle;
     const Mailbox* box = nullptr;
-    if (Result result = Current(*database, box); result != Result::kOk)
+    if (Result result = Message(entry.database, entry.message, database, box, message); result != Result::kOk)
         return result;
-    std::optional<std::size_t> i = box->Find(entry.message);
-    if (!i)
-        return Result::kNotFound;
-    if (!box->Readable(*i))
+    if (!box->Readable(message))
         return Result::kUnreadable;
-    std::vector<std::string> names;
-    for (const std::string& name : box->AttachmentNames(*i))
-        names.push_back(m_nameForm(name));
-    message = *i;
+    std::vector<std::string> names = FormedNames(*box, message);
     // The index is trusted while the name there still matches; after another change moved
     // the attachments, the name finds it.
     if (entry.index < names.size() && (entry.name.empty() || names[entry.index] == entry.name)) {
@@ -333,9 +333,9 @@ Result MailAgent::FindFirst(const std::string& path, std::uint32_t& find, Attach
     Search search {database, {}, 0};
     const Mailbox& box = *m_databases[database].cached;
     for (std::size_t i = 0; i < box.Count(); ++i) {
-        std::vector<std::string> names = box.AttachmentNames(i);
+        std::vector<std::string> names = FormedNames(box, i);
         for (std::size_t a = 0; a < names.size(); ++a)
-            search.entries.push_back({database, box.Identity(i), static_cast<std::uint32_t>(a), m_nameForm(names[a])});
+            search.entries.push_back({database, box.Identity(i), static_cast<std::uint32_t>(a), names[a]});
     }
     if (search.entries.empty()) {
         CloseDatabase(database);

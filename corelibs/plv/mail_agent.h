@@ -95,6 +95,11 @@ private:
     Database* Find(std::uint32_t handle);
     // The database's mailbox as it is on disk now (read again when the file changed).
     Result Current(Database& database, const postoffice::Mailbox*& mailbox);
+    // The open database, its current mailbox and the message's place in it.
+    Result Message(std::uint32_t handle, const postoffice::MessageIdentity& id, Database*& database,
+        const postoffice::Mailbox*& box, std::size_t& index);
+    // The message's attachment names in the form they are handed out in.
+    std::vector<std::string> FormedNames(const postoffice::Mailbox& box, std::size_t message) const;
     Result Locate(const AttachmentEntry& entry, Database*& database, std::size_t& message, std::size_t& attachment);
     Result Change(Database& database, const postoffice::MessageIdentity& id,
         const std::function<bool(postoffice::Mailbox&, std::size_t)>& change);

@@ -6,10 +6,10 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <new>
 
 #include "address_list.h"
 #include "attachment_ref.h"
+#include "guarded_export.h"
 #include "mail_agent.h"
 #include "plv.h"
 #include "post_office_location.h"
@@ -55,18 +55,7 @@ DWORD Code(Result result)
 // answered with a failure, never passed to the caller.
 template <typename Work> DWORD Guarded(const char* call, Work work)
 {
-    try {
-        std::lock_guard<std::mutex> hold(CallLock());
-        return work();
-    } catch (const std::bad_alloc&) {
-        return PLV_E_NO_MEMORY;
-    } catch (const std::exception& fault) {
-        OutputDebugStringA((std::string("PLV: ") + call + " failed: " + fault.what() + "\n").c_str());
-        return PLV_E_INTERNAL;
-    } catch (...) {
-        OutputDebugStringA((std::string("PLV: ") + call + " failed\n").c_str());
-        return PLV_E_INTERNAL;
-    }
+    return postoffice::GuardedExport<DWORD>(CallLock(), "PLV", call, PLV_E_NO_MEMORY, PLV_E_INTERNAL, work);
 }
 
 template <typename Work> DWORD WithAgent(const char* call, DWORD agent, Work work)

@@ -124,6 +124,27 @@ void CivilFromDays(std::int64_t z, std::int64_t& year, unsigned& month, unsigned
     year = y + (month <= 2);
 }
 
+// A moment of UTC broken down for the two date forms a mail file carries.
+struct Moment {
+    const char* dayName;
+    const char* monthName;
+    std::int64_t year;
+    unsigned day;
+    int hour;
+    int minute;
+    int second;
+};
+
+Moment MomentOf(std::int64_t seconds)
+{
+    const std::int64_t days = seconds / 86400;
+    const int secs = static_cast<int>(seconds % 86400);
+    std::int64_t year;
+    unsigned month, day;
+    CivilFromDays(days, year, month, day);
+    return {kDayNames[days % 7], kMonthNames[month - 1], year, day, secs / 3600, secs / 60 % 60, secs % 60};
+}
+
 }  // namespace
 
 std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day)
@@ -179,27 +200,19 @@ std::optional<std::int64_t> ParseSeparatorDate(std::string_view line)
 
 std::string FormatMailDate(std::int64_t seconds)
 {
-    std::int64_t days = seconds / 86400;
-    int secs = static_cast<int>(seconds % 86400);
-    std::int64_t year;
-    unsigned month, day;
-    CivilFromDays(days, year, month, day);
+    const Moment at = MomentOf(seconds);
     char text[64];
-    std::snprintf(text, sizeof text, "%s, %02u %s %04lld %02d:%02d:%02d +0000", kDayNames[days % 7], day,
-        kMonthNames[month - 1], static_cast<long long>(year), secs / 3600, secs / 60 % 60, secs % 60);
+    std::snprintf(text, sizeof text, "%s, %02u %s %04lld %02d:%02d:%02d +0000", at.dayName, at.day, at.monthName,
+        static_cast<long long>(at.year), at.hour, at.minute, at.second);
     return text;
 }
 
 std::string FormatSeparatorDate(std::int64_t seconds)
 {
-    std::int64_t days = seconds / 86400;
-    int secs = static_cast<int>(seconds % 86400);
-    std::int64_t year;
-    unsigned month, day;
-    CivilFromDays(days, year, month, day);
+    const Moment at = MomentOf(seconds);
     char text[64];
-    std::snprintf(text, sizeof text, "%s %s %2u %02d:%02d:%02d %04lld", kDayNames[days % 7], kMonthNames[month - 1],
-        day, secs / 3600, secs / 60 % 60, secs % 60, static_cast<long long>(year));
+    std::snprintf(text, sizeof text, "%s %s %2u %02d:%02d:%02d %04lld", at.dayName, at.monthName, at.day, at.hour,
+        at.minute, at.second, static_cast<long long>(at.year));
     return text;
 }
 

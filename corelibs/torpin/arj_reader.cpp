@@ -187,13 +187,8 @@ ExtractStatus ArjReader::extract(const MemberInfo& member, ByteSink& sink, std::
     MemberOutput output(sink, maxBytes, member.packedSize);
     InputRange input(m_source, member.locator, member.locator + member.packedSize);
     if (member.method == 0) {
-        const std::uint8_t* data = nullptr;
-        std::size_t n = 0;
-        while (input.fill(data, n)) {
-            if (!output.write(data, n))
-                return output.status();
-            input.consume(n);
-        }
+        if (!CopyStored(input, output))
+            return output.status();
         if (output.written() != member.size)
             return ExtractStatus::Corrupt;
     } else {

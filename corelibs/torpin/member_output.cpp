@@ -38,4 +38,16 @@ bool MemberOutput::write(const std::uint8_t* data, std::size_t n)
     return true;
 }
 
+bool CopyStored(InputRange& input, MemberOutput& output)
+{
+    const std::uint8_t* data = nullptr;
+    std::size_t n = 0;
+    while (input.fill(data, n)) {
+        if (!output.write(data, n))
+            return false;
+        input.consume(n);
+    }
+    return true;
+}
+
 }  // namespace torpin

@@ -6,6 +6,7 @@
 
 #include "byte_sink.h"
 #include "extract_status.h"
+#include "input_range.h"
 
 namespace torpin {
 
@@ -30,5 +31,9 @@ private:
     std::uint32_t m_crc = 0;
     ExtractStatus m_status = ExtractStatus::Ok;
 };
+
+// Passes a stored member's bytes through unchanged, to the end of its range; false when the
+// output refused them (its status says why).
+bool CopyStored(InputRange& input, MemberOutput& output);
 
 }  // namespace torpin

@@ -219,13 +219,8 @@ ExtractStatus ZipReader::extract(const MemberInfo& member, ByteSink& sink, std::
     MemberOutput output(sink, maxBytes, member.packedSize);
     InputRange input(m_source, dataAt, dataAt + member.packedSize);
     if (member.method == kMethodStored) {
-        const std::uint8_t* data = nullptr;
-        std::size_t n = 0;
-        while (input.fill(data, n)) {
-            if (!output.write(data, n))
-                return output.status();
-            input.consume(n);
-        }
+        if (!CopyStored(input, output))
+            return output.status();
         if (output.written() != member.packedSize)
             return ExtractStatus::Corrupt;
     } else {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "address_book_dlg.h"
+#include "guarded_export.h"
 #include "mail_client.h"
 #include "mapi_buffer.h"
 
@@ -30,20 +31,12 @@ MailClient& Client()
     return client;
 }
 
+// Runs one call under the library's lock; a fault inside is reported to the debugger and
+// answered with a failure, never passed to the caller.
 template <typename Work> ULONG Guarded(const char* call, Work work)
 {
-    try {
-        std::lock_guard<std::mutex> hold(CallLock());
-        return work();
-    } catch (const std::bad_alloc&) {
-        return MAPI_E_INSUFFICIENT_MEMORY;
-    } catch (const std::exception& fault) {
-        OutputDebugStringA((std::string("VXMAIL32: ") + call + " failed: " + fault.what() + "\n").c_str());
-        return MAPI_E_FAILURE;
-    } catch (...) {
-        OutputDebugStringA((std::string("VXMAIL32: ") + call + " failed\n").c_str());
-        return MAPI_E_FAILURE;
-    }
+    return postoffice::GuardedExport<ULONG>(
+        CallLock(), "VXMAIL32", call, MAPI_E_INSUFFICIENT_MEMORY, MAPI_E_FAILURE, work);
 }
 
 std::string Text(LPCSTR text)

@@ -25,24 +25,6 @@ const Bytes& fixtureNoise()
     return noise;
 }
 
-std::vector<MemberInfo> listAll(ArjReader& reader)
-{
-    std::vector<MemberInfo> out;
-    MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m))
-        out.push_back(m);
-    return out;
-}
-
-ExtractStatus extractTo(
-    ArjReader& reader, const MemberInfo& m, Bytes& out, std::uint64_t maxBytes = limits::kMaxMemberBytes)
-{
-    MemorySink sink;
-    ExtractStatus status = reader.extract(m, sink, maxBytes);
-    out = sink.bytes;
-    return status;
-}
-
 TEST(ArjReader, DecodesEveryMethodTheToolWrites)
 {
     for (int method = 0; method <= 4; ++method) {
@@ -51,16 +33,16 @@ TEST(ArjReader, DecodesEveryMethodTheToolWrites)
         MemorySource source(archive.data(), archive.size());
         EXPECT_EQ(detectArchiveType(source), ArchiveType::Arj);
         ArjReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         ASSERT_EQ(members.size(), 2u) << method;
         EXPECT_EQ(members[0].name, "text.txt");
         EXPECT_EQ(members[0].method, method);
         EXPECT_EQ(members[0].size, 20000u);
         EXPECT_EQ(members[1].name, "noise.bin");
         Bytes text, noise;
-        EXPECT_EQ(extractTo(reader, members[0], text), ExtractStatus::Ok) << method;
+        EXPECT_EQ(test::extractBytes(reader, members[0], text), ExtractStatus::Ok) << method;
         EXPECT_EQ(text, fixtureText()) << method;
-        EXPECT_EQ(extractTo(reader, members[1], noise), ExtractStatus::Ok) << method;
+        EXPECT_EQ(test::extractBytes(reader, members[1], noise), ExtractStatus::Ok) << method;
         EXPECT_EQ(noise, fixtureNoise()) << method;
     }
 }
@@ -70,11 +52,11 @@ TEST(ArjReader, GarbledMembersAreListedNotDecoded)
     Bytes archive = test::dataFile("garbled.arj");
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 1u);
     EXPECT_TRUE(members[0].encrypted);
     Bytes out;
-    EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Encrypted);
+    EXPECT_EQ(test::extractBytes(reader, members[0], out), ExtractStatus::Encrypted);
 }
 
 TEST(ArjReader, BadDataCrcSkipsOnlyThatMember)
@@ -85,11 +67,11 @@ TEST(ArjReader, BadDataCrcSkipsOnlyThatMember)
     Bytes archive = arj.finish();
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 2u);
     Bytes out;
-    EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::BadCrc);
-    EXPECT_EQ(extractTo(reader, members[1], out), ExtractStatus::Ok);
+    EXPECT_EQ(test::extractBytes(reader, members[0], out), ExtractStatus::BadCrc);
+    EXPECT_EQ(test::extractBytes(reader, members[1], out), ExtractStatus::Ok);
     EXPECT_EQ(out, (Bytes {'d', 'e'}));
 }
 
@@ -101,7 +83,7 @@ TEST(ArjReader, ADamagedHeaderEndsTheWalk)
     archive[headers[2] + 10] ^= 0x01;  // a flag bit of the second member, CRC left as it was
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 1u);
     EXPECT_EQ(members[0].name, "text.txt");
 }
@@ -120,10 +102,10 @@ TEST(ArjReader, DamagedStreamsOfEveryMethodFailCleanly)
                 archive[data + delta] ^= mask;
                 MemorySource source(archive.data(), archive.size());
                 ArjReader reader(source);
-                auto members = listAll(reader);
+                auto members = test::listMembers(reader);
                 ASSERT_EQ(members.size(), 2u);
                 Bytes out;
-                EXPECT_NE(extractTo(reader, members[0], out), ExtractStatus::Ok) << method << " " << delta;
+                EXPECT_NE(test::extractBytes(reader, members[0], out), ExtractStatus::Ok) << method << " " << delta;
                 EXPECT_LE(out.size(), 20000u);
             }
         }
@@ -141,7 +123,7 @@ TEST(ArjReader, TruncatedArchivesNeverDecodePastTheirEnd)
         MemberInfo m;
         if (reader.first(m)) {
             Bytes out;
-            EXPECT_EQ(extractTo(reader, m, out), ExtractStatus::Corrupt) << keep;
+            EXPECT_EQ(test::extractBytes(reader, m, out), ExtractStatus::Corrupt) << keep;
         }
     }
 }
@@ -158,13 +140,13 @@ TEST(ArjReader, DeclaredSizesNeverBoundTheOutput)
         test::fixArjHeaderCrc(archive, headers[1]);
         MemorySource source(archive.data(), archive.size());
         ArjReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         ASSERT_EQ(members.size(), 2u);
         EXPECT_EQ(members[0].size, 30000u);
         Bytes out;
-        EXPECT_NE(extractTo(reader, members[0], out), ExtractStatus::Ok);
+        EXPECT_NE(test::extractBytes(reader, members[0], out), ExtractStatus::Ok);
         EXPECT_LE(out.size(), 30000u);
-        EXPECT_EQ(extractTo(reader, members[0], out, 29999), ExtractStatus::Limit);
+        EXPECT_EQ(test::extractBytes(reader, members[0], out, 29999), ExtractStatus::Limit);
         EXPECT_TRUE(out.empty());
     }
 }
@@ -186,13 +168,13 @@ TEST(ArjReader, UnknownMethodsFoldersAndStubs)
     MemorySource other(notProgram.data(), notProgram.size());
     EXPECT_EQ(detectArchiveType(other), ArchiveType::None);
     ArjReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 3u);
     EXPECT_FALSE(members[0].directory);
     EXPECT_TRUE(members[1].directory);
     Bytes out;
-    EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Unsupported);
-    EXPECT_EQ(extractTo(reader, members[2], out), ExtractStatus::Ok);
+    EXPECT_EQ(test::extractBytes(reader, members[0], out), ExtractStatus::Unsupported);
+    EXPECT_EQ(test::extractBytes(reader, members[2], out), ExtractStatus::Ok);
     EXPECT_EQ(out, Bytes {'z'});
 }
 
@@ -203,10 +185,10 @@ TEST(ArjReader, StoredSizeMismatchIsCorrupt)
     Bytes archive = arj.finish();
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 1u);
     Bytes out;
-    EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Corrupt);
+    EXPECT_EQ(test::extractBytes(reader, members[0], out), ExtractStatus::Corrupt);
 }
 
 // Puts count extended headers of size bytes each (with good CRCs, unless crcOk is false)
@@ -238,7 +220,7 @@ std::vector<std::string> namesOf(const Bytes& archive)
     MemorySource source(archive.data(), archive.size());
     ArjReader reader(source);
     std::vector<std::string> names;
-    for (const MemberInfo& m : listAll(reader))
+    for (const MemberInfo& m : test::listMembers(reader))
         names.push_back(m.name);
     return names;
 }
@@ -254,10 +236,10 @@ TEST(ArjReader, ExtendedHeadersAreCheckedAndFewAreFollowed)
     {
         MemorySource source(most.data(), most.size());
         ArjReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         Bytes out;
         ASSERT_EQ(members.size(), 2u);
-        EXPECT_EQ(extractTo(reader, members[0], out), ExtractStatus::Ok);
+        EXPECT_EQ(test::extractBytes(reader, members[0], out), ExtractStatus::Ok);
         EXPECT_EQ(out, Bytes {'1'});
     }
     // One more than allowed, a bad CRC or one running past the end: the walk ends there.

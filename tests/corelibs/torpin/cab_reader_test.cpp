@@ -16,23 +16,6 @@ using test::Bytes;
 constexpr std::size_t kCompressionAt = 42;  // the folder's compression type
 constexpr std::size_t kSecondOffsetAt = 73;  // noise.bin's offset in the folder
 
-std::vector<MemberInfo> listAll(CabReader& reader)
-{
-    std::vector<MemberInfo> out;
-    MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m))
-        out.push_back(m);
-    return out;
-}
-
-ExtractStatus extractTo(CabReader& reader, const MemberInfo& m, Bytes& out)
-{
-    MemorySink sink;
-    ExtractStatus status = reader.extract(m, sink, limits::kMaxMemberBytes);
-    out = sink.bytes;
-    return status;
-}
-
 TEST(CabReader, StoredAndMszipFoldersInAnyOrder)
 {
     for (const char* name : {"stored.cab", "mszip.cab"}) {
@@ -40,16 +23,16 @@ TEST(CabReader, StoredAndMszipFoldersInAnyOrder)
         MemorySource source(archive.data(), archive.size());
         EXPECT_EQ(detectArchiveType(source), ArchiveType::Cab);
         CabReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         ASSERT_EQ(members.size(), 2u) << name;
         EXPECT_EQ(members[0].name, "text.txt");
         EXPECT_EQ(members[1].name, "noise.bin");
         EXPECT_EQ(members[1].size, 3000u);
         Bytes text, noise;
         // The second member first: the folder is decoded again from its start.
-        EXPECT_EQ(extractTo(reader, members[1], noise), ExtractStatus::Ok) << name;
+        EXPECT_EQ(test::extractBytes(reader, members[1], noise), ExtractStatus::Ok) << name;
         EXPECT_EQ(noise, test::noiseContent(3000, 32));
-        EXPECT_EQ(extractTo(reader, members[0], text), ExtractStatus::Ok) << name;
+        EXPECT_EQ(test::extractBytes(reader, members[0], text), ExtractStatus::Ok) << name;
         EXPECT_EQ(text, test::textContent(20000, 31));
     }
 }
@@ -85,15 +68,15 @@ TEST(CabReader, DamageAndUnknownCompressionFailCleanly)
     for (const auto& [archive, expected] : cases) {
         MemorySource source(archive->data(), archive->size());
         CabReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         ASSERT_EQ(members.size(), 2u);
         Bytes out;
-        EXPECT_EQ(extractTo(reader, members[0], out), expected);
+        EXPECT_EQ(test::extractBytes(reader, members[0], out), expected);
     }
     Bytes headerOnly(clean.begin(), clean.begin() + 80);
     MemorySource source(headerOnly.data(), headerOnly.size());
     CabReader reader(source);
-    EXPECT_EQ(listAll(reader).size(), 1u);  // the second name is cut off: the walk ends
+    EXPECT_EQ(test::listMembers(reader).size(), 1u);  // the second name is cut off: the walk ends
 }
 
 TEST(CabReader, DecodeLimitAtItsEdge)
@@ -102,9 +85,9 @@ TEST(CabReader, DecodeLimitAtItsEdge)
     for (std::uint64_t limit : {std::uint64_t {23000}, std::uint64_t {22999}}) {
         MemorySource source(archive.data(), archive.size());
         CabReader reader(source, limit);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         Bytes out;
-        EXPECT_EQ(extractTo(reader, members[1], out), limit == 23000 ? ExtractStatus::Ok : ExtractStatus::Limit);
+        EXPECT_EQ(test::extractBytes(reader, members[1], out), limit == 23000 ? ExtractStatus::Ok : ExtractStatus::Limit);
     }
 }
 

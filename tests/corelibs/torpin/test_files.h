@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "archive_limits.h"
+#include "byte_sink.h"
+#include "extract_status.h"
+#include "member_info.h"
 #include "zip_builder.h"
 
 namespace torpin::test {
@@ -14,6 +18,27 @@ namespace torpin::test {
 Bytes textContent(std::size_t size, std::uint32_t seed);
 // Reproducible bytes that barely compress.
 Bytes noiseContent(std::size_t size, std::uint32_t seed);
+
+// Every member a reader lists, in its order.
+template <typename Reader> std::vector<MemberInfo> listMembers(Reader& reader)
+{
+    std::vector<MemberInfo> out;
+    MemberInfo m;
+    for (bool ok = reader.first(m); ok; ok = reader.next(m))
+        out.push_back(m);
+    return out;
+}
+
+// A member's bytes into `out` (what was written before a failure, too), and how it ended.
+template <typename Reader>
+ExtractStatus extractBytes(
+    Reader& reader, const MemberInfo& m, Bytes& out, std::uint64_t maxBytes = limits::kMaxMemberBytes)
+{
+    MemorySink sink;
+    ExtractStatus status = reader.extract(m, sink, maxBytes);
+    out = sink.bytes;
+    return status;
+}
 
 // A fresh folder that is deleted with everything in it at the end of the test.
 class TempDir {

@@ -13,15 +13,6 @@ using test::Bytes;
 using test::ZipBuilder;
 using test::ZipEntry;
 
-std::vector<MemberInfo> listAll(ZipReader& reader)
-{
-    std::vector<MemberInfo> out;
-    MemberInfo m;
-    for (bool ok = reader.first(m); ok; ok = reader.next(m))
-        out.push_back(m);
-    return out;
-}
-
 ExtractStatus extractTo(ZipReader& reader, MemberInfo m, MemorySink& sink)
 {
     if (!reader.locate(m))
@@ -40,7 +31,7 @@ TEST(ZipReader, ListsAndExtractsStoredAndDeflatedMembers)
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
     ASSERT_TRUE(reader.hasDirectory());
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 2u);
     EXPECT_EQ(members[0].name, "docs/readme.txt");
     EXPECT_EQ(members[0].size, 70000u);
@@ -66,7 +57,7 @@ TEST(ZipReader, ReadsDataDescriptorsAndZip64Records)
     Bytes archive = zip.finish(true);
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 3u);
     EXPECT_EQ(members[1].size, 9000u);
     const Bytes* expected[] = {&a, &b, &c};
@@ -94,7 +85,7 @@ TEST(ZipReader, FindsTheArchiveBehindAStub)
     for (const Bytes* candidate : {&archive, &stubbed}) {
         MemorySource source(candidate->data(), candidate->size());
         ZipReader reader(source);
-        auto members = listAll(reader);
+        auto members = test::listMembers(reader);
         ASSERT_EQ(members.size(), 1u);
         MemorySink sink;
         EXPECT_EQ(extractTo(reader, members[0], sink), ExtractStatus::Ok);
@@ -109,7 +100,7 @@ TEST(ZipReader, ListsEncryptedMembersButNeverDecodesThem)
     Bytes archive = zip.finish();
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 1u);
     EXPECT_TRUE(members[0].encrypted);
     MemorySink sink;
@@ -129,7 +120,7 @@ TEST(ZipReader, RejectsBadCrcWrongSizesAndUnknownMethods)
     Bytes archive = zip.finish();
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 5u);
     const ExtractStatus expected[] = {ExtractStatus::BadCrc, ExtractStatus::Corrupt, ExtractStatus::Limit,
         ExtractStatus::Unsupported, ExtractStatus::Corrupt};
@@ -153,7 +144,7 @@ TEST(ZipReader, CorruptStreamAndDataPastTheEndAreSkipped)
         archive[at + i] ^= 0xA5;
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 2u);
     MemorySink good, bad;
     EXPECT_EQ(extractTo(reader, members[0], good), ExtractStatus::Ok);
@@ -177,7 +168,7 @@ TEST(ZipReader, ACorruptDirectoryEntryEndsTheWalk)
     archive[dirStart + 48] = 'X';
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 1u);
     EXPECT_EQ(members[0].name, "m0");
     MemberInfo m;
@@ -211,7 +202,7 @@ TEST(ZipReader, NamesAreCutAtNulAndAtTheLimit)
     Bytes archive = zip.finish();
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 4u);
     EXPECT_EQ(members[0].name, exact);
     EXPECT_EQ(members[1].name, std::string(limits::kMaxNameBytes, 'l'));
@@ -236,7 +227,7 @@ TEST(ZipReader, NamesAreShortAndPrintableForTheScannersRowsAndBuffers)
     Bytes archive = zip.finish();
     MemorySource source(archive.data(), archive.size());
     ZipReader reader(source);
-    auto members = listAll(reader);
+    auto members = test::listMembers(reader);
     ASSERT_EQ(members.size(), 4u);
     EXPECT_EQ(members[0].name, "tab_here__line__.com");
     EXPECT_EQ(members[1].name, std::string(251, 'p') + ".exe");

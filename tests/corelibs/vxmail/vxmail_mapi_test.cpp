@@ -10,15 +10,13 @@
 #include <string>
 
 #include "mailbox_store.h"
+#include "mail_client_registration.h"
 #include "post_office.h"
 #include "post_office_location.h"
 #include "resource.h"
 #include "temp_folder.h"
 
 namespace {
-
-const char kClientsKey[] = "Software\\Clients\\Mail";
-const char kClientName[] = "Vexomar Mail";
 
 struct Platform {
     HMODULE module = nullptr;
@@ -33,24 +31,6 @@ struct Platform {
 template <typename F> void Bind(HMODULE module, F& f, const char* name)
 {
     f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-std::optional<std::string> ReadString(HKEY root, const char* key, const char* value)
-{
-    char buffer[MAX_PATH] = {};
-    DWORD size = sizeof buffer - 1;
-    if (RegGetValueA(root, key, value, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(buffer);
-}
-
-void WriteString(HKEY root, const std::string& key, const char* value, const std::string& text)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(
-        opened, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
 }
 
 std::string CurrentUser()
@@ -103,15 +83,7 @@ class MailClientThroughMapi : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        m_previousClient = ReadString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr);
-        m_previousFolder = postoffice::PostOfficeFolder();
-        char self[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, self, sizeof self);
-        std::string dll = self;
-        dll = dll.substr(0, dll.find_last_of('\\') + 1) + "VXMAIL32.DLL";
-        WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, kClientName);
-        WriteString(HKEY_LOCAL_MACHINE, std::string(kClientsKey) + "\\" + kClientName, "DLLPath", dll);
-        // The platform library reads the registration when it is loaded, so only now.
+        m_registration.Register();
         m_platform.module = LoadLibraryA("MAPI32.DLL");
         ASSERT_NE(m_platform.module, nullptr);
         Bind(m_platform.module, m_platform.logon, "MAPILogon");
@@ -130,10 +102,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (m_previousClient)
-            WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *m_previousClient);
-        if (m_previousFolder)
-            postoffice::SetPostOfficeFolder(*m_previousFolder);
+        m_registration.Restore();
     }
 
     void SetUp() override
@@ -155,15 +124,13 @@ protected:
     }
 
     static Platform m_platform;
-    static std::optional<std::string> m_previousClient;
-    static std::optional<std::string> m_previousFolder;
+    static MailClientRegistration m_registration;
     TempFolder m_folder;
     std::string m_office;
 };
 
 Platform MailClientThroughMapi::m_platform;
-std::optional<std::string> MailClientThroughMapi::m_previousClient;
-std::optional<std::string> MailClientThroughMapi::m_previousFolder;
+MailClientRegistration MailClientThroughMapi::m_registration;
 
 }  // namespace
 

@@ -9,30 +9,10 @@
 #include "as_tab_wnd.h"
 #include "event_dlg.h"
 #include "events_fixture.h"
-#include "system_dialogs.h"
+#include "postscript_printer_choice.h"
+#include "postscript_texts.h"
 #include "test_program.h"
 
-// The printer dialog as a person who picks the prefix's PostScript printer.
-class FakePrinterDialog : public SystemDialogs {
-public:
-    static constexpr const char* kPrinter = "Vexomar PostScript";
-    FakePrinterDialog() { m_previous = Install(this); }
-    ~FakePrinterDialog() override { Install(m_previous); }
-
-    bool OpenFile(FileDialogRequest&) override { return false; }
-    bool SaveFile(FileDialogRequest&) override { return false; }
-    bool ChooseFolder(HWND, const std::string&, std::string&) override { return false; }
-    bool ChoosePrinter(PrinterRequest& request) override;
-
-    int asked = 0;
-    DWORD flags = 0;
-
-private:
-    SystemDialogs* m_previous;
-};
-
-// The lines of text of each page of a PostScript document that the printer wrote.
-std::vector<std::vector<std::string>> PostScriptPageTexts(const std::string& ps);
 std::string ReadFileText(const std::string& path);
 
 class EventPageTest : public EventLogFolderTest {
@@ -54,6 +34,6 @@ protected:
     CWnd owner;
     CASTabWnd tab;
     CEventDlg page {TestProgram()};
-    FakePrinterDialog printerDialog;
+    PostScriptPrinterChoice printerDialog;
     std::string printOutput;
 };

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "email_ids.h"
 #include "email_page.h"
 #include "list_box.h"
+#include "mail_client_registration.h"
 #include "modal_script.h"
 #include "page_fixture.h"
 #include "post_office.h"
@@ -20,40 +20,15 @@
 
 namespace {
 
-const char kClientsKey[] = "Software\\Clients\\Mail";
-const char kClientName[] = "Vexomar Mail";
 // The address book's controls in VXMAIL32.DLL.
 constexpr int kMailboxes = 101;
 constexpr int kAddTo = 102;
 constexpr int kAddCc = 103;
 
-std::optional<std::string> ReadString(HKEY root, const char* key, const char* value)
-{
-    char buffer[MAX_PATH] = {};
-    DWORD size = sizeof buffer - 1;
-    if (RegGetValueA(root, key, value, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(buffer);
-}
-
-void WriteString(HKEY root, const std::string& key, const char* value, const std::string& text)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(
-        opened, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
-}
-
 struct AddressBookSeen {
     std::string caption;
     std::vector<std::string> rows;
 } g_seen;
-
-void Press(HWND dialog, int id)
-{
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
 
 void Choose(HWND dialog, const char* row, int button)
 {
@@ -62,7 +37,7 @@ void Choose(HWND dialog, const char* row, int button)
     const LRESULT index =
         SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row));
     SendMessageA(list, LB_SETSEL, TRUE, index);
-    Press(dialog, button);
+    Click(dialog, button);
 }
 
 // The address book as a person uses it: Bob to To, Carol to CC, OK.
@@ -76,28 +51,18 @@ void WINAPI AddressBookDriver(HWND dialog)
         g_seen.rows.push_back(rows.GetText(i));
     Choose(dialog, "Bob Smith (bob)", kAddTo);
     Choose(dialog, "Carol White (carol)", kAddCc);
-    Press(dialog, IDOK);
+    Click(dialog, IDOK);
 }
 
 class EmailThroughMapi : public PagesTest {
 protected:
     static void SetUpTestSuite()
     {
-        m_previousClient = ReadString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr);
-        m_previousFolder = postoffice::PostOfficeFolder();
-        char self[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, self, sizeof self);
-        std::string dll = self;
-        dll = dll.substr(0, dll.find_last_of('\\') + 1) + "VXMAIL32.DLL";
-        WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, kClientName);
-        WriteString(HKEY_LOCAL_MACHINE, std::string(kClientsKey) + "\\" + kClientName, "DLLPath", dll);
+        m_registration.Register();
     }
     static void TearDownTestSuite()
     {
-        if (m_previousClient)
-            WriteString(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, *m_previousClient);
-        if (m_previousFolder)
-            postoffice::SetPostOfficeFolder(*m_previousFolder);
+        m_registration.Restore();
     }
     void SetUp() override
     {
@@ -117,15 +82,13 @@ protected:
         PagesTest::TearDown();
     }
 
-    static std::optional<std::string> m_previousClient;
-    static std::optional<std::string> m_previousFolder;
+    static MailClientRegistration m_registration;
     TempFolder m_folder;
     std::string m_office;
     std::unique_ptr<CEmail> page;
 };
 
-std::optional<std::string> EmailThroughMapi::m_previousClient;
-std::optional<std::string> EmailThroughMapi::m_previousFolder;
+MailClientRegistration EmailThroughMapi::m_registration;
 
 }  // namespace
 
