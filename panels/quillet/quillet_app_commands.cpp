@@ -2,6 +2,7 @@
 #include "quillet_app.h"
 
 #include "quillet_options_ids.h"
+#include "quillet_frame_wnd.h"
 #include "quillet_plugin.h"
 #include "quillet_resource.h"
 
@@ -14,6 +15,13 @@ const MessageMap& CQuilletApp::GetMessageMap() const
             on::Command(ID_QUILLET_VERSION_INFO, &CQuilletApp::OnVersionInformation),
         });
     return map;
+}
+
+bool CQuilletApp::OnCmdMsg(CommandRequest& request)
+{
+    if (m_plugin && m_plugin->PanelFrame() && m_plugin->PanelFrame()->OnCmdMsg(request))
+        return true;
+    return CExtensionApp::OnCmdMsg(request);
 }
 
 void CQuilletApp::OnOptions()

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ public:
     // `archiveLibrary` 0: files compressed as single files are scanned as they are.
     PathListSource(std::vector<std::string> paths, ArchiveLibrary& archive, DWORD archiveLibrary);
     ~PathListSource() override;
+
+    // Which entries of a folder the walk takes (all when none is set): the panel's tree selection.
+    using EntryFilter = std::function<bool(const std::string& directory, const std::string& name, bool isDirectory)>;
+    void SetEntryFilter(EntryFilter filter) { m_filter = std::move(filter); }
 
     void Attach(ScanJob& job) override;
     bool First() override;
@@ -72,6 +77,7 @@ private:
     bool MakeWritable(const std::string& path);
 
     std::vector<std::string> m_paths;
+    EntryFilter m_filter;
     ArchiveLibrary& m_archive;
     DWORD m_archiveLibrary;
     ScanJob* m_job = nullptr;
