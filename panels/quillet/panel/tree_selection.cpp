@@ -11,20 +11,22 @@ TreeSelection::TreeSelection(const ScanTreeNode* computer, const ScanTreeNode* n
                 m_paths.push_back(drive->path);
                 AddNode(*drive);
             }
-    if (!network || EffectiveState(*network) == kUnselected)
-        return;
-    // Providers hold servers, servers hold shares: only shares are paths the walk can open.
-    for (const auto& provider : network->children) {
-        if (EffectiveState(*provider) == kUnselected)
+    if (network && EffectiveState(*network) != kUnselected)
+        AddShares(*network);
+}
+
+void TreeSelection::AddShares(const ScanTreeNode& container)
+{
+    // Providers hold domains or servers, domains servers, servers shares: only shares are
+    // paths the walk can open, at whatever depth they lie.
+    for (const auto& child : container.children) {
+        if (EffectiveState(*child) == kUnselected)
             continue;
-        for (const auto& server : provider->children) {
-            if (EffectiveState(*server) == kUnselected)
-                continue;
-            for (const auto& share : server->children)
-                if (share->kind == kNodeShare && EffectiveState(*share) != kUnselected) {
-                    m_paths.push_back(share->path);
-                    AddNode(*share);
-                }
+        if (child->kind == kNodeShare) {
+            m_paths.push_back(child->path);
+            AddNode(*child);
+        } else {
+            AddShares(*child);
         }
     }
 }

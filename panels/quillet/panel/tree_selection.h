@@ -21,6 +21,7 @@ public:
 
 private:
     void AddNode(const ScanTreeNode& node);
+    void AddShares(const ScanTreeNode& container);
     static std::string Key(const std::string& path);
 
     std::vector<std::string> m_paths;

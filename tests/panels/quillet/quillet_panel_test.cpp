@@ -17,6 +17,7 @@
 #include "quillet_plugin.h"
 #include "quillet_options_ids.h"
 #include "quillet_resource.h"
+#include "scratch_site.h"
 #include "scripted_prompter.h"
 #include "test_panel_host.h"
 
@@ -39,6 +40,16 @@ std::string PumpDriveMessages(HWND window, DWORD milliseconds)
         Sleep(20);
     }
     return letters;
+}
+
+std::string SystemText(DWORD error)
+{
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = text ? text : "";
+    LocalFree(text);
+    return message;
 }
 
 std::string MakeFolder(const std::string& path)
@@ -373,6 +384,102 @@ TEST_F(QuilletPanelTest, ADoubleClickOnADriveChangesItsStateAndTheImagesAboveIt)
     Tree().Toggle(*c);
     EXPECT_EQ(INDEXTOSTATEIMAGEMASK(1), image(*c));
     EXPECT_EQ(INDEXTOSTATEIMAGEMASK(1), image(computer));
+}
+
+}  // namespace
+
+namespace {
+
+class QuilletNetworkTest : public QuilletPanelTest {
+protected:
+    // The node of `name` somewhere below the network root, its containers listed on the way.
+    ScanTreeNode* Find(ScanTreeNode& node, const std::string& name)
+    {
+        if (node.name == name)
+            return &node;
+        if (node.kind == kNodeServer || node.kind == kNodeShare)
+            return nullptr;
+        Tree().Fill(node, true);
+        for (const auto& child : node.children)
+            if (ScanTreeNode* found = Find(*child, name))
+                return found;
+        return nullptr;
+    }
+    ScratchSite site;
+};
+
+TEST_F(QuilletNetworkTest, ServersAndTheirSharesComeFromTheNetworkProvider)
+{
+    ScanTreeNode* provider = Tree().NetworkRoot()->FindChild("Microsoft Windows Network");
+    Tree().Fill(*Tree().NetworkRoot());
+    provider = Tree().NetworkRoot()->FindChild("Microsoft Windows Network");
+    ASSERT_NE(nullptr, provider);
+    EXPECT_EQ(kNodeProvider, provider->kind);
+    ScanTreeNode* alpha = Find(*Tree().NetworkRoot(), "ALPHA");
+    ASSERT_NE(nullptr, alpha);
+    EXPECT_EQ(kNodeServer, alpha->kind);
+    EXPECT_EQ("\\\\ALPHA\\", alpha->path);
+    EXPECT_EQ("SALES", alpha->parent->name);
+    Tree().Fill(*alpha);
+    ScanTreeNode* data = alpha->FindChild("DATA");
+    ASSERT_NE(nullptr, data);
+    EXPECT_EQ(kNodeShare, data->kind);
+    EXPECT_EQ("\\\\ALPHA\\DATA\\", data->path);
+    EXPECT_NE(nullptr, alpha->FindChild("ADMIN$"));
+}
+
+TEST_F(QuilletNetworkTest, ARefusingServerAsksForALogonAndListsItsSharesWithIt)
+{
+    ScanTreeNode* gamma = Find(*Tree().NetworkRoot(), "GAMMA");
+    ASSERT_NE(nullptr, gamma);
+    int asked = 0;
+    Tree().SetCredentialsPrompt([&asked](Credentials& credentials) {
+        ++asked;
+        credentials.name = "admin";
+        credentials.password = "Secret";
+        return true;
+    });
+    Tree().Fill(*gamma);
+    EXPECT_EQ(1, asked);
+    EXPECT_NE(nullptr, gamma->FindChild("DATA"));
+    WNetCancelConnection2A("\\\\GAMMA\\ADMIN$", 0, TRUE);
+}
+
+TEST_F(QuilletNetworkTest, AWrongPasswordShowsTheSystemsTextAndLeavesTheServerToTryAgain)
+{
+    ScanTreeNode* gamma = Find(*Tree().NetworkRoot(), "GAMMA");
+    ASSERT_NE(nullptr, gamma);
+    Tree().SetCredentialsPrompt([](Credentials& credentials) {
+        credentials.name = "admin";
+        credentials.password = "wrong";
+        return true;
+    });
+    ScriptedPrompter prompter;
+    prompter.Expect(SystemText(ERROR_ACCESS_DENIED));
+    Tree().Fill(*gamma);
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_FALSE(gamma->filled);
+    EXPECT_TRUE(gamma->children.empty());
+}
+
+TEST_F(QuilletNetworkTest, AScanOfAShareOpensItsFilesThroughTheNetworkPath)
+{
+    // Written through the share itself, which the prefix links to the server's data folder.
+    const std::string shared = "\\\\ALPHA\\DATA\\QPANEL.EXE";
+    WriteFile(shared);
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(shared.c_str()));
+    scan_tree::SetState(*Tree().Computer(), kUnselected);
+    ScanTreeNode* alpha = Find(*Tree().NetworkRoot(), "ALPHA");
+    ASSERT_NE(nullptr, alpha);
+    Tree().Fill(*alpha);
+    ScanTreeNode* data = alpha->FindChild("DATA");
+    ASSERT_NE(nullptr, data);
+    Tree().Toggle(*data);
+    Frame().SendMessage(CQuilletFrameWnd::kStartScan);
+    const std::vector<std::string> scanned = ScannedPaths();
+    EXPECT_NE(scanned.end(), std::find(scanned.begin(), scanned.end(), shared));
+    DeleteFileA(shared.c_str());
+    EXPECT_EQ("\\\\ALPHA\\DATA\\;", Frame().Job()->ScannedPaths());
 }
 
 }  // namespace

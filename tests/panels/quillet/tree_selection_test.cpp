@@ -21,7 +21,9 @@ struct Tree {
         MergeChildren(*c, {"DOCS", "TEMP"}, kNodeDirectory, kImageDirectory);
         docs = c->FindChild("DOCS");
         ScanTreeNode& provider = network.AddChild(kNodeProvider, kImageProvider, "Microsoft Windows Network", "");
-        ScanTreeNode& server = provider.AddChild(kNodeServer, kImageServer, "ALPHA", "\\\\ALPHA\\");
+        // A domain between the provider and its servers.
+        ScanTreeNode& domain = provider.AddChild(kNodeProvider, kImageProvider, "SALES", "");
+        ScanTreeNode& server = domain.AddChild(kNodeServer, kImageServer, "ALPHA", "\\\\ALPHA\\");
         share = &server.AddChild(kNodeShare, kImageShare, "\\\\ALPHA\\DATA", "\\\\ALPHA\\DATA\\");
         server.AddChild(kNodeShare, kImageShare, "\\\\ALPHA\\ADMIN$", "\\\\ALPHA\\ADMIN$\\");
         UpdateSummaries(*share);
