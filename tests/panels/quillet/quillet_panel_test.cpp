@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <ctime>
 #include <functional>
 
 #include "cmd_ui.h"
@@ -16,7 +17,9 @@
 #include "quillet_frame_wnd.h"
 #include "quillet_plugin.h"
 #include "quillet_options_ids.h"
+#include "quillet_registry.h"
 #include "quillet_resource.h"
+#include "path_list_source.h"
 #include "scratch_site.h"
 #include "scripted_prompter.h"
 #include "test_panel_host.h"
@@ -198,6 +201,7 @@ protected:
         WriteFile(m_scratch + "\\OLD.AVB");
         WriteFile(m_scratch + "\\INNER\\C.EXE");
         WriteFile(m_scratch + "\\SKIPPED\\D.EXE");
+        BeforeOpen();
         plugin.HandleMessage(host.Window(), kInitialise, 0, 0);
         plugin.HandleMessage(host.Window(), kOpen, 0, 0);
     }
@@ -206,6 +210,7 @@ protected:
         plugin.HandleMessage(host.Window(), kTerminate, 0, 0);
         RemoveTree(m_scratch);
     }
+    virtual void BeforeOpen() { }
     CQuilletFrameWnd& Frame() { return *plugin.PanelFrame(); }
     CScanTreePane& Tree() { return *Frame().TreePane(); }
     // The scratch folder's node under C:, listed.
@@ -480,6 +485,81 @@ TEST_F(QuilletNetworkTest, AScanOfAShareOpensItsFilesThroughTheNetworkPath)
     EXPECT_NE(scanned.end(), std::find(scanned.begin(), scanned.end(), shared));
     DeleteFileA(shared.c_str());
     EXPECT_EQ("\\\\ALPHA\\DATA\\;", Frame().Job()->ScannedPaths());
+}
+
+}  // namespace
+
+namespace {
+
+// A mail agent whose mailboxes are folders: each mailbox's source walks its folder.
+class QuilletMailTest : public QuilletPanelTest {
+protected:
+    void BeforeOpen() override
+    {
+        PanelMailHooks& hooks = plugin.MailHooks();
+        hooks.connect = [] { return true; };
+        hooks.mailboxes = [] { return std::vector<std::string> {"ANNA", "BORIS"}; };
+        hooks.mailboxSource = [this](std::vector<std::string> mailboxes) -> std::unique_ptr<ScanItemSource> {
+            asked = mailboxes;
+            return std::make_unique<PathListSource>(
+                std::vector<std::string> {m_scratch + "\\INNER"}, archive, 0);
+        };
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, VexomarRegistryPath("MAIL").c_str(), 0, KEY_ALL_ACCESS, &key) == 0) {
+            RegDeleteValueA(key, "IncTime");
+            RegCloseKey(key);
+        }
+    }
+    void TearDown() override
+    {
+        plugin.MailHooks() = PanelMailHooks {};
+        QuilletPanelTest::TearDown();
+    }
+    DWORD IncTime() const { return ReadVexomarDword("MAIL", "IncTime", 0); }
+    std::vector<std::string> asked;
+};
+
+TEST_F(QuilletMailTest, TheMailRootListsTheMailboxesAndAFullMailScanKeepsItsStartTime)
+{
+    ScanTreeNode* mail = Tree().MailRoot();
+    ASSERT_NE(nullptr, mail);
+    EXPECT_EQ("Lotus Notes", mail->name);
+    EXPECT_EQ(kImageMailRoot, mail->image);
+    EXPECT_EQ(kNodeMailRoot, mail->kind);
+    scan_tree::SetState(*Tree().Computer(), kUnselected);
+    Tree().Toggle(*mail);
+    const DWORD before = static_cast<DWORD>(std::time(nullptr));
+    Frame().SendMessage(CQuilletFrameWnd::kStartScan);
+    EXPECT_EQ((std::vector<std::string> {"ANNA", "BORIS"}), asked);
+    EXPECT_EQ((std::vector<std::string> {m_scratch + "\\INNER\\C.EXE"}), ScannedPaths());
+    EXPECT_EQ("Lotus Notes;" + m_scratch + "\\INNER;", Frame().Job()->ScannedPaths());
+    EXPECT_GE(IncTime(), before);
+    EXPECT_LE(IncTime(), before + 5);
+}
+
+TEST_F(QuilletMailTest, OnlyTheTickedMailboxesAreScannedAndAPartialScanKeepsNoTime)
+{
+    ScanTreeNode* mail = Tree().MailRoot();
+    ASSERT_NE(nullptr, mail);
+    scan_tree::SetState(*Tree().Computer(), kUnselected);
+    Tree().Fill(*mail);
+    ASSERT_EQ(2u, mail->children.size());
+    Tree().Toggle(*mail->children[1]);
+    Frame().SendMessage(CQuilletFrameWnd::kStartScan);
+    EXPECT_EQ((std::vector<std::string> {"BORIS"}), asked);
+    EXPECT_EQ(0u, IncTime());
+}
+
+TEST_F(QuilletMailTest, AStoppedMailScanKeepsNoTime)
+{
+    ScanTreeNode* mail = Tree().MailRoot();
+    ASSERT_NE(nullptr, mail);
+    scan_tree::SetState(*Tree().Computer(), kUnselected);
+    Tree().Toggle(*mail);
+    engine.duringScan = [this] { Frame().SendMessage(WM_COMMAND, ID_QUILLET_STOP, 0); };
+    Frame().SendMessage(CQuilletFrameWnd::kStartScan);
+    EXPECT_TRUE(Frame().Job()->Cancelled());
+    EXPECT_EQ(0u, IncTime());
 }
 
 }  // namespace
