@@ -10,7 +10,7 @@
 #include "filter_link.h"
 #include "local_scan_options.h"
 #include "panel_mail_hooks.h"
-#include "panel_network.h"
+#include "network_provider.h"
 #include "panel_plugin.h"
 #include "alert_builder.h"
 #include "scan_start.h"
@@ -85,7 +85,7 @@ private:
     DWORD m_archive = 0;
     std::string m_temporaryDirectory;
     LocalScanOptions m_options;
-    SystemPanelNetwork m_network;
+    SystemNetwork m_network;
     FenwixAlertBuilder m_alerts;
     OpenDialogDirectoryChooser m_chooser;
     PanelMailHooks m_mailHooks;

@@ -22,7 +22,7 @@ bool IsLogonRefusal(DWORD error)
         error == ERROR_BAD_USERNAME;
 }
 
-DWORD LogOnToServer(PanelNetwork& network, const std::string& server, const CredentialsPrompt& prompt)
+DWORD LogOnToServer(NetworkProvider& network, const std::string& server, const CredentialsPrompt& prompt)
 {
     Credentials credentials;
     if (!prompt || !prompt(credentials))

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "panel_network.h"
+#include "network_provider.h"
 
 class CWnd;
 
@@ -25,4 +25,4 @@ bool IsLogonRefusal(DWORD error);
 
 // Asks once and connects; 0 on success, else the error of the last connection tried
 // (ERROR_CANCELLED when the user cancelled).
-DWORD LogOnToServer(PanelNetwork& network, const std::string& server, const CredentialsPrompt& prompt);
+DWORD LogOnToServer(NetworkProvider& network, const std::string& server, const CredentialsPrompt& prompt);

@@ -7,7 +7,7 @@
 #include "file_list_pane.h"
 #include "panel_frame_wnd.h"
 #include "panel_mail_hooks.h"
-#include "panel_network.h"
+#include "network_provider.h"
 #include "panel_scan_job.h"
 #include "scan_progress_form.h"
 #include "scan_start.h"
@@ -21,7 +21,7 @@ class AlertBuilder;
 // What the panel works with; all of it outlives the panel.
 struct QuilletPanelServices {
     QuilletPlugin& plugin;
-    PanelNetwork& network;
+    NetworkProvider& network;
     AlertBuilder& alerts;
     DirectoryChooser& chooser;
     const PanelMailHooks& mail;

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "drive_listing.h"
+#include "network_children.h"
 #include "module.h"
 #include "prompter.h"
 #include "quillet_panel_ids.h"
@@ -29,7 +30,7 @@ std::string LastPart(const std::string& remoteName)
 }
 
 // A server's or share's own name without its backslashes, a container's as it came.
-std::string NetNodeName(const NetEntry& entry)
+std::string NetNodeName(const NetResourceCopy& entry)
 {
     const std::string& remote = entry.remoteName.empty() ? entry.provider : entry.remoteName;
     if (entry.displayType == RESOURCEDISPLAYTYPE_SERVER || entry.displayType == RESOURCEDISPLAYTYPE_SHARE)
@@ -53,7 +54,7 @@ private:
 
 }  // namespace
 
-CScanTreePane::CScanTreePane(PanelNetwork& network, const PanelMailHooks& mail) : m_network(network), m_mail(mail)
+CScanTreePane::CScanTreePane(NetworkProvider& network, const PanelMailHooks& mail) : m_network(network), m_mail(mail)
 {
 }
 
@@ -207,19 +208,19 @@ void CScanTreePane::FillFolder(ScanTreeNode& node)
 
 void CScanTreePane::FillNetwork(ScanTreeNode& node, bool quiet)
 {
-    NetEntry* container = nullptr;
+    NetResourceCopy* container = nullptr;
     if (&node != m_networkRoot.get()) {
         auto found = m_netEntries.find(&node);
         if (found == m_netEntries.end())
             return;
         container = &found->second;
     }
-    std::vector<NetEntry> entries;
-    DWORD result = ListNetwork(m_network, container, entries);
+    std::vector<NetResourceCopy> entries;
+    DWORD result = ListNetworkChildren(m_network, container, entries);
     // A server that refuses its shares may open to a logon; the listing is tried once more.
     if (node.kind == kNodeServer && IsLogonRefusal(result) && !quiet &&
         LogOnToServer(m_network, node.name, m_credentials) == NO_ERROR)
-        result = ListNetwork(m_network, container, entries);
+        result = ListNetworkChildren(m_network, container, entries);
     if (result != NO_ERROR) {
         if (!quiet)
             ShowNetworkError(result);
@@ -228,7 +229,7 @@ void CScanTreePane::FillNetwork(ScanTreeNode& node, bool quiet)
             return;
     }
     std::vector<std::string> names;
-    for (const NetEntry& entry : entries)
+    for (const NetResourceCopy& entry : entries)
         names.push_back(NetNodeName(entry));
     // The descriptions are made again for the children of this listing.
     for (const auto& child : node.children)
@@ -236,7 +237,7 @@ void CScanTreePane::FillNetwork(ScanTreeNode& node, bool quiet)
     scan_tree::MergeResult merged = scan_tree::MergeChildren(node, names, kNodeProvider, kImageProvider);
     for (size_t i = 0; i < entries.size() && i < node.children.size(); ++i) {
         ScanTreeNode& child = *node.children[i];
-        const NetEntry& entry = entries[i];
+        const NetResourceCopy& entry = entries[i];
         m_netEntries[&child] = entry;
         if (entry.displayType == RESOURCEDISPLAYTYPE_SERVER) {
             child.kind = kNodeServer;

@@ -10,7 +10,8 @@
 #include "drive_watcher.h"
 #include "network_logon.h"
 #include "panel_mail_hooks.h"
-#include "panel_network.h"
+#include "network_listing.h"
+#include "network_provider.h"
 #include "scan_tree_node.h"
 #include "tree_ctrl.h"
 #include "wnd_list.h"
@@ -19,7 +20,7 @@ class CScanTreePane : public CWndList {
 public:
     static constexpr UINT kTreeId = 100;
 
-    CScanTreePane(PanelNetwork& network, const PanelMailHooks& mail);
+    CScanTreePane(NetworkProvider& network, const PanelMailHooks& mail);
 
     bool CreatePane(CWnd* parent, UINT id);
     // The roots; "My Computer" is listed and expanded at once; `mailConnected` adds "Lotus Notes".
@@ -82,13 +83,13 @@ private:
     ScanTreeNode* NodeAt(POINT screen) const;
     void ShowNetworkError(DWORD error) const;
 
-    PanelNetwork& m_network;
+    NetworkProvider& m_network;
     const PanelMailHooks& m_mail;
     CTreeCtrl m_tree;
     HIMAGELIST m_images = nullptr;
     HIMAGELIST m_stateImages = nullptr;
     std::unique_ptr<ScanTreeNode> m_computer, m_networkRoot, m_mailRoot;
-    std::map<const ScanTreeNode*, NetEntry> m_netEntries;
+    std::map<const ScanTreeNode*, NetResourceCopy> m_netEntries;
     std::map<char, UINT> m_driveTypes;
     CDriveWatcher m_watcher;
     CredentialsPrompt m_credentials;
