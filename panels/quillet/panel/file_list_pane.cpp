@@ -1,5 +1,5 @@
-// CFileListPane: a virtual list over the folder's rows (so that a folder of many files opens
-// at once), its views, its marks and its context menu.
+// CFileListPane: a list over the folder's rows whose texts and icons come by callback (so that a
+// folder of many files opens at once), its views, its marks and its context menu.
 #include "file_list_pane.h"
 
 #include <commctrl.h>
@@ -32,7 +32,7 @@ bool CFileListPane::CreatePane(CWnd* parent, UINT id)
     if (!Create(parent, RECT {0, 0, 0, 0}, id))
         return false;
     m_list = ::CreateWindowExA(0, WC_LISTVIEWA, "",
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER | WS_TABSTOP | LVS_REPORT |
             LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS,
         0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListId)), ModuleInstance(), nullptr);
     if (!m_list)
@@ -42,7 +42,6 @@ bool CFileListPane::CreatePane(CWnd* parent, UINT id)
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images));
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images));
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(m_stateImages));
-    ::SendMessageA(m_list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     AddColumns();
     SetContent(m_list);
     SetCaption(true, LoadResString(IDS_PANEL_LIST_CAPTION).c_str());
@@ -98,13 +97,41 @@ void CFileListPane::Show(ScanTreeNode* folder, const FileKindRules& rules)
         // The folder's search also tells whether its node can be opened.
         folder->expandable = !listing.folders.empty() || !listing.listed;
     }
+    ::SendMessageA(m_list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(m_list, LVM_DELETEALLITEMS, 0, 0);
     ::SendMessageA(m_list, LVM_SETITEMCOUNT, m_rows.size(), 0);
+    for (size_t index = 0; index < m_rows.size(); ++index) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+        item.iItem = static_cast<int>(index);
+        item.pszText = LPSTR_TEXTCALLBACKA;
+        item.iImage = I_IMAGECALLBACK;
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = RowMark(index);
+        ::SendMessageA(m_list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    ::SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(m_list, nullptr, TRUE);
+}
+
+UINT CFileListPane::RowMark(size_t index) const
+{
+    const bool selected = m_folder && scan_tree::FileSelected(*m_folder, m_rows[index].file.name);
+    return INDEXTOSTATEIMAGEMASK(SelectionImage(selected ? kSelected : kUnselected));
+}
+
+void CFileListPane::ShowRowState(size_t index)
+{
+    LVITEMA item = {};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = RowMark(index);
+    ::SendMessageA(m_list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
 }
 
 void CFileListPane::ShowStates()
 {
-    ::InvalidateRect(m_list, nullptr, TRUE);
+    for (size_t index = 0; index < m_rows.size(); ++index)
+        ShowRowState(index);
 }
 
 void CFileListPane::ShowProgress(bool progress)
@@ -128,7 +155,7 @@ void CFileListPane::ToggleRow(int index)
     if (!m_folder || index < 0 || static_cast<size_t>(index) >= m_rows.size())
         return;
     scan_tree::ToggleFile(*m_folder, m_rows[static_cast<size_t>(index)].file.name);
-    ::SendMessageA(m_list, LVM_REDRAWITEMS, index, index);
+    ShowRowState(static_cast<size_t>(index));
     if (m_fileToggled)
         m_fileToggled(*m_folder);
 }
@@ -148,12 +175,6 @@ LRESULT CFileListPane::OnGetDisplayInfo(NMHDR& header)
     }
     if (item.mask & LVIF_IMAGE)
         item.iImage = row.kind;
-    if (item.mask & LVIF_STATE) {
-        const bool selected = m_folder && scan_tree::FileSelected(*m_folder, row.file.name);
-        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
-            INDEXTOSTATEIMAGEMASK(SelectionImage(selected ? kSelected : kUnselected));
-        item.stateMask |= LVIS_STATEIMAGEMASK;
-    }
     return 0;
 }
 

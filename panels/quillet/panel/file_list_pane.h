@@ -52,6 +52,9 @@ protected:
 
 private:
     void AddColumns();
+    // The state image of a row: its file's selection.
+    UINT RowMark(size_t index) const;
+    void ShowRowState(size_t index);
     int RowAt(POINT screen) const;
 
     HWND m_list = nullptr;
