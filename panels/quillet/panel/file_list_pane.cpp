@@ -38,7 +38,7 @@ bool CFileListPane::CreatePane(CWnd* parent, UINT id)
     if (!m_list)
         return false;
     m_images = LoadPanelImages(IDB_QUILLET_FILE_IMAGES, kFileImageCount);
-    m_stateImages = MakeSelectionImages();
+    m_stateImages = MakeSelectionImages(MarksFor::List);
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images));
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images));
     ::SendMessageA(m_list, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(m_stateImages));

@@ -282,10 +282,15 @@ void CQuilletFrameWnd::OnUpdateIdle(CCmdUI& ui)
     ui.Enable(!m_scanning);
 }
 
-void CQuilletFrameWnd::OnUpdateStart(CCmdUI& ui)
+bool CQuilletFrameWnd::CanStart() const
 {
     const bool formShown = m_form.Handle() && ::IsWindowVisible(m_form.Handle());
-    ui.Enable(!m_scanning && !formShown && m_services.plugin.EngineLoaded());
+    return !m_scanning && !formShown && m_services.plugin.EngineLoaded();
+}
+
+void CQuilletFrameWnd::OnUpdateStart(CCmdUI& ui)
+{
+    ui.Enable(CanStart());
 }
 
 void CQuilletFrameWnd::OnUpdateStop(CCmdUI& ui)
@@ -295,7 +300,9 @@ void CQuilletFrameWnd::OnUpdateStop(CCmdUI& ui)
 
 void CQuilletFrameWnd::OnStart()
 {
-    PostMessage(kStartScan);
+    // Ctrl+B reaches here without the button's state: the same rule holds.
+    if (CanStart())
+        PostMessage(kStartScan);
 }
 
 LRESULT CQuilletFrameWnd::OnStartScan(WPARAM, LPARAM)

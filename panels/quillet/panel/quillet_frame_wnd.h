@@ -37,6 +37,8 @@ public:
     ~CQuilletFrameWnd() override;
 
     bool Scanning() const { return m_scanning; }
+    // No scan runs, the progress form is hidden and the engine is there.
+    bool CanStart() const;
     CScanTreePane* TreePane() { return m_tree; }
     CFileListPane* FilePane() { return m_files; }
     CScanProgressForm& ProgressForm() { return m_form; }

@@ -70,7 +70,7 @@ bool CScanTreePane::CreatePane(CWnd* parent, UINT id)
         return false;
     m_tree.m_hWnd = tree;
     m_images = LoadPanelImages(IDB_QUILLET_TREE_IMAGES, kImageCount);
-    m_stateImages = MakeSelectionImages();
+    m_stateImages = MakeSelectionImages(MarksFor::Tree);
     ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images));
     ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(m_stateImages));
     SetContent(tree);

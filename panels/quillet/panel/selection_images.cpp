@@ -9,24 +9,25 @@ constexpr int kImageSize = 16;
 
 }  // namespace
 
-HIMAGELIST MakeSelectionImages()
+HIMAGELIST MakeSelectionImages(MarksFor control)
 {
+    const int first = control == MarksFor::Tree ? 1 : 0;
     HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 4, 0);
     if (!images)
         return nullptr;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kImageSize * 4, kImageSize);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kImageSize * (first + 3), kImageSize);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, kImageSize * 4, kImageSize};
+    RECT all = {0, 0, kImageSize * (first + 3), kImageSize};
     HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
     FillRect(dc, &all, magenta);
     DeleteObject(magenta);
     const UINT looks[3] = {DFCS_BUTTONCHECK | DFCS_FLAT, DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT,
         DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE | DFCS_FLAT};
     for (int i = 0; i < 3; ++i) {
-        RECT box = {kImageSize * (i + 1) + 2, 2, kImageSize * (i + 2) - 1, kImageSize - 1};
+        RECT box = {kImageSize * (i + first) + 2, 2, kImageSize * (i + first + 1) - 1, kImageSize - 1};
         DrawFrameControl(dc, &box, DFC_BUTTON, looks[i]);
     }
     SelectObject(dc, old);

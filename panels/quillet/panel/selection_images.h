@@ -5,8 +5,10 @@
 
 #include <commctrl.h>
 
-// A new image list of the three check marks (index 0 stays empty, as state images start at 1).
-HIMAGELIST MakeSelectionImages();
+// A new image list of the three check marks. A tree view draws state index n with image n, so
+// its list starts with an empty image; a list view draws it with image n - 1.
+enum class MarksFor { Tree, List };
+HIMAGELIST MakeSelectionImages(MarksFor control);
 // The state image index for an effective state 0, 1 or 2.
 inline UINT SelectionImage(int effectiveState)
 {

@@ -563,3 +563,27 @@ TEST_F(QuilletMailTest, AStoppedMailScanKeepsNoTime)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(QuilletPanelTest, CtrlBPostsTheStartAndTheStartRunsTheScan)
+{
+    SelectOnlyScratch();
+    MSG key = {Tree().Tree().m_hWnd, WM_KEYDOWN, 'B', 0};
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    const bool consumed = Frame().PreTranslateMessage(key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(consumed);
+    EXPECT_TRUE(ScannedPaths().empty());
+    // The start is a posted message; the scan runs when it is handled.
+    MSG message;
+    while (PeekMessageA(&message, Frame().m_hWnd, CQuilletFrameWnd::kStartScan, CQuilletFrameWnd::kStartScan, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_EQ(5u, ScannedPaths().size());
+}
+
+}  // namespace
