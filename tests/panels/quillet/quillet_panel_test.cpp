@@ -20,6 +20,7 @@
 #include "quillet_registry.h"
 #include "quillet_resource.h"
 #include "path_list_source.h"
+#include "scan_test_files.h"
 #include "scratch_site.h"
 #include "scripted_prompter.h"
 #include "test_panel_host.h"
@@ -66,24 +67,6 @@ void WriteFile(const std::string& path, const std::string& text = "sample\r\n")
     std::ofstream(path, std::ios::binary) << text;
 }
 
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\" + name);
-            else
-                DeleteFileA((path + "\\" + name).c_str());
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
 
 class DriveWatcherTest : public ::testing::Test {
 protected:
@@ -97,7 +80,7 @@ protected:
     void TearDown() override
     {
         DestroyWindow(m_window);
-        RemoveTree(m_folder);
+        scan_test::RemoveTree(m_folder);
     }
     void Touch(int count)
     {
@@ -208,7 +191,7 @@ protected:
     void TearDown() override
     {
         plugin.HandleMessage(host.Window(), kTerminate, 0, 0);
-        RemoveTree(m_scratch);
+        scan_test::RemoveTree(m_scratch);
     }
     virtual void BeforeOpen() { }
     CQuilletFrameWnd& Frame() { return *plugin.PanelFrame(); }
