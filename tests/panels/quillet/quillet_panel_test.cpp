@@ -570,3 +570,31 @@ TEST_F(QuilletPanelTest, CtrlBPostsTheStartAndTheStartRunsTheScan)
 }
 
 }  // namespace
+
+namespace {
+
+// The engine's data file cannot be opened: the panel opens but cannot scan.
+class QuilletNoEngineTest : public QuilletPanelTest {
+protected:
+    void BeforeOpen() override
+    {
+        engine.loadAnswer = 11;
+        prompter.Expect("Error opening data file").Expect("Could Not Initialize Anti-Virus Engine !");
+    }
+    ScriptedPrompter prompter;
+};
+
+TEST_F(QuilletNoEngineTest, StartIsDisabledAndCtrlBDoesNothing)
+{
+    EXPECT_TRUE(prompter.Done());
+    ASSERT_NE(nullptr, plugin.PanelFrame());
+    EXPECT_FALSE(Enabled(ID_QUILLET_START));
+    EXPECT_TRUE(Enabled(ID_QUILLET_OPTIONS));
+    Frame().SendMessage(WM_COMMAND, ID_QUILLET_START, 0);
+    MSG message;
+    EXPECT_FALSE(PeekMessageA(&message, Frame().m_hWnd, CQuilletFrameWnd::kStartScan, CQuilletFrameWnd::kStartScan,
+        PM_NOREMOVE));
+    EXPECT_EQ(nullptr, Frame().Job());
+}
+
+}  // namespace
