@@ -11,6 +11,8 @@ public:
 
     void SetPlugin(QuilletPlugin* plugin) { m_plugin = plugin; }
     const MessageMap& GetMessageMap() const override;
+    // The open panel answers the menu's commands first, with its own states.
+    bool OnCmdMsg(CommandRequest& request) override;
 
 private:
     void OnOptions();

@@ -2,6 +2,7 @@
 #include "quillet_app.h"
 
 #include "quillet_options_ids.h"
+#include "quillet_frame_wnd.h"
 #include "quillet_plugin.h"
 #include "quillet_resource.h"
 #include "scan_records.h"
@@ -16,6 +17,13 @@ const MessageMap& CQuilletApp::GetMessageMap() const
             on::Command(ID_QUILLET_LOG, &CQuilletApp::OnScanLog),
         });
     return map;
+}
+
+bool CQuilletApp::OnCmdMsg(CommandRequest& request)
+{
+    if (m_plugin && m_plugin->PanelFrame() && m_plugin->PanelFrame()->OnCmdMsg(request))
+        return true;
+    return CExtensionApp::OnCmdMsg(request);
 }
 
 void CQuilletApp::OnOptions()

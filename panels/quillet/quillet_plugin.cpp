@@ -6,6 +6,7 @@
 #include "module.h"
 #include "prompter.h"
 #include "machine_info_dlg.h"
+#include "quillet_frame_wnd.h"
 #include "qvctrl.h"
 #include "quillet_registry.h"
 #include "quillet_resource.h"
@@ -145,8 +146,14 @@ void QuilletPlugin::OnTerminate()
 CPanelFrameWnd* QuilletPlugin::MakePanelFrame()
 {
     LoadOptions();
-    return new CPanelFrameWnd(PanelToolbar {
-        IDB_QUILLET_TOOLBAR, {ID_QUILLET_START, ID_QUILLET_STOP, ID_SEPARATOR, ID_QUILLET_OPTIONS, ID_QUILLET_LOG}});
+    m_frame = new CQuilletFrameWnd(QuilletPanelServices {*this, m_network, m_alerts, m_chooser, m_mailHooks});
+    return m_frame;
+}
+
+void QuilletPlugin::PanelFrameGone(CQuilletFrameWnd* frame)
+{
+    if (m_frame == frame)
+        m_frame = nullptr;
 }
 
 std::string QuilletPlugin::TemporaryDirectory() const
@@ -162,13 +169,14 @@ void QuilletPlugin::LoadOptions()
     LoadLocalScanOptions(m_app, std::string(path, length), m_options);
 }
 
-void QuilletPlugin::EditOptions()
+void QuilletPlugin::EditOptions(bool mailAgentConnected, bool mailRootShown)
 {
     // The date and time fields of the E-Mail page are the custom control library's; a library the host
     // has loaded already is only counted once more.
     HMODULE customControls = LoadLibraryA("QVCTRLU.DLL");
-    // Until the panel's tree and the mail-database agent come, the sheet has neither mail piece.
     ScanOptionsSheetSetup setup;
+    setup.mailAgentConnected = mailAgentConnected;
+    setup.mailRootShown = mailRootShown;
     EditScanOptions(m_app.Host(), m_options, setup,
         [this](const LocalScanOptions& options) { return SaveLocalScanOptions(m_app, options); });
     if (customControls)

@@ -9,7 +9,13 @@
 #include "engine_library.h"
 #include "filter_link.h"
 #include "local_scan_options.h"
+#include "panel_mail_hooks.h"
+#include "network_provider.h"
 #include "panel_plugin.h"
+#include "alert_builder.h"
+#include "scan_start.h"
+
+class CQuilletFrameWnd;
 
 enum : UINT { IDS_ENGINE_NOT_INITIALISED = 2039 };
 constexpr DWORD kArchiveStartFlags = 0x4000;
@@ -45,9 +51,16 @@ public:
     void LoadOptions();
 
     // The panel's commands: the options sheet (OK saves the record), the virus list, the versions.
-    void EditOptions();
+    // The sheet's mail pieces follow the agent and the tree's mail root.
+    void EditOptions(bool mailAgentConnected = false, bool mailRootShown = false);
     void ShowVirusList();
     void ShowVersionInformation();
+
+    // The open panel's frame, null while the panel is closed.
+    CQuilletFrameWnd* PanelFrame() const { return m_frame; }
+    void PanelFrameGone(CQuilletFrameWnd* frame);
+    // The mail-database agent's part of the panel, bound by the agent's owner.
+    PanelMailHooks& MailHooks() { return m_mailHooks; }
 
 protected:
     void OnAttached() override;
@@ -72,4 +85,9 @@ private:
     DWORD m_archive = 0;
     std::string m_temporaryDirectory;
     LocalScanOptions m_options;
+    SystemNetwork m_network;
+    FenwixAlertBuilder m_alerts;
+    OpenDialogDirectoryChooser m_chooser;
+    PanelMailHooks m_mailHooks;
+    CQuilletFrameWnd* m_frame = nullptr;
 };

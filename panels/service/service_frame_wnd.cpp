@@ -130,16 +130,7 @@ LRESULT CServiceFrameWnd::OnStartUp(WPARAM, LPARAM)
 
 void CServiceFrameWnd::OnSize(UINT, int width, int height)
 {
-    if (!ToolBar().m_hWnd || !m_splitter.m_hWnd)
-        return;
-    const int barHeight = ToolBar().CalcHeight();
-    ToolBar().MoveWindow(0, 0, width, barHeight);
-    // The tree takes 2/5 of the width the first time the panel has one.
-    if (!m_splitPlaced && width > 0) {
-        m_splitter.SetColumnInfo(0, width * 2 / 5, 0);
-        m_splitPlaced = true;
-    }
-    m_splitter.MoveWindow(0, barHeight, width, height > barHeight ? height - barHeight : 0);
+    LayOutBarAndSplitter(m_splitter, m_splitPlaced, width, height);
 }
 
 void CServiceFrameWnd::OnSetFocus(HWND)

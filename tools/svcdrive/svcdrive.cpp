@@ -7,6 +7,9 @@
 //   svcdrive close          closes the active popup window (a dialog the panel opened)
 //   svcdrive press ID       presses button ID of the active popup window (a message box's OK is 1)
 //   svcdrive type ID TEXT   puts TEXT into control ID of the active popup window
+//   svcdrive toggle 1/0     selects the tree item and presses the space bar (the Local Scanner's selection)
+//   svcdrive closepanel     asks the panel's MDI child to close
+// With SVCDRIVE_PANEL set to a panel class ("MDIFiller_Quillet") it drives that panel instead.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -87,14 +90,27 @@ int main(int argc, char** argv)
                              "type ID TEXT\n");
         return 2;
     }
-    HWND frame = FindWindowOfClass("MDIFiller_Service");
+    const char* panelClass = std::getenv("SVCDRIVE_PANEL");
+    HWND frame = FindWindowOfClass(panelClass && *panelClass ? panelClass : "MDIFiller_Service");
     if (!frame) {
-        std::fprintf(stderr, "svcdrive: no Service Manager panel\n");
+        std::fprintf(stderr, "svcdrive: no such panel\n");
         return 1;
     }
     const std::string verb = argv[1];
     if (verb == "select" && argc > 2)
         return SelectPath(FindWindowOfClass("SysTreeView32", frame), argv[2]) ? 0 : 1;
+    if (verb == "toggle" && argc > 2) {
+        HWND tree = FindWindowOfClass("SysTreeView32", frame);
+        if (!SelectPath(tree, argv[2]))
+            return 1;
+        PostMessageA(tree, WM_KEYDOWN, VK_SPACE, 1);
+        PostMessageA(tree, WM_KEYUP, VK_SPACE, 0xC0000001);
+        return 0;
+    }
+    if (verb == "closepanel") {
+        PostMessageA(GetParent(frame), WM_CLOSE, 0, 0);
+        return 0;
+    }
     if (verb == "row" && argc > 2) {
         // The server list is the first column list of the panel; its rows are in list box 7.
         HWND list = GetDlgItem(FindWindowOfClass("ColList", frame), 7);

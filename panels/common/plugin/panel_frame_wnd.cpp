@@ -63,3 +63,16 @@ void CPanelFrameWnd::OnSetFocus(HWND)
     if (m_pane && m_pane->m_hWnd)
         m_pane->SetFocus();
 }
+
+void CPanelFrameWnd::LayOutBarAndSplitter(CSplitterWnd& splitter, bool& splitPlaced, int width, int height)
+{
+    if (!m_toolBar.m_hWnd || !splitter.m_hWnd)
+        return;
+    const int barHeight = m_toolBar.CalcHeight();
+    m_toolBar.MoveWindow(0, 0, width, barHeight);
+    if (!splitPlaced && width > 0) {
+        splitter.SetColumnInfo(0, width * 2 / 5, 0);
+        splitPlaced = true;
+    }
+    splitter.MoveWindow(0, barHeight, width, height > barHeight ? height - barHeight : 0);
+}

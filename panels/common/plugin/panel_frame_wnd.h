@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "splitter_wnd.h"
 #include "tool_bar.h"
 #include "wnd.h"
 #include "wnd_list.h"
@@ -30,6 +31,9 @@ protected:
     // The host's refresh: the toolbar buttons follow the panel's state.
     LRESULT OnPanelRefresh(WPARAM wParam, LPARAM lParam);
     void OnSetFocus(HWND previous);
+    // The toolbar across the top and the splitter below it; the splitter's first column takes
+    // 2/5 of the first width the panel has.
+    void LayOutBarAndSplitter(CSplitterWnd& splitter, bool& splitPlaced, int width, int height);
 
 private:
     PanelToolbar m_toolbarLayout;

@@ -1,6 +1,15 @@
 // PanelScanJob: the local job with the panel's progress form kept current.
 #include "panel_scan_job.h"
 
+#include "module.h"
+
+namespace {
+
+// The mail root's label ("Lotus Notes"), which the scan log lists among the scanned paths.
+constexpr UINT kMailRootLabel = 29013;
+
+}  // namespace
+
 PanelScanJob::PanelScanJob(ScanItemSource& source, ScanServices services, ScanProgress& progress)
     : LocalScanJob(source, services), m_progress(progress)
 {
@@ -29,6 +38,8 @@ void PanelScanJob::OnEnterDirectory()
 void PanelScanJob::OnFileName(const std::string& name)
 {
     LocalScanJob::OnFileName(name);
+    if (name == LoadResString(kMailRootLabel))
+        m_scannedPaths += name + ";";
     m_progress.ShowNode(name);
 }
 
@@ -54,6 +65,7 @@ void PanelScanJob::OnLeaveFileName()
 
 bool PanelScanJob::Begin()
 {
+    m_progress.Started();
     m_progress.ShowCounters(m_counters);
     return LocalScanJob::Begin();
 }

@@ -10,6 +10,8 @@
 class ScanProgress {
 public:
     virtual ~ScanProgress() = default;
+    // The run begins: the panel holds what must not change under it (the drive watcher).
+    virtual void Started() { }
     virtual void ShowNode(const std::string& text) = 0;
     virtual void ShowCounters(const ScanCounters& counters) = 0;
     // The run is over: the panel enables its windows again.

@@ -122,8 +122,11 @@ bool PathListSource::Advance()
         top.hasPending = FindNextFileA(top.find, &top.pending) != FALSE;
         if (IsDots(entry.cFileName))
             continue;
+        const bool isDirectory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (m_filter && !m_filter(top.directory, entry.cFileName, isDirectory))
+            continue;
         const std::string full = Joined(top.directory, entry.cFileName);
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (isDirectory) {
             if (m_job)
                 m_job->OnEnterDirectory();
             OpenLevel(full);

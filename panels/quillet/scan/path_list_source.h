@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ public:
     // `archiveLibrary` 0: files compressed as single files are scanned as they are.
     PathListSource(std::vector<std::string> paths, ArchiveLibrary& archive, DWORD archiveLibrary);
     ~PathListSource() override;
+
+    // Which entries of a folder the walk takes (all when none is set): the panel's tree selection.
+    using EntryFilter = std::function<bool(const std::string& directory, const std::string& name, bool isDirectory)>;
+    void SetEntryFilter(EntryFilter filter) { m_filter = std::move(filter); }
 
     void Attach(ScanJob& job) override;
     bool First() override;
@@ -74,6 +79,7 @@ private:
     void DropExpandedCopy();
 
     std::vector<std::string> m_paths;
+    EntryFilter m_filter;
     ArchiveLibrary& m_archive;
     DWORD m_archiveLibrary;
     ScanJob* m_job = nullptr;

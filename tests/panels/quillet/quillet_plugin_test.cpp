@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "dialog_item_cmd_ui.h"
+#include "framework_ids.h"
 #include "message_recorder.h"
 #include "plugin_protocol.h"
 #include "quillet_fakes.h"
@@ -203,7 +204,8 @@ TEST_F(QuilletTest, OpensThePanelWithTheRequestRecordAndTheComputerInTheTitle)
     EXPECT_TRUE(IsWindowVisible(panel));
     HWND frame = GetWindow(panel, GW_CHILD);
     EXPECT_EQ("MDIFiller_Quillet", ClassOf(frame));
-    EXPECT_NE(nullptr, FindWindowExA(frame, nullptr, "WndListClass", nullptr));
+    // The tree and the file list are the splitter's panes.
+    EXPECT_NE(nullptr, FindWindowExA(GetDlgItem(frame, AFX_IDW_PANE_FIRST), nullptr, "WndListClass", nullptr));
     EXPECT_TRUE(prompter.Shown().empty());
 }
 

@@ -32,6 +32,9 @@ unsigned long Crc32(const std::string& data)
     return crc ^ 0xFFFFFFFFul;
 }
 
+
+}  // namespace
+
 void RemoveTree(const std::string& path)
 {
     WIN32_FIND_DATAA data;
@@ -53,8 +56,6 @@ void RemoveTree(const std::string& path)
     }
     RemoveDirectoryA(path.c_str());
 }
-
-}  // namespace
 
 std::string ExeDirectory()
 {

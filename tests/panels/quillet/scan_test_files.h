@@ -17,6 +17,9 @@ namespace scan_test {
 
 std::string ExeDirectory();
 
+// Removes the folder with everything in it.
+void RemoveTree(const std::string& path);
+
 // A folder of its own under the temporary folder, removed with everything in it.
 class ScratchFolder {
 public:

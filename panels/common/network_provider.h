@@ -1,5 +1,6 @@
-// NetworkProvider: the Alert Manager's seam to Windows networking: share and printer
-// connections, and the enumeration of the network's resources that the browse lists walk.
+// NetworkProvider: the seam to Windows networking of the Alert Manager and the Local Scanner:
+// share and printer connections, and the enumeration of the network's resources that the
+// browse lists and the scan tree walk.
 #pragma once
 
 #include <windows.h>
