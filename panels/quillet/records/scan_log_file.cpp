@@ -11,12 +11,6 @@ std::string ReportFilePath(std::uint32_t number)
     return FormatText("%s\\IN%06lu.REC", kRecordDirectory, static_cast<unsigned long>(number));
 }
 
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 ScanLogFile::~ScanLogFile()
 {
     Close();

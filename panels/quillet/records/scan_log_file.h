@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "atomic_file.h"  // FileExists
+
 #include "scan_log_table.h"
 
 constexpr const char* kMasterDatabase = "MASTER.DB";
@@ -13,7 +15,6 @@ constexpr const char* kRecordDirectory = "DB";
 
 // "DB\IN%06lu.REC" for an entry number.
 std::string ReportFilePath(std::uint32_t number);
-bool FileExists(const std::string& path);
 
 // MASTER.DB opened through CreateFile; others may read it while it is open.
 class ScanLogFile : public scan_log::ScanLogStore {

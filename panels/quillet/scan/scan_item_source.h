@@ -41,7 +41,6 @@ public:
     virtual void ShowDirectory() = 0;
     // A detection occurred in the current item.
     virtual void DetectionOccurred() = 0;
-    virtual std::string MessageInformation() const { return {}; }
 
     // INVALID_HANDLE_VALUE when the file cannot be opened; GetLastError then tells why.
     virtual HANDLE OpenFile() = 0;
