@@ -16,17 +16,21 @@ void Copy(char* target, std::size_t size, const char* text)
     target[length] = '\0';
 }
 
-DWORD Answer(const std::vector<VexomarServerEntry>& entries, VexomarServerEntry* buffer, DWORD* count)
+// Answers a listing of `number` entries; the entries (each with its logon check) are made only
+// when they fit, so the tree's first call, which asks only for the count, costs no server reads.
+template <typename MakeEntry>
+DWORD Answer(std::size_t number, MakeEntry makeEntry, VexomarServerEntry* buffer, DWORD* count)
 {
     if (!count)
         return ERROR_INVALID_PARAMETER;
     const DWORD room = *count;
-    *count = static_cast<DWORD>(entries.size());
-    if (entries.empty())
+    *count = static_cast<DWORD>(number);
+    if (number == 0)
         return 0;
-    if (!buffer || room < entries.size())
+    if (!buffer || room < number)
         return ERROR_INSUFFICIENT_BUFFER;
-    std::memcpy(buffer, entries.data(), entries.size() * sizeof(VexomarServerEntry));
+    for (std::size_t i = 0; i < number; ++i)
+        buffer[i] = makeEntry(i);
     return 0;
 }
 
@@ -91,31 +95,37 @@ DWORD CVexomarServer::SetCredentials(const char* user, const char* password)
 
 DWORD CVexomarServer::ListDomains(VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
-    if (m_kind == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(m_name)) {
-        for (const std::string& domain : ServerLocator::FromRegistry().Domains())
-            entries.push_back(Entry(domain, domain, "", kVexomarKindDomain, false));
-    }
-    return Answer(entries, buffer, count);
+    const ServerLocator site = ServerLocator::FromRegistry();
+    std::vector<std::string> domains;
+    if (m_kind == kVexomarKindNetwork && !site.Server(m_name))
+        domains = site.Domains();
+    return Answer(
+        domains.size(), [&](std::size_t i) { return Entry(domains[i], domains[i], "", kVexomarKindDomain, false); },
+        buffer, count);
 }
 
 DWORD CVexomarServer::ListSelf(VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
     const ServerLocator site = ServerLocator::FromRegistry();
-    if (m_kind == kVexomarKindNetwork && SameComputerName(site.Local().name, m_name))
-        entries.push_back(Entry(site.Local().name, site.Local().domain, site.Local().name, kVexomarKindServer, true));
-    return Answer(entries, buffer, count);
+    const ServerPlace& local = site.Local();
+    const bool listed = m_kind == kVexomarKindNetwork && SameComputerName(local.name, m_name);
+    return Answer(
+        listed ? 1 : 0, [&](std::size_t) { return Entry(local.name, local.domain, local.name, kVexomarKindServer, true); },
+        buffer, count);
 }
 
 DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
-    if (m_kind == kVexomarKindDomain) {
-        for (const ServerPlace& place : ServerLocator::FromRegistry().ServersOf(m_name))
-            entries.push_back(Entry(place.name, place.domain, place.name, kVexomarKindServer, place.local));
-    }
-    return Answer(entries, buffer, count);
+    std::vector<ServerPlace> members;
+    if (m_kind == kVexomarKindDomain)
+        members = ServerLocator::FromRegistry().ServersOf(m_name);
+    return Answer(
+        members.size(),
+        [&](std::size_t i) {
+            const ServerPlace& place = members[i];
+            return Entry(place.name, place.domain, place.name, kVexomarKindServer, place.local);
+        },
+        buffer, count);
 }
 
 DWORD CVexomarServer::MemberCount()
