@@ -21,12 +21,17 @@ std::set<std::string> g_loggedOn;  // upper-case server names
 
 std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& error)
 {
+    return Targets(ServerLocator::FromRegistry(), name, wholeDomain, error);
+}
+
+std::vector<ServerPlace> Targets(const ServerLocator& site, const char* name, bool wholeDomain, DWORD& error)
+{
     const std::string text = name ? name : "";
     if (BareServerName(text).size() > kMaxName) {
         error = kNoSuchServer;
         return {};
     }
-    std::vector<ServerPlace> targets = ServerLocator::FromRegistry().Targets(text, wholeDomain);
+    std::vector<ServerPlace> targets = site.Targets(text, wholeDomain);
     error = targets.empty() ? kNoSuchServer : 0;
     return targets;
 }
