@@ -41,6 +41,9 @@ DWORD WINAPI VexomarGetScanStatistics(const char* server, void* record, DWORD si
 DWORD WINAPI VexomarLogon(const char* server, const char* user, const char* password);
 // 0 when this process may administer the server, 5 while it still needs a logon.
 DWORD WINAPI VexomarCheckAccess(const char* server);
+// VexomarCheckAccess for each of `count` names, answer i for name i, over one reading of the site;
+// 87 when a list is missing.
+DWORD WINAPI VexomarCheckAccessEach(const char* const* servers, DWORD count, DWORD* answers);
 // Starts a scan job on the server's running instance now.
 DWORD WINAPI VexomarRunJob(const char* server);
 

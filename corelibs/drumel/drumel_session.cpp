@@ -1,7 +1,6 @@
 // The process's logons and the steps shared by DRUMEL's calls.
 #include "drumel_session.h"
 
-#include <cctype>
 #include <mutex>
 #include <set>
 
@@ -18,23 +17,21 @@ constexpr std::size_t kMaxName = 63;
 std::mutex g_logonLock;
 std::set<std::string> g_loggedOn;  // upper-case server names
 
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 }  // namespace
 
 std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& error)
+{
+    return Targets(ServerLocator::FromRegistry(), name, wholeDomain, error);
+}
+
+std::vector<ServerPlace> Targets(const ServerLocator& site, const char* name, bool wholeDomain, DWORD& error)
 {
     const std::string text = name ? name : "";
     if (BareServerName(text).size() > kMaxName) {
         error = kNoSuchServer;
         return {};
     }
-    std::vector<ServerPlace> targets = ServerLocator::FromRegistry().Targets(text, wholeDomain);
+    std::vector<ServerPlace> targets = site.Targets(text, wholeDomain);
     error = targets.empty() ? kNoSuchServer : 0;
     return targets;
 }
@@ -44,7 +41,7 @@ DWORD CheckAccess(const ServerPlace& place)
     if (!FileExists(place.CredentialsPath()))
         return 0;
     std::lock_guard<std::mutex> guard(g_logonLock);
-    return g_loggedOn.count(Upper(place.name)) ? 0 : ERROR_ACCESS_DENIED;
+    return g_loggedOn.count(UpperServerName(place.name)) ? 0 : ERROR_ACCESS_DENIED;
 }
 
 DWORD FirstReadable(const char* name, ServerPlace& place)
@@ -70,10 +67,10 @@ DWORD Logon(const ServerPlace& place, const std::string& user, const std::string
     const CredentialsFile::Check check = accounts.Verify(user, password);
     std::lock_guard<std::mutex> guard(g_logonLock);
     if (check != CredentialsFile::Check::Accepted) {
-        g_loggedOn.erase(Upper(place.name));
+        g_loggedOn.erase(UpperServerName(place.name));
         return check == CredentialsFile::Check::UnknownUser ? kLogonUnknownUser : kLogonWrongPassword;
     }
-    g_loggedOn.insert(Upper(place.name));
+    g_loggedOn.insert(UpperServerName(place.name));
     return 0;
 }
 

@@ -14,6 +14,8 @@ namespace drumel {
 
 // The servers a call names; 1722 in `error` when the name is no server or domain of the site.
 std::vector<ServerPlace> Targets(const char* name, bool wholeDomain, DWORD& error);
+// The same over a reading of the site the caller took, for a call that names many servers.
+std::vector<ServerPlace> Targets(const ServerLocator& site, const char* name, bool wholeDomain, DWORD& error);
 
 // A server whose data folder holds a logon file answers 5 until this process has logged on.
 DWORD CheckAccess(const ServerPlace& place);

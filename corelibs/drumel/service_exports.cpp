@@ -128,7 +128,37 @@ extern "C" DWORD WINAPI VexomarLogon(const char* server, const char* user, const
     });
 }
 
+namespace {
+
+DWORD AccessTo(const ServerLocator& site, const char* server)
+{
+    DWORD error = 0;
+    const auto targets = Targets(site, server, false, error);
+    if (error)
+        return error;
+    for (const ServerPlace& place : targets) {
+        if (const DWORD denied = CheckAccess(place))
+            return denied;
+    }
+    return 0;
+}
+
+}  // namespace
+
 extern "C" DWORD WINAPI VexomarCheckAccess(const char* server)
 {
-    return Guarded([&] { return WhileAllowed(server, [](const ServerPlace&) {}); });
+    return Guarded([&] { return AccessTo(ServerLocator::FromRegistry(), server); });
+}
+
+extern "C" DWORD WINAPI VexomarCheckAccessEach(const char* const* servers, DWORD count, DWORD* answers)
+{
+    return Guarded([&]() -> DWORD {
+        if (count && (!servers || !answers))
+            return ERROR_INVALID_PARAMETER;
+        // One reading of the site for the whole list: a listing of hundreds of servers asks here.
+        const ServerLocator site = ServerLocator::FromRegistry();
+        for (DWORD i = 0; i < count; ++i)
+            answers[i] = AccessTo(site, servers[i]);
+        return 0;
+    });
 }

@@ -1,11 +1,13 @@
 // Turning server and domain names into the places of their service instances.
 #include "server_locator.h"
 
+#include <cctype>
 #include <mutex>
 #include <optional>
 
 #include "alert_home.h"
 #include "atomic_file.h"
+#include "held_machine_key.h"
 #include "registry_value.h"
 #include "site_description.h"
 
@@ -38,20 +40,33 @@ struct SiteKey {
 
 SiteKey CurrentSiteKey()
 {
+    // Asked on every call, so each part costs as little as it can: the keys stay open, and the
+    // computer's name, which holds until the computer restarts, is asked once.
+    static HeldMachineKey siteKey(kSiteKey);
+    static HeldMachineKey vexomarKey(kVexomarKey);
+    static const std::string computer = AlertHome::LocalComputerName();
     SiteKey key;
-    key.file = ReadMachineString(kSiteKey, "File").value_or("");
+    key.file = siteKey.ReadString("File").value_or("");
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     if (!key.file.empty() && GetFileAttributesExA(key.file.c_str(), GetFileExInfoStandard, &data)) {
         key.written = data.ftLastWriteTime;
         key.sizeLow = data.nFileSizeLow;
         key.sizeHigh = data.nFileSizeHigh;
     }
-    key.localFolder = ReadMachineString(kVexomarKey, "DataFolder").value_or("");
-    key.computer = AlertHome::LocalComputerName();
+    key.localFolder = vexomarKey.ReadString("DataFolder").value_or("");
+    key.computer = computer;
     return key;
 }
 
 }  // namespace
+
+std::string UpperServerName(const std::string& name)
+{
+    std::string upper = name;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
 
 std::string ServerPlace::ServiceName() const
 {
@@ -96,56 +111,66 @@ ServerLocator ServerLocator::FromRegistry()
 
 ServerLocator ServerLocator::Read()
 {
-    ServerLocator locator;
+    auto site = std::make_shared<Site>();
     const std::string computer = AlertHome::LocalComputerName();
-    const SiteDescription site = ReadSiteDescription().value_or(SiteDescription::Default(computer));
-    locator.m_domains = site.Domains();
+    const SiteDescription description = ReadSiteDescription().value_or(SiteDescription::Default(computer));
+    site->domains = description.Domains();
     // The local computer belongs to a domain only when the site names it there.
-    locator.m_local = {computer, "", LocalDataFolder(), true};
-    for (const SiteServer& server : site.Servers()) {
+    ServerPlace local = {computer, "", LocalDataFolder(), true};
+    for (const SiteServer& server : description.Servers()) {
         if (SameComputerName(server.name, computer)) {
-            locator.m_local.domain = server.domain;
+            local.domain = server.domain;
             if (!server.dataDirectory.empty())
-                locator.m_local.dataFolder = WithoutTrailingBackslash(server.dataDirectory);
+                local.dataFolder = WithoutTrailingBackslash(server.dataDirectory);
         }
     }
-    locator.m_servers.push_back(locator.m_local);
-    for (const SiteServer& server : site.Servers()) {
+    site->servers.push_back(local);
+    for (const SiteServer& server : description.Servers()) {
         if (!SameComputerName(server.name, computer))
-            locator.m_servers.push_back(
-                {server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
+            site->servers.push_back({server.name, server.domain, WithoutTrailingBackslash(server.dataDirectory), false});
     }
-    return locator;
+    for (std::size_t i = 0; i < site->servers.size(); ++i) {
+        const ServerPlace& server = site->servers[i];
+        // A name listed twice is found at its first place, as the site reads from the top.
+        site->serverAt.emplace(UpperServerName(server.name), i);
+        if (!server.domain.empty())
+            site->membersOf[UpperServerName(server.domain)].push_back(i);
+    }
+    for (const std::string& domain : site->domains)
+        site->domainNames.insert(UpperServerName(domain));
+    return ServerLocator(std::move(site));
+}
+
+const ServerPlace* ServerLocator::Find(const std::string& bareName) const
+{
+    const auto found = m_site->serverAt.find(UpperServerName(bareName));
+    return found == m_site->serverAt.end() ? nullptr : &m_site->servers[found->second];
 }
 
 std::optional<ServerPlace> ServerLocator::Server(const std::string& raw) const
 {
     const std::string name = BareServerName(raw);
     if (name.empty() || name == ".")
-        return m_local;
-    for (const ServerPlace& server : m_servers) {
-        if (SameComputerName(server.name, name))
-            return server;
-    }
+        return Local();
+    if (const ServerPlace* server = Find(name))
+        return *server;
     return std::nullopt;
 }
 
 bool ServerLocator::IsDomain(const std::string& name) const
 {
-    for (const std::string& domain : m_domains) {
-        if (SameComputerName(domain, name))
-            return true;
-    }
-    return false;
+    return m_site->domainNames.count(UpperServerName(name)) != 0;
 }
 
 std::vector<ServerPlace> ServerLocator::ServersOf(const std::string& domain) const
 {
     std::vector<ServerPlace> members;
-    for (const ServerPlace& server : m_servers) {
-        if (!server.domain.empty() && SameComputerName(server.domain, domain))
-            members.push_back(server);
-    }
+    const auto found = m_site->membersOf.find(UpperServerName(domain));
+    if (found == m_site->membersOf.end())
+        return members;
+    members.reserve(found->second.size());
+    for (const std::size_t i : found->second)
+        members.push_back(m_site->servers[i]);
     return members;
 }
 
@@ -162,10 +187,10 @@ std::vector<ServerPlace> ServerLocator::Targets(const std::string& raw, bool who
 
 std::vector<std::string> ServerLocator::Domains() const
 {
-    return m_domains;
+    return m_site->domains;
 }
 
 std::vector<ServerPlace> ServerLocator::AllServers() const
 {
-    return m_servers;
+    return m_site->servers;
 }

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 inline constexpr const char* kVexomarServiceName = "Vexomar Service";
@@ -28,6 +31,8 @@ struct ServerPlace {
     std::string ServiceMachine() const { return local ? std::string() : "\\\\" + name; }
 };
 
+// A reading of the site. Copies share one unchanging reading, so a locator is cheap to pass
+// around and to take once per call even on a site of thousands of servers.
 class ServerLocator {
 public:
     // Reads the site description (registry value HKLM\SOFTWARE\Morwick\Site "File"); without
@@ -45,17 +50,27 @@ public:
     std::vector<std::string> Domains() const;
     std::vector<ServerPlace> ServersOf(const std::string& domain) const;
     std::vector<ServerPlace> AllServers() const;
-    const ServerPlace& Local() const { return m_local; }
+    const ServerPlace& Local() const { return m_site->servers.front(); }
 
     // The local computer's data folder: HKLM\...\Vexomar\CurrentVersion "DataFolder", else
     // "<system drive>\MORWICK\DATA".
     static std::string LocalDataFolder();
 
 private:
+    struct Site {
+        std::vector<ServerPlace> servers;  // the local computer first
+        std::vector<std::string> domains;
+        // By upper-case name: a server's first place, a domain's members in site order.
+        std::unordered_map<std::string, std::size_t> serverAt;
+        std::unordered_map<std::string, std::vector<std::size_t>> membersOf;
+        std::unordered_set<std::string> domainNames;
+    };
+    explicit ServerLocator(std::shared_ptr<const Site> site) : m_site(std::move(site)) { }
     static ServerLocator Read();
-    std::vector<ServerPlace> m_servers;  // the local computer first
-    std::vector<std::string> m_domains;
-    ServerPlace m_local;
+    const ServerPlace* Find(const std::string& bareName) const;
+    std::shared_ptr<const Site> m_site;
 };
 
 std::string BareServerName(const std::string& name);
+// The folding under which SameComputerName counts two names as one: the key of any lookup by name.
+std::string UpperServerName(const std::string& name);

@@ -1,7 +1,7 @@
 // The query thread and its cache of server states.
 #include "server_query.h"
 
-#include <cctype>
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -24,15 +24,18 @@ HANDLE g_roundDone = nullptr;
 
 std::string Key(const std::string& server)
 {
-    std::string key = BareServerName(server);
-    for (char& c : key)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return key;
+    return UpperServerName(BareServerName(server));
 }
+
+// Set by Stop: a round over a site of thousands of servers takes seconds, longer than Stop
+// waits, and a thread still running when the library is unloaded would run on freed code.
+std::atomic<bool> g_stopping {false};
 
 void Round()
 {
     for (const ServerPlace& place : ServerLocator::FromRegistry().AllServers()) {
+        if (g_stopping)
+            return;
         CachedState state;
         ReadNow(place.name, state);
     }
@@ -85,6 +88,7 @@ DWORD Start()
         SetEvent(g_wake);
         return 0;
     }
+    g_stopping = false;
     g_stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     g_wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     g_roundDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -101,6 +105,7 @@ DWORD Stop()
 {
     if (!g_thread)
         return 0;
+    g_stopping = true;
     SetEvent(g_stop);
     const bool ended = WaitForSingleObject(g_thread, kStopWaitMs) == WAIT_OBJECT_0;
     CloseHandle(g_thread);

@@ -84,7 +84,8 @@ public:
     // The 1024-byte scanning statistics record of the server's current or last job.
     /* 29 */ virtual DWORD ReadScanStatistics(void* record, DWORD size);
 
-    CVexomarServer(DWORD kind, const char* name, const char* domain);
+    // Without `folder` the server's data folder is looked up in the site.
+    CVexomarServer(DWORD kind, const char* name, const char* domain, const char* folder = nullptr);
     CVexomarServer(const CVexomarServer&) = delete;
     CVexomarServer& operator=(const CVexomarServer&) = delete;
 

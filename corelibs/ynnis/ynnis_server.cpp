@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -24,6 +25,8 @@ public:
 
 std::mutex g_objectsLock;
 std::deque<std::unique_ptr<OwnedServer>> g_objects;
+// By kind and upper-case name, so that a listing of hundreds of servers finds each object at once.
+std::map<std::pair<DWORD, std::string>, OwnedServer*> g_objectIndex;
 
 void Copy(char* target, std::size_t size, const std::string& text)
 {
@@ -32,15 +35,29 @@ void Copy(char* target, std::size_t size, const std::string& text)
     target[length] = '\0';
 }
 
-CVexomarServer* FindOrMake(DWORD kind, const std::string& name, const std::string& domain)
+// `folder` is the data folder when the caller has the server's place at hand already.
+CVexomarServer* FindOrMake(
+    DWORD kind, const std::string& name, const std::string& domain, const char* folder = nullptr)
 {
     std::lock_guard<std::mutex> guard(g_objectsLock);
-    for (const auto& object : g_objects) {
-        if (object->Kind() == kind && SameComputerName(object->Name(0), name))
-            return object.get();
-    }
-    g_objects.push_back(std::make_unique<OwnedServer>(kind, name.c_str(), domain.c_str()));
+    const auto key = std::make_pair(kind, UpperServerName(name));
+    if (const auto found = g_objectIndex.find(key); found != g_objectIndex.end())
+        return found->second;
+    g_objects.push_back(std::make_unique<OwnedServer>(kind, name.c_str(), domain.c_str(), folder));
+    g_objectIndex.emplace(key, g_objects.back().get());
     return g_objects.back().get();
+}
+
+// The Windows user of this process, the logon prompt's first proposal; it does not change while
+// the process runs, so it is asked once and not for each of a domain's servers.
+const std::string& WindowsUser()
+{
+    static const std::string user = [] {
+        char name[128] = {};
+        DWORD size = sizeof name;
+        return GetUserNameA(name, &size) ? std::string(name) : std::string();
+    }();
+    return user;
 }
 
 std::string LocalName()
@@ -50,19 +67,23 @@ std::string LocalName()
 
 }  // namespace
 
-CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain) : m_kind(kind)
+CVexomarServer::CVexomarServer(DWORD kind, const char* name, const char* domain, const char* folder) : m_kind(kind)
 {
     Copy(m_name, sizeof m_name, name ? name : "");
     Copy(m_domain, sizeof m_domain, domain ? domain : "");
-    char user[128] = {};
-    DWORD size = sizeof user;
-    Copy(m_user, sizeof m_user, GetUserNameA(user, &size) ? user : "");
+    Copy(m_user, sizeof m_user, WindowsUser());
     m_password[0] = '\0';
     const std::string where =
         kind == kVexomarKindDomain ? std::string("the servers of domain ") + m_name : std::string(m_name);
     Copy(m_logonText, sizeof m_logonText, "Vexomar Service on " + where);
-    const auto place = ServerLocator::FromRegistry().Server(m_name);
-    Copy(m_folder, sizeof m_folder, place && kind != kVexomarKindDomain ? place->dataFolder : std::string());
+    if (kind == kVexomarKindDomain) {
+        m_folder[0] = '\0';
+    } else if (folder) {
+        Copy(m_folder, sizeof m_folder, folder);
+    } else {
+        const auto place = ServerLocator::FromRegistry().Server(m_name);
+        Copy(m_folder, sizeof m_folder, place ? place->dataFolder : std::string());
+    }
 }
 
 CVexomarServer* CVexomarWindowsNTServer::GetNTSelfServer()
@@ -114,7 +135,7 @@ CVexomarServer* CVexomarServer::ChildServer(const char* key)
     if (m_kind == kVexomarKindDomain) {
         const auto place = site.Server(name);
         if (place && SameComputerName(place->domain, m_domain[0] ? m_domain : m_name))
-            return FindOrMake(kVexomarKindServer, place->name, place->domain);
+            return FindOrMake(kVexomarKindServer, place->name, place->domain, place->dataFolder.c_str());
     }
     return nullptr;
 }

@@ -1,4 +1,5 @@
 // The server objects' logon, listings, service commands and statistics.
+#include <algorithm>
 #include <cstring>
 
 #include "drumel.h"
@@ -16,22 +17,9 @@ void Copy(char* target, std::size_t size, const char* text)
     target[length] = '\0';
 }
 
-DWORD Answer(const std::vector<VexomarServerEntry>& entries, VexomarServerEntry* buffer, DWORD* count)
-{
-    if (!count)
-        return ERROR_INVALID_PARAMETER;
-    const DWORD room = *count;
-    *count = static_cast<DWORD>(entries.size());
-    if (entries.empty())
-        return 0;
-    if (!buffer || room < entries.size())
-        return ERROR_INSUFFICIENT_BUFFER;
-    std::memcpy(buffer, entries.data(), entries.size() * sizeof(VexomarServerEntry));
-    return 0;
-}
-
-VexomarServerEntry Entry(
-    const std::string& name, const std::string& domain, const std::string& server, DWORD kind, bool local)
+// One child of a listing; `access` is what DRUMEL answered for it.
+VexomarServerEntry Entry(const std::string& name, const std::string& domain, const std::string& server, DWORD kind,
+    bool local, DWORD access)
 {
     VexomarServerEntry entry = {};
     Copy(entry.name, sizeof entry.name, name.c_str());
@@ -41,9 +29,43 @@ VexomarServerEntry Entry(
     CachedState state;
     if (!server.empty() && server_query::Lookup(server, state))
         entry.stateWord = state.stateWord;
-    const std::string target = server.empty() ? domain : server;
-    entry.flags = (VexomarCheckAccess(target.c_str()) == ERROR_ACCESS_DENIED ? 1 : 0) | (local ? 2 : 0);
+    entry.flags = (access == ERROR_ACCESS_DENIED ? 1 : 0) | (local ? 2 : 0);
     return entry;
+}
+
+// What a listing holds before its logon checks: a domain's entries name the domain, a server's
+// the server.
+struct Child {
+    std::string name;
+    std::string domain;
+    std::string server;
+    DWORD kind;
+    bool local;
+};
+
+// Answers a listing. The entries, with their logon checks (all in one call to DRUMEL), are made
+// only when they fit, so the tree's first call, which asks only for the count, reads no server.
+DWORD Answer(const std::vector<Child>& children, VexomarServerEntry* buffer, DWORD* count)
+{
+    if (!count)
+        return ERROR_INVALID_PARAMETER;
+    const DWORD room = *count;
+    *count = static_cast<DWORD>(children.size());
+    if (children.empty())
+        return 0;
+    if (!buffer || room < children.size())
+        return ERROR_INSUFFICIENT_BUFFER;
+    std::vector<const char*> targets;
+    for (const Child& child : children)
+        targets.push_back(child.server.empty() ? child.domain.c_str() : child.server.c_str());
+    std::vector<DWORD> access(children.size(), 0);
+    if (VexomarCheckAccessEach(targets.data(), static_cast<DWORD>(targets.size()), access.data()) != 0)
+        std::fill(access.begin(), access.end(), 0);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const Child& child = children[i];
+        buffer[i] = Entry(child.name, child.domain, child.server, child.kind, child.local, access[i]);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -91,31 +113,33 @@ DWORD CVexomarServer::SetCredentials(const char* user, const char* password)
 
 DWORD CVexomarServer::ListDomains(VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
-    if (m_kind == kVexomarKindNetwork && !ServerLocator::FromRegistry().Server(m_name)) {
-        for (const std::string& domain : ServerLocator::FromRegistry().Domains())
-            entries.push_back(Entry(domain, domain, "", kVexomarKindDomain, false));
+    const ServerLocator site = ServerLocator::FromRegistry();
+    std::vector<Child> children;
+    if (m_kind == kVexomarKindNetwork && !site.Server(m_name)) {
+        for (const std::string& domain : site.Domains())
+            children.push_back({domain, domain, "", kVexomarKindDomain, false});
     }
-    return Answer(entries, buffer, count);
+    return Answer(children, buffer, count);
 }
 
 DWORD CVexomarServer::ListSelf(VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
     const ServerLocator site = ServerLocator::FromRegistry();
-    if (m_kind == kVexomarKindNetwork && SameComputerName(site.Local().name, m_name))
-        entries.push_back(Entry(site.Local().name, site.Local().domain, site.Local().name, kVexomarKindServer, true));
-    return Answer(entries, buffer, count);
+    const ServerPlace& local = site.Local();
+    std::vector<Child> children;
+    if (m_kind == kVexomarKindNetwork && SameComputerName(local.name, m_name))
+        children.push_back({local.name, local.domain, local.name, kVexomarKindServer, true});
+    return Answer(children, buffer, count);
 }
 
 DWORD CVexomarServer::ListServers(const char*, const char*, VexomarServerEntry* buffer, DWORD* count)
 {
-    std::vector<VexomarServerEntry> entries;
+    std::vector<Child> children;
     if (m_kind == kVexomarKindDomain) {
         for (const ServerPlace& place : ServerLocator::FromRegistry().ServersOf(m_name))
-            entries.push_back(Entry(place.name, place.domain, place.name, kVexomarKindServer, place.local));
+            children.push_back({place.name, place.domain, place.name, kVexomarKindServer, place.local});
     }
-    return Answer(entries, buffer, count);
+    return Answer(children, buffer, count);
 }
 
 DWORD CVexomarServer::MemberCount()

@@ -1,6 +1,9 @@
 // DRUMEL's status, start and stop against real instances, the logon rule and a real job run.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "drumel.h"
 #include "instance_control.h"
 #include "scan_statistics.h"
@@ -198,4 +201,34 @@ TEST_F(DrumelService, AJobFindsThePlantedFileAndFillsTheStatistics)
     ServerStatus status;
     EXPECT_TRUE(
         WaitFor([&] { return ServerStore(m_site.Place("ALPHA")).ReadStatus(status) == 0 && status.jobsRun == 2; }));
+}
+
+TEST_F(DrumelService, AccessOfManyNamesAnswersAsEachNameAlone)
+{
+    VexomarLogon("GAMMA", "admin", "not the password");
+    const std::string overlong(64, 'X');
+    const char* names[] = {"ALPHA", "gamma", "RESEARCH", "SALES", "NOWHERE", "", overlong.c_str(), nullptr};
+    constexpr DWORD kNames = sizeof names / sizeof names[0];
+    auto each = [&] {
+        std::vector<DWORD> answers(kNames, 0xDEAD);
+        EXPECT_EQ(0u, VexomarCheckAccessEach(names, kNames, answers.data()));
+        return answers;
+    };
+    auto alone = [&] {
+        std::vector<DWORD> answers;
+        for (const char* name : names)
+            answers.push_back(VexomarCheckAccess(name));
+        return answers;
+    };
+    EXPECT_EQ((std::vector<DWORD> {0, 5, 5, 0, 1722, 0, 1722, 0}), each());
+    EXPECT_EQ(alone(), each());
+    ASSERT_EQ(0u, VexomarLogon("GAMMA", "admin", "Secret"));
+    EXPECT_EQ(alone(), each());
+    EXPECT_EQ(0u, each()[1]);
+
+    DWORD answer = 0;
+    EXPECT_EQ(87u, VexomarCheckAccessEach(nullptr, 1, &answer));
+    EXPECT_EQ(87u, VexomarCheckAccessEach(names, 1, nullptr));
+    EXPECT_EQ(0u, VexomarCheckAccessEach(nullptr, 0, nullptr)) << "nothing to check";
+    VexomarLogon("GAMMA", "admin", "wrong");
 }

@@ -2,6 +2,7 @@
 // built table, so that a change of declaration order fails here and not in the panel.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "drumel.h"
@@ -165,4 +166,77 @@ TEST_F(YnnisSlots, StatesComeFromTheQueryAndStatisticsFromSlot29)
     EXPECT_TRUE(WaitFor([&] { return state() == 0; }, 10000)) << "a stopped instance shows inactive";
     EXPECT_EQ(0u, VexomarStopQuery());
     EXPECT_EQ(0u, VexomarStopQuery()) << "stopping twice is harmless";
+}
+
+TEST_F(YnnisSlots, EachListingReadsTheSiteAndTheLogonFilesAfresh)
+{
+    CVexomarServer* network = CVexomarWindowsNTServer::GetNTSelfServer();
+    CVexomarServer* sales = ChildAt3(network, "SALES");
+    ASSERT_TRUE(sales);
+    auto listServers = Slot<DWORD(THISCALL*)(CVexomarServer*, const char*, const char*, VexomarServerEntry*, DWORD*)>(
+        sales, 21);
+    DWORD count = 0;
+    EXPECT_EQ(122u, listServers(sales, "", "", nullptr, &count));
+    EXPECT_EQ(2u, count);
+    VexomarServerEntry entries[2] = {};
+    count = 1;
+    EXPECT_EQ(122u, listServers(sales, "", "", entries, &count)) << "room for one of two";
+    EXPECT_EQ(2u, count);
+    EXPECT_EQ(0, entries[0].name[0]) << "nothing is written into too small a buffer";
+
+    auto flags = [&] {
+        const auto servers = List(sales, 21);
+        std::vector<DWORD> each;
+        for (const auto& entry : servers)
+            each.push_back(entry.flags & 1);
+        return each;
+    };
+    EXPECT_EQ((std::vector<DWORD> {0, 0}), flags());
+    m_site.WriteFile(m_site.DataFolder("BETA") + "\\LOGON.TXT", "admin=Secret\r\n");
+    EXPECT_EQ((std::vector<DWORD> {0, 1}), flags()) << "a logon file put there since the last listing";
+    DeleteFileA((m_site.DataFolder("BETA") + "\\LOGON.TXT").c_str());
+    EXPECT_EQ((std::vector<DWORD> {0, 0}), flags());
+
+    // A server added to the site shows in the next listing, and its object is its own.
+    ScratchAlertHome grown("vexomar2");
+    grown.UseSite("[SALES]\r\nALPHA=" + m_site.DataFolder("ALPHA") + "\r\nBETA=" + m_site.DataFolder("BETA") +
+        "\r\nDELTA=" + grown.File("D") + "\r\n");
+    const auto servers = List(sales, 21);
+    ASSERT_EQ(3u, servers.size());
+    EXPECT_STREQ("DELTA", servers[2].name);
+    CVexomarServer* delta = ChildAt3(sales, servers[2].serverKey);
+    ASSERT_TRUE(delta);
+    EXPECT_NE(ChildAt3(sales, "ALPHA"), delta);
+    EXPECT_EQ(delta, ChildAt3(sales, "delta")) << "one object per server, whatever the spelling";
+    EXPECT_STREQ(grown.File("D").c_str(), Slot<const char*(THISCALL*)(CVexomarServer*)>(delta, 19)(delta));
+    EXPECT_EQ(nullptr, ChildAt3(network, "RESEARCH")) << "a domain that left the site";
+}
+
+TEST_F(YnnisSlots, WithoutTheQueryEachReadSeesTheStateOfNow)
+{
+    m_site.Install({"BETA"});
+    CVexomarServer* beta = ChildAt3(ChildAt3(CVexomarWindowsNTServer::GetNTSelfServer(), "SALES"), "BETA");
+    ASSERT_TRUE(beta);
+    auto state = [&] {
+        DWORD word = 0xDEAD;
+        Slot<DWORD(THISCALL*)(CVexomarServer*, DWORD*)>(beta, 1)(beta, &word);
+        return word;
+    };
+    EXPECT_EQ(0u, state());
+    ASSERT_EQ(0u, VexomarStartService("BETA", 0));
+    EXPECT_NE(0u, state()) << "started since the last read";
+    ASSERT_EQ(0u, VexomarStopService("BETA"));
+    EXPECT_EQ(0u, state()) << "stopped since the last read";
+}
+
+TEST_F(YnnisSlots, TheQueryStopsInTimeOnALargeSite)
+{
+    // A round over two thousand servers lasts far longer than the stop waits.
+    ScratchAlertHome large("vexomar3");
+    std::string site = "[MANY]\r\n";
+    for (int i = 0; i < 2000; ++i)
+        site += "M" + std::to_string(i) + "=" + large.File("M" + std::to_string(i)) + "\r\n";
+    large.UseSite(site);
+    ASSERT_EQ(0u, VexomarStartQuery());
+    EXPECT_EQ(0u, VexomarStopQuery()) << "the thread ended, not left running";
 }
