@@ -6,6 +6,7 @@
 #include "module.h"
 #include "prompter.h"
 #include "machine_info_dlg.h"
+#include "mailbox_source.h"
 #include "quillet_frame_wnd.h"
 #include "qvctrl.h"
 #include "quillet_registry.h"
@@ -62,6 +63,18 @@ private:
 QuilletPlugin::QuilletPlugin(CExtensionApp& app, QuilletServices services)
     : PanelPlugin(app, kDescription), m_services(services)
 {
+    // The panel reaches the mail-database agent only through these; a test binds its own.
+    m_mailHooks.connect = [this] { return m_mailAgent.Connect(); };
+    m_mailHooks.mailboxes = [this] { return m_mailAgent.Mailboxes(); };
+    m_mailHooks.mailboxSource = [this](std::vector<std::string> names) -> std::unique_ptr<ScanItemSource> {
+        auto source = std::make_unique<MailboxSource>(m_mailAgent, m_options, std::move(names));
+        // The panel's tree decides when a mail scan was whole and keeps its time for the next one.
+        source->SetCoversWholeRoot(false);
+        return source;
+    };
+    m_mailHooks.isMailDatabaseExtension = [this](const std::string& extension) {
+        return MailAgent::IsMailDatabaseExtension("." + extension, m_options);
+    };
 }
 
 void QuilletPlugin::OnAttached()
@@ -130,6 +143,7 @@ void QuilletPlugin::ShowEngineBox(const char* text) const
 
 void QuilletPlugin::OnTerminate()
 {
+    m_mailAgent.Disconnect();
     if (!m_engineLoaded)
         return;
     TellFiltersScannerStopped(m_services.filters, Widen(m_temporaryDirectory));

@@ -9,6 +9,7 @@
 #include "engine_library.h"
 #include "filter_link.h"
 #include "local_scan_options.h"
+#include "mail_agent.h"
 #include "panel_mail_hooks.h"
 #include "network_provider.h"
 #include "panel_plugin.h"
@@ -61,6 +62,8 @@ public:
     void PanelFrameGone(CQuilletFrameWnd* frame);
     // The mail-database agent's part of the panel, bound by the agent's owner.
     PanelMailHooks& MailHooks() { return m_mailHooks; }
+    // The agent a scan job reads mail-database files through; connected when the panel opens.
+    MailAgent& Mail() { return m_mailAgent; }
 
 protected:
     void OnAttached() override;
@@ -88,6 +91,7 @@ private:
     SystemNetwork m_network;
     FenwixAlertBuilder m_alerts;
     OpenDialogDirectoryChooser m_chooser;
+    MailAgent m_mailAgent;
     PanelMailHooks m_mailHooks;
     CQuilletFrameWnd* m_frame = nullptr;
 };

@@ -14,13 +14,12 @@
 #include "quillet_panel_ids.h"
 #include "quillet_plugin.h"
 #include "quillet_resource.h"
+#include "scan_log_file.h"
 #include "scan_records.h"
 #include "tree_scan_source.h"
 
 namespace {
 
-constexpr const char* kRecordDirectory = "DB";
-constexpr const char* kRecordDirectoryFailed = "Invalid Scan Record Directory";
 constexpr UINT_PTR kCloseHookId = 0x5153;
 
 HFONT CreatePanelFont()
@@ -174,11 +173,8 @@ bool CQuilletFrameWnd::CreatePanes()
 
 void CQuilletFrameWnd::MakeRecordDirectory()
 {
-    const DWORD attributes = GetFileAttributesA(kRecordDirectory);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return;
-    if (!CreateDirectoryA(kRecordDirectory, nullptr))
-        Prompter::Current().Show(m_hWnd, kRecordDirectoryFailed, LoadResString(IDS_PANEL_TITLE), MB_OK | MB_ICONSTOP);
+    // The panel opens anyway; the message has said why no record can be kept.
+    EnsureScanRecordDirectory(m_hWnd);
 }
 
 FileKindRules CQuilletFrameWnd::KindRules(const ScanTreeNode* folder) const
@@ -336,7 +332,7 @@ void CQuilletFrameWnd::RunScan()
     m_source = MakeTreeScanSource({m_tree->Computer(), m_tree->NetworkRoot(), m_tree->MailRoot(), plugin.Archive(),
         plugin.ArchiveHandle(), m_services.mail, options});
     ScanServices services {plugin.Engine(), plugin.Archive(), plugin.ArchiveHandle(), options, m_services.alerts,
-        m_hWnd, m_mailConnected};
+        m_hWnd, m_mailConnected, m_mailConnected ? &plugin.Mail() : nullptr};
     m_job = std::make_unique<PanelScanJob>(*m_source, services, *m_progress);
     m_form.Begin(*m_job);
     m_files->ShowProgress(true);
