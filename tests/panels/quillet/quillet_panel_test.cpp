@@ -12,6 +12,7 @@
 
 #include "cmd_ui.h"
 #include "drive_watcher.h"
+#include "modal_driver.h"
 #include "plugin_protocol.h"
 #include "quillet_fakes.h"
 #include "quillet_frame_wnd.h"
@@ -171,10 +172,27 @@ protected:
     std::string ModuleDirectory() const override { return "C:\\"; }
 };
 
+// Every scan ends in the results dialog; the tests look at what the scan did, not at it, so
+// each one shown is left for the framework to end.
+class LeaveEveryDialog : public ModalDriver {
+public:
+    LeaveEveryDialog() : m_previous(ModalDriver::Install(this)) { }
+    ~LeaveEveryDialog() override { ModalDriver::Install(m_previous); }
+    void Drive(CWnd&) override { ++shown; }
+    int shown = 0;
+
+private:
+    ModalDriver* m_previous;
+};
+
 class QuilletPanelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The scan record (MASTER.DB and its DB folder) is written into the current folder.
+        GetCurrentDirectoryA(MAX_PATH, m_previousDirectory);
+        m_records = MakeFolder("C:\\QPANELR");
+        SetCurrentDirectoryA(m_records.c_str());
         m_scratch = MakeFolder("C:\\QPANELT");
         MakeFolder(m_scratch + "\\INNER");
         MakeFolder(m_scratch + "\\SKIPPED");
@@ -192,6 +210,8 @@ protected:
     {
         plugin.HandleMessage(host.Window(), kTerminate, 0, 0);
         scan_test::RemoveTree(m_scratch);
+        SetCurrentDirectoryA(m_previousDirectory);
+        scan_test::RemoveTree(m_records);
     }
     virtual void BeforeOpen() { }
     CQuilletFrameWnd& Frame() { return *plugin.PanelFrame(); }
@@ -232,6 +252,9 @@ protected:
     }
 
     std::string m_scratch;
+    std::string m_records;
+    char m_previousDirectory[MAX_PATH] = {};
+    LeaveEveryDialog dialogs;
     TestPanelHost host;
     ClosingEngine engine;
     FakeArchive archive;
@@ -452,7 +475,19 @@ TEST_F(QuilletNetworkTest, AWrongPasswordShowsTheSystemsTextAndLeavesTheServerTo
 
 TEST_F(QuilletNetworkTest, AScanOfAShareOpensItsFilesThroughTheNetworkPath)
 {
-    // Written through the share itself, which the prefix links to the server's data folder.
+    // Written through the share itself, which a prefix with the sample site links to the server's
+    // data folder; without that link the share is a folder of the prefix's own for this test.
+    std::string madeShare;
+    if (GetFileAttributesA("\\\\ALPHA\\DATA") == INVALID_FILE_ATTRIBUTES) {
+        char prefix[MAX_PATH] = {};
+        ASSERT_GT(GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH), 0u) << "runs in the project's Wine prefix";
+        std::string unc = std::string("Z:") + prefix + "/dosdevices/unc";
+        std::replace(unc.begin(), unc.end(), '/', '\\');
+        CreateDirectoryA(unc.c_str(), nullptr);
+        CreateDirectoryA((unc + "\\ALPHA").c_str(), nullptr);
+        madeShare = unc + "\\ALPHA";
+        ASSERT_TRUE(CreateDirectoryA((madeShare + "\\DATA").c_str(), nullptr));
+    }
     const std::string shared = "\\\\ALPHA\\DATA\\QPANEL.EXE";
     WriteFile(shared);
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(shared.c_str()));
@@ -467,6 +502,8 @@ TEST_F(QuilletNetworkTest, AScanOfAShareOpensItsFilesThroughTheNetworkPath)
     const std::vector<std::string> scanned = ScannedPaths();
     EXPECT_NE(scanned.end(), std::find(scanned.begin(), scanned.end(), shared));
     DeleteFileA(shared.c_str());
+    if (!madeShare.empty())
+        scan_test::RemoveTree(madeShare);
     EXPECT_EQ("\\\\ALPHA\\DATA\\;", Frame().Job()->ScannedPaths());
 }
 
