@@ -42,7 +42,9 @@ installed="$WINEPREFIX/drive_c/Vexomar"
 mapfile -t product < <(awk '/^[a-z]/ && $3 != "-" { print $2 }' "$installer_dir/product-files.txt")
 
 echo "== silent install into C:\\Vexomar"
+started=$(date +%s%N)
 wine "$bin/VEXSETUP.EXE" /S '/D=C:\Vexomar' || fail "VEXSETUP.EXE /S answered $?"
+echo "install: $(( ($(date +%s%N) - started) / 1000000 )) ms"
 for name in "${product[@]}" UNINSTAL.EXE; do
     [[ -f "$installed/$name" ]] || fail "$name is not installed"
 done
@@ -83,9 +85,11 @@ expect_service "Morwick Alert Notification Server" running
 expect_service "Vexomar Service" running
 
 echo "== uninstall"
+started=$(date +%s%N)
 wine "$installed/UNINSTAL.EXE" /S
 # The uninstaller runs from a copy of itself and ends after the caller.
-for _ in $(seq 1 120); do [[ -f "$installed/UNINSTAL.EXE" ]] || break; sleep 0.5; done
+for _ in $(seq 1 600); do [[ -f "$installed/UNINSTAL.EXE" ]] || break; sleep 0.1; done
+echo "uninstall: $(( ($(date +%s%N) - started) / 1000000 )) ms"
 for name in "${product[@]}" UNINSTAL.EXE; do
     [[ -e "$installed/$name" ]] && fail "$name is still installed"
 done

@@ -140,7 +140,8 @@ int ClickButton(const char* titlePart, int id)
         std::printf("button %d is missing or disabled\n", id);
         return 1;
     }
-    SendMessageA(button, BM_CLICK, 0, 0);
+    // Posted: the setup may take its time to act on it, and the probe must not wait on that.
+    PostMessageA(button, BM_CLICK, 0, 0);
     return 0;
 }
 
