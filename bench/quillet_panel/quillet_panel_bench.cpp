@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench_clock.h"
 #include "plugin_protocol.h"
 #include "quillet_fakes.h"
 #include "quillet_frame_wnd.h"
@@ -20,22 +21,6 @@ constexpr int kRounds = 5;
 const std::string kRoot = "C:\\QPNLBENC";
 
 CExtensionApp g_app("QUILLET");
-
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void MakeCorpus()
 {
@@ -85,7 +70,7 @@ int main()
     BenchQuillet plugin(engine, archive, filters);
     plugin.HandleMessage(host.Window(), panel_protocol::kInitialise, 0, 0);
     plugin.HandleMessage(host.Window(), panel_protocol::kOpen, 0, 0);
-    Pump();
+    PumpWaitingMessages();
     CQuilletFrameWnd* frame = plugin.PanelFrame();
     if (!frame) {
         std::printf("no panel\n");
@@ -109,17 +94,17 @@ int main()
     double listWorst = 0, listTotal = 0, treeWorst = 0, treeTotal = 0;
     size_t rows = 0, children = 0;
     for (int round = 0; round < kRounds; ++round) {
-        LARGE_INTEGER before, after;
+        double before, after;
         // The file list: the folder selected, listed and painted.
         tree.Tree().SelectItem(reinterpret_cast<HTREEITEM>(root->item));
-        Pump();
-        QueryPerformanceCounter(&before);
+        PumpWaitingMessages();
+        before = BenchMilliseconds();
         tree.Tree().SelectItem(reinterpret_cast<HTREEITEM>(files->item));
         UpdateWindow(frame->FilePane()->List());
-        Pump();
-        QueryPerformanceCounter(&after);
+        PumpWaitingMessages();
+        after = BenchMilliseconds();
         rows = frame->FilePane()->Rows().size();
-        const double list = Milliseconds(before, after);
+        const double list = after - before;
         listTotal += list;
         listWorst = list > listWorst ? list : listWorst;
 
@@ -129,14 +114,14 @@ int main()
             tree.Tree().DeleteItem(reinterpret_cast<HTREEITEM>(child->item));
         folders->children.clear();
         folders->filled = false;
-        Pump();
-        QueryPerformanceCounter(&before);
+        PumpWaitingMessages();
+        before = BenchMilliseconds();
         tree.Tree().Expand(reinterpret_cast<HTREEITEM>(folders->item));
         UpdateWindow(tree.Tree().m_hWnd);
-        Pump();
-        QueryPerformanceCounter(&after);
+        PumpWaitingMessages();
+        after = BenchMilliseconds();
         children = folders->children.size();
-        const double opened = Milliseconds(before, after);
+        const double opened = after - before;
         treeTotal += opened;
         treeWorst = opened > treeWorst ? opened : treeWorst;
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_clock.h"
 #include "plugin_protocol.h"
 #include "scratch_alert_home.h"
 #include "service_frame_wnd.h"
@@ -40,22 +41,6 @@ std::string SiteText(const std::string& root)
     return text;
 }
 
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 HTREEITEM Find(CTreeCtrl& view, HTREEITEM parent, const std::string& text)
 {
     for (HTREEITEM item = parent ? view.GetChildItem(parent) : view.GetRootItem(); item;
@@ -81,12 +66,12 @@ int main()
     if (core.StartQuery() != 0)
         std::printf("the query did not start\n");
 
-    LARGE_INTEGER start, opened, expanded, filled, refreshed;
-    QueryPerformanceCounter(&start);
-    const LARGE_INTEGER opening = start;
+    double start, opened, expanded, filled, refreshed;
+    start = BenchMilliseconds();
+    const double opening = start;
     plugin.HandleMessage(host.Window(), panel_protocol::kOpen, 0, 0);
-    Pump();
-    QueryPerformanceCounter(&opened);
+    PumpWaitingMessages();
+    opened = BenchMilliseconds();
     auto* frame = dynamic_cast<CServiceFrameWnd*>(CWnd::FromHandlePermanent(GetWindow(plugin.PanelWindow(), GW_CHILD)));
     if (!frame) {
         std::printf("no panel\n");
@@ -98,31 +83,30 @@ int main()
         std::printf("no domain D00\n");
         return 1;
     }
-    QueryPerformanceCounter(&start);
+    start = BenchMilliseconds();
     view.Expand(large);
-    QueryPerformanceCounter(&expanded);
+    expanded = BenchMilliseconds();
     view.SelectItem(large);
     frame->DetailsPane()->ServerList().UpdateWindow();
-    Pump();
-    QueryPerformanceCounter(&filled);
+    PumpWaitingMessages();
+    filled = BenchMilliseconds();
     const int rows = frame->DetailsPane()->ServerList().ItemCount();
 
     double worst = 0, total = 0;
     constexpr int kRounds = 10;
     for (int round = 0; round < kRounds; ++round) {
-        LARGE_INTEGER before;
-        QueryPerformanceCounter(&before);
+        const double before = BenchMilliseconds();
         frame->TreePane()->RefreshTree();
-        Pump();
-        QueryPerformanceCounter(&refreshed);
-        const double took = Milliseconds(before, refreshed);
+        PumpWaitingMessages();
+        refreshed = BenchMilliseconds();
+        const double took = refreshed - before;
         total += took;
         worst = took > worst ? took : worst;
     }
     std::printf("site: %d domains, %d servers; the domain D00 has %d rows\n", kDomains, kServers, rows);
-    std::printf("open the panel (two branches, %d domains): %.1f ms\n", kDomains, Milliseconds(opening, opened));
-    std::printf("expand D00 (500 servers): %.1f ms\n", Milliseconds(start, expanded));
-    std::printf("expand and fill its server list: %.1f ms (target 500 ms)\n", Milliseconds(start, filled));
+    std::printf("open the panel (two branches, %d domains): %.1f ms\n", kDomains, (opened - opening));
+    std::printf("expand D00 (500 servers): %.1f ms\n", (expanded - start));
+    std::printf("expand and fill its server list: %.1f ms (target 500 ms)\n", (filled - start));
     std::printf("refresh of the tree and the list: mean %.1f ms, worst %.1f ms over %d (target 100 ms)\n",
         total / kRounds, worst, kRounds);
     plugin.HandleMessage(host.Window(), panel_protocol::kTerminate, 0, 0);
